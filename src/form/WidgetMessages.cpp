@@ -1,0 +1,27 @@
+#include "form/WidgetMessages.h"
+
+#include <QMessageBox>
+
+namespace tarnwick {
+
+void WidgetMessages::show(const QString& text, const QString& caption, MessageIcon icon)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::Information;
+    switch (icon) {
+    case MessageIcon::Critical:
+        boxIcon = QMessageBox::Critical;
+        break;
+    case MessageIcon::Exclamation:
+        boxIcon = QMessageBox::Warning;
+        break;
+    case MessageIcon::Question:
+        boxIcon = QMessageBox::Question;
+        break;
+    case MessageIcon::Information:
+        break;
+    }
+    QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+} // namespace tarnwick

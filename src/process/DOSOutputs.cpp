@@ -1,0 +1,204 @@
+#include "process/DOSOutputs.h"
+
+#include "process/Messages.h"
+#include "process/OutputFramer.h"
+#include "process/ProcessList.h"
+#include "process/clsWaitableTimer.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <unistd.h>
+#endif
+
+namespace tarnwick {
+
+namespace {
+
+constexpr qint32 kPollMilliseconds = 50;
+
+// The child's output travels through a pipe; when the system has none left
+// to give (too many open files), say so with the system's error number
+// rather than pretending the program was not found.
+int pipeUnavailable()
+{
+#ifdef Q_OS_WIN
+    SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &attributes, 0))
+        return int(GetLastError());
+    CloseHandle(readEnd);
+    CloseHandle(writeEnd);
+    return 0;
+#else
+    int ends[2];
+    if (::pipe(ends) != 0)
+        return errno;
+    ::close(ends[0]);
+    ::close(ends[1]);
+    return 0;
+#endif
+}
+
+// The first word names the program, found as the system finds commands: a
+// path as given, a bare name on PATH.
+QString resolveProgram(const QString& program)
+{
+    if (program.isEmpty())
+        return {};
+    const bool hasFolder = program.contains(u'/')
+#ifdef Q_OS_WIN
+                           || program.contains(u'\\')
+#endif
+        ;
+    if (!hasFolder)
+        return QStandardPaths::findExecutable(program);
+    const QFileInfo file(program);
+    return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
+}
+
+} // namespace
+
+DOSOutputs::DOSOutputs(Messages& messages, QObject* parent) : QObject(parent), m_messages(messages)
+{
+}
+
+DOSOutputs::~DOSOutputs()
+{
+    // An owner that goes away mid-run takes its child with it: no orphan.
+    if (m_process)
+        m_process->kill();
+}
+
+void DOSOutputs::setCommandLine(const QString& DOSCommand)
+{
+    m_command = ConsoleCommand::fromText(DOSCommand);
+}
+
+void DOSOutputs::setCommand(const ConsoleCommand& command)
+{
+    m_command = command;
+}
+
+QString DOSOutputs::ExecuteCommand(const QString& CommandLine)
+{
+    if (isRunning())
+        return {}; // the pipe and the collected text belong to the running command
+    if (!CommandLine.isEmpty())
+        setCommandLine(CommandLine);
+    return run();
+}
+
+QString DOSOutputs::ExecuteCommand(const ConsoleCommand& command)
+{
+    if (isRunning())
+        return {};
+    if (!command.isEmpty())
+        m_command = command;
+    return run();
+}
+
+void DOSOutputs::stop()
+{
+    if (m_process) {
+        m_stopRequested = true;
+        m_process->kill();
+    }
+}
+
+void DOSOutputs::fail(const QString& message)
+{
+    m_lastRunEnd = RunEnd::NotStarted;
+    m_lastExitCode = -1;
+    m_messages.show(message, kProgramTitle, MessageIcon::Critical);
+}
+
+bool DOSOutputs::ProcessExists(const QString& executableName) const
+{
+    return runningProcessNamed(executableName);
+}
+
+QString DOSOutputs::run()
+{
+    if (m_command.isEmpty()) {
+        fail(QStringLiteral("Command Line empty"));
+        return {};
+    }
+    if (const int error = pipeUnavailable()) {
+        fail(QStringLiteral("CreatePipe failed. Error: ") + QString::number(error));
+        return {};
+    }
+    const QString program = resolveProgram(m_command.program());
+    if (program.isEmpty()) {
+        fail(QStringLiteral("File or command not found"));
+        return {};
+    }
+
+    clsWaitableTimer timer; // declared first: outlives the process that wakes it
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProgram(program);
+    process.setArguments(m_command.arguments());
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process,
+                     [&timer] { timer.Wake(); });
+    QObject::connect(&process, &QProcess::finished, &process, [&timer] { timer.Wake(); });
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForStarted(-1)) {
+        fail(QStringLiteral("File or command not found"));
+        return {};
+    }
+
+    m_process = &process;
+    m_stopRequested = false;
+    m_outputs.clear();
+    OutputFramer framer;
+    const auto deliver = [this](const QString& piece) {
+        m_outputs += piece;
+        emit ReceiveOutputs(piece);
+    };
+
+    // The run ends when the child has ended and its output is drained. Qt
+    // closes our end of the pipe when the child ends, so a grandchild that
+    // inherited the pipe cannot hold the run open.
+    for (;;) {
+        framer.append(process.readAll());
+        const bool ended = process.state() == QProcess::NotRunning;
+        if (ended)
+            framer.append(process.readAll());
+        framer.takePieces(ended || framer.partialAge() >= kPollMilliseconds, deliver);
+        if (ended && framer.isEmpty())
+            break;
+        QCoreApplication::processEvents();
+        const qint64 age = framer.partialAge();
+        const qint32 pause = framer.isEmpty() ? kPollMilliseconds
+                                              : qint32(qMax<qint64>(1, kPollMilliseconds - age));
+        try {
+            timer.WaitAtMost(pause);
+        } catch (const WaitError&) {
+            // Cannot pause here (no event loop): block on the child instead,
+            // which still drains its pipe.
+            process.waitForReadyRead(pause);
+        }
+    }
+
+    m_process = nullptr;
+    if (m_stopRequested)
+        m_lastRunEnd = RunEnd::Stopped;
+    else if (process.exitStatus() == QProcess::CrashExit)
+        m_lastRunEnd = RunEnd::Crashed;
+    else
+        m_lastRunEnd = RunEnd::Exited;
+    m_lastExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+
+    emit CommandOver();
+    return m_outputs;
+}
+
+} // namespace tarnwick

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace tarnwick {
+
+// The caption of every message box the program shows on its own behalf.
+inline const QString kProgramTitle = QStringLiteral("Tarnwick");
+
+enum class MessageIcon { Critical, Exclamation, Information, Question };
+
+// Every message box goes through this seam, so logic can report to the user
+// without depending on widgets, and tests can record what would be shown.
+class Messages
+{
+public:
+    virtual ~Messages() = default;
+    virtual void show(const QString& text, const QString& caption, MessageIcon icon) = 0;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,321 @@
+#include "process/DOSOutputs.h"
+
+#include "support/ScriptedMessages.h"
+#include "support/TestPaths.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace tarnwick {
+// Reaches the runner's private process walk.
+class DOSOutputsProbe
+{
+public:
+    static bool exists(const DOSOutputs& runner, const QString& name)
+    {
+        return runner.ProcessExists(name);
+    }
+};
+} // namespace tarnwick
+
+using namespace tarnwick;
+using tarnwick::test::ScriptedMessages;
+using tarnwick::test::standinEncoder;
+
+namespace {
+
+// Records the events of one runner in the order they were raised.
+struct Recorder {
+    QStringList pieces;
+    int overs = 0;
+    int piecesAfterOver = 0;
+
+    explicit Recorder(DOSOutputs& runner)
+    {
+        QObject::connect(&runner, &DOSOutputs::ReceiveOutputs, [this](const QString& s) {
+            pieces << s;
+            if (overs)
+                ++piecesAfterOver;
+        });
+        QObject::connect(&runner, &DOSOutputs::CommandOver, [this] { ++overs; });
+    }
+    QString joined() const { return pieces.join(QString()); }
+};
+
+QString standin(const QString& options)
+{
+    return standinEncoder() + u' ' + options;
+}
+
+} // namespace
+
+class tst_DOSOutputs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failuresShowTheirMessageAndRaiseNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << QString() << "Command Line empty";
+        QTest::newRow("missing program") << "/nonexistent/conv.exe -i x" << "File or command not found";
+        QTest::newRow("missing on PATH") << "no-such-tarnwick-tool --help" << "File or command not found";
+        QTest::newRow("not executable") << QStringLiteral(__FILE__) << "File or command not found";
+    }
+    void failuresShowTheirMessageAndRaiseNothing()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, message);
+        ScriptedMessages messages;
+        messages.expect(message, "Tarnwick", MessageIcon::Critical);
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        QCOMPARE(runner.ExecuteCommand(command), QString());
+        QCOMPARE(events.pieces.size(), 0);
+        QCOMPARE(events.overs, 0);
+        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::NotStarted);
+        QVERIFY2(messages.done(), qPrintable(messages.problems()));
+    }
+
+    void deliversOutputInPiecesThenOneEnd()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        const QString result = runner.ExecuteCommand(standin("--bytes 5000"));
+        QCOMPARE(result.size(), 5000);
+        QVERIFY(events.pieces.size() >= 5);
+        for (const QString& piece : events.pieces)
+            QVERIFY(piece.toLocal8Bit().size() <= 1024);
+        QCOMPARE(events.joined(), runner.Outputs());
+        QCOMPARE(result, runner.Outputs());
+        QCOMPARE(events.overs, 1);
+        QCOMPARE(events.piecesAfterOver, 0);
+        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Exited);
+        QVERIFY2(messages.done(), qPrintable(messages.problems()));
+    }
+
+    void silentChildEndsOnce()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        QCOMPARE(runner.ExecuteCommand(standin("--sleep 30")), QString());
+        QVERIFY(events.joined().isEmpty());
+        QCOMPARE(events.overs, 1);
+    }
+
+    void emptyArgumentRerunsCommandLineAndReplacesOutputs()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        runner.ExecuteCommand(standin("--text first\\n"));
+        QCOMPARE(runner.Outputs(), QString("first\n"));
+        runner.setCommandLine(standin("--text second\\n"));
+        QCOMPARE(runner.ExecuteCommand(), QString("second\n"));
+        QCOMPARE(runner.ExecuteCommand(QString()), QString("second\n"));
+        QCOMPARE(runner.CommandLine(), standin("--text second\\n"));
+        QCOMPARE(runner.lastExitCode(), 0);
+    }
+
+    void mergesStandardErrorAndReportsExitStatus()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        runner.ExecuteCommand(standin("--text out\\n --stderr err\\n --exit 3"));
+        QCOMPARE(runner.Outputs(), QString("out\nerr\n"));
+        QCOMPARE(runner.lastExitCode(), 3);
+        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Exited);
+    }
+
+    // FFmpeg writes "  Duration: " and the time in two calls; the owner's
+    // scans look at one piece at a time, so the line must arrive whole.
+    void lineWrittenInTwoCallsArrivesInOnePiece()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        runner.ExecuteCommand(standin("--split-line"));
+        QCOMPARE(events.pieces.size(), 1);
+        QVERIFY(events.pieces.first().contains("Duration: 00:01:40.00, start"));
+    }
+
+    void piecesEndAtCarriageReturns()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        runner.ExecuteCommand(standin("--text frame=1\\ttime=00:00:01.00\\r --sleep 80 "
+                                      "--text frame=2\\ttime=00:00:02.00\\r"));
+        QCOMPARE(events.pieces,
+                 QStringList({"frame=1\ttime=00:00:01.00\r", "frame=2\ttime=00:00:02.00\r"}));
+    }
+
+    void longLineIsCutAt1024WithoutSplittingACharacter()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        const QString text = QString(1023, u'a') + QString::fromUtf8("\xc3\xa9") + "tail";
+        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder()).words(" --text ").quoted(text).build());
+        QVERIFY(events.pieces.size() >= 2);
+        for (const QString& piece : events.pieces)
+            QVERIFY(!piece.contains(QChar::ReplacementCharacter));
+        QCOMPARE(events.joined(), text);
+    }
+
+    // A file name reaches the child as one argument: checked from its side.
+    void fileNamesArriveAsOneLiteralArgument_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("blanks and quote") << "my \"best\" clip.vob";
+        QTest::newRow("leading dash") << "-y.vob";
+        QTest::newRow("shell characters") << "$(touch pwned) `x`; |&.vob";
+    }
+    void fileNamesArriveAsOneLiteralArgument()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString argvFile = dir.filePath("argv.txt");
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder())
+                                  .words(" --argv ")
+                                  .quoted(argvFile)
+                                  .words(" ")
+                                  .quoted(name)
+                                  .build());
+        QFile file(argvFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), "--argv\n" + argvFile + "\n" + name + "\n");
+        QVERIFY(!QFile::exists(QDir::current().filePath("pwned")));
+    }
+
+    void eventsRunDuringTheRun()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        QStringList order;
+        connect(&runner, &DOSOutputs::CommandOver, this, [&] { order << "over"; });
+        QTimer::singleShot(10, this, [&] { order << "timer"; });
+        runner.ExecuteCommand(standin("--sleep 300"));
+        QCOMPARE(order, QStringList({"timer", "over"}));
+    }
+
+    // An encoder that prints a lot (a damaged disc) must never stall on a
+    // full pipe: everything arrives, in pieces of at most 1024 bytes.
+    void fiftyMegabytesAreConsumed()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        qint64 total = 0;
+        qsizetype largest = 0;
+        connect(&runner, &DOSOutputs::ReceiveOutputs, this, [&](const QString& s) {
+            total += s.size();
+            largest = qMax(largest, s.size());
+        });
+        runner.ExecuteCommand(standin("--bytes 52428800"));
+        QCOMPARE(total, qint64(52428800));
+        QCOMPARE(runner.Outputs().size(), qsizetype(52428800));
+        QVERIFY(largest <= 1024);
+    }
+
+    // The child's end, not its grandchildren, ends the run: a background job
+    // that inherited the pipe must not keep ExecuteCommand waiting.
+    void grandchildHoldingThePipeDoesNotHoldTheRun()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        runner.ExecuteCommand(QStringLiteral("sh -c \"sleep 4 & echo started\""));
+        QCOMPARE(events.overs, 1);
+        QVERIFY(runner.Outputs().startsWith("started"));
+    }
+
+    void stopEndsTheRunWithOneEnd()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        QTimer::singleShot(50, &runner, &DOSOutputs::stop);
+        runner.ExecuteCommand(standin("--text begun\\n --sleep 60000"));
+        QCOMPARE(events.overs, 1);
+        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Stopped);
+        QCOMPARE(runner.Outputs(), QString("begun\n"));
+    }
+
+    void secondCommandWhileRunningIsRefused()
+    {
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        QString nested = "untouched";
+        QTimer::singleShot(20, this, [&] { nested = runner.ExecuteCommand(standin("--text nested")); });
+        runner.ExecuteCommand(standin("--sleep 200 --text outer"));
+        QCOMPARE(nested, QString());
+        QCOMPARE(runner.Outputs(), QString("outer"));
+        QCOMPARE(events.overs, 1);
+    }
+
+    void processWalkIgnoresCase()
+    {
+        QTemporaryDir dir;
+        const QString upper = dir.filePath("CONV.EXE");
+        QVERIFY(QFile::copy(standinEncoder(), upper));
+        QFile::setPermissions(upper, QFile::ExeOwner | QFile::ReadOwner);
+        QProcess child;
+        child.start(upper, {"--sleep", "20000"});
+        QVERIFY(child.waitForStarted());
+        ScriptedMessages messages;
+        DOSOutputs runner(messages);
+        QVERIFY(DOSOutputsProbe::exists(runner, "conv.exe"));
+        QVERIFY(DOSOutputsProbe::exists(runner, "Conv.Exe"));
+        QVERIFY(!DOSOutputsProbe::exists(runner, "no-such-tw.exe"));
+        child.kill();
+        child.waitForFinished();
+    }
+
+#ifdef Q_OS_LINUX
+    // With no descriptor left for a pipe the runner says so, with the errno.
+    void pipeFailureNamesTheError()
+    {
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_NOFILE, &saved) == 0);
+        int highest = 0;
+        const QStringList fds = QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        for (const QString& fd : fds)
+            highest = qMax(highest, fd.toInt());
+        ScriptedMessages messages;
+        messages.expect("CreatePipe failed. Error: 24", "Tarnwick", MessageIcon::Critical);
+        DOSOutputs runner(messages);
+        Recorder events(runner);
+        rlimit tight = saved;
+        tight.rlim_cur = rlim_t(highest + 1);
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &tight) == 0);
+        QList<int> fillers; // take the free numbers below the limit too
+        for (int fd; (fd = ::dup(0)) >= 0;)
+            fillers << fd;
+        const QString result = runner.ExecuteCommand(standin("--text x"));
+        for (int fd : fillers)
+            ::close(fd);
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &saved) == 0);
+        QCOMPARE(result, QString());
+        QCOMPARE(events.overs, 0);
+        QVERIFY2(messages.done(), qPrintable(messages.problems()));
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(tst_DOSOutputs)
+#include "tst_DOSOutputs.moc"

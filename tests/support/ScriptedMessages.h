@@ -1,0 +1,57 @@
+#pragma once
+
+#include "process/Messages.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace tarnwick::test {
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+    MessageIcon icon;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
+// The message seam for tests: holds the messages a test expects, in order,
+// and notes every call that does not match. A test ends with
+// QVERIFY2(messages.done(), qPrintable(messages.problems())).
+class ScriptedMessages final : public Messages
+{
+public:
+    void expect(const QString& text, const QString& caption, MessageIcon icon)
+    {
+        m_expected.append({text, caption, icon});
+    }
+
+    void show(const QString& text, const QString& caption, MessageIcon icon) override
+    {
+        const ShownMessage shown{text, caption, icon};
+        m_shown.append(shown);
+        if (m_expected.isEmpty())
+            m_problems << QStringLiteral("unexpected message \"%1\" (%2)").arg(text, caption);
+        else if (!(m_expected.first() == shown))
+            m_problems << QStringLiteral("expected \"%1\" (%2), got \"%3\" (%4)")
+                              .arg(m_expected.first().text, m_expected.first().caption, text, caption);
+        if (!m_expected.isEmpty())
+            m_expected.removeFirst();
+    }
+
+    bool done() const { return m_problems.isEmpty() && m_expected.isEmpty(); }
+    QString problems() const
+    {
+        QStringList all = m_problems;
+        for (const ShownMessage& left : m_expected)
+            all << QStringLiteral("expected \"%1\" was never shown").arg(left.text);
+        return all.join(u"; ");
+    }
+    const QList<ShownMessage>& shown() const { return m_shown; }
+
+private:
+    QList<ShownMessage> m_expected;
+    QList<ShownMessage> m_shown;
+    QStringList m_problems;
+};
+
+} // namespace tarnwick::test
