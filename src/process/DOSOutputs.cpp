@@ -146,36 +146,48 @@ QString DOSOutputs::run()
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProgram(program);
     process.setArguments(m_command.arguments());
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process,
-                     [&timer] { timer.Wake(); });
+
+    OutputFramer framer;
+    bool delivering = false;
+    // Hands over everything waiting. A handler that lets events run (the
+    // rotation scan does) may bring more output in; that output joins the
+    // queue of the delivery in progress instead of overtaking it, so every
+    // handler finishes before the next piece is raised.
+    const auto pump = [&](bool flush) {
+        framer.append(process.readAll());
+        if (delivering)
+            return;
+        delivering = true;
+        framer.takePieces(flush, [&](const QString& piece) {
+            m_outputs += piece;
+            emit ReceiveOutputs(piece);
+            framer.append(process.readAll());
+        });
+        delivering = false;
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&] { pump(false); });
     QObject::connect(&process, &QProcess::finished, &process, [&timer] { timer.Wake(); });
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
         fail(QStringLiteral("File or command not found"));
         return {};
     }
-
     m_process = &process;
     m_stopRequested = false;
-    m_outputs.clear();
-    OutputFramer framer;
-    const auto deliver = [this](const QString& piece) {
-        m_outputs += piece;
-        emit ReceiveOutputs(piece);
-    };
+    // resize, not clear: a runner is used for file after file, and keeping
+    // the text's buffer spares the system handing out fresh pages every run.
+    m_outputs.resize(0);
 
-    // The run ends when the child has ended and its output is drained. Qt
-    // closes our end of the pipe when the child ends, so a grandchild that
-    // inherited the pipe cannot hold the run open.
+    // Output is handed over as it arrives; this loop only wakes every 50 ms
+    // to let a held partial line go, and when the child ends. The run ends
+    // when the child has ended and its output is drained. Qt closes our end
+    // of the pipe when the child ends, so a grandchild that inherited the
+    // pipe cannot hold the run open.
     for (;;) {
-        framer.append(process.readAll());
         const bool ended = process.state() == QProcess::NotRunning;
-        if (ended)
-            framer.append(process.readAll());
-        framer.takePieces(ended || framer.partialAge() >= kPollMilliseconds, deliver);
+        pump(ended || framer.partialAge() >= kPollMilliseconds);
         if (ended && framer.isEmpty())
             break;
-        QCoreApplication::processEvents();
         const qint64 age = framer.partialAge();
         const qint32 pause = framer.isEmpty() ? kPollMilliseconds
                                               : qint32(qMax<qint64>(1, kPollMilliseconds - age));

@@ -34,6 +34,7 @@ public:
     const ConsoleCommand& command() const { return m_command; }
     void setCommand(const ConsoleCommand& command);
 
+    // Everything the current or last run printed, decoded.
     const QString& Outputs() const { return m_outputs; }
 
     // The executable name that identifies the encoder while it runs.

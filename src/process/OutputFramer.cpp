@@ -44,8 +44,7 @@ void OutputFramer::takePieces(bool flush, const std::function<void(const QString
         const qsizetype cut = nextCut(flush);
         if (cut == 0)
             break;
-        const QByteArrayView bytes(m_bytes.constData() + m_offset, cut);
-        const QString text = m_decoder.decode(bytes);
+        const QString text = m_decoder.decode(QByteArrayView(m_bytes.constData() + m_offset, cut));
         m_offset += cut;
         m_partialSince.invalidate();
         deliver(text);

@@ -23,6 +23,7 @@
 //   --sleep <ms>       pause
 //   --argv <file>      write every argument after the first, one per line
 //   --exit <code>      exit status
+//   --stamp            print the monotonic clock in nanoseconds, just before exit
 // Every call appends its arguments, tab-separated, to $STANDIN_LOG if set.
 
 #include <chrono>
@@ -105,6 +106,10 @@ int plainChild(int argc, char** argv)
             for (int k = 1; k < argc; ++k)
                 out << argv[k] << "\n";
             ++i;
+        } else if (opt == "--stamp") {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("%lld\n", static_cast<long long>(
+                                      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
         } else if (opt == "--exit") {
             status = std::atoi(value.c_str());
             ++i;
