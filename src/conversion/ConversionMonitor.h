@@ -1,0 +1,40 @@
+#pragma once
+
+#include "conversion/Progress.h"
+
+#include <QObject>
+
+namespace tarnwick {
+
+class ConversionQueue;
+
+// Follows one conversion run of the encoder: turns its output into progress
+// displays and, at the run's end, moves the queue on by one file.
+class ConversionMonitor : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConversionMonitor)
+
+public:
+    explicit ConversionMonitor(ConversionQueue& queue, QObject* parent = nullptr);
+
+    ProgressParser& parser() { return m_parser; }
+    const ProgressDisplay& display() const { return m_display; }
+
+    // Resets the bar for the next file; the label keeps its text until the
+    // next report arrives.
+    void resetBar();
+
+    void objDOS_ReceiveOutputs(const QString& CommandOutputs);
+    void objDOS_CommandOver();
+
+signals:
+    void displayChanged(const tarnwick::ProgressDisplay& display);
+
+private:
+    ConversionQueue& m_queue;
+    ProgressParser m_parser;
+    ProgressDisplay m_display{0, 0, QStringLiteral("0%")};
+};
+
+} // namespace tarnwick

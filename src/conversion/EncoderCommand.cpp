@@ -1,0 +1,79 @@
+#include "conversion/EncoderCommand.h"
+
+#include <QDir>
+
+#include <array>
+
+namespace tarnwick {
+
+std::optional<OutputFormat> outputFormatForIndex(int internalIndex)
+{
+    switch (internalIndex) {
+    case 0:
+        return OutputFormat{QStringLiteral(" -f mp4 -vb "), QStringLiteral(".flv")};
+    case 2:
+        return OutputFormat{QStringLiteral(" -vcodec h264 -vb "), QStringLiteral(".mp4")};
+    case 3:
+        return OutputFormat{QStringLiteral(" -vb "), QStringLiteral(".avi")};
+    case 4:
+        return OutputFormat{QStringLiteral(" -vcodec mpeg4 -vb "), QStringLiteral(".mp4")};
+    case 5:
+        return OutputFormat{QStringLiteral(" -vb "), QStringLiteral(".mov")};
+    case 6:
+        return OutputFormat{QStringLiteral(" -vb "), QStringLiteral(".wmv")};
+    case 7:
+        return OutputFormat{QStringLiteral(" -vcodec mpeg1video -vb "), QStringLiteral(".mpg")};
+    default:
+        return std::nullopt;
+    }
+}
+
+QString encoderPath(const QString& programFolder)
+{
+    const QChar sep = QDir::separator();
+    return programFolder + sep + QStringLiteral("data") + sep + QStringLiteral("conv.exe");
+}
+
+ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath)
+{
+    return ConsoleCommand::Builder(encoderPath(programFolder))
+        .words(QStringLiteral(" -i "))
+        .quoted(sourcePath)
+        .build();
+}
+
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
+                                                const QString& sourcePath, int internalIndex,
+                                                const QString& bitrateText,
+                                                const QString& rotateFilter,
+                                                const QString& outputPath)
+{
+    const std::optional<OutputFormat> format = outputFormatForIndex(internalIndex);
+    if (!format)
+        return std::nullopt;
+    return ConsoleCommand::Builder(encoderPath(programFolder))
+        .words(QStringLiteral(" -i "))
+        .quoted(sourcePath)
+        .words(format->option + bitrateText + QStringLiteral("k ") + rotateFilter + u' ')
+        .quoted(outputPath)
+        .build();
+}
+
+QString FileBaseName(const QString& path)
+{
+    const qsizetype slash = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    const QString name = path.mid(slash + 1);
+    // A name that would leave nothing before its dot ("clip", ".hidden") is
+    // kept whole: an output named only by the clock says nothing of its source.
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot <= 0 ? name : name.left(dot);
+}
+
+QString outputFilePath(const QString& outputFolder, const QString& sourcePath,
+                       const QString& extension, const QTime& now)
+{
+    return outputFolder + FileBaseName(sourcePath) + u'_' + QString::number(now.hour()) +
+           QString::number(now.minute()) + QString::number(now.second()) + extension;
+}
+
+} // namespace tarnwick

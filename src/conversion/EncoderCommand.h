@@ -1,0 +1,46 @@
+#pragma once
+
+#include "process/ConsoleCommand.h"
+
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+namespace tarnwick {
+
+// What one internal format index makes the encoder produce.
+struct OutputFormat {
+    QString option;    // starts and ends with a blank; the bitrate follows it
+    QString extension; // with its dot
+};
+
+// Indexes 1 and 8 are never chosen and have no command.
+std::optional<OutputFormat> outputFormatForIndex(int internalIndex);
+
+// <program folder>/data/conv.exe, the folder joined unchanged (a folder at
+// the root gives a doubled separator, which the system accepts).
+QString encoderPath(const QString& programFolder);
+
+// The input's description only: the encoder prints it and ends.
+ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath);
+
+// Converts one file. The bitrate text and the rotation filter are inserted
+// verbatim; the input and output are single literal arguments.
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
+                                                const QString& sourcePath, int internalIndex,
+                                                const QString& bitrateText,
+                                                const QString& rotateFilter,
+                                                const QString& outputPath);
+
+// The file name after the last separator ("/" or "\"), without the part from
+// its last "." on. A name without a dot, or with its only dot in front, is
+// kept whole.
+QString FileBaseName(const QString& path);
+
+// OutputFolder & base & "_" & H & M & S & extension, the clock fields in
+// decimal without leading zeros (9:05:07 gives 957).
+QString outputFilePath(const QString& outputFolder, const QString& sourcePath,
+                       const QString& extension, const QTime& now);
+
+} // namespace tarnwick

@@ -1,0 +1,104 @@
+#include "conversion/OutputPresets.h"
+
+#include <array>
+
+namespace tarnwick {
+
+namespace {
+
+struct FormatDefault {
+    int bitratePosition;
+    int internalIndex;
+};
+
+// By position of the visible format.
+constexpr std::array<FormatDefault, 7> kFormatDefaults{{
+    {5, 4}, // MP4(High Quality MPEG4 Video)
+    {5, 2}, // MP4(H264 Video)
+    {5, 3}, // AVI(Standard MPEG4 Video)
+    {5, 5}, // MOV(Apple/QuickTime Video)
+    {1, 0}, // FLV(Flash Video)
+    {4, 6}, // WMV(Windows Media Video)
+    {2, 7}, // MPG(MPEG1 Video)
+}};
+
+struct Preset {
+    const char* videoBitrate; // nullptr: left as it is
+    const char* frameRate;
+    const char* frameSize;
+    const char* sampleRate;
+    const char* audioBitrate;
+    int channel;
+};
+
+// By internal format index. Several texts match no entry on purpose: the
+// list then has no selection, and the settings file records -1 for it.
+const std::array<Preset, 9> kPresets{{
+    {"600", "29", "Original Size", "44100", "320", 1},
+    {"1200", "29", "Original Size", "44100", "320", 1},
+    {"600", "24", "Original Size", "28000", "64", 1},
+    {"2600", "24", "Original Size", "28000", "64", 1},
+    {"12000", "29", "Original Size", "48000", "320", 1},
+    {"12000", "29", "Original Size", "48000", "320", 1},
+    {"128", "29", "320x240", "8000", "12.2", 0},
+    {"128", "29", "320x240", "8000", "12.2", 0},
+    {nullptr, nullptr, nullptr, "48000", "320", 1},
+}};
+
+void assign(EditableList& list, const char* text)
+{
+    if (text)
+        list.setText(QString::fromUtf8(text));
+}
+
+} // namespace
+
+OutputPresets::OutputPresets()
+    : cmbOF1({QStringLiteral("MP4(High Quality MPEG4 Video)"), QStringLiteral("MP4(H264 Video)"),
+              QStringLiteral("AVI(Standard MPEG4 Video)"), QStringLiteral("MOV(Apple/QuickTime Video)"),
+              QStringLiteral("FLV(Flash Video)"), QStringLiteral("WMV(Windows Media Video)"),
+              QStringLiteral("MPG(MPEG1 Video)")}),
+      cmbBitrate({"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"}),
+      cmbOF({QStringLiteral("RMVB(RealPlayerRMVB)"), QStringLiteral("RM(RealPlayerRM)"),
+             QStringLiteral("MPG(MPEG2)"), QString::fromUtf8("AVI(Windows Media Player格式)"),
+             QString::fromUtf8("MP4(高清MPEG4格式)"), QString::fromUtf8("MOV(QuickTime格式)"),
+             QString::fromUtf8("MP4(手机MP4格式)"), QString::fromUtf8("3GP(手机3GP格式)"),
+             QString::fromUtf8("MP3(纯音频格式)")}),
+      cmbVB({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900", "1000",
+             "1500"}),
+      cmbF({"15", "23", "29"}),
+      cmbS({"Original Size", "128x96", "160x120", "176x144", "320x180", "320x240", "352x288",
+            "640x272", "480x480", "640x360", "640x480", "720x306", "720x320"}),
+      cmbR({"48000", "44100", "32000", "24000", "22050", "16000", "12050", "8000"}),
+      cmbBR({"10.2", "12.2", "32", "48", "56", "64", "80", "96", "112", "128", "192", "224", "256",
+             "320"}),
+      cmbChannel({QString::fromUtf8("单声道"), QString::fromUtf8("双声道")})
+{
+    cmbOF1.setHandler([this] { SelectOutputFormat(); });
+    cmbOF.setHandler([this] { ApplyFormatPreset(); });
+}
+
+void OutputPresets::SelectOutputFormat()
+{
+    const int position = cmbOF1.position();
+    if (position < 0 || position >= int(kFormatDefaults.size()))
+        return;
+    cmbBitrate.select(kFormatDefaults[position].bitratePosition);
+    cmbOF.select(kFormatDefaults[position].internalIndex);
+}
+
+void OutputPresets::ApplyFormatPreset()
+{
+    const int position = cmbOF.position();
+    if (position < 0 || position >= int(kPresets.size()))
+        return;
+    const Preset& preset = kPresets[position];
+    assign(cmbVB, preset.videoBitrate);
+    assign(cmbF, preset.frameRate);
+    assign(cmbS, preset.frameSize);
+    assign(cmbR, preset.sampleRate);
+    assign(cmbBR, preset.audioBitrate);
+    cmbChannel.select(preset.channel);
+}
+
+} // namespace tarnwick

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "conversion/EditableList.h"
+
+namespace tarnwick {
+
+// The output settings and the rules that fill them in. Choosing a visible
+// format gives the bitrate its default and picks the internal format index,
+// which in turn presets six encoding settings. Only the index and the bitrate
+// text reach the encoder; the six presets are held, locked around a batch and
+// partly saved, as the settings file expects.
+class OutputPresets
+{
+public:
+    OutputPresets();
+    OutputPresets(const OutputPresets&) = delete;
+    OutputPresets& operator=(const OutputPresets&) = delete;
+
+    EditableList cmbOF1;     // visible format
+    EditableList cmbBitrate; // visible video bitrate, kilobits per second
+    EditableList cmbOF;      // internal format index
+    EditableList cmbVB;
+    EditableList cmbF;
+    EditableList cmbS;
+    EditableList cmbR;
+    EditableList cmbBR;
+    EditableList cmbChannel;
+
+    void SelectOutputFormat();
+    void ApplyFormatPreset();
+};
+
+} // namespace tarnwick

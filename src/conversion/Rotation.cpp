@@ -1,0 +1,147 @@
+#include "conversion/Rotation.h"
+
+#include <array>
+
+namespace tarnwick {
+
+namespace {
+
+const QString kKey = QStringLiteral("rotate          : ");
+constexpr qsizetype kKeyLength = 18;
+
+// Pure turns carry their expression between double quotes; every filter that
+// ends in a mirror is written without them. The texts are kept exactly.
+QString quoted(const char* expression)
+{
+    return QStringLiteral("-vf \"") + QLatin1String(expression) + u'"';
+}
+
+const std::array<QString, 6>& baseTable()
+{
+    static const std::array<QString, 6> table{
+        quoted("transpose=1"),
+        quoted("transpose=2"),
+        QStringLiteral("-vf vflip"),
+        QStringLiteral("-vf hflip"),
+        quoted("transpose=2,transpose=2"),
+        QString(),
+    };
+    return table;
+}
+
+const std::array<QString, 6>* declaredRow(const QString& declared)
+{
+    static const std::array<QString, 6> row90{
+        QString(),
+        quoted("transpose=2,transpose=2"),
+        QStringLiteral("-vf transpose=2,vflip"),
+        QStringLiteral("-vf transpose=2,hflip"),
+        quoted("transpose=1"),
+        quoted("transpose=2"),
+    };
+    static const std::array<QString, 6> row180{
+        quoted("transpose=2"),
+        quoted("transpose=1"),
+        QStringLiteral("-vf transpose=2,transpose=2,vflip"),
+        QStringLiteral("-vf transpose=2,transpose=2,hflip"),
+        QString(),
+        quoted("transpose=2,transpose=2"),
+    };
+    static const std::array<QString, 6> row270{
+        quoted("transpose=2,transpose=2"),
+        QString(),
+        QStringLiteral("-vf transpose=1,vflip"),
+        QStringLiteral("-vf transpose=1,hflip"),
+        quoted("transpose=2"),
+        quoted("transpose=1"),
+    };
+    if (declared == u"90")
+        return &row90;
+    if (declared == u"180")
+        return &row180;
+    if (declared == u"270")
+        return &row270;
+    return nullptr;
+}
+
+} // namespace
+
+Rotation::Rotation(Yield yield)
+    : cmbRotate({QStringLiteral("90 Degree Clockwise"), QStringLiteral("90 Degree Anticlockwise"),
+                 QStringLiteral("Vertical Mirror"), QStringLiteral("Horizontal Mirror"),
+                 QStringLiteral("180 Degree"), QStringLiteral("None")}),
+      m_yield(std::move(yield))
+{
+    cmbRotate.setHandler([this] { cmbRotate_Click(); });
+}
+
+std::optional<QString> Rotation::baseFilter(int choice)
+{
+    if (choice < 0 || choice >= int(baseTable().size()))
+        return std::nullopt;
+    return baseTable()[choice];
+}
+
+std::optional<QString> Rotation::declaredFilter(const QString& declared, int choice)
+{
+    const auto* row = declaredRow(declared);
+    if (!row || choice < 0 || choice >= int(row->size()))
+        return std::nullopt;
+    return (*row)[choice];
+}
+
+void Rotation::cmbRotate_Click()
+{
+    if (const auto filter = baseFilter(cmbRotate.position()))
+        m_rotateFilter = *filter;
+}
+
+void Rotation::startJob()
+{
+    cmbRotate_Click();
+    m_detectedRotation = QStringLiteral("0");
+}
+
+void Rotation::objffmpeg_ReceiveOutputs(const QString& CommandOutputs)
+{
+    if (const auto value = scanChunk(CommandOutputs, m_yield))
+        m_detectedRotation = *value;
+}
+
+void Rotation::objffmpeg_CommandOver()
+{
+    // The choice as it is now: the user may have changed it during the probe.
+    if (const auto filter = declaredFilter(m_detectedRotation, cmbRotate.position()))
+        m_rotateFilter = *filter;
+}
+
+std::optional<QString> Rotation::scanChunk(const QString& chunk, const Yield& yield)
+{
+    const qsizetype length = chunk.size();
+    const auto at = [&](qsizetype j, QLatin1String text) {
+        return QStringView(chunk).mid(j, text.size()) == text;
+    };
+    // Start positions 1 .. L-18 counted from 1: a key that ends the chunk
+    // is not looked at.
+    for (qsizetype i = 0; i < length - kKeyLength; ++i) {
+        if (QStringView(chunk).mid(i, kKeyLength) == kKey) {
+            // The value is the first "90", "180" or "270" after the key,
+            // anywhere further on in the chunk.
+            for (qsizetype j = i + kKeyLength; j < length; ++j) {
+                if (at(j, QLatin1String("90")))
+                    return QStringLiteral("90");
+                if (at(j, QLatin1String("180")))
+                    return QStringLiteral("180");
+                if (at(j, QLatin1String("270")))
+                    return QStringLiteral("270");
+                if (yield)
+                    yield();
+            }
+        }
+        if (yield)
+            yield();
+    }
+    return std::nullopt;
+}
+
+} // namespace tarnwick

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "conversion/ConversionQueue.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace tarnwick {
+
+// The tag shown in the Format column: "M2TS", or the last three characters
+// of the trimmed path upper-cased (no dot is looked for: clip.mpeg gives
+// "PEG", clip.ts gives ".TS").
+QString FormatTag(const QString& path);
+
+// The queue of source files, held in three lists kept in step: the display
+// list (this model, shown by the list view `LV`), the run list `lstFile`
+// (paths still to convert; its front is the current file) and the master
+// list `lstAddFolder` (the whole queue, restored into the other two after a
+// search and after a batch).
+class Queue : public QAbstractTableModel, public ConversionQueue
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Queue)
+
+public:
+    // Counts and positions are 16-bit: this many entries at most.
+    static constexpr int kMaxEntries = 32767;
+
+    explicit Queue(QObject* parent = nullptr);
+
+    const QStringList& lstFile() const { return m_lstFile; }
+    const QStringList& lstAddFolder() const { return m_lstAddFolder; }
+    QStringList& lstAddFolder() { return m_lstAddFolder; }
+    int displayCount() const { return int(m_rows.size()); }
+    const QString& displayPath(int row) const { return m_rows.at(row).path; }
+    const QString& displayTag(int row) const { return m_rows.at(row).tag; }
+
+    // Appends to all three lists. False when the queue is full.
+    bool AddQueueEntry(const QString& path, const QString& tag);
+    bool AddQueueEntry(const QString& path) { return AddQueueEntry(path, FormatTag(path)); }
+
+    // Appends every master-list path to the run list and the display list.
+    // The callers empty those two first. Returns how many fitted.
+    int RefillQueue();
+
+    // ConversionQueue. The end of a conversion run drops the front of the
+    // run list and the first display row, whatever they are by then.
+    bool runListEmpty() const override { return m_lstFile.isEmpty(); }
+    QString runFront() const override { return m_lstFile.value(0); }
+    void removeRunFront() override;
+    void restoreFromMaster() override;
+
+    // Removes display row k (0-based) and position k of the other two lists.
+    void removeAt(int row);
+    void clearDisplayAndRun();
+    void clearAll();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    // The queue changed in a way the empty-queue hint may care about.
+    void changed();
+
+private:
+    struct Row {
+        QString path;
+        QString tag;
+    };
+    void appendRow(const QString& path, const QString& tag);
+
+    QList<Row> m_rows;
+    QStringList m_lstFile;
+    QStringList m_lstAddFolder;
+};
+
+} // namespace tarnwick

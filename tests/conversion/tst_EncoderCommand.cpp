@@ -1,0 +1,112 @@
+#include "conversion/EncoderCommand.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace tarnwick;
+
+namespace {
+const QString Q = QStringLiteral("\"");
+const QString S = QDir::separator();
+} // namespace
+
+class tst_EncoderCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void conversionTextPerFormat_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("MP4 MPEG4") << 4 << " -vcodec mpeg4 -vb " << ".mp4";
+        QTest::newRow("MP4 H264") << 2 << " -vcodec h264 -vb " << ".mp4";
+        QTest::newRow("AVI") << 3 << " -vb " << ".avi";
+        QTest::newRow("MOV") << 5 << " -vb " << ".mov";
+        QTest::newRow("FLV holds MP4") << 0 << " -f mp4 -vb " << ".flv";
+        QTest::newRow("WMV") << 6 << " -vb " << ".wmv";
+        QTest::newRow("MPG") << 7 << " -vcodec mpeg1video -vb " << ".mpg";
+    }
+    void conversionTextPerFormat()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, option);
+        QFETCH(QString, extension);
+        const auto format = outputFormatForIndex(index);
+        QVERIFY(format);
+        QCOMPARE(format->extension, extension);
+        const QString out = "/out/VTS_01_1_1439" + extension;
+        const auto command =
+            conversionCommand("/tools/conv", "/dvd/VTS_01_1.VOB", index, "5000", QString(), out);
+        QVERIFY(command);
+        // An empty filter leaves two blanks between the bitrate and the output.
+        QCOMPARE(command->text(), "/tools/conv" + S + "data" + S + "conv.exe -i " + Q +
+                                      "/dvd/VTS_01_1.VOB" + Q + option + "5000k  " + Q + out + Q);
+        QCOMPARE(command->arguments().first(), QString("-i"));
+        QCOMPARE(command->arguments().last(), out);
+    }
+
+    void indexesWithoutCommand()
+    {
+        for (int index : {-1, 1, 8, 9})
+            QVERIFY(!conversionCommand("/p", "/a.vob", index, "5000", {}, "/o.mp4"));
+    }
+
+    void filterAndBitrateGoInVerbatim()
+    {
+        const auto turned = conversionCommand("/p", "/in.vob", 2, "750", "-vf \"transpose=1\"", "/o.mp4");
+        QVERIFY(turned->text().endsWith(" -vcodec h264 -vb 750k -vf \"transpose=1\" \"/o.mp4\""));
+        QCOMPARE(turned->arguments(), QStringList({"-i", "/in.vob", "-vcodec", "h264", "-vb", "750k",
+                                                   "-vf", "transpose=1", "/o.mp4"}));
+        const auto typed = conversionCommand("/p", "/in.vob", 3, "7 50", {}, "/o.avi");
+        QVERIFY(typed->text().contains(" -vb 7 50k  "));
+    }
+
+    void probeAndRootFolder()
+    {
+        QCOMPARE(probeCommand("/tools/conv", "/my clips/a b.vob").text(),
+                 "/tools/conv" + S + "data" + S + "conv.exe -i " + Q + "/my clips/a b.vob" + Q);
+        QCOMPARE(probeCommand("/tools/conv", "/my clips/a b.vob").arguments(),
+                 QStringList({"-i", "/my clips/a b.vob"}));
+        const QString root = S;
+        QCOMPARE(probeCommand(root, "/a.vob").program(), S + S + "data" + S + "conv.exe");
+    }
+
+    void fileBaseName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("last dot") << "/v/movie.part1.vob" << "movie.part1";
+        QTest::newRow("backslashes") << "D:\\clips\\holiday.vob" << "holiday";
+        QTest::newRow("no dot keeps the name") << "/v/clip" << "clip";
+        QTest::newRow("dot in folder only") << "/v.d/clip" << "clip";
+        QTest::newRow("leading dot kept") << "/v/.hidden" << ".hidden";
+        QTest::newRow("empty") << "" << "";
+    }
+    void fileBaseName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, base);
+        QCOMPARE(FileBaseName(path), base);
+    }
+
+    void outputNameHasTheClockWithoutLeadingZeros_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("9:05:07") << QTime(9, 5, 7) << "/out/holiday_957.mp4";
+        QTest::newRow("14:30:15") << QTime(14, 30, 15) << "/out/holiday_143015.mp4";
+        QTest::newRow("14:03:09") << QTime(14, 3, 9) << "/out/holiday_1439.mp4";
+        QTest::newRow("midnight") << QTime(0, 0, 0) << "/out/holiday_000.mp4";
+    }
+    void outputNameHasTheClockWithoutLeadingZeros()
+    {
+        QFETCH(QTime, time);
+        QFETCH(QString, name);
+        QCOMPARE(outputFilePath("/out/", "/src/holiday.vob", ".mp4", time), name);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_EncoderCommand)
+#include "tst_EncoderCommand.moc"
