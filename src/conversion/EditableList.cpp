@@ -24,6 +24,8 @@ void EditableList::changed()
 {
     if (m_handler)
         m_handler();
+    if (m_observer)
+        m_observer();
 }
 
 } // namespace tarnwick

@@ -30,6 +30,8 @@ public:
     void setText(const QString& text);
 
     void setHandler(Handler handler) { m_handler = std::move(handler); }
+    // Told after the handler, for a view that mirrors the list.
+    void setObserver(Handler observer) { m_observer = std::move(observer); }
 
 private:
     void changed();
@@ -38,6 +40,7 @@ private:
     int m_position = -1;
     QString m_text;
     Handler m_handler;
+    Handler m_observer;
 };
 
 } // namespace tarnwick

@@ -6,8 +6,10 @@ namespace tarnwick {
 
 void WidgetMessages::show(const QString& text, const QString& caption, MessageIcon icon)
 {
-    QMessageBox::Icon boxIcon = QMessageBox::Information;
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
+    case MessageIcon::None:
+        break;
     case MessageIcon::Critical:
         boxIcon = QMessageBox::Critical;
         break;
@@ -18,6 +20,7 @@ void WidgetMessages::show(const QString& text, const QString& caption, MessageIc
         boxIcon = QMessageBox::Question;
         break;
     case MessageIcon::Information:
+        boxIcon = QMessageBox::Information;
         break;
     }
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, m_owner);

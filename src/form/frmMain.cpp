@@ -1,21 +1,169 @@
 #include "form/frmMain.h"
 
+#include "conversion/ConversionMonitor.h"
+#include "form/EventHooks.h"
+#include "form/ListBinding.h"
 #include "process/DOSOutputs.h"
 #include "process/Messages.h"
+#include "sources/Drives.h"
+#include "sources/Queue.h"
+#include "sources/SourceCommands.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
 
 namespace tarnwick {
 
-frmMain::frmMain(Messages& messages, const QString& programFolder, QWidget* parent)
-    : QWidget(parent), m_messages(messages), m_programFolder(programFolder),
-      m_objDOS(new DOSOutputs(messages, this)), m_objffmpeg(new DOSOutputs(messages, this))
+frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
+    : QWidget(parent), m_services(services), m_programFolder(programFolder),
+      m_w(buildMainWidgets(this)), m_queue(new Queue(this)), m_commonDialogs(services.dialogs),
+      m_sources(new SourceCommands(*m_queue, m_commonDialogs, services.dialogs, services.drives,
+                                   services.messages, programFolder, this)),
+      m_rotation([] { QCoreApplication::processEvents(); }),
+      m_objDOS(new DOSOutputs(services.messages, this)),
+      m_objffmpeg(new DOSOutputs(services.messages, this)),
+      m_monitor(new ConversionMonitor(*m_queue, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_objDOS->setObjectName(QStringLiteral("objDOS"));
     m_objffmpeg->setObjectName(QStringLiteral("objffmpeg"));
     setWindowTitle(kProgramTitle);
     setFixedSize(kClientWidth, kClientHeight);
+    m_commonDialogs.Init(this);
+
+    m_w.LV->setModel(m_queue);
+    m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
+    bindList(m_w.cmbOF1, m_presets.cmbOF1);
+    bindList(m_w.cmbBitrate, m_presets.cmbBitrate);
+    bindList(m_w.cmbRotate, m_rotation.cmbRotate);
+
+    connect(m_objDOS, &DOSOutputs::ReceiveOutputs, m_monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
+    connect(m_objDOS, &DOSOutputs::CommandOver, m_monitor, &ConversionMonitor::objDOS_CommandOver);
+    connect(m_monitor, &ConversionMonitor::displayChanged, this, &frmMain::showProgress);
+    connect(m_objffmpeg, &DOSOutputs::ReceiveOutputs, this,
+            [this](const QString& s) { m_rotation.objffmpeg_ReceiveOutputs(s); });
+    connect(m_objffmpeg, &DOSOutputs::CommandOver, this, [this] { m_rotation.objffmpeg_CommandOver(); });
+    wireSources();
+    m_presets.cmbOF1.select(0);
+    m_rotation.cmbRotate.select(5);
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::wireSources()
+{
+    for (const Drive& drive : m_services.drives.volumes())
+        m_w.Drive1->addItem(drive.displayName, drive.root);
+    m_w.Drive1->setCurrentIndex(m_w.Drive1->findData(m_services.drives.volumeOf(QDir::currentPath())));
+
+    connect(m_sources, &SourceCommands::hintChanged, this, &frmMain::showHint);
+    showHint(m_sources->hint());
+
+    connect(m_w.cmdLoad, &QPushButton::clicked, this, [this] {
+        hidePicDoor();
+        m_sources->ReadDisc(m_w.Drive1->currentData().toString());
+    });
+    for (QToolButton* button : std::as_const(m_w.CmdToolsBar)) {
+        const int index = button->property("index").toInt();
+        connect(button, &QToolButton::clicked, this, [this, index] { CmdToolsBar_Click(index); });
+    }
+    for (QLabel* element : std::as_const(m_w.imgToolbar)) {
+        const int index = element->property("index").toInt();
+        hooks::onClick(element, [this, index] { imgToolbar_Click(index); });
+    }
+    hooks::onClick(m_w.imgAdd, [this] { m_sources->AddaFile(); });
+    hooks::onClick(m_w.imgRemove, [this] { m_sources->RemoveSelected(selectedRow()); });
+    hooks::onClick(m_w.imgBrowse, [this] { BrowseOutputFolder(); });
+    hooks::onClick(m_w.txtPath, [this] { BrowseOutputFolder(); });
+    connect(m_w.cmdBrowse, &QPushButton::clicked, this, &frmMain::BrowseOutputFolder);
+
+    const auto drop = [this](const QMimeData* data) { m_sources->handleDrop(data); };
+    hooks::onDrop(m_w.LV->viewport(), drop);
+    hooks::onDrop(m_w.picDrag, drop);
+    hooks::onDrop(m_w.picDoor, [this, drop](const QMimeData* data) {
+        hidePicDoor();
+        drop(data);
+    });
+    hooks::onClick(m_w.picDoor, [this] { hidePicDoor(); });
+    hooks::onClick(m_w.picDrag, [this] { m_sources->pickDropZoneFile(); });
+}
+
+void frmMain::imgToolbar_Click(int index)
+{
+    switch (index) {
+    case 0:
+        m_sources->AddaFile();
+        break;
+    case 1:
+        m_sources->RemoveSelected(selectedRow());
+        break;
+    case 6:
+        m_sources->AddaFolder();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::CmdToolsBar_Click(int index)
+{
+    hidePicDoor();
+    switch (index) {
+    case 0:
+        imgToolbar_Click(0);
+        break;
+    case 1:
+        imgToolbar_Click(6);
+        break;
+    case 2:
+        imgToolbar_Click(1);
+        break;
+    case 5:
+        m_sources->RemoveAll();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::BrowseOutputFolder()
+{
+    // A cancelled browser keeps the folder the user had.
+    if (const auto folder = m_services.dialogs.browseFolder(kFolderPrompt))
+        m_w.txtPath->setText(*folder);
+}
+
+void frmMain::hidePicDoor()
+{
+    m_w.picDoor->hide();
+}
+
+int frmMain::selectedRow() const
+{
+    const QModelIndexList rows = m_w.LV->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmMain::showHint(const QueueHint& hint)
+{
+    m_w.picText->setVisible(hint.picTextVisible);
+    m_w.lblText->setVisible(hint.lblTextVisible);
+    m_w.lblText->setText(hint.lblText);
+}
+
+void frmMain::showProgress(const ProgressDisplay& display)
+{
+    m_w.pb->setValue(int(display.percent));
+    m_w.imgPB->resize(MainWidgets::px(int(display.widthTwips)), m_w.imgPB->height());
+    m_w.lblPB->setText(display.label);
+}
 
 } // namespace tarnwick

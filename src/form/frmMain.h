@@ -1,11 +1,32 @@
 #pragma once
 
+#include "conversion/OutputPresets.h"
+#include "conversion/Rotation.h"
+#include "form/MainWidgets.h"
+#include "sources/CCommonDialogs.h"
+
 #include <QWidget>
 
 namespace tarnwick {
 
+class ConversionMonitor;
 class DOSOutputs;
+class Dialogs;
+class Drives;
 class Messages;
+class Queue;
+class Shell;
+class SourceCommands;
+struct ProgressDisplay;
+struct QueueHint;
+
+// The seams the window reaches the desktop through.
+struct Services {
+    Messages& messages;
+    Dialogs& dialogs;
+    Shell& shell;
+    Drives& drives;
+};
 
 // The main window. It owns the long-lived objects of the program and wires
 // widgets to them; the rules live in the classes it owns.
@@ -19,18 +40,40 @@ public:
     static constexpr int kClientWidth = 8490 / 15;
     static constexpr int kClientHeight = 7050 / 15;
 
-    frmMain(Messages& messages, const QString& programFolder, QWidget* parent = nullptr);
+    frmMain(const Services& services, const QString& programFolder, QWidget* parent = nullptr);
     ~frmMain() override;
 
     const QString& programFolder() const { return m_programFolder; }
+    const MainWidgets& widgets() const { return m_w; }
+    Queue& queue() { return *m_queue; }
+    SourceCommands& sources() { return *m_sources; }
+    OutputPresets& presets() { return m_presets; }
+    Rotation& rotation() { return m_rotation; }
     DOSOutputs& objDOS() { return *m_objDOS; }
     DOSOutputs& objffmpeg() { return *m_objffmpeg; }
 
+    void imgToolbar_Click(int index);
+    void CmdToolsBar_Click(int index);
+    void BrowseOutputFolder();
+    void hidePicDoor();
+
 private:
-    Messages& m_messages;
+    void wireSources();
+    void showHint(const QueueHint& hint);
+    void showProgress(const ProgressDisplay& display);
+    int selectedRow() const;
+
+    Services m_services;
     QString m_programFolder;
+    MainWidgets m_w;
+    Queue* m_queue;
+    CCommonDialogs m_commonDialogs;
+    SourceCommands* m_sources;
+    OutputPresets m_presets;
+    Rotation m_rotation;
     DOSOutputs* m_objDOS;
     DOSOutputs* m_objffmpeg;
+    ConversionMonitor* m_monitor;
 };
 
 } // namespace tarnwick

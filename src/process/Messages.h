@@ -7,7 +7,7 @@ namespace tarnwick {
 // The caption of every message box the program shows on its own behalf.
 inline const QString kProgramTitle = QStringLiteral("Tarnwick");
 
-enum class MessageIcon { Critical, Exclamation, Information, Question };
+enum class MessageIcon { None, Critical, Exclamation, Information, Question };
 
 // Every message box goes through this seam, so logic can report to the user
 // without depending on widgets, and tests can record what would be shown.

@@ -51,8 +51,10 @@ int Queue::RefillQueue()
 
 void Queue::removeRunFront()
 {
-    if (!m_lstFile.isEmpty())
+    if (!m_lstFile.isEmpty()) {
         m_lstFile.removeFirst();
+        ++m_convertedSinceRefill;
+    }
     if (!m_rows.isEmpty()) {
         beginRemoveRows({}, 0, 0);
         m_rows.removeFirst();
@@ -76,8 +78,9 @@ void Queue::removeAt(int row)
     endRemoveRows();
     if (row < m_lstFile.size())
         m_lstFile.removeAt(row);
-    if (row < m_lstAddFolder.size())
-        m_lstAddFolder.removeAt(row);
+    const int master = row + m_convertedSinceRefill;
+    if (master < m_lstAddFolder.size())
+        m_lstAddFolder.removeAt(master);
     emit changed();
 }
 
@@ -89,6 +92,7 @@ void Queue::clearDisplayAndRun()
         endResetModel();
     }
     m_lstFile.clear();
+    m_convertedSinceRefill = 0;
     emit changed();
 }
 

@@ -50,7 +50,9 @@ public:
     void removeRunFront() override;
     void restoreFromMaster() override;
 
-    // Removes display row k (0-based) and position k of the other two lists.
+    // Removes display row k (0-based) and the same entry of the other two
+    // lists. During a batch the display and run lists have lost the files
+    // already converted, so row k is master position k plus that many.
     void removeAt(int row);
     void clearDisplayAndRun();
     void clearAll();
@@ -74,6 +76,7 @@ private:
     QList<Row> m_rows;
     QStringList m_lstFile;
     QStringList m_lstAddFolder;
+    int m_convertedSinceRefill = 0;
 };
 
 } // namespace tarnwick

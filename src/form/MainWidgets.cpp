@@ -1,0 +1,151 @@
+#include "form/MainWidgets.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace tarnwick {
+
+namespace {
+
+template <typename W>
+W* place(QWidget* parent, const char* name, int left, int top, int width = -1, int height = -1)
+{
+    auto* widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->move(MainWidgets::px(left), MainWidgets::px(top));
+    if (width >= 0)
+        widget->resize(MainWidgets::px(width), MainWidgets::px(height));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    auto* l = place<QLabel>(parent, name, left, top);
+    l->setText(text);
+    l->adjustSize();
+    return l;
+}
+
+// Hot-spots and holders live beyond the right edge of the client area.
+constexpr int kOutside = 8490 + 300;
+
+} // namespace
+
+MainWidgets buildMainWidgets(QWidget* window)
+{
+    MainWidgets w;
+    w.lblDrive = label(window, "lblDrive", QStringLiteral("Select a DVD Drive:"), 120, 60);
+    w.Drive1 = place<QComboBox>(window, "Drive1", 90, 330, 7035, 330);
+    w.cmdLoad = place<QPushButton>(window, "cmdLoad", 7230, 330, 1125, 315);
+    w.cmdLoad->setText(QStringLiteral("Read DVD"));
+
+    w.lblFileList = label(window, "lblFileList", QStringLiteral("File List:"), 120, 1050);
+    struct Tool {
+        int left;
+        const char* tip;
+        const char* caption;
+    };
+    const Tool tools[6] = {{5580, "Add a File", nullptr},
+                           {6270, "Add Files from a Folder", nullptr},
+                           {6960, "Remove the Selected from List", nullptr},
+                           {kOutside, "Help", "Help"},
+                           {kOutside + 800, "Setting", "Setting"},
+                           {7650, "Remove All Files", nullptr}};
+    for (int i = 0; i < 6; ++i) {
+        auto* button = place<QToolButton>(window, "CmdToolsBar", tools[i].left, 750, 705, 570);
+        button->setProperty("index", i);
+        button->setToolTip(QLatin1String(tools[i].tip));
+        button->setAccessibleName(QLatin1String(tools[i].tip));
+        if (tools[i].caption)
+            button->setText(QLatin1String(tools[i].caption));
+        button->setFocusPolicy(Qt::StrongFocus);
+        w.CmdToolsBar.append(button);
+    }
+
+    w.LV = place<QTreeView>(window, "LV", 60, 1320, 8325, 3060);
+    w.LV->setRootIsDecorated(false);
+    w.LV->setUniformRowHeights(true);
+    w.LV->setAlternatingRowColors(true);
+    w.LV->setSelectionMode(QAbstractItemView::SingleSelection);
+    w.LV->setSelectionBehavior(QAbstractItemView::SelectRows);
+    w.LV->setAcceptDrops(true);
+    w.LV->setDragDropMode(QAbstractItemView::DropOnly);
+
+    w.picText = place<QWidget>(window, "picText", 2760, 2850, 2445, 315);
+    w.lblText = new QLabel(QStringLiteral("Drop Your Video Files Here"), w.picText);
+    w.lblText->setObjectName(QStringLiteral("lblText"));
+    w.lblText->setAlignment(Qt::AlignCenter);
+    w.lblText->resize(w.picText->size());
+    w.picText->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    w.lblOutputFormat = label(window, "lblOutputFormat", QStringLiteral("Output Format:"), 150, 4470);
+    w.cmbOF1 = place<QComboBox>(window, "cmbOF1", 120, 4755, 4125, 330);
+    w.cmbOF1->setToolTip(QStringLiteral("Output Format"));
+    w.lblBitrate = label(window, "lblBitrate", QStringLiteral("Video Quality (Bitrate - K):"), 4410, 4470);
+    w.cmbBitrate = place<QComboBox>(window, "cmbBitrate", 4380, 4755, 3945, 330);
+    w.cmbBitrate->setEditable(true);
+    w.cmbBitrate->setInsertPolicy(QComboBox::NoInsert);
+    w.cmbBitrate->setToolTip(QStringLiteral("Video Bitrate"));
+
+    w.lblOutputPath = label(window, "lblOutputPath", QStringLiteral("Output Path:"), 150, 5190);
+    w.txtPath = place<QLineEdit>(window, "txtPath", 120, 5445, 7425, 315);
+    w.txtPath->setToolTip(QStringLiteral("Select a Folder to Output"));
+    w.cmdBrowse = place<QPushButton>(window, "cmdBrowse", 7620, 5460, 705, 300);
+    w.cmdBrowse->setText(QStringLiteral("..."));
+    w.cmdBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
+
+    w.Command3 = place<QPushButton>(window, "Command3", 6060, 5850, 2295, 825);
+    w.Command3->setText(QStringLiteral("Start Ripping Now!"));
+    w.lblPB = label(window, "lblPB", QStringLiteral("0%"), 2760, 5940);
+    w.lblPB->setMinimumWidth(MainWidgets::px(1200));
+    w.pb = place<QProgressBar>(window, "pb", 90, 6330, 5865, 315);
+    w.pb->setRange(0, 100);
+    w.pb->setValue(0);
+    w.pb->setTextVisible(false);
+    w.lblWeb = label(window, "lblWeb", QString(), 120, 6750);
+    w.lblFeed = label(window, "lblFeed", QStringLiteral("Feedback"), 7620, 6750);
+    w.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
+
+    // The cover panel lies over the rows below the drive list until it goes.
+    w.picDoor = place<QLabel>(window, "picDoor", 0, 750, 8445, 5970);
+    w.picDoor->setAcceptDrops(true);
+    w.picDoor->raise();
+
+    int top = 0;
+    const auto outside = [&](const char* name, const QString& tip = QString()) {
+        auto* hotSpot = place<QLabel>(window, name, kOutside, top, 600, 300);
+        hotSpot->setToolTip(tip);
+        top += 330;
+        return hotSpot;
+    };
+    for (int i = 0; i < 7; ++i) {
+        QLabel* element = outside("imgToolbar");
+        element->setProperty("index", i);
+        w.imgToolbar.append(element);
+    }
+    w.imgAdd = outside("imgAdd", QStringLiteral("Add a new file to file list"));
+    w.imgRemove = outside("imgRemove", QStringLiteral("Remove a file from file list"));
+    w.imgStart = outside("imgStart", QStringLiteral("Start Converting"));
+    w.imgConvert = outside("imgConvert");
+    w.imgBrowse = outside("imgBrowse", QStringLiteral("Select an Output Folder"));
+    w.imgHelp = outside("imgHelp", QStringLiteral("Help & Tutorial"));
+    w.imgExit = outside("imgExit", QStringLiteral("Exit"));
+    w.imgMin = outside("imgMin", QStringLiteral("Minimize Window"));
+    w.imgPB = outside("imgPB");
+    w.imgPB->resize(0, w.imgPB->height());
+    w.picDrag = outside("picDrag", QStringLiteral("Drag media files onto this DropZone"));
+    w.picDrag->setAcceptDrops(true);
+    w.lblRotate = label(window, "lblRotate", QStringLiteral("Rotate:"), kOutside, top);
+    top += 330;
+    w.cmbRotate = place<QComboBox>(window, "cmbRotate", kOutside, top, 3000, 330);
+    w.cmbRotate->setToolTip(QStringLiteral("Rotate Setting"));
+    return w;
+}
+
+} // namespace tarnwick

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+class QTreeView;
+class QWidget;
+
+namespace tarnwick {
+
+// Every control of the main window, created with its object name, text,
+// tooltip and place. Positions are laid out in twips, 15 to the pixel.
+struct MainWidgets {
+    QLabel* lblDrive = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QLabel* picDoor = nullptr;
+    QLabel* lblFileList = nullptr;
+    QList<QToolButton*> CmdToolsBar; // indexes 0 to 5
+    QTreeView* LV = nullptr;
+    QWidget* picText = nullptr;
+    QLabel* lblText = nullptr;
+    QLabel* lblOutputFormat = nullptr;
+    QComboBox* cmbOF1 = nullptr;
+    QLabel* lblBitrate = nullptr;
+    QComboBox* cmbBitrate = nullptr;
+    QLabel* lblOutputPath = nullptr;
+    QLineEdit* txtPath = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* lblPB = nullptr;
+    QProgressBar* pb = nullptr;
+    QLabel* lblWeb = nullptr;
+    QLabel* lblFeed = nullptr;
+
+    // Out of sight: beyond the client area.
+    QList<QLabel*> imgToolbar; // indexes 0 to 6
+    QLabel* imgAdd = nullptr;
+    QLabel* imgRemove = nullptr;
+    QLabel* imgStart = nullptr;
+    QLabel* imgConvert = nullptr;
+    QLabel* imgBrowse = nullptr;
+    QLabel* imgHelp = nullptr;
+    QLabel* imgExit = nullptr;
+    QLabel* imgMin = nullptr;
+    QLabel* imgPB = nullptr;
+    QLabel* picDrag = nullptr;
+    QLabel* lblRotate = nullptr;
+    QComboBox* cmbRotate = nullptr;
+
+    static int px(int twips) { return twips / 15; }
+};
+
+// Builds the controls as children of `window`.
+MainWidgets buildMainWidgets(QWidget* window);
+
+} // namespace tarnwick

@@ -1,0 +1,72 @@
+#include "form/QtSeams.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace tarnwick {
+
+namespace {
+// "*.*" means every file to a Windows dialog; elsewhere it would hide names
+// without a dot.
+QString nameFilter(const FileFilter& filter)
+{
+    QString pattern = filter.pattern;
+#ifndef Q_OS_WIN
+    if (pattern == u"*.*")
+        pattern = QStringLiteral("*");
+#endif
+    return filter.label + QStringLiteral(" (") + pattern + u')';
+}
+} // namespace
+
+std::optional<QString> QtDialogs::openFile(const OpenFileRequest& request)
+{
+    QFileDialog dialog(m_owner, request.title, request.initialFolder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters << nameFilter(filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (!request.initialFile.isEmpty()) {
+        const QFileInfo previous(request.initialFile);
+        if (previous.isAbsolute())
+            dialog.setDirectory(previous.absolutePath());
+        dialog.selectFile(previous.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+std::optional<QString> QtDialogs::browseFolder(const QString& prompt)
+{
+    const QString folder = QFileDialog::getExistingDirectory(m_owner, prompt, QDir::currentPath());
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(folder);
+}
+
+void DesktopShell::openPath(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void DesktopShell::openAddress(const QString& address)
+{
+    // Tolerant mode keeps what the address says as it stands ("/" and blanks
+    // in a mail subject included).
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void DesktopShell::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace tarnwick

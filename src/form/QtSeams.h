@@ -1,0 +1,31 @@
+#pragma once
+
+#include "process/Shell.h"
+#include "sources/Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace tarnwick {
+
+// The platform's file and folder dialogs, owned by the given window.
+class QtDialogs final : public Dialogs
+{
+public:
+    void setOwner(QWidget* owner) { m_owner = owner; }
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QString> browseFolder(const QString& prompt) override;
+
+private:
+    QPointer<QWidget> m_owner;
+};
+
+class DesktopShell final : public Shell
+{
+public:
+    void openPath(const QString& path) override;
+    void openAddress(const QString& address) override;
+    void beep() override;
+};
+
+} // namespace tarnwick

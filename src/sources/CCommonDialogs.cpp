@@ -1,0 +1,68 @@
+#include "sources/CCommonDialogs.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+namespace tarnwick {
+
+QList<FileFilter> parseFilter(const QString& filter)
+{
+    const QStringList pieces = filter.split(u'|');
+    QList<FileFilter> filters;
+    for (qsizetype i = 0; i + 1 < pieces.size(); i += 2)
+        filters.append({pieces.at(i), pieces.at(i + 1)});
+    return filters;
+}
+
+QString CCommonDialogs::beforeNul(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
+bool CCommonDialogs::ShowOpen()
+{
+    OpenFileRequest request;
+    request.title = Title();
+    request.filters = parseFilter(m_filter);
+    request.initialFolder = QDir::currentPath();
+    request.initialFile = FileName();
+    const std::optional<QString> chosen = m_dialogs.openFile(request);
+    if (!chosen)
+        return false;
+    m_fileName = *chosen;
+    const qsizetype slash = qMax(chosen->lastIndexOf(u'/'), chosen->lastIndexOf(u'\\'));
+    m_fileTitle = chosen->mid(slash + 1);
+    m_path = slash < 0 ? QString() : chosen->left(slash);
+    if (!m_path.isEmpty())
+        QDir::setCurrent(m_path);
+    else if (slash == 0)
+        QDir::setCurrent(QStringLiteral("/"));
+    return true;
+}
+
+namespace COMDLG {
+
+QString PickOpenFile(Dialogs& dialogs, const QString& programFolder, const QString& title,
+                     QString& initialFolder, const QString& filter)
+{
+    if (initialFolder.trimmed().isEmpty()) {
+        initialFolder = programFolder;
+    } else {
+        if (!initialFolder.endsWith(u'/') && !initialFolder.endsWith(u'\\'))
+            initialFolder += QDir::separator();
+        QDirIterator listing(initialFolder, QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                QDir::NoDotAndDotDot);
+        if (!listing.hasNext())
+            initialFolder = programFolder;
+    }
+    OpenFileRequest request;
+    request.title = title;
+    request.filters = parseFilter(filter);
+    request.initialFolder = initialFolder;
+    return dialogs.openFile(request).value_or(QString());
+}
+
+} // namespace COMDLG
+
+} // namespace tarnwick

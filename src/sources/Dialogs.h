@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace tarnwick {
+
+struct FileFilter {
+    QString label;
+    QString pattern;
+    friend bool operator==(const FileFilter&, const FileFilter&) = default;
+};
+
+// What an open-file dialog is asked to show. One existing file is chosen.
+struct OpenFileRequest {
+    QString title;
+    QList<FileFilter> filters;
+    QString initialFolder;
+    QString initialFile; // pre-filled, may be empty
+};
+
+// The dialogs seam: the real one shows the platform's dialogs, the tests'
+// one answers from a script.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // The chosen path, or nullopt when cancelled.
+    virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
+    // A file-system folder, or nullopt when cancelled.
+    virtual std::optional<QString> browseFolder(const QString& prompt) = 0;
+};
+
+// "label|pattern|label|pattern..." as filter entries; a trailing label
+// without pattern is dropped.
+QList<FileFilter> parseFilter(const QString& filter);
+
+} // namespace tarnwick

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+namespace tarnwick {
+
+// The recursive searches that fill the master list. Both walk a folder in
+// the order the file system lists it (no sorting), hidden and system entries
+// included, and descend into at most 200 subfolders per folder, always with
+// SearchTitleFiles: only the chosen folder itself gives files of any type.
+// A symbolic link to a folder is never followed, so a link loop cannot make
+// a search endless and no path is found twice through one.
+namespace FileSearch {
+
+using Yield = std::function<void()>;
+
+constexpr int kMaxSubfolders = 200;
+
+// Files whose name, upper-cased, ends in "VOB" or "M2TS" (no dot needed).
+void SearchTitleFiles(const QString& folder, QStringList& target, const Yield& yield = {});
+// Every file of the folder, then the title files below it.
+void SearchFolder(const QString& folder, QStringList& target, const Yield& yield = {});
+
+bool isTitleFileName(const QString& name);
+
+} // namespace FileSearch
+
+} // namespace tarnwick

@@ -1,0 +1,189 @@
+#include "sources/SourceCommands.h"
+
+#include "process/Messages.h"
+#include "process/UiYield.h"
+#include "sources/CCommonDialogs.h"
+#include "sources/Drives.h"
+#include "sources/FileSearch.h"
+#include "sources/Queue.h"
+
+#include <QMimeData>
+#include <QUrl>
+
+namespace tarnwick {
+
+namespace {
+const QString kDropHere = QStringLiteral("Drop Your Video Files Here");
+const QString kDragHere = QStringLiteral("Drag your Video Here");
+const QString kSearching = QStringLiteral("Searching...");
+} // namespace
+
+SourceCommands::SourceCommands(Queue& queue, CCommonDialogs& commonDialogs, Dialogs& dialogs,
+                               Drives& drives, Messages& messages, const QString& programFolder,
+                               QObject* parent)
+    : QObject(parent), m_queue(queue), m_commonDialogs(commonDialogs), m_dialogs(dialogs),
+      m_drives(drives), m_messages(messages), m_programFolder(programFolder)
+{
+}
+
+void SourceCommands::setHint(const QueueHint& hint)
+{
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    emit hintChanged(m_hint);
+}
+
+void SourceCommands::applyHintRule()
+{
+    QueueHint hint = m_hint;
+    hint.picTextVisible = m_queue.displayCount() == 0;
+    setHint(hint);
+}
+
+void SourceCommands::startSearch()
+{
+    m_searching = true;
+    setHint({true, true, kSearching});
+}
+
+void SourceCommands::endSearch(const QString& emptyText)
+{
+    m_searching = false;
+    QueueHint hint = m_hint;
+    if (m_queue.displayCount() == 0)
+        hint.lblText = emptyText;
+    hint.lblTextVisible = false;
+    setHint(hint);
+    applyHintRule();
+}
+
+void SourceCommands::reportFull(qsizetype skipped)
+{
+    m_messages.show(QStringLiteral("The queue is full: it holds at most %1 files. %2 %3 not added.")
+                        .arg(Queue::kMaxEntries)
+                        .arg(skipped)
+                        .arg(skipped == 1 ? QStringLiteral("file was") : QStringLiteral("files were")),
+                    kProgramTitle, MessageIcon::Exclamation);
+}
+
+void SourceCommands::addEntries(const QStringList& paths, bool threeCharacterTag)
+{
+    qsizetype skipped = 0;
+    for (const QString& path : paths) {
+        const bool added = threeCharacterTag ? m_queue.AddQueueEntry(path, path.right(3).toUpper())
+                                             : m_queue.AddQueueEntry(path);
+        if (!added)
+            ++skipped;
+    }
+    if (skipped > 0)
+        reportFull(skipped);
+}
+
+void SourceCommands::AddaFile()
+{
+    m_commonDialogs.setTitle(QStringLiteral("Open Files"));
+    m_commonDialogs.setFilter(QStringLiteral("All formats(*.*)|*.*"));
+    if (!m_commonDialogs.ShowOpen())
+        return;
+    const QString path = m_commonDialogs.FileName();
+    if (!path.isEmpty())
+        addEntries({path}, false);
+    applyHintRule();
+}
+
+// Found paths join the master list only when the search is over, and the
+// run and display lists are rebuilt from it at once: a file dropped while
+// the search yields to the window then stays in step in all three lists.
+void SourceCommands::appendFoundToMaster(const QStringList& found)
+{
+    const qsizetype room = Queue::kMaxEntries - m_queue.lstAddFolder().size();
+    const qsizetype take = qMin(room, found.size());
+    m_queue.lstAddFolder().append(found.first(qMax<qsizetype>(0, take)));
+    m_queue.restoreFromMaster();
+    if (take < found.size())
+        reportFull(found.size() - take);
+}
+
+void SourceCommands::AddaFolder()
+{
+    const std::optional<QString> folder = m_dialogs.browseFolder(kFolderPrompt);
+    startSearch();
+    if (folder && !folder->isEmpty()) {
+        QStringList found;
+        UiYield yield;
+        FileSearch::SearchFolder(*folder, found, [&yield] { yield(); });
+        appendFoundToMaster(found);
+    }
+    endSearch(kDropHere);
+}
+
+void SourceCommands::RemoveSelected(int selectedRow)
+{
+    if (m_queue.displayCount() > 0 && selectedRow >= 0)
+        m_queue.removeAt(selectedRow);
+    applyHintRule();
+}
+
+void SourceCommands::RemoveAll()
+{
+    m_queue.clearAll();
+    setHint({true, m_hint.lblTextVisible, m_hint.lblText});
+}
+
+void SourceCommands::ReadDisc(const QString& volumeRoot)
+{
+    m_queue.clearAll();
+    if (volumeRoot.isEmpty() || !m_drives.isOptical(volumeRoot)) {
+        m_messages.show(QStringLiteral("Please select a DVD Drive"), QStringLiteral("DVD"),
+                        MessageIcon::None);
+        applyHintRule();
+        return;
+    }
+    startSearch();
+    QStringList found;
+    UiYield yield;
+    const auto step = [&yield] { yield(); };
+    const QString dvd = findDiscFolder(volumeRoot, {QStringLiteral("VIDEO_TS")});
+    if (!dvd.isEmpty())
+        FileSearch::SearchTitleFiles(dvd, found, step);
+    const QString bluray = findDiscFolder(volumeRoot, {QStringLiteral("BDMV"), QStringLiteral("STREAM")});
+    if (!bluray.isEmpty())
+        FileSearch::SearchTitleFiles(bluray, found, step);
+    appendFoundToMaster(found);
+    endSearch(kDragHere);
+}
+
+QStringList SourceCommands::droppedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+bool SourceCommands::handleDrop(const QMimeData* data)
+{
+    const QStringList paths = droppedPaths(data);
+    addEntries(paths, true);
+    applyHintRule();
+    return !paths.isEmpty();
+}
+
+void SourceCommands::pickDropZoneFile()
+{
+    const QString path = CCommonDialogs::beforeNul(COMDLG::PickOpenFile(
+        m_dialogs, m_programFolder, QStringLiteral("Open File"), m_dropZoneFolder,
+        QStringLiteral("*.*|*.*")));
+    m_dropZoneFolder.clear(); // every click starts from an empty initial folder
+    if (path.isEmpty())
+        return;
+    addEntries({path}, false);
+    applyHintRule();
+}
+
+} // namespace tarnwick

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QMimeData;
+
+namespace tarnwick {
+
+class CCommonDialogs;
+class Dialogs;
+class Drives;
+class Messages;
+class Queue;
+
+// What the empty-queue hint over the list shows.
+struct QueueHint {
+    bool picTextVisible = true;
+    bool lblTextVisible = true;
+    QString lblText = QStringLiteral("Drop Your Video Files Here");
+    friend bool operator==(const QueueHint&, const QueueHint&) = default;
+};
+
+// The ways files come into the queue and leave it: the Open Files dialog, a
+// folder search, a disc, a drop or the drop zone's dialog, and the two
+// removals. Each ends by showing the hint when the queue is empty.
+class SourceCommands : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SourceCommands)
+
+public:
+    SourceCommands(Queue& queue, CCommonDialogs& commonDialogs, Dialogs& dialogs, Drives& drives,
+                   Messages& messages, const QString& programFolder, QObject* parent = nullptr);
+
+    const QueueHint& hint() const { return m_hint; }
+    bool searching() const { return m_searching; }
+
+    void AddaFile();
+    void AddaFolder();
+    // `selectedRow` is the 0-based selected row of the list, -1 for none.
+    void RemoveSelected(int selectedRow);
+    void RemoveAll();
+    // Replaces the queue with the title files of the disc in `volumeRoot`.
+    void ReadDisc(const QString& volumeRoot);
+    // Queues the local files of a drop; false when it carried none.
+    bool handleDrop(const QMimeData* data);
+    // The drop zone's click: one file from the Open File dialog.
+    void pickDropZoneFile();
+
+    // The local file paths a drop carries, in the order the source lists them.
+    static QStringList droppedPaths(const QMimeData* data);
+
+signals:
+    void hintChanged(const tarnwick::QueueHint& hint);
+
+private:
+    void applyHintRule();
+    void startSearch();
+    void endSearch(const QString& emptyText);
+    // Appends to the queue as many as fit; says once when some did not.
+    void addEntries(const QStringList& paths, bool threeCharacterTag);
+    void appendFoundToMaster(const QStringList& found);
+    void reportFull(qsizetype skipped);
+    void setHint(const QueueHint& hint);
+
+    Queue& m_queue;
+    CCommonDialogs& m_commonDialogs;
+    Dialogs& m_dialogs;
+    Drives& m_drives;
+    Messages& m_messages;
+    QString m_programFolder;
+    QString m_dropZoneFolder;
+    QueueHint m_hint;
+    bool m_searching = false;
+};
+
+} // namespace tarnwick
