@@ -1,0 +1,124 @@
+#include "form/frmMain.h"
+#include "sources/Queue.h"
+
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedSeams.h"
+#include "support/TestPaths.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <QUrl>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+struct Window {
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    ScriptedDrives drives;
+    frmMain form{{messages, dialogs, shell, drives}, standinProgramFolder()};
+    Window() { form.show(); }
+};
+
+// A drop as the desktop delivers it: enter, move, then the drop itself.
+Qt::DropAction drop(QWidget* target, const QMimeData& data)
+{
+    const QPointF at(5, 5);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent dropEvent(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropEvent);
+    return dropEvent.isAccepted() ? dropEvent.dropAction() : Qt::IgnoreAction;
+}
+
+QMimeData* files(const QStringList& paths)
+{
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& p : paths)
+        urls << QUrl::fromLocalFile(p);
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace
+
+class tst_frmMainSources : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dropsOnEveryTarget()
+    {
+        Window w;
+        const MainWidgets& c = w.form.widgets();
+        QVERIFY(c.picText->isVisible());
+        std::unique_ptr<QMimeData> three(files({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
+        QCOMPARE(drop(c.LV->viewport(), *three), Qt::CopyAction);
+        QCOMPARE(w.form.queue().lstFile(), QStringList({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
+        QVERIFY(!c.picText->isVisible());
+        QCOMPARE(c.LV->model()->index(1, 1).data().toString(), QString("AVI"));
+        QCOMPARE(c.LV->model()->headerData(0, Qt::Horizontal).toString(), QString("Filename"));
+
+        std::unique_ptr<QMimeData> one(files({"/v/d.m2ts"}));
+        QCOMPARE(drop(c.picDrag, *one), Qt::CopyAction);
+        QCOMPARE(w.form.queue().displayTag(3), QString("2TS"));
+
+        QMimeData text;
+        text.setText("not a file");
+        QVERIFY(c.picDoor->isVisible());
+        QCOMPARE(drop(c.picDoor, text), Qt::CopyAction);
+        QVERIFY(!c.picDoor->isVisible());
+        QCOMPARE(w.form.queue().displayCount(), 4);
+        QVERIFY2(w.messages.done(), qPrintable(w.messages.problems()));
+    }
+
+    void toolbarHidesTheDoorBeforeEmptyingTheQueue()
+    {
+        Window w;
+        const MainWidgets& c = w.form.widgets();
+        w.form.queue().AddQueueEntry("/v/a.mp4");
+        QVERIFY(c.picDoor->isVisible());
+        c.CmdToolsBar.at(5)->click();
+        QVERIFY(!c.picDoor->isVisible());
+        QCOMPARE(w.form.queue().displayCount(), 0);
+        QVERIFY(c.picText->isVisible());
+    }
+
+    void cancelledBrowserKeepsTheOutputFolder()
+    {
+        Window w;
+        const MainWidgets& c = w.form.widgets();
+        w.dialogs.answerFolder(QString("/media/out"));
+        w.dialogs.answerFolder(std::nullopt);
+        c.cmdBrowse->click();
+        QCOMPARE(c.txtPath->text(), QString("/media/out"));
+        QTest::mouseClick(c.txtPath, Qt::LeftButton);
+        QCOMPARE(c.txtPath->text(), QString("/media/out"));
+        QVERIFY2(w.dialogs.done(), qPrintable(w.dialogs.report()));
+    }
+
+    void selectedRowIsRemoved()
+    {
+        Window w;
+        const MainWidgets& c = w.form.widgets();
+        for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4"})
+            w.form.queue().AddQueueEntry(p);
+        c.LV->setCurrentIndex(c.LV->model()->index(1, 0));
+        c.CmdToolsBar.at(2)->click();
+        QCOMPARE(w.form.queue().lstAddFolder(), QStringList({"/a.mp4", "/c.mp4"}));
+    }
+};
+
+QTEST_MAIN(tst_frmMainSources)
+#include "tst_frmMainSources.moc"

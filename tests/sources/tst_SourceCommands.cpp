@@ -1,0 +1,283 @@
+#include "sources/CCommonDialogs.h"
+#include "sources/Queue.h"
+#include "sources/SourceCommands.h"
+
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedSeams.h"
+#include "support/TestFiles.h"
+
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+// One queue with its commands over scripted seams.
+struct Fixture {
+    ScriptedDialogs dialogs;
+    ScriptedDrives drives;
+    ScriptedMessages messages;
+    Queue queue;
+    CCommonDialogs common{dialogs};
+    SourceCommands commands{queue, common, dialogs, drives, messages, "/program"};
+
+    bool inStep() const
+    {
+        QStringList shown;
+        for (int i = 0; i < queue.displayCount(); ++i)
+            shown << queue.displayPath(i);
+        return shown == queue.lstFile() && shown == queue.lstAddFolder();
+    }
+    QStringList tags() const
+    {
+        QStringList all;
+        for (int i = 0; i < queue.displayCount(); ++i)
+            all << queue.displayTag(i);
+        return all;
+    }
+    void check()
+    {
+        QVERIFY2(dialogs.done(), qPrintable(dialogs.report()));
+        QVERIFY2(messages.done(), qPrintable(messages.problems()));
+        QVERIFY(inStep());
+    }
+};
+
+QMimeData* filesDrop(const QStringList& paths)
+{
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& p : paths)
+        urls << QUrl::fromLocalFile(p);
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace
+
+class tst_SourceCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatTags_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("mp4") << "/v/a.MP4" << "MP4";
+        QTest::newRow("m2ts") << "/v/b.m2ts" << "M2TS";
+        QTest::newRow("mpeg") << "/v/c.mpeg" << "PEG";
+        QTest::newRow("ts") << "/v/d.ts" << ".TS";
+        QTest::newRow("trailing blanks") << "/v/e.vob  " << "VOB";
+        QTest::newRow("short") << "ab" << "AB";
+    }
+    void formatTags()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, tag);
+        QCOMPARE(FormatTag(path), tag);
+    }
+
+    void addaFileAndCancel()
+    {
+        Fixture f;
+        f.dialogs.answerOpen("/v/a.m2ts");
+        f.dialogs.answerOpen("/v/a.m2ts");
+        f.dialogs.answerOpen(std::nullopt);
+        f.commands.AddaFile();
+        f.commands.AddaFile();
+        QCOMPARE(f.commands.hint().picTextVisible, false);
+        f.commands.AddaFile(); // cancelled
+        QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.m2ts", "/v/a.m2ts"}));
+        QCOMPARE(f.tags(), QStringList({"M2TS", "M2TS"}));
+        QCOMPARE(f.dialogs.openRequests.at(0).title, QString("Open Files"));
+        f.check();
+    }
+
+    void addaFolderAppendsAfterTheQueue()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("one.mp4")));
+        QVERIFY(writeFile(dir.filePath("sub/two.VOB")));
+        QVERIFY(writeFile(dir.filePath("sub/three.mp4")));
+        Fixture f;
+        f.queue.AddQueueEntry("/first.avi");
+        f.queue.AddQueueEntry("/second.avi");
+        f.dialogs.answerFolder(dir.path());
+        f.dialogs.answerFolder(std::nullopt);
+        f.commands.AddaFolder();
+        QCOMPARE(f.queue.lstAddFolder(),
+                 QStringList({"/first.avi", "/second.avi", dir.filePath("one.mp4"), dir.filePath("sub/two.VOB")}));
+        QCOMPARE(f.dialogs.folderPrompts.at(0), QString("Select a folder:"));
+        f.commands.AddaFolder(); // cancelled: unchanged, label hidden
+        QCOMPARE(f.queue.displayCount(), 4);
+        QCOMPARE(f.commands.hint().lblTextVisible, false);
+        QCOMPARE(f.commands.hint().picTextVisible, false);
+        f.check();
+    }
+
+    void emptyFolderOnEmptyQueueKeepsTheHint()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.answerFolder(dir.path());
+        f.commands.AddaFolder();
+        QCOMPARE(f.commands.hint(), (QueueHint{true, false, "Drop Your Video Files Here"}));
+        f.check();
+    }
+
+    void removalsKeepTheListsInStep()
+    {
+        Fixture f;
+        for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4"})
+            f.queue.AddQueueEntry(p);
+        f.commands.RemoveSelected(-1);
+        QCOMPARE(f.queue.displayCount(), 3);
+        f.commands.RemoveSelected(1);
+        QCOMPARE(f.queue.lstAddFolder(), QStringList({"/a.mp4", "/c.mp4"}));
+        f.check();
+        f.commands.RemoveAll();
+        QCOMPARE(f.queue.displayCount(), 0);
+        QVERIFY(f.commands.hint().picTextVisible);
+        f.commands.RemoveSelected(0); // empty: nothing, the hint shows
+        QVERIFY(f.commands.hint().picTextVisible);
+        f.check();
+    }
+
+    // While a batch runs the lists have lost the files converted so far; a
+    // removal must take the same file out of the master list, not a neighbour.
+    void removalDuringABatchTakesTheSameFile()
+    {
+        Fixture f;
+        for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4", "/d.mp4"})
+            f.queue.AddQueueEntry(p);
+        f.queue.removeRunFront(); // a.mp4 converted
+        f.queue.removeAt(1);      // the row showing c.mp4
+        QCOMPARE(f.queue.lstFile(), QStringList({"/b.mp4", "/d.mp4"}));
+        QCOMPARE(f.queue.lstAddFolder(), QStringList({"/a.mp4", "/b.mp4", "/d.mp4"}));
+        f.queue.restoreFromMaster();
+        QVERIFY(f.inStep());
+    }
+
+    void queueLimitSaysSoOnce()
+    {
+        QTemporaryDir dir;
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(writeFile(dir.filePath(QString("f%1.mp4").arg(i))));
+        Fixture f;
+        for (int i = 0; i < Queue::kMaxEntries - 2; ++i)
+            f.queue.lstAddFolder().append(QString("/q/%1.mp4").arg(i));
+        f.queue.restoreFromMaster();
+        f.dialogs.answerFolder(dir.path());
+        f.messages.expect("The queue is full: it holds at most 32767 files. 3 files were not added.",
+                          "Tarnwick", MessageIcon::Exclamation);
+        f.commands.AddaFolder();
+        QCOMPARE(f.queue.displayCount(), Queue::kMaxEntries);
+        f.messages.expect("The queue is full: it holds at most 32767 files. 1 file was not added.",
+                          "Tarnwick", MessageIcon::Exclamation);
+        std::unique_ptr<QMimeData> drop(filesDrop({"/x.mp4"}));
+        f.commands.handleDrop(drop.get());
+        f.check();
+    }
+
+    void dropsQueueLocalPathsWithThreeCharacterTags()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        std::unique_ptr<QMimeData> files(filesDrop({"/v/a.mp4", "/v/b.m2ts", dir.path()}));
+        QVERIFY(f.commands.handleDrop(files.get()));
+        QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.mp4", "/v/b.m2ts", dir.path()}));
+        QCOMPARE(f.tags(), QStringList({"MP4", "2TS", dir.path().right(3).toUpper()}));
+        QMimeData text;
+        text.setText("/v/c.mp4");
+        QVERIFY(!f.commands.handleDrop(&text));
+        QMimeData remote;
+        remote.setUrls({QUrl("https://example.org/d.mp4")});
+        QVERIFY(!f.commands.handleDrop(&remote));
+        QCOMPARE(f.queue.displayCount(), 3);
+        f.check();
+    }
+
+    void dropZoneDialogUsesTheFullTag()
+    {
+        Fixture f;
+        f.dialogs.answerOpen("/v/b.m2ts");
+        f.dialogs.answerOpen(std::nullopt);
+        f.commands.pickDropZoneFile();
+        f.commands.pickDropZoneFile();
+        QCOMPARE(f.tags(), QStringList{"M2TS"});
+        QCOMPARE(f.dialogs.openRequests.at(1).initialFolder, QString("/program"));
+        f.check();
+    }
+
+    void readDiscOnANonOpticalDrive()
+    {
+        Fixture f;
+        f.queue.AddQueueEntry("/a.mp4");
+        f.messages.expect("Please select a DVD Drive", "DVD", MessageIcon::None);
+        f.commands.ReadDisc("/");
+        QCOMPARE(f.queue.displayCount(), 0);
+        QVERIFY(f.commands.hint().picTextVisible);
+        f.check();
+    }
+
+    // A real DVD authored by dvdauthor and a Blu-ray stream folder of
+    // FFmpeg-written M2TS files, on a volume the drive seam calls optical.
+    void readDiscTakesDvdThenBlurayTitles()
+    {
+        QTemporaryDir dir;
+        const QString clip = dir.filePath("clip.mpg");
+        QVERIFY(runTool(TARNWICK_FFMPEG, {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
+                                          "testsrc=size=720x480:rate=30000/1001:duration=1", "-f", "lavfi",
+                                          "-i", "sine=duration=1", "-target", "ntsc-dvd", clip}));
+        const QString disc = dir.filePath("disc");
+        qputenv("VIDEO_FORMAT", "NTSC");
+        QString log;
+        QVERIFY2(runTool("dvdauthor", {"-o", disc, "-t", clip}, &log), qPrintable(log));
+        QVERIFY2(runTool("dvdauthor", {"-o", disc, "-T"}, &log), qPrintable(log));
+        QDir(disc).mkpath("BDMV/STREAM");
+        for (const char* name : {"00000.m2ts", "00001.m2ts"}) {
+            QVERIFY(runTool(TARNWICK_FFMPEG, {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
+                                              "testsrc=duration=1", "-f", "mpegts", "-mpegts_m2ts_mode", "1",
+                                              disc + "/BDMV/STREAM/" + name}));
+        }
+        QStringList expected;
+        for (const QString& name : listingOrder(disc + "/VIDEO_TS"))
+            if (name.endsWith(".VOB"))
+                expected << disc + "/VIDEO_TS/" + name;
+        QVERIFY(expected.contains(disc + "/VIDEO_TS/VTS_01_1.VOB"));
+        for (const QString& name : listingOrder(disc + "/BDMV/STREAM"))
+            expected << disc + "/BDMV/STREAM/" + name;
+
+        Fixture f;
+        f.drives.optical = {disc};
+        f.queue.AddQueueEntry("/before.mp4");
+        f.commands.ReadDisc(disc);
+        QCOMPARE(f.queue.lstFile(), expected);
+        f.commands.ReadDisc(disc); // twice: the same queue, not a doubled one
+        QCOMPARE(f.queue.lstAddFolder(), expected);
+        QCOMPARE(f.tags().filter("M2TS").size(), 2);
+        QCOMPARE(f.commands.hint().lblTextVisible, false);
+        f.check();
+    }
+
+    void emptyOpticalDriveLeavesTheQueueEmpty()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.drives.optical = {dir.path()};
+        for (int i = 0; i < 5; ++i)
+            f.queue.AddQueueEntry(QString("/%1.mp4").arg(i));
+        f.commands.ReadDisc(dir.path());
+        QCOMPARE(f.queue.displayCount(), 0);
+        QCOMPARE(f.commands.hint(), (QueueHint{true, false, "Drag your Video Here"}));
+        f.check();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SourceCommands)
+#include "tst_SourceCommands.moc"

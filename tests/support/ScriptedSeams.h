@@ -1,0 +1,86 @@
+#pragma once
+
+#include "process/Shell.h"
+#include "sources/Dialogs.h"
+#include "sources/Drives.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+namespace tarnwick::test {
+
+// Dialogs answered from a script, in order. Each call takes the next answer
+// (nullopt for a cancel) and records its request; a call with no answer
+// left is noted as a problem and cancelled.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    void answerOpen(std::optional<QString> path) { m_openAnswers.append(std::move(path)); }
+    void answerFolder(std::optional<QString> path) { m_folderAnswers.append(std::move(path)); }
+
+    std::optional<QString> openFile(const OpenFileRequest& request) override
+    {
+        openRequests.append(request);
+        if (m_openAnswers.isEmpty()) {
+            problems << QStringLiteral("unexpected open dialog \"%1\"").arg(request.title);
+            return std::nullopt;
+        }
+        return m_openAnswers.takeFirst();
+    }
+    std::optional<QString> browseFolder(const QString& prompt) override
+    {
+        folderPrompts.append(prompt);
+        if (m_folderAnswers.isEmpty()) {
+            problems << QStringLiteral("unexpected folder browser");
+            return std::nullopt;
+        }
+        return m_folderAnswers.takeFirst();
+    }
+
+    bool done() const { return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty(); }
+    QString report() const
+    {
+        QStringList all = problems;
+        if (!m_openAnswers.isEmpty())
+            all << QStringLiteral("%1 open answer(s) left").arg(m_openAnswers.size());
+        if (!m_folderAnswers.isEmpty())
+            all << QStringLiteral("%1 folder answer(s) left").arg(m_folderAnswers.size());
+        return all.join(u"; ");
+    }
+
+    QList<OpenFileRequest> openRequests;
+    QStringList folderPrompts;
+    QStringList problems;
+
+private:
+    QList<std::optional<QString>> m_openAnswers;
+    QList<std::optional<QString>> m_folderAnswers;
+};
+
+// A machine whose volumes are the test's folders; some of them optical.
+class ScriptedDrives final : public Drives
+{
+public:
+    QList<Drive> drives;
+    QStringList optical;
+    QString current;
+
+    QList<Drive> volumes() const override { return drives; }
+    bool isOptical(const QString& root) const override { return optical.contains(root); }
+    QString volumeOf(const QString&) const override { return current; }
+};
+
+// Records what would be opened and how often the machine beeped.
+class RecordingShell final : public Shell
+{
+public:
+    QStringList opened; // "path:..." or "address:..."
+    int beeps = 0;
+    void openPath(const QString& path) override { opened << QStringLiteral("path:") + path; }
+    void openAddress(const QString& address) override { opened << QStringLiteral("address:") + address; }
+    void beep() override { ++beeps; }
+};
+
+} // namespace tarnwick::test
