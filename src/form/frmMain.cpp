@@ -30,7 +30,10 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
       m_rotation([] { QCoreApplication::processEvents(); }),
       m_objDOS(new DOSOutputs(services.messages, this)),
       m_objffmpeg(new DOSOutputs(services.messages, this)),
-      m_monitor(new ConversionMonitor(*m_queue, this))
+      m_monitor(new ConversionMonitor(*m_queue, this)),
+      m_batch(new BatchDriver({*m_queue, *m_objDOS, *m_objffmpeg, *m_monitor, m_rotation, m_presets,
+                               m_options, *this, services.shell, services.messages},
+                              programFolder, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_objDOS->setObjectName(QStringLiteral("objDOS"));
@@ -52,6 +55,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
             [this](const QString& s) { m_rotation.objffmpeg_ReceiveOutputs(s); });
     connect(m_objffmpeg, &DOSOutputs::CommandOver, this, [this] { m_rotation.objffmpeg_CommandOver(); });
     wireSources();
+    wireBatch();
     m_presets.cmbOF1.select(0);
     m_rotation.cmbRotate.select(5);
 }
@@ -94,6 +98,60 @@ void frmMain::wireSources()
     });
     hooks::onClick(m_w.picDoor, [this] { hidePicDoor(); });
     hooks::onClick(m_w.picDrag, [this] { m_sources->pickDropZoneFile(); });
+}
+
+void frmMain::wireBatch()
+{
+    hooks::onClick(m_w.imgStart, [this] { m_batch->StartConversion(); });
+    hooks::onClick(m_w.imgConvert, [this] { m_batch->StartConversion(); });
+    connect(m_w.Command3, &QPushButton::clicked, m_batch, &BatchDriver::Command3_Click);
+}
+
+QString frmMain::txtPath() const
+{
+    return m_w.txtPath->text();
+}
+
+void frmMain::setTxtPath(const QString& text)
+{
+    m_w.txtPath->setText(text);
+}
+
+void frmMain::setSettingsEnabled(bool enabled)
+{
+    for (QWidget* control : {static_cast<QWidget*>(m_w.cmbOF1), static_cast<QWidget*>(m_w.cmbBitrate),
+                             static_cast<QWidget*>(m_w.cmdBrowse), static_cast<QWidget*>(m_w.txtPath),
+                             static_cast<QWidget*>(m_w.cmbRotate)})
+        control->setEnabled(enabled);
+}
+
+void frmMain::setQueueControlsEnabled(bool enabled)
+{
+    for (QToolButton* button : std::as_const(m_w.CmdToolsBar))
+        button->setEnabled(enabled);
+    m_w.LV->setEnabled(enabled);
+    m_w.Command3->setEnabled(enabled);
+    m_w.imgConvert->setEnabled(enabled);
+    m_w.lblFeed->setEnabled(enabled);
+    if (enabled) {
+        for (QLabel* image : {m_w.imgAdd, m_w.imgRemove, m_w.imgStart, m_w.imgBrowse})
+            image->setEnabled(true);
+    }
+}
+
+void frmMain::showBatchDone()
+{
+    m_w.picDrag->show();
+    m_w.imgPB->resize(0, m_w.imgPB->height());
+    m_w.lblPB->setText(QStringLiteral("Done."));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Leaving in the middle of a batch: stop the encoder and drop what it
+    // had not finished, so no truncated file is left looking finished.
+    m_batch->abort();
+    QWidget::closeEvent(event);
 }
 
 void frmMain::imgToolbar_Click(int index)

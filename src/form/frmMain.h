@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/BatchDriver.h"
+#include "conversion/Options.h"
 #include "conversion/OutputPresets.h"
 #include "conversion/Rotation.h"
 #include "form/MainWidgets.h"
@@ -30,7 +32,7 @@ struct Services {
 
 // The main window. It owns the long-lived objects of the program and wires
 // widgets to them; the rules live in the classes it owns.
-class frmMain : public QWidget
+class frmMain : public QWidget, private BatchWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMain)
@@ -51,14 +53,27 @@ public:
     Rotation& rotation() { return m_rotation; }
     DOSOutputs& objDOS() { return *m_objDOS; }
     DOSOutputs& objffmpeg() { return *m_objffmpeg; }
+    BatchDriver& batch() { return *m_batch; }
+    Options& options() { return m_options; }
 
     void imgToolbar_Click(int index);
     void CmdToolsBar_Click(int index);
     void BrowseOutputFolder();
     void hidePicDoor();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // BatchWindow
+    QString txtPath() const override;
+    void setTxtPath(const QString& text) override;
+    void setSettingsEnabled(bool enabled) override;
+    void setQueueControlsEnabled(bool enabled) override;
+    void showBatchDone() override;
+
     void wireSources();
+    void wireBatch();
     void showHint(const QueueHint& hint);
     void showProgress(const ProgressDisplay& display);
     int selectedRow() const;
@@ -74,6 +89,8 @@ private:
     DOSOutputs* m_objDOS;
     DOSOutputs* m_objffmpeg;
     ConversionMonitor* m_monitor;
+    Options m_options;
+    BatchDriver* m_batch;
 };
 
 } // namespace tarnwick

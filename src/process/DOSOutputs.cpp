@@ -161,7 +161,6 @@ QString DOSOutputs::run()
         framer.takePieces(flush, [&](const QString& piece) {
             m_outputs += piece;
             emit ReceiveOutputs(piece);
-            framer.append(process.readAll());
         });
         delivering = false;
     };

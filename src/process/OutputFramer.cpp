@@ -1,6 +1,7 @@
 #include "process/OutputFramer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick {
 
@@ -28,11 +29,15 @@ qsizetype OutputFramer::nextCut(bool flush) const
 {
     const qsizetype window = std::min(kPieceBytes, waiting());
     const char* begin = m_bytes.constData() + m_offset;
-    for (qsizetype i = window; i > 0; --i) {
-        const char c = begin[i - 1];
-        if (c == '\n' || c == '\r')
-            return i;
-    }
+    // One line a piece: the progress scan lets the first "time=" of a piece
+    // decide, so lines merged into one piece would show a stale position.
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', size_t(window)));
+    const qsizetype crWindow = lf ? lf - begin : window;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', size_t(crWindow)));
+    if (cr)
+        return cr - begin + 1;
+    if (lf)
+        return lf - begin + 1;
     if (waiting() >= kPieceBytes)
         return kPieceBytes; // a line too long for one piece
     return flush ? waiting() : 0;

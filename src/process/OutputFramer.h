@@ -9,9 +9,9 @@
 namespace tarnwick {
 
 // Cuts a child's raw output into the pieces the runner hands to its owner.
-// A piece is at most 1024 bytes and, whenever the waiting bytes hold a line
-// end (LF or CR), it ends at one: the encoder writes a line in several calls,
-// and the scans downstream look at one piece at a time. A partial line is held
+// A piece is one line, ended by LF or CR, or the first 1024 bytes of a
+// longer one: the encoder writes a line in several calls, and the scans
+// downstream look at one piece at a time. A partial line is held
 // back until its end arrives or the caller flushes it. Bytes are decoded with
 // one decoder for the whole run, so a character is never split between pieces.
 class OutputFramer

@@ -1,0 +1,267 @@
+#include "conversion/BatchDriver.h"
+#include "conversion/ConversionMonitor.h"
+#include "conversion/EncoderCommand.h"
+#include "conversion/Options.h"
+#include "conversion/OutputPresets.h"
+#include "conversion/Rotation.h"
+#include "process/DOSOutputs.h"
+#include "sources/Queue.h"
+
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedSeams.h"
+#include "support/TestFiles.h"
+#include "support/TestPaths.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTime>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+class RecordingWindow final : public BatchWindow
+{
+public:
+    QString path;
+    QStringList events;
+    QString txtPath() const override { return path; }
+    void setTxtPath(const QString& text) override { path = text; }
+    void setSettingsEnabled(bool enabled) override { events << (enabled ? "settings on" : "settings off"); }
+    void setQueueControlsEnabled(bool enabled) override { events << (enabled ? "queue on" : "queue off"); }
+    void showBatchDone() override { events << "Done."; }
+};
+
+// A batch over the stand-in encoder, its sources in a temporary folder.
+struct Batch {
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    RecordingShell shell;
+    RecordingWindow window;
+    Queue queue;
+    DOSOutputs objDOS{messages};
+    DOSOutputs objffmpeg{messages};
+    ConversionMonitor monitor{queue};
+    Rotation rotation;
+    OutputPresets presets;
+    Options options;
+    BatchDriver driver;
+    QString log;
+
+    explicit Batch(const QString& programFolder = standinProgramFolder())
+        : driver({queue, objDOS, objffmpeg, monitor, rotation, presets, options, window, shell, messages},
+                 programFolder)
+    {
+        QObject::connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
+        QObject::connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::objDOS_CommandOver);
+        QObject::connect(&objffmpeg, &DOSOutputs::ReceiveOutputs, &monitor,
+                         [this](const QString& s) { rotation.objffmpeg_ReceiveOutputs(s); });
+        QObject::connect(&objffmpeg, &DOSOutputs::CommandOver, &monitor, [this] { rotation.objffmpeg_CommandOver(); });
+        presets.cmbOF1.select(0);
+        rotation.cmbRotate.select(5);
+        window.path = dir.filePath("out");
+        log = dir.filePath("standin.log");
+        qputenv("STANDIN_LOG", log.toLocal8Bit());
+    }
+    ~Batch() { qunsetenv("STANDIN_LOG"); }
+
+    QString source(const QString& name, const QByteArray& script = "#standin\n")
+    {
+        const QString path = dir.filePath(name);
+        writeFile(path, script);
+        return path;
+    }
+    void run()
+    {
+        driver.StartConversion();
+        QTRY_VERIFY_WITH_TIMEOUT(driver.state() == BatchDriver::State::Idle, 60000);
+    }
+    QStringList calls() const
+    {
+        QFile file(log);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    QStringList outputs() const
+    {
+        return QDir(dir.filePath("out")).entryList(QDir::Files, QDir::Time | QDir::Reversed);
+    }
+};
+
+} // namespace
+
+class tst_BatchDriver : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyQueueSaysSoAndLocksNothing()
+    {
+        Batch b;
+        b.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
+        b.driver.StartConversion();
+        QCOMPARE(b.driver.state(), BatchDriver::State::Idle);
+        QVERIFY(!b.driver.Timer1().isActive());
+        b.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
+        b.driver.Command3_Click(); // the five settings come back
+        QCOMPARE(b.window.events, QStringList({"settings off", "settings on"}));
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+    }
+
+    void threeFilesProbedAndConvertedInOrder()
+    {
+        Batch b;
+        const QStringList sources{b.source("a.vob"), b.source("b clip.mp4"), b.source("c")};
+        for (const QString& s : sources)
+            b.queue.AddQueueEntry(s);
+        b.driver.Command3_Click();
+        QCOMPARE(b.driver.state(), BatchDriver::State::Armed);
+        QTRY_VERIFY_WITH_TIMEOUT(b.driver.state() == BatchDriver::State::Idle, 60000);
+
+        const QStringList calls = b.calls();
+        QCOMPARE(calls.size(), 6);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(calls.at(2 * i), "-i\t" + sources.at(i)); // the probe names only the input
+            QVERIFY(calls.at(2 * i + 1).startsWith("-i\t" + sources.at(i) + "\t-vcodec\tmpeg4\t-vb\t5000k\t"));
+        }
+        QCOMPARE(b.objDOS.CommandLine(),
+                 encoderPath(standinProgramFolder()) + " -i \"" + sources.at(2) +
+                     "\" -vcodec mpeg4 -vb 5000k  \"" + b.driver.results().at(2).output + "\"");
+        QVERIFY(QFileInfo(b.driver.results().at(2).output).fileName().startsWith("c_"));
+        QCOMPARE(b.outputs().size(), 3);
+        QCOMPARE(b.window.path, b.dir.filePath("out") + "/");
+        QCOMPARE(b.window.events,
+                 QStringList({"settings off", "queue off", "settings on", "queue on", "Done."}));
+        QCOMPARE(b.shell.opened, QStringList{"path:" + b.dir.filePath("out") + "/"});
+        QCOMPARE(b.shell.beeps, 1);
+        QCOMPARE(b.queue.lstFile(), sources);
+        QCOMPARE(b.queue.displayCount(), 3);
+        QCOMPARE(b.monitor.display().label, QString("100%"));
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+    }
+
+    void fileAddedDuringTheBatchIsConvertedToo()
+    {
+        Batch b;
+        b.options.SoundReminder = 1;
+        for (const char* name : {"a.mp4", "b.mp4", "c.mp4"})
+            b.queue.AddQueueEntry(b.source(name, "#standin\nsleep 20\n"));
+        const QString late = b.source("late.mp4");
+        bool added = false;
+        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
+            if (!added) {
+                added = true;
+                b.queue.AddQueueEntry(late, "MP4");
+            }
+        });
+        QSignalSpy again(&b.driver, &BatchDriver::batchFinished);
+        QTimer::singleShot(150, &b.driver, [&] { b.driver.StartConversion(); }); // ignored while running
+        b.run();
+        QCOMPARE(again.count(), 1);
+        QCOMPARE(b.driver.results().size(), 4);
+        QCOMPARE(b.driver.results().at(3).source, late);
+        QCOMPARE(b.shell.beeps, 0);
+        QCOMPARE(b.queue.lstAddFolder().size(), 4);
+    }
+
+    // The end of a run removes the front entry, whatever it is by then.
+    void frontRemovedFromUnderARunningConversion()
+    {
+        Batch b;
+        const QStringList sources{b.source("a.mp4", "#standin\nsleep 20\n"), b.source("b.mp4"), b.source("c.mp4")};
+        for (const QString& s : sources)
+            b.queue.AddQueueEntry(s);
+        bool removed = false;
+        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
+            if (!removed) {
+                removed = true;
+                b.queue.removeAt(0);
+            }
+        });
+        b.run();
+        QCOMPARE(b.driver.results().size(), 2);
+        QCOMPARE(b.driver.results().at(1).source, sources.at(2));
+        QCOMPARE(b.queue.lstFile(), QStringList({sources.at(1), sources.at(2)}));
+    }
+
+    void missingEncoderDropsEachEntryAndReportsIt()
+    {
+        QTemporaryDir empty;
+        Batch b(empty.path());
+        const QString a = b.source("a.mp4");
+        const QString c = b.source("c.mp4");
+        b.queue.AddQueueEntry(a);
+        b.queue.AddQueueEntry(c);
+        b.messages.expect("File or command not found", "Tarnwick", MessageIcon::Critical);
+        b.messages.expect("File or command not found", "Tarnwick", MessageIcon::Critical);
+        b.messages.expect("2 files could not be converted:\n\n" + a + "\n    File or command not found\n" + c +
+                              "\n    File or command not found",
+                          "Tarnwick", MessageIcon::Exclamation);
+        b.run();
+        QVERIFY(b.window.events.contains("Done."));
+        QCOMPARE(b.queue.lstFile(), QStringList({a, c}));
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+    }
+
+    void failuresAreReportedNotCountedAsDone()
+    {
+        Batch b;
+        const QString bad = b.source("bad.mp4", "#standin\nfail bad.mp4: Invalid data found when processing input\n");
+        const QString crashed = b.source("half.mp4", "#standin\nexit 1\n");
+        const QString good = b.source("good.mp4");
+        for (const QString& s : {bad, crashed, good})
+            b.queue.AddQueueEntry(s);
+        b.messages.expect("2 files could not be converted:\n\n" + bad +
+                              "\n    bad.mp4: Invalid data found when processing input\n" + crashed +
+                              "\n    video:1kB audio:0kB subtitle:0kB other streams:0kB",
+                          "Tarnwick", MessageIcon::Exclamation);
+        b.run();
+        QCOMPARE(b.outputs().size(), 1); // the failed run's file is not left behind
+        QVERIFY(b.outputs().first().startsWith("good_"));
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+    }
+
+    // FFmpeg without standard input will not overwrite: a failure to report,
+    // and the file that was there stays as it was.
+    void existingOutputIsNeverDeleted()
+    {
+        Batch b;
+        const QString source = b.source("same.mp4", "#standin\n");
+        b.queue.AddQueueEntry(source);
+        QDir().mkpath(b.dir.filePath("out"));
+        const QTime now = QTime::currentTime();
+        for (int s = 0; s < 30; ++s)
+            writeFile(outputFilePath(b.dir.filePath("out/"), source, ".mp4", now.addSecs(s)), "precious");
+        b.run();
+        const ConversionResult& result = b.driver.results().first();
+        QVERIFY(!result.ok);
+        QCOMPARE(result.error, "File '" + result.output + "' already exists. Exiting.");
+        QCOMPARE(b.messages.shown().size(), 1);
+        QCOMPARE(b.messages.shown().first().text,
+                 "1 file could not be converted:\n\n" + source + "\n    " + result.error);
+        QFile kept(b.driver.results().first().output);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("precious"));
+    }
+
+    void abortStopsTheEncoderAndDropsItsUnfinishedFile()
+    {
+        Batch b;
+        b.queue.AddQueueEntry(b.source("long.mp4", "#standin\nprogress 100\nsleep 100\n"));
+        b.queue.AddQueueEntry(b.source("next.mp4"));
+        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.driver, [&](const QString& s) {
+            if (s.contains("time="))
+                b.driver.abort();
+        });
+        b.run();
+        QVERIFY(b.outputs().isEmpty());
+        QVERIFY(!b.window.events.contains("Done."));
+        QCOMPARE(b.calls().size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_BatchDriver)
+#include "tst_BatchDriver.moc"
