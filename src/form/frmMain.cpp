@@ -5,6 +5,7 @@
 #include "form/ListBinding.h"
 #include "process/DOSOutputs.h"
 #include "process/Messages.h"
+#include "process/UiYield.h"
 #include "sources/Drives.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
@@ -20,6 +21,8 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <memory>
+
 namespace tarnwick {
 
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
@@ -27,7 +30,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
       m_w(buildMainWidgets(this)), m_queue(new Queue(this)), m_commonDialogs(services.dialogs),
       m_sources(new SourceCommands(*m_queue, m_commonDialogs, services.dialogs, services.drives,
                                    services.messages, programFolder, this)),
-      m_rotation([] { QCoreApplication::processEvents(); }),
+      m_rotation([yield = std::make_shared<UiYield>()] { (*yield)(); }),
       m_objDOS(new DOSOutputs(services.messages, this)),
       m_objffmpeg(new DOSOutputs(services.messages, this)),
       m_monitor(new ConversionMonitor(*m_queue, this)),
