@@ -5,11 +5,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+
+    // One copy at a time; a second one ends at once, silently. The lock
+    // holds the owner's process id, so a crashed copy leaves no stale lock.
+    QString lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (lockFolder.isEmpty())
+        lockFolder = QDir::tempPath();
+    QLockFile lock(lockFolder + QStringLiteral("/tarnwick.lock"));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return 0;
 
     tarnwick::WidgetMessages messages;
     tarnwick::QtDialogs dialogs;

@@ -44,3 +44,52 @@ bool ensureTemporaryFolder(const QString& path)
 }
 
 } // namespace tarnwick
+
+namespace tarnwick {
+
+namespace {
+
+#ifndef Q_OS_WIN
+// Walks below a folder already checked; never follows a link. Each entry is
+// looked at once, so one that cannot be removed cannot make the walk loop.
+void removeBelow(const QByteArray& folder)
+{
+    const QStringList names = QDir(QFile::decodeName(folder))
+                                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                 QDir::NoDotAndDotDot,
+                                             QDir::Unsorted);
+    for (const QString& name : names) {
+        const QByteArray path = folder + '/' + QFile::encodeName(name);
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0)
+            continue;
+        if (S_ISDIR(info.st_mode)) {
+            ::chmod(path.constData(), 0700); // a read-only folder cannot be emptied
+            removeBelow(path);
+            ::rmdir(path.constData());
+        } else {
+            ::unlink(path.constData());
+        }
+    }
+}
+#endif
+
+} // namespace
+
+bool DeleteFolderTree(const QString& path)
+{
+    if (!isOwnTemporaryFolder(path))
+        return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+#ifdef Q_OS_WIN
+    QDir(path).removeRecursively();
+    return !QFileInfo::exists(path);
+#else
+    const QByteArray folder = QFile::encodeName(QDir::cleanPath(path));
+    ::chmod(folder.constData(), 0700);
+    removeBelow(folder);
+    ::rmdir(folder.constData());
+    return !QFileInfo::exists(path);
+#endif
+}
+
+} // namespace tarnwick

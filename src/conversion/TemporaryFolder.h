@@ -15,3 +15,14 @@ bool ensureTemporaryFolder(const QString& path);
 bool isOwnTemporaryFolder(const QString& path);
 
 } // namespace tarnwick
+
+namespace tarnwick {
+
+// Removes a folder and everything in it: hidden and read-only entries too.
+// A symbolic link inside is removed as a link, its target untouched; an
+// entry that cannot be removed is left and the rest goes on. A folder that
+// is itself a link or belongs to someone else is not touched at all.
+// Returns whether the folder is gone.
+bool DeleteFolderTree(const QString& path);
+
+} // namespace tarnwick

@@ -1,6 +1,9 @@
 #include "form/frmMain.h"
 
 #include "conversion/ConversionMonitor.h"
+#include "conversion/TemporaryFolder.h"
+#include "form/SettingsFiles.h"
+#include "form/frmOptions.h"
 #include "form/EventHooks.h"
 #include "form/ListBinding.h"
 #include "process/DOSOutputs.h"
@@ -59,8 +62,76 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     connect(m_objffmpeg, &DOSOutputs::CommandOver, this, [this] { m_rotation.objffmpeg_CommandOver(); });
     wireSources();
     wireBatch();
+    startUp();
+}
+
+void frmMain::startUp()
+{
+    m_presets.cmbBitrate.select(2);
+    m_rotation.cmbRotate.select(0);
+    QCoreApplication::processEvents();
+    m_w.imgPB->resize(0, m_w.imgPB->height());
+    m_presets.cmbBR.select(7);
+    m_presets.cmbR.select(1);
+    m_presets.cmbChannel.select(1);
+    m_presets.cmbOF.select(0);
+    const QString defaultOutput = m_programFolder + QDir::separator() + QStringLiteral("output");
+    m_w.txtPath->setText(defaultOutput);
+
+    // What can be read is applied; a position naming no entry leaves its list alone.
+    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kSetupFile))) {
+        const SettingsFiles::ReadSetup read = SettingsFiles::parseSetup(*content);
+        const auto apply = [](EditableList& list, std::optional<qint16> position) {
+            if (position && *position >= 0 && *position < list.count())
+                list.select(*position);
+        };
+        apply(m_presets.cmbBR, read.cmbBR);
+        apply(m_presets.cmbR, read.cmbR);
+        apply(m_presets.cmbChannel, read.cmbChannel);
+        if (read.txtPath)
+            m_w.txtPath->setText(*read.txtPath);
+        apply(m_presets.cmbOF, read.cmbOF);
+    }
+    if (m_w.txtPath->text().isEmpty())
+        m_w.txtPath->setText(defaultOutput);
+    setWindowTitle(kProgramTitle);
+
+    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kOptionsFile))) {
+        const SettingsFiles::ReadOptions read = SettingsFiles::parseOptions(*content);
+        m_options.SoundReminder = read.SoundReminder.value_or(m_options.SoundReminder);
+        m_options.MusicCutter = read.MusicCutter.value_or(m_options.MusicCutter);
+        m_options.CutFromSeconds = read.CutFromSeconds.value_or(m_options.CutFromSeconds);
+        m_options.CutToSeconds = read.CutToSeconds.value_or(m_options.CutToSeconds);
+    }
+    m_options.SoundReminder = 0;
+    m_options.MusicCutter = 0;
     m_presets.cmbOF1.select(0);
+    m_presets.cmbOF.select(4);
     m_rotation.cmbRotate.select(5);
+}
+
+QString frmMain::settingsFile(const QString& name) const
+{
+    return m_programFolder + QDir::separator() + name;
+}
+
+void frmMain::SaveWindowSettings()
+{
+    SettingsFiles::WindowSettings settings;
+    settings.cmbBR = m_presets.cmbBR.position();
+    settings.cmbR = m_presets.cmbR.position();
+    settings.cmbChannel = m_presets.cmbChannel.position();
+    settings.txtPath = m_w.txtPath->text();
+    settings.cmbOF = m_presets.cmbOF.position();
+    SettingsFiles::writeFileAtomically(settingsFile(SettingsFiles::kSetupFile),
+                                       SettingsFiles::formatSetup(settings));
+    close();
+}
+
+void frmMain::showOptions()
+{
+    frmOptions dialog(m_options, settingsFile(SettingsFiles::kOptionsFile), m_services.messages, this);
+    dialog.exec();
 }
 
 frmMain::~frmMain() = default;
@@ -105,6 +176,7 @@ void frmMain::wireSources()
 
 void frmMain::wireBatch()
 {
+    hooks::onClick(m_w.imgExit, [this] { SaveWindowSettings(); });
     hooks::onClick(m_w.imgStart, [this] { m_batch->StartConversion(); });
     hooks::onClick(m_w.imgConvert, [this] { m_batch->StartConversion(); });
     connect(m_w.Command3, &QPushButton::clicked, m_batch, &BatchDriver::Command3_Click);
@@ -154,6 +226,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     // Leaving in the middle of a batch: stop the encoder and drop what it
     // had not finished, so no truncated file is left looking finished.
     m_batch->abort();
+    DeleteFolderTree(temporaryFolderPath());
     QWidget::closeEvent(event);
 }
 
@@ -165,6 +238,12 @@ void frmMain::imgToolbar_Click(int index)
         break;
     case 1:
         m_sources->RemoveSelected(selectedRow());
+        break;
+    case 2:
+        showOptions();
+        break;
+    case 4:
+        SaveWindowSettings();
         break;
     case 6:
         m_sources->AddaFolder();
@@ -186,6 +265,9 @@ void frmMain::CmdToolsBar_Click(int index)
         break;
     case 2:
         imgToolbar_Click(1);
+        break;
+    case 4:
+        imgToolbar_Click(2);
         break;
     case 5:
         m_sources->RemoveAll();

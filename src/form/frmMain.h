@@ -56,6 +56,12 @@ public:
     BatchDriver& batch() { return *m_batch; }
     Options& options() { return m_options; }
 
+    // Writes setup.ini, then closes the window. The Exit command only:
+    // closing the window any other way leaves the old file.
+    void SaveWindowSettings();
+    void showOptions();
+    QString settingsFile(const QString& name) const;
+
     void imgToolbar_Click(int index);
     void CmdToolsBar_Click(int index);
     void BrowseOutputFolder();
@@ -72,6 +78,7 @@ private:
     void setQueueControlsEnabled(bool enabled) override;
     void showBatchDone() override;
 
+    void startUp();
     void wireSources();
     void wireBatch();
     void showHint(const QueueHint& hint);

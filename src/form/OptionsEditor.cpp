@@ -1,0 +1,82 @@
+#include "form/OptionsEditor.h"
+
+#include "form/SettingsFiles.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tarnwick {
+
+namespace {
+
+double number(const QString& text)
+{
+    // Any number the leading characters form, fraction kept: 59.5 is over 59.
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    qsizetype end = i;
+    if (end < text.size() && (text[end] == u'-' || text[end] == u'+'))
+        ++end;
+    while (end < text.size() && ((text[end] >= u'0' && text[end] <= u'9') || text[end] == u'.'))
+        ++end;
+    bool ok = false;
+    const double value = QStringView(text).mid(i, end - i).toDouble(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+OptionsEditor::OptionsEditor(const Options& record)
+    : cmbSR(record.SoundReminder == 1 ? 1 : 0), chkMC(record.MusicCutter != 0)
+{
+    if (!chkMC)
+        return;
+    const auto fill = [this](qint32 total, Box first) {
+        const qint64 t = total;
+        const qint64 h = t / 3600;
+        const qint64 m = (t - h * 3600) / 60;
+        const qint64 s = t - h * 3600 - m * 60;
+        boxes[first] = QString::number(h);
+        boxes[first + 1] = QString::number(m);
+        boxes[first + 2] = QString::number(s);
+    };
+    fill(record.CutFromSeconds, FromH);
+    fill(record.CutToSeconds, ToH);
+}
+
+qint32 OptionsEditor::seconds(Box hours) const
+{
+    const double total = number(boxes[hours]) * 3600 + number(boxes[hours + 1]) * 60 + number(boxes[hours + 2]);
+    const double whole = std::rint(total);
+    return qint32(qBound<double>(std::numeric_limits<qint32>::min(), whole, std::numeric_limits<qint32>::max()));
+}
+
+std::optional<OptionsEditor::Refusal> OptionsEditor::accept(Options& record, const QString& optionsFile)
+{
+    const QString minutes = QString::fromUtf8("分钟必须小于60");
+    const QString minutesTitle = QString::fromUtf8("分钟");
+    const QString secondsText = QString::fromUtf8("秒必须小于60");
+    const QString secondsTitle = QString::fromUtf8("秒");
+    for (Box box : {FromM, ToM})
+        if (number(boxes[box]) > 59)
+            return Refusal{minutes, minutesTitle, box};
+    for (Box box : {FromS, ToS})
+        if (number(boxes[box]) > 59)
+            return Refusal{secondsText, secondsTitle, box};
+
+    bool allZero = true;
+    for (const QString& text : boxes)
+        allZero = allZero && number(text) == 0;
+    if (allZero)
+        chkMC = false;
+
+    record.SoundReminder = qint16(cmbSR);
+    record.MusicCutter = chkMC ? 1 : 0;
+    record.CutFromSeconds = seconds(FromH);
+    record.CutToSeconds = seconds(ToH);
+    SettingsFiles::writeFileAtomically(optionsFile, SettingsFiles::formatOptions(record));
+    return std::nullopt;
+}
+
+} // namespace tarnwick

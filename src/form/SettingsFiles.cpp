@@ -1,0 +1,184 @@
+#include "form/SettingsFiles.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace tarnwick::SettingsFiles {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+std::optional<qint64> roundedInRange(double value, qint64 min, qint64 max)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double whole = std::rint(value); // ties to even
+    if (whole < double(min) || whole > double(max))
+        return std::nullopt;
+    return qint64(whole);
+}
+
+} // namespace
+
+QStringList readFields(const QByteArray& content, int count)
+{
+    QStringList fields;
+    qsizetype i = 0;
+    const qsizetype n = content.size();
+    while (fields.size() < count && i < n) {
+        while (i < n && (isBlank(content[i]) || isLineEnd(content[i])))
+            ++i;
+        if (i >= n)
+            break;
+        QByteArray field;
+        if (content[i] == '"') {
+            ++i;
+            while (i < n && content[i] != '"')
+                field.append(content[i++]);
+            ++i; // the closing quote
+            while (i < n && content[i] != ',' && !isLineEnd(content[i]))
+                ++i;
+        } else {
+            while (i < n && content[i] != ',' && !isLineEnd(content[i]))
+                field.append(content[i++]);
+            field = field.trimmed();
+        }
+        if (i < n && content[i] == ',')
+            ++i;
+        fields.append(QString::fromLocal8Bit(field));
+    }
+    return fields;
+}
+
+std::optional<qint16> toInt16(const QString& field)
+{
+    bool ok = false;
+    const double value = field.trimmed().toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    const auto whole = roundedInRange(value, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max());
+    return whole ? std::optional<qint16>(qint16(*whole)) : std::nullopt;
+}
+
+std::optional<qint64> leadingNumber(const QString& field, qint64 min, qint64 max)
+{
+    qsizetype i = 0;
+    while (i < field.size() && (field[i] == u' ' || field[i] == u'\t'))
+        ++i;
+    const qsizetype start = i;
+    if (i < field.size() && (field[i] == u'-' || field[i] == u'+'))
+        ++i;
+    bool digits = false;
+    while (i < field.size() && field[i].isDigit() && field[i].unicode() < 128) {
+        ++i;
+        digits = true;
+    }
+    if (i < field.size() && field[i] == u'.') {
+        ++i;
+        while (i < field.size() && field[i].isDigit() && field[i].unicode() < 128) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return qint64(0);
+    return roundedInRange(QStringView(field).mid(start, i - start).toDouble(), min, max);
+}
+
+ReadSetup parseSetup(const QByteArray& content)
+{
+    const QStringList f = readFields(content, 5);
+    ReadSetup read;
+    if (f.size() > 0)
+        read.cmbBR = toInt16(f[0]);
+    if (f.size() > 1)
+        read.cmbR = toInt16(f[1]);
+    if (f.size() > 2)
+        read.cmbChannel = toInt16(f[2]);
+    if (f.size() > 3)
+        read.txtPath = f[3];
+    if (f.size() > 4)
+        read.cmbOF = toInt16(f[4]);
+    return read;
+}
+
+QByteArray formatSetup(const WindowSettings& s)
+{
+    QByteArray out;
+    const auto line = [&out](const QString& text) {
+        out += '"' + text.toLocal8Bit() + "\"\r\n";
+    };
+    line(QString::number(s.cmbBR));
+    line(QString::number(s.cmbR));
+    line(QString::number(s.cmbChannel));
+    line(s.txtPath);
+    line(QString::number(s.cmbOF));
+    return out;
+}
+
+ReadOptions parseOptions(const QByteArray& content)
+{
+    const QStringList f = readFields(content, 4);
+    ReadOptions read;
+    constexpr qint64 min16 = std::numeric_limits<qint16>::min();
+    constexpr qint64 max16 = std::numeric_limits<qint16>::max();
+    constexpr qint64 min32 = std::numeric_limits<qint32>::min();
+    constexpr qint64 max32 = std::numeric_limits<qint32>::max();
+    if (f.size() > 0)
+        if (auto v = leadingNumber(f[0], min16, max16))
+            read.SoundReminder = qint16(*v);
+    if (f.size() > 1)
+        if (auto v = leadingNumber(f[1], min16, max16))
+            read.MusicCutter = qint16(*v);
+    if (f.size() > 2)
+        if (auto v = leadingNumber(f[2], min32, max32))
+            read.CutFromSeconds = qint32(*v);
+    if (f.size() > 3)
+        if (auto v = leadingNumber(f[3], min32, max32))
+            read.CutToSeconds = qint32(*v);
+    return read;
+}
+
+QByteArray formatOptions(const Options& o)
+{
+    QByteArray out;
+    for (qint64 value : {qint64(o.SoundReminder), qint64(o.MusicCutter), qint64(o.CutFromSeconds),
+                         qint64(o.CutToSeconds)})
+        out += QByteArray::number(value) + "\r\n";
+    return out;
+}
+
+std::optional<QByteArray> readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The files are a few lines; anything huge is not one of ours.
+    return file.read(64 * 1024);
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace tarnwick::SettingsFiles

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "conversion/Options.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tarnwick {
+
+// The two small settings files beside the program: setup.ini (five quoted
+// lines: three preset positions, the output folder, the internal format
+// index) and options.ini (four decimal lines). They have exact formats, so
+// they are read and written here rather than through QSettings.
+namespace SettingsFiles {
+
+inline const QString kSetupFile = QStringLiteral("setup.ini");
+inline const QString kOptionsFile = QStringLiteral("options.ini");
+
+struct WindowSettings {
+    int cmbBR = -1;
+    int cmbR = -1;
+    int cmbChannel = -1;
+    QString txtPath;
+    int cmbOF = -1;
+};
+
+// Fields in order: leading blanks skipped; a field that starts with a double
+// quote runs to the next one, quotes dropped; any other field runs to the
+// next comma or line end. At most `count` fields.
+QStringList readFields(const QByteArray& content, int count);
+
+// A whole field as a 16-bit number, a half going to the even neighbour;
+// nullopt when it is not a number or does not fit.
+std::optional<qint16> toInt16(const QString& field);
+// The number the field's leading characters form (0 when none), as a whole
+// number of the given range; nullopt when it does not fit.
+std::optional<qint64> leadingNumber(const QString& field, qint64 min, qint64 max);
+
+// nullopt fields were missing or unreadable: those settings keep their values.
+struct ReadSetup {
+    std::optional<qint16> cmbBR, cmbR, cmbChannel, cmbOF;
+    std::optional<QString> txtPath;
+};
+ReadSetup parseSetup(const QByteArray& content);
+QByteArray formatSetup(const WindowSettings& settings);
+
+struct ReadOptions {
+    std::optional<qint16> SoundReminder, MusicCutter;
+    std::optional<qint32> CutFromSeconds, CutToSeconds;
+};
+ReadOptions parseOptions(const QByteArray& content);
+QByteArray formatOptions(const Options& options);
+
+// Reads a whole file; nullopt when it cannot be opened.
+std::optional<QByteArray> readFile(const QString& path);
+// Replaces the file in one step: a crash or a full disk during the write
+// leaves the previous file whole.
+bool writeFileAtomically(const QString& path, const QByteArray& content);
+
+} // namespace SettingsFiles
+
+} // namespace tarnwick
