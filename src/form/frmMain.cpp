@@ -4,10 +4,14 @@
 #include "conversion/TemporaryFolder.h"
 #include "form/SettingsFiles.h"
 #include "form/frmOptions.h"
+#include "form/Links.h"
+#include "form/Skin.h"
+#include "form/Look.h"
 #include "form/EventHooks.h"
 #include "form/ListBinding.h"
 #include "process/DOSOutputs.h"
 #include "process/Messages.h"
+#include "process/Shell.h"
 #include "process/UiYield.h"
 #include "sources/Drives.h"
 #include "sources/Queue.h"
@@ -19,6 +23,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -39,7 +45,8 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
       m_monitor(new ConversionMonitor(*m_queue, this)),
       m_batch(new BatchDriver({*m_queue, *m_objDOS, *m_objffmpeg, *m_monitor, m_rotation, m_presets,
                                m_options, *this, services.shell, services.messages},
-                              programFolder, this))
+                              programFolder, this)),
+      m_skin(new Skin(this, m_w))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_objDOS->setObjectName(QStringLiteral("objDOS"));
@@ -62,6 +69,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     connect(m_objffmpeg, &DOSOutputs::CommandOver, this, [this] { m_rotation.objffmpeg_CommandOver(); });
     wireSources();
     wireBatch();
+    wireChrome();
     startUp();
 }
 
@@ -95,6 +103,8 @@ void frmMain::startUp()
     if (m_w.txtPath->text().isEmpty())
         m_w.txtPath->setText(defaultOutput);
     setWindowTitle(kProgramTitle);
+    m_w.lblWeb->setText(links::kWebCaption);
+    m_w.lblWeb->adjustSize();
 
     if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kOptionsFile))) {
         const SettingsFiles::ReadOptions read = SettingsFiles::parseOptions(*content);
@@ -107,7 +117,70 @@ void frmMain::startUp()
     m_options.MusicCutter = 0;
     m_presets.cmbOF1.select(0);
     m_presets.cmbOF.select(4);
+    // Positions are laid out in pixels at 15 twips each; Qt scales the
+    // whole window for the screen, so no control is moved here.
+    applyLook(this, m_w);
     m_rotation.cmbRotate.select(5);
+}
+
+void frmMain::wireChrome()
+{
+    for (QLabel* spot : {m_w.imgBrowse, m_w.imgConvert, m_w.imgExit, m_w.imgHelp, m_w.imgMin}) {
+        hooks::onMouseMove(spot, [this, spot](QMouseEvent*) { m_skin->hover(spot); });
+    }
+    for (QLabel* spot : {m_w.imgBrowse, m_w.imgConvert, m_w.imgAdd, m_w.imgRemove, m_w.imgStart})
+        hooks::onPress(spot, [this, spot] { m_skin->press(spot); });
+    for (int i = 0; i < m_w.imgToolbar.size(); ++i) {
+        hooks::onMouseMove(m_w.imgToolbar.at(i), [this, i](QMouseEvent*) { m_skin->toolbarHover(i); });
+        hooks::onPress(m_w.imgToolbar.at(i), [this] { m_skin->toolbarPress(); });
+    }
+    hooks::onMouseMove(m_w.lblFeed, [this](QMouseEvent*) {
+        QFont font = m_w.lblFeed->font();
+        font.setBold(true);
+        m_w.lblFeed->setFont(font);
+    });
+    setMouseTracking(true);
+    hooks::onClick(m_w.imgMin, [this] {
+        showMinimized();
+        Skin::clear(m_w.imgMin);
+    });
+    hooks::onClick(m_w.imgHelp, [this] { ShowHelpFile(); });
+    hooks::onClick(m_w.lblFeed, [this] { SendFeedbackMail(); });
+    hooks::onClick(m_w.lblWeb, [this] { ShowProductPage(); });
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event)
+{
+    m_skin->backgroundMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void frmMain::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && windowHandle())
+        windowHandle()->startSystemMove();
+    QWidget::mousePressEvent(event);
+}
+
+void frmMain::ShowHelpFile()
+{
+    m_services.shell.openPath(links::helpFile(m_programFolder));
+    Skin::clear(m_w.imgHelp);
+}
+
+void frmMain::ShowTutorialPage()
+{
+    m_services.shell.openAddress(links::tutorialPage(m_programFolder));
+}
+
+void frmMain::ShowProductPage()
+{
+    m_services.shell.openAddress(links::productPage(m_programFolder));
+}
+
+void frmMain::SendFeedbackMail()
+{
+    m_services.shell.openAddress(links::feedbackMail());
 }
 
 QString frmMain::settingsFile(const QString& name) const
@@ -242,6 +315,9 @@ void frmMain::imgToolbar_Click(int index)
     case 2:
         showOptions();
         break;
+    case 3:
+        ShowHelpFile();
+        break;
     case 4:
         SaveWindowSettings();
         break;
@@ -265,6 +341,9 @@ void frmMain::CmdToolsBar_Click(int index)
         break;
     case 2:
         imgToolbar_Click(1);
+        break;
+    case 3:
+        ShowTutorialPage();
         break;
     case 4:
         imgToolbar_Click(2);

@@ -12,6 +12,7 @@
 namespace tarnwick {
 
 class ConversionMonitor;
+class Skin;
 class DOSOutputs;
 class Dialogs;
 class Drives;
@@ -62,6 +63,12 @@ public:
     void showOptions();
     QString settingsFile(const QString& name) const;
 
+    void ShowHelpFile();
+    void ShowTutorialPage();
+    void ShowProductPage();
+    void SendFeedbackMail();
+    Skin& skin() { return *m_skin; }
+
     void imgToolbar_Click(int index);
     void CmdToolsBar_Click(int index);
     void BrowseOutputFolder();
@@ -69,6 +76,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The bare background: a move clears every highlight, a press drags the window.
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // BatchWindow
@@ -81,6 +91,7 @@ private:
     void startUp();
     void wireSources();
     void wireBatch();
+    void wireChrome();
     void showHint(const QueueHint& hint);
     void showProgress(const ProgressDisplay& display);
     int selectedRow() const;
@@ -98,6 +109,7 @@ private:
     ConversionMonitor* m_monitor;
     Options m_options;
     BatchDriver* m_batch;
+    Skin* m_skin;
 };
 
 } // namespace tarnwick

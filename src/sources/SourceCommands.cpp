@@ -24,6 +24,12 @@ SourceCommands::SourceCommands(Queue& queue, CCommonDialogs& commonDialogs, Dial
     : QObject(parent), m_queue(queue), m_commonDialogs(commonDialogs), m_dialogs(dialogs),
       m_drives(drives), m_messages(messages), m_programFolder(programFolder)
 {
+    // The hint follows the queue however it changed: a batch ending, a drop,
+    // a removal. A search shows its own text until it is over.
+    connect(&m_queue, &Queue::changed, this, [this] {
+        if (!m_searching)
+            applyHintRule();
+    });
 }
 
 void SourceCommands::setHint(const QueueHint& hint)
