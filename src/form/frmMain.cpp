@@ -149,15 +149,24 @@ void frmMain::wireChrome()
     hooks::onClick(m_w.lblWeb, [this] { ShowProductPage(); });
 }
 
+// Moves and presses that a control ignored reach the window too; only
+// those over the bare background count as the background's.
+bool frmMain::onBackground(const QPointF& position) const
+{
+    const QPoint at = position.toPoint();
+    return rect().contains(at) && !childAt(at);
+}
+
 void frmMain::mouseMoveEvent(QMouseEvent* event)
 {
-    m_skin->backgroundMove();
+    if (onBackground(event->position()))
+        m_skin->backgroundMove();
     QWidget::mouseMoveEvent(event);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && windowHandle())
+    if (event->button() == Qt::LeftButton && windowHandle() && onBackground(event->position()))
         windowHandle()->startSystemMove();
     QWidget::mousePressEvent(event);
 }

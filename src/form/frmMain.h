@@ -79,6 +79,7 @@ protected:
     // The bare background: a move clears every highlight, a press drags the window.
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool onBackground(const QPointF& position) const;
 
 private:
     // BatchWindow

@@ -1,0 +1,264 @@
+#include "form/SettingsFiles.h"
+#include "form/Skin.h"
+#include "form/frmMain.h"
+#include "form/frmOptions.h"
+#include "sources/Queue.h"
+
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedSeams.h"
+#include "support/TestFiles.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+struct Window {
+    QTemporaryDir program;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    ScriptedDrives drives;
+    std::unique_ptr<frmMain> form;
+    Window()
+    {
+        form = std::make_unique<frmMain>(Services{messages, dialogs, shell, drives}, program.path());
+        form->show();
+    }
+    const MainWidgets& c() const { return form->widgets(); }
+    void check()
+    {
+        QVERIFY2(messages.done(), qPrintable(messages.problems()));
+        QVERIFY2(dialogs.done(), qPrintable(dialogs.report()));
+    }
+};
+
+// Mouse events straight to the control: the hot-spots lie outside the
+// client area, where a click through the window would not reach them.
+void send(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    const QPointF at(2, 2);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+void click(QWidget* widget)
+{
+    send(widget, QEvent::MouseButtonPress, Qt::LeftButton);
+    send(widget, QEvent::MouseButtonRelease);
+}
+void hover(QWidget* widget)
+{
+    send(widget, QEvent::MouseMove);
+}
+bool shows(const QLabel* spot, const QLabel* holder)
+{
+    return !spot->pixmap().isNull() && spot->pixmap().cacheKey() == holder->pixmap().cacheKey();
+}
+
+} // namespace
+
+class tst_frmMainChrome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toolbarHotSpots()
+    {
+        Window w;
+        w.dialogs.answerOpen("/v/a.mp4");
+        w.dialogs.answerFolder(std::nullopt);
+        click(w.c().imgToolbar.at(0)); // AddaFile
+        QCOMPARE(w.form->queue().displayCount(), 1);
+        w.c().LV->setCurrentIndex(w.c().LV->model()->index(0, 0));
+        click(w.c().imgToolbar.at(1)); // RemoveSelected
+        QCOMPARE(w.form->queue().displayCount(), 0);
+        click(w.c().imgToolbar.at(3)); // help file
+        QCOMPARE(w.shell.opened, QStringList{"path:" + w.program.path() + "/help.chm"});
+        click(w.c().imgToolbar.at(5)); // nothing
+        click(w.c().imgToolbar.at(6)); // AddaFolder, cancelled
+        QCOMPARE(w.dialogs.folderPrompts, QStringList{"Select a folder:"});
+        QVERIFY(w.c().picDoor->isVisible()); // hot-spots leave the cover alone
+        w.check();
+    }
+
+    void optionsAndExitFromTheToolbar()
+    {
+        Window w;
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* dialog = w.form->findChild<frmOptions*>()) {
+                modal = dialog->isModal();
+                dialog->reject();
+            }
+        });
+        click(w.c().imgToolbar.at(2));
+        QVERIFY(modal);
+        click(w.c().imgToolbar.at(4)); // Exit
+        QVERIFY(!w.form->isVisible());
+        QVERIFY(QFile::exists(w.program.filePath("setup.ini")));
+    }
+
+    void toolbarButtonsHideTheCoverFirst_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("0") << 0 << "Add a File";
+        QTest::newRow("1") << 1 << "Add Files from a Folder";
+        QTest::newRow("2") << 2 << "Remove the Selected from List";
+        QTest::newRow("3") << 3 << "Help";
+        QTest::newRow("5") << 5 << "Remove All Files";
+    }
+    void toolbarButtonsHideTheCoverFirst()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, tooltip);
+        Window w;
+        QToolButton* button = w.c().CmdToolsBar.at(index);
+        QCOMPARE(button->toolTip(), tooltip);
+        if (index == 0)
+            w.dialogs.answerOpen(std::nullopt);
+        if (index == 1)
+            w.dialogs.answerFolder(std::nullopt);
+        button->click();
+        QVERIFY(!w.c().picDoor->isVisible());
+        if (index == 3)
+            QCOMPARE(w.shell.opened, QStringList{"address:file://" + w.program.path() + "/site/tutorial.html"});
+        w.check();
+    }
+
+    void captionedToolbarButtonsAreReachableByTab()
+    {
+        Window w;
+        QCOMPARE(w.c().CmdToolsBar.at(3)->text(), QString("Help"));
+        QCOMPARE(w.c().CmdToolsBar.at(4)->text(), QString("Setting"));
+        for (int i : {3, 4}) {
+            QVERIFY(w.c().CmdToolsBar.at(i)->focusPolicy() & Qt::TabFocus);
+            QVERIFY(w.c().CmdToolsBar.at(i)->x() >= frmMain::kClientWidth); // out of sight
+        }
+    }
+
+    void singleControls()
+    {
+        Window w;
+        w.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
+        click(w.c().imgStart);
+        w.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
+        click(w.c().imgConvert);
+        w.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
+        w.c().Command3->click();
+        QVERIFY(w.c().cmbOF1->isEnabled());
+        w.messages.expect("Please select a DVD Drive", "DVD", MessageIcon::None);
+        w.c().cmdLoad->click();
+        QVERIFY(!w.c().picDoor->isVisible());
+
+        w.dialogs.answerFolder(QString("/out/a"));
+        w.dialogs.answerFolder(QString("/out/b"));
+        w.dialogs.answerFolder(QString("/out/c"));
+        w.c().cmdBrowse->click();
+        QCOMPARE(w.c().txtPath->text(), QString("/out/a"));
+        click(w.c().imgBrowse);
+        QCOMPARE(w.c().txtPath->text(), QString("/out/b"));
+        click(w.c().txtPath);
+        QCOMPARE(w.c().txtPath->text(), QString("/out/c"));
+
+        w.dialogs.answerOpen("/v/a.avi");
+        click(w.c().imgAdd);
+        w.c().LV->setCurrentIndex(w.c().LV->model()->index(0, 0));
+        click(w.c().imgRemove);
+        QCOMPARE(w.form->queue().displayCount(), 0);
+
+        click(w.c().imgHelp);
+        click(w.c().lblFeed);
+        click(w.c().lblWeb);
+        QCOMPARE(w.shell.opened,
+                 QStringList({"path:" + w.program.path() + "/help.chm",
+                              "address:mailto:feedback@tarnwick.example?subject=Feedback/Bug Report",
+                              "address:file://" + w.program.path() + "/site/tarnwick.html"}));
+        QCOMPARE(w.c().lblFeed->toolTip(), QString("Send us your suggestion or question"));
+        QCOMPARE(w.form->batch().Timer1().interval(), 100);
+        QVERIFY(w.form->batch().Timer1().isSingleShot());
+        w.check();
+    }
+
+    void hotSpotPictures()
+    {
+        Window w;
+        Skin& skin = w.form->skin();
+        const MainWidgets& c = w.c();
+        hover(c.imgToolbar.at(2));
+        QVERIFY(shows(c.imgToolbar.at(2), skin.imgButtonData.at(2)));
+        hover(c.imgToolbar.at(3)); // straight from 2 to 3
+        QVERIFY(c.imgToolbar.at(2)->pixmap().isNull());
+        QVERIFY(shows(c.imgToolbar.at(3), skin.imgButtonData.at(3)));
+        send(c.imgToolbar.at(3), QEvent::MouseButtonPress, Qt::LeftButton);
+        QVERIFY(c.imgToolbar.at(3)->pixmap().isNull());
+
+        hover(c.imgBrowse);
+        QVERIFY(shows(c.imgBrowse, skin.imgBrowseLight));
+        send(c.imgBrowse, QEvent::MouseButtonPress, Qt::LeftButton); // pressed, not released
+        QVERIFY(shows(c.imgBrowse, skin.imgBrowseDark));
+        hover(c.imgConvert);
+        QVERIFY(shows(c.imgConvert, skin.imgConvertData));
+        hover(c.lblFeed);
+        QVERIFY(c.lblFeed->font().bold());
+
+        const QPoint bare(560, 2); // right of the drive caption: no control there
+        QVERIFY(!w.form->childAt(bare));
+        QMouseEvent move(QEvent::MouseMove, bare, w.form->mapToGlobal(QPointF(bare)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w.form.get(), &move);
+        QVERIFY(c.imgBrowse->pixmap().isNull());
+        QVERIFY(c.imgConvert->pixmap().isNull());
+        QVERIFY(!c.lblFeed->font().bold());
+
+        hover(c.imgMin);
+        QVERIFY(shows(c.imgMin, skin.imgMinLight));
+        click(c.imgMin);
+        QVERIFY(w.form->isMinimized() || (w.form->windowState() & Qt::WindowMinimized));
+        QVERIFY(c.imgMin->pixmap().isNull());
+        w.form->showNormal();
+        QVERIFY(c.imgMin->pixmap().isNull());
+    }
+
+    void handPointer()
+    {
+        Window w;
+        const QCursor hand = w.c().imgExit->cursor();
+        QCOMPARE(hand.hotSpot(), QPoint(6, 0));
+        QCOMPARE(hand.bitmap().size(), QSize(32, 32));
+        for (QWidget* pointed : {static_cast<QWidget*>(w.c().imgHelp), static_cast<QWidget*>(w.c().imgMin),
+                                 static_cast<QWidget*>(w.c().lblFeed), static_cast<QWidget*>(w.c().lblWeb)})
+            QCOMPARE(pointed->cursor().hotSpot(), QPoint(6, 0));
+        QCOMPARE(w.c().imgAdd->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void layout()
+    {
+        Window w;
+        QCOMPARE(w.form->size(), QSize(566, 470));
+        QCOMPARE(w.c().LV->geometry(), QRect(4, 88, 555, 204));
+        QCOMPARE(w.c().Command3->geometry(), QRect(404, 390, 153, 55));
+        QCOMPARE(w.c().picDoor->geometry(), QRect(0, 50, 563, 398));
+        QCOMPARE(w.c().LV->model()->headerData(1, Qt::Horizontal).toString(), QString("Format"));
+        for (QWidget* hidden : {static_cast<QWidget*>(w.c().picDrag), static_cast<QWidget*>(w.c().cmbRotate),
+                                static_cast<QWidget*>(w.c().imgPB), static_cast<QWidget*>(w.c().imgToolbar.at(0))})
+            QVERIFY(hidden->x() >= frmMain::kClientWidth);
+    }
+};
+
+QTEST_MAIN(tst_frmMainChrome)
+#include "tst_frmMainChrome.moc"
