@@ -7,6 +7,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
 #include "support/TestFiles.h"
+#include "support/TestWindow.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -26,23 +27,12 @@ using namespace tarnwick::test;
 
 namespace {
 
-struct Window {
-    QTemporaryDir program;
-    ScriptedMessages messages;
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    ScriptedDrives drives;
-    std::unique_ptr<frmMain> form;
-    Window()
-    {
-        form = std::make_unique<frmMain>(Services{messages, dialogs, shell, drives}, program.path());
-        form->show();
-    }
-    const MainWidgets& c() const { return form->widgets(); }
+struct Window : TestWindow {
+    Window() { form->show(); }
     void check()
     {
-        QVERIFY2(messages.done(), qPrintable(messages.problems()));
-        QVERIFY2(dialogs.done(), qPrintable(dialogs.report()));
+        QString why;
+        QVERIFY2(done(&why), qPrintable(why));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "support/ScriptedSeams.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
+#include "support/TestWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,17 +24,7 @@ using namespace tarnwick::test;
 
 namespace {
 
-struct Window {
-    ScriptedMessages messages;
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    ScriptedDrives drives;
-    std::unique_ptr<frmMain> form;
-    explicit Window(const QString& programFolder)
-        : form(std::make_unique<frmMain>(Services{messages, dialogs, shell, drives}, programFolder))
-    {
-    }
-};
+using Window = TestWindow;
 
 QByteArray setupFile(const QString& folder)
 {

@@ -3,7 +3,9 @@
 
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
+#include "support/TestWindow.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -21,13 +23,8 @@ using namespace tarnwick::test;
 
 namespace {
 
-struct Window {
-    ScriptedMessages messages;
-    ScriptedDialogs dialogs;
-    RecordingShell shell;
-    ScriptedDrives drives;
-    frmMain form{{messages, dialogs, shell, drives}, standinProgramFolder()};
-    Window() { form.show(); }
+struct Window : TestWindow {
+    Window() : TestWindow(standinProgramFolder()) { form->show(); }
 };
 
 // A drop as the desktop delivers it: enter, move, then the drop itself.
@@ -41,16 +38,6 @@ Qt::DropAction drop(QWidget* target, const QMimeData& data)
     return dropEvent.isAccepted() ? dropEvent.dropAction() : Qt::IgnoreAction;
 }
 
-QMimeData* files(const QStringList& paths)
-{
-    auto* data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString& p : paths)
-        urls << QUrl::fromLocalFile(p);
-    data->setUrls(urls);
-    return data;
-}
-
 } // namespace
 
 class tst_frmMainSources : public QObject
@@ -61,44 +48,44 @@ private slots:
     void dropsOnEveryTarget()
     {
         Window w;
-        const MainWidgets& c = w.form.widgets();
+        const MainWidgets& c = w.c();
         QVERIFY(c.picText->isVisible());
-        std::unique_ptr<QMimeData> three(files({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
+        const auto three = localFilesMime({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"});
         QCOMPARE(drop(c.LV->viewport(), *three), Qt::CopyAction);
-        QCOMPARE(w.form.queue().lstFile(), QStringList({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
+        QCOMPARE(w.form->queue().lstFile(), QStringList({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
         QVERIFY(!c.picText->isVisible());
         QCOMPARE(c.LV->model()->index(1, 1).data().toString(), QString("AVI"));
         QCOMPARE(c.LV->model()->headerData(0, Qt::Horizontal).toString(), QString("Filename"));
 
-        std::unique_ptr<QMimeData> one(files({"/v/d.m2ts"}));
+        const auto one = localFilesMime({"/v/d.m2ts"});
         QCOMPARE(drop(c.picDrag, *one), Qt::CopyAction);
-        QCOMPARE(w.form.queue().displayTag(3), QString("2TS"));
+        QCOMPARE(w.form->queue().displayTag(3), QString("2TS"));
 
         QMimeData text;
         text.setText("not a file");
         QVERIFY(c.picDoor->isVisible());
         QCOMPARE(drop(c.picDoor, text), Qt::CopyAction);
         QVERIFY(!c.picDoor->isVisible());
-        QCOMPARE(w.form.queue().displayCount(), 4);
+        QCOMPARE(w.form->queue().displayCount(), 4);
         QVERIFY2(w.messages.done(), qPrintable(w.messages.problems()));
     }
 
     void toolbarHidesTheDoorBeforeEmptyingTheQueue()
     {
         Window w;
-        const MainWidgets& c = w.form.widgets();
-        w.form.queue().AddQueueEntry("/v/a.mp4");
+        const MainWidgets& c = w.c();
+        w.form->queue().AddQueueEntry("/v/a.mp4");
         QVERIFY(c.picDoor->isVisible());
         c.CmdToolsBar.at(5)->click();
         QVERIFY(!c.picDoor->isVisible());
-        QCOMPARE(w.form.queue().displayCount(), 0);
+        QCOMPARE(w.form->queue().displayCount(), 0);
         QVERIFY(c.picText->isVisible());
     }
 
     void cancelledBrowserKeepsTheOutputFolder()
     {
         Window w;
-        const MainWidgets& c = w.form.widgets();
+        const MainWidgets& c = w.c();
         w.dialogs.answerFolder(QString("/media/out"));
         w.dialogs.answerFolder(std::nullopt);
         c.cmdBrowse->click();
@@ -111,12 +98,12 @@ private slots:
     void selectedRowIsRemoved()
     {
         Window w;
-        const MainWidgets& c = w.form.widgets();
+        const MainWidgets& c = w.c();
         for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4"})
-            w.form.queue().AddQueueEntry(p);
+            w.form->queue().AddQueueEntry(p);
         c.LV->setCurrentIndex(c.LV->model()->index(1, 0));
         c.CmdToolsBar.at(2)->click();
-        QCOMPARE(w.form.queue().lstAddFolder(), QStringList({"/a.mp4", "/c.mp4"}));
+        QCOMPARE(w.form->queue().lstAddFolder(), QStringList({"/a.mp4", "/c.mp4"}));
     }
 };
 

@@ -47,16 +47,6 @@ struct Fixture {
     }
 };
 
-QMimeData* filesDrop(const QStringList& paths)
-{
-    auto* data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString& p : paths)
-        urls << QUrl::fromLocalFile(p);
-    data->setUrls(urls);
-    return data;
-}
-
 } // namespace
 
 class tst_SourceCommands : public QObject
@@ -179,7 +169,7 @@ private slots:
         QCOMPARE(f.queue.displayCount(), Queue::kMaxEntries);
         f.messages.expect("The queue is full: it holds at most 32767 files. 1 file was not added.",
                           "Tarnwick", MessageIcon::Exclamation);
-        std::unique_ptr<QMimeData> drop(filesDrop({"/x.mp4"}));
+        const auto drop = localFilesMime({"/x.mp4"});
         f.commands.handleDrop(drop.get());
         f.check();
     }
@@ -188,7 +178,7 @@ private slots:
     {
         QTemporaryDir dir;
         Fixture f;
-        std::unique_ptr<QMimeData> files(filesDrop({"/v/a.mp4", "/v/b.m2ts", dir.path()}));
+        const auto files = localFilesMime({"/v/a.mp4", "/v/b.m2ts", dir.path()});
         QVERIFY(f.commands.handleDrop(files.get()));
         QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.mp4", "/v/b.m2ts", dir.path()}));
         QCOMPARE(f.tags(), QStringList({"MP4", "2TS", dir.path().right(3).toUpper()}));

@@ -39,3 +39,23 @@ inline QStringList listingOrder(const QString& folder)
 }
 
 } // namespace tarnwick::test
+
+#include <QMimeData>
+#include <QUrl>
+
+#include <memory>
+
+namespace tarnwick::test {
+
+// What a file manager's drag carries: the local files as URLs.
+inline std::unique_ptr<QMimeData> localFilesMime(const QStringList& paths)
+{
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace tarnwick::test
