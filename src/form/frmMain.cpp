@@ -52,6 +52,9 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     m_objDOS->setObjectName(QStringLiteral("objDOS"));
     m_objffmpeg->setObjectName(QStringLiteral("objffmpeg"));
     setWindowTitle(kProgramTitle);
+    // A fixed-size window without maximize or minimize boxes of its own;
+    // the skin's own button minimizes it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     m_commonDialogs.Init(this);
 

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace tarnwick {
 
@@ -54,6 +56,13 @@ frmOptions::frmOptions(Options& record, const QString& optionsFile, Messages& me
     });
     connect(ok, &QPushButton::clicked, this, &frmOptions::Command1_Click);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmOptions::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && windowHandle() && !childAt(event->position().toPoint()))
+        windowHandle()->startSystemMove();
+    QDialog::mousePressEvent(event);
 }
 
 void frmOptions::Command1_Click()

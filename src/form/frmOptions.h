@@ -29,6 +29,10 @@ public:
 
     void Command1_Click();
 
+protected:
+    // A press on the dialog's background drags it.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     Options& m_record;
     QString m_optionsFile;
