@@ -1,7 +1,9 @@
 #include "form/SettingsFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cmath>
 #include <limits>
@@ -182,3 +184,16 @@ bool writeFileAtomically(const QString& path, const QByteArray& content)
 }
 
 } // namespace tarnwick::SettingsFiles
+
+namespace tarnwick {
+
+QString settingsFolder(const QString& programFolder, bool programFolderWritable)
+{
+    if (programFolderWritable)
+        return programFolder;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir::toNativeSeparators(config);
+}
+
+} // namespace tarnwick

@@ -53,6 +53,15 @@ struct ReadOptions {
 ReadOptions parseOptions(const QByteArray& content);
 QByteArray formatOptions(const Options& options);
 
+} // namespace SettingsFiles
+
+// Where the settings files live: beside the program when its folder can be
+// written; otherwise (an installed program under /usr) in the user's
+// configuration folder, so that settings are still kept.
+QString settingsFolder(const QString& programFolder, bool programFolderWritable);
+
+namespace SettingsFiles {
+
 // Reads a whole file; nullopt when it cannot be opened.
 std::optional<QByteArray> readFile(const QString& path);
 // Replaces the file in one step: a crash or a full disk during the write

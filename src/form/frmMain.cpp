@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,7 +198,7 @@ void frmMain::SendFeedbackMail()
 
 QString frmMain::settingsFile(const QString& name) const
 {
-    return m_programFolder + QDir::separator() + name;
+    return settingsFolder(m_programFolder, QFileInfo(m_programFolder).isWritable()) + QDir::separator() + name;
 }
 
 void frmMain::SaveWindowSettings()

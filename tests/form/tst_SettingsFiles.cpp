@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -99,6 +100,15 @@ private slots:
         QCOMPARE(readFile(path).value(), QByteArray("new\r\n"));
         QVERIFY(!writeFileAtomically(dir.filePath("missing/setup.ini"), "x"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"setup.ini"}); // no leftovers
+    }
+
+    void settingsLiveBesideAWritableProgram()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(settingsFolder("/opt/tarnwick", true), QString("/opt/tarnwick"));
+        const QString config = settingsFolder("/usr/lib/tarnwick", false);
+        QCOMPARE(config, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+        QVERIFY(QFileInfo(config).isDir());
     }
 
     void optionChecks_data()

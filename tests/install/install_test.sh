@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and starts the installed program
+# offscreen: usage install_test.sh <build folder>
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$prefix"' EXIT
+pid=
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+program="$prefix/lib/tarnwick"
+for f in "$program/tarnwick" "$program/help.chm" "$program/site/tutorial.html" "$program/site/tarnwick.html" \
+         "$prefix/share/applications/tarnwick.desktop" "$prefix/share/icons/hicolor/scalable/apps/tarnwick.svg"; do
+  [ -e "$f" ] || { echo "missing after install: $f"; exit 1; }
+done
+[ -L "$prefix/bin/tarnwick" ] || { echo "no launcher on bin/"; exit 1; }
+"$program/data/conv.exe" -version | grep -q "ffmpeg version" || { echo "data/conv.exe is not FFmpeg"; exit 1; }
+desktop-file-validate "$prefix/share/applications/tarnwick.desktop"
+
+# Started through the launcher, the program must find its folder and come up:
+# it takes the single-copy lock once its window exists.
+mkdir -m 700 "$prefix/run"
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$prefix/run" HOME="$prefix/home" "$prefix/bin/tarnwick" &
+pid=$!
+for _ in $(seq 1 200); do
+  [ -e "$prefix/run/tarnwick.lock" ] && break
+  kill -0 "$pid" 2>/dev/null || { echo "the installed program ended at start-up"; exit 1; }
+  sleep 0.1
+done
+[ -e "$prefix/run/tarnwick.lock" ] || { echo "the installed program did not come up"; exit 1; }
+kill -0 "$pid" || { echo "the installed program ended"; exit 1; }
+echo "installed program runs from $program"
