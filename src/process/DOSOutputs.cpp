@@ -193,8 +193,9 @@ QString DOSOutputs::run()
         try {
             timer.WaitAtMost(pause);
         } catch (const WaitError&) {
-            // Cannot pause here (no event loop): block on the child instead,
-            // which still drains its pipe.
+            // No event loop runs here (none, or the application is exiting):
+            // block on the child instead, which still drains its pipe and
+            // notices its end.
             process.waitForReadyRead(pause);
         }
     }

@@ -81,7 +81,13 @@ void clsWaitableTimer::run(qint32 milliSeconds, bool wakeable)
         if (left <= 0 || (wakeable && m_woken))
             break;
         timer.start(int(left));
-        loop.exec();
+        if (loop.exec() == -1) {
+            // The application is exiting: no event loop runs any more, and
+            // going round would only spin.
+            m_loop = nullptr;
+            m_woken = false;
+            raise(91, QStringLiteral("The application is exiting"));
+        }
     }
     m_loop = nullptr;
     m_woken = false;

@@ -13,6 +13,7 @@
 //   fail <message>           print the message and exit 1 without output
 //   exit <code>              exit status after writing the output
 //   empty-output             create the output file with no bytes
+//   write-early              create the output before the progress lines
 // Any other readable input gets the defaults; a missing input fails as FFmpeg does.
 //
 // Called with options starting with "--" it is a plain test child:
@@ -130,6 +131,7 @@ struct Script {
     std::string failMessage;
     int exitCode = 0;
     bool emptyOutput = false;
+    bool writeEarly = false;
 };
 
 bool readScript(const std::string& path, Script& script)
@@ -164,6 +166,8 @@ bool readScript(const std::string& path, Script& script)
             script.exitCode = std::atoi(rest.c_str());
         else if (key == "empty-output")
             script.emptyOutput = true;
+        else if (key == "write-early")
+            script.writeEarly = true;
     }
     return true;
 }
@@ -221,6 +225,8 @@ int encoder(int argc, char** argv)
         return 1;
     }
     std::printf("Output #0, mp4, to '%s':\n", output.c_str());
+    if (script.writeEarly)
+        std::ofstream(output, std::ios::binary) << "partial";
     const double total = parseClock(script.duration);
     for (int k = 1; k <= script.progress; ++k) {
         pause(script.sleepMs);
