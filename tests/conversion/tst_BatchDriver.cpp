@@ -155,10 +155,10 @@ private slots:
             if (!added) {
                 added = true;
                 b.queue.AddQueueEntry(late, "MP4");
+                b.driver.StartConversion(); // ignored while running
             }
         });
         QSignalSpy again(&b.driver, &BatchDriver::batchFinished);
-        QTimer::singleShot(150, &b.driver, [&] { b.driver.StartConversion(); }); // ignored while running
         b.run();
         QCOMPARE(again.count(), 1);
         QCOMPARE(b.driver.results().size(), 4);

@@ -248,7 +248,7 @@ private slots:
         ScriptedMessages messages;
         DOSOutputs runner(messages);
         Recorder events(runner);
-        QTimer::singleShot(50, &runner, &DOSOutputs::stop);
+        connect(&runner, &DOSOutputs::ReceiveOutputs, &runner, &DOSOutputs::stop);
         runner.ExecuteCommand(standin("--text begun\\n --sleep 60000"));
         QCOMPARE(events.overs, 1);
         QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Stopped);
