@@ -100,8 +100,6 @@ int main(int argc, char* argv[])
     Options options;
     BatchDriver driver({queue, objDOS, objffmpeg, monitor, rotation, presets, options, seams, seams, seams},
                        programFolder);
-    QObject::connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
-    QObject::connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::objDOS_CommandOver);
     presets.cmbOF1.select(0);
     presets.cmbBitrate.setText("1000");
     rotation.cmbRotate.select(5);

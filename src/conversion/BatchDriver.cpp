@@ -48,6 +48,15 @@ BatchDriver::BatchDriver(const Parts& parts, const QString& programFolder, QObje
     m_timer.setInterval(100);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
+    // The conversion runner's output drives the progress and its end moves
+    // the queue on; the probe runner's output may change the rotation filter.
+    ConversionMonitor* monitor = &m_parts.monitor;
+    Rotation* rotation = &m_parts.rotation;
+    connect(&m_parts.objDOS, &DOSOutputs::ReceiveOutputs, monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
+    connect(&m_parts.objDOS, &DOSOutputs::CommandOver, monitor, &ConversionMonitor::objDOS_CommandOver);
+    connect(&m_parts.objffmpeg, &DOSOutputs::ReceiveOutputs, this,
+            [rotation](const QString& piece) { rotation->objffmpeg_ReceiveOutputs(piece); });
+    connect(&m_parts.objffmpeg, &DOSOutputs::CommandOver, this, [rotation] { rotation->objffmpeg_CommandOver(); });
 }
 
 void BatchDriver::StartConversion()

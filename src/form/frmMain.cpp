@@ -65,12 +65,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     bindList(m_w.cmbBitrate, m_presets.cmbBitrate);
     bindList(m_w.cmbRotate, m_rotation.cmbRotate);
 
-    connect(m_objDOS, &DOSOutputs::ReceiveOutputs, m_monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
-    connect(m_objDOS, &DOSOutputs::CommandOver, m_monitor, &ConversionMonitor::objDOS_CommandOver);
     connect(m_monitor, &ConversionMonitor::displayChanged, this, &frmMain::showProgress);
-    connect(m_objffmpeg, &DOSOutputs::ReceiveOutputs, this,
-            [this](const QString& s) { m_rotation.objffmpeg_ReceiveOutputs(s); });
-    connect(m_objffmpeg, &DOSOutputs::CommandOver, this, [this] { m_rotation.objffmpeg_CommandOver(); });
     wireSources();
     wireBatch();
     wireChrome();

@@ -1,15 +1,4 @@
-#include "conversion/BatchDriver.h"
-#include "conversion/ConversionMonitor.h"
-#include "conversion/Options.h"
-#include "conversion/OutputPresets.h"
-#include "conversion/Rotation.h"
-#include "process/DOSOutputs.h"
-#include "sources/Queue.h"
-
-#include "support/ScriptedMessages.h"
-#include "support/ScriptedSeams.h"
-#include "support/TestFiles.h"
-#include "support/TestPaths.h"
+#include "support/BatchFixture.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
@@ -19,17 +8,6 @@ using namespace tarnwick;
 using namespace tarnwick::test;
 
 namespace {
-
-class Window final : public BatchWindow
-{
-public:
-    QString path;
-    QString txtPath() const override { return path; }
-    void setTxtPath(const QString& text) override { path = text; }
-    void setSettingsEnabled(bool) override {}
-    void setQueueControlsEnabled(bool) override {}
-    void showBatchDone() override {}
-};
 
 // Every file below a folder with its size, to see that nothing else changed.
 QStringList snapshot(const QString& folder)
@@ -55,7 +33,8 @@ class tst_HostileSources : public QObject
 private slots:
     void badSourcesFailAloneAndTouchNothingElse()
     {
-        QTemporaryDir dir;
+        Batch b(realProgramFolder());
+        const QTemporaryDir& dir = b.dir;
         const QString sources = dir.filePath("sources");
         QDir().mkpath(sources);
         const QString good = sources + "/good clip.mp4";
@@ -77,34 +56,18 @@ private slots:
         const QString gone = sources + "/gone.mp4";
         const QString folder = sources; // a dropped folder
 
-        ScriptedMessages messages;
-        RecordingShell shell;
-        Window window;
-        window.path = dir.filePath("out");
-        Queue queue;
-        DOSOutputs objDOS(messages), objffmpeg(messages);
-        ConversionMonitor monitor(queue);
-        Rotation rotation;
-        OutputPresets presets;
-        Options options;
-        BatchDriver driver({queue, objDOS, objffmpeg, monitor, rotation, presets, options, window, shell, messages},
-                           realProgramFolder());
-        connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::objDOS_CommandOver);
-        presets.cmbOF1.select(0);
-        rotation.cmbRotate.select(5);
         const QStringList bad{text, empty, truncated, gone, folder};
         const QStringList fine{good, quoted, dash, newline};
         for (const QString& path : bad + fine)
-            queue.AddQueueEntry(path);
+            b.queue.AddQueueEntry(path);
         QVERIFY(QFile::copy(good, gone));
         QVERIFY(QFile::remove(gone)); // queued, then deleted
         const QStringList before = snapshot(sources);
 
-        driver.StartConversion();
-        QTRY_VERIFY_WITH_TIMEOUT(driver.state() == BatchDriver::State::Idle, 120000);
+        b.run();
 
-        QCOMPARE(driver.results().size(), bad.size() + fine.size());
-        for (const ConversionResult& r : driver.results()) {
+        QCOMPARE(b.driver.results().size(), bad.size() + fine.size());
+        for (const ConversionResult& r : b.driver.results()) {
             const bool expectedOk = fine.contains(r.source);
             QVERIFY2(r.ok == expectedOk, qPrintable(r.source + ": " + r.error));
             if (!r.ok) {
@@ -116,8 +79,8 @@ private slots:
         }
         QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files).size(), fine.size());
         QCOMPARE(snapshot(sources), before);
-        QCOMPARE(messages.shown().size(), 1); // one list of the failures
-        QVERIFY(messages.shown().first().text.startsWith("5 files could not be converted:"));
+        QCOMPARE(b.messages.shown().size(), 1); // one list of the failures
+        QVERIFY(b.messages.shown().first().text.startsWith("5 files could not be converted:"));
     }
 };
 
