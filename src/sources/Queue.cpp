@@ -98,9 +98,8 @@ void Queue::clearDisplayAndRun()
 
 void Queue::clearAll()
 {
-    clearDisplayAndRun();
     m_lstAddFolder.clear();
-    emit changed();
+    clearDisplayAndRun();
 }
 
 int Queue::rowCount(const QModelIndex& parent) const

@@ -134,7 +134,7 @@ void SourceCommands::RemoveSelected(int selectedRow)
 void SourceCommands::RemoveAll()
 {
     m_queue.clearAll();
-    setHint({true, m_hint.lblTextVisible, m_hint.lblText});
+    applyHintRule();
 }
 
 void SourceCommands::ReadDisc(const QString& volumeRoot)
