@@ -32,6 +32,28 @@ std::optional<qint64> roundedInRange(double value, qint64 min, qint64 max)
     return qint64(whole);
 }
 
+// The quote that ends a quoted field starting at `from`: the first one that
+// only blanks separate from a comma, a line end or the end of the content.
+// A folder name may hold a double quote (Linux allows it) and the format has
+// no escape for it; the files this program writes never put anything else
+// after a closing quote, so such a quote is read as part of the name. With
+// no such quote, the next quote ends the field, as it always did.
+qsizetype closingQuote(const QByteArray& content, qsizetype from)
+{
+    const qsizetype n = content.size();
+    qsizetype next = -1;
+    for (qsizetype q = content.indexOf('"', from); q >= 0; q = content.indexOf('"', q + 1)) {
+        if (next < 0)
+            next = q;
+        qsizetype j = q + 1;
+        while (j < n && isBlank(content[j]))
+            ++j;
+        if (j == n || content[j] == ',' || isLineEnd(content[j]))
+            return q;
+    }
+    return next < 0 ? n : next;
+}
+
 } // namespace
 
 QStringList readFields(const QByteArray& content, int count)
@@ -47,9 +69,9 @@ QStringList readFields(const QByteArray& content, int count)
         QByteArray field;
         if (content[i] == '"') {
             ++i;
-            while (i < n && content[i] != '"')
-                field.append(content[i++]);
-            ++i; // the closing quote
+            const qsizetype close = closingQuote(content, i);
+            field = content.mid(i, close - i);
+            i = close + 1;
             while (i < n && content[i] != ',' && !isLineEnd(content[i]))
                 ++i;
         } else {

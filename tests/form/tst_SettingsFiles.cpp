@@ -30,6 +30,10 @@ private slots:
         QTest::newRow("empty quoted") << QByteArray("\"\"\r\n\"x\"") << QStringList{"", "x"};
         QTest::newRow("unterminated quote") << QByteArray("\"abc") << QStringList{"abc"};
         QTest::newRow("utf-8 folder") << QByteArray("\"/home/z\xc3\xbc/out\"\n") << QStringList{QString::fromUtf8("/home/zü/out")};
+        QTest::newRow("quote inside a folder") << QByteArray("\"/v/say \"hi\"/\"\r\n\"4\"\r\n")
+                                               << QStringList{"/v/say \"hi\"/", "4"};
+        QTest::newRow("one line") << QByteArray("\"2\",\"3\" , \"C:\\out\\\",\"0\"")
+                                  << QStringList{"2", "3", "C:\\out\\", "0"};
         QTest::newRow("lf only") << QByteArray("1\n2\n") << QStringList{"1", "2"};
     }
     void readingRules()
