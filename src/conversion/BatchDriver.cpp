@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTime>
 
 namespace tarnwick {
@@ -37,6 +38,21 @@ QString lastLine(const QString& output)
 bool hasSeparatorAtEnd(const QString& text)
 {
     return text.endsWith(u'/') || text.endsWith(u'\\');
+}
+
+// Why no file could be written into the output folder, or nothing. Tried by
+// making a file there: permissions alone do not tell (an administrator
+// passes them, an immutable or read-only mounted folder refuses even him).
+QString outputFolderProblem(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return QStringLiteral("The output folder could not be created:\n\n") + folder;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".tarnwick-XXXXXX")));
+    if (!probe.open())
+        return QStringLiteral("The output folder cannot be written:\n\n") + folder + QStringLiteral("\n\n") +
+               probe.errorString();
+    return QString();
 }
 
 } // namespace
@@ -101,6 +117,15 @@ void BatchDriver::ConvertQueue()
     m_results.clear();
 
     QDir().mkpath(m_parts.window.txtPath());
+    if (const QString problem = outputFolderProblem(m_parts.window.txtPath()); !problem.isEmpty()) {
+        // Every file would fail the same way: say it once and keep the queue.
+        m_state = State::Idle;
+        m_parts.window.setSettingsEnabled(true);
+        m_parts.window.setQueueControlsEnabled(true);
+        m_parts.messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
+        emit batchFinished();
+        return;
+    }
     const QString temporary = temporaryFolderPath();
     const bool temporaryUsable = ensureTemporaryFolder(temporary);
     if (!hasSeparatorAtEnd(m_parts.window.txtPath()))
@@ -146,11 +171,12 @@ ConversionResult BatchDriver::convertFront()
         m_parts.queue.removeRunFront();
         return result;
     }
-    result.output = outputFilePath(outputFolder, result.source, format->extension, QTime::currentTime());
+    result.output = availableOutputPath(outputFolder, result.source, format->extension, QTime::currentTime());
     const auto command = conversionCommand(m_programFolder, result.source, m_parts.presets.cmbOF.position(),
                                            m_parts.presets.cmbBitrate.text(),
                                            m_parts.rotation.RotateFilter(), result.output);
-    const bool existedBefore = QFileInfo::exists(result.output);
+    const QFileInfo before(result.output);
+    const bool existedBefore = before.exists() || before.isSymLink();
 
     m_parts.objDOS.setEncoderProcessName(kEncoderName);
     m_parts.objDOS.setCommand(*command);
@@ -166,7 +192,12 @@ ConversionResult BatchDriver::convertFront()
     result.ok = end == DOSOutputs::RunEnd::Exited && m_parts.objDOS.lastExitCode() == 0 &&
                 written.isFile() && written.size() > 0;
     if (!result.ok) {
-        result.error = m_aborting ? QStringLiteral("stopped at exit") : lastLine(m_parts.objDOS.Outputs());
+        if (m_aborting)
+            result.error = QStringLiteral("stopped at exit");
+        else if (end == DOSOutputs::RunEnd::Crashed)
+            result.error = QStringLiteral("The encoder stopped unexpectedly.");
+        else
+            result.error = lastLine(m_parts.objDOS.Outputs());
         // A file this run made but did not finish must not look like a
         // finished one. A file that was there before is never touched.
         if (!existedBefore)

@@ -1,6 +1,8 @@
 #include "conversion/EncoderCommand.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <array>
 
@@ -74,6 +76,39 @@ QString outputFilePath(const QString& outputFolder, const QString& sourcePath,
 {
     return outputFolder + FileBaseName(sourcePath) + u'_' + QString::number(now.hour()) +
            QString::number(now.minute()) + QString::number(now.second()) + extension;
+}
+
+bool fitsNameLimit(const QString& name)
+{
+    constexpr qsizetype kNameLimit = 255;
+#ifdef Q_OS_WIN
+    return name.size() <= kNameLimit;
+#else
+    return QFile::encodeName(name).size() <= kNameLimit;
+#endif
+}
+
+QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,
+                            const QString& extension, const QTime& now)
+{
+    const QString clock = outputFilePath(QString(), QString(), QString(), now); // "_HMS"
+    const QString base = FileBaseName(sourcePath);
+    const auto taken = [](const QString& path) {
+        const QFileInfo info(path);
+        return info.exists() || info.isSymLink();
+    };
+    QString path;
+    for (int copy = 1; copy <= 999; ++copy) {
+        const QString tail = clock + (copy == 1 ? QString() : u'_' + QString::number(copy)) + extension;
+        QString name = base;
+        while (!name.isEmpty() && !fitsNameLimit(name + tail))
+            name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
+        path = outputFolder + name + tail;
+        if (!taken(path))
+            return path;
+    }
+    // Every name taken: the encoder refuses to overwrite and says so.
+    return path;
 }
 
 } // namespace tarnwick

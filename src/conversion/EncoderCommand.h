@@ -43,4 +43,16 @@ QString FileBaseName(const QString& path);
 QString outputFilePath(const QString& outputFolder, const QString& sourcePath,
                        const QString& extension, const QTime& now);
 
+// The longest file name the file system takes, as the name is stored: 255
+// bytes of the encoded name on Unix, 255 UTF-16 units on Windows.
+bool fitsNameLimit(const QString& name);
+
+// The path a conversion writes: outputFilePath's, with the base cut short
+// until the name fits the limit, and "_2", "_3"... before the extension while
+// the name is taken (a file, a folder or a link, even a broken one). Two
+// sources with one base name converted within a second both convert, and
+// nothing that was there is overwritten or written through.
+QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,
+                            const QString& extension, const QTime& now);
+
 } // namespace tarnwick

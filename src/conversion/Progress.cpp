@@ -76,7 +76,12 @@ std::optional<qint32> readTimeToken(const QString& token)
 
 QString ProgressParser::percentText(double percent)
 {
-    return QString::number(percent, 'g', 15).left(4);
+    QString text = QString::number(percent, 'g', 15);
+    // A tiny share is written with an exponent ("4.6e-05"), whose first four
+    // characters read as a much larger number; its decimal form starts "0.00".
+    if (text.contains(u'e'))
+        text = QString::number(percent, 'f', 15);
+    return text.left(4);
 }
 
 void ProgressParser::findTotal(const QString& piece)

@@ -151,27 +151,52 @@ private slots:
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
     }
 
-    // FFmpeg without standard input will not overwrite: a failure to report,
-    // and the file that was there stays as it was.
-    void existingOutputIsNeverDeleted()
+    // A name already taken in the output folder (a file that was there, or a
+    // source with the same base name converted within the same second) gets
+    // a number: the file that was there stays as it was, and this one converts.
+    void takenOutputNamesGetANumber()
     {
         Batch b;
         const QString source = b.source("same.mp4", "#standin\n");
         b.queue.AddQueueEntry(source);
+        b.queue.AddQueueEntry(source);
         QDir().mkpath(b.dir.filePath("out"));
         const QTime now = QTime::currentTime();
-        for (int s = 0; s < 30; ++s)
-            writeFile(outputFilePath(b.dir.filePath("out/"), source, ".mp4", now.addSecs(s)), "precious");
+        QStringList precious;
+        for (int s = 0; s < 30; ++s) {
+            precious << outputFilePath(b.dir.filePath("out/"), source, ".mp4", now.addSecs(s));
+            writeFile(precious.last(), "precious");
+        }
         b.run();
-        const ConversionResult& result = b.driver.results().first();
-        QVERIFY(!result.ok);
-        QCOMPARE(result.error, "File '" + result.output + "' already exists. Exiting.");
-        QCOMPARE(b.messages.shown().size(), 1);
-        QCOMPARE(b.messages.shown().first().text,
-                 "1 file could not be converted:\n\n" + source + "\n    " + result.error);
-        QFile kept(b.driver.results().first().output);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("precious"));
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+        QCOMPARE(b.driver.results().size(), 2);
+        QVERIFY(b.driver.results()[0].ok && b.driver.results()[1].ok);
+        QVERIFY(b.driver.results()[0].output.endsWith("_2.mp4"));
+        QVERIFY(b.driver.results()[1].output.endsWith("_3.mp4"));
+        for (const QString& path : precious) {
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), QByteArray("precious"));
+        }
+    }
+
+    // An output folder that cannot be made: one message, nothing run, the
+    // queue kept for another try.
+    void uncreatableOutputFolderRunsNothing()
+    {
+        Batch b;
+        const QString blocker = b.dir.filePath("a file");
+        QVERIFY(writeFile(blocker, "x"));
+        b.window.path = blocker + "/out";
+        b.queue.AddQueueEntry(b.source("one.mp4"));
+        b.messages.expect("The output folder could not be created:\n\n" + blocker + "/out", "Tarnwick",
+                          MessageIcon::Exclamation);
+        b.run();
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+        QVERIFY(b.calls().isEmpty());
+        QCOMPARE(b.queue.lstFile().size(), 1);
+        QCOMPARE(b.queue.displayCount(), 1);
+        QCOMPARE(b.window.events, QStringList({"queue off", "settings on", "queue on"}));
     }
 
     void abortStopsTheEncoderAndDropsItsUnfinishedFile()

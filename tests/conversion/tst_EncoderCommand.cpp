@@ -1,6 +1,8 @@
 #include "conversion/EncoderCommand.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarnwick;
@@ -105,6 +107,48 @@ private slots:
         QFETCH(QTime, time);
         QFETCH(QString, name);
         QCOMPARE(outputFilePath("/out/", "/src/holiday.vob", ".mp4", time), name);
+    }
+
+    // Names the file system would refuse are cut at the base, whole
+    // characters only; the clock and the extension stay.
+    void outputNamesFitTheNameLimit_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("short") << QString("holiday") << 7;
+        QTest::newRow("ascii, 250") << QString(250, u'a') << 255 - 11;
+        QTest::newRow("two-byte letters") << QString(200, QChar(0xFC)) << (255 - 11) / 2;
+        QTest::newRow("four-byte emoji") << QString::fromUtf8("\xF0\x9F\x8E\xAC").repeated(100) << 2 * ((255 - 11) / 4);
+    }
+    void outputNamesFitTheNameLimit()
+    {
+        QFETCH(QString, base);
+        QFETCH(int, kept);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        const QString path = availableOutputPath(folder, "/src/" + base + ".vob", ".mp4", QTime(14, 30, 15));
+        QCOMPARE(path, folder + base.left(kept) + "_143015.mp4");
+        QVERIFY(fitsNameLimit(path.mid(folder.size())));
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    }
+
+    void takenNamesGetANumber()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        const QTime t(9, 5, 7);
+        const QString first = folder + "clip_957.mp4";
+        QCOMPARE(availableOutputPath(folder, "/a/clip.mkv", ".mp4", t), first);
+        QVERIFY(QDir().mkdir(first));
+        QVERIFY(QFile::link(dir.path() + "/nowhere", folder + "clip_957_2.mp4")); // broken
+        QCOMPARE(availableOutputPath(folder, "/a/clip.mkv", ".mp4", t), folder + "clip_957_3.mp4");
+        const QString longBase(260, u'x');
+        const QString cut = availableOutputPath(folder, longBase, ".mp4", t);
+        QVERIFY(QFile(cut).open(QIODevice::WriteOnly));
+        const QString next = availableOutputPath(folder, longBase, ".mp4", t);
+        QVERIFY(next.endsWith("_957_2.mp4"));
+        QVERIFY(fitsNameLimit(next.mid(folder.size())));
     }
 };
 

@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("small") << 0.12 << "0.12";
         QTest::newRow("zero") << 0.0 << "0";
         QTest::newRow("nearly all") << 99.99 << "99.9";
+        QTest::newRow("tiny, no exponent") << 100.0 / 3600000 << "0.00";
     }
     void percentTexts()
     {
