@@ -1,7 +1,12 @@
 #include "sources/FileSearch.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace tarnwick::FileSearch {
 
@@ -14,8 +19,35 @@ QString join(const QString& folder, const QString& name)
     return folder + u'/' + name;
 }
 
-void search(const QString& folder, QStringList& target, const Yield& yield, bool everyFile)
+// The entries of a folder that the listing above leaves out because their
+// names cannot be decoded; only those the search would have taken.
+qsizetype countUnnamed(const QString& folder, bool everyFile)
 {
+    qsizetype count = 0;
+#ifdef Q_OS_UNIX
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == ".." || QFile::encodeName(QFile::decodeName(name)) == name)
+            continue;
+        const QByteArray upper = name.toUpper();
+        if (everyFile || upper.endsWith("VOB") || upper.endsWith("M2TS"))
+            ++count;
+    }
+    ::closedir(dir);
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(everyFile);
+#endif
+    return count;
+}
+
+void search(const QString& folder, QStringList& target, const Yield& yield, bool everyFile, qsizetype* unnamed)
+{
+    if (unnamed)
+        *unnamed += countUnnamed(folder, everyFile);
     QStringList subfolders;
     QDirIterator listing(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
                                      QDir::NoDotAndDotDot);
@@ -39,7 +71,7 @@ void search(const QString& folder, QStringList& target, const Yield& yield, bool
         first = false;
     }
     for (const QString& subfolder : std::as_const(subfolders))
-        search(subfolder, target, yield, false);
+        search(subfolder, target, yield, false, unnamed);
 }
 
 } // namespace
@@ -50,14 +82,14 @@ bool isTitleFileName(const QString& name)
     return upper.endsWith(u"VOB") || upper.endsWith(u"M2TS");
 }
 
-void SearchTitleFiles(const QString& folder, QStringList& target, const Yield& yield)
+void SearchTitleFiles(const QString& folder, QStringList& target, const Yield& yield, qsizetype* unnamed)
 {
-    search(folder, target, yield, false);
+    search(folder, target, yield, false, unnamed);
 }
 
-void SearchFolder(const QString& folder, QStringList& target, const Yield& yield)
+void SearchFolder(const QString& folder, QStringList& target, const Yield& yield, qsizetype* unnamed)
 {
-    search(folder, target, yield, true);
+    search(folder, target, yield, true, unnamed);
 }
 
 } // namespace tarnwick::FileSearch

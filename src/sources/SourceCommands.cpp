@@ -7,6 +7,7 @@
 #include "sources/FileSearch.h"
 #include "sources/Queue.h"
 
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
@@ -73,6 +74,16 @@ void SourceCommands::reportFull(qsizetype skipped)
                     kProgramTitle, MessageIcon::Exclamation);
 }
 
+void SourceCommands::reportUnnamed(qsizetype skipped)
+{
+    if (skipped == 0)
+        return;
+    m_messages.show(skipped == 1 ? QStringLiteral("1 file was not added: its name is not valid UTF-8.")
+                                 : QStringLiteral("%1 files were not added: their names are not valid UTF-8.")
+                                       .arg(skipped),
+                    kProgramTitle, MessageIcon::Exclamation);
+}
+
 void SourceCommands::addEntries(const QStringList& paths, bool threeCharacterTag)
 {
     qsizetype skipped = 0;
@@ -117,9 +128,11 @@ void SourceCommands::AddaFolder()
     startSearch();
     if (folder && !folder->isEmpty()) {
         QStringList found;
+        qsizetype unnamed = 0;
         UiYield yield;
-        FileSearch::SearchFolder(*folder, found, [&yield] { yield(); });
+        FileSearch::SearchFolder(*folder, found, [&yield] { yield(); }, &unnamed);
         appendFoundToMaster(found);
+        reportUnnamed(unnamed);
     }
     endSearch(kDropHere);
 }
@@ -148,35 +161,49 @@ void SourceCommands::ReadDisc(const QString& volumeRoot)
     }
     startSearch();
     QStringList found;
+    qsizetype unnamed = 0;
     UiYield yield;
     const auto step = [&yield] { yield(); };
     const QString dvd = findDiscFolder(volumeRoot, {QStringLiteral("VIDEO_TS")});
     if (!dvd.isEmpty())
-        FileSearch::SearchTitleFiles(dvd, found, step);
+        FileSearch::SearchTitleFiles(dvd, found, step, &unnamed);
     const QString bluray = findDiscFolder(volumeRoot, {QStringLiteral("BDMV"), QStringLiteral("STREAM")});
     if (!bluray.isEmpty())
-        FileSearch::SearchTitleFiles(bluray, found, step);
+        FileSearch::SearchTitleFiles(bluray, found, step, &unnamed);
     appendFoundToMaster(found);
+    reportUnnamed(unnamed);
     endSearch(kDragHere);
 }
 
-QStringList SourceCommands::droppedPaths(const QMimeData* data)
+QStringList SourceCommands::droppedPaths(const QMimeData* data, qsizetype* unnamed)
 {
     QStringList paths;
     if (!data || !data->hasUrls())
         return paths;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        // The URL carries the name's bytes; decoding them as UTF-8 loses
+        // any that are not, and the path would name another file.
+        const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (QFile::encodeName(path) != bytes) {
+            if (unnamed)
+                ++*unnamed;
+            continue;
+        }
+        paths.append(path);
     }
     return paths;
 }
 
 bool SourceCommands::handleDrop(const QMimeData* data)
 {
-    const QStringList paths = droppedPaths(data);
+    qsizetype unnamed = 0;
+    const QStringList paths = droppedPaths(data, &unnamed);
     addEntries(paths, true);
     applyHintRule();
+    reportUnnamed(unnamed);
     return !paths.isEmpty();
 }
 

@@ -49,7 +49,9 @@ public:
     void pickDropZoneFile();
 
     // The local file paths a drop carries, in the order the source lists them.
-    static QStringList droppedPaths(const QMimeData* data);
+    // `unnamed`, when given, counts the dropped files whose names are not
+    // valid UTF-8: they have no spelling that opens them, so they are left out.
+    static QStringList droppedPaths(const QMimeData* data, qsizetype* unnamed = nullptr);
 
 signals:
     void hintChanged(const tarnwick::QueueHint& hint);
@@ -62,6 +64,7 @@ private:
     void addEntries(const QStringList& paths, bool threeCharacterTag);
     void appendFoundToMaster(const QStringList& found);
     void reportFull(qsizetype skipped);
+    void reportUnnamed(qsizetype skipped);
     void setHint(const QueueHint& hint);
 
     Queue& m_queue;

@@ -27,17 +27,6 @@ struct Window : TestWindow {
     Window() : TestWindow(standinProgramFolder()) { form->show(); }
 };
 
-// A drop as the desktop delivers it: enter, move, then the drop itself.
-Qt::DropAction drop(QWidget* target, const QMimeData& data)
-{
-    const QPointF at(5, 5);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent dropEvent(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &dropEvent);
-    return dropEvent.isAccepted() ? dropEvent.dropAction() : Qt::IgnoreAction;
-}
-
 } // namespace
 
 class tst_frmMainSources : public QObject

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
 using namespace tarnwick;
 using namespace tarnwick::test;
 
@@ -72,6 +74,28 @@ private slots:
         FileSearch::SearchTitleFiles(dir.path(), found);
         found.sort();
         QCOMPARE(found, QStringList({dir.filePath("a/t.vob"), dir.filePath("link.vob")}));
+    }
+
+    // A name that is not UTF-8 cannot be listed by name: counted, so that
+    // the user hears of it, only where the search would have taken it.
+    void namesThatAreNotUtf8AreCounted()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("sub"));
+        const QByteArray root = QFile::encodeName(dir.path());
+        const QList<QByteArray> odd{root + "/caf\xe9.mp4", root + "/sub/t\xff.VOB", root + "/sub/n\xff.txt"};
+        for (const QByteArray& name : odd) {
+            FILE* file = std::fopen(name.constData(), "w");
+            QVERIFY(file && std::fclose(file) == 0);
+        }
+        QVERIFY(writeFile(dir.filePath("fine.mp4")));
+        QStringList found;
+        qsizetype unnamed = 0;
+        FileSearch::SearchFolder(dir.path(), found, {}, &unnamed);
+        QCOMPARE(found, QStringList{dir.filePath("fine.mp4")});
+        QCOMPARE(unnamed, qsizetype(2)); // the .txt below would not be taken anyway
+        for (const QByteArray& name : odd)
+            QCOMPARE(std::remove(name.constData()), 0);
     }
 
     void missingFolderAddsNothing()

@@ -5,6 +5,9 @@
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,5 +38,16 @@ struct TestWindow {
         return messages.done() && dialogs.done();
     }
 };
+
+// A drop as the desktop delivers it: enter, then the drop itself.
+inline Qt::DropAction drop(QWidget* target, const QMimeData& data)
+{
+    const QPointF at(5, 5);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent dropEvent(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropEvent);
+    return dropEvent.isAccepted() ? dropEvent.dropAction() : Qt::IgnoreAction;
+}
 
 } // namespace tarnwick::test
