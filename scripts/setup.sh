@@ -9,7 +9,7 @@ packages=(
   ffmpeg
   xvfb xauth imagemagick
   dvdauthor fp-utils desktop-file-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev valgrind
 )
 
 missing=()
