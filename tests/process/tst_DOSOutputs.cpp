@@ -302,7 +302,8 @@ private slots:
         Recorder events(runner);
         rlimit tight = saved;
         tight.rlim_cur = rlim_t(highest + 1);
-        QVERIFY(setrlimit(RLIMIT_NOFILE, &tight) == 0);
+        if (setrlimit(RLIMIT_NOFILE, &tight) != 0) // memcheck keeps the limit to itself
+            QSKIP("this process may not lower its descriptor limit");
         QList<int> fillers; // take the free numbers below the limit too
         for (int fd; (fd = ::dup(0)) >= 0;)
             fillers << fd;
