@@ -117,6 +117,11 @@ void BatchDriver::ConvertQueue()
     m_results.clear();
 
     QDir().mkpath(m_parts.window.txtPath());
+    const QString temporary = temporaryFolderPath();
+    const bool temporaryUsable = ensureTemporaryFolder(temporary);
+    if (!hasSeparatorAtEnd(m_parts.window.txtPath()))
+        m_parts.window.setTxtPath(m_parts.window.txtPath() + QDir::separator());
+    // Checked on the text with its separator: an empty box means the root.
     if (const QString problem = outputFolderProblem(m_parts.window.txtPath()); !problem.isEmpty()) {
         // Every file would fail the same way: say it once and keep the queue.
         m_state = State::Idle;
@@ -126,10 +131,6 @@ void BatchDriver::ConvertQueue()
         emit batchFinished();
         return;
     }
-    const QString temporary = temporaryFolderPath();
-    const bool temporaryUsable = ensureTemporaryFolder(temporary);
-    if (!hasSeparatorAtEnd(m_parts.window.txtPath()))
-        m_parts.window.setTxtPath(m_parts.window.txtPath() + QDir::separator());
 
     while (!m_parts.queue.runListEmpty() && !m_aborting) {
         if (temporaryUsable)

@@ -189,7 +189,7 @@ private slots:
         QVERIFY(writeFile(blocker, "x"));
         b.window.path = blocker + "/out";
         b.queue.AddQueueEntry(b.source("one.mp4"));
-        b.messages.expect("The output folder could not be created:\n\n" + blocker + "/out", "Tarnwick",
+        b.messages.expect("The output folder could not be created:\n\n" + blocker + "/out/", "Tarnwick",
                           MessageIcon::Exclamation);
         b.run();
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
