@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the process and batch tests under Valgrind's memcheck:
+# Runs the process and batch tests (the last two through the window) under Valgrind's memcheck:
 #   bench/valgrind.sh [test name ...]
 # Fails on any memory error and on any leak that is definitely or indirectly
 # lost; the encoder children are not traced (they are FFmpeg or the stand-in).
@@ -10,7 +10,8 @@ scripts/setup.sh
 scripts/build.sh build
 tests=("$@")
 if ((${#tests[@]} == 0)); then
-  tests=(tst_ConsoleCommand tst_clsWaitableTimer tst_DOSOutputs tst_BatchDriver tst_exitDuringBatch)
+  tests=(tst_ConsoleCommand tst_clsWaitableTimer tst_DOSOutputs tst_BatchDriver tst_exitDuringBatch
+         tst_frmMainBatch tst_frmMainHostile)
 fi
 mkdir -p build/valgrind
 failed=()
