@@ -176,8 +176,7 @@ ConversionResult BatchDriver::convertFront()
     const auto command = conversionCommand(m_programFolder, result.source, m_parts.presets.cmbOF.position(),
                                            m_parts.presets.cmbBitrate.text(),
                                            m_parts.rotation.RotateFilter(), result.output);
-    const QFileInfo before(result.output);
-    const bool existedBefore = before.exists() || before.isSymLink();
+    const bool existedBefore = isOccupied(result.output);
 
     m_parts.objDOS.setEncoderProcessName(kEncoderName);
     m_parts.objDOS.setCommand(*command);

@@ -71,11 +71,26 @@ QString FileBaseName(const QString& path)
     return dot <= 0 ? name : name.left(dot);
 }
 
+namespace {
+
+// "_" & H & M & S, without leading zeros.
+QString clockSuffix(const QTime& now)
+{
+    return u'_' + QString::number(now.hour()) + QString::number(now.minute()) + QString::number(now.second());
+}
+
+} // namespace
+
 QString outputFilePath(const QString& outputFolder, const QString& sourcePath,
                        const QString& extension, const QTime& now)
 {
-    return outputFolder + FileBaseName(sourcePath) + u'_' + QString::number(now.hour()) +
-           QString::number(now.minute()) + QString::number(now.second()) + extension;
+    return outputFolder + FileBaseName(sourcePath) + clockSuffix(now) + extension;
+}
+
+bool isOccupied(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 bool fitsNameLimit(const QString& name)
@@ -91,12 +106,8 @@ bool fitsNameLimit(const QString& name)
 QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,
                             const QString& extension, const QTime& now)
 {
-    const QString clock = outputFilePath(QString(), QString(), QString(), now); // "_HMS"
+    const QString clock = clockSuffix(now);
     const QString base = FileBaseName(sourcePath);
-    const auto taken = [](const QString& path) {
-        const QFileInfo info(path);
-        return info.exists() || info.isSymLink();
-    };
     QString path;
     for (int copy = 1; copy <= 999; ++copy) {
         const QString tail = clock + (copy == 1 ? QString() : u'_' + QString::number(copy)) + extension;
@@ -104,7 +115,7 @@ QString availableOutputPath(const QString& outputFolder, const QString& sourcePa
         while (!name.isEmpty() && !fitsNameLimit(name + tail))
             name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
         path = outputFolder + name + tail;
-        if (!taken(path))
+        if (!isOccupied(path))
             return path;
     }
     // Every name taken: the encoder refuses to overwrite and says so.

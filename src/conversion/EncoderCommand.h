@@ -43,13 +43,18 @@ QString FileBaseName(const QString& path);
 QString outputFilePath(const QString& outputFolder, const QString& sourcePath,
                        const QString& extension, const QTime& now);
 
+// Whether anything is at the path: a file, a folder or a link, even a
+// broken one (which QFileInfo::exists does not count, yet writing to it
+// would create the file wherever it points).
+bool isOccupied(const QString& path);
+
 // The longest file name the file system takes, as the name is stored: 255
 // bytes of the encoded name on Unix, 255 UTF-16 units on Windows.
 bool fitsNameLimit(const QString& name);
 
 // The path a conversion writes: outputFilePath's, with the base cut short
 // until the name fits the limit, and "_2", "_3"... before the extension while
-// the name is taken (a file, a folder or a link, even a broken one). Two
+// the name is occupied. Two
 // sources with one base name converted within a second both convert, and
 // nothing that was there is overwritten or written through.
 QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,

@@ -1,5 +1,7 @@
 #include "conversion/TemporaryFolder.h"
 
+#include "conversion/EncoderCommand.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -79,7 +81,7 @@ void removeBelow(const QByteArray& folder)
 bool DeleteFolderTree(const QString& path)
 {
     if (!isOwnTemporaryFolder(path))
-        return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+        return !isOccupied(path);
 #ifdef Q_OS_WIN
     QDir(path).removeRecursively();
     return !QFileInfo::exists(path);
