@@ -30,10 +30,9 @@ qsizetype countUnnamed(const QString& folder, bool everyFile)
         return 0;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
-        if (name == "." || name == ".." || QFile::encodeName(QFile::decodeName(name)) == name)
+        if (name == "." || name == ".." || hasSpelling(name))
             continue;
-        const QByteArray upper = name.toUpper();
-        if (everyFile || upper.endsWith("VOB") || upper.endsWith("M2TS"))
+        if (everyFile || isTitleFileName(QString::fromLatin1(name)))
             ++count;
     }
     ::closedir(dir);
@@ -80,6 +79,11 @@ bool isTitleFileName(const QString& name)
 {
     const QString upper = name.toUpper();
     return upper.endsWith(u"VOB") || upper.endsWith(u"M2TS");
+}
+
+bool hasSpelling(const QByteArray& name)
+{
+    return QFile::encodeName(QFile::decodeName(name)) == name;
 }
 
 void SearchTitleFiles(const QString& folder, QStringList& target, const Yield& yield, qsizetype* unnamed)

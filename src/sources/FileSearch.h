@@ -30,6 +30,10 @@ void SearchFolder(const QString& folder, QStringList& target, const Yield& yield
 
 bool isTitleFileName(const QString& name);
 
+// Whether a name's bytes survive decoding into text and encoding back: on
+// Unix one that is not valid UTF-8 has no spelling that opens it again.
+bool hasSpelling(const QByteArray& name);
+
 } // namespace FileSearch
 
 } // namespace tarnwick

@@ -7,7 +7,6 @@
 #include "sources/FileSearch.h"
 #include "sources/Queue.h"
 
-#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
@@ -183,16 +182,14 @@ QStringList SourceCommands::droppedPaths(const QMimeData* data, qsizetype* unnam
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile())
             continue;
-        const QString path = url.toLocalFile();
         // The URL carries the name's bytes; decoding them as UTF-8 loses
         // any that are not, and the path would name another file.
-        const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        if (QFile::encodeName(path) != bytes) {
+        if (!FileSearch::hasSpelling(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()))) {
             if (unnamed)
                 ++*unnamed;
             continue;
         }
-        paths.append(path);
+        paths.append(url.toLocalFile());
     }
     return paths;
 }
