@@ -172,7 +172,7 @@ ConversionResult BatchDriver::convertFront()
         m_parts.queue.removeRunFront();
         return result;
     }
-    result.output = availableOutputPath(outputFolder, result.source, format->extension, QTime::currentTime());
+    result.output = availableOutputPath(outputFolder, result.source, format->extension, m_clock());
     const auto command = conversionCommand(m_programFolder, result.source, m_parts.presets.cmbOF.position(),
                                            m_parts.presets.cmbBitrate.text(),
                                            m_parts.rotation.RotateFilter(), result.output);

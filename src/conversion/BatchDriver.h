@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QObject>
+#include <QTime>
 #include <QTimer>
+
+#include <functional>
 
 namespace tarnwick {
 
@@ -74,6 +77,10 @@ public:
     QTimer& Timer1() { return m_timer; }
     const QList<ConversionResult>& results() const { return m_results; }
 
+    // The time of day that names each output; the real clock unless given.
+    using Clock = std::function<QTime()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
     void StartConversion();
     // The start button: locks the settings first; with nothing queued they
     // are unlocked again.
@@ -99,6 +106,7 @@ private:
     State m_state = State::Idle;
     bool m_aborting = false;
     QList<ConversionResult> m_results;
+    Clock m_clock = [] { return QTime::currentTime(); };
 };
 
 } // namespace tarnwick

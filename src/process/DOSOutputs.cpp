@@ -184,12 +184,13 @@ QString DOSOutputs::run()
     // pipe cannot hold the run open.
     for (;;) {
         const bool ended = process.state() == QProcess::NotRunning;
-        pump(ended || framer.partialAge() >= kPollMilliseconds);
+        pump(ended || framer.partialAge() >= m_partialHoldMs);
         if (ended && framer.isEmpty())
             break;
         const qint64 age = framer.partialAge();
-        const qint32 pause = framer.isEmpty() ? kPollMilliseconds
-                                              : qint32(qMax<qint64>(1, kPollMilliseconds - age));
+        const qint32 pause = framer.isEmpty()
+                                 ? kPollMilliseconds
+                                 : qint32(qBound<qint64>(1, qint64(m_partialHoldMs) - age, qint64(kPollMilliseconds)));
         try {
             timer.WaitAtMost(pause);
         } catch (const WaitError&) {

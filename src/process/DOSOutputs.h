@@ -50,6 +50,10 @@ public:
     // Kills the running child; its run then ends as usual, with CommandOver.
     void stop();
 
+    // How long a line without its end is held back before it is handed
+    // over anyway (a prompt, or a child that pauses mid-line).
+    void setPartialLineHold(qint32 milliseconds) { m_partialHoldMs = milliseconds; }
+
     RunEnd lastRunEnd() const { return m_lastRunEnd; }
     int lastExitCode() const { return m_lastExitCode; }
 
@@ -70,6 +74,7 @@ private:
     bool m_stopRequested = false;
     RunEnd m_lastRunEnd = RunEnd::None;
     int m_lastExitCode = -1;
+    qint32 m_partialHoldMs = 50;
 
     friend class DOSOutputsProbe; // tests reach the private process walk
 };

@@ -154,25 +154,47 @@ private slots:
     // A name already taken in the output folder (a file that was there, or a
     // source with the same base name converted within the same second) gets
     // a number: the file that was there stays as it was, and this one converts.
+    void takenOutputNamesGetANumber_data()
+    {
+        QTest::addColumn<QList<QTime>>("clock"); // the time each conversion is named by
+        QTest::addColumn<QStringList>("taken");   // clock suffixes already in the folder
+        QTest::addColumn<QStringList>("expected");
+        const QTime t(10, 20, 30);
+        QTest::newRow("same second, name taken") << QList<QTime>{t, t} << QStringList{"102030"}
+                                                 << QStringList{"same_102030_2.mp4", "same_102030_3.mp4"};
+        QTest::newRow("same second, name free") << QList<QTime>{t, t} << QStringList{}
+                                                << QStringList{"same_102030.mp4", "same_102030_2.mp4"};
+        QTest::newRow("next second, both taken")
+            << QList<QTime>{t, t.addSecs(1)} << QStringList{"102030", "102031"}
+            << QStringList{"same_102030_2.mp4", "same_102031_2.mp4"};
+        QTest::newRow("next second free") << QList<QTime>{t, t.addSecs(1)} << QStringList{"102030"}
+                                          << QStringList{"same_102030_2.mp4", "same_102031.mp4"};
+    }
     void takenOutputNamesGetANumber()
     {
+        QFETCH(QList<QTime>, clock);
+        QFETCH(QStringList, taken);
+        QFETCH(QStringList, expected);
         Batch b;
         const QString source = b.source("same.mp4", "#standin\n");
         b.queue.AddQueueEntry(source);
         b.queue.AddQueueEntry(source);
-        QDir().mkpath(b.dir.filePath("out"));
-        const QTime now = QTime::currentTime();
+        const QString out = b.dir.filePath("out/");
+        QDir().mkpath(out);
         QStringList precious;
-        for (int s = 0; s < 30; ++s) {
-            precious << outputFilePath(b.dir.filePath("out/"), source, ".mp4", now.addSecs(s));
+        for (const QString& suffix : taken) {
+            precious << out + "same_" + suffix + ".mp4";
             writeFile(precious.last(), "precious");
         }
+        int calls = 0;
+        b.driver.setClock([&] { return clock.value(calls++, clock.last()); });
         b.run();
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
         QCOMPARE(b.driver.results().size(), 2);
-        QVERIFY(b.driver.results()[0].ok && b.driver.results()[1].ok);
-        QVERIFY(b.driver.results()[0].output.endsWith("_2.mp4"));
-        QVERIFY(b.driver.results()[1].output.endsWith("_3.mp4"));
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(b.driver.results()[i].ok);
+            QCOMPARE(b.driver.results()[i].output, out + expected[i]);
+        }
         for (const QString& path : precious) {
             QFile kept(path);
             QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -1,6 +1,7 @@
 #include "process/DOSOutputs.h"
 
 #include "support/ScriptedMessages.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ public:
 using namespace tarnwick;
 using tarnwick::test::ScriptedMessages;
 using tarnwick::test::standinEncoder;
+using tarnwick::test::writeFile;
 
 namespace {
 
@@ -145,6 +147,9 @@ private slots:
     {
         ScriptedMessages messages;
         DOSOutputs runner(messages);
+        // Held for as long as it takes: how long the child's two calls are
+        // apart on a loaded machine is not the test's to decide.
+        runner.setPartialLineHold(600000);
         Recorder events(runner);
         runner.ExecuteCommand(standin("--split-line"));
         QCOMPARE(events.pieces.size(), 1);
@@ -208,8 +213,13 @@ private slots:
         DOSOutputs runner(messages);
         QStringList order;
         connect(&runner, &DOSOutputs::CommandOver, this, [&] { order << "over"; });
-        QTimer::singleShot(10, this, [&] { order << "timer"; });
-        runner.ExecuteCommand(standin("--sleep 300"));
+        QTemporaryDir dir;
+        const QString gate = dir.filePath("gate");
+        QTimer::singleShot(10, this, [&] {
+            order << "timer";
+            writeFile(gate);
+        });
+        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder()).words(" --wait-for ").quoted(gate).build());
         QCOMPARE(order, QStringList({"timer", "over"}));
     }
 
@@ -261,8 +271,17 @@ private slots:
         DOSOutputs runner(messages);
         Recorder events(runner);
         QString nested = "untouched";
-        QTimer::singleShot(20, this, [&] { nested = runner.ExecuteCommand(standin("--text nested")); });
-        runner.ExecuteCommand(standin("--sleep 200 --text outer"));
+        QTemporaryDir dir;
+        const QString gate = dir.filePath("gate");
+        QTimer::singleShot(20, this, [&] {
+            nested = runner.ExecuteCommand(standin("--text nested"));
+            writeFile(gate);
+        });
+        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder())
+                                  .words(" --wait-for ")
+                                  .quoted(gate)
+                                  .words(" --text outer")
+                                  .build());
         QCOMPARE(nested, QString());
         QCOMPARE(runner.Outputs(), QString("outer"));
         QCOMPARE(events.overs, 1);

@@ -22,6 +22,8 @@
 //   --stderr <s>       the same on standard error
 //   --split-line       write one Duration line in two calls 20 ms apart
 //   --sleep <ms>       pause
+//   --wait-for <file>  pause until the file exists (at most a minute), so a
+//                      test can order its own events before this child's end
 //   --argv <file>      write every argument after the first, one per line
 //   --exit <code>      exit status
 //   --stamp            print the monotonic clock in nanoseconds, just before exit
@@ -101,6 +103,11 @@ int plainChild(int argc, char** argv)
         } else if (opt == "--sleep") {
             std::fflush(stdout);
             pause(std::atol(value.c_str()));
+            ++i;
+        } else if (opt == "--wait-for") {
+            std::fflush(stdout);
+            for (int waited = 0; waited < 60000 && !std::ifstream(value).good(); waited += 5)
+                pause(5);
             ++i;
         } else if (opt == "--argv") {
             std::ofstream out(value, std::ios::binary);

@@ -81,7 +81,7 @@ struct Batch {
     }
     QStringList outputs() const
     {
-        return QDir(dir.filePath("out")).entryList(QDir::Files, QDir::Time | QDir::Reversed);
+        return QDir(dir.filePath("out")).entryList(QDir::Files, QDir::Name);
     }
 };
 
