@@ -4,14 +4,14 @@
 // program's own time per file (target < 20 ms).
 
 #include "conversion/BatchDriver.h"
-#include "conversion/ConversionMonitor.h"
+#include "conversion/Converter.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Options.h"
 #include "conversion/OutputPresets.h"
 #include "conversion/Rotation.h"
 #include "process/DOSOutputs.h"
-#include "process/Messages.h"
-#include "process/Shell.h"
+#include "seams/Messages.h"
+#include "seams/Shell.h"
 #include "sources/Queue.h"
 
 #include <QCoreApplication>
@@ -26,10 +26,9 @@
 using namespace tarnwick;
 
 namespace {
-class Quiet final : public Messages, public Shell, public BatchWindow
+class Quiet final : public Messages, public Shell
 {
 public:
-    QString path;
     void show(const QString& text, const QString&, MessageIcon) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
@@ -37,11 +36,6 @@ public:
     void openPath(const QString&) override {}
     void openAddress(const QString&) override {}
     void beep() override {}
-    QString txtPath() const override { return path; }
-    void setTxtPath(const QString& text) override { path = text; }
-    void setSettingsEnabled(bool) override {}
-    void setQueueControlsEnabled(bool) override {}
-    void showBatchDone() override {}
 };
 
 bool run(const QString& program, const QStringList& arguments)
@@ -91,22 +85,18 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
 
     Quiet seams;
-    seams.path = dir.filePath("batch");
     Queue queue;
-    DOSOutputs objDOS(seams), objffmpeg(seams);
-    ConversionMonitor monitor(queue);
-    Rotation rotation;
-    OutputPresets presets;
-    Options options;
-    BatchDriver driver({queue, objDOS, objffmpeg, monitor, rotation, presets, options, seams, seams, seams},
-                       programFolder);
-    presets.cmbOF1.select(0);
-    presets.cmbBitrate.setText("1000");
-    rotation.cmbRotate.select(5);
+    Converter converter(seams, programFolder);
+    BatchDriver driver({queue, converter, seams, seams});
+    RunSettings settings;
+    settings.outputFolder = dir.filePath("batch");
+    settings.internalIndex = 4;
+    settings.bitrateText = "1000";
+    settings.rotationChoice = Rotation::kNone;
     for (const QString& clip : std::as_const(clips))
         queue.AddQueueEntry(clip);
     clock.restart();
-    driver.ConvertQueue();
+    driver.ConvertQueue(settings);
     const double batch = clock.nsecsElapsed() / 1e9;
     const double direct = (directBefore + directRun()) / 2;
 

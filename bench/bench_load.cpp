@@ -8,9 +8,9 @@
 #include "form/QtSeams.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
-#include "process/Messages.h"
-#include "process/Shell.h"
-#include "sources/Drives.h"
+#include "seams/Messages.h"
+#include "seams/Shell.h"
+#include "seams/Drives.h"
 #include "sources/Queue.h"
 
 #include <QApplication>

@@ -2,12 +2,12 @@
 // emptying a full queue of 32,767 entries. Targets: each under two seconds.
 
 #include "form/frmMain.h"
-#include "process/Messages.h"
-#include "sources/Dialogs.h"
-#include "sources/Drives.h"
+#include "seams/Messages.h"
+#include "seams/Dialogs.h"
+#include "seams/Drives.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
-#include "process/Shell.h"
+#include "seams/Shell.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "form/QtSeams.h"
 #include "form/WidgetMessages.h"
 #include "form/frmMain.h"
-#include "sources/Drives.h"
+#include "seams/Drives.h"
 
 #include <QApplication>
 #include <QDir>

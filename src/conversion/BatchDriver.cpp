@@ -1,44 +1,20 @@
 #include "conversion/BatchDriver.h"
 
-#include "conversion/ConversionMonitor.h"
+#include "base/Text.h"
 #include "conversion/ConversionQueue.h"
-#include "conversion/EncoderCommand.h"
-#include "conversion/Options.h"
-#include "conversion/OutputPresets.h"
-#include "conversion/Rotation.h"
+#include "conversion/Converter.h"
 #include "conversion/TemporaryFolder.h"
-#include "process/DOSOutputs.h"
-#include "process/Messages.h"
-#include "process/Shell.h"
+#include "seams/Messages.h"
+#include "seams/Shell.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryFile>
-#include <QTime>
 
 namespace tarnwick {
 
 namespace {
-
-const QString kEncoderName = QStringLiteral("conv.exe");
-
-QString lastLine(const QString& output)
-{
-    const QStringList lines = output.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
-    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
-        const QString line = it->trimmed();
-        if (!line.isEmpty())
-            return line;
-    }
-    return QStringLiteral("the encoder printed nothing");
-}
-
-bool hasSeparatorAtEnd(const QString& text)
-{
-    return text.endsWith(u'/') || text.endsWith(u'\\');
-}
 
 // Why no file could be written into the output folder, or nothing. Tried by
 // making a file there: permissions alone do not tell (an administrator
@@ -57,25 +33,15 @@ QString outputFolderProblem(const QString& folder)
 
 } // namespace
 
-BatchDriver::BatchDriver(const Parts& parts, const QString& programFolder, QObject* parent)
-    : QObject(parent), m_parts(parts), m_programFolder(programFolder)
+BatchDriver::BatchDriver(const Parts& parts, QObject* parent) : QObject(parent), m_parts(parts)
 {
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(100);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
-    // The conversion runner's output drives the progress and its end moves
-    // the queue on; the probe runner's output may change the rotation filter.
-    ConversionMonitor* monitor = &m_parts.monitor;
-    Rotation* rotation = &m_parts.rotation;
-    connect(&m_parts.objDOS, &DOSOutputs::ReceiveOutputs, monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
-    connect(&m_parts.objDOS, &DOSOutputs::CommandOver, monitor, &ConversionMonitor::objDOS_CommandOver);
-    connect(&m_parts.objffmpeg, &DOSOutputs::ReceiveOutputs, this,
-            [rotation](const QString& piece) { rotation->objffmpeg_ReceiveOutputs(piece); });
-    connect(&m_parts.objffmpeg, &DOSOutputs::CommandOver, this, [rotation] { rotation->objffmpeg_CommandOver(); });
 }
 
-void BatchDriver::StartConversion()
+void BatchDriver::StartConversion(const RunSettings& settings)
 {
     // One batch at a time: a second would run nested inside the first on
     // the same runners.
@@ -86,19 +52,20 @@ void BatchDriver::StartConversion()
                               MessageIcon::Exclamation);
         return;
     }
-    m_parts.window.setQueueControlsEnabled(false);
+    m_settings = settings;
+    emit queueControlsEnabledChanged(false);
     m_state = State::Armed;
     m_timer.start();
 }
 
-void BatchDriver::Command3_Click()
+void BatchDriver::Command3_Click(const RunSettings& settings)
 {
     if (m_state != State::Idle)
         return;
-    m_parts.window.setSettingsEnabled(false);
-    StartConversion();
+    emit settingsEnabledChanged(false);
+    StartConversion(settings);
     if (m_state == State::Idle)
-        m_parts.window.setSettingsEnabled(true);
+        emit settingsEnabledChanged(true);
 }
 
 void BatchDriver::Timer1_Timer()
@@ -107,26 +74,33 @@ void BatchDriver::Timer1_Timer()
     if (m_state != State::Armed)
         return;
     QCoreApplication::processEvents();
-    ConvertQueue();
+    ConvertQueue(m_settings);
 }
 
-void BatchDriver::ConvertQueue()
+void BatchDriver::unlock()
+{
+    emit settingsEnabledChanged(true);
+    emit queueControlsEnabledChanged(true);
+}
+
+void BatchDriver::ConvertQueue(const RunSettings& settings)
 {
     m_state = State::Running;
     m_aborting = false;
     m_results.clear();
+    m_settings = settings;
+    m_parts.converter.resume();
 
-    QDir().mkpath(m_parts.window.txtPath());
+    QDir().mkpath(m_settings.outputFolder);
     const QString temporary = temporaryFolderPath();
     const bool temporaryUsable = ensureTemporaryFolder(temporary);
-    if (!hasSeparatorAtEnd(m_parts.window.txtPath()))
-        m_parts.window.setTxtPath(m_parts.window.txtPath() + QDir::separator());
+    m_settings.outputFolder = withTrailingSeparator(m_settings.outputFolder);
+    emit outputFolderUsed(m_settings.outputFolder);
     // Checked on the text with its separator: an empty box means the root.
-    if (const QString problem = outputFolderProblem(m_parts.window.txtPath()); !problem.isEmpty()) {
+    if (const QString problem = outputFolderProblem(m_settings.outputFolder); !problem.isEmpty()) {
         // Every file would fail the same way: say it once and keep the queue.
         m_state = State::Idle;
-        m_parts.window.setSettingsEnabled(true);
-        m_parts.window.setQueueControlsEnabled(true);
+        unlock();
         m_parts.messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
         emit batchFinished();
         return;
@@ -135,7 +109,17 @@ void BatchDriver::ConvertQueue()
     while (!m_parts.queue.runListEmpty() && !m_aborting) {
         if (temporaryUsable)
             QFile::remove(temporary + QDir::separator() + QStringLiteral("tmp.mp4"));
-        m_results.append(convertFront());
+        const int index = int(m_results.size());
+        emit fileStarted(index, index + m_parts.queue.runCount(), m_parts.queue.runFront());
+        const ConversionResult result =
+            m_parts.converter.convert(m_parts.queue.runFront(), m_settings, m_names, m_clock);
+        // The queue moves on here and only here, whatever the run did: the
+        // entry at the front by now is the one that is done.
+        const bool startedAndStopped = m_aborting && result.output.isEmpty();
+        if (!startedAndStopped)
+            m_parts.queue.removeRunFront();
+        m_results.append(result);
+        emit fileFinished(result);
         QCoreApplication::processEvents();
     }
     if (m_aborting) {
@@ -145,79 +129,21 @@ void BatchDriver::ConvertQueue()
     finishBatch();
 }
 
-ConversionResult BatchDriver::convertFront()
-{
-    ConversionResult result;
-    result.source = m_parts.queue.runFront();
-    const QString outputFolder = m_parts.window.txtPath();
-
-    m_parts.rotation.startJob();
-    m_parts.monitor.resetBar();
-    m_parts.monitor.parser().setCutter(m_parts.options.MusicCutter, m_parts.options.CutToSeconds);
-
-    m_parts.objffmpeg.setEncoderProcessName(kEncoderName);
-    m_parts.objffmpeg.ExecuteCommand(probeCommand(m_programFolder, result.source));
-    if (m_aborting)
-        return result;
-    if (m_parts.objffmpeg.lastRunEnd() == DOSOutputs::RunEnd::NotStarted) {
-        // No encoder to run: drop the entry instead of starting it for ever.
-        result.error = QStringLiteral("File or command not found");
-        m_parts.queue.removeRunFront();
-        return result;
-    }
-
-    const auto format = outputFormatForIndex(m_parts.presets.cmbOF.position());
-    if (!format) {
-        result.error = QStringLiteral("No output format is chosen");
-        m_parts.queue.removeRunFront();
-        return result;
-    }
-    result.output = availableOutputPath(outputFolder, result.source, format->extension, m_clock());
-    const auto command = conversionCommand(m_programFolder, result.source, m_parts.presets.cmbOF.position(),
-                                           m_parts.presets.cmbBitrate.text(),
-                                           m_parts.rotation.RotateFilter(), result.output);
-    const bool existedBefore = isOccupied(result.output);
-
-    m_parts.objDOS.setEncoderProcessName(kEncoderName);
-    m_parts.objDOS.setCommand(*command);
-    m_parts.objDOS.ExecuteCommand(QString());
-
-    const DOSOutputs::RunEnd end = m_parts.objDOS.lastRunEnd();
-    if (end == DOSOutputs::RunEnd::NotStarted) {
-        result.error = QStringLiteral("File or command not found");
-        m_parts.queue.removeRunFront();
-        return result;
-    }
-    const QFileInfo written(result.output);
-    result.ok = end == DOSOutputs::RunEnd::Exited && m_parts.objDOS.lastExitCode() == 0 &&
-                written.isFile() && written.size() > 0;
-    if (!result.ok) {
-        if (m_aborting)
-            result.error = QStringLiteral("stopped at exit");
-        else if (end == DOSOutputs::RunEnd::Crashed)
-            result.error = QStringLiteral("The encoder stopped unexpectedly.");
-        else
-            result.error = lastLine(m_parts.objDOS.Outputs());
-        // A file this run made but did not finish must not look like a
-        // finished one. A file that was there before is never touched.
-        if (!existedBefore)
-            QFile::remove(result.output);
-    }
-    return result;
-}
-
 void BatchDriver::finishBatch()
 {
-    m_parts.monitor.resetBar();
-    m_parts.window.setSettingsEnabled(true);
-    m_parts.shell.openPath(m_parts.window.txtPath());
-    if (m_parts.options.SoundReminder == 0)
-        m_parts.shell.beep();
-    m_parts.window.setQueueControlsEnabled(true);
-    m_parts.window.showBatchDone();
+    m_parts.converter.monitor().resetBar();
+    emit settingsEnabledChanged(true);
+    if (m_desktopSteps) {
+        m_parts.shell.openPath(m_settings.outputFolder);
+        if (m_settings.beepAtEnd)
+            m_parts.shell.beep();
+    }
+    emit queueControlsEnabledChanged(true);
+    emit batchDone();
     m_parts.queue.restoreFromMaster();
     m_state = State::Idle;
-    reportFailures();
+    if (m_desktopSteps)
+        reportFailures();
     emit batchFinished();
 }
 
@@ -239,13 +165,14 @@ void BatchDriver::reportFailures()
 void BatchDriver::abort()
 {
     m_timer.stop();
-    if (m_state == State::Armed)
+    if (m_state == State::Armed) {
         m_state = State::Idle;
+        return;
+    }
     if (m_state != State::Running)
         return;
     m_aborting = true;
-    m_parts.objDOS.stop();
-    m_parts.objffmpeg.stop();
+    m_parts.converter.stop();
 }
 
 } // namespace tarnwick

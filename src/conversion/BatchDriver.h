@@ -1,5 +1,8 @@
 #pragma once
 
+#include "conversion/OutputNames.h"
+#include "conversion/RunSettings.h"
+
 #include <QList>
 #include <QObject>
 #include <QTime>
@@ -9,46 +12,17 @@
 
 namespace tarnwick {
 
-class ConversionMonitor;
 class ConversionQueue;
-class DOSOutputs;
+class Converter;
 class Messages;
-class OutputPresets;
-class Rotation;
 class Shell;
-struct Options;
 
-// What the batch asks of the window around it.
-class BatchWindow
-{
-public:
-    virtual ~BatchWindow() = default;
-    virtual QString txtPath() const = 0;
-    virtual void setTxtPath(const QString& text) = 0;
-    // The five settings a batch locks: format, bitrate, browse button,
-    // output folder and rotation.
-    virtual void setSettingsEnabled(bool enabled) = 0;
-    // The queue's controls: toolbar, list, hidden presets, the start button,
-    // the convert image and the feedback link.
-    virtual void setQueueControlsEnabled(bool enabled) = 0;
-    // The drop zone comes back, the bar image empties and the label says "Done.".
-    virtual void showBatchDone() = 0;
-};
-
-// One conversion's outcome.
-struct ConversionResult {
-    QString source;
-    QString output;
-    bool ok = false;
-    QString error; // the encoder's last line, or why it could not start
-};
-
-// Converts the run list one file at a time from its front: a probe of the
-// input (which may change the rotation filter), then the conversion, whose
-// output drives the progress display. When the list is empty it restores
-// the window, opens the output folder, beeps if asked, says "Done." and
+// Converts the run list one file at a time from its front, with the
+// settings it was started with. When the list is empty it unlocks the
+// controls, opens the output folder, beeps if asked, says "Done." and
 // rebuilds the queue from the master list. Each encoder run is waited for
-// inside the runner, which keeps the window live.
+// inside the converter's runners, which keeps the window live. What the
+// window shows it learns from the signals; it is never asked anything.
 class BatchDriver : public QObject
 {
     Q_OBJECT
@@ -59,52 +33,65 @@ public:
 
     struct Parts {
         ConversionQueue& queue;
-        DOSOutputs& objDOS;
-        DOSOutputs& objffmpeg;
-        ConversionMonitor& monitor;
-        Rotation& rotation;
-        OutputPresets& presets;
-        const Options& options;
-        BatchWindow& window;
+        Converter& converter;
         Shell& shell;
         Messages& messages;
     };
 
-    BatchDriver(const Parts& parts, const QString& programFolder, QObject* parent = nullptr);
+    explicit BatchDriver(const Parts& parts, QObject* parent = nullptr);
 
     State state() const { return m_state; }
-    const QString& programFolder() const { return m_programFolder; }
     QTimer& Timer1() { return m_timer; }
     const QList<ConversionResult>& results() const { return m_results; }
+    const RunSettings& settings() const { return m_settings; }
 
     // The time of day that names each output; the real clock unless given.
     using Clock = std::function<QTime()>;
     void setClock(Clock clock) { m_clock = std::move(clock); }
+    // Off for a face that reports on its own: no folder opened, no beep,
+    // no message about failures.
+    void setDesktopSteps(bool on) { m_desktopSteps = on; }
 
-    void StartConversion();
+    // Arms the batch with these settings; it starts on Timer1.
+    void StartConversion(const RunSettings& settings);
     // The start button: locks the settings first; with nothing queued they
     // are unlocked again.
-    void Command3_Click();
+    void Command3_Click(const RunSettings& settings);
     void Timer1_Timer();
-    void ConvertQueue();
+    void ConvertQueue(const RunSettings& settings);
 
     // Stops the running encoder and ends the batch without its closing
     // steps: the program is exiting. The unfinished output is deleted.
     void abort();
 
 signals:
+    // The five settings a batch locks: format, bitrate, browse button,
+    // output folder and rotation.
+    void settingsEnabledChanged(bool enabled);
+    // The queue's controls: toolbar, list, the start button, the convert
+    // image and the feedback link.
+    void queueControlsEnabledChanged(bool enabled);
+    // The folder as the batch uses it, with its separator.
+    void outputFolderUsed(const QString& folder);
+    // File `index` (0-based) of `count` known so far begins.
+    void fileStarted(int index, int count, const QString& source);
+    void fileFinished(const tarnwick::ConversionResult& result);
+    // The drop zone comes back, the bar image empties and the label says "Done.".
+    void batchDone();
     void batchFinished();
 
 private:
-    ConversionResult convertFront();
     void finishBatch();
     void reportFailures();
+    void unlock();
 
     Parts m_parts;
-    QString m_programFolder;
     QTimer m_timer;
     State m_state = State::Idle;
     bool m_aborting = false;
+    bool m_desktopSteps = true;
+    RunSettings m_settings;
+    OutputNames m_names;
     QList<ConversionResult> m_results;
     Clock m_clock = [] { return QTime::currentTime(); };
 };

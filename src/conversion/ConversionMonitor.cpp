@@ -1,11 +1,10 @@
 #include "conversion/ConversionMonitor.h"
 
-#include "conversion/ConversionQueue.h"
 
 namespace tarnwick {
 
-ConversionMonitor::ConversionMonitor(ConversionQueue& queue, QObject* parent)
-    : QObject(parent), m_queue(queue)
+ConversionMonitor::ConversionMonitor(QObject* parent)
+    : QObject(parent)
 {
 }
 
@@ -25,7 +24,6 @@ void ConversionMonitor::objDOS_ReceiveOutputs(const QString& CommandOutputs)
 
 void ConversionMonitor::objDOS_CommandOver()
 {
-    m_queue.removeRunFront();
     m_parser.endRun();
 }
 

@@ -6,17 +6,15 @@
 
 namespace tarnwick {
 
-class ConversionQueue;
-
-// Follows one conversion run of the encoder: turns its output into progress
-// displays and, at the run's end, moves the queue on by one file.
+// Follows one conversion run of the encoder and turns its output into
+// progress displays.
 class ConversionMonitor : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ConversionMonitor)
 
 public:
-    explicit ConversionMonitor(ConversionQueue& queue, QObject* parent = nullptr);
+    explicit ConversionMonitor(QObject* parent = nullptr);
 
     ProgressParser& parser() { return m_parser; }
     const ProgressDisplay& display() const { return m_display; }
@@ -32,7 +30,6 @@ signals:
     void displayChanged(const tarnwick::ProgressDisplay& display);
 
 private:
-    ConversionQueue& m_queue;
     ProgressParser m_parser;
     ProgressDisplay m_display{0, 0, QStringLiteral("0%")};
 };

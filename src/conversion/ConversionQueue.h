@@ -11,6 +11,7 @@ class ConversionQueue
 public:
     virtual ~ConversionQueue() = default;
     virtual bool runListEmpty() const = 0;
+    virtual int runCount() const = 0;
     virtual QString runFront() const = 0;
     // Drops the front of the run list and the first display row.
     virtual void removeRunFront() = 0;

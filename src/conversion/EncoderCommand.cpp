@@ -1,4 +1,5 @@
 #include "conversion/EncoderCommand.h"
+#include "base/Text.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,7 @@ std::optional<OutputFormat> outputFormatForIndex(int internalIndex)
 QString encoderPath(const QString& programFolder)
 {
     const QChar sep = QDir::separator();
-    return programFolder + sep + QStringLiteral("data") + sep + QStringLiteral("conv.exe");
+    return programFolder + sep + QStringLiteral("data") + sep + kEncoderName;
 }
 
 ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath)
@@ -53,17 +54,24 @@ std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
     const std::optional<OutputFormat> format = outputFormatForIndex(internalIndex);
     if (!format)
         return std::nullopt;
+    return conversionCommand(programFolder, sourcePath, *format, bitrateText, rotateFilter, outputPath);
+}
+
+ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                 const OutputFormat& format, const QString& bitrateText,
+                                 const QString& rotateFilter, const QString& outputPath)
+{
     return ConsoleCommand::Builder(encoderPath(programFolder))
         .words(QStringLiteral(" -i "))
         .quoted(sourcePath)
-        .words(format->option + bitrateText + QStringLiteral("k ") + rotateFilter + u' ')
+        .words(format.option + bitrateText + QStringLiteral("k ") + rotateFilter + u' ')
         .quoted(outputPath)
         .build();
 }
 
 QString FileBaseName(const QString& path)
 {
-    const qsizetype slash = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    const qsizetype slash = lastSeparator(path);
     const QString name = path.mid(slash + 1);
     // A name that would leave nothing before its dot ("clip", ".hidden") is
     // kept whole: an output named only by the clock says nothing of its source.
@@ -104,7 +112,8 @@ bool fitsNameLimit(const QString& name)
 }
 
 QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,
-                            const QString& extension, const QTime& now)
+                            const QString& extension, const QTime& now,
+                            const std::function<bool(const QString&)>& alsoTaken)
 {
     const QString clock = clockSuffix(now);
     const QString base = FileBaseName(sourcePath);
@@ -115,7 +124,7 @@ QString availableOutputPath(const QString& outputFolder, const QString& sourcePa
         while (!name.isEmpty() && !fitsNameLimit(name + tail))
             name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
         path = outputFolder + name + tail;
-        if (!isOccupied(path))
+        if (!isOccupied(path) && !(alsoTaken && alsoTaken(path)))
             return path;
     }
     // Every name taken: the encoder refuses to overwrite and says so.

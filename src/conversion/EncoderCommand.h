@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
 #include <optional>
 
 namespace tarnwick {
@@ -27,6 +28,9 @@ ConsoleCommand probeCommand(const QString& programFolder, const QString& sourceP
 
 // Converts one file. The bitrate text and the rotation filter are inserted
 // verbatim; the input and output are single literal arguments.
+ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                 const OutputFormat& format, const QString& bitrateText,
+                                 const QString& rotateFilter, const QString& outputPath);
 std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
                                                 const QString& sourcePath, int internalIndex,
                                                 const QString& bitrateText,
@@ -57,7 +61,9 @@ bool fitsNameLimit(const QString& name);
 // the name is occupied. Two
 // sources with one base name converted within a second both convert, and
 // nothing that was there is overwritten or written through.
+// `alsoTaken` names paths to pass over although nothing is there yet.
 QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,
-                            const QString& extension, const QTime& now);
+                            const QString& extension, const QTime& now,
+                            const std::function<bool(const QString&)>& alsoTaken = {});
 
 } // namespace tarnwick

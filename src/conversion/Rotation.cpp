@@ -66,13 +66,11 @@ const std::array<QString, 6>* declaredRow(const QString& declared)
 
 } // namespace
 
-Rotation::Rotation(Yield yield)
+Rotation::Rotation()
     : cmbRotate({QStringLiteral("90 Degree Clockwise"), QStringLiteral("90 Degree Anticlockwise"),
                  QStringLiteral("Vertical Mirror"), QStringLiteral("Horizontal Mirror"),
-                 QStringLiteral("180 Degree"), QStringLiteral("None")}),
-      m_yield(std::move(yield))
+                 QStringLiteral("180 Degree"), QStringLiteral("None")})
 {
-    cmbRotate.setHandler([this] { cmbRotate_Click(); });
 }
 
 std::optional<QString> Rotation::baseFilter(int choice)
@@ -90,29 +88,11 @@ std::optional<QString> Rotation::declaredFilter(const QString& declared, int cho
     return (*row)[choice];
 }
 
-void Rotation::cmbRotate_Click()
+QString Rotation::filterFor(int choice, const QString& declared)
 {
-    if (const auto filter = baseFilter(cmbRotate.position()))
-        m_rotateFilter = *filter;
-}
-
-void Rotation::startJob()
-{
-    cmbRotate_Click();
-    m_detectedRotation = QStringLiteral("0");
-}
-
-void Rotation::objffmpeg_ReceiveOutputs(const QString& CommandOutputs)
-{
-    if (const auto value = scanChunk(CommandOutputs, m_yield))
-        m_detectedRotation = *value;
-}
-
-void Rotation::objffmpeg_CommandOver()
-{
-    // The choice as it is now: the user may have changed it during the probe.
-    if (const auto filter = declaredFilter(m_detectedRotation, cmbRotate.position()))
-        m_rotateFilter = *filter;
+    if (const auto filter = declaredFilter(declared, choice))
+        return *filter;
+    return baseFilter(choice).value_or(QString());
 }
 
 std::optional<QString> Rotation::scanChunk(const QString& chunk, const Yield& yield)

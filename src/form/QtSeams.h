@@ -1,7 +1,7 @@
 #pragma once
 
-#include "process/Shell.h"
-#include "sources/Dialogs.h"
+#include "seams/Shell.h"
+#include "seams/Dialogs.h"
 
 #include <QPointer>
 #include <QWidget>

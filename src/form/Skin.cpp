@@ -1,5 +1,7 @@
 #include "form/Skin.h"
 
+#include "form/EventHooks.h"
+
 #include "form/MainWidgets.h"
 
 #include <QBitmap>
@@ -154,6 +156,24 @@ void Skin::backgroundMove()
         clear(spot);
     toolbarPress();
     clear(m_w.imgConvert);
+}
+
+void Skin::connectHotSpots()
+{
+    for (QLabel* spot : {m_w.imgBrowse, m_w.imgConvert, m_w.imgExit, m_w.imgHelp, m_w.imgMin})
+        hooks::onMouseMove(spot, [this, spot](QMouseEvent*) { hover(spot); });
+    for (QLabel* spot : {m_w.imgBrowse, m_w.imgConvert, m_w.imgAdd, m_w.imgRemove, m_w.imgStart})
+        hooks::onPress(spot, [this, spot] { press(spot); });
+    for (int i = 0; i < m_w.imgToolbar.size(); ++i) {
+        hooks::onMouseMove(m_w.imgToolbar.at(i), [this, i](QMouseEvent*) { toolbarHover(i); });
+        hooks::onPress(m_w.imgToolbar.at(i), [this] { toolbarPress(); });
+    }
+    QLabel* feed = m_w.lblFeed;
+    hooks::onMouseMove(feed, [feed](QMouseEvent*) {
+        QFont font = feed->font();
+        font.setBold(true);
+        feed->setFont(font);
+    });
 }
 
 } // namespace tarnwick

@@ -32,6 +32,8 @@ public:
     QLabel* imgMinLight;
     QCursor hand;
 
+    // Hooks every hot-spot's moves and presses to the pictures below.
+    void connectHotSpots();
     // The hot-spot moves and presses, and the background move.
     void hover(QLabel* hotSpot);
     void press(QLabel* hotSpot);

@@ -1,143 +1,130 @@
 #include "form/frmMain.h"
 
-#include "conversion/ConversionMonitor.h"
-#include "conversion/TemporaryFolder.h"
-#include "form/SettingsFiles.h"
-#include "form/frmOptions.h"
-#include "form/Links.h"
-#include "form/Skin.h"
-#include "form/Look.h"
+#include "core/SettingsFiles.h"
 #include "form/EventHooks.h"
+#include "form/Links.h"
 #include "form/ListBinding.h"
-#include "process/DOSOutputs.h"
-#include "process/Messages.h"
-#include "process/Shell.h"
-#include "process/UiYield.h"
-#include "sources/Drives.h"
-#include "sources/Queue.h"
-#include "sources/SourceCommands.h"
+#include "form/Look.h"
+#include "form/Skin.h"
+#include "form/frmOptions.h"
+#include "seams/Dialogs.h"
+#include "seams/Drives.h"
+#include "seams/Messages.h"
+#include "seams/Shell.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
+#include <QWindow>
 
-#include <memory>
+#include <array>
 
 namespace tarnwick {
 
+namespace {
+
+// The command behind each toolbar element: imgToolbar 0 to 6 (5 has none)
+// and the visible tool buttons 0 to 5.
+constexpr std::array<int, 7> kImgToolbarCommands{frmMain::AddFile, frmMain::Remove, frmMain::Options, frmMain::Help,
+                                                 frmMain::Exit,    -1,              frmMain::AddFolder};
+constexpr std::array<int, 6> kToolButtonCommands{frmMain::AddFile,  frmMain::AddFolder, frmMain::Remove,
+                                                 frmMain::Tutorial, frmMain::Options,   frmMain::RemoveAll};
+
+} // namespace
+
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
-    : QWidget(parent), m_services(services), m_programFolder(programFolder),
-      m_w(buildMainWidgets(this)), m_queue(new Queue(this)), m_commonDialogs(services.dialogs),
-      m_sources(new SourceCommands(*m_queue, m_commonDialogs, services.dialogs, services.drives,
-                                   services.messages, programFolder, this)),
-      m_rotation([yield = std::make_shared<UiYield>()] { (*yield)(); }),
-      m_objDOS(new DOSOutputs(services.messages, this)),
-      m_objffmpeg(new DOSOutputs(services.messages, this)),
-      m_monitor(new ConversionMonitor(*m_queue, this)),
-      m_batch(new BatchDriver({*m_queue, *m_objDOS, *m_objffmpeg, *m_monitor, m_rotation, m_presets,
-                               m_options, *this, services.shell, services.messages},
-                              programFolder, this)),
+    : QWidget(parent), m_session(new Session(services, programFolder, this)), m_w(buildMainWidgets(this)),
       m_skin(new Skin(this, m_w))
 {
     setObjectName(QStringLiteral("frmMain"));
-    m_objDOS->setObjectName(QStringLiteral("objDOS"));
-    m_objffmpeg->setObjectName(QStringLiteral("objffmpeg"));
     setWindowTitle(kProgramTitle);
     // A fixed-size window without maximize or minimize boxes of its own;
     // the skin's own button minimizes it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
-    m_commonDialogs.Init(this);
+    m_session->commonDialogs().Init(this);
 
-    m_w.LV->setModel(m_queue);
+    m_w.LV->setModel(&m_session->queue());
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
-    bindList(m_w.cmbOF1, m_presets.cmbOF1);
-    bindList(m_w.cmbBitrate, m_presets.cmbBitrate);
-    bindList(m_w.cmbRotate, m_rotation.cmbRotate);
+    bindList(m_w.cmbOF1, presets().cmbOF1);
+    bindList(m_w.cmbBitrate, presets().cmbBitrate);
+    bindList(m_w.cmbRotate, rotation().cmbRotate);
+    connect(m_w.txtPath, &QLineEdit::textChanged, m_session, &Session::setOutputFolder);
+    connect(m_session, &Session::outputFolderChanged, this, [this](const QString& folder) {
+        if (m_w.txtPath->text() != folder)
+            m_w.txtPath->setText(folder);
+    });
 
-    connect(m_monitor, &ConversionMonitor::displayChanged, this, &frmMain::showProgress);
+    createActions();
     wireSources();
     wireBatch();
     wireChrome();
-    startUp();
-}
 
-void frmMain::startUp()
-{
-    m_presets.cmbBitrate.select(2);
-    m_rotation.cmbRotate.select(0);
-    QCoreApplication::processEvents();
+    m_session->loadSettings();
+    m_w.txtPath->setText(m_session->outputFolder());
     m_w.imgPB->resize(0, m_w.imgPB->height());
-    m_presets.cmbBR.select(7);
-    m_presets.cmbR.select(1);
-    m_presets.cmbChannel.select(1);
-    m_presets.cmbOF.select(0);
-    const QString defaultOutput = m_programFolder + QDir::separator() + QStringLiteral("output");
-    m_w.txtPath->setText(defaultOutput);
-
-    // What can be read is applied; a position naming no entry leaves its list alone.
-    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kSetupFile))) {
-        const SettingsFiles::ReadSetup read = SettingsFiles::parseSetup(*content);
-        const auto apply = [](EditableList& list, std::optional<qint16> position) {
-            if (position && *position >= 0 && *position < list.count())
-                list.select(*position);
-        };
-        apply(m_presets.cmbBR, read.cmbBR);
-        apply(m_presets.cmbR, read.cmbR);
-        apply(m_presets.cmbChannel, read.cmbChannel);
-        if (read.txtPath)
-            m_w.txtPath->setText(*read.txtPath);
-        apply(m_presets.cmbOF, read.cmbOF);
-    }
-    if (m_w.txtPath->text().isEmpty())
-        m_w.txtPath->setText(defaultOutput);
-    setWindowTitle(kProgramTitle);
     m_w.lblWeb->setText(links::kWebCaption);
     m_w.lblWeb->adjustSize();
-
-    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kOptionsFile))) {
-        const SettingsFiles::ReadOptions read = SettingsFiles::parseOptions(*content);
-        m_options.SoundReminder = read.SoundReminder.value_or(m_options.SoundReminder);
-        m_options.MusicCutter = read.MusicCutter.value_or(m_options.MusicCutter);
-        m_options.CutFromSeconds = read.CutFromSeconds.value_or(m_options.CutFromSeconds);
-        m_options.CutToSeconds = read.CutToSeconds.value_or(m_options.CutToSeconds);
-    }
-    m_options.SoundReminder = 0;
-    m_options.MusicCutter = 0;
-    m_presets.cmbOF1.select(0);
-    m_presets.cmbOF.select(4);
     // Positions are laid out in pixels at 15 twips each; Qt scales the
     // whole window for the screen, so no control is moved here.
     applyLook(this, m_w);
-    m_rotation.cmbRotate.select(5);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createActions()
+{
+    struct Entry {
+        const char* name;
+        const char* text;
+        QKeySequence keys;
+        std::function<void()> run;
+    };
+    const std::array<Entry, CommandCount> table{{
+        {"actAddFile", "Add a File", QKeySequence::Open, [this] { sources().AddaFile(); }},
+        {"actAddFolder", "Add a Folder", QKeySequence(tr("Ctrl+Shift+O")), [this] { sources().AddaFolder(); }},
+        {"actRemove", "Remove", QKeySequence::Delete, [this] { sources().RemoveSelected(selectedRow()); }},
+        {"actRemoveAll", "Remove All", QKeySequence(tr("Ctrl+Shift+Del")), [this] { sources().RemoveAll(); }},
+        {"actOptions", "Options", QKeySequence::Preferences, [this] { showOptions(); }},
+        {"actHelp", "Help", QKeySequence::HelpContents, [this] { ShowHelpFile(); }},
+        {"actTutorial", "Tutorial", QKeySequence(), [this] { ShowTutorialPage(); }},
+        {"actExit", "Exit", QKeySequence::Quit, [this] { SaveWindowSettings(); }},
+        {"actStart", "Start", QKeySequence(tr("Ctrl+Return")), [this] { m_session->StartConversion(); }},
+    }};
+    for (const Entry& entry : table) {
+        auto* action = new QAction(tr(entry.text), this);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(entry.keys);
+        connect(action, &QAction::triggered, this, entry.run);
+        m_actions << action;
+    }
+}
+
+void frmMain::imgToolbar_Click(int index)
+{
+    if (index >= 0 && index < int(kImgToolbarCommands.size()) && kImgToolbarCommands[index] >= 0)
+        action(Command(kImgToolbarCommands[index]))->trigger();
+}
+
+void frmMain::CmdToolsBar_Click(int index)
+{
+    hidePicDoor();
+    if (index >= 0 && index < int(kToolButtonCommands.size()))
+        action(Command(kToolButtonCommands[index]))->trigger();
 }
 
 void frmMain::wireChrome()
 {
-    for (QLabel* spot : {m_w.imgBrowse, m_w.imgConvert, m_w.imgExit, m_w.imgHelp, m_w.imgMin}) {
-        hooks::onMouseMove(spot, [this, spot](QMouseEvent*) { m_skin->hover(spot); });
-    }
-    for (QLabel* spot : {m_w.imgBrowse, m_w.imgConvert, m_w.imgAdd, m_w.imgRemove, m_w.imgStart})
-        hooks::onPress(spot, [this, spot] { m_skin->press(spot); });
-    for (int i = 0; i < m_w.imgToolbar.size(); ++i) {
-        hooks::onMouseMove(m_w.imgToolbar.at(i), [this, i](QMouseEvent*) { m_skin->toolbarHover(i); });
-        hooks::onPress(m_w.imgToolbar.at(i), [this] { m_skin->toolbarPress(); });
-    }
-    hooks::onMouseMove(m_w.lblFeed, [this](QMouseEvent*) {
-        QFont font = m_w.lblFeed->font();
-        font.setBold(true);
-        m_w.lblFeed->setFont(font);
-    });
+    m_skin->connectHotSpots();
     setMouseTracking(true);
     hooks::onClick(m_w.imgMin, [this] {
         showMinimized();
@@ -146,6 +133,58 @@ void frmMain::wireChrome()
     hooks::onClick(m_w.imgHelp, [this] { ShowHelpFile(); });
     hooks::onClick(m_w.lblFeed, [this] { SendFeedbackMail(); });
     hooks::onClick(m_w.lblWeb, [this] { ShowProductPage(); });
+}
+
+void frmMain::wireSources()
+{
+    Drives& drives = m_session->services().drives;
+    for (const Drive& drive : drives.volumes())
+        m_w.Drive1->addItem(drive.displayName, drive.root);
+    m_w.Drive1->setCurrentIndex(m_w.Drive1->findData(drives.volumeOf(QDir::currentPath())));
+
+    connect(&sources(), &SourceCommands::hintChanged, this, &frmMain::showHint);
+    showHint(sources().hint());
+
+    connect(m_w.cmdLoad, &QPushButton::clicked, this, [this] {
+        hidePicDoor();
+        sources().ReadDisc(m_w.Drive1->currentData().toString());
+    });
+    for (QToolButton* button : std::as_const(m_w.CmdToolsBar)) {
+        const int index = button->property("index").toInt();
+        connect(button, &QToolButton::clicked, this, [this, index] { CmdToolsBar_Click(index); });
+    }
+    for (QLabel* element : std::as_const(m_w.imgToolbar)) {
+        const int index = element->property("index").toInt();
+        hooks::onClick(element, [this, index] { imgToolbar_Click(index); });
+    }
+    hooks::onClick(m_w.imgAdd, [this] { sources().AddaFile(); });
+    hooks::onClick(m_w.imgRemove, [this] { sources().RemoveSelected(selectedRow()); });
+    hooks::onClick(m_w.imgBrowse, [this] { BrowseOutputFolder(); });
+    hooks::onClick(m_w.txtPath, [this] { BrowseOutputFolder(); });
+    connect(m_w.cmdBrowse, &QPushButton::clicked, this, &frmMain::BrowseOutputFolder);
+
+    const auto drop = [this](const QMimeData* data) { sources().handleDrop(data); };
+    hooks::onDrop(m_w.LV->viewport(), drop);
+    hooks::onDrop(m_w.picDrag, drop);
+    hooks::onDrop(m_w.picDoor, [this, drop](const QMimeData* data) {
+        hidePicDoor();
+        drop(data);
+    });
+    hooks::onClick(m_w.picDoor, [this] { hidePicDoor(); });
+    hooks::onClick(m_w.picDrag, [this] { sources().pickDropZoneFile(); });
+}
+
+void frmMain::wireBatch()
+{
+    BatchDriver* batch = &m_session->batch();
+    hooks::onClick(m_w.imgExit, [this] { SaveWindowSettings(); });
+    hooks::onClick(m_w.imgStart, [this] { m_session->StartConversion(); });
+    hooks::onClick(m_w.imgConvert, [this] { m_session->StartConversion(); });
+    connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
+    connect(batch, &BatchDriver::settingsEnabledChanged, this, &frmMain::setSettingsEnabled);
+    connect(batch, &BatchDriver::queueControlsEnabledChanged, this, &frmMain::setQueueControlsEnabled);
+    connect(batch, &BatchDriver::batchDone, this, &frmMain::showBatchDone);
+    connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this, &frmMain::showProgress);
 }
 
 // Moves and presses that a control ignored reach the window too; only
@@ -172,105 +211,35 @@ void frmMain::mousePressEvent(QMouseEvent* event)
 
 void frmMain::ShowHelpFile()
 {
-    m_services.shell.openPath(links::helpFile(m_programFolder));
+    m_session->services().shell.openPath(links::helpFile(programFolder()));
     Skin::clear(m_w.imgHelp);
 }
 
 void frmMain::ShowTutorialPage()
 {
-    m_services.shell.openAddress(links::tutorialPage(m_programFolder));
+    m_session->services().shell.openAddress(links::tutorialPage(programFolder()));
 }
 
 void frmMain::ShowProductPage()
 {
-    m_services.shell.openAddress(links::productPage(m_programFolder));
+    m_session->services().shell.openAddress(links::productPage(programFolder()));
 }
 
 void frmMain::SendFeedbackMail()
 {
-    m_services.shell.openAddress(links::feedbackMail());
-}
-
-QString frmMain::settingsFile(const QString& name) const
-{
-    return settingsFolder(m_programFolder, QFileInfo(m_programFolder).isWritable()) + QDir::separator() + name;
+    m_session->services().shell.openAddress(links::feedbackMail());
 }
 
 void frmMain::SaveWindowSettings()
 {
-    SettingsFiles::WindowSettings settings;
-    settings.cmbBR = m_presets.cmbBR.position();
-    settings.cmbR = m_presets.cmbR.position();
-    settings.cmbChannel = m_presets.cmbChannel.position();
-    settings.txtPath = m_w.txtPath->text();
-    settings.cmbOF = m_presets.cmbOF.position();
-    SettingsFiles::writeFileAtomically(settingsFile(SettingsFiles::kSetupFile),
-                                       SettingsFiles::formatSetup(settings));
+    m_session->saveWindowSettings();
     close();
 }
 
 void frmMain::showOptions()
 {
-    frmOptions dialog(m_options, settingsFile(SettingsFiles::kOptionsFile), m_services.messages, this);
+    frmOptions dialog(options(), settingsFile(SettingsFiles::kOptionsFile), m_session->services().messages, this);
     dialog.exec();
-}
-
-frmMain::~frmMain() = default;
-
-void frmMain::wireSources()
-{
-    for (const Drive& drive : m_services.drives.volumes())
-        m_w.Drive1->addItem(drive.displayName, drive.root);
-    m_w.Drive1->setCurrentIndex(m_w.Drive1->findData(m_services.drives.volumeOf(QDir::currentPath())));
-
-    connect(m_sources, &SourceCommands::hintChanged, this, &frmMain::showHint);
-    showHint(m_sources->hint());
-
-    connect(m_w.cmdLoad, &QPushButton::clicked, this, [this] {
-        hidePicDoor();
-        m_sources->ReadDisc(m_w.Drive1->currentData().toString());
-    });
-    for (QToolButton* button : std::as_const(m_w.CmdToolsBar)) {
-        const int index = button->property("index").toInt();
-        connect(button, &QToolButton::clicked, this, [this, index] { CmdToolsBar_Click(index); });
-    }
-    for (QLabel* element : std::as_const(m_w.imgToolbar)) {
-        const int index = element->property("index").toInt();
-        hooks::onClick(element, [this, index] { imgToolbar_Click(index); });
-    }
-    hooks::onClick(m_w.imgAdd, [this] { m_sources->AddaFile(); });
-    hooks::onClick(m_w.imgRemove, [this] { m_sources->RemoveSelected(selectedRow()); });
-    hooks::onClick(m_w.imgBrowse, [this] { BrowseOutputFolder(); });
-    hooks::onClick(m_w.txtPath, [this] { BrowseOutputFolder(); });
-    connect(m_w.cmdBrowse, &QPushButton::clicked, this, &frmMain::BrowseOutputFolder);
-
-    const auto drop = [this](const QMimeData* data) { m_sources->handleDrop(data); };
-    hooks::onDrop(m_w.LV->viewport(), drop);
-    hooks::onDrop(m_w.picDrag, drop);
-    hooks::onDrop(m_w.picDoor, [this, drop](const QMimeData* data) {
-        hidePicDoor();
-        drop(data);
-    });
-    hooks::onClick(m_w.picDoor, [this] { hidePicDoor(); });
-    hooks::onClick(m_w.picDrag, [this] { m_sources->pickDropZoneFile(); });
-}
-
-void frmMain::wireBatch()
-{
-    hooks::onClick(m_w.imgExit, [this] { SaveWindowSettings(); });
-    hooks::onClick(m_w.imgStart, [this] { m_batch->StartConversion(); });
-    hooks::onClick(m_w.imgConvert, [this] { m_batch->StartConversion(); });
-    connect(m_w.Command3, &QPushButton::clicked, m_batch, &BatchDriver::Command3_Click);
-}
-
-QString frmMain::txtPath() const
-{
-    return m_w.txtPath->text();
-}
-
-void frmMain::setTxtPath(const QString& text)
-{
-    m_w.txtPath->setText(text);
 }
 
 void frmMain::setSettingsEnabled(bool enabled)
@@ -306,68 +275,14 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // Leaving in the middle of a batch: stop the encoder and drop what it
     // had not finished, so no truncated file is left looking finished.
-    m_batch->abort();
-    DeleteFolderTree(temporaryFolderPath());
+    m_session->shutDown();
     QWidget::closeEvent(event);
-}
-
-void frmMain::imgToolbar_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_sources->AddaFile();
-        break;
-    case 1:
-        m_sources->RemoveSelected(selectedRow());
-        break;
-    case 2:
-        showOptions();
-        break;
-    case 3:
-        ShowHelpFile();
-        break;
-    case 4:
-        SaveWindowSettings();
-        break;
-    case 6:
-        m_sources->AddaFolder();
-        break;
-    default:
-        break;
-    }
-}
-
-void frmMain::CmdToolsBar_Click(int index)
-{
-    hidePicDoor();
-    switch (index) {
-    case 0:
-        imgToolbar_Click(0);
-        break;
-    case 1:
-        imgToolbar_Click(6);
-        break;
-    case 2:
-        imgToolbar_Click(1);
-        break;
-    case 3:
-        ShowTutorialPage();
-        break;
-    case 4:
-        imgToolbar_Click(2);
-        break;
-    case 5:
-        m_sources->RemoveAll();
-        break;
-    default:
-        break;
-    }
 }
 
 void frmMain::BrowseOutputFolder()
 {
     // A cancelled browser keeps the folder the user had.
-    if (const auto folder = m_services.dialogs.browseFolder(kFolderPrompt))
+    if (const auto folder = m_session->services().dialogs.browseFolder(kFolderPrompt))
         m_w.txtPath->setText(*folder);
 }
 

@@ -1,39 +1,22 @@
 #pragma once
 
-#include "conversion/BatchDriver.h"
-#include "conversion/Options.h"
-#include "conversion/OutputPresets.h"
-#include "conversion/Rotation.h"
+#include "core/Session.h"
 #include "form/MainWidgets.h"
-#include "sources/CCommonDialogs.h"
 
 #include <QWidget>
 
+class QAction;
+
 namespace tarnwick {
 
-class ConversionMonitor;
 class Skin;
-class DOSOutputs;
-class Dialogs;
-class Drives;
-class Messages;
-class Queue;
-class Shell;
-class SourceCommands;
 struct ProgressDisplay;
 struct QueueHint;
 
-// The seams the window reaches the desktop through.
-struct Services {
-    Messages& messages;
-    Dialogs& dialogs;
-    Shell& shell;
-    Drives& drives;
-};
-
-// The main window. It owns the long-lived objects of the program and wires
-// widgets to them; the rules live in the classes it owns.
-class frmMain : public QWidget, private BatchWindow
+// The main window: a view over a session. It wires widget signals to the
+// session's operations and shows the session's state in widgets; the rules
+// live in the session and the classes it owns.
+class frmMain : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMain)
@@ -43,31 +26,36 @@ public:
     static constexpr int kClientWidth = 8490 / 15;
     static constexpr int kClientHeight = 7050 / 15;
 
+    // The window's commands, each one QAction.
+    enum Command { AddFile, AddFolder, Remove, RemoveAll, Options, Help, Tutorial, Exit, Start, CommandCount };
+
     frmMain(const Services& services, const QString& programFolder, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    const QString& programFolder() const { return m_programFolder; }
+    Session& session() { return *m_session; }
+    const QString& programFolder() const { return m_session->programFolder(); }
     const MainWidgets& widgets() const { return m_w; }
-    Queue& queue() { return *m_queue; }
-    SourceCommands& sources() { return *m_sources; }
-    OutputPresets& presets() { return m_presets; }
-    Rotation& rotation() { return m_rotation; }
-    DOSOutputs& objDOS() { return *m_objDOS; }
-    DOSOutputs& objffmpeg() { return *m_objffmpeg; }
-    BatchDriver& batch() { return *m_batch; }
-    Options& options() { return m_options; }
+    Queue& queue() { return m_session->queue(); }
+    SourceCommands& sources() { return m_session->sources(); }
+    OutputPresets& presets() { return m_session->presets(); }
+    Rotation& rotation() { return m_session->rotation(); }
+    DOSOutputs& objDOS() { return m_session->converter().objDOS(); }
+    DOSOutputs& objffmpeg() { return m_session->converter().objffmpeg(); }
+    BatchDriver& batch() { return m_session->batch(); }
+    tarnwick::Options& options() { return m_session->options(); }
+    QAction* action(Command command) const { return m_actions.at(command); }
+    Skin& skin() { return *m_skin; }
 
     // Writes setup.ini, then closes the window. The Exit command only:
     // closing the window any other way leaves the old file.
     void SaveWindowSettings();
     void showOptions();
-    QString settingsFile(const QString& name) const;
+    QString settingsFile(const QString& name) const { return m_session->settingsFile(name); }
 
     void ShowHelpFile();
     void ShowTutorialPage();
     void ShowProductPage();
     void SendFeedbackMail();
-    Skin& skin() { return *m_skin; }
 
     void imgToolbar_Click(int index);
     void CmdToolsBar_Click(int index);
@@ -82,35 +70,21 @@ protected:
     bool onBackground(const QPointF& position) const;
 
 private:
-    // BatchWindow
-    QString txtPath() const override;
-    void setTxtPath(const QString& text) override;
-    void setSettingsEnabled(bool enabled) override;
-    void setQueueControlsEnabled(bool enabled) override;
-    void showBatchDone() override;
-
-    void startUp();
+    void createActions();
     void wireSources();
     void wireBatch();
     void wireChrome();
     void showHint(const QueueHint& hint);
     void showProgress(const ProgressDisplay& display);
+    void setSettingsEnabled(bool enabled);
+    void setQueueControlsEnabled(bool enabled);
+    void showBatchDone();
     int selectedRow() const;
 
-    Services m_services;
-    QString m_programFolder;
+    Session* m_session;
     MainWidgets m_w;
-    Queue* m_queue;
-    CCommonDialogs m_commonDialogs;
-    SourceCommands* m_sources;
-    OutputPresets m_presets;
-    Rotation m_rotation;
-    DOSOutputs* m_objDOS;
-    DOSOutputs* m_objffmpeg;
-    ConversionMonitor* m_monitor;
-    Options m_options;
-    BatchDriver* m_batch;
     Skin* m_skin;
+    QList<QAction*> m_actions;
 };
 
 } // namespace tarnwick

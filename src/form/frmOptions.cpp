@@ -1,7 +1,7 @@
 #include "form/frmOptions.h"
 
 #include "form/MainWidgets.h"
-#include "process/Messages.h"
+#include "seams/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

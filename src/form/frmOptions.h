@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/OptionsEditor.h"
+#include "core/OptionsEditor.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "process/DOSOutputs.h"
 
-#include "process/Messages.h"
+#include "seams/Messages.h"
 #include "process/OutputFramer.h"
 #include "process/ProcessList.h"
 #include "process/clsWaitableTimer.h"
@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -106,10 +107,9 @@ QString DOSOutputs::ExecuteCommand(const ConsoleCommand& command)
 
 void DOSOutputs::stop()
 {
-    if (m_process) {
-        m_stopRequested = true;
+    m_stopRequested = true;
+    if (QThread::currentThread() == thread() && m_process)
         m_process->kill();
-    }
 }
 
 void DOSOutputs::fail(const QString& message)
@@ -136,7 +136,7 @@ QString DOSOutputs::run()
     }
     const QString program = resolveProgram(m_command.program());
     if (program.isEmpty()) {
-        fail(QStringLiteral("File or command not found"));
+        fail(kFileNotFound);
         return {};
     }
 
@@ -168,11 +168,14 @@ QString DOSOutputs::run()
     QObject::connect(&process, &QProcess::finished, &process, [&timer] { timer.Wake(); });
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
-        fail(QStringLiteral("File or command not found"));
+        fail(kFileNotFound);
         return {};
     }
     m_process = &process;
     m_stopRequested = false;
+    // Waits let window events run on the program's main thread; a runner
+    // on a worker thread blocks on the child instead.
+    const bool blocking = QThread::currentThread() != QCoreApplication::instance()->thread();
     // resize, not clear: a runner is used for file after file, and keeping
     // the text's buffer spares the system handing out fresh pages every run.
     m_outputs.resize(0);
@@ -191,6 +194,12 @@ QString DOSOutputs::run()
         const qint32 pause = framer.isEmpty()
                                  ? kPollMilliseconds
                                  : qint32(qBound<qint64>(1, qint64(m_partialHoldMs) - age, qint64(kPollMilliseconds)));
+        if (m_stopRequested && process.state() != QProcess::NotRunning)
+            process.kill();
+        if (blocking) {
+            process.waitForReadyRead(pause);
+            continue;
+        }
         try {
             timer.WaitAtMost(pause);
         } catch (const WaitError&) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Text.h"
 
 #include "process/ConsoleCommand.h"
 
@@ -6,6 +7,8 @@
 #include <QPointer>
 #include <QProcess>
 #include <QString>
+
+#include <atomic>
 
 namespace tarnwick {
 
@@ -48,6 +51,8 @@ public:
 
     bool isRunning() const { return m_process != nullptr; }
     // Kills the running child; its run then ends as usual, with CommandOver.
+    // May be called from any thread: from another one the run's own loop
+    // kills the child within one poll.
     void stop();
 
     // How long a line without its end is held back before it is handed
@@ -69,9 +74,9 @@ private:
     Messages& m_messages;
     ConsoleCommand m_command;
     QString m_outputs;
-    QString m_encoderProcessName = QStringLiteral("conv.exe");
+    QString m_encoderProcessName = kEncoderName;
     QPointer<QProcess> m_process;
-    bool m_stopRequested = false;
+    std::atomic_bool m_stopRequested = false;
     RunEnd m_lastRunEnd = RunEnd::None;
     int m_lastExitCode = -1;
     qint32 m_partialHoldMs = 50;

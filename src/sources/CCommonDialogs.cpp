@@ -1,4 +1,5 @@
 #include "sources/CCommonDialogs.h"
+#include "base/Text.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -31,7 +32,7 @@ bool CCommonDialogs::ShowOpen()
     if (!chosen)
         return false;
     m_fileName = *chosen;
-    const qsizetype slash = qMax(chosen->lastIndexOf(u'/'), chosen->lastIndexOf(u'\\'));
+    const qsizetype slash = lastSeparator(*chosen);
     m_fileTitle = chosen->mid(slash + 1);
     m_path = slash < 0 ? QString() : chosen->left(slash);
     if (!m_path.isEmpty())
@@ -46,11 +47,10 @@ namespace COMDLG {
 QString PickOpenFile(Dialogs& dialogs, const QString& programFolder, const QString& title,
                      QString& initialFolder, const QString& filter)
 {
-    if (initialFolder.trimmed().isEmpty()) {
+    if (isBlank(initialFolder)) {
         initialFolder = programFolder;
     } else {
-        if (!initialFolder.endsWith(u'/') && !initialFolder.endsWith(u'\\'))
-            initialFolder += QDir::separator();
+        initialFolder = withTrailingSeparator(initialFolder);
         QDirIterator listing(initialFolder, QDir::AllEntries | QDir::Hidden | QDir::System |
                                                 QDir::NoDotAndDotDot);
         if (!listing.hasNext())

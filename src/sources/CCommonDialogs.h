@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sources/Dialogs.h"
+#include "seams/Dialogs.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,5 @@
 #include "sources/FileSearch.h"
+#include "base/Text.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -14,7 +15,7 @@ namespace {
 
 QString join(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
+    if (endsWithSeparator(folder))
         return folder + name;
     return folder + u'/' + name;
 }

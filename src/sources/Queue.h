@@ -46,6 +46,7 @@ public:
     // ConversionQueue. The end of a conversion run drops the front of the
     // run list and the first display row, whatever they are by then.
     bool runListEmpty() const override { return m_lstFile.isEmpty(); }
+    int runCount() const override { return int(m_lstFile.size()); }
     QString runFront() const override { return m_lstFile.value(0); }
     void removeRunFront() override;
     void restoreFromMaster() override;

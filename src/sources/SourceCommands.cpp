@@ -1,9 +1,9 @@
 #include "sources/SourceCommands.h"
 
-#include "process/Messages.h"
+#include "seams/Messages.h"
 #include "process/UiYield.h"
 #include "sources/CCommonDialogs.h"
-#include "sources/Drives.h"
+#include "seams/Drives.h"
 #include "sources/FileSearch.h"
 #include "sources/Queue.h"
 

@@ -29,11 +29,11 @@ private slots:
     {
         Batch b;
         b.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
-        b.driver.StartConversion();
+        b.start();
         QCOMPARE(b.driver.state(), BatchDriver::State::Idle);
         QVERIFY(!b.driver.Timer1().isActive());
         b.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
-        b.driver.Command3_Click(); // the five settings come back
+        b.command3(); // the five settings come back
         QCOMPARE(b.window.events, QStringList({"settings off", "settings on"}));
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
     }
@@ -44,7 +44,7 @@ private slots:
         const QStringList sources{b.source("a.vob"), b.source("b clip.mp4"), b.source("c")};
         for (const QString& s : sources)
             b.queue.AddQueueEntry(s);
-        b.driver.Command3_Click();
+        b.command3();
         QCOMPARE(b.driver.state(), BatchDriver::State::Armed);
         QTRY_VERIFY_WITH_TIMEOUT(b.driver.state() == BatchDriver::State::Idle, 60000);
 
@@ -82,7 +82,7 @@ private slots:
             if (!added) {
                 added = true;
                 b.queue.AddQueueEntry(late, "MP4");
-                b.driver.StartConversion(); // ignored while running
+                b.start(); // ignored while running
             }
         });
         QSignalSpy again(&b.driver, &BatchDriver::batchFinished);

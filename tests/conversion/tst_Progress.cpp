@@ -1,5 +1,4 @@
 #include "conversion/ConversionMonitor.h"
-#include "conversion/ConversionQueue.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Progress.h"
 #include "process/DOSOutputs.h"
@@ -16,20 +15,6 @@ using namespace tarnwick;
 namespace {
 
 // The front-dropping part of a queue, enough to watch the end of a run.
-class RunList final : public ConversionQueue
-{
-public:
-    QStringList paths;
-    bool runListEmpty() const override { return paths.isEmpty(); }
-    QString runFront() const override { return paths.value(0); }
-    void removeRunFront() override
-    {
-        if (!paths.isEmpty())
-            paths.removeFirst();
-    }
-    void restoreFromMaster() override {}
-};
-
 const QString kDuration100 = QStringLiteral("  Duration: 00:01:40.00, start: 0.000000, bitrate: 2140 kb/s\n");
 
 } // namespace
@@ -141,19 +126,13 @@ private slots:
         QVERIFY(!zero.objDOS_ReceiveOutputs(kDuration100 + "time=00:00:10.00 "));
     }
 
-    void runEndDropsTheFrontAndForgetsTheLength()
+    void runEndForgetsTheLength()
     {
-        RunList queue;
-        queue.paths = {"/a.vob", "/b.vob"};
-        ConversionMonitor monitor(queue);
+        ConversionMonitor monitor;
         monitor.objDOS_ReceiveOutputs(kDuration100);
         QCOMPARE(monitor.parser().TotalSeconds(), 100);
         monitor.objDOS_CommandOver();
-        QCOMPARE(queue.paths, QStringList{"/b.vob"});
         QCOMPARE(monitor.parser().TotalSeconds(), 0);
-        monitor.objDOS_CommandOver();
-        monitor.objDOS_CommandOver(); // nothing left: skipped
-        QVERIFY(queue.paths.isEmpty());
     }
 
     // Debian's FFmpeg, through the runner, as the window would see it.
@@ -167,11 +146,9 @@ private slots:
         QVERIFY(make.waitForFinished(60000));
         QCOMPARE(make.exitCode(), 0);
 
-        RunList queue;
-        queue.paths = {clip};
         test::ScriptedMessages messages;
         DOSOutputs objDOS(messages);
-        ConversionMonitor monitor(queue);
+        ConversionMonitor monitor;
         QList<double> shown;
         connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
         connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::objDOS_CommandOver);
@@ -184,7 +161,6 @@ private slots:
         QVERIFY2(!shown.isEmpty(), qPrintable(objDOS.Outputs()));
         QCOMPARE(shown.last(), 100.0);
         QVERIFY(std::is_sorted(shown.begin(), shown.end()));
-        QVERIFY(queue.paths.isEmpty());
         QVERIFY2(messages.done(), qPrintable(messages.problems()));
     }
 };

@@ -1,8 +1,10 @@
+#include "conversion/Converter.h"
 #include "conversion/Rotation.h"
 #include "conversion/EncoderCommand.h"
 #include "process/DOSOutputs.h"
 
 #include "support/ScriptedMessages.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QFile>
@@ -34,16 +36,13 @@ private slots:
         const QStringList expected{quotedFilter("transpose=1"), quotedFilter("transpose=2"),
                                    "-vf vflip", "-vf hflip",
                                    quotedFilter("transpose=2,transpose=2"), QString()};
-        for (int choice = 0; choice < 6; ++choice) {
-            r.cmbRotate.select(choice); // raises cmbRotate_Click
-            QCOMPARE(r.RotateFilter(), expected.at(choice));
-        }
-        r.setRotateFilter("kept");
-        r.cmbRotate.select(-1);
-        QCOMPARE(r.RotateFilter(), QString("kept"));
+        for (int choice = 0; choice < 6; ++choice)
+            QCOMPARE(Rotation::filterFor(choice, "0"), expected.at(choice));
+        QCOMPARE(Rotation::filterFor(-1, "0"), QString());
+        QCOMPARE(Rotation::filterFor(6, "90"), QString());
     }
 
-    // Every cell of the declared-rotation table, through a probe's scan and completion.
+    // Every cell of the declared-rotation table, through a probe's scan.
     void declaredRotationTable_data()
     {
         QTest::addColumn<QString>("declared");
@@ -63,15 +62,11 @@ private slots:
     {
         QFETCH(QString, declared);
         QFETCH(QStringList, filters);
-        for (int choice = 0; choice < 6; ++choice) {
-            Rotation r;
-            r.cmbRotate.select(choice);
-            r.startJob();
-            r.objffmpeg_ReceiveOutputs("  Metadata:\n    " + kKey + declared + "\n  Duration: 00:00:05.00, ");
-            QCOMPARE(r.DetectedRotation(), declared);
-            r.objffmpeg_CommandOver();
-            QCOMPARE(r.RotateFilter(), filters.at(choice));
-        }
+        RotationScan scan;
+        scan.feed("  Metadata:\n    " + kKey + declared + "\n  Duration: 00:00:05.00, ");
+        QCOMPARE(scan.declared, declared);
+        for (int choice = 0; choice < 6; ++choice)
+            QCOMPARE(Rotation::filterFor(choice, scan.declared), filters.at(choice));
     }
 
     void scanTraps_data()
@@ -99,63 +94,48 @@ private slots:
 
     void keySplitAcrossChunksIsNotSeen()
     {
-        Rotation r;
-        r.cmbRotate.select(5);
-        r.startJob();
-        r.objffmpeg_ReceiveOutputs("    rotate    ");
-        r.objffmpeg_ReceiveOutputs("      : 90\n");
-        r.objffmpeg_CommandOver();
-        QCOMPARE(r.DetectedRotation(), QString("0"));
-        QCOMPARE(r.RotateFilter(), QString());
+        RotationScan scan;
+        scan.feed("    rotate    ");
+        scan.feed("      : 90\n");
+        QCOMPARE(scan.declared, QString("0"));
     }
 
-    void valueFromEarlierChunkStaysAndJobsReset()
+    void valueFromEarlierChunkStays()
     {
-        Rotation r;
-        r.cmbRotate.select(5);
-        r.startJob();
-        r.objffmpeg_ReceiveOutputs(kKey + "270\n");
-        r.objffmpeg_ReceiveOutputs("nothing here at all, just text\n");
-        QCOMPARE(r.DetectedRotation(), QString("270"));
-        r.objffmpeg_CommandOver();
-        QCOMPARE(r.RotateFilter(), quotedFilter("transpose=1"));
-        r.startJob(); // the next file declares nothing
-        r.objffmpeg_CommandOver();
-        QCOMPARE(r.DetectedRotation(), QString("0"));
-        QCOMPARE(r.RotateFilter(), QString());
+        RotationScan scan;
+        scan.feed(kKey + "270\n");
+        scan.feed("nothing here at all, just text\n");
+        QCOMPARE(scan.declared, QString("270"));
+        QCOMPARE(Rotation::filterFor(Rotation::kNone, scan.declared), quotedFilter("transpose=1"));
     }
 
     void scanLetsEventsRun()
     {
         int yields = 0;
-        Rotation r([&] { ++yields; });
-        r.objffmpeg_ReceiveOutputs(QString(100, u'x'));
+        RotationScan scan;
+        scan.feed(QString(100, u'x'), [&] { ++yields; });
         QVERIFY(yields >= 80);
     }
 
-    // The completion uses the choice at its own moment, and the probe runs
-    // through the real runner against the stand-in encoder.
-    void choiceChangedDuringTheProbe()
+    // The probe through the real runner against the stand-in encoder gives
+    // back what the description declares, as a value; one file's finding
+    // does not carry over to the next.
+    void probeGivesBackRotationAndLength()
     {
         QTemporaryDir dir;
-        const QString source = dir.filePath("turned clip.mp4");
-        QFile script(source);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#standin\nrotate 90\n");
-        script.close();
-
+        const QString turned = dir.filePath("turned clip.mp4");
+        const QString plain = dir.filePath("plain.mp4");
+        QVERIFY(test::writeFile(turned, "#standin\nrotate 90\nduration 00:01:05.00\n"));
+        QVERIFY(test::writeFile(plain, "#standin\n"));
         test::ScriptedMessages messages;
-        DOSOutputs objffmpeg(messages);
-        Rotation r([] { QCoreApplication::processEvents(); });
-        connect(&objffmpeg, &DOSOutputs::ReceiveOutputs, this,
-                [&](const QString& s) { r.objffmpeg_ReceiveOutputs(s); });
-        connect(&objffmpeg, &DOSOutputs::CommandOver, this, [&] { r.objffmpeg_CommandOver(); });
-        r.cmbRotate.select(5);
-        r.startJob();
-        QTimer::singleShot(0, this, [&] { r.cmbRotate.select(4); });
-        objffmpeg.ExecuteCommand(probeCommand(test::standinProgramFolder(), source));
-        QCOMPARE(r.DetectedRotation(), QString("90"));
-        QCOMPARE(r.RotateFilter(), quotedFilter("transpose=1"));
+        Converter converter(messages, test::standinProgramFolder());
+        const ProbeResult first = converter.probe(turned);
+        QVERIFY(first.ran);
+        QCOMPARE(first.declaredRotation, QString("90"));
+        QCOMPARE(first.lengthSeconds, 65);
+        const ProbeResult second = converter.probe(plain);
+        QCOMPARE(second.declaredRotation, QString("0"));
+        QCOMPARE(second.lengthSeconds, 2);
         QVERIFY2(messages.done(), qPrintable(messages.problems()));
     }
 };

@@ -1,6 +1,6 @@
 #include "conversion/TemporaryFolder.h"
-#include "form/OptionsEditor.h"
-#include "form/SettingsFiles.h"
+#include "core/OptionsEditor.h"
+#include "core/SettingsFiles.h"
 
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "form/SettingsFiles.h"
+#include "core/SettingsFiles.h"
 #include "form/Skin.h"
 #include "form/frmMain.h"
 #include "form/frmOptions.h"

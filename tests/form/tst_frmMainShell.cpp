@@ -1,5 +1,5 @@
 #include "conversion/TemporaryFolder.h"
-#include "form/SettingsFiles.h"
+#include "core/SettingsFiles.h"
 #include "form/frmMain.h"
 #include "form/frmOptions.h"
 
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(c.cmbBitrate->currentText(), QString("5000"));
         QCOMPARE(w.form->presets().cmbOF.position(), 4);
         QCOMPARE(c.cmbRotate->currentText(), QString("None"));
-        QCOMPARE(w.form->rotation().RotateFilter(), QString());
+        QCOMPARE(Rotation::filterFor(w.form->session().runSettings().rotationChoice, "0"), QString());
     }
 
     void restoredFolderButPresetsAgain()

@@ -2,7 +2,7 @@
 // gives the same options.
 #include "FuzzCheck.h"
 
-#include "form/SettingsFiles.h"
+#include "core/SettingsFiles.h"
 
 using namespace tarnwick;
 using namespace tarnwick::SettingsFiles;

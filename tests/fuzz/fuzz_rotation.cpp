@@ -13,13 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int choice = data[0] % 6;
     const QString output = fuzz::text(data + 1, size - 1);
 
-    Rotation rotation;
-    rotation.cmbRotate.select(choice);
-    rotation.startJob();
-    const QString base = rotation.RotateFilter();
+    const QString base = Rotation::filterFor(choice, QStringLiteral("0"));
     FUZZ_CHECK(base == Rotation::baseFilter(choice).value());
 
     bool declared = false;
+    RotationScan scan;
     for (const QString& piece : output.split(u'\n')) {
         const QString chunk = piece.left(1024);
         const auto value = Rotation::scanChunk(chunk);
@@ -28,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_CHECK(chunk.contains(QStringLiteral("rotate          : ")));
             declared = true;
         }
-        rotation.objffmpeg_ReceiveOutputs(chunk);
+        scan.feed(chunk);
     }
-    rotation.objffmpeg_CommandOver();
+    const QString filter = Rotation::filterFor(choice, scan.declared);
     if (declared)
-        FUZZ_CHECK(rotation.RotateFilter() == Rotation::declaredFilter(rotation.DetectedRotation(), choice).value());
+        FUZZ_CHECK(filter == Rotation::declaredFilter(scan.declared, choice).value());
     else
-        FUZZ_CHECK(rotation.RotateFilter() == base && rotation.DetectedRotation() == u"0");
+        FUZZ_CHECK(filter == base && scan.declared == u"0");
     return 0;
 }

@@ -1,12 +1,6 @@
 #pragma once
 
-#include "conversion/BatchDriver.h"
-#include "conversion/ConversionMonitor.h"
-#include "conversion/Options.h"
-#include "conversion/OutputPresets.h"
-#include "conversion/Rotation.h"
-#include "process/DOSOutputs.h"
-#include "sources/Queue.h"
+#include "core/Session.h"
 
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
@@ -18,46 +12,50 @@
 
 namespace tarnwick::test {
 
-
-class RecordingWindow final : public BatchWindow
-{
-public:
+// What the batch told the window, in order.
+struct RecordingWindow {
     QString path;
     QStringList events;
-    QString txtPath() const override { return path; }
-    void setTxtPath(const QString& text) override { path = text; }
-    void setSettingsEnabled(bool enabled) override { events << (enabled ? "settings on" : "settings off"); }
-    void setQueueControlsEnabled(bool enabled) override { events << (enabled ? "queue on" : "queue off"); }
-    void showBatchDone() override { events << "Done."; }
 };
 
-// A batch driver with every part it needs over recording seams, its
-// sources and outputs in a temporary folder; the stand-in encoder unless
-// another program folder is given.
+// A session over recording seams, its sources and outputs in a temporary
+// folder; the stand-in encoder unless another program folder is given.
 struct Batch {
     QTemporaryDir dir;
     ScriptedMessages messages;
+    ScriptedDialogs dialogs;
     RecordingShell shell;
+    ScriptedDrives drives;
     RecordingWindow window;
-    Queue queue;
-    DOSOutputs objDOS{messages};
-    DOSOutputs objffmpeg{messages};
-    ConversionMonitor monitor{queue};
-    Rotation rotation;
-    OutputPresets presets;
-    Options options;
-    BatchDriver driver;
+    Session session;
+    Queue& queue;
+    Converter& converter;
+    DOSOutputs& objDOS;
+    DOSOutputs& objffmpeg;
+    ConversionMonitor& monitor;
+    OutputPresets& presets;
+    Options& options;
+    BatchDriver& driver;
     QString log;
 
     explicit Batch(const QString& programFolder = standinProgramFolder())
-        : driver({queue, objDOS, objffmpeg, monitor, rotation, presets, options, window, shell, messages},
-                 programFolder)
+        : session(Services{messages, dialogs, shell, drives}, programFolder), queue(session.queue()),
+          converter(session.converter()), objDOS(converter.objDOS()), objffmpeg(converter.objffmpeg()),
+          monitor(converter.monitor()), presets(session.presets()), options(session.options()),
+          driver(session.batch())
     {
         presets.cmbOF1.select(0);
-        rotation.cmbRotate.select(5);
+        session.rotation().cmbRotate.select(5);
         window.path = dir.filePath("out");
         log = dir.filePath("standin.log");
         qputenv("STANDIN_LOG", log.toLocal8Bit());
+        QObject::connect(&driver, &BatchDriver::settingsEnabledChanged, &driver,
+                         [this](bool on) { window.events << (on ? "settings on" : "settings off"); });
+        QObject::connect(&driver, &BatchDriver::queueControlsEnabledChanged, &driver,
+                         [this](bool on) { window.events << (on ? "queue on" : "queue off"); });
+        QObject::connect(&driver, &BatchDriver::batchDone, &driver, [this] { window.events << "Done."; });
+        QObject::connect(&session, &Session::outputFolderChanged, &driver,
+                         [this](const QString& folder) { window.path = folder; });
     }
     ~Batch() { qunsetenv("STANDIN_LOG"); }
 
@@ -67,9 +65,20 @@ struct Batch {
         writeFile(path, script);
         return path;
     }
+    // The start image and the start button, with the window's folder.
+    void start()
+    {
+        session.setOutputFolder(window.path);
+        session.StartConversion();
+    }
+    void command3()
+    {
+        session.setOutputFolder(window.path);
+        session.Command3_Click();
+    }
     void run()
     {
-        driver.StartConversion();
+        start();
         QTRY_VERIFY_WITH_TIMEOUT(driver.state() == BatchDriver::State::Idle, 60000);
     }
     QStringList calls() const
@@ -79,11 +88,7 @@ struct Batch {
             return {};
         return QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
-    QStringList outputs() const
-    {
-        return QDir(dir.filePath("out")).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList outputs() const { return QDir(dir.filePath("out")).entryList(QDir::Files, QDir::Name); }
 };
-
 
 } // namespace tarnwick::test

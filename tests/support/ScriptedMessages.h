@@ -1,6 +1,6 @@
 #pragma once
 
-#include "process/Messages.h"
+#include "seams/Messages.h"
 
 #include <QList>
 #include <QStringList>

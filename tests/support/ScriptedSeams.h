@@ -1,8 +1,8 @@
 #pragma once
 
-#include "process/Shell.h"
-#include "sources/Dialogs.h"
-#include "sources/Drives.h"
+#include "seams/Shell.h"
+#include "seams/Dialogs.h"
+#include "seams/Drives.h"
 
 #include <QList>
 #include <QStringList>

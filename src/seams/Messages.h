@@ -7,6 +7,9 @@ namespace tarnwick {
 // The caption of every message box the program shows on its own behalf.
 inline const QString kProgramTitle = QStringLiteral("Tarnwick");
 
+// Said when the encoder (or any command) cannot be started.
+inline const QString kFileNotFound = QStringLiteral("File or command not found");
+
 enum class MessageIcon { None, Critical, Exclamation, Information, Question };
 
 // Every message box goes through this seam, so logic can report to the user

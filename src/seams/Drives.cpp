@@ -1,4 +1,4 @@
-#include "sources/Drives.h"
+#include "seams/Drives.h"
 
 #include <QDir>
 #include <QStorageInfo>

@@ -1,4 +1,6 @@
-#include "form/SettingsFiles.h"
+#include "core/SettingsFiles.h"
+
+#include "base/Text.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,27 +100,11 @@ std::optional<qint16> toInt16(const QString& field)
 
 std::optional<qint64> leadingNumber(const QString& field, qint64 min, qint64 max)
 {
-    qsizetype i = 0;
-    while (i < field.size() && (field[i] == u' ' || field[i] == u'\t'))
-        ++i;
-    const qsizetype start = i;
-    if (i < field.size() && (field[i] == u'-' || field[i] == u'+'))
-        ++i;
     bool digits = false;
-    while (i < field.size() && field[i].isDigit() && field[i].unicode() < 128) {
-        ++i;
-        digits = true;
-    }
-    if (i < field.size() && field[i] == u'.') {
-        ++i;
-        while (i < field.size() && field[i].isDigit() && field[i].unicode() < 128) {
-            ++i;
-            digits = true;
-        }
-    }
+    const double value = leadingValue(field, &digits);
     if (!digits)
         return qint64(0);
-    return roundedInRange(QStringView(field).mid(start, i - start).toDouble(), min, max);
+    return roundedInRange(value, min, max);
 }
 
 ReadSetup parseSetup(const QByteArray& content)

@@ -1,6 +1,7 @@
-#include "form/OptionsEditor.h"
+#include "core/OptionsEditor.h"
 
-#include "form/SettingsFiles.h"
+#include "core/SettingsFiles.h"
+#include "base/Text.h"
 
 #include <cmath>
 #include <limits>
@@ -9,20 +10,10 @@ namespace tarnwick {
 
 namespace {
 
+// Fraction kept: 59.5 is over 59.
 double number(const QString& text)
 {
-    // Any number the leading characters form, fraction kept: 59.5 is over 59.
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
-        ++i;
-    qsizetype end = i;
-    if (end < text.size() && (text[end] == u'-' || text[end] == u'+'))
-        ++end;
-    while (end < text.size() && ((text[end] >= u'0' && text[end] <= u'9') || text[end] == u'.'))
-        ++end;
-    bool ok = false;
-    const double value = QStringView(text).mid(i, end - i).toDouble(&ok);
-    return ok ? value : 0;
+    return leadingValue(text);
 }
 
 } // namespace

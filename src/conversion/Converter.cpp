@@ -1,0 +1,142 @@
+#include "conversion/Converter.h"
+
+#include "base/Text.h"
+#include "conversion/EncoderCommand.h"
+#include "conversion/OutputNames.h"
+#include "conversion/Progress.h"
+#include "seams/Messages.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace tarnwick {
+
+namespace {
+
+// The length the description's "Duration: " gives, 0 when none.
+qint32 describedLength(const QString& output)
+{
+    static const QString key = QStringLiteral("Duration: ");
+    const qsizetype at = output.indexOf(key);
+    if (at < 0)
+        return 0;
+    const qsizetype from = at + key.size();
+    qsizetype end = from;
+    while (end < output.size() && output.at(end) != u' ' && output.at(end) != u'\n' && output.at(end) != u'\r')
+        ++end;
+    return readTimeToken(output.mid(from, end - from)).value_or(0);
+}
+
+} // namespace
+
+QString lastOutputLine(const QString& output)
+{
+    static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
+    const QStringList lines = output.split(lineEnds, Qt::SkipEmptyParts);
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
+        const QString line = it->trimmed();
+        if (!line.isEmpty())
+            return line;
+    }
+    return QStringLiteral("the encoder printed nothing");
+}
+
+Converter::Converter(Messages& messages, const QString& programFolder, QObject* parent)
+    : QObject(parent), m_programFolder(programFolder), m_objDOS(messages, this), m_objffmpeg(messages, this),
+      m_monitor(this)
+{
+    m_objDOS.setObjectName(QStringLiteral("objDOS"));
+    m_objffmpeg.setObjectName(QStringLiteral("objffmpeg"));
+    m_objDOS.setEncoderProcessName(kEncoderName);
+    m_objffmpeg.setEncoderProcessName(kEncoderName);
+    connect(&m_objDOS, &DOSOutputs::ReceiveOutputs, &m_monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
+    connect(&m_objDOS, &DOSOutputs::CommandOver, &m_monitor, &ConversionMonitor::objDOS_CommandOver);
+}
+
+ProbeResult Converter::probe(const QString& source)
+{
+    RotationScan scan;
+    const auto connection = connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this,
+                                    [&](const QString& piece) { scan.feed(piece, m_yield); });
+    m_objffmpeg.ExecuteCommand(probeCommand(m_programFolder, source));
+    disconnect(connection);
+    ProbeResult result;
+    result.ran = m_objffmpeg.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
+    result.declaredRotation = scan.declared;
+    result.lengthSeconds = describedLength(m_objffmpeg.Outputs());
+    return result;
+}
+
+ConversionResult Converter::convert(const QString& source, const RunSettings& settings, OutputNames& names,
+                                    const Clock& clock)
+{
+    ConversionResult result;
+    result.source = source;
+    m_monitor.resetBar();
+    m_monitor.parser().setCutter(settings.musicCutter, settings.cutToSeconds);
+
+    const ProbeResult probed = probe(source);
+    result.lengthSeconds = probed.lengthSeconds;
+    if (m_stopping) {
+        result.error = QStringLiteral("stopped");
+        return result;
+    }
+    if (!probed.ran) {
+        // No encoder to run: the entry is dropped instead of started for ever.
+        result.error = kFileNotFound;
+        return result;
+    }
+    const auto format = outputFormatForIndex(settings.internalIndex);
+    if (!format) {
+        result.error = QStringLiteral("No output format is chosen");
+        return result;
+    }
+    result.output = names.reserve(settings.outputFolder, source, format->extension, clock());
+    const bool existedBefore = isOccupied(result.output);
+    m_objDOS.setCommand(conversionCommand(m_programFolder, source, *format, settings.bitrateText,
+                                          Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
+                                          result.output));
+    if (!m_stopping)
+        m_objDOS.ExecuteCommand(QString());
+
+    const DOSOutputs::RunEnd end = m_objDOS.lastRunEnd();
+    const QFileInfo written(result.output);
+    result.ok = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_objDOS.lastExitCode() == 0 &&
+                written.isFile() && written.size() > 0;
+    if (!result.ok) {
+        if (m_stopping)
+            result.error = QStringLiteral("stopped");
+        else if (end == DOSOutputs::RunEnd::NotStarted)
+            result.error = kFileNotFound;
+        else if (end == DOSOutputs::RunEnd::Crashed)
+            result.error = QStringLiteral("The encoder stopped unexpectedly.");
+        else
+            result.error = lastOutputLine(m_objDOS.Outputs());
+        // A file this run made but did not finish must not look like a
+        // finished one. A file that was there before is never touched.
+        if (!existedBefore)
+            QFile::remove(result.output);
+    }
+    names.release(result.output);
+    return result;
+}
+
+void Converter::stop()
+{
+    m_stopping = true;
+    m_objDOS.stop();
+    m_objffmpeg.stop();
+}
+
+QString Converter::dryRun(const QString& programFolder, const QString& source, const RunSettings& settings,
+                          const QString& output)
+{
+    QString text = probeCommand(programFolder, source).text();
+    if (const auto command = conversionCommand(programFolder, source, settings.internalIndex, settings.bitrateText,
+                                               Rotation::filterFor(settings.rotationChoice, QStringLiteral("0")),
+                                               output))
+        text += u'\n' + command->text();
+    return text;
+}
+
+} // namespace tarnwick

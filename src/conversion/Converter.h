@@ -1,0 +1,68 @@
+#pragma once
+
+#include "conversion/ConversionMonitor.h"
+#include "conversion/Rotation.h"
+#include "conversion/RunSettings.h"
+#include "process/DOSOutputs.h"
+
+#include <QObject>
+#include <QTime>
+
+#include <atomic>
+#include <functional>
+
+namespace tarnwick {
+
+class Messages;
+class OutputNames;
+
+// Converts one file at a time with its own pair of encoder runners: the
+// probe of the input, then the conversion, whose output drives the progress.
+// Knows nothing of queues or windows; a batch hands it a source and the
+// run's settings and gets back what happened.
+class Converter : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Converter)
+
+public:
+    using Clock = std::function<QTime()>;
+
+    Converter(Messages& messages, const QString& programFolder, QObject* parent = nullptr);
+
+    const QString& programFolder() const { return m_programFolder; }
+    DOSOutputs& objDOS() { return m_objDOS; }
+    DOSOutputs& objffmpeg() { return m_objffmpeg; }
+    ConversionMonitor& monitor() { return m_monitor; }
+    // Lets window events run during the rotation scan.
+    void setYield(Rotation::Yield yield) { m_yield = std::move(yield); }
+
+    ProbeResult probe(const QString& source);
+    // `names` picks the output path, by the time of day `clock` gives.
+    ConversionResult convert(const QString& source, const RunSettings& settings, OutputNames& names,
+                             const Clock& clock);
+
+    // Ends the running encoder; the conversion in progress returns failed
+    // with its unfinished output removed. Safe from any thread.
+    void stop();
+    bool stopping() const { return m_stopping; }
+    // A stopped converter takes work again.
+    void resume() { m_stopping = false; }
+
+    // The command texts a conversion would run, without running anything.
+    static QString dryRun(const QString& programFolder, const QString& source, const RunSettings& settings,
+                          const QString& output);
+
+private:
+    QString m_programFolder;
+    DOSOutputs m_objDOS;
+    DOSOutputs m_objffmpeg;
+    ConversionMonitor m_monitor;
+    Rotation::Yield m_yield;
+    std::atomic_bool m_stopping = false;
+};
+
+// The last line of an encoder's output that holds anything.
+QString lastOutputLine(const QString& output);
+
+} // namespace tarnwick

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMutex>
+#include <QSet>
+#include <QString>
+#include <QTime>
+
+namespace tarnwick {
+
+// Picks each conversion's output path and holds it until that conversion
+// is over, so that conversions running side by side never pick one name
+// (the folder alone cannot tell: the encoder creates its file only later).
+class OutputNames
+{
+public:
+    QString reserve(const QString& outputFolder, const QString& sourcePath, const QString& extension,
+                    const QTime& now);
+    void release(const QString& path);
+
+private:
+    QMutex m_mutex;
+    QSet<QString> m_reserved;
+};
+
+} // namespace tarnwick

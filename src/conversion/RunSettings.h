@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace tarnwick {
+
+// Everything a batch converts by, taken once when it starts: the window's
+// choices and the options record as they were then. Nothing in a batch
+// reads them from anywhere else.
+struct RunSettings {
+    QString outputFolder;    // ends with a separator once the batch has begun
+    int internalIndex = -1;  // the internal format index (cmbOF)
+    QString bitrateText;     // kilobits per second, inserted as it is
+    int rotationChoice = 5;  // position in cmbRotate; 5 is "None"
+    qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
+    qint32 cutToSeconds = 0;
+    bool beepAtEnd = false;  // the options record's sound reminder
+    friend bool operator==(const RunSettings&, const RunSettings&) = default;
+};
+
+// What the probe run found in a source's description.
+struct ProbeResult {
+    bool ran = false;                         // the encoder could be started
+    QString declaredRotation = QStringLiteral("0");
+    qint32 lengthSeconds = 0;                 // 0: no length given
+};
+
+// One conversion's outcome.
+struct ConversionResult {
+    QString source;
+    QString output;
+    bool ok = false;
+    QString error; // the encoder's last line, or why it could not start
+    qint32 lengthSeconds = 0;
+};
+
+} // namespace tarnwick

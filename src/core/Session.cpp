@@ -1,0 +1,127 @@
+#include "core/Session.h"
+
+#include "conversion/TemporaryFolder.h"
+#include "core/SettingsFiles.h"
+#include "process/UiYield.h"
+
+#include <memory>
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarnwick {
+
+Session::Session(const Services& services, const QString& programFolder, QObject* parent)
+    : QObject(parent), m_services(services), m_programFolder(programFolder), m_queue(this),
+      m_commonDialogs(services.dialogs),
+      m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
+                this),
+      m_converter(services.messages, programFolder, this),
+      m_batch({m_queue, m_converter, services.shell, services.messages}, this)
+{
+    connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
+    // A long probe output is scanned with window events let through now and then.
+    m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });
+}
+
+void Session::setOutputFolder(const QString& folder)
+{
+    if (folder == m_outputFolder)
+        return;
+    m_outputFolder = folder;
+    emit outputFolderChanged(folder);
+}
+
+QString Session::defaultOutputFolder() const
+{
+    return m_programFolder + QDir::separator() + QStringLiteral("output");
+}
+
+RunSettings Session::runSettings() const
+{
+    RunSettings settings;
+    settings.outputFolder = m_outputFolder;
+    settings.internalIndex = m_presets.cmbOF.position();
+    settings.bitrateText = m_presets.cmbBitrate.text();
+    settings.rotationChoice = m_rotation.cmbRotate.position();
+    settings.musicCutter = m_options.MusicCutter;
+    settings.cutToSeconds = m_options.CutToSeconds;
+    settings.beepAtEnd = m_options.SoundReminder == 0;
+    return settings;
+}
+
+void Session::StartConversion()
+{
+    m_batch.StartConversion(runSettings());
+}
+
+void Session::Command3_Click()
+{
+    m_batch.Command3_Click(runSettings());
+}
+
+QString Session::settingsFile(const QString& name) const
+{
+    return settingsFolder(m_programFolder, QFileInfo(m_programFolder).isWritable()) + QDir::separator() + name;
+}
+
+void Session::loadSettings()
+{
+    m_presets.cmbBitrate.select(2);
+    m_rotation.cmbRotate.select(0);
+    m_presets.cmbBR.select(7);
+    m_presets.cmbR.select(1);
+    m_presets.cmbChannel.select(1);
+    m_presets.cmbOF.select(0);
+    setOutputFolder(defaultOutputFolder());
+
+    // What can be read is applied; a position naming no entry leaves its list alone.
+    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kSetupFile))) {
+        const SettingsFiles::ReadSetup read = SettingsFiles::parseSetup(*content);
+        const auto apply = [](EditableList& list, std::optional<qint16> position) {
+            if (position && *position >= 0 && *position < list.count())
+                list.select(*position);
+        };
+        apply(m_presets.cmbBR, read.cmbBR);
+        apply(m_presets.cmbR, read.cmbR);
+        apply(m_presets.cmbChannel, read.cmbChannel);
+        if (read.txtPath)
+            setOutputFolder(*read.txtPath);
+        apply(m_presets.cmbOF, read.cmbOF);
+    }
+    if (m_outputFolder.isEmpty())
+        setOutputFolder(defaultOutputFolder());
+
+    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kOptionsFile))) {
+        const SettingsFiles::ReadOptions read = SettingsFiles::parseOptions(*content);
+        m_options.SoundReminder = read.SoundReminder.value_or(m_options.SoundReminder);
+        m_options.MusicCutter = read.MusicCutter.value_or(m_options.MusicCutter);
+        m_options.CutFromSeconds = read.CutFromSeconds.value_or(m_options.CutFromSeconds);
+        m_options.CutToSeconds = read.CutToSeconds.value_or(m_options.CutToSeconds);
+    }
+    // The record's reminder and cutter always start off, whatever was stored.
+    m_options.SoundReminder = 0;
+    m_options.MusicCutter = 0;
+    m_presets.cmbOF1.select(0);
+    m_presets.cmbOF.select(4);
+    m_rotation.cmbRotate.select(Rotation::kNone);
+}
+
+void Session::saveWindowSettings()
+{
+    SettingsFiles::WindowSettings settings;
+    settings.cmbBR = m_presets.cmbBR.position();
+    settings.cmbR = m_presets.cmbR.position();
+    settings.cmbChannel = m_presets.cmbChannel.position();
+    settings.txtPath = m_outputFolder;
+    settings.cmbOF = m_presets.cmbOF.position();
+    SettingsFiles::writeFileAtomically(settingsFile(SettingsFiles::kSetupFile), SettingsFiles::formatSetup(settings));
+}
+
+void Session::shutDown()
+{
+    m_batch.abort();
+    DeleteFolderTree(temporaryFolderPath());
+}
+
+} // namespace tarnwick

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "conversion/BatchDriver.h"
+#include "conversion/Converter.h"
+#include "conversion/Options.h"
+#include "conversion/OutputPresets.h"
+#include "conversion/Rotation.h"
+#include "conversion/RunSettings.h"
+#include "sources/CCommonDialogs.h"
+#include "sources/Queue.h"
+#include "sources/SourceCommands.h"
+
+#include <QObject>
+
+namespace tarnwick {
+
+class Dialogs;
+class Drives;
+class Messages;
+class Shell;
+
+// The seams a session reaches the desktop through.
+struct Services {
+    Messages& messages;
+    Dialogs& dialogs;
+    Shell& shell;
+    Drives& drives;
+};
+
+// One session of the program: the queue and the ways into it, the output
+// settings, the options record, the converter and the batch driver, and
+// the two settings files. Both faces drive it: the window reflects its
+// state in widgets, the command line sets it from its arguments. It needs
+// no display.
+class Session : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Session)
+
+public:
+    Session(const Services& services, const QString& programFolder, QObject* parent = nullptr);
+
+    const QString& programFolder() const { return m_programFolder; }
+    const Services& services() const { return m_services; }
+    Queue& queue() { return m_queue; }
+    CCommonDialogs& commonDialogs() { return m_commonDialogs; }
+    SourceCommands& sources() { return m_sources; }
+    OutputPresets& presets() { return m_presets; }
+    Rotation& rotation() { return m_rotation; }
+    Options& options() { return m_options; }
+    Converter& converter() { return m_converter; }
+    BatchDriver& batch() { return m_batch; }
+
+    const QString& outputFolder() const { return m_outputFolder; }
+    void setOutputFolder(const QString& folder);
+    QString defaultOutputFolder() const;
+
+    // The settings a batch started now would convert by.
+    RunSettings runSettings() const;
+    void StartConversion();
+    void Command3_Click();
+
+    // The start-up values of every list, then what setup.ini and
+    // options.ini hold, in the order the window has always applied them.
+    void loadSettings();
+    // setup.ini: three preset positions, the output folder, the format index.
+    void saveWindowSettings();
+    QString settingsFile(const QString& name) const;
+    // The program is ending: a running batch stopped with its unfinished
+    // output removed, the temporary folder deleted.
+    void shutDown();
+
+signals:
+    void outputFolderChanged(const QString& folder);
+
+private:
+    Services m_services;
+    QString m_programFolder;
+    Queue m_queue;
+    CCommonDialogs m_commonDialogs;
+    SourceCommands m_sources;
+    OutputPresets m_presets;
+    Rotation m_rotation;
+    Options m_options;
+    Converter m_converter;
+    BatchDriver m_batch;
+    QString m_outputFolder;
+};
+
+} // namespace tarnwick
