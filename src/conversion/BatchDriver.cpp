@@ -10,28 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace tarnwick {
-
-namespace {
-
-// Why no file could be written into the output folder, or nothing. Tried by
-// making a file there: permissions alone do not tell (an administrator
-// passes them, an immutable or read-only mounted folder refuses even him).
-QString outputFolderProblem(const QString& folder)
-{
-    const QFileInfo info(folder);
-    if (!info.isDir())
-        return QStringLiteral("The output folder could not be created:\n\n") + folder;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".tarnwick-XXXXXX")));
-    if (!probe.open())
-        return QStringLiteral("The output folder cannot be written:\n\n") + folder + QStringLiteral("\n\n") +
-               probe.errorString();
-    return QString();
-}
-
-} // namespace
 
 BatchDriver::BatchDriver(const Parts& parts, QObject* parent) : QObject(parent), m_parts(parts)
 {
@@ -39,6 +19,11 @@ BatchDriver::BatchDriver(const Parts& parts, QObject* parent) : QObject(parent),
     m_timer.setInterval(100);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
+    connect(&m_parts.converter.monitor(), &ConversionMonitor::displayChanged, this,
+            [this](const ProgressDisplay& display) {
+                if (m_current >= 0)
+                    emit fileProgress(m_current, display.percent);
+            });
 }
 
 void BatchDriver::StartConversion(const RunSettings& settings)
@@ -110,6 +95,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         if (temporaryUsable)
             QFile::remove(temporary + QDir::separator() + QStringLiteral("tmp.mp4"));
         const int index = int(m_results.size());
+        m_current = index;
         emit fileStarted(index, index + m_parts.queue.runCount(), m_parts.queue.runFront());
         const ConversionResult result =
             m_parts.converter.convert(m_parts.queue.runFront(), m_settings, m_names, m_clock);
@@ -119,7 +105,8 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         if (!startedAndStopped)
             m_parts.queue.removeRunFront();
         m_results.append(result);
-        emit fileFinished(result);
+        m_current = -1;
+        emit fileFinished(index, result);
         QCoreApplication::processEvents();
     }
     if (m_aborting) {

@@ -75,7 +75,8 @@ signals:
     void outputFolderUsed(const QString& folder);
     // File `index` (0-based) of `count` known so far begins.
     void fileStarted(int index, int count, const QString& source);
-    void fileFinished(const tarnwick::ConversionResult& result);
+    void fileProgress(int index, double percent);
+    void fileFinished(int index, const tarnwick::ConversionResult& result);
     // The drop zone comes back, the bar image empties and the label says "Done.".
     void batchDone();
     void batchFinished();
@@ -91,6 +92,7 @@ private:
     bool m_aborting = false;
     bool m_desktopSteps = true;
     RunSettings m_settings;
+    int m_current = -1;
     OutputNames m_names;
     QList<ConversionResult> m_results;
     Clock m_clock = [] { return QTime::currentTime(); };

@@ -2,6 +2,10 @@
 
 #include "conversion/EncoderCommand.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
 namespace tarnwick {
 
 QString OutputNames::reserve(const QString& outputFolder, const QString& sourcePath, const QString& extension,
@@ -18,6 +22,21 @@ void OutputNames::release(const QString& path)
 {
     const QMutexLocker lock(&m_mutex);
     m_reserved.remove(path);
+}
+
+// Tried by making a file there: permissions alone do not tell (an
+// administrator passes them, an immutable or read-only mounted folder
+// refuses even him).
+QString outputFolderProblem(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return QStringLiteral("The output folder could not be created:\n\n") + folder;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".tarnwick-XXXXXX")));
+    if (!probe.open())
+        return QStringLiteral("The output folder cannot be written:\n\n") + folder + QStringLiteral("\n\n") +
+               probe.errorString();
+    return QString();
 }
 
 } // namespace tarnwick

@@ -22,4 +22,7 @@ private:
     QSet<QString> m_reserved;
 };
 
+// Why no file could be written into the output folder, or nothing.
+QString outputFolderProblem(const QString& folder);
+
 } // namespace tarnwick

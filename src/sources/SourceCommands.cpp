@@ -125,15 +125,25 @@ void SourceCommands::AddaFolder()
 {
     const std::optional<QString> folder = m_dialogs.browseFolder(kFolderPrompt);
     startSearch();
-    if (folder && !folder->isEmpty()) {
-        QStringList found;
-        qsizetype unnamed = 0;
-        UiYield yield;
-        FileSearch::SearchFolder(*folder, found, [&yield] { yield(); }, &unnamed);
-        appendFoundToMaster(found);
-        reportUnnamed(unnamed);
-    }
+    if (folder && !folder->isEmpty())
+        searchFolder(*folder);
     endSearch(kDropHere);
+}
+
+void SourceCommands::searchFolder(const QString& folder)
+{
+    QStringList found;
+    qsizetype unnamed = 0;
+    UiYield yield;
+    FileSearch::SearchFolder(folder, found, [&yield] { yield(); }, &unnamed);
+    appendFoundToMaster(found);
+    reportUnnamed(unnamed);
+}
+
+void SourceCommands::addFiles(const QStringList& paths)
+{
+    addEntries(paths, false);
+    applyHintRule();
 }
 
 void SourceCommands::RemoveSelected(int selectedRow)
@@ -159,6 +169,12 @@ void SourceCommands::ReadDisc(const QString& volumeRoot)
         return;
     }
     startSearch();
+    searchDisc(volumeRoot);
+    endSearch(kDragHere);
+}
+
+void SourceCommands::searchDisc(const QString& volumeRoot)
+{
     QStringList found;
     qsizetype unnamed = 0;
     UiYield yield;
@@ -171,7 +187,6 @@ void SourceCommands::ReadDisc(const QString& volumeRoot)
         FileSearch::SearchTitleFiles(bluray, found, step, &unnamed);
     appendFoundToMaster(found);
     reportUnnamed(unnamed);
-    endSearch(kDragHere);
 }
 
 QStringList SourceCommands::droppedPaths(const QMimeData* data, qsizetype* unnamed)

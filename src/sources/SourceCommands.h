@@ -48,6 +48,13 @@ public:
     // The drop zone's click: one file from the Open File dialog.
     void pickDropZoneFile();
 
+    // The same searches without a dialog, for a caller that already knows
+    // where to look; they add to the queue.
+    void addFiles(const QStringList& paths);
+    void searchFolder(const QString& folder);
+    // VIDEO_TS's title files, then BDMV/STREAM's, below a disc's root.
+    void searchDisc(const QString& volumeRoot);
+
     // The local file paths a drop carries, in the order the source lists them.
     // `unnamed`, when given, counts the dropped files whose names are not
     // valid UTF-8: they have no spelling that opens them, so they are left out.

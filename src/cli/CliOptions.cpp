@@ -1,0 +1,162 @@
+#include "cli/CliOptions.h"
+
+#include <QCommandLineParser>
+
+namespace tarnwick::cli {
+
+const QList<FormatName>& formatNames()
+{
+    static const QList<FormatName> names{{"mp4", 0}, {"mp4-h264", 1}, {"avi", 2}, {"mov", 3},
+                                         {"flv", 4}, {"wmv", 5},      {"mpg", 6}};
+    return names;
+}
+
+const QList<RotationName>& rotationNames()
+{
+    static const QList<RotationName> names{{"cw", 0},    {"ccw", 1}, {"vflip", 2},
+                                           {"hflip", 3}, {"180", 4}, {"none", 5}};
+    return names;
+}
+
+QString usageLine()
+{
+    return QStringLiteral("Usage: tarnwick-cli [options] SOURCE...");
+}
+
+QString helpText()
+{
+    return usageLine() + QStringLiteral(R"(
+Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder's own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).
+
+Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format's own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; "auto" for one per core
+      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file's commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program's version
+
+Outputs are named <source name>_<hour><minute><second>.<extension>; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.
+
+Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+130 stopped by Ctrl+C or a termination signal.
+)");
+}
+
+namespace {
+
+template <typename Names>
+std::optional<int> lookUp(const Names& names, const QString& value)
+{
+    for (const auto& entry : names) {
+        if (value.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
+            return entry.position;
+    }
+    return std::nullopt;
+}
+
+template <typename Names>
+QString joined(const Names& names)
+{
+    QStringList list;
+    for (const auto& entry : names)
+        list << QLatin1String(entry.name);
+    return list.join(QStringLiteral(", "));
+}
+
+Parsed failure(const QString& error)
+{
+    return Parsed{std::nullopt, error};
+}
+
+} // namespace
+
+Parsed parse(const QStringList& arguments, int cores)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    const QCommandLineOption format({"f", "format"}, {}, "NAME");
+    const QCommandLineOption bitrate({"b", "bitrate"}, {}, "KBITS");
+    const QCommandLineOption rotate({"r", "rotate"}, {}, "NAME");
+    const QCommandLineOption output({"o", "output"}, {}, "DIR");
+    const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
+    const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
+    const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption listFormats(QStringLiteral("list-formats"));
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringList{"v", "version"});
+    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, json, listFormats, help, version});
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+
+    Request request;
+    request.help = parser.isSet(help);
+    request.version = parser.isSet(version);
+    request.listFormats = parser.isSet(listFormats);
+    request.dryRun = parser.isSet(dryRun);
+    request.json = parser.isSet(json);
+    for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs}) {
+        if (parser.values(*single).size() > 1)
+            return failure(QStringLiteral("--%1 given more than once").arg(single->names().constLast()));
+    }
+    if (parser.isSet(format)) {
+        const auto position = lookUp(formatNames(), parser.value(format));
+        if (!position)
+            return failure(QStringLiteral("unknown format '%1' (one of: %2)")
+                               .arg(parser.value(format), joined(formatNames())));
+        request.format = *position;
+    }
+    if (parser.isSet(bitrate)) {
+        bool ok = false;
+        const QString text = parser.value(bitrate);
+        const int value = text.toInt(&ok);
+        if (!ok || value < 1 || value > 1000000 || text.startsWith(u'+'))
+            return failure(
+                QStringLiteral("bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
+                    .arg(text));
+        request.bitrate = QString::number(value);
+    }
+    if (parser.isSet(rotate)) {
+        const auto position = lookUp(rotationNames(), parser.value(rotate));
+        if (!position)
+            return failure(QStringLiteral("unknown rotation '%1' (one of: %2)")
+                               .arg(parser.value(rotate), joined(rotationNames())));
+        request.rotation = *position;
+    }
+    if (parser.isSet(output)) {
+        request.output = parser.value(output);
+        if (request.output.isEmpty())
+            return failure(QStringLiteral("--output needs a folder"));
+    }
+    if (parser.isSet(jobs)) {
+        const QString text = parser.value(jobs);
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
+            request.jobs = qMax(1, cores);
+        else if (ok && value >= 1 && value <= 256)
+            request.jobs = value;
+        else
+            return failure(QStringLiteral("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
+    }
+    request.discs = parser.values(disc);
+    request.sources = parser.positionalArguments();
+    const bool informational = request.help || request.version || request.listFormats;
+    if (!informational && request.sources.isEmpty() && request.discs.isEmpty())
+        return failure(QStringLiteral("no SOURCE given"));
+    return Parsed{request, {}};
+}
+
+} // namespace tarnwick::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tarnwick::cli {
+
+// The output formats by name, in the order of the window's Output Format list.
+struct FormatName {
+    const char* name;
+    int position; // in cmbOF1
+};
+const QList<FormatName>& formatNames();
+
+// The rotation choices by short name, positions of cmbRotate.
+struct RotationName {
+    const char* name;
+    int position;
+};
+const QList<RotationName>& rotationNames();
+
+// What one call asks for.
+struct Request {
+    QStringList sources;
+    QStringList discs;
+    int format = 0;                // cmbOF1 position
+    std::optional<QString> bitrate; // nullopt: the format's default
+    int rotation = 5;               // cmbRotate position
+    QString output = QStringLiteral("output");
+    int jobs = 1;
+    bool dryRun = false;
+    bool json = false;
+    bool listFormats = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Either a request, or why the arguments are not one (a message that names
+// the bad option or value).
+struct Parsed {
+    std::optional<Request> request;
+    QString error;
+};
+Parsed parse(const QStringList& arguments, int cores);
+
+QString usageLine();
+QString helpText();
+
+} // namespace tarnwick::cli

@@ -1,0 +1,168 @@
+#include "cli/CliReport.h"
+
+#include "cli/CliSeams.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace tarnwick::cli {
+
+CliReport::CliReport(Mode mode) : m_mode(mode)
+{
+    m_since.start();
+}
+
+QString CliReport::clock(double seconds)
+{
+    const qint64 total = qint64(std::llround(seconds));
+    const qint64 h = total / 3600;
+    const qint64 m = (total / 60) % 60;
+    const qint64 s = total % 60;
+    if (h > 0)
+        return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(s, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+}
+
+QString CliReport::name(int index) const
+{
+    return QFileInfo(m_sources.value(index)).fileName();
+}
+
+void CliReport::json(const QString& event, const QVariantMap& fields)
+{
+    QJsonObject object = QJsonObject::fromVariantMap(fields);
+    object.insert(QStringLiteral("event"), event);
+    writeLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+}
+
+void CliReport::queued(const QStringList& sources)
+{
+    m_sources = sources;
+    QList<qint64> sizes;
+    for (const QString& source : sources)
+        sizes << QFileInfo(source).size();
+    m_estimate.start(sizes);
+    m_since.restart();
+    if (m_mode == Mode::Json) {
+        for (int i = 0; i < sources.size(); ++i)
+            json(QStringLiteral("queued"), {{"index", i}, {"source", sources.at(i)}});
+    }
+}
+
+void CliReport::started(int index, const QString& source)
+{
+    m_running.insert(index, 0);
+    if (m_mode == Mode::Json)
+        json(QStringLiteral("started"), {{"index", index}, {"source", source}, {"count", m_sources.size()}});
+    else if (m_mode == Mode::Terminal)
+        drawStatus(true);
+}
+
+void CliReport::progress(int index, double percent)
+{
+    if (!m_running.contains(index))
+        return;
+    m_running[index] = percent;
+    m_estimate.setProgress(index, percent);
+    if (m_mode == Mode::Json) {
+        // One event per whole percent: enough to follow, little to parse.
+        const int whole = int(percent);
+        if (m_lastJsonPercent.value(index, -1) != whole) {
+            m_lastJsonPercent[index] = whole;
+            json(QStringLiteral("progress"), {{"index", index}, {"percent", whole}});
+        }
+    } else if (m_mode == Mode::Terminal) {
+        drawStatus(false);
+    }
+}
+
+void CliReport::finished(int index, const ConversionResult& result)
+{
+    m_running.remove(index);
+    m_estimate.setLength(index, result.lengthSeconds);
+    m_estimate.setDone(index);
+    result.ok ? ++m_converted : ++m_failed;
+    if (!result.ok)
+        writeLine(stderr, QStringLiteral("tarnwick-cli: %1: %2").arg(result.source, result.error));
+    switch (m_mode) {
+    case Mode::Json:
+        if (result.ok)
+            json(QStringLiteral("finished"),
+                 {{"index", index}, {"source", result.source}, {"output", result.output}, {"status", "converted"}});
+        else
+            json(QStringLiteral("failed"),
+                 {{"index", index}, {"source", result.source}, {"status", "failed"}, {"error", result.error}});
+        break;
+    case Mode::Plain:
+        if (result.ok)
+            writeLine(stdout, QStringLiteral("converted %1 -> %2").arg(result.source, result.output));
+        else
+            writeLine(stdout, QStringLiteral("failed %1: %2").arg(result.source, result.error));
+        break;
+    case Mode::Terminal:
+        clearStatus();
+        if (result.ok)
+            writeLine(stdout, QStringLiteral("converted %1 -> %2").arg(name(index), result.output));
+        drawStatus(true);
+        break;
+    }
+}
+
+void CliReport::summary(bool stopped)
+{
+    const double seconds = m_since.nsecsElapsed() / 1e9;
+    if (m_mode == Mode::Json) {
+        json(QStringLiteral("batch"), {{"converted", m_converted},
+                                       {"failed", m_failed},
+                                       {"total", m_sources.size()},
+                                       {"stopped", stopped},
+                                       {"seconds", std::round(seconds * 10) / 10}});
+        return;
+    }
+    clearStatus();
+    writeLine(stdout, QStringLiteral("%1 converted, %2 failed%3 in %4")
+                          .arg(m_converted)
+                          .arg(m_failed)
+                          .arg(stopped ? QStringLiteral(", stopped") : QString())
+                          .arg(clock(seconds)));
+}
+
+void CliReport::clearStatus()
+{
+    if (!m_statusShown)
+        return;
+    std::fputs("\r\x1b[K", stdout);
+    std::fflush(stdout);
+    m_statusShown = false;
+}
+
+void CliReport::drawStatus(bool force)
+{
+    if (m_running.isEmpty()) {
+        clearStatus();
+        return;
+    }
+    // A redraw a tenth of a second is smooth to the eye and cheap to a slow terminal.
+    if (!force && m_lastDraw.isValid() && m_lastDraw.elapsed() < 100)
+        return;
+    m_lastDraw.start();
+    const int first = m_running.firstKey();
+    QString line = QStringLiteral("%1  %2%  file %3 of %4")
+                       .arg(name(first))
+                       .arg(int(m_running.first()))
+                       .arg(first + 1)
+                       .arg(m_sources.size());
+    if (m_running.size() > 1)
+        line += QStringLiteral("  (+%1 running)").arg(m_running.size() - 1);
+    if (const auto left = m_estimate.secondsLeft(m_since.nsecsElapsed() / 1e9))
+        line += QStringLiteral("  %1 left").arg(clock(*left));
+    const QByteArray bytes = (QStringLiteral("\r\x1b[K") + line).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+    m_statusShown = true;
+}
+
+} // namespace tarnwick::cli

@@ -1,0 +1,163 @@
+// tarnwick-cli: the converter for terminals, scripts and schedulers. It
+// drives the same session the window drives, without a display.
+
+#include "base/Text.h"
+#include "cli/CliOptions.h"
+#include "cli/CliReport.h"
+#include "cli/CliSeams.h"
+#include "cli/SignalExit.h"
+#include "conversion/EncoderCommand.h"
+#include "conversion/ParallelBatch.h"
+#include "core/Session.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using namespace tarnwick;
+using namespace tarnwick::cli;
+
+namespace {
+
+enum Status { AllConverted = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
+
+bool stdoutIsTerminal()
+{
+#ifdef Q_OS_UNIX
+    return ::isatty(STDOUT_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+void listFormats()
+{
+    OutputPresets presets;
+    for (const FormatName& format : formatNames()) {
+        presets.cmbOF1.select(format.position);
+        std::printf("%-9s %-30s %s\n", format.name, qPrintable(presets.cmbOF1.text()),
+                    qPrintable(presets.cmbBitrate.text()));
+    }
+}
+
+void queueSources(Session& session, const Request& request)
+{
+    for (const QString& source : request.sources) {
+        if (QFileInfo(source).isDir())
+            session.sources().searchFolder(source);
+        else
+            session.sources().addFiles({source});
+    }
+    for (const QString& disc : request.discs)
+        session.sources().searchDisc(disc);
+}
+
+void dryRun(Session& session, const RunSettings& settings)
+{
+    const auto format = outputFormatForIndex(settings.internalIndex);
+    for (const QString& source : session.queue().lstFile()) {
+        const QString output = availableOutputPath(settings.outputFolder, source, format->extension,
+                                                   QTime::currentTime());
+        writeLine(stdout, QStringLiteral("# ") + source);
+        writeLine(stdout, Converter::dryRun(session.programFolder(), source, settings, output));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarnwick-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+
+    const Parsed parsed = parse(QCoreApplication::arguments(), QThread::idealThreadCount());
+    if (!parsed.request) {
+        writeLine(stderr, QStringLiteral("tarnwick-cli: ") + parsed.error);
+        writeLine(stderr, usageLine());
+        writeLine(stderr, QStringLiteral("Try 'tarnwick-cli --help' for more."));
+        return BadUsage;
+    }
+    const Request& request = *parsed.request;
+    if (request.help) {
+        writeLine(stdout, helpText());
+        return AllConverted;
+    }
+    if (request.version) {
+        writeLine(stdout, QStringLiteral("tarnwick-cli ") + QCoreApplication::applicationVersion());
+        return AllConverted;
+    }
+    if (request.listFormats) {
+        listFormats();
+        return AllConverted;
+    }
+
+    StderrMessages messages;
+    NoDesktop desktop;
+    const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    Session session(Services{messages, desktop, desktop, desktop}, programFolder);
+    session.presets().cmbOF1.select(request.format);
+    if (request.bitrate)
+        session.presets().cmbBitrate.setText(*request.bitrate);
+    session.rotation().cmbRotate.select(request.rotation);
+    session.setOutputFolder(withTrailingSeparator(QDir::toNativeSeparators(QDir(request.output).absolutePath())));
+    RunSettings settings = session.runSettings();
+    settings.beepAtEnd = false;
+
+    queueSources(session, request);
+    const QStringList sources = session.queue().lstFile();
+    if (sources.isEmpty()) {
+        writeLine(stderr, QStringLiteral("tarnwick-cli: nothing to convert"));
+        return SomeFailed;
+    }
+    if (request.dryRun) {
+        dryRun(session, settings);
+        return AllConverted;
+    }
+    QDir().mkpath(settings.outputFolder);
+    if (const QString problem = outputFolderProblem(settings.outputFolder); !problem.isEmpty()) {
+        messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
+        return SomeFailed;
+    }
+
+    CliReport report(request.json ? CliReport::Mode::Json
+                                  : stdoutIsTerminal() ? CliReport::Mode::Terminal : CliReport::Mode::Plain);
+    SignalExit interrupt;
+    report.queued(sources);
+
+    if (request.jobs == 1) {
+        BatchDriver& batch = session.batch();
+        batch.setDesktopSteps(false);
+        QObject::connect(&batch, &BatchDriver::fileStarted, &app,
+                         [&](int index, int, const QString& source) { report.started(index, source); });
+        QObject::connect(&batch, &BatchDriver::fileProgress, &app,
+                         [&](int index, double percent) { report.progress(index, percent); });
+        QObject::connect(&batch, &BatchDriver::fileFinished, &app,
+                         [&](int index, const ConversionResult& result) { report.finished(index, result); });
+        QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
+        batch.ConvertQueue(settings);
+    } else {
+        ParallelBatch batch(messages, programFolder);
+        QObject::connect(&batch, &ParallelBatch::fileStarted, &app,
+                         [&](int index, const QString& source) { report.started(index, source); });
+        QObject::connect(&batch, &ParallelBatch::fileProgress, &app,
+                         [&](int index, double percent) { report.progress(index, percent); });
+        QObject::connect(&batch, &ParallelBatch::fileFinished, &app,
+                         [&](int index, const ConversionResult& result) { report.finished(index, result); });
+        QObject::connect(&batch, &ParallelBatch::finished, &app, &QCoreApplication::quit);
+        QObject::connect(&interrupt, &SignalExit::received, &batch, &ParallelBatch::stop);
+        batch.start(sources, settings, request.jobs);
+        QCoreApplication::exec();
+    }
+    report.summary(interrupt.caught());
+    if (interrupt.caught())
+        return Interrupted;
+    return report.failed() > 0 ? SomeFailed : AllConverted;
+}
