@@ -5,6 +5,7 @@
 
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
+#include "support/Media.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
@@ -20,41 +21,6 @@
 
 using namespace tarnwick;
 using namespace tarnwick::test;
-
-namespace {
-
-struct Probe {
-    QString format;
-    QString videoCodec;
-    double duration = 0;
-    int width = 0;
-    int height = 0;
-};
-
-Probe ffprobe(const QString& file)
-{
-    QString out;
-    Probe probe;
-    if (!runTool(TARNWICK_FFPROBE, {"-v", "error", "-show_entries",
-                                    "format=format_name,duration:stream=codec_type,codec_name,width,height",
-                                    "-of", "json", file},
-                 &out))
-        return probe;
-    const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
-    probe.format = root["format"].toObject()["format_name"].toString();
-    probe.duration = root["format"].toObject()["duration"].toString().toDouble();
-    for (const QJsonValue& stream : root["streams"].toArray()) {
-        const QJsonObject s = stream.toObject();
-        if (s["codec_type"].toString() == "video") {
-            probe.videoCodec = s["codec_name"].toString();
-            probe.width = s["width"].toInt();
-            probe.height = s["height"].toInt();
-        }
-    }
-    return probe;
-}
-
-} // namespace
 
 class tst_frmMainBatch : public QObject
 {

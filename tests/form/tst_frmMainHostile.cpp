@@ -8,6 +8,7 @@
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
 
+#include "support/Media.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
@@ -47,14 +48,6 @@ QStringList snapshot(const QString& folder)
     }
     all.sort();
     return all;
-}
-
-bool makeClip(const QString& path, int seconds = 1, const QString& size = QStringLiteral("160x120"))
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return runTool(TARNWICK_FFMPEG, {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
-                                     QString("testsrc=size=%1:rate=25:duration=%2").arg(size).arg(seconds),
-                                     "-c:v", "mpeg4", path});
 }
 
 // A file whose name is the given bytes, which need not be valid UTF-8.

@@ -1,0 +1,280 @@
+// tarnwick-cli as a user or a scheduler runs it: a real process, Debian's
+// FFmpeg behind it, the results checked with ffprobe.
+
+#include "support/Media.h"
+#include "support/TestFiles.h"
+#include "support/TestPaths.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace tarnwick::test;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+QString cli()
+{
+    return realProgramFolder() + QStringLiteral("/tarnwick-cli");
+}
+
+Run runCli(const QStringList& arguments, const QString& workingFolder = QString(), int timeoutMs = 240000)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(cli(), arguments);
+    Run run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QStringList filesBelow(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+// The output's name without the clock suffix: "clip_95711.avi" gives "clip.avi".
+QString withoutClock(const QString& path)
+{
+    static const QRegularExpression clock(QStringLiteral("_\\d{3,6}(?=(_\\d+)?\\.[^.]+$)"));
+    return QFileInfo(path).fileName().remove(clock);
+}
+
+// Whether any process still runs with the text in its command line.
+bool processMentioning(const QString& text)
+{
+    const QByteArray needle = text.toUtf8();
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile cmdline("/proc/" + pid + "/cmdline");
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class tst_cli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_clip;
+
+private slots:
+    void initTestCase()
+    {
+        m_clip = m_dir.filePath("clips/clip.mp4");
+        QVERIFY(makeClip(m_clip, 1, "320x240"));
+    }
+
+    void eachFormatByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("mp4") << "mp4" << "mp4" << "mov,mp4,m4a,3gp,3g2,mj2" << "mpeg4";
+        QTest::newRow("mp4-h264") << "mp4-h264" << "mp4" << "mov,mp4,m4a,3gp,3g2,mj2" << "h264";
+        QTest::newRow("avi") << "avi" << "avi" << "avi" << "mpeg4";
+        QTest::newRow("mov") << "mov" << "mov" << "mov,mp4,m4a,3gp,3g2,mj2" << "h264";
+        QTest::newRow("flv") << "flv" << "flv" << "mov,mp4,m4a,3gp,3g2,mj2" << "h264";
+        QTest::newRow("wmv") << "wmv" << "wmv" << "asf" << "msmpeg4v3";
+        QTest::newRow("mpg") << "mpg" << "mpg" << "mpeg" << "mpeg1video";
+    }
+    void eachFormatByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QFETCH(QString, container);
+        QFETCH(QString, codec);
+        const QString out = m_dir.filePath("format-" + name);
+        const Run run = runCli({"-f", name, "-o", out, m_clip});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const QStringList files = filesBelow(out);
+        QCOMPARE(files.size(), 1);
+        QVERIFY2(files.first().endsWith("." + extension), qPrintable(files.first()));
+        const Probe probe = ffprobe(files.first());
+        QCOMPARE(probe.format, container);
+        QCOMPARE(probe.videoCodec, codec);
+        QCOMPARE(probe.width, 320);
+        // Not a terminal: one plain line per file, then the summary.
+        QVERIFY2(run.out.startsWith("converted " + m_clip + " -> " + files.first() + "\n"), qPrintable(run.out));
+    }
+
+    void rotationAndBitrateReachTheEncoder()
+    {
+        const QString out = m_dir.filePath("turned");
+        const Run run = runCli({"-r", "cw", "-b", "800", "-o", out, m_clip});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        const Probe probe = ffprobe(filesBelow(out).value(0));
+        QCOMPARE(probe.width, 240);
+        QCOMPARE(probe.height, 320);
+        const Run dry = runCli({"-n", "-r", "cw", "-b", "800", "-o", out, m_clip});
+        QCOMPARE(dry.status, 0);
+        QVERIFY2(dry.out.contains(" -vcodec mpeg4 -vb 800k -vf \"transpose=1\" \""), qPrintable(dry.out));
+        QCOMPARE(filesBelow(out).size(), 1); // the dry run wrote nothing
+    }
+
+    // A folder as "Add a Folder" searches it, names with blanks and
+    // non-ASCII letters among them; two at once give what one at a time gives.
+    void folderSearchAndJobs()
+    {
+        const QString folder = m_dir.filePath("library");
+        for (const QString& name : {QString("with blank.mp4"), QString::fromUtf8("vidéo_ü.mp4"), QString("plain.mp4")})
+            QVERIFY(makeClip(folder + "/" + name));
+        QVERIFY(makeClip(folder + "/sub/VIDEO_TS/VTS_01_1.VOB"));
+        QVERIFY(makeClip(folder + "/sub/ignored.mp4")); // below the folder only title files count
+
+        QStringList names[2];
+        for (int jobs : {1, 2}) {
+            const QString out = m_dir.filePath(QString("jobs%1").arg(jobs));
+            const Run run = runCli({"-j", QString::number(jobs), "-f", "avi", "-o", out, folder});
+            QVERIFY2(run.status == 0, qPrintable(run.err));
+            for (const QString& file : filesBelow(out)) {
+                names[jobs - 1] << withoutClock(file);
+                QCOMPARE(ffprobe(file).videoCodec, QString("mpeg4"));
+            }
+            names[jobs - 1].sort();
+        }
+        QCOMPARE(names[0], QStringList({"VTS_01_1.avi", "plain.avi", QString::fromUtf8("vidéo_ü.avi"),
+                                        "with blank.avi"}));
+        QCOMPARE(names[1], names[0]);
+    }
+
+    void failingSourceGivesStatus1AndTheRestConvert()
+    {
+        const QString broken = m_dir.filePath("broken.mp4");
+        QVERIFY(writeFile(broken, "not a video at all"));
+        const QString out = m_dir.filePath("mixed");
+        for (const QString& jobs : {QString("1"), QString("2")}) {
+            const Run run = runCli({"--json", "-j", jobs, "-o", out, broken, m_clip});
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.err.contains("tarnwick-cli: " + broken + ": "), qPrintable(run.err));
+            QVERIFY(run.out.contains("\"event\":\"failed\""));
+            QVERIFY(run.out.contains("\"converted\":1"));
+            QVERIFY(run.out.contains("\"failed\":1"));
+        }
+        const QStringList files = filesBelow(out);
+        QCOMPARE(files.size(), 2);
+        for (const QString& file : files)
+            QVERIFY(QFileInfo(file).fileName().startsWith("clip_"));
+    }
+
+    void badUsageGivesStatus2AndWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named"); // what the message must name
+        QTest::newRow("unknown option") << QStringList{"--frobnicate", "x.mp4"} << "frobnicate";
+        QTest::newRow("unknown format") << QStringList{"-f", "mkv", "x.mp4"} << "'mkv'";
+        QTest::newRow("bitrate text") << QStringList{"-b", "fast", "x.mp4"} << "'fast'";
+        QTest::newRow("bitrate zero") << QStringList{"-b", "0", "x.mp4"} << "'0'";
+        QTest::newRow("rotation") << QStringList{"-r", "45", "x.mp4"} << "'45'";
+        QTest::newRow("jobs") << QStringList{"-j", "0", "x.mp4"} << "'0'";
+        QTest::newRow("missing value") << QStringList{"x.mp4", "-o"} << "o";
+        QTest::newRow("no source") << QStringList{"-f", "avi"} << "SOURCE";
+    }
+    void badUsageGivesStatus2AndWritesNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        QTemporaryDir work;
+        const Run run = runCli(arguments, work.path());
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(named), qPrintable(run.err));
+        QVERIFY(run.err.contains("Usage: tarnwick-cli"));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(QDir(work.path()).isEmpty());
+    }
+
+    void helpAndVersion()
+    {
+        const Run help = runCli({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith("Usage: tarnwick-cli [options] SOURCE..."));
+        const Run version = runCli({"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY(QRegularExpression("^tarnwick-cli \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch());
+        const Run formats = runCli({"--list-formats"});
+        QVERIFY(formats.out.startsWith("mp4       MP4(High Quality MPEG4 Video)  5000\n"));
+    }
+
+    // SIGTERM in the middle of a conversion: status 130, the unfinished
+    // output removed, the encoder gone, what was converted kept.
+    void terminationMidConversion_data()
+    {
+        QTest::addColumn<QString>("jobs");
+        QTest::newRow("one at a time") << "1";
+        QTest::newRow("two at once") << "2";
+    }
+    void terminationMidConversion()
+    {
+        QFETCH(QString, jobs);
+        const QString longClip = m_dir.filePath("long/long clip.mp4");
+        if (!QFile::exists(longClip))
+            QVERIFY(makeClip(longClip, 120, "640x480"));
+        const QString out = m_dir.filePath("stopped" + jobs);
+        QProcess process;
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.start(cli(), {"--json", "-j", jobs, "-f", "mp4-h264", "-o", out, m_clip, longClip});
+        QVERIFY(process.waitForStarted());
+        QByteArray seen;
+        // The short clip done, the long one under way.
+        QTRY_VERIFY_WITH_TIMEOUT((seen += process.readAllStandardOutput()).contains("\"index\":1,\"percent\":") &&
+                                     seen.contains("\"event\":\"finished\",\"index\":0"),
+                                 120000);
+        ::kill(pid_t(process.processId()), SIGTERM);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 130);
+        const QStringList files = filesBelow(out);
+        QCOMPARE(files.size(), 1);
+        QVERIFY(QFileInfo(files.first()).fileName().startsWith("clip_"));
+        QVERIFY(!processMentioning(out));
+    }
+
+    // The README's line for spreading a batch over cores with GNU parallel.
+    void gnuParallelLine()
+    {
+        const QString clips = m_dir.filePath("many");
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(makeClip(QString("%1/clip%2.mp4").arg(clips).arg(i)));
+        QString output;
+        const bool ok = runTool("bash", {"-c", "cd \"$1\" && PATH=\"$2:$PATH\" parallel -j2 tarnwick-cli -o out {} ::: *.mp4",
+                                         "bash", clips, realProgramFolder()},
+                                &output);
+        QVERIFY2(ok, qPrintable(output));
+        const QStringList files = filesBelow(clips + "/out");
+        QCOMPARE(files.size(), 4);
+        for (const QString& file : files)
+            QCOMPARE(ffprobe(file).videoCodec, QString("mpeg4"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cli)
+#include "tst_cli.moc"
