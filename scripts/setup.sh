@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   ffmpeg
   xvfb xauth imagemagick
-  dvdauthor fp-utils desktop-file-utils parallel
+  dvdauthor fp-utils desktop-file-utils parallel bc
   clang libclang-rt-14-dev valgrind
 )
 

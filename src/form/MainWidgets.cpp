@@ -1,5 +1,8 @@
 #include "form/MainWidgets.h"
 
+#include "conversion/Progress.h"
+#include "sources/SourceCommands.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -146,6 +149,49 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.cmbRotate = place<QComboBox>(window, "cmbRotate", kOutside, top, 3000, 330);
     w.cmbRotate->setToolTip(QStringLiteral("Rotate Setting"));
     return w;
+}
+
+void MainWidgets::setSettingsEnabled(bool enabled)
+{
+    for (QWidget* control : {static_cast<QWidget*>(cmbOF1), static_cast<QWidget*>(cmbBitrate),
+                             static_cast<QWidget*>(cmdBrowse), static_cast<QWidget*>(txtPath),
+                             static_cast<QWidget*>(cmbRotate)})
+        control->setEnabled(enabled);
+}
+
+void MainWidgets::setQueueControlsEnabled(bool enabled)
+{
+    for (QToolButton* button : std::as_const(CmdToolsBar))
+        button->setEnabled(enabled);
+    LV->setEnabled(enabled);
+    Command3->setEnabled(enabled);
+    imgConvert->setEnabled(enabled);
+    lblFeed->setEnabled(enabled);
+    if (enabled) {
+        for (QLabel* image : {imgAdd, imgRemove, imgStart, imgBrowse})
+            image->setEnabled(true);
+    }
+}
+
+void MainWidgets::showBatchDone()
+{
+    picDrag->show();
+    imgPB->resize(0, imgPB->height());
+    lblPB->setText(QStringLiteral("Done."));
+}
+
+void MainWidgets::showHint(const QueueHint& hint)
+{
+    picText->setVisible(hint.picTextVisible);
+    lblText->setVisible(hint.lblTextVisible);
+    lblText->setText(hint.lblText);
+}
+
+void MainWidgets::showProgress(const ProgressDisplay& display)
+{
+    pb->setValue(int(display.percent));
+    imgPB->resize(MainWidgets::px(int(display.widthTwips)), imgPB->height());
+    lblPB->setText(display.label);
 }
 
 } // namespace tarnwick

@@ -13,6 +13,9 @@ class QWidget;
 
 namespace tarnwick {
 
+struct ProgressDisplay;
+struct QueueHint;
+
 // Every control of the main window, created with its object name, text,
 // tooltip and place. Positions are laid out in twips, 15 to the pixel.
 struct MainWidgets {
@@ -54,6 +57,14 @@ struct MainWidgets {
     QComboBox* cmbRotate = nullptr;
 
     static int px(int twips) { return twips / 15; }
+
+    // What the window shows of the session's state: the five settings a
+    // batch locks, the queue's controls, the end of a batch, the hint, the progress.
+    void setSettingsEnabled(bool enabled);
+    void setQueueControlsEnabled(bool enabled);
+    void showBatchDone();
+    void showHint(const QueueHint& hint);
+    void showProgress(const ProgressDisplay& display);
 };
 
 // Builds the controls as children of `window`.

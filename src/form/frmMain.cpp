@@ -142,8 +142,8 @@ void frmMain::wireSources()
         m_w.Drive1->addItem(drive.displayName, drive.root);
     m_w.Drive1->setCurrentIndex(m_w.Drive1->findData(drives.volumeOf(QDir::currentPath())));
 
-    connect(&sources(), &SourceCommands::hintChanged, this, &frmMain::showHint);
-    showHint(sources().hint());
+    connect(&sources(), &SourceCommands::hintChanged, this, [this](const QueueHint& hint) { m_w.showHint(hint); });
+    m_w.showHint(sources().hint());
 
     connect(m_w.cmdLoad, &QPushButton::clicked, this, [this] {
         hidePicDoor();
@@ -181,10 +181,12 @@ void frmMain::wireBatch()
     hooks::onClick(m_w.imgStart, [this] { m_session->StartConversion(); });
     hooks::onClick(m_w.imgConvert, [this] { m_session->StartConversion(); });
     connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
-    connect(batch, &BatchDriver::settingsEnabledChanged, this, &frmMain::setSettingsEnabled);
-    connect(batch, &BatchDriver::queueControlsEnabledChanged, this, &frmMain::setQueueControlsEnabled);
-    connect(batch, &BatchDriver::batchDone, this, &frmMain::showBatchDone);
-    connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this, &frmMain::showProgress);
+    connect(batch, &BatchDriver::settingsEnabledChanged, this, [this](bool on) { m_w.setSettingsEnabled(on); });
+    connect(batch, &BatchDriver::queueControlsEnabledChanged, this,
+            [this](bool on) { m_w.setQueueControlsEnabled(on); });
+    connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
+    connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this,
+            [this](const ProgressDisplay& display) { m_w.showProgress(display); });
 }
 
 // Moves and presses that a control ignored reach the window too; only
@@ -242,35 +244,6 @@ void frmMain::showOptions()
     dialog.exec();
 }
 
-void frmMain::setSettingsEnabled(bool enabled)
-{
-    for (QWidget* control : {static_cast<QWidget*>(m_w.cmbOF1), static_cast<QWidget*>(m_w.cmbBitrate),
-                             static_cast<QWidget*>(m_w.cmdBrowse), static_cast<QWidget*>(m_w.txtPath),
-                             static_cast<QWidget*>(m_w.cmbRotate)})
-        control->setEnabled(enabled);
-}
-
-void frmMain::setQueueControlsEnabled(bool enabled)
-{
-    for (QToolButton* button : std::as_const(m_w.CmdToolsBar))
-        button->setEnabled(enabled);
-    m_w.LV->setEnabled(enabled);
-    m_w.Command3->setEnabled(enabled);
-    m_w.imgConvert->setEnabled(enabled);
-    m_w.lblFeed->setEnabled(enabled);
-    if (enabled) {
-        for (QLabel* image : {m_w.imgAdd, m_w.imgRemove, m_w.imgStart, m_w.imgBrowse})
-            image->setEnabled(true);
-    }
-}
-
-void frmMain::showBatchDone()
-{
-    m_w.picDrag->show();
-    m_w.imgPB->resize(0, m_w.imgPB->height());
-    m_w.lblPB->setText(QStringLiteral("Done."));
-}
-
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // Leaving in the middle of a batch: stop the encoder and drop what it
@@ -295,20 +268,6 @@ int frmMain::selectedRow() const
 {
     const QModelIndexList rows = m_w.LV->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void frmMain::showHint(const QueueHint& hint)
-{
-    m_w.picText->setVisible(hint.picTextVisible);
-    m_w.lblText->setVisible(hint.lblTextVisible);
-    m_w.lblText->setText(hint.lblText);
-}
-
-void frmMain::showProgress(const ProgressDisplay& display)
-{
-    m_w.pb->setValue(int(display.percent));
-    m_w.imgPB->resize(MainWidgets::px(int(display.widthTwips)), m_w.imgPB->height());
-    m_w.lblPB->setText(display.label);
 }
 
 } // namespace tarnwick

@@ -10,8 +10,6 @@ class QAction;
 namespace tarnwick {
 
 class Skin;
-struct ProgressDisplay;
-struct QueueHint;
 
 // The main window: a view over a session. It wires widget signals to the
 // session's operations and shows the session's state in widgets; the rules
@@ -74,11 +72,6 @@ private:
     void wireSources();
     void wireBatch();
     void wireChrome();
-    void showHint(const QueueHint& hint);
-    void showProgress(const ProgressDisplay& display);
-    void setSettingsEnabled(bool enabled);
-    void setQueueControlsEnabled(bool enabled);
-    void showBatchDone();
     int selectedRow() const;
 
     Session* m_session;

@@ -14,6 +14,11 @@ for f in "$program/tarnwick" "$program/help.chm" "$program/site/tutorial.html" "
   [ -e "$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 [ -L "$prefix/bin/tarnwick" ] || { echo "no launcher on bin/"; exit 1; }
+[ -L "$prefix/bin/tarnwick-cli" ] || { echo "no tarnwick-cli on bin/"; exit 1; }
+"$prefix/bin/tarnwick-cli" --version | grep -q "^tarnwick-cli " || { echo "the installed tarnwick-cli does not run"; exit 1; }
+# Through the link on bin/, the command line finds the encoder in its program folder.
+"$prefix/bin/tarnwick-cli" --dry-run -o "$prefix/out" "$prefix/none.mp4" | grep -q "^$program/data/conv.exe -i " \
+  || { echo "the installed tarnwick-cli does not find its encoder"; exit 1; }
 "$program/data/conv.exe" -version | grep -q "ffmpeg version" || { echo "data/conv.exe is not FFmpeg"; exit 1; }
 desktop-file-validate "$prefix/share/applications/tarnwick.desktop"
 
