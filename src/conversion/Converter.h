@@ -45,7 +45,6 @@ public:
     // Ends the running encoder; the conversion in progress returns failed
     // with its unfinished output removed. Safe from any thread.
     void stop();
-    bool stopping() const { return m_stopping; }
     // A stopped converter takes work again.
     void resume() { m_stopping = false; }
 
