@@ -41,8 +41,8 @@ public:
         ++messages;
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    void openPath(const QString&) override {}
-    void openAddress(const QString&) override {}
+    bool openPath(const QString&) override { return true; }
+    bool openAddress(const QString&) override { return true; }
     void beep() override {}
 };
 

@@ -26,9 +26,10 @@ public:
     QString folder;
     void show(const QString&, const QString&, MessageIcon) override {}
     std::optional<QString> openFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QStringList> openFiles(const OpenFileRequest&) override { return std::nullopt; }
     std::optional<QString> browseFolder(const QString&) override { return folder; }
-    void openPath(const QString&) override {}
-    void openAddress(const QString&) override {}
+    bool openPath(const QString&) override { return true; }
+    bool openAddress(const QString&) override { return true; }
     void beep() override {}
     QList<Drive> volumes() const override { return {}; }
     bool isOptical(const QString&) const override { return false; }

@@ -26,10 +26,11 @@ private:
 class NoDesktop final : public Shell, public Dialogs, public Drives
 {
 public:
-    void openPath(const QString&) override {}
-    void openAddress(const QString&) override {}
+    bool openPath(const QString&) override { return true; }
+    bool openAddress(const QString&) override { return true; }
     void beep() override {}
     std::optional<QString> openFile(const OpenFileRequest&) override { return std::nullopt; }
+    std::optional<QStringList> openFiles(const OpenFileRequest&) override { return std::nullopt; }
     std::optional<QString> browseFolder(const QString&) override { return std::nullopt; }
     QList<Drive> volumes() const override { return {}; }
     bool isOptical(const QString&) const override { return false; }

@@ -25,8 +25,19 @@ QString nameFilter(const FileFilter& filter)
 
 std::optional<QString> QtDialogs::openFile(const OpenFileRequest& request)
 {
+    const auto chosen = open(request, QFileDialog::ExistingFile);
+    return chosen ? std::optional<QString>(chosen->constFirst()) : std::nullopt;
+}
+
+std::optional<QStringList> QtDialogs::openFiles(const OpenFileRequest& request)
+{
+    return open(request, QFileDialog::ExistingFiles);
+}
+
+std::optional<QStringList> QtDialogs::open(const OpenFileRequest& request, int mode)
+{
     QFileDialog dialog(m_owner, request.title, request.initialFolder);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::FileMode(mode));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     QStringList filters;
     for (const FileFilter& filter : request.filters)
@@ -41,7 +52,10 @@ std::optional<QString> QtDialogs::openFile(const OpenFileRequest& request)
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    QStringList files;
+    for (const QString& file : dialog.selectedFiles())
+        files << QDir::toNativeSeparators(file);
+    return files;
 }
 
 std::optional<QString> QtDialogs::browseFolder(const QString& prompt)
@@ -52,16 +66,16 @@ std::optional<QString> QtDialogs::browseFolder(const QString& prompt)
     return QDir::toNativeSeparators(folder);
 }
 
-void DesktopShell::openPath(const QString& path)
+bool DesktopShell::openPath(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void DesktopShell::openAddress(const QString& address)
+bool DesktopShell::openAddress(const QString& address)
 {
     // Tolerant mode keeps what the address says as it stands ("/" and blanks
     // in a mail subject included).
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 void DesktopShell::beep()

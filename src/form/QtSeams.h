@@ -14,17 +14,19 @@ class QtDialogs final : public Dialogs
 public:
     void setOwner(QWidget* owner) { m_owner = owner; }
     std::optional<QString> openFile(const OpenFileRequest& request) override;
+    std::optional<QStringList> openFiles(const OpenFileRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt) override;
 
 private:
+    std::optional<QStringList> open(const OpenFileRequest& request, int mode);
     QPointer<QWidget> m_owner;
 };
 
 class DesktopShell final : public Shell
 {
 public:
-    void openPath(const QString& path) override;
-    void openAddress(const QString& address) override;
+    bool openPath(const QString& path) override;
+    bool openAddress(const QString& address) override;
     void beep() override;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +30,9 @@ public:
     virtual ~Dialogs() = default;
     // The chosen path, or nullopt when cancelled.
     virtual std::optional<QString> openFile(const OpenFileRequest& request) = 0;
+    // One or more existing files, in the order the dialog gives them, or
+    // nullopt when cancelled.
+    virtual std::optional<QStringList> openFiles(const OpenFileRequest& request) = 0;
     // A file-system folder, or nullopt when cancelled.
     virtual std::optional<QString> browseFolder(const QString& prompt) = 0;
 };

@@ -10,10 +10,10 @@ class Shell
 {
 public:
     virtual ~Shell() = default;
-    // A local file or folder.
-    virtual void openPath(const QString& path) = 0;
+    // A local file or folder. False when nothing could open it.
+    virtual bool openPath(const QString& path) = 0;
     // An address: "mailto:...", "file:...", "https:...".
-    virtual void openAddress(const QString& address) = 0;
+    virtual bool openAddress(const QString& address) = 0;
     virtual void beep() = 0;
 };
 

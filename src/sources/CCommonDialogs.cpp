@@ -21,25 +21,44 @@ QString CCommonDialogs::beforeNul(const QString& text)
     return nul < 0 ? text : text.left(nul);
 }
 
-bool CCommonDialogs::ShowOpen()
+OpenFileRequest CCommonDialogs::request() const
 {
     OpenFileRequest request;
     request.title = Title();
     request.filters = parseFilter(m_filter);
     request.initialFolder = QDir::currentPath();
     request.initialFile = FileName();
-    const std::optional<QString> chosen = m_dialogs.openFile(request);
-    if (!chosen)
-        return false;
-    m_fileName = *chosen;
-    const qsizetype slash = lastSeparator(*chosen);
-    m_fileTitle = chosen->mid(slash + 1);
-    m_path = slash < 0 ? QString() : chosen->left(slash);
+    return request;
+}
+
+void CCommonDialogs::remember(const QString& chosen)
+{
+    m_fileName = chosen;
+    const qsizetype slash = lastSeparator(chosen);
+    m_fileTitle = chosen.mid(slash + 1);
+    m_path = slash < 0 ? QString() : chosen.left(slash);
     if (!m_path.isEmpty())
         QDir::setCurrent(m_path);
     else if (slash == 0)
         QDir::setCurrent(QStringLiteral("/"));
+}
+
+bool CCommonDialogs::ShowOpen()
+{
+    const std::optional<QString> chosen = m_dialogs.openFile(request());
+    if (!chosen)
+        return false;
+    remember(*chosen);
     return true;
+}
+
+QStringList CCommonDialogs::ShowOpenSeveral()
+{
+    const std::optional<QStringList> chosen = m_dialogs.openFiles(request());
+    if (!chosen || chosen->isEmpty())
+        return {};
+    remember(chosen->constFirst());
+    return *chosen;
 }
 
 namespace COMDLG {

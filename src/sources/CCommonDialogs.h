@@ -46,10 +46,15 @@ public:
 
     // True when the user confirmed a file; on cancel nothing changes.
     bool ShowOpen();
+    // The same dialog taking one or more files: the files in the dialog's
+    // order, the first of them kept as FileName; empty on cancel.
+    QStringList ShowOpenSeveral();
 
     static QString beforeNul(const QString& text);
 
 private:
+    OpenFileRequest request() const;
+    void remember(const QString& chosen);
     Dialogs& m_dialogs;
     QString m_fileTitle;
     QString m_path;

@@ -7,6 +7,7 @@
 #include "sources/FileSearch.h"
 #include "sources/Queue.h"
 
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -100,11 +101,13 @@ void SourceCommands::AddaFile()
 {
     m_commonDialogs.setTitle(QStringLiteral("Open Files"));
     m_commonDialogs.setFilter(QStringLiteral("All formats(*.*)|*.*"));
-    if (!m_commonDialogs.ShowOpen())
+    QStringList paths = m_commonDialogs.ShowOpenSeveral();
+    if (paths.isEmpty())
         return;
-    const QString path = m_commonDialogs.FileName();
-    if (!path.isEmpty())
-        addEntries({path}, false);
+    for (QString& path : paths)
+        path = CCommonDialogs::beforeNul(path);
+    paths.removeAll(QString());
+    addEntries(paths, false);
     applyHintRule();
 }
 
@@ -212,11 +215,21 @@ QStringList SourceCommands::droppedPaths(const QMimeData* data, qsizetype* unnam
 bool SourceCommands::handleDrop(const QMimeData* data)
 {
     qsizetype unnamed = 0;
-    const QStringList paths = droppedPaths(data, &unnamed);
+    const QStringList dropped = droppedPaths(data, &unnamed);
+    // A folder is searched as "Add a Folder" searches it, its files taking
+    // its place among the others: queued as one entry it could only fail.
+    QStringList paths;
+    UiYield yield;
+    for (const QString& path : dropped) {
+        if (QFileInfo(path).isDir())
+            FileSearch::SearchFolder(path, paths, [&yield] { yield(); }, &unnamed);
+        else
+            paths << path;
+    }
     addEntries(paths, true);
     applyHintRule();
     reportUnnamed(unnamed);
-    return !paths.isEmpty();
+    return !dropped.isEmpty();
 }
 
 void SourceCommands::pickDropZoneFile()

@@ -174,21 +174,42 @@ private slots:
         f.check();
     }
 
-    void dropsQueueLocalPathsWithThreeCharacterTags()
+    // A dropped folder is searched as "Add a Folder" searches it, its files
+    // in its place among the other dropped paths.
+    void droppedFolderIsSearchedInPlace()
     {
         QTemporaryDir dir;
+        const QString folder = dir.filePath("holiday");
+        QVERIFY(writeFile(folder + "/beach.mp4"));
+        QVERIFY(writeFile(folder + "/disc/VIDEO_TS/VTS_01_1.VOB"));
+        QVERIFY(writeFile(folder + "/disc/notes.txt")); // below the folder only title files count
+        const QString before = dir.filePath("before.mkv");
+        const QString after = dir.filePath("after.avi");
+        QVERIFY(writeFile(before) && writeFile(after));
+        Fixture f;
+        const auto files = localFilesMime({before, folder, after});
+        QVERIFY(f.commands.handleDrop(files.get()));
+        QCOMPARE(f.queue.lstFile(),
+                 QStringList({before, folder + "/beach.mp4", folder + "/disc/VIDEO_TS/VTS_01_1.VOB", after}));
+        QCOMPARE(f.tags(), QStringList({"MKV", "MP4", "VOB", "AVI"}));
+        f.check();
+    }
+
+    void dropsQueueLocalPathsWithThreeCharacterTags()
+    {
+        QTemporaryDir dir; // an empty folder gives nothing
         Fixture f;
         const auto files = localFilesMime({"/v/a.mp4", "/v/b.m2ts", dir.path()});
         QVERIFY(f.commands.handleDrop(files.get()));
-        QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.mp4", "/v/b.m2ts", dir.path()}));
-        QCOMPARE(f.tags(), QStringList({"MP4", "2TS", dir.path().right(3).toUpper()}));
+        QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.mp4", "/v/b.m2ts"}));
+        QCOMPARE(f.tags(), QStringList({"MP4", "2TS"}));
         QMimeData text;
         text.setText("/v/c.mp4");
         QVERIFY(!f.commands.handleDrop(&text));
         QMimeData remote;
         remote.setUrls({QUrl("https://example.org/d.mp4")});
         QVERIFY(!f.commands.handleDrop(&remote));
-        QCOMPARE(f.queue.displayCount(), 3);
+        QCOMPARE(f.queue.displayCount(), 2);
         f.check();
     }
 

@@ -17,10 +17,25 @@ namespace tarnwick::test {
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    void answerOpen(std::optional<QString> path) { m_openAnswers.append(std::move(path)); }
+    void answerOpen(std::optional<QString> path)
+    {
+        m_openAnswers.append(path ? std::optional<QStringList>(QStringList{*path}) : std::nullopt);
+    }
+    void answerOpenSeveral(const QStringList& paths) { m_openAnswers.append(paths); }
     void answerFolder(std::optional<QString> path) { m_folderAnswers.append(std::move(path)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override
+    {
+        openRequests.append(request);
+        if (m_openAnswers.isEmpty()) {
+            problems << QStringLiteral("unexpected open dialog \"%1\"").arg(request.title);
+            return std::nullopt;
+        }
+        const auto answer = m_openAnswers.takeFirst();
+        return answer ? std::optional<QString>(answer->value(0)) : std::nullopt;
+    }
+    // Answered from the same script: a single answer is a list of one.
+    std::optional<QStringList> openFiles(const OpenFileRequest& request) override
     {
         openRequests.append(request);
         if (m_openAnswers.isEmpty()) {
@@ -55,7 +70,7 @@ public:
     QStringList problems;
 
 private:
-    QList<std::optional<QString>> m_openAnswers;
+    QList<std::optional<QStringList>> m_openAnswers;
     QList<std::optional<QString>> m_folderAnswers;
 };
 
@@ -77,9 +92,15 @@ class RecordingShell final : public Shell
 {
 public:
     QStringList opened; // "path:..." or "address:..."
+    QStringList refused; // targets that nothing on this desktop opens
     int beeps = 0;
-    void openPath(const QString& path) override { opened << QStringLiteral("path:") + path; }
-    void openAddress(const QString& address) override { opened << QStringLiteral("address:") + address; }
+    bool openPath(const QString& path) override { return open(QStringLiteral("path:") + path); }
+    bool openAddress(const QString& address) override { return open(QStringLiteral("address:") + address); }
+    bool open(const QString& target)
+    {
+        opened << target;
+        return !refused.contains(target);
+    }
     void beep() override { ++beeps; }
 };
 
