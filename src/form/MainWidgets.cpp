@@ -115,6 +115,12 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.lblFeed = label(window, "lblFeed", QStringLiteral("Feedback"), 7620, 6750);
     w.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
 
+    w.btnMenu = place<QToolButton>(window, "btnMenu", 8100, 15, 360, 300);
+    w.btnMenu->setText(QString(QChar(0x2630))); // the trigram a menu button shows
+    w.btnMenu->setToolTip(QStringLiteral("All Commands"));
+    w.btnMenu->setPopupMode(QToolButton::InstantPopup);
+    w.btnMenu->setAutoRaise(true);
+
     // The cover panel lies over the rows below the drive list until it goes.
     w.picDoor = place<QLabel>(window, "picDoor", 0, 750, 8445, 5970);
     w.picDoor->setAcceptDrops(true);
@@ -192,6 +198,28 @@ void MainWidgets::showProgress(const ProgressDisplay& display)
     pb->setValue(int(display.percent));
     imgPB->resize(MainWidgets::px(int(display.widthTwips)), imgPB->height());
     lblPB->setText(display.label);
+}
+
+void MainWidgets::describeForAssistiveTools()
+{
+    const std::initializer_list<std::pair<QWidget*, const char*>> names{
+        {Drive1, "DVD drive"},          {cmdLoad, "Read DVD"},
+        {LV, "File list"},              {cmbOF1, "Output format"},
+        {cmbBitrate, "Video bitrate in kilobits per second"},
+        {txtPath, "Output folder"},     {cmdBrowse, "Choose the output folder"},
+        {Command3, "Start converting"}, {pb, "Progress of the current file"},
+        {lblWeb, "Product page"},       {lblFeed, "Send feedback"},
+        {btnMenu, "All commands"},      {picDoor, "Welcome panel"},
+        {cmbRotate, "Rotation"},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(QString::fromLatin1(name));
+    QList<QWidget*> order{Drive1, cmdLoad};
+    for (int i : {0, 1, 2, 5, 3, 4})
+        order << CmdToolsBar.at(i);
+    order << LV << cmbOF1 << cmbBitrate << txtPath << cmdBrowse << Command3 << btnMenu;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i), order.at(i + 1));
 }
 
 } // namespace tarnwick

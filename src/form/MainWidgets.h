@@ -40,6 +40,9 @@ struct MainWidgets {
     QProgressBar* pb = nullptr;
     QLabel* lblWeb = nullptr;
     QLabel* lblFeed = nullptr;
+    // Every command of the window in one menu, in a corner that holds no
+    // other control.
+    QToolButton* btnMenu = nullptr;
 
     // Out of sight: beyond the client area.
     QList<QLabel*> imgToolbar; // indexes 0 to 6
@@ -65,6 +68,9 @@ struct MainWidgets {
     void showBatchDone();
     void showHint(const QueueHint& hint);
     void showProgress(const ProgressDisplay& display);
+    // A tab order over the visible controls and a name for each that a
+    // screen reader can say.
+    void describeForAssistiveTools();
 };
 
 // Builds the controls as children of `window`.

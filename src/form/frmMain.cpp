@@ -2,7 +2,7 @@
 
 #include "core/SettingsFiles.h"
 #include "form/EventHooks.h"
-#include "form/Links.h"
+#include "core/Links.h"
 #include "form/ListBinding.h"
 #include "form/Look.h"
 #include "form/Skin.h"
@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,17 +30,6 @@
 #include <array>
 
 namespace tarnwick {
-
-namespace {
-
-// The command behind each toolbar element: imgToolbar 0 to 6 (5 has none)
-// and the visible tool buttons 0 to 5.
-constexpr std::array<int, 7> kImgToolbarCommands{frmMain::AddFile, frmMain::Remove, frmMain::Options, frmMain::Help,
-                                                 frmMain::Exit,    -1,              frmMain::AddFolder};
-constexpr std::array<int, 6> kToolButtonCommands{frmMain::AddFile,  frmMain::AddFolder, frmMain::Remove,
-                                                 frmMain::Tutorial, frmMain::Options,   frmMain::RemoveAll};
-
-} // namespace
 
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
     : QWidget(parent), m_session(new Session(services, programFolder, this)), m_w(buildMainWidgets(this)),
@@ -65,6 +55,8 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     });
 
     createActions();
+    createMenu();
+    m_w.describeForAssistiveTools();
     wireSources();
     wireBatch();
     wireChrome();
@@ -80,47 +72,6 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
 }
 
 frmMain::~frmMain() = default;
-
-void frmMain::createActions()
-{
-    struct Entry {
-        const char* name;
-        const char* text;
-        QKeySequence keys;
-        std::function<void()> run;
-    };
-    const std::array<Entry, CommandCount> table{{
-        {"actAddFile", "Add a File", QKeySequence::Open, [this] { sources().AddaFile(); }},
-        {"actAddFolder", "Add a Folder", QKeySequence(tr("Ctrl+Shift+O")), [this] { sources().AddaFolder(); }},
-        {"actRemove", "Remove", QKeySequence::Delete, [this] { sources().RemoveSelected(selectedRow()); }},
-        {"actRemoveAll", "Remove All", QKeySequence(tr("Ctrl+Shift+Del")), [this] { sources().RemoveAll(); }},
-        {"actOptions", "Options", QKeySequence::Preferences, [this] { showOptions(); }},
-        {"actHelp", "Help", QKeySequence::HelpContents, [this] { ShowHelpFile(); }},
-        {"actTutorial", "Tutorial", QKeySequence(), [this] { ShowTutorialPage(); }},
-        {"actExit", "Exit", QKeySequence::Quit, [this] { SaveWindowSettings(); }},
-        {"actStart", "Start", QKeySequence(tr("Ctrl+Return")), [this] { m_session->StartConversion(); }},
-    }};
-    for (const Entry& entry : table) {
-        auto* action = new QAction(tr(entry.text), this);
-        action->setObjectName(QString::fromLatin1(entry.name));
-        action->setShortcut(entry.keys);
-        connect(action, &QAction::triggered, this, entry.run);
-        m_actions << action;
-    }
-}
-
-void frmMain::imgToolbar_Click(int index)
-{
-    if (index >= 0 && index < int(kImgToolbarCommands.size()) && kImgToolbarCommands[index] >= 0)
-        action(Command(kImgToolbarCommands[index]))->trigger();
-}
-
-void frmMain::CmdToolsBar_Click(int index)
-{
-    hidePicDoor();
-    if (index >= 0 && index < int(kToolButtonCommands.size()))
-        action(Command(kToolButtonCommands[index]))->trigger();
-}
 
 void frmMain::wireChrome()
 {
@@ -213,28 +164,36 @@ void frmMain::mousePressEvent(QMouseEvent* event)
 
 void frmMain::ShowHelpFile()
 {
-    m_session->services().shell.openPath(links::helpFile(programFolder()));
+    // help.chm where the desktop has a viewer for it, the same pages as
+    // HTML in the browser otherwise.
+    Shell& shell = m_session->services().shell;
+    const QString chm = links::helpFile(programFolder());
+    const bool opened = (links::desktopOpensChm() && shell.openPath(chm)) ||
+                        shell.openPath(links::helpIndex(programFolder()));
+    openOrSay(opened, QStringLiteral("help"), links::helpIndex(programFolder()));
     Skin::clear(m_w.imgHelp);
 }
 
 void frmMain::ShowTutorialPage()
 {
-    m_session->services().shell.openAddress(links::tutorialPage(programFolder()));
+    const QString page = links::tutorialPage(programFolder());
+    openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("tutorial"), page);
 }
 
 void frmMain::ShowProductPage()
 {
-    m_session->services().shell.openAddress(links::productPage(programFolder()));
+    const QString page = links::productPage(programFolder());
+    openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("product page"), page);
 }
 
 void frmMain::SendFeedbackMail()
 {
-    m_session->services().shell.openAddress(links::feedbackMail());
+    openOrSay(m_session->services().shell.openAddress(links::feedbackMail()), QStringLiteral("mail program"),
+              links::kFeedbackMailbox);
 }
 
 void frmMain::SaveWindowSettings()
 {
-    m_session->saveWindowSettings();
     close();
 }
 
@@ -246,8 +205,10 @@ void frmMain::showOptions()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Leaving in the middle of a batch: stop the encoder and drop what it
-    // had not finished, so no truncated file is left looking finished.
+    // However the window closes, the user's choices are kept. Leaving in the
+    // middle of a batch stops the encoder and drops what it had not
+    // finished, so no truncated file is left looking finished.
+    m_session->saveWindowSettings();
     m_session->shutDown();
     QWidget::closeEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAction;
+class QMenu;
 
 namespace tarnwick {
 
@@ -25,7 +26,21 @@ public:
     static constexpr int kClientHeight = 7050 / 15;
 
     // The window's commands, each one QAction.
-    enum Command { AddFile, AddFolder, Remove, RemoveAll, Options, Help, Tutorial, Exit, Start, CommandCount };
+    enum Command {
+        AddFile,
+        AddFolder,
+        Remove,
+        RemoveAll,
+        ReadDisc,
+        Start,
+        Options,
+        Help,
+        Tutorial,
+        ProductPage,
+        Feedback,
+        Exit,
+        CommandCount
+    };
 
     frmMain(const Services& services, const QString& programFolder, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -42,10 +57,12 @@ public:
     BatchDriver& batch() { return m_session->batch(); }
     tarnwick::Options& options() { return m_session->options(); }
     QAction* action(Command command) const { return m_actions.at(command); }
+    // Every command, as the context menu and the menu button offer them.
+    QMenu* commandMenu() const { return m_menu; }
     Skin& skin() { return *m_skin; }
 
-    // Writes setup.ini, then closes the window. The Exit command only:
-    // closing the window any other way leaves the old file.
+    // Closes the window, which writes setup.ini: Exit, Quit and the close
+    // box all leave the same file.
     void SaveWindowSettings();
     void showOptions();
     QString settingsFile(const QString& name) const { return m_session->settingsFile(name); }
@@ -66,9 +83,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool onBackground(const QPointF& position) const;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createActions();
+    void createMenu();
+    // Opens a file or page, or says where it is when nothing on the desktop opens it.
+    void openOrSay(bool opened, const QString& what, const QString& where);
     void wireSources();
     void wireBatch();
     void wireChrome();
@@ -78,6 +99,7 @@ private:
     MainWidgets m_w;
     Skin* m_skin;
     QList<QAction*> m_actions;
+    QMenu* m_menu = nullptr;
 };
 
 } // namespace tarnwick

@@ -8,6 +8,7 @@
 #include "support/Media.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
+#include "support/TestWindow.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -99,7 +100,8 @@ private slots:
         ScriptedDialogs dialogs;
         RecordingShell shell;
         ScriptedDrives drives;
-        frmMain form({messages, dialogs, shell, drives}, realProgramFolder());
+        QTemporaryDir program;
+        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
         form.options().SoundReminder = 1;
         form.show();
         QStringList outputs;
@@ -122,7 +124,8 @@ private slots:
         ScriptedDialogs dialogs;
         RecordingShell shell;
         ScriptedDrives drives;
-        frmMain form({messages, dialogs, shell, drives}, realProgramFolder());
+        QTemporaryDir program;
+        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
         form.show();
         QStringList outputs;
         convert(form, messages, {m_vob, m_mkv}, 1, outputs);

@@ -4,6 +4,7 @@
 #include "form/frmOptions.h"
 #include "sources/Queue.h"
 
+#include "support/FakeXdgMime.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
 #include "support/TestFiles.h"
@@ -65,7 +66,41 @@ class tst_frmMainChrome : public QObject
 {
     Q_OBJECT
 
+    FakeXdgMime m_xdgMime;
+
 private slots:
+    // The desktop these tests stand in has a viewer for help.chm.
+    void init() { m_xdgMime.setChmViewer("xchm.desktop"); }
+
+    // Without a viewer for .chm files the same pages open as HTML; when
+    // nothing opens a page, a message says where it is.
+    void helpThatOpens()
+    {
+        m_xdgMime.setChmViewer("");
+        Window w;
+        const QString index = w.program.path() + "/help/index.html";
+        w.form->ShowHelpFile();
+        QCOMPARE(w.shell.opened, QStringList{"path:" + index});
+
+        m_xdgMime.setChmViewer("xchm.desktop");
+        const QString chm = w.program.path() + "/help.chm";
+        w.shell.refused << "path:" + chm; // named, but it fails
+        w.shell.opened.clear();
+        w.form->ShowHelpFile();
+        QCOMPARE(w.shell.opened, QStringList({"path:" + chm, "path:" + index}));
+
+        w.shell.refused << "path:" + index;
+        w.messages.expect("Nothing on this desktop opens the help. It is at:\n\n" + index, "Tarnwick",
+                          MessageIcon::Information);
+        w.form->ShowHelpFile();
+        const QString tutorial = "address:file://" + w.program.path() + "/site/tutorial.html";
+        w.shell.refused << tutorial;
+        w.messages.expect("Nothing on this desktop opens the tutorial. It is at:\n\n" + tutorial.mid(8), "Tarnwick",
+                          MessageIcon::Information);
+        w.form->ShowTutorialPage();
+        w.check();
+    }
+
     void toolbarHotSpots()
     {
         Window w;
@@ -206,7 +241,7 @@ private slots:
         hover(c.lblFeed);
         QVERIFY(c.lblFeed->font().bold());
 
-        const QPoint bare(560, 2); // right of the drive caption: no control there
+        const QPoint bare(300, 2); // right of the drive caption: no control there
         QVERIFY(!w.form->childAt(bare));
         QMouseEvent move(QEvent::MouseMove, bare, w.form->mapToGlobal(QPointF(bare)), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);

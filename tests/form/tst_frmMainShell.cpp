@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QAction>
 #include <QTimer>
 
 using namespace tarnwick;
@@ -75,29 +76,40 @@ private slots:
         QCOMPARE(w.form->options(), Options{});
     }
 
-    void exitWritesTheSettingsAndOtherClosesDoNot()
+    // Exit, Quit and the close box keep the user's choices alike.
+    void everyWayOfClosingWritesTheSameSettings_data()
     {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Exit") << 0;
+        QTest::newRow("Quit") << 1;
+        QTest::newRow("close box") << 2;
+    }
+    void everyWayOfClosingWritesTheSameSettings()
+    {
+        QFETCH(int, way);
+        const auto closeBy = [way](frmMain& form) {
+            if (way == 0)
+                form.imgToolbar_Click(4);
+            else if (way == 1)
+                form.action(frmMain::Exit)->trigger();
+            else
+                form.close();
+            QVERIFY(!form.isVisible());
+        };
         QTemporaryDir program;
-        {
-            Window w(program.path());
-            w.form->show();
-            w.form->close(); // the close box: no file
-        }
-        QCOMPARE(setupFile(program.path()), QByteArray("(none)"));
         {
             Window w(program.path());
             w.form->show();
             w.form->widgets().txtPath->setText(program.filePath("out"));
             w.form->presets().cmbOF1.select(2); // AVI
-            w.form->imgToolbar_Click(4);         // Exit
-            QVERIFY(!w.form->isVisible());
+            closeBy(*w.form);
         }
         QCOMPARE(setupFile(program.path()),
                  "\"5\"\r\n\"-1\"\r\n\"1\"\r\n\"" + program.filePath("out").toUtf8() + "\"\r\n\"3\"\r\n");
         {
             Window w(program.path());
             w.form->show();
-            w.form->imgToolbar_Click(4);
+            closeBy(*w.form);
         }
         QCOMPARE(setupFile(program.path()),
                  "\"13\"\r\n\"0\"\r\n\"1\"\r\n\"" + program.filePath("out").toUtf8() + "\"\r\n\"4\"\r\n");

@@ -9,7 +9,7 @@ pid=
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 program="$prefix/lib/tarnwick"
-for f in "$program/tarnwick" "$program/help.chm" "$program/site/tutorial.html" "$program/site/tarnwick.html" \
+for f in "$program/tarnwick" "$program/help.chm" "$program/help/index.html" "$program/tarnwick-cli" "$program/site/tutorial.html" "$program/site/tarnwick.html" \
          "$prefix/share/applications/tarnwick.desktop" "$prefix/share/icons/hicolor/scalable/apps/tarnwick.svg"; do
   [ -e "$f" ] || { echo "missing after install: $f"; exit 1; }
 done

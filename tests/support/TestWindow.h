@@ -4,6 +4,7 @@
 
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"
+#include "support/TestPaths.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -15,8 +16,23 @@
 
 namespace tarnwick::test {
 
-// The main window over scripted seams, in a program folder of its own
-// (a fresh temporary one unless given).
+// For the program folders tests share (the stand-in's, the build's), a
+// fresh one with the same encoder: a window writes its settings on closing,
+// and must write them where no other test reads them. Any other folder is
+// the test's own and is used as it is.
+inline QString privateProgramFolder(const QTemporaryDir& folder, const QString& shared)
+{
+    if (shared.isEmpty())
+        return folder.path();
+    if (shared != standinProgramFolder() && shared != realProgramFolder())
+        return shared;
+    QDir().mkpath(folder.filePath("data"));
+    QFile::link(shared + "/data/conv.exe", folder.filePath("data/conv.exe"));
+    return folder.path();
+}
+
+// The main window over scripted seams, in a program folder of its own:
+// a fresh temporary one, with the given folder's encoder when one is given.
 struct TestWindow {
     QTemporaryDir program;
     ScriptedMessages messages;
@@ -25,9 +41,9 @@ struct TestWindow {
     ScriptedDrives drives;
     std::unique_ptr<frmMain> form;
 
-    explicit TestWindow(const QString& programFolder = QString())
+    explicit TestWindow(const QString& encoderFolder = QString())
         : form(std::make_unique<frmMain>(Services{messages, dialogs, shell, drives},
-                                         programFolder.isEmpty() ? program.path() : programFolder))
+                                         privateProgramFolder(program, encoderFolder)))
     {
     }
     const MainWidgets& c() const { return form->widgets(); }

@@ -15,6 +15,15 @@ inline QString helpFile(const QString& programFolder)
 {
     return programFolder + QDir::separator() + QStringLiteral("help.chm");
 }
+// The same help as HTML pages, for a desktop that opens no .chm file.
+inline QString helpFolder(const QString& programFolder)
+{
+    return programFolder + QDir::separator() + QStringLiteral("help");
+}
+inline QString helpIndex(const QString& programFolder)
+{
+    return helpFolder(programFolder) + QDir::separator() + QStringLiteral("index.html");
+}
 inline QString tutorialPage(const QString& programFolder)
 {
     return QUrl::fromLocalFile(siteFolder(programFolder)).toString() + QStringLiteral("/tutorial.html");
@@ -29,5 +38,9 @@ inline QString feedbackMail()
 {
     return QStringLiteral("mailto:") + kFeedbackMailbox + QStringLiteral("?subject=Feedback/Bug Report");
 }
+
+// Whether the desktop names an application for compiled help files, as
+// xdg-mime reports it. No xdg-mime, or no answer in time: none.
+bool desktopOpensChm();
 
 } // namespace tarnwick::links

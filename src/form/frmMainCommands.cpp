@@ -1,0 +1,122 @@
+#include "form/frmMain.h"
+
+#include "form/MainWidgets.h"
+#include "seams/Messages.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <array>
+#include <functional>
+
+// The window's commands: one action each, with its shortcut, in the
+// context menu and the menu button, and behind the toolbar's elements.
+
+namespace tarnwick {
+
+namespace {
+
+// The command behind each toolbar element: imgToolbar 0 to 6 (5 has none)
+// and the visible tool buttons 0 to 5.
+constexpr std::array<int, 7> kImgToolbarCommands{frmMain::AddFile, frmMain::Remove, frmMain::Options, frmMain::Help,
+                                                 frmMain::Exit,    -1,              frmMain::AddFolder};
+constexpr std::array<int, 6> kToolButtonCommands{frmMain::AddFile,  frmMain::AddFolder, frmMain::Remove,
+                                                 frmMain::Tutorial, frmMain::Options,   frmMain::RemoveAll};
+
+// The platform's key for a standard command; some desktops define none
+// for a few (no Preferences key without a desktop theme), and the command
+// still wants one.
+QKeySequence standardOr(QKeySequence::StandardKey key, const char* fallback)
+{
+    const QKeySequence standard(key);
+    return standard.isEmpty() ? QKeySequence(QString::fromLatin1(fallback)) : standard;
+}
+
+} // namespace
+
+void frmMain::createActions()
+{
+    struct Entry {
+        const char* name;
+        const char* text;
+        QKeySequence keys;
+        std::function<void()> run;
+    };
+    const std::array<Entry, CommandCount> table{{
+        {"actAddFile", "Add a File", QKeySequence::Open, [this] { sources().AddaFile(); }},
+        {"actAddFolder", "Add a Folder", QKeySequence(tr("Ctrl+Shift+O")), [this] { sources().AddaFolder(); }},
+        {"actRemove", "Remove", QKeySequence::Delete, [this] { sources().RemoveSelected(selectedRow()); }},
+        {"actRemoveAll", "Remove All", QKeySequence(tr("Ctrl+Shift+Del")), [this] { sources().RemoveAll(); }},
+        {"actReadDisc", "Read DVD", QKeySequence(tr("Ctrl+D")), [this] { m_w.cmdLoad->click(); }},
+        {"actStart", "Start", QKeySequence(tr("Ctrl+Return")), [this] { m_w.Command3->click(); }},
+        {"actOptions", "Options...", standardOr(QKeySequence::Preferences, "Ctrl+,"), [this] { showOptions(); }},
+        {"actHelp", "Help", QKeySequence::HelpContents, [this] { ShowHelpFile(); }},
+        {"actTutorial", "Tutorial", QKeySequence(tr("Ctrl+T")), [this] { ShowTutorialPage(); }},
+        {"actProductPage", "Product Page", QKeySequence(tr("Ctrl+Shift+W")), [this] { ShowProductPage(); }},
+        {"actFeedback", "Send Feedback", QKeySequence(tr("Ctrl+Shift+F")), [this] { SendFeedbackMail(); }},
+        {"actExit", "Exit", standardOr(QKeySequence::Quit, "Ctrl+Q"), [this] { SaveWindowSettings(); }},
+    }};
+    for (const Entry& entry : table) {
+        auto* action = new QAction(tr(entry.text), this);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(entry.keys);
+        connect(action, &QAction::triggered, this, entry.run);
+        m_actions << action;
+    }
+    // The window holds them all, so each shortcut works wherever the focus is.
+    addActions(m_actions);
+}
+
+void frmMain::createMenu()
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("commandMenu"));
+    for (int i = 0; i < CommandCount; ++i) {
+        if (i == ReadDisc || i == Options || i == Exit)
+            m_menu->addSeparator();
+        m_menu->addAction(m_actions.at(i));
+    }
+    m_w.btnMenu->setMenu(m_menu);
+    // The list's menu acts on the row under the pointer.
+    m_w.LV->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_w.LV, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QModelIndex row = m_w.LV->indexAt(at);
+        if (row.isValid())
+            m_w.LV->setCurrentIndex(row);
+        m_menu->popup(m_w.LV->viewport()->mapToGlobal(at));
+    });
+}
+
+// The background and the cover panel (which passes the event on).
+void frmMain::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_menu->popup(event->globalPos());
+    event->accept();
+}
+
+void frmMain::openOrSay(bool opened, const QString& what, const QString& where)
+{
+    if (!opened)
+        m_session->services().messages.show(
+            QStringLiteral("Nothing on this desktop opens the %1. It is at:\n\n%2").arg(what, where), kProgramTitle,
+            MessageIcon::Information);
+}
+
+void frmMain::imgToolbar_Click(int index)
+{
+    if (index >= 0 && index < int(kImgToolbarCommands.size()) && kImgToolbarCommands[index] >= 0)
+        action(Command(kImgToolbarCommands[index]))->trigger();
+}
+
+void frmMain::CmdToolsBar_Click(int index)
+{
+    hidePicDoor();
+    if (index >= 0 && index < int(kToolButtonCommands.size()))
+        action(Command(kToolButtonCommands[index]))->trigger();
+}
+
+} // namespace tarnwick

@@ -1,0 +1,246 @@
+// Every command of the window within reach: its shortcut and its entry in
+// the command menu both reach it, the menus come up where the user right
+// clicks, and the keyboard and a screen reader find their way.
+
+#include "form/frmMain.h"
+#include "form/frmOptions.h"
+#include "sources/Queue.h"
+
+#include "support/FakeXdgMime.h"
+#include "support/TestFiles.h"
+#include "support/TestWindow.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <functional>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+struct Window : TestWindow {
+    Window()
+    {
+        form->show();
+        form->activateWindow();
+    }
+};
+
+// The effect each command has on a window with one queued file, and what it
+// asks of the desktop on the way.
+struct Expectation {
+    std::function<void(Window&)> prepare;
+    std::function<bool(Window&)> happened;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(frmMain::Command)
+
+class tst_frmMainCommands : public QObject
+{
+    Q_OBJECT
+
+    FakeXdgMime m_xdgMime;
+
+    static Expectation expectation(frmMain::Command command)
+    {
+        const auto opened = [](const QString& tail) {
+            return [tail](Window& w) { return w.shell.opened.size() == 1 && w.shell.opened.first().endsWith(tail); };
+        };
+        switch (command) {
+        case frmMain::AddFile:
+            return {[](Window& w) { w.dialogs.answerOpen(QString("/v/new.mp4")); },
+                    [](Window& w) { return w.form->queue().lstFile().last() == "/v/new.mp4"; }};
+        case frmMain::AddFolder:
+            return {[](Window& w) { w.dialogs.answerFolder(std::nullopt); },
+                    [](Window& w) { return w.dialogs.folderPrompts.size() == 1; }};
+        case frmMain::Remove:
+            return {[](Window& w) { w.c().LV->setCurrentIndex(w.c().LV->model()->index(0, 0)); },
+                    [](Window& w) { return w.form->queue().displayCount() == 0; }};
+        case frmMain::RemoveAll:
+            return {{}, [](Window& w) { return w.form->queue().lstAddFolder().isEmpty(); }};
+        case frmMain::ReadDisc:
+            return {[](Window& w) { w.messages.expect("Please select a DVD Drive", "DVD", MessageIcon::None); },
+                    [](Window& w) { return w.messages.done(); }};
+        case frmMain::Start:
+            // The output folder cannot be made: the batch says so and converts nothing.
+            return {[](Window& w) {
+                        writeFile(w.program.filePath("blocker"));
+                        w.c().txtPath->setText(w.program.filePath("blocker/out"));
+                        w.messages.expect("The output folder could not be created:\n\n" +
+                                              w.program.filePath("blocker/out/"),
+                                          "Tarnwick", MessageIcon::Exclamation);
+                    },
+                    [](Window& w) { return w.messages.done() && w.c().Command3->isEnabled(); }};
+        case frmMain::Options:
+            return {[](Window& w) {
+                        QTimer::singleShot(0, w.form.get(), [&w] {
+                            if (auto* dialog = w.form->findChild<frmOptions*>())
+                                dialog->reject();
+                            w.shell.opened << "options shown";
+                        });
+                    },
+                    opened("options shown")};
+        case frmMain::Help:
+            return {{}, opened("/help.chm")};
+        case frmMain::Tutorial:
+            return {{}, opened("/site/tutorial.html")};
+        case frmMain::ProductPage:
+            return {{}, opened("/site/tarnwick.html")};
+        case frmMain::Feedback:
+            return {{}, opened("mailto:feedback@tarnwick.example?subject=Feedback/Bug Report")};
+        case frmMain::Exit:
+            return {{}, [](Window& w) { return !w.form->isVisible() && QFile::exists(w.program.filePath("setup.ini")); }};
+        case frmMain::CommandCount:
+            break;
+        }
+        return {};
+    }
+
+private slots:
+    void init() { m_xdgMime.setChmViewer("xchm.desktop"); }
+
+    void shortcutAndMenuEntryReachTheCommand_data()
+    {
+        QTest::addColumn<frmMain::Command>("command");
+        QTest::addColumn<bool>("byShortcut");
+        const char* names[] = {"add file",  "add folder", "remove", "remove all",   "read disc", "start",
+                               "options",   "help",       "tutorial", "product page", "feedback", "exit"};
+        for (int c = 0; c < frmMain::CommandCount; ++c) {
+            QTest::addRow("%s by shortcut", names[c]) << frmMain::Command(c) << true;
+            QTest::addRow("%s from the menu", names[c]) << frmMain::Command(c) << false;
+        }
+    }
+    void shortcutAndMenuEntryReachTheCommand()
+    {
+        QFETCH(frmMain::Command, command);
+        QFETCH(bool, byShortcut);
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.form->queue().AddQueueEntry("/v/queued.mp4");
+        const Expectation e = expectation(command);
+        if (e.prepare)
+            e.prepare(w);
+        QAction* action = w.form->action(command);
+        QVERIFY(w.form->commandMenu()->actions().contains(action));
+        QCOMPARE(w.c().btnMenu->menu(), w.form->commandMenu());
+        if (byShortcut) {
+            QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->text()));
+            w.c().LV->setFocus(); // wherever the focus is in the window
+            QTest::keySequence(w.form.get(), action->shortcut());
+        } else {
+            action->trigger();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(e.happened(w), 5000);
+        QString why;
+        QVERIFY2(w.done(&why), qPrintable(why));
+    }
+
+    void standardKeysWhereThereAreSome()
+    {
+        Window w;
+        QCOMPARE(w.form->action(frmMain::AddFile)->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(w.form->action(frmMain::Help)->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        // Where the platform has no key for these, the window still gives one.
+        for (auto [command, key] : {std::pair{frmMain::Options, QKeySequence::Preferences},
+                                    std::pair{frmMain::Exit, QKeySequence::Quit}}) {
+            const QKeySequence standard(key);
+            QVERIFY(standard.isEmpty() || w.form->action(command)->shortcut() == standard);
+        }
+        QCOMPARE(w.form->action(frmMain::Remove)->shortcut(), QKeySequence(QKeySequence::Delete));
+        QSet<QKeySequence> seen;
+        for (QAction* action : w.form->commandMenu()->actions()) {
+            if (!action->isSeparator()) {
+                QVERIFY2(!seen.contains(action->shortcut()), qPrintable(action->text()));
+                seen.insert(action->shortcut());
+            }
+        }
+    }
+
+    // A right click on the background, the cover panel or the list brings up
+    // the command menu; on the list, Remove takes the row clicked.
+    void contextMenus()
+    {
+        Window w;
+        for (const char* path : {"/v/a.mp4", "/v/b.mp4", "/v/c.mp4"})
+            w.form->queue().AddQueueEntry(path);
+        QMenu* menu = w.form->commandMenu();
+        const auto rightClick = [](QWidget* target, const QPoint& at) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &event);
+        };
+        rightClick(w.c().picDoor, {50, 50});
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        w.form->hidePicDoor();
+        rightClick(w.form.get(), {300, 10});
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+
+        QTreeView* list = w.c().LV;
+        const QRect second = list->visualRect(list->model()->index(1, 0));
+        emit list->customContextMenuRequested(second.center());
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        w.form->action(frmMain::Remove)->trigger();
+        QCOMPARE(w.form->queue().lstFile(), QStringList({"/v/a.mp4", "/v/c.mp4"}));
+        // The menu button lies where no laid-out control is.
+        for (QWidget* child : w.form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child != w.c().btnMenu && child->isVisible() && child != w.c().picDoor)
+                QVERIFY2(!child->geometry().intersects(w.c().btnMenu->geometry()), qPrintable(child->objectName()));
+        }
+    }
+
+    void severalFilesInOneDialogLandInOrder()
+    {
+        Window w;
+        w.dialogs.answerOpenSeveral({"/v/b.mp4", "/v/a.mkv"});
+        w.dialogs.answerOpenSeveral({"/w/3.vob", "/w/1.vob", "/w/2.vob"});
+        w.form->action(frmMain::AddFile)->trigger();
+        w.form->action(frmMain::AddFile)->trigger();
+        QCOMPARE(w.form->queue().lstFile(),
+                 QStringList({"/v/b.mp4", "/v/a.mkv", "/w/3.vob", "/w/1.vob", "/w/2.vob"}));
+        QCOMPARE(w.form->queue().displayTag(1), QString("MKV"));
+        QString why;
+        QVERIFY2(w.done(&why), qPrintable(why));
+    }
+
+    void keyboardAndScreenReaders()
+    {
+        Window w;
+        for (QWidget* control : {static_cast<QWidget*>(w.c().Drive1), static_cast<QWidget*>(w.c().cmdLoad),
+                                 static_cast<QWidget*>(w.c().LV), static_cast<QWidget*>(w.c().cmbOF1),
+                                 static_cast<QWidget*>(w.c().cmbBitrate), static_cast<QWidget*>(w.c().txtPath),
+                                 static_cast<QWidget*>(w.c().cmdBrowse), static_cast<QWidget*>(w.c().Command3),
+                                 static_cast<QWidget*>(w.c().btnMenu)})
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        // Tab walks the visible controls top to bottom.
+        QWidget* at = w.c().Drive1;
+        QStringList order;
+        for (int i = 0; i < 13; ++i) {
+            order << at->objectName();
+            // The window's own controls, not the parts of a composite one.
+            do
+                at = at->nextInFocusChain();
+            while (at->focusPolicy() == Qt::NoFocus || !at->isEnabled() || at->parentWidget() != w.form.get());
+        }
+        const QStringList expected{"Drive1", "cmdLoad", "CmdToolsBar", "CmdToolsBar", "CmdToolsBar",
+                                   "CmdToolsBar", "CmdToolsBar", "CmdToolsBar", "LV", "cmbOF1",
+                                   "cmbBitrate", "txtPath", "cmdBrowse"};
+        QCOMPARE(order, expected);
+    }
+};
+
+QTEST_MAIN(tst_frmMainCommands)
+#include "tst_frmMainCommands.moc"
