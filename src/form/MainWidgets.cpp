@@ -120,6 +120,7 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.btnMenu->setToolTip(QStringLiteral("All Commands"));
     w.btnMenu->setPopupMode(QToolButton::InstantPopup);
     w.btnMenu->setAutoRaise(true);
+    w.btnMenu->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
 
     // The cover panel lies over the rows below the drive list until it goes.
     w.picDoor = place<QLabel>(window, "picDoor", 0, 750, 8445, 5970);
