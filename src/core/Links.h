@@ -28,11 +28,12 @@ inline QString tutorialPage(const QString& programFolder)
 {
     return QUrl::fromLocalFile(siteFolder(programFolder)).toString() + QStringLiteral("/tutorial.html");
 }
-inline QString productPage(const QString& programFolder)
-{
-    return QUrl::fromLocalFile(siteFolder(programFolder)).toString() + QStringLiteral("/tarnwick.html");
-}
 inline const QString kWebCaption = QStringLiteral("www.tarnwick.example");
+// The address the caption names: what it says is what a click opens.
+inline QString productPage()
+{
+    return QStringLiteral("https://") + kWebCaption + u'/';
+}
 inline const QString kFeedbackMailbox = QStringLiteral("feedback@tarnwick.example");
 inline QString feedbackMail()
 {

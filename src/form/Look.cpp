@@ -146,7 +146,8 @@ void applyLook(QWidget* window, MainWidgets& w)
     }
     w.lblPB->setAlignment(Qt::AlignCenter);
     w.picDoor->setPixmap(coverPicture(w.picDoor->size(), ratio));
-    w.picDoor->setCursor(Qt::PointingHandCursor);
+    // Not a link: the standard arrow, as every control that is not one.
+    w.picDoor->setCursor(Qt::ArrowCursor);
 }
 
 } // namespace tarnwick

@@ -132,7 +132,10 @@ void frmMain::wireBatch()
     hooks::onClick(m_w.imgStart, [this] { m_session->StartConversion(); });
     hooks::onClick(m_w.imgConvert, [this] { m_session->StartConversion(); });
     connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
-    connect(batch, &BatchDriver::settingsEnabledChanged, this, [this](bool on) { m_w.setSettingsEnabled(on); });
+    connect(batch, &BatchDriver::settingsEnabledChanged, this, [this](bool on) {
+        m_w.setSettingsEnabled(on);
+        m_rotateMenu->setEnabled(on);
+    });
     connect(batch, &BatchDriver::queueControlsEnabledChanged, this,
             [this](bool on) { m_w.setQueueControlsEnabled(on); });
     connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
@@ -182,7 +185,7 @@ void frmMain::ShowTutorialPage()
 
 void frmMain::ShowProductPage()
 {
-    const QString page = links::productPage(programFolder());
+    const QString page = links::productPage();
     openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("product page"), page);
 }
 

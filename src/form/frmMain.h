@@ -59,6 +59,7 @@ public:
     QAction* action(Command command) const { return m_actions.at(command); }
     // Every command, as the context menu and the menu button offer them.
     QMenu* commandMenu() const { return m_menu; }
+    QMenu* rotateMenu() const { return m_rotateMenu; }
     Skin& skin() { return *m_skin; }
 
     // Closes the window, which writes setup.ini: Exit, Quit and the close
@@ -88,6 +89,7 @@ protected:
 private:
     void createActions();
     void createMenu();
+    void createRotateMenu();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
     void openOrSay(bool opened, const QString& what, const QString& where);
     void wireSources();
@@ -100,6 +102,7 @@ private:
     Skin* m_skin;
     QList<QAction*> m_actions;
     QMenu* m_menu = nullptr;
+    QMenu* m_rotateMenu = nullptr;
 };
 
 } // namespace tarnwick

@@ -4,6 +4,8 @@
 #include "seams/Messages.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -80,6 +82,7 @@ void frmMain::createMenu()
             m_menu->addSeparator();
         m_menu->addAction(m_actions.at(i));
     }
+    createRotateMenu();
     m_w.btnMenu->setMenu(m_menu);
     // The list's menu acts on the row under the pointer.
     m_w.LV->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -89,6 +92,29 @@ void frmMain::createMenu()
             m_w.LV->setCurrentIndex(row);
         m_menu->popup(m_w.LV->viewport()->mapToGlobal(at));
     });
+}
+
+// The rotation choice, which the layout keeps out of sight: one checkable
+// entry a choice, each selecting that position as a choice in cmbRotate does.
+void frmMain::createRotateMenu()
+{
+    m_rotateMenu = m_menu->addMenu(tr("Rotate"));
+    m_rotateMenu->setObjectName(QStringLiteral("menuRotate"));
+    auto* group = new QActionGroup(m_rotateMenu);
+    EditableList& choice = rotation().cmbRotate;
+    for (int i = 0; i < choice.count(); ++i) {
+        QAction* entry = m_rotateMenu->addAction(choice.entries().at(i));
+        entry->setObjectName(QStringLiteral("actRotate%1").arg(i));
+        entry->setCheckable(true);
+        group->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, i] { rotation().cmbRotate.select(i); });
+    }
+    const auto showChoice = [this, group](int position) {
+        if (position >= 0 && position < group->actions().size())
+            group->actions().at(position)->setChecked(true);
+    };
+    connect(m_w.cmbRotate, &QComboBox::currentIndexChanged, this, showChoice);
+    showChoice(m_w.cmbRotate->currentIndex());
 }
 
 // The background and the cover panel (which passes the event on).

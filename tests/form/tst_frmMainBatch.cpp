@@ -10,7 +10,10 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QJsonArray>
+#include <QMenu>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -39,7 +42,7 @@ class tst_frmMainBatch : public QObject
 
     // Runs one batch through the window's own start button.
     void convert(frmMain& form, ScriptedMessages& messages, const QStringList& sources, int format,
-                 QStringList& files, int rotation = 5)
+                 QStringList& files, int rotation = 5) // -1: as the window has it
     {
         QTemporaryDir* out = new QTemporaryDir;
         out->setAutoRemove(true);
@@ -48,7 +51,8 @@ class tst_frmMainBatch : public QObject
         for (const QString& s : sources)
             form.queue().AddQueueEntry(s);
         form.presets().cmbOF1.select(format);
-        form.rotation().cmbRotate.select(rotation);
+        if (rotation >= 0)
+            form.rotation().cmbRotate.select(rotation);
         c.txtPath->setText(out->path());
         QList<int> bars;
         auto watch = connect(c.pb, &QProgressBar::valueChanged, this, [&](int v) { bars << v; });
@@ -116,6 +120,47 @@ private slots:
         QVERIFY2(qAbs(probe.duration - 3.0) < 0.5, qPrintable(QString::number(probe.duration)));
         QCOMPARE(form.widgets().pb->value(), 0);
         QCOMPARE(shell.beeps, 0);
+    }
+
+    // The rotation the layout keeps out of sight, chosen from the context
+    // menu; the choice is locked while a batch runs.
+    void rotationFromTheMenu_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("90 Degree Clockwise") << "actRotate0" << 240 << 320;
+        QTest::newRow("None") << "actRotate5" << 320 << 240;
+    }
+    void rotationFromTheMenu()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        RecordingShell shell;
+        ScriptedDrives drives;
+        QTemporaryDir program;
+        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
+        form.show();
+        QAction* choice = form.rotateMenu()->findChild<QAction*>(entry);
+        QVERIFY(choice);
+        form.rotation().cmbRotate.select(entry == "actRotate5" ? 0 : 5); // start from the other one
+        QVERIFY(!choice->isChecked());
+        choice->trigger();
+        QVERIFY(choice->isChecked());
+        QCOMPARE(form.widgets().cmbRotate->currentText(), choice->text());
+        QList<bool> enabledDuringBatch;
+        connect(&form.objDOS(), &DOSOutputs::ReceiveOutputs, this,
+                [&] { enabledDuringBatch << form.rotateMenu()->isEnabled(); });
+        QStringList outputs;
+        convert(form, messages, {m_mp4}, 0, outputs, -1);
+        QVERIFY(!enabledDuringBatch.isEmpty() && !enabledDuringBatch.contains(true));
+        QVERIFY(form.rotateMenu()->isEnabled());
+        const Probe probe = ffprobe(outputs.value(0));
+        QCOMPARE(probe.width, width);
+        QCOMPARE(probe.height, height);
     }
 
     void dvdAndMatroskaSourcesAndARotation()

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(w.shell.opened,
                  QStringList({"path:" + w.program.path() + "/help.chm",
                               "address:mailto:feedback@tarnwick.example?subject=Feedback/Bug Report",
-                              "address:file://" + w.program.path() + "/site/tarnwick.html"}));
+                              "address:https://www.tarnwick.example/"}));
         QCOMPARE(w.c().lblFeed->toolTip(), QString("Send us your suggestion or question"));
         QCOMPARE(w.form->batch().Timer1().interval(), 100);
         QVERIFY(w.form->batch().Timer1().isSingleShot());
@@ -269,6 +269,7 @@ private slots:
                                  static_cast<QWidget*>(w.c().lblFeed), static_cast<QWidget*>(w.c().lblWeb)})
             QCOMPARE(pointed->cursor().hotSpot(), QPoint(6, 0));
         QCOMPARE(w.c().imgAdd->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.c().picDoor->cursor().shape(), Qt::ArrowCursor);
     }
 
     void layout()

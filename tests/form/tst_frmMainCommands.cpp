@@ -97,7 +97,7 @@ class tst_frmMainCommands : public QObject
         case frmMain::Tutorial:
             return {{}, opened("/site/tutorial.html")};
         case frmMain::ProductPage:
-            return {{}, opened("/site/tarnwick.html")};
+            return {{}, opened("address:https://www.tarnwick.example/")};
         case frmMain::Feedback:
             return {{}, opened("mailto:feedback@tarnwick.example?subject=Feedback/Bug Report")};
         case frmMain::Exit:
