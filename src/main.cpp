@@ -1,3 +1,4 @@
+#include "core/SignalExit.h"
 #include "form/QtSeams.h"
 #include "form/WidgetMessages.h"
 #include "form/frmMain.h"
@@ -31,6 +32,11 @@ int main(int argc, char* argv[])
                              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
     messages.setOwner(&window);
     dialogs.setOwner(&window);
+    // A logout, systemctl stop or a closed terminal ends the program as Exit
+    // does: the settings written, a running encoder stopped and its
+    // unfinished output removed, the temporary folder deleted.
+    tarnwick::SignalExit interrupt;
+    window.closeOnTermination(interrupt);
     window.show();
     return app.exec();
 }

@@ -5,7 +5,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
-#include "cli/SignalExit.h"
+#include "core/SignalExit.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/ParallelBatch.h"
 #include "core/Session.h"
@@ -155,6 +155,10 @@ int main(int argc, char* argv[])
         QObject::connect(&interrupt, &SignalExit::received, &batch, &ParallelBatch::stop);
         batch.start(sources, settings, request.jobs);
         QCoreApplication::exec();
+        if (batch.outputFull())
+            messages.show(QStringLiteral("the output folder takes no more files; %1 were not converted")
+                              .arg(sources.size() - batch.results().size()),
+                          kProgramTitle, MessageIcon::Exclamation);
     }
     report.summary(interrupt.caught());
     if (interrupt.caught())

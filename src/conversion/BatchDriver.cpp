@@ -107,6 +107,10 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         m_results.append(result);
         m_current = -1;
         emit fileFinished(index, result);
+        if (result.outputUnwritable) {
+            stopForUnwritableOutput();
+            return;
+        }
         QCoreApplication::processEvents();
     }
     if (m_aborting) {
@@ -114,6 +118,33 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         return;
     }
     finishBatch();
+}
+
+// Every file left would fail as this one did: the batch ends here, the
+// files not yet tried stay in the queue for when there is room again.
+void BatchDriver::stopForUnwritableOutput()
+{
+    m_parts.converter.monitor().resetBar();
+    unlock();
+    emit batchStopped();
+    m_state = State::Idle;
+    const int left = m_parts.queue.runCount();
+    m_parts.messages.show(QStringLiteral("The batch stopped: the output folder takes no more files.\n\n") +
+                              failureLines().join(u'\n') + QStringLiteral("\n\n") +
+                              (left == 1 ? QStringLiteral("1 file is left in the queue.")
+                                         : QStringLiteral("%1 files are left in the queue.").arg(left)),
+                          kProgramTitle, MessageIcon::Exclamation);
+    emit batchFinished();
+}
+
+QStringList BatchDriver::failureLines() const
+{
+    QStringList lines;
+    for (const ConversionResult& result : m_results) {
+        if (!result.ok)
+            lines << result.source + QStringLiteral("\n    ") + result.error;
+    }
+    return lines;
 }
 
 void BatchDriver::finishBatch()
@@ -136,11 +167,7 @@ void BatchDriver::finishBatch()
 
 void BatchDriver::reportFailures()
 {
-    QStringList lines;
-    for (const ConversionResult& result : std::as_const(m_results)) {
-        if (!result.ok)
-            lines << result.source + QStringLiteral("\n    ") + result.error;
-    }
+    const QStringList lines = failureLines();
     if (lines.isEmpty())
         return;
     const QString heading = lines.size() == 1 ? QStringLiteral("1 file could not be converted:")

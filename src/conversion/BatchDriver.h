@@ -79,11 +79,15 @@ signals:
     void fileFinished(int index, const tarnwick::ConversionResult& result);
     // The drop zone comes back, the bar image empties and the label says "Done.".
     void batchDone();
+    // The batch ended early: the label says "Stopped." instead.
+    void batchStopped();
     void batchFinished();
 
 private:
     void finishBatch();
     void reportFailures();
+    void stopForUnwritableOutput();
+    QStringList failureLines() const;
     void unlock();
 
     Parts m_parts;

@@ -11,7 +11,9 @@ ConversionMonitor::ConversionMonitor(QObject* parent)
 void ConversionMonitor::resetBar()
 {
     m_display.percent = 0;
-    emit displayChanged(m_display);
+    // The bar empties; the label keeps what it said (the last batch's
+    // "Done." or this batch's last report) until the new run reports.
+    emit displayChanged(ProgressDisplay{0, 0, QString()});
 }
 
 void ConversionMonitor::objDOS_ReceiveOutputs(const QString& CommandOutputs)

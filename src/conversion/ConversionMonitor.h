@@ -19,8 +19,8 @@ public:
     ProgressParser& parser() { return m_parser; }
     const ProgressDisplay& display() const { return m_display; }
 
-    // Resets the bar for the next file; the label keeps its text until the
-    // next report arrives.
+    // Resets the bar for the next file: the display it raises has no label,
+    // and the label shown keeps its text until the next report arrives.
     void resetBar();
 
     void objDOS_ReceiveOutputs(const QString& CommandOutputs);

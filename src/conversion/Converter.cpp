@@ -41,6 +41,31 @@ QString lastOutputLine(const QString& output)
     return QStringLiteral("the encoder printed nothing");
 }
 
+QString tellingLine(const QString& output)
+{
+    static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
+    static const QRegularExpression generic(
+        QStringLiteral("^(Conversion failed!|Exiting normally.*|video:.*kB.*|frame=.*|size=.*|Press \\[q\\].*)$"));
+    static const QRegularExpression telling(
+        QStringLiteral("error|no space left|permission denied|read-only file system|invalid|no such file|"
+                       "not found|failed|unable|could not|cannot|denied|unknown encoder|does not"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QStringList lines = output.split(lineEnds, Qt::SkipEmptyParts);
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
+        const QString line = it->trimmed();
+        if (!line.isEmpty() && !generic.match(line).hasMatch() && telling.match(line).hasMatch())
+            return line;
+    }
+    return lastOutputLine(output);
+}
+
+bool meansOutputUnwritable(const QString& reason)
+{
+    return reason.contains(QLatin1String("No space left on device")) ||
+           reason.contains(QLatin1String("Disk quota exceeded")) ||
+           reason.contains(QLatin1String("Read-only file system"));
+}
+
 Converter::Converter(Messages& messages, const QString& programFolder, QObject* parent)
     : QObject(parent), m_programFolder(programFolder), m_objDOS(messages, this), m_objffmpeg(messages, this),
       m_monitor(this)
@@ -111,7 +136,12 @@ ConversionResult Converter::convert(const QString& source, const RunSettings& se
         else if (end == DOSOutputs::RunEnd::Crashed)
             result.error = QStringLiteral("The encoder stopped unexpectedly.");
         else
-            result.error = lastOutputLine(m_objDOS.Outputs());
+            result.error = tellingLine(m_objDOS.Outputs());
+        // A folder that can no longer be written to fails every file after
+        // this one too: tell the batch, which stops.
+        result.outputUnwritable = end == DOSOutputs::RunEnd::Exited &&
+                                  (meansOutputUnwritable(result.error) ||
+                                   !outputFolderProblem(settings.outputFolder).isEmpty());
         // A file this run made but did not finish must not look like a
         // finished one. A file that was there before is never touched.
         if (!existedBefore)

@@ -63,5 +63,11 @@ private:
 
 // The last line of an encoder's output that holds anything.
 QString lastOutputLine(const QString& output);
+// The line that says why the encoder failed: its last error line before the
+// closing summary ("No space left on device", "Permission denied", ...);
+// the last line when none reads as an error.
+QString tellingLine(const QString& output);
+// Whether an encoder's reason says the output's disk took no more.
+bool meansOutputUnwritable(const QString& reason);
 
 } // namespace tarnwick

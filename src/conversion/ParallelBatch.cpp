@@ -32,6 +32,7 @@ void ParallelBatch::start(const QStringList& sources, const RunSettings& setting
     m_results.clear();
     m_next = 0;
     m_stopping = false;
+    m_outputFull = false;
     for (auto& thread : m_threads)
         thread->wait();
     m_threads.clear();
@@ -62,12 +63,15 @@ void ParallelBatch::runLane()
     connect(&converter.monitor(), &ConversionMonitor::displayChanged, this,
             [this, &current](const ProgressDisplay& display) { emit fileProgress(current, display.percent); },
             Qt::DirectConnection);
-    while (!m_stopping) {
+    while (!m_stopping && !m_outputFull) {
         current = m_next++;
         if (current >= m_sources.size())
             break;
         emit fileStarted(current, m_sources.at(current));
         const ConversionResult result = converter.convert(m_sources.at(current), m_settings, m_names, m_clock);
+        // Every file after this one would fail as it did: none is started.
+        if (result.outputUnwritable)
+            m_outputFull = true;
         QMetaObject::invokeMethod(this, [this, current, result] {
             m_results.append(result);
             emit fileFinished(current, result);

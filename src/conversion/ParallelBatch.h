@@ -38,6 +38,8 @@ public:
     void setClock(Clock clock) { m_clock = std::move(clock); }
     bool running() const { return m_running > 0; }
     const QList<ConversionResult>& results() const { return m_results; }
+    // The output folder took no more, and the files after were not started.
+    bool outputFull() const { return m_outputFull; }
 
     // Starts `lanes` lanes (at least one) over the sources; the settings'
     // output folder must exist and end with a separator.
@@ -62,6 +64,7 @@ private:
     OutputNames m_names;
     std::atomic_int m_next = 0;
     std::atomic_bool m_stopping = false;
+    std::atomic_bool m_outputFull = false;
     int m_running = 0;
     std::vector<std::unique_ptr<QThread>> m_threads;
     std::vector<Converter*> m_converters; // guarded by m_lanesMutex, each owned by its lane

@@ -30,8 +30,11 @@ struct ConversionResult {
     QString source;
     QString output;
     bool ok = false;
-    QString error; // the encoder's last line, or why it could not start
+    QString error; // the encoder's most telling line, or why it could not start
     qint32 lengthSeconds = 0;
+    // The output folder took no more: a full disk, or one that became
+    // unwritable. Every file after this one would fail the same way.
+    bool outputUnwritable = false;
 };
 
 } // namespace tarnwick

@@ -198,7 +198,15 @@ void MainWidgets::showProgress(const ProgressDisplay& display)
 {
     pb->setValue(int(display.percent));
     imgPB->resize(MainWidgets::px(int(display.widthTwips)), imgPB->height());
-    lblPB->setText(display.label);
+    if (!display.label.isEmpty()) // a reset empties the bar only
+        lblPB->setText(display.label);
+}
+
+void MainWidgets::showBatchStopped()
+{
+    picDrag->show();
+    imgPB->resize(0, imgPB->height());
+    lblPB->setText(QStringLiteral("Stopped."));
 }
 
 void MainWidgets::describeForAssistiveTools()

@@ -66,6 +66,7 @@ struct MainWidgets {
     void setSettingsEnabled(bool enabled);
     void setQueueControlsEnabled(bool enabled);
     void showBatchDone();
+    void showBatchStopped();
     void showHint(const QueueHint& hint);
     void showProgress(const ProgressDisplay& display);
     // A tab order over the visible controls and a name for each that a

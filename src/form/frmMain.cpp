@@ -1,6 +1,7 @@
 #include "form/frmMain.h"
 
 #include "core/SettingsFiles.h"
+#include "core/SignalExit.h"
 #include "form/EventHooks.h"
 #include "core/Links.h"
 #include "form/ListBinding.h"
@@ -139,6 +140,7 @@ void frmMain::wireBatch()
     connect(batch, &BatchDriver::queueControlsEnabledChanged, this,
             [this](bool on) { m_w.setQueueControlsEnabled(on); });
     connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
+    connect(batch, &BatchDriver::batchStopped, this, [this] { m_w.showBatchStopped(); });
     connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this,
             [this](const ProgressDisplay& display) { m_w.showProgress(display); });
 }
@@ -221,6 +223,14 @@ void frmMain::BrowseOutputFolder()
     // A cancelled browser keeps the folder the user had.
     if (const auto folder = m_session->services().dialogs.browseFolder(kFolderPrompt))
         m_w.txtPath->setText(*folder);
+}
+
+void frmMain::closeOnTermination(SignalExit& termination)
+{
+    connect(&termination, &SignalExit::received, this, [this] {
+        close();
+        QCoreApplication::exit(0);
+    });
 }
 
 void frmMain::hidePicDoor()

@@ -10,6 +10,7 @@ class QMenu;
 
 namespace tarnwick {
 
+class SignalExit;
 class Skin;
 
 // The main window: a view over a session. It wires widget signals to the
@@ -77,6 +78,10 @@ public:
     void CmdToolsBar_Click(int index);
     void BrowseOutputFolder();
     void hidePicDoor();
+    // A termination signal ends the program as Exit does: the window
+    // closes (settings written, encoder stopped, its output removed) and
+    // the application leaves its event loops.
+    void closeOnTermination(SignalExit& termination);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

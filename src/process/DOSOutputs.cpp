@@ -16,6 +16,10 @@
 #include <cerrno>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
 
 namespace tarnwick {
 
@@ -146,6 +150,17 @@ QString DOSOutputs::run()
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProgram(program);
     process.setArguments(m_command.arguments());
+#ifdef Q_OS_LINUX
+    // The encoder never outlives the program, however the program ends (a
+    // crash, kill -9): the kernel ends it when the thread that started it is
+    // gone. A parent already gone before the request took is caught too.
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+#endif
 
     OutputFramer framer;
     bool delivering = false;

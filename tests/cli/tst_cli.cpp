@@ -258,6 +258,28 @@ private slots:
         QVERIFY(!processMentioning(out));
     }
 
+    // A kill that cannot be caught, in the middle of a conversion: the
+    // kernel ends the encoder with its parent, one lane or two.
+    void noEncoderOutlivesAKilledProgram_data() { terminationMidConversion_data(); }
+    void noEncoderOutlivesAKilledProgram()
+    {
+        QFETCH(QString, jobs);
+        const QString longClip = m_dir.filePath("long/long clip.mp4");
+        if (!QFile::exists(longClip))
+            QVERIFY(makeClip(longClip, 120, "640x480"));
+        const QString out = m_dir.filePath("killed" + jobs);
+        QProcess process;
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.start(cli(), {"--json", "-j", jobs, "-f", "mp4-h264", "-o", out, longClip, longClip});
+        QVERIFY(process.waitForStarted());
+        QByteArray seen;
+        QTRY_VERIFY_WITH_TIMEOUT((seen += process.readAllStandardOutput()).contains("\"percent\":"), 120000);
+        QVERIFY(processMentioning(out));
+        ::kill(pid_t(process.processId()), SIGKILL);
+        QVERIFY(process.waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!processMentioning(out), 1000);
+    }
+
     // The README's line for spreading a batch over cores with GNU parallel.
     void gnuParallelLine()
     {

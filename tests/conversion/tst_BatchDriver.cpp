@@ -1,4 +1,5 @@
 #include "conversion/BatchDriver.h"
+#include "conversion/Converter.h"
 #include "conversion/ConversionMonitor.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Options.h"
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTime>
+#include <QScopeGuard>
+
+#include <unistd.h>
 
 using namespace tarnwick;
 using namespace tarnwick::test;
@@ -219,6 +223,68 @@ private slots:
         QCOMPARE(b.queue.lstFile().size(), 1);
         QCOMPARE(b.queue.displayCount(), 1);
         QCOMPARE(b.window.events, QStringList({"queue off", "settings on", "queue on"}));
+    }
+
+    // The encoder's reason, not its generic closing words.
+    void tellingLineOfAFailure_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("disk full") << "frame=  12 fps=0.0 q=2.0 size=     768kB time=00:00:00.48 bitrate=13107.2kbits/s\r"
+                                      "[mp4 @ 0x55d] Error writing trailer: No space left on device\n"
+                                      "av_interleaved_write_frame(): No space left on device\n"
+                                      "video:1200kB audio:0kB subtitle:0kB other streams:0kB global headers:0kB\n"
+                                      "Conversion failed!\n"
+                                   << "av_interleaved_write_frame(): No space left on device";
+        QTest::newRow("unreadable input") << "broken.mp4: Invalid data found when processing input\n"
+                                          << "broken.mp4: Invalid data found when processing input";
+        QTest::newRow("no error line: the last line") << "video:1kB audio:0kB subtitle:0kB other streams:0kB\n"
+                                                      << "video:1kB audio:0kB subtitle:0kB other streams:0kB";
+        QTest::newRow("nothing printed") << "" << "the encoder printed nothing";
+    }
+    void tellingLineOfAFailure()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, line);
+        QCOMPARE(tellingLine(output), line);
+    }
+
+    // The output folder on a small disk that fills in the second of four
+    // files: the first kept, the batch stopped there with one message
+    // naming the reason, the two not tried still queued.
+    void fullDiskStopsTheBatch()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        Batch b(realProgramFolder());
+        const QString out = b.dir.filePath("out");
+        QVERIFY(QDir().mkpath(out));
+        if (!runTool("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", out}))
+            QSKIP("tmpfs could not be mounted here");
+        const auto unmount = qScopeGuard([&] { runTool("umount", {out}); });
+        QStringList sources;
+        for (int i = 1; i <= 4; ++i) {
+            sources << b.dir.filePath(QString("noise%1.mp4").arg(i));
+            QVERIFY(runTool(TARNWICK_FFMPEG, {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
+                                              "nullsrc=s=320x240:d=2,geq=random(1)*255:128:128", "-c:v", "mpeg4",
+                                              "-q:v", "2", sources.last()}));
+            b.queue.AddQueueEntry(sources.last());
+        }
+        b.options.SoundReminder = 1;
+        b.run();
+        QCOMPARE(b.driver.results().size(), 2);
+        QVERIFY(b.driver.results().at(0).ok);
+        QVERIFY(b.driver.results().at(1).outputUnwritable);
+        QCOMPARE(b.outputs().size(), 1);
+        QCOMPARE(b.queue.lstFile(), sources.mid(2));
+        QCOMPARE(b.messages.shown().size(), 1);
+        const QString message = b.messages.shown().first().text;
+        QVERIFY2(message.startsWith("The batch stopped: the output folder takes no more files.\n\n" + sources.at(1)) &&
+                     message.contains("No space left on device") &&
+                     message.endsWith("2 files are left in the queue."),
+                 qPrintable(message));
+        QVERIFY(!b.window.events.contains("Done."));
+        QCOMPARE(b.shell.opened, QStringList());
     }
 
     void abortStopsTheEncoderAndDropsItsUnfinishedFile()

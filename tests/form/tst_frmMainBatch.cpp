@@ -163,6 +163,28 @@ private slots:
         QCOMPARE(probe.height, height);
     }
 
+    // The next batch's first file shows nothing of the last batch: "Done."
+    // stays until the file's own first report.
+    void nextBatchShowsNothingOfTheLast()
+    {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        RecordingShell shell;
+        ScriptedDrives drives;
+        QTemporaryDir program;
+        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
+        form.show();
+        QStringList outputs;
+        convert(form, messages, {m_mp4}, 0, outputs);
+        QStringList duringProbe;
+        auto watch = connect(&form.objffmpeg(), &DOSOutputs::ReceiveOutputs, this,
+                             [&] { duringProbe << form.widgets().lblPB->text(); });
+        convert(form, messages, {m_mp4}, 0, outputs);
+        disconnect(watch);
+        QVERIFY(!duringProbe.isEmpty());
+        QCOMPARE(duringProbe, QStringList(duringProbe.size(), "Done."));
+    }
+
     void dvdAndMatroskaSourcesAndARotation()
     {
         ScriptedMessages messages;

@@ -4,7 +4,7 @@
 
 class QSocketNotifier;
 
-namespace tarnwick::cli {
+namespace tarnwick {
 
 // SIGINT, SIGTERM and SIGHUP, taken through the event loop: the handler
 // only writes a byte to a pipe, and `received` is raised from the loop, so
@@ -27,4 +27,4 @@ private:
     bool m_caught = false;
 };
 
-} // namespace tarnwick::cli
+} // namespace tarnwick

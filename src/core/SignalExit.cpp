@@ -1,4 +1,4 @@
-#include "cli/SignalExit.h"
+#include "core/SignalExit.h"
 
 #include <QSocketNotifier>
 
@@ -8,7 +8,7 @@
 #include <unistd.h>
 #endif
 
-namespace tarnwick::cli {
+namespace tarnwick {
 
 namespace {
 #ifdef Q_OS_UNIX
@@ -57,4 +57,4 @@ SignalExit::~SignalExit()
 #endif
 }
 
-} // namespace tarnwick::cli
+} // namespace tarnwick
