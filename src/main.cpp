@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -38,5 +39,6 @@ int main(int argc, char* argv[])
     tarnwick::SignalExit interrupt;
     window.closeOnTermination(interrupt);
     window.show();
+    QTimer::singleShot(0, &window, [&window] { window.session().offerInterruptedBatch(); });
     return app.exec();
 }

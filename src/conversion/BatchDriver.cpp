@@ -1,6 +1,7 @@
 #include "conversion/BatchDriver.h"
 
 #include "base/Text.h"
+#include "conversion/BatchJournal.h"
 #include "conversion/ConversionQueue.h"
 #include "conversion/Converter.h"
 #include "conversion/TemporaryFolder.h"
@@ -15,6 +16,10 @@ namespace tarnwick {
 
 BatchDriver::BatchDriver(const Parts& parts, QObject* parent) : QObject(parent), m_parts(parts)
 {
+    m_parts.converter.setOutputChosen([this](const QString& output, bool existed) {
+        if (m_state == State::Running)
+            journal(output, existed);
+    });
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(100);
     m_timer.setSingleShot(true);
@@ -62,6 +67,23 @@ void BatchDriver::Timer1_Timer()
     ConvertQueue(m_settings);
 }
 
+void BatchDriver::journal(const QString& writing, bool existed)
+{
+    if (!m_journal)
+        return;
+    if (m_parts.queue.runListEmpty()) {
+        m_journal->clear();
+        return;
+    }
+    m_journal->write({m_settings, m_parts.queue.runList(), writing, existed});
+}
+
+void BatchDriver::closeJournal()
+{
+    if (m_journal)
+        m_journal->clear();
+}
+
 void BatchDriver::unlock()
 {
     emit settingsEnabledChanged(true);
@@ -91,6 +113,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         return;
     }
 
+    journal();
     while (!m_parts.queue.runListEmpty() && !m_aborting) {
         if (temporaryUsable)
             QFile::remove(temporary + QDir::separator() + QStringLiteral("tmp.mp4"));
@@ -104,6 +127,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         const bool startedAndStopped = m_aborting && result.output.isEmpty();
         if (!startedAndStopped)
             m_parts.queue.removeRunFront();
+        journal();
         m_results.append(result);
         m_current = -1;
         emit fileFinished(index, result);
@@ -114,6 +138,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         QCoreApplication::processEvents();
     }
     if (m_aborting) {
+        closeJournal(); // left by Exit: nothing to pick up
         m_state = State::Idle;
         return;
     }
@@ -124,6 +149,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
 // files not yet tried stay in the queue for when there is room again.
 void BatchDriver::stopForUnwritableOutput()
 {
+    closeJournal();
     m_parts.converter.monitor().resetBar();
     unlock();
     emit batchStopped();
@@ -149,6 +175,7 @@ QStringList BatchDriver::failureLines() const
 
 void BatchDriver::finishBatch()
 {
+    closeJournal();
     m_parts.converter.monitor().resetBar();
     emit settingsEnabledChanged(true);
     if (m_desktopSteps) {

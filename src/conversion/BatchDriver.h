@@ -12,6 +12,7 @@
 
 namespace tarnwick {
 
+class BatchJournal;
 class ConversionQueue;
 class Converter;
 class Messages;
@@ -51,6 +52,8 @@ public:
     // Off for a face that reports on its own: no folder opened, no beep,
     // no message about failures.
     void setDesktopSteps(bool on) { m_desktopSteps = on; }
+    // Where the batch keeps its journal while it runs; none unless given.
+    void setJournal(const BatchJournal* journal) { m_journal = journal; }
 
     // Arms the batch with these settings; it starts on Timer1.
     void StartConversion(const RunSettings& settings);
@@ -89,12 +92,15 @@ private:
     void stopForUnwritableOutput();
     QStringList failureLines() const;
     void unlock();
+    void journal(const QString& writing = QString(), bool existed = false);
+    void closeJournal();
 
     Parts m_parts;
     QTimer m_timer;
     State m_state = State::Idle;
     bool m_aborting = false;
     bool m_desktopSteps = true;
+    const BatchJournal* m_journal = nullptr;
     RunSettings m_settings;
     int m_current = -1;
     OutputNames m_names;

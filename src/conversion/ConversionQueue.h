@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tarnwick {
 
@@ -12,6 +13,7 @@ public:
     virtual ~ConversionQueue() = default;
     virtual bool runListEmpty() const = 0;
     virtual int runCount() const = 0;
+    virtual QStringList runList() const = 0;
     virtual QString runFront() const = 0;
     // Drops the front of the run list and the first display row.
     virtual void removeRunFront() = 0;

@@ -121,6 +121,8 @@ ConversionResult Converter::convert(const QString& source, const RunSettings& se
     m_objDOS.setCommand(conversionCommand(m_programFolder, source, *format, settings.bitrateText,
                                           Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
                                           result.output));
+    if (m_outputChosen)
+        m_outputChosen(result.output, existedBefore);
     if (!m_stopping)
         m_objDOS.ExecuteCommand(QString());
 

@@ -36,6 +36,10 @@ public:
     ConversionMonitor& monitor() { return m_monitor; }
     // Lets window events run during the rotation scan.
     void setYield(Rotation::Yield yield) { m_yield = std::move(yield); }
+    // Told the output path (and whether something was there) just before
+    // the encoder starts writing it.
+    using OutputChosen = std::function<void(const QString& output, bool existedBefore)>;
+    void setOutputChosen(OutputChosen told) { m_outputChosen = std::move(told); }
 
     ProbeResult probe(const QString& source);
     // `names` picks the output path, by the time of day `clock` gives.
@@ -58,6 +62,7 @@ private:
     DOSOutputs m_objffmpeg;
     ConversionMonitor m_monitor;
     Rotation::Yield m_yield;
+    OutputChosen m_outputChosen;
     std::atomic_bool m_stopping = false;
 };
 

@@ -2,11 +2,13 @@
 
 #include "conversion/TemporaryFolder.h"
 #include "core/SettingsFiles.h"
+#include "seams/Messages.h"
 #include "process/UiYield.h"
 
 #include <memory>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tarnwick {
@@ -116,6 +118,47 @@ void Session::saveWindowSettings()
     settings.txtPath = m_outputFolder;
     settings.cmbOF = m_presets.cmbOF.position();
     SettingsFiles::writeFileAtomically(settingsFile(SettingsFiles::kSetupFile), SettingsFiles::formatSetup(settings));
+}
+
+void Session::keepJournal(const QString& path)
+{
+    m_journal = std::make_unique<BatchJournal>(path);
+    m_batch.setJournal(m_journal.get());
+}
+
+void Session::offerInterruptedBatch()
+{
+    if (!m_journal)
+        return;
+    const auto entry = m_journal->read();
+    if (!entry)
+        return;
+    if (const QString half = BatchJournal::halfWrittenOutput(*entry); !half.isEmpty())
+        QFile::remove(half);
+    m_journal->clear();
+    const qsizetype left = entry->remaining.size();
+    const QString question = left == 1 ? QStringLiteral("The last batch was interrupted with 1 file left. Queue it again?")
+                                       : QStringLiteral("The last batch was interrupted with %1 files left. "
+                                                        "Queue them again?")
+                                             .arg(left);
+    if (!m_services.messages.ask(question, kProgramTitle))
+        return;
+    applyRunSettings(entry->settings);
+    m_sources.addFiles(entry->remaining);
+}
+
+void Session::applyRunSettings(const RunSettings& settings)
+{
+    // The visible format that leads to the internal one, then the bitrate
+    // as it was typed.
+    for (int position = 0; position < m_presets.cmbOF1.count(); ++position) {
+        m_presets.cmbOF1.select(position);
+        if (m_presets.cmbOF.position() == settings.internalIndex)
+            break;
+    }
+    m_presets.cmbBitrate.setText(settings.bitrateText);
+    m_rotation.cmbRotate.select(settings.rotationChoice);
+    setOutputFolder(settings.outputFolder);
 }
 
 void Session::shutDown()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/BatchDriver.h"
+#include "conversion/BatchJournal.h"
 #include "conversion/Converter.h"
 #include "conversion/Options.h"
 #include "conversion/OutputPresets.h"
@@ -11,6 +12,8 @@
 #include "sources/SourceCommands.h"
 
 #include <QObject>
+
+#include <memory>
 
 namespace tarnwick {
 
@@ -70,6 +73,16 @@ public:
     // output removed, the temporary folder deleted.
     void shutDown();
 
+    // Batches keep a journal at this path while they run (the window's do;
+    // many command lines at once could not share one).
+    void keepJournal(const QString& path);
+    // A batch the journal shows cut short: its half-written output removed,
+    // and the files it had left queued again with its settings if the user
+    // wants them.
+    void offerInterruptedBatch();
+    // The session's choices set as a run had them.
+    void applyRunSettings(const RunSettings& settings);
+
 signals:
     void outputFolderChanged(const QString& folder);
 
@@ -85,6 +98,7 @@ private:
     Converter m_converter;
     BatchDriver m_batch;
     QString m_outputFolder;
+    std::unique_ptr<BatchJournal> m_journal;
 };
 
 } // namespace tarnwick

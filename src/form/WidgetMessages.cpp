@@ -27,4 +27,11 @@ void WidgetMessages::show(const QString& text, const QString& caption, MessageIc
     box.exec();
 }
 
+bool WidgetMessages::ask(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace tarnwick

@@ -13,6 +13,7 @@ public:
     explicit WidgetMessages(QWidget* owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget* owner) { m_owner = owner; }
     void show(const QString& text, const QString& caption, MessageIcon icon) override;
+    bool ask(const QString& text, const QString& caption) override;
 
 private:
     QWidget* m_owner;

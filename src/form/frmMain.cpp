@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStandardPaths>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -62,6 +63,8 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     wireBatch();
     wireChrome();
 
+    m_session->keepJournal(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                           QStringLiteral("/batch.journal"));
     m_session->loadSettings();
     m_w.txtPath->setText(m_session->outputFolder());
     m_w.imgPB->resize(0, m_w.imgPB->height());

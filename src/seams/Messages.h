@@ -19,6 +19,13 @@ class Messages
 public:
     virtual ~Messages() = default;
     virtual void show(const QString& text, const QString& caption, MessageIcon icon) = 0;
+    // A question with Yes and No; true for Yes. Where nobody can answer
+    // (no window), it is shown and taken as No.
+    virtual bool ask(const QString& text, const QString& caption)
+    {
+        show(text, caption, MessageIcon::Question);
+        return false;
+    }
 };
 
 } // namespace tarnwick

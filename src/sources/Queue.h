@@ -47,6 +47,7 @@ public:
     // run list and the first display row, whatever they are by then.
     bool runListEmpty() const override { return m_lstFile.isEmpty(); }
     int runCount() const override { return int(m_lstFile.size()); }
+    QStringList runList() const override { return m_lstFile; }
     QString runFront() const override { return m_lstFile.value(0); }
     void removeRunFront() override;
     void restoreFromMaster() override;

@@ -38,6 +38,18 @@ public:
             m_expected.removeFirst();
     }
 
+    // A question expected next, and the answer to give.
+    void expectQuestion(const QString& text, const QString& caption, bool answer)
+    {
+        m_expected.append({text, caption, MessageIcon::Question});
+        m_answers.append(answer);
+    }
+    bool ask(const QString& text, const QString& caption) override
+    {
+        show(text, caption, MessageIcon::Question);
+        return m_answers.isEmpty() ? false : m_answers.takeFirst();
+    }
+
     bool done() const { return m_problems.isEmpty() && m_expected.isEmpty(); }
     QString problems() const
     {
@@ -51,6 +63,7 @@ public:
 private:
     QList<ShownMessage> m_expected;
     QList<ShownMessage> m_shown;
+    QList<bool> m_answers;
     QStringList m_problems;
 };
 

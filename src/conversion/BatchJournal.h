@@ -1,0 +1,46 @@
+#pragma once
+
+#include "conversion/RunSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tarnwick {
+
+// What a batch leaves behind while it runs, so that one cut short by a
+// crash, a kill or a power cut can be picked up at the next start: the
+// files still to do, the settings, and the output being written with
+// whether it was there before. Written in one step each time; a batch that
+// ends in any orderly way removes it.
+class BatchJournal
+{
+public:
+    explicit BatchJournal(QString path) : m_path(std::move(path)) {}
+    const QString& path() const { return m_path; }
+
+    struct Entry {
+        RunSettings settings;
+        QStringList remaining;
+        QString writing;           // the output being written, or empty
+        bool writingExisted = false;
+    };
+
+    void write(const Entry& entry) const;
+    void clear() const;
+
+    // The journal of a batch that did not end, or nullopt: none, or one
+    // that is damaged or not ours (which is removed, never trusted).
+    std::optional<Entry> read() const;
+
+    // The output an interrupted run was writing, when it may be removed: a
+    // plain file this run made, directly in the output folder the journal
+    // names. Anything else is left alone.
+    static QString halfWrittenOutput(const Entry& entry);
+
+private:
+    QString m_path;
+};
+
+} // namespace tarnwick
