@@ -94,6 +94,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
 {
     m_state = State::Running;
     m_aborting = false;
+    m_stopping = false;
     m_results.clear();
     m_settings = settings;
     m_parts.converter.resume();
@@ -114,7 +115,8 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     }
 
     journal();
-    while (!m_parts.queue.runListEmpty() && !m_aborting) {
+    emit batchStarted(m_parts.queue.runList());
+    while (!m_parts.queue.runListEmpty() && !m_aborting && !m_stopping) {
         if (temporaryUsable)
             QFile::remove(temporary + QDir::separator() + QStringLiteral("tmp.mp4"));
         const int index = int(m_results.size());
@@ -124,8 +126,8 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
             m_parts.converter.convert(m_parts.queue.runFront(), m_settings, m_names, m_clock);
         // The queue moves on here and only here, whatever the run did: the
         // entry at the front by now is the one that is done.
-        const bool startedAndStopped = m_aborting && result.output.isEmpty();
-        if (!startedAndStopped)
+        // A file stopped part way was not converted: it stays queued.
+        if (!m_aborting && !m_stopping)
             m_parts.queue.removeRunFront();
         journal();
         m_results.append(result);
@@ -140,6 +142,10 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     if (m_aborting) {
         closeJournal(); // left by Exit: nothing to pick up
         m_state = State::Idle;
+        return;
+    }
+    if (m_stopping) {
+        finishStopped();
         return;
     }
     finishBatch();
@@ -201,6 +207,32 @@ void BatchDriver::reportFailures()
                                               : QStringLiteral("%1 files could not be converted:").arg(lines.size());
     m_parts.messages.show(heading + QStringLiteral("\n\n") + lines.join(u'\n'), kProgramTitle,
                           MessageIcon::Exclamation);
+}
+
+void BatchDriver::stop()
+{
+    if (m_state == State::Armed) {
+        m_timer.stop();
+        m_state = State::Idle;
+        unlock();
+        return;
+    }
+    if (m_state != State::Running || m_aborting)
+        return;
+    m_stopping = true;
+    m_parts.converter.stop();
+}
+
+// What was converted stays, and so does everything not converted: no
+// closing steps, no message; the user asked for it.
+void BatchDriver::finishStopped()
+{
+    closeJournal();
+    m_parts.converter.monitor().resetBar();
+    unlock();
+    emit batchStopped();
+    m_state = State::Idle;
+    emit batchFinished();
 }
 
 void BatchDriver::abort()

@@ -66,6 +66,11 @@ public:
     // Stops the running encoder and ends the batch without its closing
     // steps: the program is exiting. The unfinished output is deleted.
     void abort();
+    // The user's Stop: the running encoder ended and its unfinished output
+    // deleted, every file not converted kept in the queue, the controls
+    // unlocked and "Stopped." shown.
+    void stop();
+    bool busy() const { return m_state != State::Idle; }
 
 signals:
     // The five settings a batch locks: format, bitrate, browse button,
@@ -74,6 +79,8 @@ signals:
     // The queue's controls: toolbar, list, the start button, the convert
     // image and the feedback link.
     void queueControlsEnabledChanged(bool enabled);
+    // The files the batch starts with, in order.
+    void batchStarted(const QStringList& sources);
     // The folder as the batch uses it, with its separator.
     void outputFolderUsed(const QString& folder);
     // File `index` (0-based) of `count` known so far begins.
@@ -90,6 +97,7 @@ private:
     void finishBatch();
     void reportFailures();
     void stopForUnwritableOutput();
+    void finishStopped();
     QStringList failureLines() const;
     void unlock();
     void journal(const QString& writing = QString(), bool existed = false);
@@ -99,6 +107,7 @@ private:
     QTimer m_timer;
     State m_state = State::Idle;
     bool m_aborting = false;
+    bool m_stopping = false;
     bool m_desktopSteps = true;
     const BatchJournal* m_journal = nullptr;
     RunSettings m_settings;

@@ -57,9 +57,13 @@ void Session::StartConversion()
     m_batch.StartConversion(runSettings());
 }
 
+// The start button reads "Stop" while a batch runs.
 void Session::Command3_Click()
 {
-    m_batch.Command3_Click(runSettings());
+    if (m_batch.busy())
+        m_batch.stop();
+    else
+        m_batch.Command3_Click(runSettings());
 }
 
 QString Session::settingsFile(const QString& name) const

@@ -104,7 +104,7 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.cmdBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
 
     w.Command3 = place<QPushButton>(window, "Command3", 6060, 5850, 2295, 825);
-    w.Command3->setText(QStringLiteral("Start Ripping Now!"));
+    w.Command3->setText(MainWidgets::kStartCaption);
     w.lblPB = label(window, "lblPB", QStringLiteral("0%"), 2760, 5940);
     w.lblPB->setMinimumWidth(MainWidgets::px(1200));
     w.pb = place<QProgressBar>(window, "pb", 90, 6330, 5865, 315);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 class QComboBox;
 class QLabel;
@@ -60,6 +61,7 @@ struct MainWidgets {
     QComboBox* cmbRotate = nullptr;
 
     static int px(int twips) { return twips / 15; }
+    static inline const QString kStartCaption = QStringLiteral("Start Ripping Now!");
 
     // What the window shows of the session's state: the five settings a
     // batch locks, the queue's controls, the end of a batch, the hint, the progress.

@@ -140,8 +140,14 @@ void frmMain::wireBatch()
         m_w.setSettingsEnabled(on);
         m_rotateMenu->setEnabled(on);
     });
-    connect(batch, &BatchDriver::queueControlsEnabledChanged, this,
-            [this](bool on) { m_w.setQueueControlsEnabled(on); });
+    connect(batch, &BatchDriver::queueControlsEnabledChanged, this, [this](bool on) {
+        m_w.setQueueControlsEnabled(on);
+        // While the batch runs the start button stops it.
+        m_w.Command3->setEnabled(true);
+        m_w.Command3->setText(on ? MainWidgets::kStartCaption : tr("Stop"));
+        action(Stop)->setEnabled(!on);
+        action(Start)->setEnabled(on);
+    });
     connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
     connect(batch, &BatchDriver::batchStopped, this, [this] { m_w.showBatchStopped(); });
     connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this,

@@ -39,6 +39,7 @@ public:
         Tutorial,
         ProductPage,
         Feedback,
+        Stop,
         Exit,
         CommandCount
     };

@@ -60,6 +60,7 @@ void frmMain::createActions()
         {"actTutorial", "Tutorial", QKeySequence(tr("Ctrl+T")), [this] { ShowTutorialPage(); }},
         {"actProductPage", "Product Page", QKeySequence(tr("Ctrl+Shift+W")), [this] { ShowProductPage(); }},
         {"actFeedback", "Send Feedback", QKeySequence(tr("Ctrl+Shift+F")), [this] { SendFeedbackMail(); }},
+        {"actStop", "Stop", QKeySequence(Qt::Key_Escape), [this] { m_session->batch().stop(); }},
         {"actExit", "Exit", standardOr(QKeySequence::Quit, "Ctrl+Q"), [this] { SaveWindowSettings(); }},
     }};
     for (const Entry& entry : table) {
@@ -71,6 +72,7 @@ void frmMain::createActions()
     }
     // The window holds them all, so each shortcut works wherever the focus is.
     addActions(m_actions);
+    m_actions.at(Stop)->setEnabled(false);
 }
 
 void frmMain::createMenu()
@@ -78,7 +80,7 @@ void frmMain::createMenu()
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("commandMenu"));
     for (int i = 0; i < CommandCount; ++i) {
-        if (i == ReadDisc || i == Options || i == Exit)
+        if (i == ReadDisc || i == Options || i == Stop)
             m_menu->addSeparator();
         m_menu->addAction(m_actions.at(i));
     }

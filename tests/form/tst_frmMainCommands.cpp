@@ -4,10 +4,12 @@
 
 #include "form/frmMain.h"
 #include "form/frmOptions.h"
+#include "process/DOSOutputs.h"
 #include "sources/Queue.h"
 
 #include "support/FakeXdgMime.h"
 #include "support/TestFiles.h"
+#include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
 #include <QAction>
@@ -29,7 +31,7 @@ using namespace tarnwick::test;
 namespace {
 
 struct Window : TestWindow {
-    Window()
+    explicit Window(const QString& encoderFolder = QString()) : TestWindow(encoderFolder)
     {
         form->show();
         form->activateWindow();
@@ -102,6 +104,7 @@ class tst_frmMainCommands : public QObject
             return {{}, opened("mailto:feedback@tarnwick.example?subject=Feedback/Bug Report")};
         case frmMain::Exit:
             return {{}, [](Window& w) { return !w.form->isVisible() && QFile::exists(w.program.filePath("setup.ini")); }};
+        case frmMain::Stop: // needs a batch: tested on its own
         case frmMain::CommandCount:
             break;
         }
@@ -115,9 +118,12 @@ private slots:
     {
         QTest::addColumn<frmMain::Command>("command");
         QTest::addColumn<bool>("byShortcut");
-        const char* names[] = {"add file",  "add folder", "remove", "remove all",   "read disc", "start",
-                               "options",   "help",       "tutorial", "product page", "feedback", "exit"};
+        const char* names[] = {"add file", "add folder", "remove",   "remove all", "read disc", "start", "options",
+                               "help",     "tutorial",   "product page", "feedback", "stop",      "exit"};
+        static_assert(std::size(names) == frmMain::CommandCount);
         for (int c = 0; c < frmMain::CommandCount; ++c) {
+            if (c == frmMain::Stop)
+                continue;
             QTest::addRow("%s by shortcut", names[c]) << frmMain::Command(c) << true;
             QTest::addRow("%s from the menu", names[c]) << frmMain::Command(c) << false;
         }
@@ -200,6 +206,59 @@ private slots:
             if (child != w.c().btnMenu && child->isVisible() && child != w.c().picDoor)
                 QVERIFY2(!child->geometry().intersects(w.c().btnMenu->geometry()), qPrintable(child->objectName()));
         }
+    }
+
+    // Stop during the second of three files, by the start button (which
+    // reads "Stop" meanwhile) or by Esc.
+    void stopDuringTheSecondOfThree_data()
+    {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("the button") << false;
+        QTest::newRow("Esc") << true;
+    }
+    void stopDuringTheSecondOfThree()
+    {
+        QFETCH(bool, byEscape);
+        QTemporaryDir dir;
+        Window w(standinProgramFolder());
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QStringList sources;
+        for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) {
+            sources << dir.filePath(name);
+            QVERIFY(writeFile(sources.last(), "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
+            w.form->queue().AddQueueEntry(sources.last());
+        }
+        const QString out = dir.filePath("out");
+        w.c().txtPath->setText(out);
+        QString caption;
+        bool stopped = false;
+        connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+            if (!stopped && piece.contains("time=") && w.form->queue().runFront() == sources.at(1)) {
+                stopped = true;
+                caption = w.c().Command3->text();
+                QVERIFY(w.c().Command3->isEnabled());
+                if (byEscape)
+                    QTest::keyClick(w.form.get(), Qt::Key_Escape);
+                else
+                    w.c().Command3->click();
+            }
+        });
+        w.c().Command3->click();
+        QTRY_VERIFY_WITH_TIMEOUT(stopped && w.form->batch().state() == BatchDriver::State::Idle, 30000);
+        QCOMPARE(caption, QString("Stop"));
+        QCOMPARE(w.c().lblPB->text(), QString("Stopped."));
+        QCOMPARE(w.c().Command3->text(), QString("Start Ripping Now!"));
+        QVERIFY(w.c().cmbOF1->isEnabled() && w.c().LV->isEnabled());
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), 1); // the first kept, no partial second
+        QCOMPARE(w.form->queue().lstFile(), sources.mid(1));
+        QVERIFY(w.shell.opened.isEmpty());
+
+        w.c().Command3->click(); // Start again converts those two
+        QTRY_VERIFY_WITH_TIMEOUT(w.c().lblPB->text() == "Done.", 30000);
+        QCOMPARE(w.form->batch().results().size(), 2);
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), 3);
+        QString why;
+        QVERIFY2(w.done(&why), qPrintable(why));
     }
 
     void severalFilesInOneDialogLandInOrder()
