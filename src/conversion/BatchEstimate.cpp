@@ -11,6 +11,11 @@ void BatchEstimate::start(const QList<qint64>& sizes)
         m_files.append(File{size, 0, 0});
 }
 
+void BatchEstimate::add(qint64 size)
+{
+    m_files.append(File{size, 0, 0});
+}
+
 void BatchEstimate::setLength(int index, qint32 seconds)
 {
     if (index >= 0 && index < m_files.size() && seconds > 0)

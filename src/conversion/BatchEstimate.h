@@ -16,6 +16,8 @@ class BatchEstimate
 public:
     // The sizes in bytes of the files in the batch, in order.
     void start(const QList<qint64>& sizes);
+    // A file that joins the batch while it runs.
+    void add(qint64 size);
     void setLength(int index, qint32 seconds);
     void setProgress(int index, double percent);
     void setDone(int index);

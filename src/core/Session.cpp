@@ -19,7 +19,7 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
                 this),
       m_converter(services.messages, programFolder, this),
-      m_batch({m_queue, m_converter, services.shell, services.messages}, this)
+      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_follower(m_batch, this)
 {
     connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
     // A long probe output is scanned with window events let through now and then.

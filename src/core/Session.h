@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/BatchDriver.h"
+#include "conversion/BatchFollower.h"
 #include "conversion/BatchJournal.h"
 #include "conversion/Converter.h"
 #include "conversion/Options.h"
@@ -53,6 +54,7 @@ public:
     Options& options() { return m_options; }
     Converter& converter() { return m_converter; }
     BatchDriver& batch() { return m_batch; }
+    BatchFollower& follower() { return m_follower; }
 
     const QString& outputFolder() const { return m_outputFolder; }
     void setOutputFolder(const QString& folder);
@@ -97,6 +99,7 @@ private:
     Options m_options;
     Converter m_converter;
     BatchDriver m_batch;
+    BatchFollower m_follower;
     QString m_outputFolder;
     std::unique_ptr<BatchJournal> m_journal;
 };

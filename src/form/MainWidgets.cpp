@@ -1,5 +1,6 @@
 #include "form/MainWidgets.h"
 
+#include "conversion/BatchFollower.h"
 #include "conversion/Progress.h"
 #include "sources/SourceCommands.h"
 
@@ -107,6 +108,7 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.Command3->setText(MainWidgets::kStartCaption);
     w.lblPB = label(window, "lblPB", QStringLiteral("0%"), 2760, 5940);
     w.lblPB->setMinimumWidth(MainWidgets::px(1200));
+    w.lblBatch = place<QLabel>(window, "lblBatch", 120, 5940, 2600, 255);
     w.pb = place<QProgressBar>(window, "pb", 90, 6330, 5865, 315);
     w.pb->setRange(0, 100);
     w.pb->setValue(0);
@@ -200,6 +202,24 @@ void MainWidgets::showProgress(const ProgressDisplay& display)
     imgPB->resize(MainWidgets::px(int(display.widthTwips)), imgPB->height());
     if (!display.label.isEmpty()) // a reset empties the bar only
         lblPB->setText(display.label);
+}
+
+void MainWidgets::showBatchStatus(const BatchStatus* status)
+{
+    if (!status) {
+        lblBatch->clear();
+        return;
+    }
+    QString text = QStringLiteral("file %1 of %2").arg(status->file).arg(status->count);
+    if (status->secondsLeft) {
+        const qint64 total = qint64(*status->secondsLeft + 0.5);
+        text += total >= 3600 ? QStringLiteral(", %1:%2:%3 left")
+                                    .arg(total / 3600)
+                                    .arg(total / 60 % 60, 2, 10, QLatin1Char('0'))
+                                    .arg(total % 60, 2, 10, QLatin1Char('0'))
+                              : QStringLiteral(", %1:%2 left").arg(total / 60).arg(total % 60, 2, 10, QLatin1Char('0'));
+    }
+    lblBatch->setText(text);
 }
 
 void MainWidgets::showBatchStopped()

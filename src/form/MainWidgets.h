@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tarnwick {
 
+struct BatchStatus;
 struct ProgressDisplay;
 struct QueueHint;
 
@@ -38,6 +39,7 @@ struct MainWidgets {
     QPushButton* cmdBrowse = nullptr;
     QPushButton* Command3 = nullptr;
     QLabel* lblPB = nullptr;
+    QLabel* lblBatch = nullptr; // file k of n and the time left, during a batch
     QProgressBar* pb = nullptr;
     QLabel* lblWeb = nullptr;
     QLabel* lblFeed = nullptr;
@@ -71,6 +73,7 @@ struct MainWidgets {
     void showBatchStopped();
     void showHint(const QueueHint& hint);
     void showProgress(const ProgressDisplay& display);
+    void showBatchStatus(const BatchStatus* status); // nullptr: no batch
     // A tab order over the visible controls and a name for each that a
     // screen reader can say.
     void describeForAssistiveTools();

@@ -150,6 +150,17 @@ void frmMain::wireBatch()
     });
     connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
     connect(batch, &BatchDriver::batchStopped, this, [this] { m_w.showBatchStopped(); });
+    // The whole batch: file k of n and the time left beside the file's
+    // percentage, the share done in the title for the taskbar.
+    BatchFollower* follower = &m_session->follower();
+    connect(follower, &BatchFollower::changed, this, [this](const BatchStatus& status) {
+        m_w.showBatchStatus(&status);
+        setWindowTitle(QStringLiteral("%1% \u2014 %2").arg(int(status.percent)).arg(kProgramTitle));
+    });
+    connect(follower, &BatchFollower::ended, this, [this] {
+        m_w.showBatchStatus(nullptr);
+        setWindowTitle(kProgramTitle);
+    });
     connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this,
             [this](const ProgressDisplay& display) { m_w.showProgress(display); });
 }

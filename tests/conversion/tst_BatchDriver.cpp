@@ -1,4 +1,5 @@
 #include "conversion/BatchDriver.h"
+#include "conversion/BatchFollower.h"
 #include "conversion/Converter.h"
 #include "conversion/ConversionMonitor.h"
 #include "conversion/EncoderCommand.h"
@@ -223,6 +224,44 @@ private slots:
         QCOMPARE(b.queue.lstFile().size(), 1);
         QCOMPARE(b.queue.displayCount(), 1);
         QCOMPARE(b.window.events, QStringList({"queue off", "settings on", "queue on"}));
+    }
+
+    // On a batch of equal clips the time left is right from the second file
+    // on: each clip here takes four ticks of the given clock.
+    void estimateOfTheTimeLeft()
+    {
+        Batch b;
+        for (const char* name : {"a.mp4", "b.mp4", "c.mp4"})
+            b.queue.AddQueueEntry(b.source(name, "#standin\nduration 00:00:10.00\nprogress 4\n"));
+        double now = 0;
+        BatchFollower& follower = b.session.follower();
+        follower.setClock([&] { return now; });
+        QObject::connect(&b.driver, &BatchDriver::fileProgress, &b.driver, [&] { now += 1; });
+        QList<BatchStatus> atStarts;
+        QList<double> shares;
+        QObject::connect(&follower, &BatchFollower::changed, &b.driver, [&](const BatchStatus& status) {
+            shares << status.percent;
+        });
+        QObject::connect(&b.driver, &BatchDriver::fileStarted, &b.driver,
+                         [&] { atStarts << follower.status(); });
+        QList<BatchStatus> ended;
+        QObject::connect(&follower, &BatchFollower::ended, &b.driver,
+                         [&](const BatchStatus& status) { ended << status; });
+        b.run();
+        QCOMPARE(atStarts.size(), 3);
+        QCOMPARE(atStarts.at(1).file, 2);
+        QCOMPARE(atStarts.at(1).count, 3);
+        for (int k = 1; k < 3; ++k) {
+            const double truth = 4.0 * (3 - k);
+            QVERIFY(atStarts.at(k).secondsLeft);
+            QVERIFY2(qAbs(*atStarts.at(k).secondsLeft - truth) <= 0.25 * truth,
+                     qPrintable(QString("file %1: %2 s left, truly %3").arg(k + 1).arg(*atStarts.at(k).secondsLeft).arg(truth)));
+        }
+        QVERIFY(std::is_sorted(shares.begin(), shares.end()));
+        QCOMPARE(shares.last(), 100.0);
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.first().converted, 3);
+        QCOMPARE(ended.first().failed, 0);
     }
 
     // The encoder's reason, not its generic closing words.
