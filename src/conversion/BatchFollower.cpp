@@ -18,6 +18,7 @@ BatchFollower::BatchFollower(BatchDriver& driver, QObject* parent) : QObject(par
         m_status = BatchStatus{};
         m_status.count = int(sources.size());
         m_start = m_clock();
+        m_active = true;
     });
     connect(&driver, &BatchDriver::fileStarted, this, [this](int index, int count, const QString& source) {
         // Files queued during the batch join it.
@@ -39,7 +40,14 @@ BatchFollower::BatchFollower(BatchDriver& driver, QObject* parent) : QObject(par
         result.ok ? ++m_status.converted : ++m_status.failed;
         publish();
     });
-    connect(&driver, &BatchDriver::batchFinished, this, [this] { emit ended(m_status); });
+    connect(&driver, &BatchDriver::batchStopped, this, [this] { m_status.stopped = true; });
+    // A batch refused before its first file (an unusable output folder) is
+    // not one that ended.
+    connect(&driver, &BatchDriver::batchFinished, this, [this] {
+        if (m_active)
+            emit ended(m_status);
+        m_active = false;
+    });
 }
 
 void BatchFollower::publish()

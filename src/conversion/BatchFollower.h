@@ -21,6 +21,7 @@ struct BatchStatus {
     std::optional<double> secondsLeft;
     int converted = 0;
     int failed = 0;
+    bool stopped = false; // ended early, by the user or a full disk
 };
 
 // Follows a batch driver's files into one status for the whole batch:
@@ -53,6 +54,7 @@ private:
     QElapsedTimer m_wall;
     Clock m_clock;
     double m_start = 0;
+    bool m_active = false;
 };
 
 } // namespace tarnwick

@@ -35,7 +35,7 @@ namespace tarnwick {
 
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
     : QWidget(parent), m_session(new Session(services, programFolder, this)), m_w(buildMainWidgets(this)),
-      m_skin(new Skin(this, m_w))
+      m_skin(new Skin(this, m_w)), m_inhibitor(new SleepInhibitor(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kProgramTitle);
@@ -62,6 +62,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     wireSources();
     wireBatch();
     wireChrome();
+    wireDesktop();
 
     m_session->keepJournal(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
                            QStringLiteral("/batch.journal"));

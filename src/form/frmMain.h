@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Session.h"
+#include "desktop/DesktopServices.h"
 #include "form/MainWidgets.h"
 
 #include <QWidget>
@@ -63,6 +64,7 @@ public:
     QMenu* commandMenu() const { return m_menu; }
     QMenu* rotateMenu() const { return m_rotateMenu; }
     Skin& skin() { return *m_skin; }
+    SleepInhibitor& inhibitor() { return *m_inhibitor; }
 
     // Closes the window, which writes setup.ini: Exit, Quit and the close
     // box all leave the same file.
@@ -101,6 +103,7 @@ private:
     void wireSources();
     void wireBatch();
     void wireChrome();
+    void wireDesktop();
     int selectedRow() const;
 
     Session* m_session;
@@ -109,6 +112,9 @@ private:
     QList<QAction*> m_actions;
     QMenu* m_menu = nullptr;
     QMenu* m_rotateMenu = nullptr;
+    DesktopNotifier m_notifier;
+    SleepInhibitor* m_inhibitor;
+    LauncherEntry m_launcher;
 };
 
 } // namespace tarnwick
