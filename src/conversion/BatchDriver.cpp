@@ -174,7 +174,8 @@ QStringList BatchDriver::failureLines() const
     QStringList lines;
     for (const ConversionResult& result : m_results) {
         if (!result.ok)
-            lines << result.source + QStringLiteral("\n    ") + result.error;
+            lines << result.source + QStringLiteral("\n    ") + result.error +
+                         (result.log.isEmpty() ? QString() : QStringLiteral("\n    log: ") + result.log);
     }
     return lines;
 }

@@ -1,11 +1,13 @@
 #include "conversion/Converter.h"
 
 #include "base/Text.h"
+#include "conversion/ConversionLogs.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/OutputNames.h"
 #include "conversion/Progress.h"
 #include "seams/Messages.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -94,6 +96,24 @@ ProbeResult Converter::probe(const QString& source)
 
 ConversionResult Converter::convert(const QString& source, const RunSettings& settings, OutputNames& names,
                                     const Clock& clock)
+{
+    const QDateTime started = QDateTime::currentDateTime();
+    ConversionResult result = run(source, settings, names, clock);
+    // A log for each conversion the encoder took part in.
+    if (m_logs && m_objffmpeg.lastRunEnd() != DOSOutputs::RunEnd::NotStarted) {
+        const bool converted = !result.output.isEmpty();
+        result.log = m_logs->write({source, result.output, m_objffmpeg.CommandLine(),
+                                    converted ? m_objDOS.CommandLine() : QString(), m_objffmpeg.Outputs(),
+                                    converted ? m_objDOS.Outputs() : QString(), started,
+                                    QDateTime::currentDateTime(),
+                                    result.ok ? QStringLiteral("converted") : result.error});
+        m_logs->prune();
+    }
+    return result;
+}
+
+ConversionResult Converter::run(const QString& source, const RunSettings& settings, OutputNames& names,
+                                const Clock& clock)
 {
     ConversionResult result;
     result.source = source;

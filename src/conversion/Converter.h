@@ -13,6 +13,7 @@
 
 namespace tarnwick {
 
+class ConversionLogs;
 class Messages;
 class OutputNames;
 
@@ -40,6 +41,8 @@ public:
     // the encoder starts writing it.
     using OutputChosen = std::function<void(const QString& output, bool existedBefore)>;
     void setOutputChosen(OutputChosen told) { m_outputChosen = std::move(told); }
+    // Where each conversion's log goes; none unless given.
+    void setLogs(const ConversionLogs* logs) { m_logs = logs; }
 
     ProbeResult probe(const QString& source);
     // `names` picks the output path, by the time of day `clock` gives.
@@ -57,12 +60,15 @@ public:
                           const QString& output);
 
 private:
+    ConversionResult run(const QString& source, const RunSettings& settings, OutputNames& names,
+                         const Clock& clock);
     QString m_programFolder;
     DOSOutputs m_objDOS;
     DOSOutputs m_objffmpeg;
     ConversionMonitor m_monitor;
     Rotation::Yield m_yield;
     OutputChosen m_outputChosen;
+    const ConversionLogs* m_logs = nullptr;
     std::atomic_bool m_stopping = false;
 };
 

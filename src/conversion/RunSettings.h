@@ -35,6 +35,7 @@ struct ConversionResult {
     // The output folder took no more: a full disk, or one that became
     // unwritable. Every file after this one would fail the same way.
     bool outputUnwritable = false;
+    QString log; // the conversion's log, where logs are kept
 };
 
 } // namespace tarnwick

@@ -130,6 +130,17 @@ void Session::keepJournal(const QString& path)
     m_batch.setJournal(m_journal.get());
 }
 
+void Session::keepLogs(const QString& folder)
+{
+    m_logs = std::make_unique<ConversionLogs>(folder);
+    m_converter.setLogs(m_logs.get());
+}
+
+QString Session::logsFolder() const
+{
+    return m_logs ? m_logs->folder() : QString();
+}
+
 void Session::offerInterruptedBatch()
 {
     if (!m_journal)

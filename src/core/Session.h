@@ -3,6 +3,7 @@
 #include "conversion/BatchDriver.h"
 #include "conversion/BatchFollower.h"
 #include "conversion/BatchJournal.h"
+#include "conversion/ConversionLogs.h"
 #include "conversion/Converter.h"
 #include "conversion/Options.h"
 #include "conversion/OutputPresets.h"
@@ -78,6 +79,9 @@ public:
     // Batches keep a journal at this path while they run (the window's do;
     // many command lines at once could not share one).
     void keepJournal(const QString& path);
+    // Each conversion's log goes to this folder.
+    void keepLogs(const QString& folder);
+    QString logsFolder() const;
     // A batch the journal shows cut short: its half-written output removed,
     // and the files it had left queued again with its settings if the user
     // wants them.
@@ -102,6 +106,7 @@ private:
     BatchFollower m_follower;
     QString m_outputFolder;
     std::unique_ptr<BatchJournal> m_journal;
+    std::unique_ptr<ConversionLogs> m_logs;
 };
 
 } // namespace tarnwick

@@ -64,8 +64,9 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     wireChrome();
     wireDesktop();
 
-    m_session->keepJournal(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-                           QStringLiteral("/batch.journal"));
+    const QString state = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    m_session->keepJournal(state + QStringLiteral("/batch.journal"));
+    m_session->keepLogs(state + QStringLiteral("/logs"));
     m_session->loadSettings();
     m_w.txtPath->setText(m_session->outputFolder());
     m_w.imgPB->resize(0, m_w.imgPB->height());

@@ -40,6 +40,7 @@ public:
         Tutorial,
         ProductPage,
         Feedback,
+        OpenLogs,
         Stop,
         Exit,
         CommandCount

@@ -2,11 +2,13 @@
 
 #include "form/MainWidgets.h"
 #include "seams/Messages.h"
+#include "seams/Shell.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -60,6 +62,11 @@ void frmMain::createActions()
         {"actTutorial", "Tutorial", QKeySequence(tr("Ctrl+T")), [this] { ShowTutorialPage(); }},
         {"actProductPage", "Product Page", QKeySequence(tr("Ctrl+Shift+W")), [this] { ShowProductPage(); }},
         {"actFeedback", "Send Feedback", QKeySequence(tr("Ctrl+Shift+F")), [this] { SendFeedbackMail(); }},
+        {"actOpenLogs", "Open the Logs Folder", QKeySequence(tr("Ctrl+L")), [this] {
+             QDir().mkpath(m_session->logsFolder());
+             openOrSay(m_session->services().shell.openPath(m_session->logsFolder()), QStringLiteral("logs folder"),
+                       m_session->logsFolder());
+         }},
         {"actStop", "Stop", QKeySequence(Qt::Key_Escape), [this] { m_session->batch().stop(); }},
         {"actExit", "Exit", standardOr(QKeySequence::Quit, "Ctrl+Q"), [this] { SaveWindowSettings(); }},
     }};

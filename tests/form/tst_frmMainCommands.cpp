@@ -104,6 +104,8 @@ class tst_frmMainCommands : public QObject
             return {{}, opened("mailto:feedback@tarnwick.example?subject=Feedback/Bug Report")};
         case frmMain::Exit:
             return {{}, [](Window& w) { return !w.form->isVisible() && QFile::exists(w.program.filePath("setup.ini")); }};
+        case frmMain::OpenLogs:
+            return {{}, opened("/logs")};
         case frmMain::Stop: // needs a batch: tested on its own
         case frmMain::CommandCount:
             break;
@@ -118,8 +120,9 @@ private slots:
     {
         QTest::addColumn<frmMain::Command>("command");
         QTest::addColumn<bool>("byShortcut");
-        const char* names[] = {"add file", "add folder", "remove",   "remove all", "read disc", "start", "options",
-                               "help",     "tutorial",   "product page", "feedback", "stop",      "exit"};
+        const char* names[] = {"add file", "add folder",   "remove",   "remove all", "read disc",
+                               "start",    "options",      "help",     "tutorial",   "product page",
+                               "feedback", "open logs",    "stop",     "exit"};
         static_assert(std::size(names) == frmMain::CommandCount);
         for (int c = 0; c < frmMain::CommandCount; ++c) {
             if (c == frmMain::Stop)

@@ -268,8 +268,15 @@ private slots:
         QCOMPARE(w.result(longer)->error, QString("The encoder stopped unexpectedly."));
         QCOMPARE(w.outputs().size(), 2); // the unfinished file is gone
         QCOMPARE(w.messages.shown().size(), 1);
-        QCOMPARE(w.messages.shown().first().text,
-                 "1 file could not be converted:\n\n" + longer + "\n    The encoder stopped unexpectedly.");
+        // The message names the file's log, which holds what the encoder said.
+        const QString log = w.result(longer)->log;
+        QCOMPARE(w.messages.shown().first().text, "1 file could not be converted:\n\n" + longer +
+                                                      "\n    The encoder stopped unexpectedly.\n    log: " + log);
+        QFile kept(log);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray text = kept.readAll();
+        QVERIFY(text.contains("outcome:    The encoder stopped unexpectedly."));
+        QVERIFY(text.contains(("/data/conv.exe -i \"" + longer + "\"\n").toUtf8()) && text.contains("time="));
     }
 
     void missingEncoderIsReportedForEachFile()
