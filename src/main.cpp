@@ -1,4 +1,5 @@
 #include "core/SignalExit.h"
+#include "desktop/HandOver.h"
 #include "form/QtSeams.h"
 #include "form/WidgetMessages.h"
 #include "form/frmMain.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -14,16 +16,25 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+    // Files and folders it is started with ("Open With", tarnwick %F).
+    QStringList given;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        given << QFileInfo(argument).absoluteFilePath();
 
-    // One copy at a time; a second one ends at once, silently. The lock
-    // holds the owner's process id, so a crashed copy leaves no stale lock.
+    // One copy at a time. A second one with files hands them to the running
+    // copy and ends; without files it ends at once, silently. The lock holds
+    // the owner's process id, so a crashed copy leaves no stale lock.
     QString lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (lockFolder.isEmpty())
         lockFolder = QDir::tempPath();
+    const QString socket = lockFolder + QStringLiteral("/tarnwick.socket");
     QLockFile lock(lockFolder + QStringLiteral("/tarnwick.lock"));
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    if (!lock.tryLock(0)) {
+        if (!given.isEmpty())
+            tarnwick::HandOver::send(socket, given);
         return 0;
+    }
 
     tarnwick::WidgetMessages messages;
     tarnwick::QtDialogs dialogs;
@@ -33,12 +44,19 @@ int main(int argc, char* argv[])
                              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
     messages.setOwner(&window);
     dialogs.setOwner(&window);
+    tarnwick::HandOver handOver(socket);
+    window.takeHandOvers(handOver);
+    handOver.listen();
     // A logout, systemctl stop or a closed terminal ends the program as Exit
     // does: the settings written, a running encoder stopped and its
     // unfinished output removed, the temporary folder deleted.
     tarnwick::SignalExit interrupt;
     window.closeOnTermination(interrupt);
     window.show();
-    QTimer::singleShot(0, &window, [&window] { window.session().offerInterruptedBatch(); });
+    QTimer::singleShot(0, &window, [&window, given] {
+        window.session().offerInterruptedBatch();
+        if (!given.isEmpty())
+            window.openGiven(given);
+    });
     return app.exec();
 }

@@ -11,6 +11,7 @@ class QMenu;
 
 namespace tarnwick {
 
+class HandOver;
 class SignalExit;
 class Skin;
 
@@ -86,6 +87,10 @@ public:
     // closes (settings written, encoder stopped, its output removed) and
     // the application leaves its event loops.
     void closeOnTermination(SignalExit& termination);
+    // Files the program was started with, or handed by a second start:
+    // queued as a drop queues them, the window brought to the front.
+    void openGiven(const QStringList& paths);
+    void takeHandOvers(HandOver& handOver);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

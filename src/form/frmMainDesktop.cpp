@@ -1,6 +1,22 @@
 #include "form/frmMain.h"
 
+#include "desktop/HandOver.h"
+
 namespace tarnwick {
+
+void frmMain::openGiven(const QStringList& paths)
+{
+    hidePicDoor();
+    sources().addDropped(paths);
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void frmMain::takeHandOvers(HandOver& handOver)
+{
+    connect(&handOver, &HandOver::received, this, &frmMain::openGiven);
+}
 
 // What the desktop is told of a batch: the machine kept awake while it
 // runs, its progress on the launcher entry, and one notification at its

@@ -216,8 +216,19 @@ bool SourceCommands::handleDrop(const QMimeData* data)
 {
     qsizetype unnamed = 0;
     const QStringList dropped = droppedPaths(data, &unnamed);
-    // A folder is searched as "Add a Folder" searches it, its files taking
-    // its place among the others: queued as one entry it could only fail.
+    queueDropped(dropped, unnamed);
+    return !dropped.isEmpty();
+}
+
+void SourceCommands::addDropped(const QStringList& paths)
+{
+    queueDropped(paths, 0);
+}
+
+// A folder is searched as "Add a Folder" searches it, its files taking its
+// place among the others: queued as one entry it could only fail.
+void SourceCommands::queueDropped(const QStringList& dropped, qsizetype unnamed)
+{
     QStringList paths;
     UiYield yield;
     for (const QString& path : dropped) {
@@ -229,7 +240,6 @@ bool SourceCommands::handleDrop(const QMimeData* data)
     addEntries(paths, true);
     applyHintRule();
     reportUnnamed(unnamed);
-    return !dropped.isEmpty();
 }
 
 void SourceCommands::pickDropZoneFile()

@@ -51,6 +51,9 @@ public:
     // The same searches without a dialog, for a caller that already knows
     // where to look; they add to the queue.
     void addFiles(const QStringList& paths);
+    // Paths queued as a drop queues them (folders searched); what the
+    // program was started with, or handed by a second start.
+    void addDropped(const QStringList& paths);
     void searchFolder(const QString& folder);
     // VIDEO_TS's title files, then BDMV/STREAM's, below a disc's root.
     void searchDisc(const QString& volumeRoot);
@@ -72,6 +75,7 @@ private:
     void appendFoundToMaster(const QStringList& found);
     void reportFull(qsizetype skipped);
     void reportUnnamed(qsizetype skipped);
+    void queueDropped(const QStringList& dropped, qsizetype unnamed);
     void setHint(const QueueHint& hint);
 
     Queue& m_queue;

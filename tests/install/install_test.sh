@@ -4,7 +4,9 @@
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$prefix"' EXIT
+# The program ends on SIGTERM as Exit ends it, writing its settings: let it
+# finish before its folder goes.
+trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; fi; rm -rf "$prefix"' EXIT
 pid=
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
@@ -35,3 +37,15 @@ done
 [ -e "$prefix/run/tarnwick.lock" ] || { echo "the installed program did not come up"; exit 1; }
 kill -0 "$pid" || { echo "the installed program ended"; exit 1; }
 echo "installed program runs from $program"
+
+# A second start with a file hands it over and ends at once.
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$prefix/run" HOME="$prefix/home" timeout 20 "$prefix/bin/tarnwick" "$prefix/clip.mp4" \
+  || { echo "a second start with a file did not end"; exit 1; }
+
+# SIGTERM ends it as Exit does: settings written, at once.
+kill -TERM "$pid"
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && { echo "the program did not end within 5 s of SIGTERM"; exit 1; }
+wait "$pid" || { echo "the program ended on SIGTERM with a failure status"; exit 1; }
+pid=
+[ -f "$program/setup.ini" ] || { echo "SIGTERM did not write setup.ini"; exit 1; }
