@@ -23,6 +23,14 @@ done
   || { echo "the installed tarnwick-cli does not find its encoder"; exit 1; }
 "$program/data/conv.exe" -version | grep -q "ffmpeg version" || { echo "data/conv.exe is not FFmpeg"; exit 1; }
 desktop-file-validate "$prefix/share/applications/tarnwick.desktop"
+for size in 16 22 24 32 48 64 128 256; do
+  identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/tarnwick.png" | grep -qx "${size}x${size}" \
+    || { echo "no ${size}x${size} icon"; exit 1; }
+done
+# The store listing: no error, no warning (infos allowed).
+listing=$(appstreamcli validate --no-net --no-color "$prefix/share/metainfo/example.tarnwick.tarnwick.metainfo.xml" 2>&1) \
+  || { echo "$listing"; exit 1; }
+if echo "$listing" | grep -q '^[EW]:'; then echo "$listing"; exit 1; fi
 
 # Started through the launcher, the program must find its folder and come up:
 # it takes the single-copy lock once its window exists.
