@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   ffmpeg
-  xvfb xauth imagemagick dbus appstream
+  xvfb xauth imagemagick dbus appstream lintian
   dvdauthor fp-utils desktop-file-utils parallel bc
   clang libclang-rt-14-dev valgrind
 )

@@ -32,6 +32,14 @@ listing=$(appstreamcli validate --no-net --no-color "$prefix/share/metainfo/exam
   || { echo "$listing"; exit 1; }
 if echo "$listing" | grep -q '^[EW]:'; then echo "$listing"; exit 1; fi
 
+# The Debian package: no lintian error or warning.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/package" > /dev/null
+deb=$(ls "$prefix"/package/tarnwick_*.deb)
+dpkg-deb -c "$deb" > "$prefix/contents"
+grep -q ' ./usr/lib/tarnwick/tarnwick-cli$' "$prefix/contents" || { echo "tarnwick-cli is not in the package"; exit 1; }
+report=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'root privileges' || true)
+if echo "$report" | grep -q '^[EW]:'; then echo "$report"; exit 1; fi
+
 # Started through the launcher, the program must find its folder and come up:
 # it takes the single-copy lock once its window exists.
 mkdir -m 700 "$prefix/run"
