@@ -2,6 +2,7 @@
 // FFmpeg behind it, the results checked with ffprobe.
 
 #include "support/Media.h"
+#include "support/Processes.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
@@ -65,17 +66,6 @@ QString withoutClock(const QString& path)
     return QFileInfo(path).fileName().remove(clock);
 }
 
-// Whether any process still runs with the text in its command line.
-bool processMentioning(const QString& text)
-{
-    const QByteArray needle = text.toUtf8();
-    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        QFile cmdline("/proc/" + pid + "/cmdline");
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -236,8 +226,7 @@ private slots:
     {
         QFETCH(QString, jobs);
         const QString longClip = m_dir.filePath("long/long clip.mp4");
-        if (!QFile::exists(longClip))
-            QVERIFY(makeClip(longClip, 120, "640x480"));
+        QVERIFY(QFile::exists(longClip) || makeClip(longClip, 120, "640x480"));
         const QString out = m_dir.filePath("stopped" + jobs);
         QProcess process;
         process.setStandardInputFile(QProcess::nullDevice());
@@ -265,8 +254,7 @@ private slots:
     {
         QFETCH(QString, jobs);
         const QString longClip = m_dir.filePath("long/long clip.mp4");
-        if (!QFile::exists(longClip))
-            QVERIFY(makeClip(longClip, 120, "640x480"));
+        QVERIFY(QFile::exists(longClip) || makeClip(longClip, 120, "640x480"));
         const QString out = m_dir.filePath("killed" + jobs);
         QProcess process;
         process.setStandardInputFile(QProcess::nullDevice());

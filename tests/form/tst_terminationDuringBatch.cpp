@@ -9,6 +9,7 @@
 #include "sources/Queue.h"
 
 #include "support/Media.h"
+#include "support/Processes.h"
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
@@ -30,16 +31,6 @@ QByteArray digest(const QString& path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-bool processMentioning(const QString& text)
-{
-    const QByteArray needle = text.toUtf8();
-    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        QFile cmdline("/proc/" + pid + "/cmdline");
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle))
-            return true;
-    }
-    return false;
-}
 } // namespace
 
 class tst_terminationDuringBatch : public QObject
