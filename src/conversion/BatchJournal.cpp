@@ -1,12 +1,13 @@
 #include "conversion/BatchJournal.h"
 
+#include "base/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace tarnwick {
 
@@ -29,11 +30,7 @@ void BatchJournal::write(const Entry& entry) const
                            {"writing", entry.writing},
                            {"writingExisted", entry.writingExisted}};
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QJsonDocument(root).toJson(QJsonDocument::Compact));
-        file.commit();
-    }
+    writeFileAtomically(m_path, QJsonDocument(root).toJson(QJsonDocument::Compact));
 }
 
 void BatchJournal::clear() const

@@ -1,10 +1,11 @@
 #include "conversion/ConversionLogs.h"
 
+#include "base/Files.h"
+
 #include "conversion/EncoderCommand.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tarnwick {
 
@@ -39,11 +40,7 @@ QString ConversionLogs::write(const LogRecord& record) const
     QByteArray body = record.probeOutput.toUtf8();
     if (!record.conversionCommand.isEmpty())
         body += ("\n$ " + record.conversionCommand + "\n").toUtf8() + record.conversionOutput.toUtf8();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write(capped(head + body));
-    return file.commit() ? path : QString();
+    return writeFileAtomically(path, capped(head + body)) ? path : QString();
 }
 
 void ConversionLogs::prune(const QDateTime& now) const

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -177,18 +176,6 @@ std::optional<QByteArray> readFile(const QString& path)
         return std::nullopt;
     // The files are a few lines; anything huge is not one of ours.
     return file.read(64 * 1024);
-}
-
-bool writeFileAtomically(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace tarnwick::SettingsFiles

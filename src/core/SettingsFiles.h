@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Files.h"
 #include "conversion/Options.h"
 
 #include <QString>
@@ -64,9 +65,7 @@ namespace SettingsFiles {
 
 // Reads a whole file; nullopt when it cannot be opened.
 std::optional<QByteArray> readFile(const QString& path);
-// Replaces the file in one step: a crash or a full disk during the write
-// leaves the previous file whole.
-bool writeFileAtomically(const QString& path, const QByteArray& content);
+using tarnwick::writeFileAtomically;
 
 } // namespace SettingsFiles
 
