@@ -13,36 +13,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-// The length the description's "Duration: " gives, 0 when none.
-qint32 describedLength(const QString& output)
-{
-    static const QString key = QStringLiteral("Duration: ");
-    const qsizetype at = output.indexOf(key);
-    if (at < 0)
-        return 0;
-    const qsizetype from = at + key.size();
-    qsizetype end = from;
-    while (end < output.size() && output.at(end) != u' ' && output.at(end) != u'\n' && output.at(end) != u'\r')
-        ++end;
-    return readTimeToken(output.mid(from, end - from)).value_or(0);
-}
-
-} // namespace
-
-QString lastOutputLine(const QString& output)
-{
-    static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
-    const QStringList lines = output.split(lineEnds, Qt::SkipEmptyParts);
-    for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
-        const QString line = it->trimmed();
-        if (!line.isEmpty())
-            return line;
-    }
-    return QStringLiteral("the encoder printed nothing");
-}
-
 QString tellingLine(const QString& output)
 {
     static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
@@ -53,12 +23,17 @@ QString tellingLine(const QString& output)
                        "not found|failed|unable|could not|cannot|denied|unknown encoder|does not"),
         QRegularExpression::CaseInsensitiveOption);
     const QStringList lines = output.split(lineEnds, Qt::SkipEmptyParts);
+    QString last;
     for (auto it = lines.crbegin(); it != lines.crend(); ++it) {
         const QString line = it->trimmed();
-        if (!line.isEmpty() && !generic.match(line).hasMatch() && telling.match(line).hasMatch())
+        if (line.isEmpty())
+            continue;
+        if (last.isEmpty())
+            last = line;
+        if (!generic.match(line).hasMatch() && telling.match(line).hasMatch())
             return line;
     }
-    return lastOutputLine(output);
+    return last.isEmpty() ? QStringLiteral("the encoder printed nothing") : last;
 }
 
 bool meansOutputUnwritable(const QString& reason)
@@ -82,15 +57,20 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
 
 ProbeResult Converter::probe(const QString& source)
 {
+    // The length is read as the progress display reads it from the
+    // conversion's own output, piece by piece.
     RotationScan scan;
-    const auto connection = connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this,
-                                    [&](const QString& piece) { scan.feed(piece, m_yield); });
+    ProgressParser length;
+    const auto connection = connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+        scan.feed(piece, m_yield);
+        length.objDOS_ReceiveOutputs(piece);
+    });
     m_objffmpeg.ExecuteCommand(probeCommand(m_programFolder, source));
     disconnect(connection);
     ProbeResult result;
     result.ran = m_objffmpeg.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
     result.declaredRotation = scan.declared;
-    result.lengthSeconds = describedLength(m_objffmpeg.Outputs());
+    result.lengthSeconds = length.TotalSeconds();
     return result;
 }
 

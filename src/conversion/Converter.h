@@ -72,8 +72,6 @@ private:
     std::atomic_bool m_stopping = false;
 };
 
-// The last line of an encoder's output that holds anything.
-QString lastOutputLine(const QString& output);
 // The line that says why the encoder failed: its last error line before the
 // closing summary ("No space left on device", "Permission denied", ...);
 // the last line when none reads as an error.
