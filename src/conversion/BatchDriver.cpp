@@ -155,11 +155,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
 // files not yet tried stay in the queue for when there is room again.
 void BatchDriver::stopForUnwritableOutput()
 {
-    closeJournal();
-    m_parts.converter.monitor().resetBar();
-    unlock();
-    emit batchStopped();
-    m_state = State::Idle;
+    endEarly();
     const int left = m_parts.queue.runCount();
     m_parts.messages.show(QStringLiteral("The batch stopped: the output folder takes no more files.\n\n") +
                               failureLines().join(u'\n') + QStringLiteral("\n\n") +
@@ -228,12 +224,19 @@ void BatchDriver::stop()
 // closing steps, no message; the user asked for it.
 void BatchDriver::finishStopped()
 {
+    endEarly();
+    emit batchFinished();
+}
+
+// A batch that ends before its queue does: the controls back, "Stopped.",
+// and the queue left as it stands.
+void BatchDriver::endEarly()
+{
     closeJournal();
     m_parts.converter.monitor().resetBar();
     unlock();
     emit batchStopped();
     m_state = State::Idle;
-    emit batchFinished();
 }
 
 void BatchDriver::abort()

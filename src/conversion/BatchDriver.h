@@ -98,6 +98,7 @@ private:
     void reportFailures();
     void stopForUnwritableOutput();
     void finishStopped();
+    void endEarly();
     QStringList failureLines() const;
     void unlock();
     void journal(const QString& writing = QString(), bool existed = false);
