@@ -41,10 +41,7 @@ void CliReport::json(const QString& event, const QVariantMap& fields)
 void CliReport::queued(const QStringList& sources)
 {
     m_sources = sources;
-    QList<qint64> sizes;
-    for (const QString& source : sources)
-        sizes << QFileInfo(source).size();
-    m_estimate.start(sizes);
+    m_follower.begin(sources);
     m_since.restart();
     if (m_mode == Mode::Json) {
         for (int i = 0; i < sources.size(); ++i)
@@ -55,6 +52,7 @@ void CliReport::queued(const QStringList& sources)
 void CliReport::started(int index, const QString& source)
 {
     m_running.insert(index, 0);
+    m_follower.fileStarted(index, int(m_sources.size()), source);
     if (m_mode == Mode::Json)
         json(QStringLiteral("started"), {{"index", index}, {"source", source}, {"count", m_sources.size()}});
     else if (m_mode == Mode::Terminal)
@@ -66,7 +64,7 @@ void CliReport::progress(int index, double percent)
     if (!m_running.contains(index))
         return;
     m_running[index] = percent;
-    m_estimate.setProgress(index, percent);
+    m_follower.fileProgress(index, percent);
     if (m_mode == Mode::Json) {
         // One event per whole percent: enough to follow, little to parse.
         const int whole = int(percent);
@@ -82,9 +80,7 @@ void CliReport::progress(int index, double percent)
 void CliReport::finished(int index, const ConversionResult& result)
 {
     m_running.remove(index);
-    m_estimate.setLength(index, result.lengthSeconds);
-    m_estimate.setDone(index);
-    result.ok ? ++m_converted : ++m_failed;
+    m_follower.fileFinished(index, result);
     if (!result.ok)
         writeLine(stderr, QStringLiteral("tarnwick-cli: %1: %2").arg(result.source, result.error));
     switch (m_mode) {
@@ -115,8 +111,8 @@ void CliReport::summary(bool stopped)
 {
     const double seconds = m_since.nsecsElapsed() / 1e9;
     if (m_mode == Mode::Json) {
-        json(QStringLiteral("batch"), {{"converted", m_converted},
-                                       {"failed", m_failed},
+        json(QStringLiteral("batch"), {{"converted", converted()},
+                                       {"failed", failed()},
                                        {"total", m_sources.size()},
                                        {"stopped", stopped},
                                        {"seconds", std::round(seconds * 10) / 10}});
@@ -124,8 +120,8 @@ void CliReport::summary(bool stopped)
     }
     clearStatus();
     writeLine(stdout, QStringLiteral("%1 converted, %2 failed%3 in %4")
-                          .arg(m_converted)
-                          .arg(m_failed)
+                          .arg(converted())
+                          .arg(failed())
                           .arg(stopped ? QStringLiteral(", stopped") : QString())
                           .arg(clock(seconds)));
 }
@@ -157,7 +153,7 @@ void CliReport::drawStatus(bool force)
                        .arg(m_sources.size());
     if (m_running.size() > 1)
         line += QStringLiteral("  (+%1 running)").arg(m_running.size() - 1);
-    if (const auto left = m_estimate.secondsLeft(m_since.nsecsElapsed() / 1e9))
+    if (const auto left = m_follower.status().secondsLeft)
         line += QStringLiteral("  %1 left").arg(clock(*left));
     const QByteArray bytes = (QStringLiteral("\r\x1b[K") + line).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/BatchEstimate.h"
+#include "conversion/BatchFollower.h"
 #include "conversion/RunSettings.h"
 
 #include <QElapsedTimer>
@@ -26,8 +26,8 @@ public:
     void finished(int index, const ConversionResult& result);
     void summary(bool stopped);
 
-    int converted() const { return m_converted; }
-    int failed() const { return m_failed; }
+    int converted() const { return m_follower.status().converted; }
+    int failed() const { return m_follower.status().failed; }
 
     static QString clock(double seconds);
 
@@ -40,13 +40,11 @@ private:
     Mode m_mode;
     QStringList m_sources;
     QMap<int, double> m_running; // index -> percent
-    BatchEstimate m_estimate;
+    BatchFollower m_follower; // the whole batch, as the window follows it
     QElapsedTimer m_since;
     QElapsedTimer m_lastDraw;
     QMap<int, int> m_lastJsonPercent;
     bool m_statusShown = false;
-    int m_converted = 0;
-    int m_failed = 0;
 };
 
 } // namespace tarnwick::cli

@@ -18,6 +18,7 @@ public:
     void start(const QList<qint64>& sizes);
     // A file that joins the batch while it runs.
     void add(qint64 size);
+    int count() const { return int(m_files.size()); }
     void setLength(int index, qint32 seconds);
     void setProgress(int index, double percent);
     void setDone(int index);

@@ -24,8 +24,9 @@ struct BatchStatus {
     bool stopped = false; // ended early, by the user or a full disk
 };
 
-// Follows a batch driver's files into one status for the whole batch:
-// file k of n, the share done, and the time left by the estimate.
+// Follows a batch's files into one status for the whole batch: file k of
+// n, the share done, and the time left by the estimate. Told by a batch
+// driver it follows, or by whoever runs the batch.
 class BatchFollower : public QObject
 {
     Q_OBJECT
@@ -35,9 +36,17 @@ public:
     // Seconds since some fixed moment; the real clock unless given.
     using Clock = std::function<double()>;
 
-    explicit BatchFollower(BatchDriver& driver, QObject* parent = nullptr);
+    explicit BatchFollower(QObject* parent = nullptr);
+    void follow(BatchDriver& driver);
     void setClock(Clock clock) { m_clock = std::move(clock); }
     const BatchStatus& status() const { return m_status; }
+
+    void begin(const QStringList& sources);
+    void fileStarted(int index, int count, const QString& source);
+    void fileProgress(int index, double percent);
+    void fileFinished(int index, const tarnwick::ConversionResult& result);
+    void stopped();
+    void end();
 
 signals:
     void changed(const tarnwick::BatchStatus& status);
@@ -50,7 +59,6 @@ private:
 
     BatchEstimate m_estimate;
     BatchStatus m_status;
-    QList<qint64> m_sizes;
     QElapsedTimer m_wall;
     Clock m_clock;
     double m_start = 0;
