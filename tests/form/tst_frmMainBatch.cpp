@@ -100,12 +100,10 @@ private slots:
         QFETCH(QString, extension);
         QFETCH(QString, container);
         QFETCH(QString, codec);
-        ScriptedMessages messages;
-        ScriptedDialogs dialogs;
-        RecordingShell shell;
-        ScriptedDrives drives;
-        QTemporaryDir program;
-        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
+        TestWindow w(realProgramFolder());
+        frmMain& form = *w.form;
+        ScriptedMessages& messages = w.messages;
+        RecordingShell& shell = w.shell;
         form.options().SoundReminder = 1;
         form.show();
         QStringList outputs;
@@ -137,12 +135,9 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, width);
         QFETCH(int, height);
-        ScriptedMessages messages;
-        ScriptedDialogs dialogs;
-        RecordingShell shell;
-        ScriptedDrives drives;
-        QTemporaryDir program;
-        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
+        TestWindow w(realProgramFolder());
+        frmMain& form = *w.form;
+        ScriptedMessages& messages = w.messages;
         form.show();
         QAction* choice = form.rotateMenu()->findChild<QAction*>(entry);
         QVERIFY(choice);
@@ -167,12 +162,9 @@ private slots:
     // stays until the file's own first report.
     void nextBatchShowsNothingOfTheLast()
     {
-        ScriptedMessages messages;
-        ScriptedDialogs dialogs;
-        RecordingShell shell;
-        ScriptedDrives drives;
-        QTemporaryDir program;
-        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
+        TestWindow w(realProgramFolder());
+        frmMain& form = *w.form;
+        ScriptedMessages& messages = w.messages;
         form.show();
         QStringList outputs;
         convert(form, messages, {m_mp4}, 0, outputs);
@@ -187,12 +179,10 @@ private slots:
 
     void dvdAndMatroskaSourcesAndARotation()
     {
-        ScriptedMessages messages;
-        ScriptedDialogs dialogs;
-        RecordingShell shell;
-        ScriptedDrives drives;
-        QTemporaryDir program;
-        frmMain form({messages, dialogs, shell, drives}, privateProgramFolder(program, realProgramFolder()));
+        TestWindow w(realProgramFolder());
+        frmMain& form = *w.form;
+        ScriptedMessages& messages = w.messages;
+        RecordingShell& shell = w.shell;
         form.show();
         QStringList outputs;
         convert(form, messages, {m_vob, m_mkv}, 1, outputs);
