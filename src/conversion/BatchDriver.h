@@ -47,7 +47,7 @@ public:
     const RunSettings& settings() const { return m_settings; }
 
     // The time of day that names each output; the real clock unless given.
-    using Clock = std::function<QTime()>;
+    using Clock = TimeOfDay;
     void setClock(Clock clock) { m_clock = std::move(clock); }
     // Off for a face that reports on its own: no folder opened, no beep,
     // no message about failures.
@@ -115,7 +115,7 @@ private:
     int m_current = -1;
     OutputNames m_names;
     QList<ConversionResult> m_results;
-    Clock m_clock = [] { return QTime::currentTime(); };
+    Clock m_clock = realTimeOfDay;
 };
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/ConversionMonitor.h"
+#include "conversion/OutputNames.h"
 #include "conversion/Rotation.h"
 #include "conversion/RunSettings.h"
 #include "process/DOSOutputs.h"
@@ -15,7 +16,6 @@ namespace tarnwick {
 
 class ConversionLogs;
 class Messages;
-class OutputNames;
 
 // Converts one file at a time with its own pair of encoder runners: the
 // probe of the input, then the conversion, whose output drives the progress.
@@ -27,7 +27,7 @@ class Converter : public QObject
     Q_DISABLE_COPY_MOVE(Converter)
 
 public:
-    using Clock = std::function<QTime()>;
+    using Clock = TimeOfDay;
 
     Converter(Messages& messages, const QString& programFolder, QObject* parent = nullptr);
 

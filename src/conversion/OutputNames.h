@@ -5,7 +5,16 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
+
 namespace tarnwick {
+
+// The time of day that names an output; tests give the times they mean.
+using TimeOfDay = std::function<QTime()>;
+inline QTime realTimeOfDay()
+{
+    return QTime::currentTime();
+}
 
 // Picks each conversion's output path and holds it until that conversion
 // is over, so that conversions running side by side never pick one name

@@ -30,7 +30,7 @@ class ParallelBatch : public QObject
     Q_DISABLE_COPY_MOVE(ParallelBatch)
 
 public:
-    using Clock = std::function<QTime()>;
+    using Clock = TimeOfDay;
 
     ParallelBatch(Messages& messages, const QString& programFolder, QObject* parent = nullptr);
     ~ParallelBatch() override;
@@ -58,7 +58,7 @@ private:
 
     Messages& m_messages;
     QString m_programFolder;
-    Clock m_clock = [] { return QTime::currentTime(); };
+    Clock m_clock = realTimeOfDay;
     QStringList m_sources;
     RunSettings m_settings;
     OutputNames m_names;
