@@ -87,9 +87,9 @@ void frmMain::wireChrome()
         showMinimized();
         Skin::clear(m_w.imgMin);
     });
-    hooks::onClick(m_w.imgHelp, [this] { ShowHelpFile(); });
-    hooks::onClick(m_w.lblFeed, [this] { SendFeedbackMail(); });
-    hooks::onClick(m_w.lblWeb, [this] { ShowProductPage(); });
+    hooks::onClick(m_w.imgHelp, [this] { action(Help)->trigger(); });
+    hooks::onClick(m_w.lblFeed, [this] { action(Feedback)->trigger(); });
+    hooks::onClick(m_w.lblWeb, [this] { action(ProductPage)->trigger(); });
 }
 
 void frmMain::wireSources()
@@ -114,8 +114,8 @@ void frmMain::wireSources()
         const int index = element->property("index").toInt();
         hooks::onClick(element, [this, index] { imgToolbar_Click(index); });
     }
-    hooks::onClick(m_w.imgAdd, [this] { sources().AddaFile(); });
-    hooks::onClick(m_w.imgRemove, [this] { sources().RemoveSelected(selectedRow()); });
+    hooks::onClick(m_w.imgAdd, [this] { action(AddFile)->trigger(); });
+    hooks::onClick(m_w.imgRemove, [this] { action(Remove)->trigger(); });
     hooks::onClick(m_w.imgBrowse, [this] { BrowseOutputFolder(); });
     hooks::onClick(m_w.txtPath, [this] { BrowseOutputFolder(); });
     connect(m_w.cmdBrowse, &QPushButton::clicked, this, &frmMain::BrowseOutputFolder);
@@ -134,7 +134,7 @@ void frmMain::wireSources()
 void frmMain::wireBatch()
 {
     BatchDriver* batch = &m_session->batch();
-    hooks::onClick(m_w.imgExit, [this] { SaveWindowSettings(); });
+    hooks::onClick(m_w.imgExit, [this] { action(Exit)->trigger(); });
     hooks::onClick(m_w.imgStart, [this] { m_session->StartConversion(); });
     hooks::onClick(m_w.imgConvert, [this] { m_session->StartConversion(); });
     connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
