@@ -1,15 +1,9 @@
 #include "cli/CliOptions.h"
+#include "conversion/OutputFormats.h"
 
 #include <QCommandLineParser>
 
 namespace tarnwick::cli {
-
-const QList<FormatName>& formatNames()
-{
-    static const QList<FormatName> names{{"mp4", 0}, {"mp4-h264", 1}, {"avi", 2}, {"mov", 3},
-                                         {"flv", 4}, {"wmv", 5},      {"mpg", 6}};
-    return names;
-}
 
 const QList<RotationName>& rotationNames()
 {
@@ -23,6 +17,30 @@ QString usageLine()
     return QStringLiteral("Usage: tarnwick-cli [options] SOURCE...");
 }
 
+namespace {
+
+// The format names as the help lists them, wrapped under the option.
+QString formatHelp()
+{
+    constexpr qsizetype kWidth = 78;
+    const QString indent(25, u' ');
+    QString text;
+    QString line = indent;
+    const QList<OutputFormat>& formats = outputFormats();
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        const QString word = formats[i].cliName + (i == 0 ? QStringLiteral(" (default)") : QString()) +
+                             (i + 1 < formats.size() ? QStringLiteral(",") : QString());
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > kWidth) {
+            text += line + u'\n';
+            line = indent;
+        }
+        line += (line.size() > indent.size() ? QStringLiteral(" ") : QString()) + word;
+    }
+    return text + line;
+}
+
+} // namespace
+
 QString helpText()
 {
     return usageLine() + QStringLiteral(R"(
@@ -31,7 +49,8 @@ file a folder search finds (a folder's own files, and the VOB and M2TS title
 files in the folders below it; links to folders are not followed).
 
 Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -f, --format NAME      the output format, one of:
+%1
   -b, --bitrate KBITS    video bitrate in kilobits per second
                          (default: the format's own, see --list-formats)
   -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
@@ -51,7 +70,7 @@ and an output that did not finish is removed.
 
 Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
 130 stopped by Ctrl+C or a termination signal.
-)");
+)").arg(formatHelp());
 }
 
 namespace {
@@ -112,11 +131,10 @@ Parsed parse(const QStringList& arguments, int cores)
             return failure(QStringLiteral("--%1 given more than once").arg(single->names().constLast()));
     }
     if (parser.isSet(format)) {
-        const auto position = lookUp(formatNames(), parser.value(format));
-        if (!position)
-            return failure(QStringLiteral("unknown format '%1' (one of: %2)")
-                               .arg(parser.value(format), joined(formatNames())));
-        request.format = *position;
+        const OutputFormat* named = formatNamed(parser.value(format));
+        if (!named)
+            return failure(QStringLiteral("unknown format '%1' (one of: %2)").arg(parser.value(format), formatNameList()));
+        request.format = named->position;
     }
     if (parser.isSet(bitrate)) {
         bool ok = false;

@@ -7,13 +7,6 @@
 
 namespace tarnwick::cli {
 
-// The output formats by name, in the order of the window's Output Format list.
-struct FormatName {
-    const char* name;
-    int position; // in cmbOF1
-};
-const QList<FormatName>& formatNames();
-
 // The rotation choices by short name, positions of cmbRotate.
 struct RotationName {
     const char* name;

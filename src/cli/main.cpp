@@ -40,10 +40,9 @@ bool stdoutIsTerminal()
 void listFormats()
 {
     OutputPresets presets;
-    for (const FormatName& format : formatNames()) {
-        presets.cmbOF1.select(format.position);
-        std::printf("%-9s %-30s %s\n", format.name, qPrintable(presets.cmbOF1.text()),
-                    qPrintable(presets.cmbBitrate.text()));
+    for (const OutputFormat& format : outputFormats()) {
+        std::printf("%-9s %-30s %s\n", qPrintable(format.cliName), qPrintable(format.caption),
+                    qPrintable(presets.cmbBitrate.entries().value(format.defaultBitratePosition)));
     }
 }
 
@@ -61,12 +60,12 @@ void queueSources(Session& session, const Request& request)
 
 void dryRun(Session& session, const RunSettings& settings)
 {
-    const auto format = outputFormatForIndex(settings.internalIndex);
+    const OutputFormat* format = formatForIndex(settings.internalIndex);
     for (const QString& source : session.queue().lstFile()) {
         const QString output = availableOutputPath(settings.outputFolder, source, format->extension,
                                                    QTime::currentTime());
         writeLine(stdout, QStringLiteral("# ") + source);
-        writeLine(stdout, Converter::dryRun(session.programFolder(), source, settings, output));
+        writeLine(stdout, session.converter().dryRun(source, settings, output));
     }
 }
 

@@ -35,8 +35,11 @@ QString ConversionLogs::write(const LogRecord& record) const
     const auto when = [](const QDateTime& t) { return t.toString(Qt::ISODateWithMs); };
     QByteArray head = ("source:     " + record.source + "\noutput:     " + record.output + "\nstarted:    " +
                        when(record.started) + "\nended:      " + when(record.ended) + "\noutcome:    " +
-                       record.outcome + "\n\n$ " + record.probeCommand + "\n")
+                       record.outcome + "\n")
                           .toUtf8();
+    for (const QString& reason : record.added)
+        head += ("added:      " + reason + "\n").toUtf8();
+    head += ("\n$ " + record.probeCommand + "\n").toUtf8();
     QByteArray body = record.probeOutput.toUtf8();
     if (!record.conversionCommand.isEmpty())
         body += ("\n$ " + record.conversionCommand + "\n").toUtf8() + record.conversionOutput.toUtf8();

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace tarnwick {
 
@@ -16,6 +17,7 @@ struct LogRecord {
     QDateTime started;
     QDateTime ended;
     QString outcome; // "converted", or why it failed
+    QStringList added; // why each option beyond the format's own was added
 };
 
 // A folder with one log a conversion, named after its output: the commands,

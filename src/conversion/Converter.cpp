@@ -13,14 +13,29 @@
 
 namespace tarnwick {
 
+namespace {
+
+// "[wmav2 @ 0x55d0c0a0] too many channels" reads "wmav2: too many channels":
+// the address means nothing to a user.
+QString withoutContext(const QString& line)
+{
+    static const QRegularExpression context(QStringLiteral("^\\[([^\\] @]{1,64}) @ 0x[0-9a-fA-F]{1,16}\\] "));
+    const QRegularExpressionMatch m = context.match(line);
+    return m.hasMatch() ? m.captured(1) + QStringLiteral(": ") + line.mid(m.capturedLength()) : line;
+}
+
+} // namespace
+
 QString tellingLine(const QString& output)
 {
     static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
     static const QRegularExpression generic(
-        QStringLiteral("^(Conversion failed!|Exiting normally.*|video:.*kB.*|frame=.*|size=.*|Press \\[q\\].*)$"));
+        QStringLiteral("^(Conversion failed!|Exiting normally.*|video:.*kB.*|frame=.*|size=.*|Press \\[q\\].*|"
+                       // FFmpeg's summary of an encoder that refused: the line before says why.
+                       "Error while opening encoder .*|Error initializing output stream .*)$"));
     static const QRegularExpression telling(
         QStringLiteral("error|no space left|permission denied|read-only file system|invalid|no such file|"
-                       "not found|failed|unable|could not|cannot|denied|unknown encoder|does not"),
+                       "not found|failed|unable|could not|cannot|denied|unknown encoder|does not|not supported|too many"),
         QRegularExpression::CaseInsensitiveOption);
     const QStringList lines = output.split(lineEnds, Qt::SkipEmptyParts);
     QString last;
@@ -31,7 +46,7 @@ QString tellingLine(const QString& output)
         if (last.isEmpty())
             last = line;
         if (!generic.match(line).hasMatch() && telling.match(line).hasMatch())
-            return line;
+            return withoutContext(line);
     }
     return last.isEmpty() ? QStringLiteral("the encoder printed nothing") : last;
 }
@@ -71,6 +86,8 @@ ProbeResult Converter::probe(const QString& source)
     result.ran = m_objffmpeg.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
     result.declaredRotation = scan.declared;
     result.lengthSeconds = length.TotalSeconds();
+    if (result.ran)
+        result.streams = scanDescription(m_objffmpeg.Outputs(), source);
     return result;
 }
 
@@ -86,7 +103,7 @@ ConversionResult Converter::convert(const QString& source, const RunSettings& se
                                     converted ? m_objDOS.CommandLine() : QString(), m_objffmpeg.Outputs(),
                                     converted ? m_objDOS.Outputs() : QString(), started,
                                     QDateTime::currentDateTime(),
-                                    result.ok ? QStringLiteral("converted") : result.error});
+                                    result.ok ? QStringLiteral("converted") : result.error, result.added});
         m_logs->prune();
     }
     return result;
@@ -111,16 +128,23 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
         result.error = kFileNotFound;
         return result;
     }
-    const auto format = outputFormatForIndex(settings.internalIndex);
+    // What cannot convert at all fails here, with nothing written for it.
+    if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty()) {
+        result.error = reason;
+        return result;
+    }
+    const OutputFormat* format = formatForIndex(settings.internalIndex);
     if (!format) {
         result.error = QStringLiteral("No output format is chosen");
         return result;
     }
     result.output = names.reserve(settings.outputFolder, source, format->extension, clock());
     const bool existedBefore = isOccupied(result.output);
-    m_objDOS.setCommand(conversionCommand(m_programFolder, source, *format, settings.bitrateText,
-                                          Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
-                                          result.output));
+    const QString filter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
+    const SourceFit fit = fitSource(probed.streams, *format, filter);
+    result.added = fit.reasons;
+    m_objDOS.setCommand(
+        conversionCommand(m_programFolder, source, *format, settings.bitrateText, filter, result.output, fit));
     if (m_outputChosen)
         m_outputChosen(result.output, existedBefore);
     if (!m_stopping)
@@ -160,15 +184,23 @@ void Converter::stop()
     m_objffmpeg.stop();
 }
 
-QString Converter::dryRun(const QString& programFolder, const QString& source, const RunSettings& settings,
-                          const QString& output)
+QString Converter::dryRun(const QString& source, const RunSettings& settings, const QString& output)
 {
-    QString text = probeCommand(programFolder, source).text();
-    if (const auto command = conversionCommand(programFolder, source, settings.internalIndex, settings.bitrateText,
-                                               Rotation::filterFor(settings.rotationChoice, QStringLiteral("0")),
-                                               output))
-        text += u'\n' + command->text();
-    return text;
+    QString text = probeCommand(m_programFolder, source).text();
+    const OutputFormat* format = formatForIndex(settings.internalIndex);
+    if (!format)
+        return text;
+    // The description is read as the conversion reads it, so that what is
+    // printed is what would run.
+    const ProbeResult probed = probe(source);
+    if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
+        return text + QStringLiteral("\n# not converted: ") + reason;
+    const QString filter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
+    const SourceFit fit = fitSource(probed.streams, *format, filter);
+    for (const QString& reason : fit.reasons)
+        text += QStringLiteral("\n# added ") + reason;
+    return text + u'\n' +
+           conversionCommand(m_programFolder, source, *format, settings.bitrateText, filter, output, fit).text();
 }
 
 } // namespace tarnwick

@@ -55,9 +55,9 @@ public:
     // A stopped converter takes work again.
     void resume() { m_stopping = false; }
 
-    // The command texts a conversion would run, without running anything.
-    static QString dryRun(const QString& programFolder, const QString& source, const RunSettings& settings,
-                          const QString& output);
+    // The command texts a conversion would run, with what the source needs
+    // for the format; runs the probe, converts nothing.
+    QString dryRun(const QString& source, const RunSettings& settings, const QString& output);
 
 private:
     ConversionResult run(const QString& source, const RunSettings& settings, OutputNames& names,

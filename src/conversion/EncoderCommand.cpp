@@ -9,28 +9,6 @@
 
 namespace tarnwick {
 
-std::optional<OutputFormat> outputFormatForIndex(int internalIndex)
-{
-    switch (internalIndex) {
-    case 0:
-        return OutputFormat{QStringLiteral(" -f mp4 -vb "), QStringLiteral(".flv")};
-    case 2:
-        return OutputFormat{QStringLiteral(" -vcodec h264 -vb "), QStringLiteral(".mp4")};
-    case 3:
-        return OutputFormat{QStringLiteral(" -vb "), QStringLiteral(".avi")};
-    case 4:
-        return OutputFormat{QStringLiteral(" -vcodec mpeg4 -vb "), QStringLiteral(".mp4")};
-    case 5:
-        return OutputFormat{QStringLiteral(" -vb "), QStringLiteral(".mov")};
-    case 6:
-        return OutputFormat{QStringLiteral(" -vb "), QStringLiteral(".wmv")};
-    case 7:
-        return OutputFormat{QStringLiteral(" -vcodec mpeg1video -vb "), QStringLiteral(".mpg")};
-    default:
-        return std::nullopt;
-    }
-}
-
 QString encoderPath(const QString& programFolder)
 {
     const QChar sep = QDir::separator();
@@ -51,7 +29,7 @@ std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
                                                 const QString& rotateFilter,
                                                 const QString& outputPath)
 {
-    const std::optional<OutputFormat> format = outputFormatForIndex(internalIndex);
+    const OutputFormat* format = formatForIndex(internalIndex);
     if (!format)
         return std::nullopt;
     return conversionCommand(programFolder, sourcePath, *format, bitrateText, rotateFilter, outputPath);
@@ -59,12 +37,15 @@ std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
 
 ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
                                  const OutputFormat& format, const QString& bitrateText,
-                                 const QString& rotateFilter, const QString& outputPath)
+                                 const QString& rotateFilter, const QString& outputPath, const SourceFit& fit)
 {
+    QString options = format.option + bitrateText + QStringLiteral("k ") + joinFilters(rotateFilter, fit.filters) + u' ';
+    if (!fit.options.isEmpty())
+        options += fit.options.join(u' ') + u' ';
     return ConsoleCommand::Builder(encoderPath(programFolder))
         .words(QStringLiteral(" -i "))
         .quoted(sourcePath)
-        .words(format.option + bitrateText + QStringLiteral("k ") + rotateFilter + u' ')
+        .words(options)
         .quoted(outputPath)
         .build();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/OutputFormats.h"
+#include "conversion/SourceFit.h"
 #include "process/ConsoleCommand.h"
 
 #include <QString>
@@ -10,15 +12,6 @@
 
 namespace tarnwick {
 
-// What one internal format index makes the encoder produce.
-struct OutputFormat {
-    QString option;    // starts and ends with a blank; the bitrate follows it
-    QString extension; // with its dot
-};
-
-// Indexes 1 and 8 are never chosen and have no command.
-std::optional<OutputFormat> outputFormatForIndex(int internalIndex);
-
 // <program folder>/data/conv.exe, the folder joined unchanged (a folder at
 // the root gives a doubled separator, which the system accepts).
 QString encoderPath(const QString& programFolder);
@@ -27,10 +20,14 @@ QString encoderPath(const QString& programFolder);
 ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath);
 
 // Converts one file. The bitrate text and the rotation filter are inserted
-// verbatim; the input and output are single literal arguments.
+// verbatim; the input and output are single literal arguments. What the
+// source needs for the format (`fit`) joins the filter chain and follows
+// the format's options; without it the text is the plain command.
 ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
                                  const OutputFormat& format, const QString& bitrateText,
-                                 const QString& rotateFilter, const QString& outputPath);
+                                 const QString& rotateFilter, const QString& outputPath,
+                                 const SourceFit& fit = {});
+// Internal indexes without a format have no command.
 std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
                                                 const QString& sourcePath, int internalIndex,
                                                 const QString& bitrateText,

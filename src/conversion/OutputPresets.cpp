@@ -1,26 +1,11 @@
 #include "conversion/OutputPresets.h"
+#include "conversion/OutputFormats.h"
 
 #include <array>
 
 namespace tarnwick {
 
 namespace {
-
-struct FormatDefault {
-    int bitratePosition;
-    int internalIndex;
-};
-
-// By position of the visible format.
-constexpr std::array<FormatDefault, 7> kFormatDefaults{{
-    {5, 4}, // MP4(High Quality MPEG4 Video)
-    {5, 2}, // MP4(H264 Video)
-    {5, 3}, // AVI(Standard MPEG4 Video)
-    {5, 5}, // MOV(Apple/QuickTime Video)
-    {1, 0}, // FLV(Flash Video)
-    {4, 6}, // WMV(Windows Media Video)
-    {2, 7}, // MPG(MPEG1 Video)
-}};
 
 struct Preset {
     const char* videoBitrate; // nullptr: left as it is
@@ -45,6 +30,14 @@ const std::array<Preset, 9> kPresets{{
     {nullptr, nullptr, nullptr, "48000", "320", 1},
 }};
 
+QStringList visibleCaptions()
+{
+    QStringList captions;
+    for (const OutputFormat& format : outputFormats())
+        captions << format.caption;
+    return captions;
+}
+
 void assign(EditableList& list, const char* text)
 {
     if (text)
@@ -54,10 +47,7 @@ void assign(EditableList& list, const char* text)
 } // namespace
 
 OutputPresets::OutputPresets()
-    : cmbOF1({QStringLiteral("MP4(High Quality MPEG4 Video)"), QStringLiteral("MP4(H264 Video)"),
-              QStringLiteral("AVI(Standard MPEG4 Video)"), QStringLiteral("MOV(Apple/QuickTime Video)"),
-              QStringLiteral("FLV(Flash Video)"), QStringLiteral("WMV(Windows Media Video)"),
-              QStringLiteral("MPG(MPEG1 Video)")}),
+    : cmbOF1(visibleCaptions()),
       cmbBitrate({"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"}),
       cmbOF({QStringLiteral("RMVB(RealPlayerRMVB)"), QStringLiteral("RM(RealPlayerRM)"),
              QStringLiteral("MPG(MPEG2)"), QString::fromUtf8("AVI(Windows Media Player格式)"),
@@ -80,11 +70,11 @@ OutputPresets::OutputPresets()
 
 void OutputPresets::SelectOutputFormat()
 {
-    const int position = cmbOF1.position();
-    if (position < 0 || position >= int(kFormatDefaults.size()))
+    const OutputFormat* format = formatAtPosition(cmbOF1.position());
+    if (!format)
         return;
-    cmbBitrate.select(kFormatDefaults[position].bitratePosition);
-    cmbOF.select(kFormatDefaults[position].internalIndex);
+    cmbBitrate.select(format->defaultBitratePosition);
+    cmbOF.select(format->internalIndex);
 }
 
 void OutputPresets::ApplyFormatPreset()

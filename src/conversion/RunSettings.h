@@ -1,6 +1,9 @@
 #pragma once
 
+#include "conversion/SourceStreams.h"
+
 #include <QString>
+#include <QStringList>
 
 namespace tarnwick {
 
@@ -23,6 +26,7 @@ struct ProbeResult {
     bool ran = false;                         // the encoder could be started
     QString declaredRotation = QStringLiteral("0");
     qint32 lengthSeconds = 0;                 // 0: no length given
+    SourceStreams streams;                    // what the description says the source holds
 };
 
 // One conversion's outcome.
@@ -36,6 +40,7 @@ struct ConversionResult {
     // unwritable. Every file after this one would fail the same way.
     bool outputUnwritable = false;
     QString log; // the conversion's log, where logs are kept
+    QStringList added; // why each option beyond the format's own was added
 };
 
 } // namespace tarnwick

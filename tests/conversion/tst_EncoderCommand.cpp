@@ -35,7 +35,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, option);
         QFETCH(QString, extension);
-        const auto format = outputFormatForIndex(index);
+        const OutputFormat* format = formatForIndex(index);
         QVERIFY(format);
         QCOMPARE(format->extension, extension);
         const QString out = "/out/VTS_01_1_1439" + extension;

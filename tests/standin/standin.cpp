@@ -14,6 +14,9 @@
 //   exit <code>              exit status after writing the output
 //   empty-output             create the output file with no bytes
 //   write-early              create the output before the progress lines
+//   stream <text>            a stream line of the description, in place of
+//                            the default video stream (repeatable)
+//   no-input                 print no "Input #0" header: a file it cannot read
 // Any other readable input gets the defaults; a missing input fails as FFmpeg does.
 //
 // Called with options starting with "--" it is a plain test child:
@@ -139,6 +142,8 @@ struct Script {
     int exitCode = 0;
     bool emptyOutput = false;
     bool writeEarly = false;
+    std::vector<std::string> streams;
+    bool noInput = false;
 };
 
 bool readScript(const std::string& path, Script& script)
@@ -175,6 +180,10 @@ bool readScript(const std::string& path, Script& script)
             script.emptyOutput = true;
         else if (key == "write-early")
             script.writeEarly = true;
+        else if (key == "stream")
+            script.streams.push_back(rest);
+        else if (key == "no-input")
+            script.noInput = true;
     }
     return true;
 }
@@ -209,13 +218,20 @@ int encoder(int argc, char** argv)
         std::printf("%s: No such file or directory\n", input.c_str());
         return 1;
     }
+    if (script.noInput) {
+        std::printf("%s: Invalid data found when processing input\n", input.c_str());
+        return 1;
+    }
     std::printf("Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '%s':\n", input.c_str());
     std::fputs("  Metadata:\n    major_brand     : isom\n", stdout);
     if (script.hasDuration)
         std::printf("  Duration: %s, start: 0.000000, bitrate: 1000 kb/s\n", script.duration.c_str());
     else
         std::fputs("  Duration: N/A, start: 0.000000, bitrate: N/A\n", stdout);
-    std::fputs("  Stream #0:0(und): Video: h264 (High), yuv420p, 320x240, 25 fps\n", stdout);
+    if (script.streams.empty())
+        std::fputs("  Stream #0:0(und): Video: h264 (High), yuv420p, 320x240, 25 fps\n", stdout);
+    for (size_t k = 0; k < script.streams.size(); ++k)
+        std::printf("  Stream #0:%zu: %s\n", k, script.streams[k].c_str());
     if (script.hasRotate)
         std::printf("    Metadata:\n      rotate          : %s\n", script.rotate.c_str());
     std::fflush(stdout);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tarnwick {
+
+// A frame rate as the encoder takes it after "-r": a whole number or a
+// fraction such as 30000/1001.
+struct FrameRate {
+    int num = 0;
+    int den = 1;
+    double value() const { return den ? double(num) / den : 0.0; }
+    QString text() const { return den == 1 ? QString::number(num) : QStringLiteral("%1/%2").arg(num).arg(den); }
+};
+
+// What a format's encoders take, and what the players of the format take.
+// A source outside these bounds gets the options that bring it inside.
+struct CodecLimits {
+    QStringList pixelFormats;       // empty: the encoder's own conversion suffices
+    bool evenSize = false;          // the chroma of its pixel format needs even sides
+    int maxSide = 0;                // 0: no limit
+    QList<FrameRate> frameRates;    // empty: any
+    int maxChannels = 0;            // 0: any
+    QList<int> sampleRates;         // empty: the encoder resamples by itself
+};
+
+// One output format: everything the window, the command line, the presets
+// and the command builder know of it.
+struct OutputFormat {
+    int position = -1;       // in the visible Output Format list
+    int internalIndex = -1;  // in the hidden internal list, as setup.ini records it
+    QString cliName;         // tarnwick-cli's -f name
+    QString caption;         // the visible list's text
+    QString extension;       // with its dot
+    QString container;       // the FFmpeg muxer that writes the file
+    QString videoCodec;      // the FFmpeg encoders it uses
+    QString audioCodec;
+    int defaultBitratePosition = -1; // in the bitrate list
+    QString option;          // the command's option text, a blank at each end; the bitrate follows it
+    CodecLimits accepts;
+};
+
+// Every format, in the order of the visible list.
+const QList<OutputFormat>& outputFormats();
+// nullptr when no format has that position, index or name.
+const OutputFormat* formatAtPosition(int position);
+const OutputFormat* formatForIndex(int internalIndex);
+const OutputFormat* formatNamed(const QString& cliName);
+// The -f names, comma separated, in list order.
+QString formatNameList();
+
+} // namespace tarnwick

@@ -1,0 +1,127 @@
+#include "conversion/SourceFit.h"
+
+#include <cmath>
+
+namespace tarnwick {
+
+namespace {
+
+// Rates are printed with two decimals (23.98 for 24000/1001).
+constexpr double kRateTolerance = 0.01;
+
+bool rateAllowed(double rate, const QList<FrameRate>& allowed)
+{
+    for (const FrameRate& candidate : allowed) {
+        if (std::fabs(candidate.value() - rate) < kRateTolerance)
+            return true;
+    }
+    return false;
+}
+
+template <typename T, typename Distance>
+T nearest(const QList<T>& allowed, Distance distance)
+{
+    T best = allowed.first();
+    for (const T& candidate : allowed) {
+        if (distance(candidate) < distance(best))
+            best = candidate;
+    }
+    return best;
+}
+
+// Whether the filter's transposes, taken together, turn the picture a
+// quarter: each "transpose" turns it by one.
+bool filterTurnsQuarter(const QString& rotateFilter)
+{
+    return rotateFilter.count(QLatin1String("transpose=")) % 2 == 1;
+}
+
+QString sizeText(int width, int height)
+{
+    return QStringLiteral("%1x%2").arg(width).arg(height);
+}
+
+} // namespace
+
+FrameRate nearestRate(double rate, const QList<FrameRate>& allowed)
+{
+    return nearest(allowed, [rate](const FrameRate& r) { return std::fabs(r.value() - rate); });
+}
+
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter)
+{
+    SourceFit fit;
+    const CodecLimits& limits = format.accepts;
+    if (const VideoStream* video = streams.mainVideo()) {
+        if (!limits.pixelFormats.isEmpty() && !video->pixelFormat.isEmpty() &&
+            !limits.pixelFormats.contains(video->pixelFormat)) {
+            fit.options << QStringLiteral("-pix_fmt") << limits.pixelFormats.first();
+            fit.reasons << QStringLiteral("-pix_fmt %1: the %2 pictures of the source would give a profile "
+                                          "players of this format refuse")
+                               .arg(limits.pixelFormats.first(), video->pixelFormat);
+        }
+        // Sides as they come out: FFmpeg turns a picture by its display
+        // rotation before the filter chain, and the chain may turn it again.
+        int width = video->width;
+        int height = video->height;
+        if (video->quarterTurned() != filterTurnsQuarter(rotateFilter))
+            std::swap(width, height);
+        if (width > 0 && height > 0) {
+            // The scale filter keeps the display aspect by adjusting the
+            // sample aspect, so a picture never comes out stretched.
+            if (limits.maxSide > 0 && (width > limits.maxSide || height > limits.maxSide)) {
+                fit.filters << QStringLiteral("scale=%1:%1:force_original_aspect_ratio=decrease:force_divisible_by=2")
+                                   .arg(limits.maxSide);
+                fit.reasons << QStringLiteral("scale: %1 is above the %2 pixels a side this format's video takes")
+                                   .arg(sizeText(width, height))
+                                   .arg(limits.maxSide);
+            } else if (limits.evenSize && (width % 2 != 0 || height % 2 != 0)) {
+                fit.filters << QStringLiteral("scale=trunc(iw/2)*2:trunc(ih/2)*2");
+                fit.reasons << QStringLiteral("scale: %1 has an odd side, which this format's video cannot take")
+                                   .arg(sizeText(width, height));
+            }
+        }
+        if (!limits.frameRates.isEmpty() && video->frameRate > 0 && !rateAllowed(video->frameRate, limits.frameRates)) {
+            const FrameRate rate = nearestRate(video->frameRate, limits.frameRates);
+            fit.options << QStringLiteral("-r") << rate.text();
+            fit.reasons << QStringLiteral("-r %1: this format's video does not take %2 frames a second")
+                               .arg(rate.text(), QString::number(video->frameRate, 'g', 6));
+        }
+    }
+    if (const AudioStream* audio = streams.mainAudio()) {
+        if (limits.maxChannels > 0 && audio->channels > limits.maxChannels) {
+            fit.options << QStringLiteral("-ac") << QString::number(limits.maxChannels);
+            fit.reasons << QStringLiteral("-ac %1: this format's sound takes at most %1 channels, the source has %2")
+                               .arg(limits.maxChannels)
+                               .arg(audio->channels);
+        }
+        if (!limits.sampleRates.isEmpty() && audio->sampleRate > 0 && !limits.sampleRates.contains(audio->sampleRate)) {
+            const int rate =
+                nearest(limits.sampleRates, [audio](int r) { return std::abs(qint64(r) - audio->sampleRate); });
+            fit.options << QStringLiteral("-ar") << QString::number(rate);
+            fit.reasons << QStringLiteral("-ar %1: this format's sound does not take %2 Hz")
+                               .arg(rate)
+                               .arg(audio->sampleRate);
+        }
+    }
+    return fit;
+}
+
+QString joinFilters(const QString& rotateFilter, const QStringList& filters)
+{
+    if (filters.isEmpty())
+        return rotateFilter;
+    const QString added = filters.join(u',');
+    static const QString kOption = QStringLiteral("-vf ");
+    if (rotateFilter.isEmpty())
+        return kOption + added;
+    if (!rotateFilter.startsWith(kOption))
+        return rotateFilter; // not a chain to extend: never drop the turn
+
+    const QString chain = rotateFilter.mid(kOption.size());
+    if (chain.size() >= 2 && chain.startsWith(u'"') && chain.endsWith(u'"'))
+        return kOption + chain.chopped(1) + u',' + added + u'"';
+    return kOption + chain + u',' + added;
+}
+
+} // namespace tarnwick

@@ -1,0 +1,229 @@
+#include "conversion/SourceStreams.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace tarnwick {
+
+namespace {
+
+// Splits "a (x, y), b [c, d], e" at the commas outside brackets.
+QStringList topLevelFields(QStringView text)
+{
+    QStringList fields;
+    int depth = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'(' || c == u'[')
+            ++depth;
+        else if ((c == u')' || c == u']') && depth > 0)
+            --depth;
+        else if (c == u',' && depth == 0) {
+            fields << text.mid(start, i - start).trimmed().toString();
+            start = i + 1;
+        }
+    }
+    fields << text.mid(start).trimmed().toString();
+    return fields;
+}
+
+// "25", "29.97", "1k": FFmpeg's way of printing a rate.
+double rateValue(const QString& number, bool thousands)
+{
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value <= 0 || value > 1e6)
+        return 0;
+    return thousands ? value * 1000 : value;
+}
+
+int boundedInt(const QString& digits, int limit = 1 << 20)
+{
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    return ok && value > 0 && value <= limit ? value : 0;
+}
+
+int quarterTurns(double degrees)
+{
+    if (!std::isfinite(degrees) || std::fabs(degrees) > 1e6)
+        return 0;
+    const long rounded = std::lround(degrees);
+    if (rounded % 90 != 0)
+        return 0;
+    return int(((rounded % 360) + 360) % 360);
+}
+
+void readVideo(VideoStream& video, const QStringList& fields, const QString& rest)
+{
+    static const QRegularExpression pixelFormat(QStringLiteral("^([a-z][a-z0-9_]*)(\\(|$)"));
+    static const QRegularExpression size(QStringLiteral("^(\\d{1,6})x(\\d{1,6})(?:\\s|$)"));
+    static const QRegularExpression aspect(QStringLiteral("SAR (\\d{1,6}):(\\d{1,6}) DAR"));
+    static const QRegularExpression rate(QStringLiteral("^(\\d{1,7}(?:\\.\\d{1,6})?)(k?) (fps|tbr)$"));
+    double fps = 0;
+    double tbr = 0;
+    for (qsizetype i = 1; i < fields.size(); ++i) {
+        const QString& field = fields[i];
+        if (i == 1) {
+            if (const auto m = pixelFormat.match(field); m.hasMatch()) {
+                video.pixelFormat = m.captured(1);
+                continue;
+            }
+        }
+        if (const auto m = size.match(field); m.hasMatch() && video.width == 0) {
+            video.width = boundedInt(m.captured(1));
+            video.height = boundedInt(m.captured(2));
+        }
+        if (const auto m = aspect.match(field); m.hasMatch()) {
+            const int num = boundedInt(m.captured(1));
+            const int den = boundedInt(m.captured(2));
+            if (num && den)
+                video.sarNum = num, video.sarDen = den;
+        }
+        if (const auto m = rate.match(field); m.hasMatch()) {
+            const double value = rateValue(m.captured(1), !m.captured(2).isEmpty());
+            (m.captured(3) == u"fps" ? fps : tbr) = value;
+        }
+    }
+    video.frameRate = tbr > 0 ? tbr : fps;
+    video.attachedPicture = rest.contains(QLatin1String("(attached pic)"));
+}
+
+void readAudio(AudioStream& audio, const QStringList& fields)
+{
+    static const QRegularExpression hertz(QStringLiteral("^(\\d{1,7}) Hz$"));
+    for (qsizetype i = 1; i < fields.size(); ++i) {
+        if (const auto m = hertz.match(fields[i]); m.hasMatch()) {
+            audio.sampleRate = boundedInt(m.captured(1), 10'000'000);
+            if (i + 1 < fields.size())
+                audio.channels = channelsOfLayout(fields[i + 1]);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+int channelsOfLayout(const QString& layout)
+{
+    static const QRegularExpression counted(QStringLiteral("^(\\d{1,3}) channels?\\b"));
+    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})(?:\\.(\\d{1,2}))?(?:\\(|$)"));
+    static const QList<QPair<QString, int>> named{
+        {QStringLiteral("mono"), 1},      {QStringLiteral("stereo"), 2},    {QStringLiteral("downmix"), 2},
+        {QStringLiteral("quad"), 4},      {QStringLiteral("hexagonal"), 6}, {QStringLiteral("octagonal"), 8},
+        {QStringLiteral("cube"), 8},      {QStringLiteral("hexadecagonal"), 16},
+    };
+    const QString text = layout.trimmed();
+    if (const auto m = counted.match(text); m.hasMatch())
+        return boundedInt(m.captured(1), 512);
+    if (const auto m = dotted.match(text); m.hasMatch())
+        return m.captured(1).toInt() + m.captured(2).toInt() + m.captured(3).toInt();
+    for (const auto& [name, channels] : named) {
+        if (text == name || text.startsWith(name + u'('))
+            return channels;
+    }
+    return 0;
+}
+
+SourceStreams scanDescription(const QString& text, const QString& source)
+{
+    static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
+    static const QRegularExpression input(QStringLiteral("^Input #0, .*from '"));
+    static const QRegularExpression stream(
+        QStringLiteral("^\\s*Stream #0:(\\d{1,5})(?:\\[[^\\]]*\\])?(?:\\([^)]*\\))?: ([A-Za-z]+): (.*)$"));
+    static const QRegularExpression matrix(QStringLiteral("^\\s*displaymatrix: rotation of (-?\\d{1,9}(?:\\.\\d*)?) degrees"));
+    static const QRegularExpression rotateKey(QStringLiteral("^\\s*rotate\\s*: (-?\\d{1,9})\\s*$"));
+    SourceStreams streams;
+    VideoStream* lastVideo = nullptr;
+    const QString openPrefix = source.isEmpty() ? QString() : source + QStringLiteral(": ");
+    for (const QString& line : text.split(lineEnds, Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1String("Output #")) || line.startsWith(QLatin1String("Input #1")))
+            break;
+        if (!streams.described) {
+            if (input.match(line).hasMatch())
+                streams.described = true;
+            else if (!openPrefix.isEmpty() && line.startsWith(openPrefix))
+                streams.openError = line.trimmed();
+            continue;
+        }
+        if (const auto m = stream.match(line); m.hasMatch()) {
+            const QString kind = m.captured(2);
+            const QString rest = m.captured(3);
+            const QStringList fields = topLevelFields(rest);
+            const QString codec = fields.value(0).section(u' ', 0, 0);
+            streams.kinds << kind;
+            lastVideo = nullptr;
+            if (kind == u"Video") {
+                VideoStream video;
+                video.index = m.captured(1).toInt();
+                video.codec = codec;
+                readVideo(video, fields, rest);
+                streams.video << video;
+                lastVideo = &streams.video.last();
+            } else if (kind == u"Audio") {
+                AudioStream audio;
+                audio.index = m.captured(1).toInt();
+                audio.codec = codec;
+                readAudio(audio, fields);
+                streams.audio << audio;
+            } else if (kind == u"Subtitle") {
+                streams.subtitles << codec;
+            }
+            continue;
+        }
+        if (!lastVideo)
+            continue;
+        if (const auto m = matrix.match(line); m.hasMatch())
+            lastVideo->rotation = quarterTurns(m.captured(1).toDouble());
+        else if (const auto r = rotateKey.match(line); r.hasMatch())
+            lastVideo->rotation = quarterTurns(r.captured(1).toDouble());
+    }
+    return streams;
+}
+
+const VideoStream* SourceStreams::mainVideo() const
+{
+    const VideoStream* best = nullptr;
+    for (const VideoStream& stream : video) {
+        if (stream.attachedPicture)
+            continue;
+        if (!best || qint64(stream.width) * stream.height > qint64(best->width) * best->height)
+            best = &stream;
+    }
+    return best;
+}
+
+const AudioStream* SourceStreams::mainAudio() const
+{
+    const AudioStream* best = nullptr;
+    for (const AudioStream& stream : audio) {
+        if (!best || stream.channels > best->channels)
+            best = &stream;
+    }
+    return best;
+}
+
+QString unconvertibleReason(const SourceStreams& streams)
+{
+    if (!streams.described) {
+        if (streams.openError.isEmpty())
+            return {};
+        // A file that is gone or shut to us says so best in the system's words.
+        if (streams.openError.endsWith(QLatin1String("No such file or directory")) ||
+            streams.openError.endsWith(QLatin1String("Permission denied")))
+            return streams.openError;
+        return QStringLiteral("not a video file FFmpeg can read");
+    }
+    if (streams.kinds.isEmpty())
+        return {};
+    const VideoStream* video = streams.mainVideo();
+    if (!video)
+        return QStringLiteral("no video stream");
+    if (video->codec == u"none")
+        return QStringLiteral("its video is in a codec FFmpeg cannot decode");
+    return {};
+}
+
+} // namespace tarnwick

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace tarnwick {
+
+struct VideoStream {
+    int index = -1;            // the stream's number in the file
+    QString codec;             // "none" when FFmpeg has no decoder for it
+    QString pixelFormat;       // as FFmpeg names it ("yuv420p10le"); empty when not given
+    int width = 0;
+    int height = 0;
+    int sarNum = 1;            // sample aspect
+    int sarDen = 1;
+    double frameRate = 0;      // the rate FFmpeg encodes by (its "tbr"), else the average
+    int rotation = 0;          // display rotation in degrees, 0, 90, 180 or 270
+    bool attachedPicture = false; // a cover image, not a picture that moves
+
+    bool quarterTurned() const { return rotation == 90 || rotation == 270; }
+};
+
+struct AudioStream {
+    int index = -1;
+    QString codec;
+    int channels = 0;          // 0 when the layout is not known
+    int sampleRate = 0;        // 0 when not given
+};
+
+// What a source holds, read from the description the encoder prints for
+// "-i <file>". The text is FFmpeg's and may be anything; what cannot be read
+// is left at its empty value, never guessed.
+struct SourceStreams {
+    bool described = false;    // the encoder opened the input and described it
+    QString openError;         // why it could not open it, when it said so
+    QList<VideoStream> video;
+    QList<AudioStream> audio;
+    QStringList subtitles;     // codec of each subtitle stream
+    QStringList kinds;         // "Video", "Audio", "Subtitle", "Data", ... in file order
+
+    // The streams FFmpeg picks when no stream is named: the largest moving
+    // picture, the audio with the most channels (the first of equals).
+    const VideoStream* mainVideo() const;
+    const AudioStream* mainAudio() const;
+};
+
+// Reads the description. `source` is the path the probe named: FFmpeg
+// starts its reason for not opening an input with it.
+SourceStreams scanDescription(const QString& text, const QString& source = QString());
+
+// The number of channels a layout name stands for ("5.1(side)" 6, "stereo"
+// 2, "3 channels" 3); 0 when not known.
+int channelsOfLayout(const QString& layout);
+
+// Why a described source cannot be converted at all, in words a user
+// understands; empty when it can be tried, and for a description that
+// cannot be read.
+QString unconvertibleReason(const SourceStreams& streams);
+
+} // namespace tarnwick
