@@ -17,7 +17,7 @@ scripts/build.sh build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelW
   --target fuzzers
 
 failed=()
-for target in progress timetoken rotation commandtext setup options; do
+for target in progress timetoken rotation commandtext setup options streams; do
   corpus=build-fuzz/corpus/$target
   crashes=build-fuzz/crashes/$target
   mkdir -p "$corpus" "$crashes"

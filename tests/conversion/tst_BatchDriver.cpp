@@ -156,6 +156,36 @@ private slots:
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
     }
 
+    // A file with nothing to convert fails on what its description says,
+    // before the encoder is started for it; one that needs more than the
+    // format's options gets them, and the batch goes on.
+    void sourcesAreFittedOrFailedBeforeTheEncoder()
+    {
+        Batch b;
+        b.presets.cmbOF1.select(1); // MP4(H264 Video)
+        const QString unreadable = b.source("notes.mp4", "#standin\nno-input\n");
+        const QString music = b.source("song.mp4", "#standin\nstream Audio: mp3, 44100 Hz, stereo, fltp\n");
+        const QString camera =
+            b.source("cam.mp4", "#standin\nstream Video: h264 (High 4:2:2), yuv422p10le(tv), 321x241, 25 fps\n");
+        const QString plain = b.source("plain.mp4");
+        for (const QString& s : {unreadable, music, camera, plain})
+            b.queue.AddQueueEntry(s);
+        b.messages.expect("2 files could not be converted:\n\n" + unreadable + "\n    not a video file FFmpeg can read\n" +
+                              music + "\n    no video stream",
+                          "Tarnwick", MessageIcon::Exclamation);
+        b.run();
+        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+        const QStringList calls = b.calls();
+        QCOMPARE(calls.size(), 6); // a probe for each, a conversion for two
+        QCOMPARE(calls.filter("notes.mp4").size(), 1);
+        QCOMPARE(calls.filter("song.mp4").size(), 1);
+        QVERIFY2(calls.at(3).endsWith("-vcodec\th264\t-vb\t5000k\t-vf\tscale=trunc(iw/2)*2:trunc(ih/2)*2\t"
+                                      "-pix_fmt\tyuv420p\t" + b.window.path + b.outputs().at(0)),
+                 qPrintable(calls.at(3)));
+        QVERIFY(calls.at(5).endsWith("-vcodec\th264\t-vb\t5000k\t" + b.window.path + b.outputs().at(1)));
+        QCOMPARE(b.outputs().size(), 2);
+    }
+
     // A name already taken in the output folder (a file that was there, or a
     // source with the same base name converted within the same second) gets
     // a number: the file that was there stays as it was, and this one converts.
@@ -277,6 +307,11 @@ private slots:
                                    << "av_interleaved_write_frame(): No space left on device";
         QTest::newRow("unreadable input") << "broken.mp4: Invalid data found when processing input\n"
                                           << "broken.mp4: Invalid data found when processing input";
+        QTest::newRow("an encoder refused: its reason, not FFmpeg's summary")
+            << "[wmav2 @ 0x55764341cb80] too many channels: got 6, need 2 or fewer\n"
+               "Error initializing output stream 0:1 -- Error while opening encoder for output stream #0:1 - "
+               "maybe incorrect parameters such as bit_rate, rate, width or height\nConversion failed!\n"
+            << "wmav2: too many channels: got 6, need 2 or fewer";
         QTest::newRow("no error line: the last line") << "video:1kB audio:0kB subtitle:0kB other streams:0kB\n"
                                                       << "video:1kB audio:0kB subtitle:0kB other streams:0kB";
         QTest::newRow("nothing printed") << "" << "the encoder printed nothing";

@@ -1,0 +1,49 @@
+// The stream scan over a probe's description, and the options a source
+// gets for each format: whatever FFmpeg printed, the additions stay within
+// what the command line can carry.
+#include "FuzzCheck.h"
+
+#include "conversion/EncoderCommand.h"
+#include "conversion/Rotation.h"
+
+using namespace tarnwick;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int choice = data[0] % 6;
+    const QString description = fuzz::text(data + 1, size - 1);
+    const SourceStreams streams = scanDescription(description, QStringLiteral("in.mp4"));
+    for (const VideoStream& video : streams.video) {
+        FUZZ_CHECK(video.width >= 0 && video.height >= 0);
+        FUZZ_CHECK(video.rotation == 0 || video.rotation == 90 || video.rotation == 180 || video.rotation == 270);
+        FUZZ_CHECK(video.frameRate >= 0 && video.sarNum > 0 && video.sarDen > 0);
+    }
+    for (const AudioStream& audio : streams.audio)
+        FUZZ_CHECK(audio.channels >= 0 && audio.sampleRate >= 0);
+    if (!streams.described)
+        FUZZ_CHECK(streams.kinds.isEmpty());
+    const QString reason = unconvertibleReason(streams);
+
+    const QString rotate = Rotation::filterFor(choice, QStringLiteral("0"));
+    for (const OutputFormat& format : outputFormats()) {
+        const SourceFit fit = fitSource(streams, format, rotate);
+        FUZZ_CHECK(fit.reasons.size() == fit.filters.size() + fit.options.size() / 2);
+        // Every addition is one plain word: no blank or quote of the source's
+        // text can reach the command line through it.
+        for (const QString& word : fit.filters + fit.options)
+            FUZZ_CHECK(!word.isEmpty() && !word.contains(u' ') && !word.contains(u'"'));
+        const ConsoleCommand command =
+            conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format, QStringLiteral("5000"), rotate,
+                              QStringLiteral("/o/out") + format.extension, fit);
+        FUZZ_CHECK(command.arguments().count(QStringLiteral("-vf")) <= 1);
+        FUZZ_CHECK(command.arguments().last() == QStringLiteral("/o/out") + format.extension);
+        if (fit.isEmpty())
+            FUZZ_CHECK(command == conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format,
+                                                    QStringLiteral("5000"), rotate,
+                                                    QStringLiteral("/o/out") + format.extension));
+    }
+    (void)reason;
+    return 0;
+}
