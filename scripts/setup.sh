@@ -10,6 +10,9 @@ packages=(
   xvfb xauth imagemagick dbus appstream lintian
   dvdauthor fp-utils desktop-file-utils parallel bc
   clang libclang-rt-14-dev valgrind
+  # Independent players of the converted files, for the tests.
+  gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )
 
 missing=()

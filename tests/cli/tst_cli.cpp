@@ -117,6 +117,33 @@ private slots:
         QVERIFY2(run.out.startsWith("converted " + m_clip + " -> " + files.first() + "\n"), qPrintable(run.out));
     }
 
+    // A source that needs nothing converts by exactly the plain command.
+    void ordinaryClipGetsThePlainCommand_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("mp4") << "mp4" << " -vcodec mpeg4 -vb 5000k  " << ".mp4";
+        QTest::newRow("mp4-h264") << "mp4-h264" << " -vcodec h264 -vb 5000k  " << ".mp4";
+        QTest::newRow("avi") << "avi" << " -vb 5000k  " << ".avi";
+        QTest::newRow("mov") << "mov" << " -vb 5000k  " << ".mov";
+        QTest::newRow("flv") << "flv" << " -f mp4 -vb 1000k  " << ".flv";
+        QTest::newRow("wmv") << "wmv" << " -vb 3000k  " << ".wmv";
+        QTest::newRow("mpg") << "mpg" << " -vcodec mpeg1video -vb 1500k  " << ".mpg";
+    }
+    void ordinaryClipGetsThePlainCommand()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, options);
+        QFETCH(QString, extension);
+        const Run dry = runCli({"-n", "-f", name, "-o", m_dir.filePath("plain"), m_clip});
+        QCOMPARE(dry.status, 0);
+        const QString command = dry.out.trimmed().section(u'\n', -1);
+        const QString output = command.section(u'"', -2, -2);
+        QVERIFY2(output.endsWith(extension), qPrintable(output));
+        QCOMPARE(command, realProgramFolder() + "/data/conv.exe -i \"" + m_clip + "\"" + options + "\"" + output + "\"");
+    }
+
     void rotationAndBitrateReachTheEncoder()
     {
         const QString out = m_dir.filePath("turned");

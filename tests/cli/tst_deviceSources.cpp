@@ -1,0 +1,86 @@
+// What people bring, converted to every format by tarnwick-cli with Debian's
+// FFmpeg behind it; each result checked by ffprobe, by FFmpeg decoding it
+// whole, and by GStreamer playing it to the end.
+
+#include "conversion/OutputFormats.h"
+#include "support/Corpus.h"
+#include "support/TestPaths.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+class tst_deviceSources : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QStringList m_sources;
+    QHash<QString, MediaInfo> m_source;
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        m_sources = makeDeviceCorpus(m_dir.filePath("corpus"), &error);
+        QVERIFY2(!m_sources.isEmpty(), qPrintable(error));
+        for (const QString& source : std::as_const(m_sources))
+            m_source.insert(source, mediaInfo(source));
+    }
+
+    void everySourceToFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const OutputFormat& format : outputFormats())
+            QTest::newRow(qPrintable(format.cliName)) << format.cliName;
+    }
+    void everySourceToFormat()
+    {
+        QFETCH(QString, format);
+        const QString out = m_dir.filePath("out-" + format);
+        QProcess cli;
+        cli.setStandardInputFile(QProcess::nullDevice());
+        cli.start(realProgramFolder() + "/tarnwick-cli", QStringList{"-f", format, "-o", out} + m_sources);
+        QVERIFY(cli.waitForFinished(600000));
+        const QString said = QString::fromUtf8(cli.readAllStandardOutput());
+        QVERIFY2(cli.exitCode() == 0, qPrintable(said + cli.readAllStandardError()));
+
+        static const QRegularExpression converted(QStringLiteral("^converted (.+) -> (.+)$"),
+                                                  QRegularExpression::MultilineOption);
+        QStringList faults;
+        int outputs = 0;
+        for (auto it = converted.globalMatch(said); it.hasNext();) {
+            const auto m = it.next();
+            const MediaInfo& in = m_source[m.captured(1)];
+            const QString output = m.captured(2);
+            const MediaInfo result = mediaInfo(output);
+            const auto fault = [&](const QString& what) { faults << QFileInfo(output).fileName() + ": " + what; };
+            ++outputs;
+            if (const QString error = decodeErrors(output); !error.isEmpty())
+                fault("FFmpeg decodes it with an error: " + error);
+            if (std::fabs(result.duration - in.duration) > 0.05 * in.duration)
+                fault(QString("lasts %1 s, the source %2 s").arg(result.duration).arg(in.duration));
+            if (in.audioStreams > 0 && result.audioStreams == 0)
+                fault("the sound is lost");
+            if (result.portrait != in.portrait)
+                fault("turned: portrait and landscape swapped");
+            if (std::fabs(result.displayAspect / in.displayAspect - 1) > 0.01)
+                fault(QString("display aspect %1, the source's %2").arg(result.displayAspect).arg(in.displayAspect));
+            if (result.videoCodec == "h264" &&
+                (result.pixelFormat != "yuv420p" ||
+                 !QStringList{"Constrained Baseline", "Baseline", "Main", "High"}.contains(result.profile)))
+                fault("H.264 players refuse " + result.profile + " " + result.pixelFormat);
+            if (const QString played = gstreamerPlays(output); !played.isEmpty())
+                fault("GStreamer: " + played);
+        }
+        QCOMPARE(outputs, m_sources.size());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_deviceSources)
+#include "tst_deviceSources.moc"

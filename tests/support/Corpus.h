@@ -1,0 +1,204 @@
+#pragma once
+
+// Sources made with Debian's real encoders the way phones, cameras, screen
+// recorders, discs and downloads make them, and what an independent reader
+// says of a converted file.
+
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cmath>
+
+namespace tarnwick::test {
+
+struct CorpusSource {
+    QString name;        // file name, its extension the container
+    QStringList encode;  // FFmpeg's arguments after its inputs' common ones
+    QString rotate;      // written afterwards by a stream copy, as phones declare it
+};
+
+// A few seconds each, small sizes: the whole set converts in every format
+// within a few minutes on two cores.
+inline QList<CorpusSource> deviceCorpus()
+{
+    const QString t = QStringLiteral("4");
+    const QString picture = QStringLiteral("testsrc2=size=%1:rate=%2:duration=") + t;
+    const QString tone = QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=") + t;
+    const auto in = [](const QString& graph) { return QStringList{"-f", "lavfi", "-i", graph}; };
+    const auto surround = [&](const QString& layout, int rate) {
+        return in(tone.arg(440).arg(rate) + ",aformat=channel_layouts=" + layout);
+    };
+    QList<CorpusSource> corpus;
+    corpus << CorpusSource{"phone-h264.mp4",
+                           in(picture.arg("320x240", "25")) + in(tone.arg(440).arg(44100)) +
+                               QStringList{"-ac", "2", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"},
+                           {}};
+    corpus << CorpusSource{"camcorder-422-10bit.mov",
+                           in(picture.arg("320x240", "30000/1001")) + in(tone.arg(440).arg(48000)) +
+                               QStringList{"-ac", "2", "-c:v", "libx264", "-pix_fmt", "yuv422p10le", "-c:a",
+                                           "pcm_s24le"},
+                           {}};
+    corpus << CorpusSource{"screen-444-odd.mkv",
+                           in(picture.arg("322x242", "30")) +
+                               QStringList{"-vf", "format=yuv444p,crop=321:241:0:0", "-c:v", "libx264", "-qp", "0"},
+                           {}};
+    corpus << CorpusSource{"phone-hevc10-rotated.mp4",
+                           in(picture.arg("320x180", "30")) + in(tone.arg(440).arg(48000)) +
+                               QStringList{"-c:v", "libx265", "-pix_fmt", "yuv420p10le", "-x265-params",
+                                           "log-level=error", "-tag:v", "hvc1", "-c:a", "aac"},
+                           QStringLiteral("90")};
+    corpus << CorpusSource{"camera-mjpeg-15fps.avi",
+                           in(picture.arg("320x240", "15")) + in(tone.arg(440).arg(16000)) +
+                               QStringList{"-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-c:a", "pcm_s16le"},
+                           {}};
+    corpus << CorpusSource{"download-vp9.webm",
+                           in(picture.arg("320x240", "30")) + in(tone.arg(440).arg(48000)) +
+                               QStringList{"-ac", "2", "-c:v", "libvpx-vp9", "-b:v", "300k", "-deadline", "realtime",
+                                           "-c:a", "libopus"},
+                           {}};
+    corpus << CorpusSource{"dvd-title.vob",
+                           in(picture.arg("720x480", "30000/1001")) + surround("5.1", 48000) +
+                               QStringList{"-target", "ntsc-dvd", "-aspect", "16:9"},
+                           {}};
+    corpus << CorpusSource{"bluray-stream.m2ts",
+                           in(picture.arg("1280x720", "24000/1001")) + surround("5.1(side)", 48000) +
+                               QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "ac3"},
+                           {}};
+    corpus << CorpusSource{"screen-vfr.mp4",
+                           in(picture.arg("320x240", "30")) + in(tone.arg(440).arg(44100)) +
+                               QStringList{"-vf", "setpts='if(lt(N,40),N/30/TB,(40+(N-40)*2)/30/TB)'", "-c:v",
+                                           "libx264", "-vsync", "vfr", "-c:a", "aac", "-t", t},
+                           {}};
+    corpus << CorpusSource{"tracks-subtitles.mkv",
+                           in(picture.arg("320x240", "25")) + in(tone.arg(440).arg(48000)) +
+                               in(tone.arg(880).arg(48000)) +
+                               QStringList{"-f", "srt", "-i", "SUBTITLES", "-map", "0", "-map", "1", "-map", "2",
+                                           "-map", "3", "-c:v", "libx264", "-c:a", "aac", "-c:s", "srt",
+                                           "-metadata:s:a:0", "title=Main", "-metadata:s:a:1", "title=Commentary",
+                                           "-metadata:s:s:0", "title=English"},
+                           {}};
+    corpus << CorpusSource{"studio-96k-71.mkv",
+                           in(picture.arg("320x240", "12")) + surround("7.1", 96000) +
+                               QStringList{"-c:v", "libx264", "-c:a", "flac"},
+                           {}};
+    return corpus;
+}
+
+// Makes the corpus in `folder`; the paths of the sources made, or an empty
+// list with `error` set.
+inline QStringList makeDeviceCorpus(const QString& folder, QString* error)
+{
+    QDir().mkpath(folder);
+    const QString subtitles = folder + QStringLiteral("/subtitles.srt");
+    writeFile(subtitles, "1\n00:00:00,000 --> 00:00:01,000\nHello\n\n2\n00:00:02,000 --> 00:00:03,000\nWorld\n");
+    QStringList made;
+    for (const CorpusSource& source : deviceCorpus()) {
+        const QString path = folder + u'/' + source.name;
+        const QString encoded = source.rotate.isEmpty() ? path : folder + QStringLiteral("/unrotated-") + source.name;
+        QStringList arguments{"-nostdin", "-v", "error", "-y"};
+        arguments += source.encode;
+        arguments.replaceInStrings(QStringLiteral("SUBTITLES"), subtitles);
+        QString output;
+        if (!runTool(QStringLiteral(TARNWICK_FFMPEG), arguments << encoded, &output)) {
+            *error = source.name + QStringLiteral(": ") + output;
+            return {};
+        }
+        // FFmpeg writes a display rotation only when it copies a stream.
+        if (!source.rotate.isEmpty() &&
+            !runTool(QStringLiteral(TARNWICK_FFMPEG),
+                     {"-nostdin", "-v", "error", "-y", "-i", encoded, "-c", "copy", "-metadata:s:v",
+                      "rotate=" + source.rotate, path},
+                     &output)) {
+            *error = source.name + QStringLiteral(": ") + output;
+            return {};
+        }
+        made << path;
+    }
+    return made;
+}
+
+// What ffprobe says of a file's streams.
+struct MediaInfo {
+    QString container;
+    double duration = 0;
+    QString videoCodec, profile, pixelFormat;
+    double displayAspect = 0; // after the display rotation
+    bool portrait = false;
+    int audioStreams = 0;
+    int subtitleStreams = 0;
+    QStringList titles; // of the streams after the video, in order
+};
+
+inline MediaInfo mediaInfo(const QString& file)
+{
+    MediaInfo info;
+    QString out;
+    if (!runTool(QStringLiteral(TARNWICK_FFPROBE),
+                 {"-v", "error", "-show_format", "-show_streams", "-of", "json", file}, &out))
+        return info;
+    const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
+    info.container = root["format"].toObject()["format_name"].toString();
+    info.duration = root["format"].toObject()["duration"].toString().toDouble();
+    bool video = false;
+    for (const QJsonValue& value : root["streams"].toArray()) {
+        const QJsonObject s = value.toObject();
+        const QString type = s["codec_type"].toString();
+        if (type == "video" && !video && s["disposition"].toObject()["attached_pic"].toInt() == 0) {
+            video = true;
+            info.videoCodec = s["codec_name"].toString();
+            info.profile = s["profile"].toString();
+            info.pixelFormat = s["pix_fmt"].toString();
+            double w = s["width"].toInt();
+            double h = s["height"].toInt();
+            const QStringList sar = s["sample_aspect_ratio"].toString().split(u':');
+            if (sar.size() == 2 && sar[0].toDouble() > 0 && sar[1].toDouble() > 0)
+                w = w * sar[0].toDouble() / sar[1].toDouble();
+            int rotation = 0;
+            for (const QJsonValue& side : s["side_data_list"].toArray())
+                rotation = int(std::lround(side.toObject()["rotation"].toDouble()));
+            if (std::abs(rotation) % 180 == 90)
+                std::swap(w, h);
+            info.displayAspect = h > 0 ? w / h : 0;
+            info.portrait = h > w;
+        } else if (type == "audio") {
+            ++info.audioStreams;
+            info.titles << s["tags"].toObject()["title"].toString();
+        } else if (type == "subtitle") {
+            ++info.subtitleStreams;
+            info.titles << s["tags"].toObject()["title"].toString();
+        }
+    }
+    return info;
+}
+
+// The first error FFmpeg reports decoding the whole file; empty when none.
+inline QString decodeErrors(const QString& file)
+{
+    QString out;
+    runTool(QStringLiteral(TARNWICK_FFMPEG), {"-nostdin", "-v", "error", "-i", file, "-f", "null", "-"}, &out);
+    return out.trimmed().section(u'\n', 0, 0);
+}
+
+// GStreamer's player, a reader that shares no code with FFmpeg, plays the
+// file to its end: empty, or what it said.
+inline QString gstreamerPlays(const QString& file)
+{
+    const QString gst = QStandardPaths::findExecutable(QStringLiteral("gst-launch-1.0"));
+    if (gst.isEmpty())
+        return QStringLiteral("gst-launch-1.0 is not installed (scripts/setup.sh installs it)");
+    QString out;
+    const bool ok = runTool(gst,
+                            {"-q", "playbin", "uri=" + QUrl::fromLocalFile(file).toString(),
+                             "video-sink=fakesink sync=false", "audio-sink=fakesink sync=false"},
+                            &out, 120000);
+    return ok && !out.contains(QLatin1String("ERROR")) ? QString() : out.trimmed().left(400) + QStringLiteral(" (player failed)");
+}
+
+} // namespace tarnwick::test
