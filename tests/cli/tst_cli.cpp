@@ -7,6 +7,7 @@
 #include "support/TestPaths.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -142,6 +143,27 @@ private slots:
         const QString output = command.section(u'"', -2, -2);
         QVERIFY2(output.endsWith(extension), qPrintable(output));
         QCOMPARE(command, realProgramFolder() + "/data/conv.exe -i \"" + m_clip + "\"" + options + "\"" + output + "\"");
+    }
+
+    // The help, the list and the manual page name every format there is.
+    void everyFormatIsDocumented()
+    {
+        const Run help = runCli({"--help"});
+        const Run list = runCli({"--list-formats"});
+        QFile manual(TARNWICK_TEST_DATA "/../../resources/man/tarnwick-cli.1");
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(manual.readAll()).remove(u'\\');
+        const QString formatEntry = page.section("--format", 1).section(".TP", 0, 0);
+        QStringList names;
+        for (const QString& line : list.out.split(u'\n', Qt::SkipEmptyParts)) {
+            const QString name = line.section(u' ', 0, 0);
+            names << name;
+            QVERIFY2(help.out.contains(QRegularExpression("[ ,]" + QRegularExpression::escape(name) + "[ ,\n]")),
+                     qPrintable(name));
+            QVERIFY2(formatEntry.contains(QRegularExpression("\\b" + QRegularExpression::escape(name) + "\\b")),
+                     qPrintable(name + " is missing from the manual page"));
+        }
+        QVERIFY(names.size() >= 7);
     }
 
     void rotationAndBitrateReachTheEncoder()
