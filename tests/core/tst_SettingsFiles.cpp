@@ -1,5 +1,6 @@
 #include "conversion/TemporaryFolder.h"
 #include "core/OptionsEditor.h"
+#include "core/ProgramSettings.h"
 #include "core/SettingsFiles.h"
 
 #include "support/TestFiles.h"
@@ -19,6 +20,35 @@ class tst_SettingsFiles : public QObject
     Q_OBJECT
 
 private slots:
+    // Tarnwick.conf: where it lives, its defaults, and values it cannot
+    // trust read as the defaults.
+    void programSettings()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        QCOMPARE(ProgramSettings::defaultPath(), dir.filePath("Tarnwick/Tarnwick.conf"));
+        qputenv("XDG_CONFIG_HOME", "relative/not/allowed");
+        QCOMPARE(ProgramSettings::defaultPath(), QDir::homePath() + "/.config/Tarnwick/Tarnwick.conf");
+        qunsetenv("XDG_CONFIG_HOME");
+
+        ProgramSettings settings(dir.filePath("Tarnwick/Tarnwick.conf"));
+        QCOMPARE(settings.webOptimized(), false);
+        QCOMPARE(settings.conversionsAtOnce(), 1);
+        settings.setWebOptimized(true);
+        settings.setConversionsAtOnce(0);
+        QCOMPARE(ProgramSettings(settings.path()).webOptimized(), true);
+        QCOMPARE(ProgramSettings(settings.path()).conversionsAtOnce(), 0);
+        QFile file(settings.path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("[Output]\nWebOptimized=true") && text.contains("[Batch]\nConversionsAtOnce=0"),
+                 text.constData());
+        for (const QByteArray& bad : {QByteArray("-3"), QByteArray("many")}) {
+            test::writeFile(settings.path(), "[Batch]\nConversionsAtOnce=" + bad + "\n");
+            QCOMPARE(settings.conversionsAtOnce(), 1);
+        }
+    }
+
     void readingRules_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace tarnwick {
+
+// Tarnwick's own settings, beyond the two files whose bytes are fixed:
+// Tarnwick.conf in the user's configuration folder
+// ($XDG_CONFIG_HOME/Tarnwick/, else ~/.config/Tarnwick/), in Qt's INI form.
+// A missing or unreadable file gives the defaults; nothing here is ever
+// written to setup.ini or options.ini.
+class ProgramSettings
+{
+public:
+    // The file itself; `path` empty means the user's configuration folder.
+    explicit ProgramSettings(QString path = QString());
+
+    static QString defaultPath();
+    const QString& path() const { return m_path; }
+
+    // Output/WebOptimized: MP4 and MOV outputs get their index at the front.
+    bool webOptimized() const;
+    void setWebOptimized(bool on);
+
+    // Batch/ConversionsAtOnce: 1 to the core count, 0 for one per core.
+    int conversionsAtOnce() const;
+    void setConversionsAtOnce(int lanes);
+
+private:
+    QString m_path;
+};
+
+} // namespace tarnwick
