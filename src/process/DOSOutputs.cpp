@@ -72,13 +72,17 @@ QString resolveProgram(const QString& program)
 
 DOSOutputs::DOSOutputs(Messages& messages, QObject* parent) : QObject(parent), m_messages(messages)
 {
+    m_hold.setSingleShot(true);
+    connect(&m_hold, &QTimer::timeout, this, [this] { pump(m_framer && m_framer->partialAge() >= m_partialHoldMs); });
 }
 
 DOSOutputs::~DOSOutputs()
 {
     // An owner that goes away mid-run takes its child with it: no orphan.
-    if (m_process)
+    if (m_process) {
+        m_process->disconnect(this);
         m_process->kill();
+    }
 }
 
 void DOSOutputs::setCommandLine(const QString& DOSCommand)
@@ -97,7 +101,33 @@ QString DOSOutputs::ExecuteCommand(const QString& CommandLine)
         return {}; // the pipe and the collected text belong to the running command
     if (!CommandLine.isEmpty())
         setCommandLine(CommandLine);
-    return run();
+    if (!start())
+        return {};
+
+    // The run goes on through the process's signals; this only keeps the
+    // caller here, with window events running, until it has ended. The
+    // pause is the longest the loop sleeps; the end wakes it at once.
+    clsWaitableTimer timer;
+    const auto woken = connect(this, &DOSOutputs::CommandOver, this, [&timer] { timer.Wake(); });
+    // Waits let window events run on the program's main thread; a runner
+    // on a worker thread blocks on the child instead.
+    const bool blocking = QThread::currentThread() != QCoreApplication::instance()->thread();
+    while (isRunning()) {
+        if (blocking) {
+            waitForActivity(kPollMilliseconds);
+            continue;
+        }
+        try {
+            timer.WaitAtMost(kPollMilliseconds);
+        } catch (const WaitError&) {
+            // No event loop runs here (none, or the application is exiting):
+            // block on the child instead, which still drains its pipe and
+            // notices its end.
+            waitForActivity(kPollMilliseconds);
+        }
+    }
+    disconnect(woken);
+    return m_outputs;
 }
 
 QString DOSOutputs::ExecuteCommand(const ConsoleCommand& command)
@@ -106,14 +136,21 @@ QString DOSOutputs::ExecuteCommand(const ConsoleCommand& command)
         return {};
     if (!command.isEmpty())
         m_command = command;
-    return run();
+    return ExecuteCommand(QString());
 }
 
 void DOSOutputs::stop()
 {
     m_stopRequested = true;
-    if (QThread::currentThread() == thread() && m_process)
-        m_process->kill();
+    if (QThread::currentThread() == thread()) {
+        if (m_process)
+            m_process->kill();
+        return;
+    }
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_process)
+            m_process->kill();
+    }, Qt::QueuedConnection);
 }
 
 void DOSOutputs::fail(const QString& message)
@@ -128,114 +165,145 @@ bool DOSOutputs::ProcessExists(const QString& executableName) const
     return runningProcessNamed(executableName);
 }
 
-QString DOSOutputs::run()
+bool DOSOutputs::start()
 {
+    if (isRunning())
+        return false;
     if (m_command.isEmpty()) {
         fail(QStringLiteral("Command Line empty"));
-        return {};
+        return false;
     }
     if (const int error = pipeUnavailable()) {
         fail(QStringLiteral("CreatePipe failed. Error: ") + QString::number(error));
-        return {};
+        return false;
     }
     const QString program = resolveProgram(m_command.program());
     if (program.isEmpty()) {
         fail(kFileNotFound);
-        return {};
+        return false;
     }
 
-    clsWaitableTimer timer; // declared first: outlives the process that wakes it
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setProgram(program);
-    process.setArguments(m_command.arguments());
+    auto process = std::make_unique<QProcess>(this);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProgram(program);
+    process->setArguments(m_command.arguments());
 #ifdef Q_OS_LINUX
     // The encoder never outlives the program, however the program ends (a
     // crash, kill -9): the kernel ends it when the thread that started it is
     // gone. A parent already gone before the request took is caught too.
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
+    process->setChildProcessModifier([parent] {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent)
             ::_exit(127);
     });
 #endif
-
-    OutputFramer framer;
-    bool delivering = false;
-    // Hands over everything waiting. A handler that lets events run (the
-    // rotation scan does) may bring more output in; that output joins the
-    // queue of the delivery in progress instead of overtaking it, so every
-    // handler finishes before the next piece is raised.
-    const auto pump = [&](bool flush) {
-        framer.append(process.readAll());
-        if (delivering)
-            return;
-        delivering = true;
-        framer.takePieces(flush, [&](const QString& piece) {
-            m_outputs += piece;
-            emit ReceiveOutputs(piece);
-        });
-        delivering = false;
-    };
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&] { pump(false); });
-    QObject::connect(&process, &QProcess::finished, &process, [&timer] { timer.Wake(); });
-    process.start(QIODevice::ReadOnly);
-    if (!process.waitForStarted(-1)) {
+    // Output is handed over as it arrives, and the end is seen when Qt
+    // reports it: nothing polls. Qt closes our end of the pipe when the
+    // child ends, so a grandchild that inherited the pipe cannot hold the
+    // run open.
+    connect(process.get(), &QProcess::readyReadStandardOutput, this, [this] { pump(false); });
+    connect(process.get(), &QProcess::finished, this, [this] {
+        m_childEnded = true;
+        pump(true);
+    });
+    process->start(QIODevice::ReadOnly);
+    if (!process->waitForStarted(-1)) {
+        process->disconnect(this);
         fail(kFileNotFound);
-        return {};
+        return false;
     }
-    m_process = &process;
+    m_framer = std::make_unique<OutputFramer>();
+    m_childEnded = false;
+    m_delivering = false;
+    m_flushPending = false;
     m_stopRequested = false;
-    // Waits let window events run on the program's main thread; a runner
-    // on a worker thread blocks on the child instead.
-    const bool blocking = QThread::currentThread() != QCoreApplication::instance()->thread();
     // resize, not clear: a runner is used for file after file, and keeping
     // the text's buffer spares the system handing out fresh pages every run.
     m_outputs.resize(0);
+    m_process = process.release();
+    return true;
+}
 
-    // Output is handed over as it arrives; this loop only wakes every 50 ms
-    // to let a held partial line go, and when the child ends. The run ends
-    // when the child has ended and its output is drained. Qt closes our end
-    // of the pipe when the child ends, so a grandchild that inherited the
-    // pipe cannot hold the run open.
-    for (;;) {
-        const bool ended = process.state() == QProcess::NotRunning;
-        pump(ended || framer.partialAge() >= m_partialHoldMs);
-        if (ended && framer.isEmpty())
-            break;
-        const qint64 age = framer.partialAge();
-        const qint32 pause = framer.isEmpty()
-                                 ? kPollMilliseconds
-                                 : qint32(qBound<qint64>(1, qint64(m_partialHoldMs) - age, qint64(kPollMilliseconds)));
-        if (m_stopRequested && process.state() != QProcess::NotRunning)
-            process.kill();
-        if (blocking) {
-            process.waitForReadyRead(pause);
-            continue;
-        }
-        try {
-            timer.WaitAtMost(pause);
-        } catch (const WaitError&) {
-            // No event loop runs here (none, or the application is exiting):
-            // block on the child instead, which still drains its pipe and
-            // notices its end.
-            process.waitForReadyRead(pause);
-        }
+// Hands over everything waiting. A handler that lets events run (the
+// rotation scan does) may bring more output in; that output joins the
+// delivery in progress instead of overtaking it, so every handler finishes
+// before the next piece is raised, and the end comes after the last piece.
+void DOSOutputs::pump(bool flush)
+{
+    if (!m_process)
+        return;
+    m_framer->append(m_process->readAll());
+    if (m_delivering) {
+        m_flushPending = m_flushPending || flush;
+        return;
     }
+    m_delivering = true;
+    for (bool again = true; again;) {
+        m_framer->takePieces(flush || m_childEnded, [this](const QString& piece) {
+            m_outputs += piece;
+            emit ReceiveOutputs(piece);
+        });
+        flush = flush || m_flushPending;
+        again = m_flushPending || (m_childEnded && !m_framer->isEmpty());
+        m_flushPending = false;
+    }
+    m_delivering = false;
+    if (m_stopRequested && m_process->state() != QProcess::NotRunning)
+        m_process->kill();
+    if (m_childEnded) {
+        finish();
+        return;
+    }
+    holdPartialLine();
+}
 
+// A partial line waits for its end at most the hold time.
+void DOSOutputs::holdPartialLine()
+{
+    if (m_framer->isEmpty()) {
+        m_hold.stop();
+        return;
+    }
+    const qint64 left = qint64(m_partialHoldMs) - m_framer->partialAge();
+    m_hold.start(int(qBound<qint64>(1, left, qint64(m_partialHoldMs))));
+}
+
+void DOSOutputs::waitForActivity(qint32 milliSeconds)
+{
+    if (!m_process)
+        return;
+    if (m_stopRequested && m_process->state() != QProcess::NotRunning)
+        m_process->kill();
+    if (m_process->state() == QProcess::NotRunning) {
+        // Ended while its end could not be handled (inside a delivery).
+        m_childEnded = true;
+        pump(true);
+        return;
+    }
+    // Reports the output and the end through the same signals.
+    m_process->waitForReadyRead(milliSeconds);
+    if (m_process && m_framer->partialAge() >= m_partialHoldMs)
+        pump(true);
+}
+
+void DOSOutputs::finish()
+{
+    m_hold.stop();
+    QProcess* process = m_process;
     m_process = nullptr;
+    process->disconnect(this);
     if (m_stopRequested)
         m_lastRunEnd = RunEnd::Stopped;
-    else if (process.exitStatus() == QProcess::CrashExit)
+    else if (process->exitStatus() == QProcess::CrashExit)
         m_lastRunEnd = RunEnd::Crashed;
     else
         m_lastRunEnd = RunEnd::Exited;
-    m_lastExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-
+    m_lastExitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    // Deleted once the signal that brought us here has returned.
+    process->deleteLater();
     emit CommandOver();
-    return m_outputs;
 }
 
 } // namespace tarnwick

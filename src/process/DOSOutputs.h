@@ -7,19 +7,24 @@
 #include <QPointer>
 #include <QProcess>
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
+#include <memory>
 
 namespace tarnwick {
 
 class Messages;
+class OutputFramer;
 
 // Runs one console command as a hidden child, hands each piece of its merged
 // standard output and standard error to the owner as it arrives
 // (ReceiveOutputs), and reports its end (CommandOver). ExecuteCommand returns
 // only when the child has ended and every piece has been delivered, but the
 // event loop keeps running while it waits, so the window stays live and the
-// owner's handlers run from inside the call.
+// owner's handlers run from inside the call. start() is the same run without
+// the wait: the owner hears of it through the two signals only, so several
+// runners can work side by side on one thread.
 class DOSOutputs : public QObject
 {
     Q_OBJECT
@@ -49,10 +54,17 @@ public:
     QString ExecuteCommand(const QString& CommandLine = QString());
     QString ExecuteCommand(const ConsoleCommand& command);
 
+    // Starts the CommandLine and returns at once; false (with the message
+    // ExecuteCommand would show, and no events) when nothing could start.
+    // The output and the end arrive through the signals.
+    bool start();
+    // Blocks for at most `milliSeconds` on the running child, handling its
+    // output and its end: for when no event loop runs any more.
+    void waitForActivity(qint32 milliSeconds);
+
     bool isRunning() const { return m_process != nullptr; }
     // Kills the running child; its run then ends as usual, with CommandOver.
-    // May be called from any thread: from another one the run's own loop
-    // kills the child within one poll.
+    // May be called from any thread.
     void stop();
 
     // How long a line without its end is held back before it is handed
@@ -67,15 +79,22 @@ signals:
     void CommandOver();
 
 private:
-    QString run();
     void fail(const QString& message);
     bool ProcessExists(const QString& executableName) const;
+    void pump(bool flush);
+    void holdPartialLine();
+    void finish();
 
     Messages& m_messages;
     ConsoleCommand m_command;
     QString m_outputs;
     QString m_encoderProcessName = kEncoderName;
     QPointer<QProcess> m_process;
+    std::unique_ptr<OutputFramer> m_framer;
+    QTimer m_hold; // lets a partial line go when its end is slow to come
+    bool m_delivering = false;
+    bool m_flushPending = false;
+    bool m_childEnded = false;
     std::atomic_bool m_stopRequested = false;
     RunEnd m_lastRunEnd = RunEnd::None;
     int m_lastExitCode = -1;

@@ -265,6 +265,37 @@ private slots:
         QCOMPARE(runner.Outputs(), QString("begun\n"));
     }
 
+    // Two runs side by side on one thread, heard of through the signals
+    // only: each gets its own output and its own end, in its own time.
+    void runsSideBySideThroughSignals()
+    {
+        ScriptedMessages messages;
+        DOSOutputs held(messages);
+        DOSOutputs quick(messages);
+        Recorder heldEvents(held);
+        Recorder quickEvents(quick);
+        QTemporaryDir dir;
+        const QString gate = dir.filePath("gate");
+        held.setCommand(ConsoleCommand::Builder(standinEncoder())
+                            .words(" --wait-for ")
+                            .quoted(gate)
+                            .words(" --text held\\n")
+                            .build());
+        quick.setCommandLine(standin("--text quick\\n"));
+        QVERIFY(held.start());
+        QVERIFY(quick.start());
+        QVERIFY(held.isRunning() && quick.isRunning());
+        QTRY_COMPARE(quickEvents.overs, 1);
+        QCOMPARE(heldEvents.overs, 0);
+        QVERIFY(held.isRunning());
+        QVERIFY(writeFile(gate));
+        QTRY_COMPARE(heldEvents.overs, 1);
+        QCOMPARE(heldEvents.joined(), QString("held\n"));
+        QCOMPARE(quickEvents.joined(), QString("quick\n"));
+        QCOMPARE(held.lastRunEnd(), DOSOutputs::RunEnd::Exited);
+        QVERIFY2(messages.done(), qPrintable(messages.problems()));
+    }
+
     void secondCommandWhileRunningIsRefused()
     {
         ScriptedMessages messages;
