@@ -7,7 +7,6 @@
 #include "cli/CliSeams.h"
 #include "core/SignalExit.h"
 #include "conversion/EncoderCommand.h"
-#include "conversion/ParallelBatch.h"
 #include "core/Session.h"
 
 #include <QCoreApplication>
@@ -131,34 +130,18 @@ int main(int argc, char* argv[])
     SignalExit interrupt;
     report.queued(sources);
 
-    if (request.jobs == 1) {
-        BatchDriver& batch = session.batch();
-        batch.setDesktopSteps(false);
-        QObject::connect(&batch, &BatchDriver::fileStarted, &app,
-                         [&](int index, int, const QString& source) { report.started(index, source); });
-        QObject::connect(&batch, &BatchDriver::fileProgress, &app,
-                         [&](int index, double percent) { report.progress(index, percent); });
-        QObject::connect(&batch, &BatchDriver::fileFinished, &app,
-                         [&](int index, const ConversionResult& result) { report.finished(index, result); });
-        QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
-        batch.ConvertQueue(settings);
-    } else {
-        ParallelBatch batch(messages, programFolder);
-        QObject::connect(&batch, &ParallelBatch::fileStarted, &app,
-                         [&](int index, const QString& source) { report.started(index, source); });
-        QObject::connect(&batch, &ParallelBatch::fileProgress, &app,
-                         [&](int index, double percent) { report.progress(index, percent); });
-        QObject::connect(&batch, &ParallelBatch::fileFinished, &app,
-                         [&](int index, const ConversionResult& result) { report.finished(index, result); });
-        QObject::connect(&batch, &ParallelBatch::finished, &app, &QCoreApplication::quit);
-        QObject::connect(&interrupt, &SignalExit::received, &batch, &ParallelBatch::stop);
-        batch.start(sources, settings, request.jobs);
-        QCoreApplication::exec();
-        if (batch.outputFull())
-            messages.show(QStringLiteral("the output folder takes no more files; %1 were not converted")
-                              .arg(sources.size() - batch.results().size()),
-                          kProgramTitle, MessageIcon::Exclamation);
-    }
+    // One engine for any number of lanes, as the window's.
+    BatchDriver& batch = session.batch();
+    batch.setDesktopSteps(false);
+    batch.setLanes(request.jobs);
+    QObject::connect(&batch, &BatchDriver::fileStarted, &app,
+                     [&](int index, int, const QString& source) { report.started(index, source); });
+    QObject::connect(&batch, &BatchDriver::fileProgress, &app,
+                     [&](int index, double percent) { report.progress(index, percent); });
+    QObject::connect(&batch, &BatchDriver::fileFinished, &app,
+                     [&](int index, const ConversionResult& result) { report.finished(index, result); });
+    QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
+    batch.ConvertQueue(settings);
     report.summary(interrupt.caught());
     if (interrupt.caught())
         return Interrupted;

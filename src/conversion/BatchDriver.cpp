@@ -11,24 +11,86 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
 
 namespace tarnwick {
 
 BatchDriver::BatchDriver(const Parts& parts, QObject* parent) : QObject(parent), m_parts(parts)
 {
-    m_parts.converter.setOutputChosen([this](const QString& output, bool existed) {
-        if (m_state == State::Running)
-            journal(output, existed);
-    });
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(100);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
-    connect(&m_parts.converter.monitor(), &ConversionMonitor::displayChanged, this,
-            [this](const ProgressDisplay& display) {
-                if (m_current >= 0)
-                    emit fileProgress(m_current, display.percent);
+    m_lanes.push_back(Lane{&m_parts.converter, -1, 0, std::nullopt, false});
+    connectLane(0);
+}
+
+BatchDriver::~BatchDriver() = default;
+
+void BatchDriver::setLanes(int lanes)
+{
+    m_lanesWanted = qMax(0, lanes);
+    if (m_state == State::Idle)
+        prepareLanes();
+}
+
+int BatchDriver::laneCount() const
+{
+    return m_lanesWanted > 0 ? m_lanesWanted : qMax(1, QThread::idealThreadCount());
+}
+
+void BatchDriver::connectLane(int lane)
+{
+    Converter& converter = *m_lanes.at(size_t(lane)).converter;
+    converter.setOutputChosen([this, lane](const ConversionJob& job, bool existed) {
+        Lane& l = m_lanes.at(size_t(lane));
+        l.job = job;
+        l.existedBefore = existed;
+        if (m_state == State::Running)
+            journal();
+    });
+    connect(&converter, &Converter::finished, this, [this, lane] {
+        m_finishedLanes.append(lane);
+        m_wait.Wake();
+    });
+    connect(&converter.monitor(), &ConversionMonitor::displayChanged, this,
+            [this, lane](const ProgressDisplay& display) {
+                const Lane& l = m_lanes.at(size_t(lane));
+                if (l.index < 0)
+                    return;
+                // With several at once each row shows its own file's share.
+                if (m_lanes.size() > 1)
+                    m_parts.queue.setRunProgress(l.entry, display.percent);
+                emit fileProgress(l.index, display.percent);
             });
+}
+
+// Lanes are made as a batch begins, never while one runs: the signals of
+// each lane's converter name it by its place.
+void BatchDriver::prepareLanes()
+{
+    const size_t wanted = size_t(laneCount());
+    Converter& first = m_parts.converter;
+    while (m_lanes.size() < wanted) {
+        m_ownConverters.push_back(std::make_unique<Converter>(m_parts.messages, first.programFolder(), this));
+        m_lanes.push_back(Lane{m_ownConverters.back().get(), -1, 0, std::nullopt, false});
+        connectLane(int(m_lanes.size()) - 1);
+    }
+    while (m_lanes.size() > wanted) {
+        m_lanes.pop_back();
+        m_ownConverters.pop_back();
+    }
+    for (Lane& lane : m_lanes) {
+        lane.index = -1;
+        lane.entry = 0;
+        lane.job.reset();
+        lane.converter->setLogs(first.logs());
+        lane.converter->setYield(first.yield());
+        lane.converter->resume();
+    }
+    m_finishedLanes.clear();
 }
 
 void BatchDriver::StartConversion(const RunSettings& settings)
@@ -67,7 +129,7 @@ void BatchDriver::Timer1_Timer()
     ConvertQueue(m_settings);
 }
 
-void BatchDriver::journal(const QString& writing, bool existed)
+void BatchDriver::journal()
 {
     if (!m_journal)
         return;
@@ -75,7 +137,12 @@ void BatchDriver::journal(const QString& writing, bool existed)
         m_journal->clear();
         return;
     }
-    m_journal->write({m_settings, m_parts.queue.runList(), writing, existed});
+    BatchJournal::Entry entry{m_settings, m_parts.queue.runList(), {}};
+    for (const Lane& lane : m_lanes) {
+        if (lane.index >= 0 && lane.job)
+            entry.writing.append({lane.job->output, lane.existedBefore});
+    }
+    m_journal->write(entry);
 }
 
 void BatchDriver::closeJournal()
@@ -95,13 +162,16 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     m_state = State::Running;
     m_aborting = false;
     m_stopping = false;
+    m_outputFull = false;
     m_results.clear();
+    m_resultIndexes.clear();
+    m_started = 0;
     m_settings = settings;
-    m_parts.converter.resume();
+    prepareLanes();
 
     QDir().mkpath(m_settings.outputFolder);
-    const QString temporary = temporaryFolderPath();
-    const bool temporaryUsable = ensureTemporaryFolder(temporary);
+    m_temporary = temporaryFolderPath();
+    m_temporaryUsable = ensureTemporaryFolder(m_temporary);
     m_settings.outputFolder = withTrailingSeparator(m_settings.outputFolder);
     emit outputFolderUsed(m_settings.outputFolder);
     // Checked on the text with its separator: an empty box means the root.
@@ -116,27 +186,23 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
 
     journal();
     emit batchStarted(m_parts.queue.runList());
-    while (!m_parts.queue.runListEmpty() && !m_aborting && !m_stopping) {
-        if (temporaryUsable)
-            QFile::remove(temporary + QDir::separator() + QStringLiteral("tmp.mp4"));
-        const int index = int(m_results.size());
-        m_current = index;
-        emit fileStarted(index, index + m_parts.queue.runCount(), m_parts.queue.runFront());
-        const ConversionResult result =
-            m_parts.converter.convert(m_parts.queue.runFront(), m_settings, m_names, m_clock);
-        // The queue moves on here and only here, whatever the run did: the
-        // entry at the front by now is the one that is done.
-        // A file stopped part way was not converted: it stays queued.
-        if (!m_aborting && !m_stopping)
-            m_parts.queue.removeRunFront();
-        journal();
-        m_results.append(result);
-        m_current = -1;
-        emit fileFinished(index, result);
-        if (result.outputUnwritable) {
-            stopForUnwritableOutput();
-            return;
+    for (;;) {
+        // Every free lane takes the first entry no lane holds.
+        for (size_t lane = 0; lane < m_lanes.size() && !m_aborting && !m_stopping && !m_outputFull; ++lane) {
+            if (m_lanes[lane].index >= 0)
+                continue;
+            const std::optional<RunEntry> entry = nextWaiting();
+            if (!entry)
+                break;
+            startLane(int(lane), *entry);
         }
+        if (!anyBusy())
+            break;
+        waitForALane();
+        while (!m_finishedLanes.isEmpty())
+            finishLane(m_finishedLanes.takeFirst());
+        if (m_outputFull && !anyBusy())
+            break;
         QCoreApplication::processEvents();
     }
     if (m_aborting) {
@@ -144,11 +210,106 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         m_state = State::Idle;
         return;
     }
+    if (m_outputFull) {
+        stopForUnwritableOutput();
+        return;
+    }
     if (m_stopping) {
         finishStopped();
         return;
     }
     finishBatch();
+}
+
+std::optional<RunEntry> BatchDriver::nextWaiting() const
+{
+    for (int position = 0; position < m_parts.queue.runCount(); ++position) {
+        const RunEntry entry = m_parts.queue.runEntry(position);
+        const bool held = std::any_of(m_lanes.begin(), m_lanes.end(),
+                                      [&](const Lane& lane) { return lane.index >= 0 && lane.entry == entry.id; });
+        if (!held)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+bool BatchDriver::anyBusy() const
+{
+    return std::any_of(m_lanes.begin(), m_lanes.end(), [](const Lane& lane) { return lane.index >= 0; });
+}
+
+void BatchDriver::startLane(int lane, const RunEntry& entry)
+{
+    if (m_temporaryUsable)
+        QFile::remove(m_temporary + QDir::separator() + QStringLiteral("tmp.mp4"));
+    Lane& l = m_lanes.at(size_t(lane));
+    l.index = m_started++;
+    l.entry = entry.id;
+    l.job.reset();
+    emit fileStarted(l.index, int(m_results.size()) + m_parts.queue.runCount(), entry.path);
+    if (m_lanes.size() > 1)
+        m_parts.queue.setRunProgress(l.entry, 0.0);
+    if (!l.converter->start(entry.path, m_settings, m_names, m_clock))
+        m_finishedLanes.append(lane);
+}
+
+// Returns once a lane has finished, with window events running meanwhile.
+void BatchDriver::waitForALane()
+{
+    while (m_finishedLanes.isEmpty()) {
+        try {
+            m_wait.WaitAtMost(1000);
+        } catch (const WaitError&) {
+            // The application is exiting and no event loop runs: block on
+            // the encoders instead, which still brings their ends in.
+            for (const Lane& lane : m_lanes) {
+                if (lane.index >= 0 && m_finishedLanes.isEmpty())
+                    lane.converter->waitForActivity(20);
+            }
+        }
+    }
+}
+
+void BatchDriver::finishLane(int lane)
+{
+    Lane& l = m_lanes.at(size_t(lane));
+    const ConversionResult result = l.converter->result();
+    const int index = l.index;
+    const quint64 entry = l.entry;
+    l.index = -1;
+    l.entry = 0;
+    l.job.reset();
+    // The queue moves on here and only here, whatever the run did. A file
+    // stopped part way was not converted: it stays queued.
+    if (!m_aborting && !m_stopping && !result.stopped) {
+        // An entry removed while it converted gives its place to the next
+        // one waiting, which goes instead: with one lane, the entry at the
+        // front by now is the one that is done.
+        if (!m_parts.queue.removeRunEntry(entry)) {
+            if (const std::optional<RunEntry> next = nextWaiting())
+                m_parts.queue.removeRunEntry(next->id);
+        }
+    } else if (m_lanes.size() > 1) {
+        m_parts.queue.setRunProgress(entry, std::nullopt);
+    }
+    journal();
+    // Results stay in the order the files started, whichever lane ends first.
+    const auto at = std::upper_bound(m_resultIndexes.begin(), m_resultIndexes.end(), index);
+    m_results.insert(at - m_resultIndexes.begin(), result);
+    m_resultIndexes.insert(at, index);
+    emit fileFinished(index, result);
+    // Every file after this one would fail as it did: the other lanes stop
+    // and nothing more starts.
+    if (result.outputUnwritable && !m_outputFull) {
+        m_outputFull = true;
+        stopLanes();
+    }
+}
+
+void BatchDriver::stopLanes()
+{
+    for (const Lane& lane : m_lanes)
+        lane.converter->stop();
 }
 
 // Every file left would fail as this one did: the batch ends here, the
@@ -169,7 +330,7 @@ QStringList BatchDriver::failureLines() const
 {
     QStringList lines;
     for (const ConversionResult& result : m_results) {
-        if (!result.ok)
+        if (!result.ok && !result.stopped)
             lines << result.source + QStringLiteral("\n    ") + result.error +
                          (result.log.isEmpty() ? QString() : QStringLiteral("\n    log: ") + result.log);
     }
@@ -217,7 +378,7 @@ void BatchDriver::stop()
     if (m_state != State::Running || m_aborting)
         return;
     m_stopping = true;
-    m_parts.converter.stop();
+    stopLanes();
 }
 
 // What was converted stays, and so does everything not converted: no
@@ -249,7 +410,7 @@ void BatchDriver::abort()
     if (m_state != State::Running)
         return;
     m_aborting = true;
-    m_parts.converter.stop();
+    stopLanes();
 }
 
 } // namespace tarnwick

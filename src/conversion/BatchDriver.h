@@ -1,7 +1,10 @@
 #pragma once
 
+#include "conversion/ConversionJob.h"
+#include "conversion/ConversionQueue.h"
 #include "conversion/OutputNames.h"
 #include "conversion/RunSettings.h"
+#include "process/clsWaitableTimer.h"
 
 #include <QList>
 #include <QObject>
@@ -9,21 +12,25 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace tarnwick {
 
 class BatchJournal;
-class ConversionQueue;
 class Converter;
 class Messages;
 class Shell;
 
-// Converts the run list one file at a time from its front, with the
-// settings it was started with. When the list is empty it unlocks the
-// controls, opens the output folder, beeps if asked, says "Done." and
-// rebuilds the queue from the master list. Each encoder run is waited for
-// inside the converter's runners, which keeps the window live. What the
-// window shows it learns from the signals; it is never asked anything.
+// Converts the run list from its front, with the settings it was started
+// with, in lanes: each lane a converter of its own taking the first entry
+// no lane holds yet. With one lane that is one file after another. When the
+// list is empty it unlocks the controls, opens the output folder, beeps if
+// asked, says "Done." and rebuilds the queue from the master list. The
+// batch waits for its lanes with window events running, which keeps the
+// window live. What the window shows it learns from the signals; it is
+// never asked anything.
 class BatchDriver : public QObject
 {
     Q_OBJECT
@@ -40,6 +47,18 @@ public:
     };
 
     explicit BatchDriver(const Parts& parts, QObject* parent = nullptr);
+    ~BatchDriver() override;
+
+    // How many files convert at once: 1 up, or 0 for one per core. A batch
+    // takes it when it begins.
+    void setLanes(int lanes);
+    int lanes() const { return m_lanesWanted; }
+    // What a batch begun now would run: the count, 0 resolved to the cores.
+    int laneCount() const;
+    // The converters of the lanes the last batch ran; lane 0 is the one
+    // given in Parts.
+    int laneConverters() const { return int(m_lanes.size()); }
+    Converter& laneConverter(int lane) { return *m_lanes.at(size_t(lane)).converter; }
 
     State state() const { return m_state; }
     QTimer& Timer1() { return m_timer; }
@@ -63,10 +82,10 @@ public:
     void Timer1_Timer();
     void ConvertQueue(const RunSettings& settings);
 
-    // Stops the running encoder and ends the batch without its closing
-    // steps: the program is exiting. The unfinished output is deleted.
+    // Stops every lane's encoder and ends the batch without its closing
+    // steps: the program is exiting. The unfinished outputs are deleted.
     void abort();
-    // The user's Stop: the running encoder ended and its unfinished output
+    // The user's Stop: every lane's encoder ended and its unfinished output
     // deleted, every file not converted kept in the queue, the controls
     // unlocked and "Stopped." shown.
     void stop();
@@ -94,6 +113,21 @@ signals:
     void batchFinished();
 
 private:
+    struct Lane {
+        Converter* converter = nullptr;
+        int index = -1;       // the file it converts, -1 when free
+        quint64 entry = 0;    // that file's entry in the run list
+        std::optional<ConversionJob> job; // once its output is chosen
+        bool existedBefore = false;
+    };
+    void prepareLanes();
+    void connectLane(int lane);
+    std::optional<RunEntry> nextWaiting() const;
+    bool anyBusy() const;
+    void startLane(int lane, const RunEntry& entry);
+    void waitForALane();
+    void finishLane(int lane);
+    void stopLanes();
     void finishBatch();
     void reportFailures();
     void stopForUnwritableOutput();
@@ -101,7 +135,7 @@ private:
     void endEarly();
     QStringList failureLines() const;
     void unlock();
-    void journal(const QString& writing = QString(), bool existed = false);
+    void journal();
     void closeJournal();
 
     Parts m_parts;
@@ -109,12 +143,21 @@ private:
     State m_state = State::Idle;
     bool m_aborting = false;
     bool m_stopping = false;
+    bool m_outputFull = false;
     bool m_desktopSteps = true;
     const BatchJournal* m_journal = nullptr;
     RunSettings m_settings;
-    int m_current = -1;
+    int m_lanesWanted = 1;
+    std::vector<Lane> m_lanes;
+    std::vector<std::unique_ptr<Converter>> m_ownConverters; // lanes 1 up
+    QList<int> m_finishedLanes; // in the order they finished
+    clsWaitableTimer m_wait;
+    bool m_temporaryUsable = false;
+    QString m_temporary;
+    int m_started = 0;
     OutputNames m_names;
-    QList<ConversionResult> m_results;
+    QList<ConversionResult> m_results; // in the order the files started
+    QList<int> m_resultIndexes;
     Clock m_clock = realTimeOfDay;
 };
 

@@ -23,12 +23,21 @@ void BatchJournal::write(const Entry& entry) const
                                {"bitrateText", s.bitrateText},     {"rotationChoice", s.rotationChoice},
                                {"musicCutter", s.musicCutter},     {"cutToSeconds", s.cutToSeconds},
                                {"beepAtEnd", s.beepAtEnd}};
-    const QJsonObject root{{"kind", kKind},
-                           {"version", kVersion},
-                           {"settings", settings},
-                           {"remaining", QJsonArray::fromStringList(entry.remaining)},
-                           {"writing", entry.writing},
-                           {"writingExisted", entry.writingExisted}};
+    // The first lane's output where a journal of one lane has it, the
+    // others' beside it.
+    const Writing first = entry.writing.value(0);
+    QJsonObject root{{"kind", kKind},
+                     {"version", kVersion},
+                     {"settings", settings},
+                     {"remaining", QJsonArray::fromStringList(entry.remaining)},
+                     {"writing", first.output},
+                     {"writingExisted", first.existed}};
+    if (entry.writing.size() > 1) {
+        QJsonArray more;
+        for (const Writing& writing : entry.writing.mid(1))
+            more.append(QJsonObject{{"writing", writing.output}, {"writingExisted", writing.existed}});
+        root.insert("alsoWriting", more);
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     writeFileAtomically(m_path, QJsonDocument(root).toJson(QJsonDocument::Compact));
 }
@@ -73,21 +82,30 @@ std::optional<BatchJournal::Entry> BatchJournal::read() const
         if (path.isString() && !path.toString().isEmpty())
             entry.remaining << path.toString();
     }
-    entry.writing = root.value("writing").toString();
-    entry.writingExisted = root.value("writingExisted").toBool(true);
+    // A flag that is missing counts as "was there": such a file is never removed.
+    const auto take = [&entry](const QJsonObject& object) {
+        const QString output = object.value("writing").toString();
+        if (!output.isEmpty())
+            entry.writing.append({output, object.value("writingExisted").toBool(true)});
+    };
+    take(root);
+    for (const QJsonValue& more : root.value("alsoWriting").toArray())
+        take(more.toObject());
     return entry;
 }
 
-QString BatchJournal::halfWrittenOutput(const Entry& entry)
+QStringList BatchJournal::halfWrittenOutputs(const Entry& entry)
 {
-    if (entry.writing.isEmpty() || entry.writingExisted)
-        return {};
-    const QFileInfo output(entry.writing);
+    QStringList removable;
     const QString folder = QDir::cleanPath(entry.settings.outputFolder);
-    if (!output.isAbsolute() || output.isSymLink() || !output.isFile() ||
-        QDir::cleanPath(output.absolutePath()) != folder || output.fileName().startsWith(u'.'))
-        return {};
-    return output.absoluteFilePath();
+    for (const Writing& writing : entry.writing) {
+        const QFileInfo output(writing.output);
+        if (writing.existed || !output.isAbsolute() || output.isSymLink() || !output.isFile() ||
+            QDir::cleanPath(output.absolutePath()) != folder || output.fileName().startsWith(u'.'))
+            continue;
+        removable << output.absoluteFilePath();
+    }
+    return removable;
 }
 
 } // namespace tarnwick

@@ -11,7 +11,7 @@ namespace tarnwick {
 
 // What a batch leaves behind while it runs, so that one cut short by a
 // crash, a kill or a power cut can be picked up at the next start: the
-// files still to do, the settings, and the output being written with
+// files still to do, the settings, and the output each lane is writing with
 // whether it was there before. Written in one step each time; a batch that
 // ends in any orderly way removes it.
 class BatchJournal
@@ -20,11 +20,15 @@ public:
     explicit BatchJournal(QString path) : m_path(std::move(path)) {}
     const QString& path() const { return m_path; }
 
+    struct Writing {
+        QString output;
+        bool existed = false; // something was at the path before
+        friend bool operator==(const Writing&, const Writing&) = default;
+    };
     struct Entry {
         RunSettings settings;
         QStringList remaining;
-        QString writing;           // the output being written, or empty
-        bool writingExisted = false;
+        QList<Writing> writing; // one a lane that is writing
     };
 
     void write(const Entry& entry) const;
@@ -34,10 +38,10 @@ public:
     // that is damaged or not ours (which is removed, never trusted).
     std::optional<Entry> read() const;
 
-    // The output an interrupted run was writing, when it may be removed: a
-    // plain file this run made, directly in the output folder the journal
-    // names. Anything else is left alone.
-    static QString halfWrittenOutput(const Entry& entry);
+    // The outputs an interrupted batch was writing that may be removed:
+    // plain files it made, directly in the output folder the journal names.
+    // Anything else is left alone.
+    static QStringList halfWrittenOutputs(const Entry& entry);
 
 private:
     QString m_path;

@@ -68,12 +68,26 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
     m_objffmpeg.setEncoderProcessName(kEncoderName);
     connect(&m_objDOS, &DOSOutputs::ReceiveOutputs, &m_monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
     connect(&m_objDOS, &DOSOutputs::CommandOver, &m_monitor, &ConversionMonitor::objDOS_CommandOver);
+    // The probe's description is read as it arrives, as the progress
+    // display reads the conversion's.
+    connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this, [this](const QString& piece) {
+        if (m_phase != Phase::Probing)
+            return;
+        m_scan.feed(piece, m_yield);
+        m_length.objDOS_ReceiveOutputs(piece);
+    });
+    connect(&m_objffmpeg, &DOSOutputs::CommandOver, this, [this] {
+        if (m_phase == Phase::Probing)
+            probeEnded();
+    });
+    connect(&m_objDOS, &DOSOutputs::CommandOver, this, [this] {
+        if (m_phase == Phase::Converting)
+            conversionEnded();
+    });
 }
 
 ProbeResult Converter::probe(const QString& source)
 {
-    // The length is read as the progress display reads it from the
-    // conversion's own output, piece by piece.
     RotationScan scan;
     ProgressParser length;
     const auto connection = connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
@@ -91,67 +105,69 @@ ProbeResult Converter::probe(const QString& source)
     return result;
 }
 
-ConversionResult Converter::convert(const QString& source, const RunSettings& settings, OutputNames& names,
-                                    const Clock& clock)
+bool Converter::start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock)
 {
-    const QDateTime started = QDateTime::currentDateTime();
-    ConversionResult result = run(source, settings, names, clock);
-    // A log for each conversion the encoder took part in.
-    if (m_logs && m_objffmpeg.lastRunEnd() != DOSOutputs::RunEnd::NotStarted) {
-        const bool converted = !result.output.isEmpty();
-        result.log = m_logs->write({source, result.output, m_objffmpeg.CommandLine(),
-                                    converted ? m_objDOS.CommandLine() : QString(), m_objffmpeg.Outputs(),
-                                    converted ? m_objDOS.Outputs() : QString(), started,
-                                    QDateTime::currentDateTime(),
-                                    result.ok ? QStringLiteral("converted") : result.error, result.added});
-        m_logs->prune();
-    }
-    return result;
-}
-
-ConversionResult Converter::run(const QString& source, const RunSettings& settings, OutputNames& names,
-                                const Clock& clock)
-{
-    ConversionResult result;
-    result.source = source;
+    if (busy())
+        return true;
+    m_started = QDateTime::currentDateTime();
+    m_result = ConversionResult{};
+    m_result.source = source;
+    m_settings = settings;
+    m_names = &names;
+    m_clock = clock;
+    m_job = ConversionJob{};
+    m_scan = RotationScan{};
+    m_length = ProgressParser{};
     m_monitor.resetBar();
     m_monitor.parser().setCutter(settings.musicCutter, settings.cutToSeconds);
 
-    const ProbeResult probed = probe(source);
-    result.lengthSeconds = probed.lengthSeconds;
-    if (m_stopping) {
-        result.error = QStringLiteral("stopped");
-        return result;
-    }
-    if (!probed.ran) {
+    m_phase = Phase::Probing;
+    m_objffmpeg.setCommand(probeCommand(m_programFolder, source));
+    if (!m_objffmpeg.start()) {
         // No encoder to run: the entry is dropped instead of started for ever.
-        result.error = kFileNotFound;
-        return result;
+        m_phase = Phase::Idle;
+        m_result.error = kFileNotFound;
+        return false;
     }
-    // What cannot convert at all fails here, with nothing written for it.
-    if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty()) {
-        result.error = reason;
-        return result;
-    }
-    const OutputFormat* format = formatForIndex(settings.internalIndex);
-    if (!format) {
-        result.error = QStringLiteral("No output format is chosen");
-        return result;
-    }
-    result.output = names.reserve(settings.outputFolder, source, format->extension, clock());
-    const bool existedBefore = isOccupied(result.output);
-    const QString filter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
-    const SourceFit fit = fitSource(probed.streams, *format, filter);
-    result.added = fit.reasons;
-    m_objDOS.setCommand(
-        conversionCommand(m_programFolder, source, *format, settings.bitrateText, filter, result.output, fit));
-    if (m_outputChosen)
-        m_outputChosen(result.output, existedBefore);
-    if (!m_stopping)
-        m_objDOS.ExecuteCommand(QString());
+    return true;
+}
 
+void Converter::probeEnded()
+{
+    ProbeResult probed;
+    probed.ran = true;
+    probed.declaredRotation = m_scan.declared;
+    probed.lengthSeconds = m_length.TotalSeconds();
+    probed.streams = scanDescription(m_objffmpeg.Outputs(), m_result.source);
+    m_result.lengthSeconds = probed.lengthSeconds;
+    if (m_stopping) {
+        m_result.error = QStringLiteral("stopped");
+        complete();
+        return;
+    }
+    if (const QString why = refusal(probed, m_settings); !why.isEmpty()) {
+        m_result.error = why;
+        complete();
+        return;
+    }
+    const OutputFormat& format = *formatForIndex(m_settings.internalIndex);
+    m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, format.extension, m_clock());
+    m_existedBefore = isOccupied(m_result.output);
+    m_job = ConversionJob::forSource(m_result.source, probed, m_settings, format, m_result.output);
+    m_result.added = m_job.added();
+    m_objDOS.setCommand(m_job.command(m_programFolder));
+    if (m_outputChosen)
+        m_outputChosen(m_job, m_existedBefore);
+    m_phase = Phase::Converting;
+    if (m_stopping || !m_objDOS.start())
+        conversionEnded();
+}
+
+void Converter::conversionEnded()
+{
     const DOSOutputs::RunEnd end = m_objDOS.lastRunEnd();
-    const QFileInfo written(result.output);
+    const QFileInfo written(m_result.output);
+    ConversionResult& result = m_result;
     result.ok = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_objDOS.lastExitCode() == 0 &&
                 written.isFile() && written.size() > 0;
     if (!result.ok) {
@@ -165,16 +181,41 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
             result.error = tellingLine(m_objDOS.Outputs());
         // A folder that can no longer be written to fails every file after
         // this one too: tell the batch, which stops.
-        result.outputUnwritable = end == DOSOutputs::RunEnd::Exited &&
+        result.outputUnwritable = !m_stopping && end == DOSOutputs::RunEnd::Exited &&
                                   (meansOutputUnwritable(result.error) ||
-                                   !outputFolderProblem(settings.outputFolder).isEmpty());
+                                   !outputFolderProblem(m_settings.outputFolder).isEmpty());
         // A file this run made but did not finish must not look like a
         // finished one. A file that was there before is never touched.
-        if (!existedBefore)
+        if (!m_existedBefore)
             QFile::remove(result.output);
     }
-    names.release(result.output);
-    return result;
+    m_names->release(result.output);
+    complete();
+}
+
+// A log for each conversion the encoder took part in.
+void Converter::complete()
+{
+    m_result.stopped = m_stopping;
+    if (m_logs) {
+        const bool converted = !m_result.output.isEmpty();
+        m_result.log = m_logs->write({m_result.source, m_result.output, m_objffmpeg.CommandLine(),
+                                      converted ? m_objDOS.CommandLine() : QString(), m_objffmpeg.Outputs(),
+                                      converted ? m_objDOS.Outputs() : QString(), m_started,
+                                      QDateTime::currentDateTime(),
+                                      m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
+        m_logs->prune();
+    }
+    m_phase = Phase::Idle;
+    emit finished(m_result);
+}
+
+void Converter::waitForActivity(qint32 milliSeconds)
+{
+    if (m_phase == Phase::Probing)
+        m_objffmpeg.waitForActivity(milliSeconds);
+    else if (m_phase == Phase::Converting)
+        m_objDOS.waitForActivity(milliSeconds);
 }
 
 void Converter::stop()
@@ -193,14 +234,12 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     // The description is read as the conversion reads it, so that what is
     // printed is what would run.
     const ProbeResult probed = probe(source);
-    if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
+    if (const QString reason = refusal(probed, settings); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
-    const QString filter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
-    const SourceFit fit = fitSource(probed.streams, *format, filter);
-    for (const QString& reason : fit.reasons)
+    const ConversionJob job = ConversionJob::forSource(source, probed, settings, *format, output);
+    for (const QString& reason : job.added())
         text += QStringLiteral("\n# added ") + reason;
-    return text + u'\n' +
-           conversionCommand(m_programFolder, source, *format, settings.bitrateText, filter, output, fit).text();
+    return text + u'\n' + job.command(m_programFolder).text();
 }
 
 } // namespace tarnwick

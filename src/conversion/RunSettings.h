@@ -41,6 +41,7 @@ struct ConversionResult {
     bool outputUnwritable = false;
     QString log; // the conversion's log, where logs are kept
     QStringList added; // why each option beyond the format's own was added
+    bool stopped = false; // ended by a stop, not by anything of its own
 };
 
 } // namespace tarnwick

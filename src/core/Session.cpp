@@ -149,7 +149,7 @@ void Session::offerInterruptedBatch()
     const auto entry = m_journal->read();
     if (!entry)
         return;
-    if (const QString half = BatchJournal::halfWrittenOutput(*entry); !half.isEmpty())
+    for (const QString& half : BatchJournal::halfWrittenOutputs(*entry))
         QFile::remove(half);
     m_journal->clear();
     const qsizetype left = entry->remaining.size();

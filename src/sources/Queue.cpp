@@ -12,11 +12,11 @@ QString FormatTag(const QString& path)
 
 Queue::Queue(QObject* parent) : QAbstractTableModel(parent) {}
 
-void Queue::appendRow(const QString& path, const QString& tag)
+void Queue::appendRow(const QString& path, const QString& tag, qsizetype master)
 {
     const int row = displayCount();
     beginInsertRows({}, row, row);
-    m_rows.append({path, tag});
+    m_rows.append({path, tag, m_nextId++, master, std::nullopt});
     endInsertRows();
 }
 
@@ -26,7 +26,7 @@ bool Queue::AddQueueEntry(const QString& path, const QString& tag)
         return false;
     m_lstFile.append(path);
     m_lstAddFolder.append(path);
-    appendRow(path, tag);
+    appendRow(path, tag, m_lstAddFolder.size() - 1);
     emit changed();
     return true;
 }
@@ -42,25 +42,67 @@ int Queue::RefillQueue()
     for (int i = 0; i < take; ++i) {
         const QString& path = m_lstAddFolder.at(i);
         m_lstFile.append(path);
-        m_rows.append({path, FormatTag(path)});
+        m_rows.append({path, FormatTag(path), m_nextId++, i, std::nullopt});
     }
     endInsertRows();
     emit changed();
     return take;
 }
 
+RunEntry Queue::runEntry(int position) const
+{
+    if (position < 0 || position >= displayCount())
+        return {};
+    return {m_rows.at(position).id, m_rows.at(position).path};
+}
+
+// A converted entry leaves the run and display lists; the master list
+// keeps it for the next batch.
+void Queue::removeRow(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+    if (row < m_lstFile.size())
+        m_lstFile.removeAt(row);
+    emit changed();
+}
+
 void Queue::removeRunFront()
 {
-    if (!m_lstFile.isEmpty()) {
-        m_lstFile.removeFirst();
-        ++m_convertedSinceRefill;
+    if (m_rows.isEmpty()) {
+        emit changed();
+        return;
     }
-    if (!m_rows.isEmpty()) {
-        beginRemoveRows({}, 0, 0);
-        m_rows.removeFirst();
-        endRemoveRows();
+    removeRow(0);
+}
+
+int Queue::rowOf(quint64 id) const
+{
+    // Running entries are at the front: the search ends early.
+    for (int row = 0; row < displayCount(); ++row) {
+        if (m_rows.at(row).id == id)
+            return row;
     }
-    emit changed();
+    return -1;
+}
+
+bool Queue::removeRunEntry(quint64 id)
+{
+    const int row = rowOf(id);
+    if (row < 0)
+        return false;
+    removeRow(row);
+    return true;
+}
+
+void Queue::setRunProgress(quint64 id, std::optional<double> percent)
+{
+    const int row = rowOf(id);
+    if (row < 0 || m_rows.at(row).progress == percent)
+        return;
+    m_rows[row].progress = percent;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {ProgressRole});
 }
 
 void Queue::restoreFromMaster()
@@ -73,14 +115,19 @@ void Queue::removeAt(int row)
 {
     if (row < 0 || row >= displayCount())
         return;
+    const qsizetype master = m_rows.at(row).master;
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     endRemoveRows();
     if (row < m_lstFile.size())
         m_lstFile.removeAt(row);
-    const int master = row + m_convertedSinceRefill;
-    if (master < m_lstAddFolder.size())
+    if (master >= 0 && master < m_lstAddFolder.size()) {
         m_lstAddFolder.removeAt(master);
+        for (Row& other : m_rows) {
+            if (other.master > master)
+                --other.master;
+        }
+    }
     emit changed();
 }
 
@@ -92,7 +139,6 @@ void Queue::clearDisplayAndRun()
         endResetModel();
     }
     m_lstFile.clear();
-    m_convertedSinceRefill = 0;
     emit changed();
 }
 
@@ -116,10 +162,11 @@ QVariant Queue::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= displayCount())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        const Row& row = m_rows.at(index.row());
+    const Row& row = m_rows.at(index.row());
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return index.column() == 0 ? row.path : row.tag;
-    }
+    if (role == ProgressRole && row.progress)
+        return *row.progress;
     return {};
 }
 

@@ -26,6 +26,10 @@ public:
     // Counts and positions are 16-bit: this many entries at most.
     static constexpr int kMaxEntries = 32767;
 
+    // A running conversion's percentage, in the row of its entry; none
+    // for a row that is not converting.
+    static constexpr int ProgressRole = Qt::UserRole + 1;
+
     explicit Queue(QObject* parent = nullptr);
 
     const QStringList& lstFile() const { return m_lstFile; }
@@ -49,12 +53,15 @@ public:
     int runCount() const override { return int(m_lstFile.size()); }
     QStringList runList() const override { return m_lstFile; }
     QString runFront() const override { return m_lstFile.value(0); }
+    RunEntry runEntry(int position) const override;
     void removeRunFront() override;
+    bool removeRunEntry(quint64 id) override;
+    void setRunProgress(quint64 id, std::optional<double> percent) override;
     void restoreFromMaster() override;
 
     // Removes display row k (0-based) and the same entry of the other two
     // lists. During a batch the display and run lists have lost the files
-    // already converted, so row k is master position k plus that many.
+    // already converted, so each row remembers its master position.
     void removeAt(int row);
     void clearDisplayAndRun();
     void clearAll();
@@ -72,13 +79,18 @@ private:
     struct Row {
         QString path;
         QString tag;
+        quint64 id = 0;
+        qsizetype master = -1; // its position in the master list
+        std::optional<double> progress;
     };
-    void appendRow(const QString& path, const QString& tag);
+    void appendRow(const QString& path, const QString& tag, qsizetype master);
+    int rowOf(quint64 id) const;
+    void removeRow(int row);
 
-    QList<Row> m_rows;
+    QList<Row> m_rows; // the display list and, position for position, the run list
     QStringList m_lstFile;
     QStringList m_lstAddFolder;
-    int m_convertedSinceRefill = 0;
+    quint64 m_nextId = 1;
 };
 
 } // namespace tarnwick

@@ -29,6 +29,7 @@ private slots:
         QTemporaryDir dir;
         TestWindow w(standinProgramFolder());
         w.form->show();
+        w.form->batch().setLanes(lanesUnderTest());
         const QString done = dir.filePath("done.mp4");
         const QString running = dir.filePath("running.mp4");
         QVERIFY(writeFile(done, "#standin\n"));
@@ -37,16 +38,18 @@ private slots:
         w.form->queue().AddQueueEntry(running);
         w.c().txtPath->setText(dir.filePath("out"));
         bool exited = false;
-        connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
-            if (!exited && piece.contains("time=") && w.form->queue().runFront() == running) {
-                exited = true;
-                w.form->close();
-                QCoreApplication::exit(0);
-            }
-        });
+        for (DOSOutputs* runner : conversionRunners(*w.form))
+            connect(runner, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+                if (!exited && piece.contains("time=") && w.form->queue().runFront() == running) {
+                    exited = true;
+                    w.form->close();
+                    QCoreApplication::exit(0);
+                }
+            });
         w.c().Command3->click();
         QTRY_VERIFY_WITH_TIMEOUT(exited && w.form->batch().state() == BatchDriver::State::Idle, 30000);
-        QVERIFY(!w.form->objDOS().isRunning());
+        for (DOSOutputs* runner : conversionRunners(*w.form))
+            QVERIFY(!runner->isRunning());
         const QStringList outputs = QDir(dir.filePath("out")).entryList(QDir::Files);
         QCOMPARE(outputs.size(), 1);
         QVERIFY(outputs.first().startsWith("done_"));

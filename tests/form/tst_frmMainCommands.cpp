@@ -212,23 +212,31 @@ private slots:
     }
 
     // Stop during the second of three files, by the start button (which
-    // reads "Stop" meanwhile) or by Esc.
+    // reads "Stop" meanwhile) or by Esc. With two lanes, the second and the
+    // third are both converting then.
     void stopDuringTheSecondOfThree_data()
     {
         QTest::addColumn<bool>("byEscape");
-        QTest::newRow("the button") << false;
-        QTest::newRow("Esc") << true;
+        QTest::addColumn<int>("lanes");
+        QTest::newRow("the button") << false << 1;
+        QTest::newRow("Esc") << true << 1;
+        QTest::newRow("the button, two lanes") << false << 2;
+        QTest::newRow("Esc, two lanes") << true << 2;
     }
     void stopDuringTheSecondOfThree()
     {
         QFETCH(bool, byEscape);
+        QFETCH(int, lanes);
         QTemporaryDir dir;
         Window w(standinProgramFolder());
+        w.form->batch().setLanes(lanes);
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         QStringList sources;
         for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) {
             sources << dir.filePath(name);
-            QVERIFY(writeFile(sources.last(), "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
+            // The first one short: with two lanes, the third begins while the second runs.
+            QVERIFY(writeFile(sources.last(), sources.size() == 1 ? "#standin\nwrite-early\nprogress 5\nsleep 20\n"
+                                                                   : "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
             w.form->queue().AddQueueEntry(sources.last());
         }
         const QString out = dir.filePath("out");

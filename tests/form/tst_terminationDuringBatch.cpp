@@ -51,25 +51,28 @@ private slots:
         SignalExit termination;
         w.form->closeOnTermination(termination);
         w.form->show();
+        w.form->batch().setLanes(lanesUnderTest());
         w.form->queue().AddQueueEntry(done);
         w.form->queue().AddQueueEntry(running);
         w.c().txtPath->setText(out);
         QByteArray before;
         bool sent = false;
-        connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
-            if (!sent && piece.contains("time=") && w.form->queue().runFront() == running) {
-                sent = true;
-                before = digest(QDir(out).entryInfoList(QDir::Files).value(0).filePath());
-                ::raise(SIGTERM);
-            }
-        });
+        for (DOSOutputs* runner : conversionRunners(*w.form))
+            connect(runner, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+                if (!sent && piece.contains("time=") && w.form->queue().runFront() == running) {
+                    sent = true;
+                    before = digest(QDir(out).entryInfoList(QDir::Files).value(0).filePath());
+                    ::raise(SIGTERM);
+                }
+            });
         w.c().Command3->click();
         QTRY_VERIFY_WITH_TIMEOUT(sent, 120000);
         // Within five seconds of the signal, whatever the encoder was doing.
         QTRY_VERIFY_WITH_TIMEOUT(termination.caught() && !w.form->isVisible() &&
                                      w.form->batch().state() == BatchDriver::State::Idle,
                                  5000);
-        QVERIFY(!w.form->objDOS().isRunning());
+        for (DOSOutputs* runner : conversionRunners(*w.form))
+            QVERIFY(!runner->isRunning());
         QVERIFY(!processMentioning(out));
         const QFileInfoList outputs = QDir(out).entryInfoList(QDir::Files);
         QCOMPARE(outputs.size(), 1); // no partial second file

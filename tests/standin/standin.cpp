@@ -14,6 +14,8 @@
 //   exit <code>              exit status after writing the output
 //   empty-output             create the output file with no bytes
 //   write-early              create the output before the progress lines
+//   wait-for <file>          before the progress lines, pause until the file
+//                            exists (at most a minute): a test orders lanes
 //   stream <text>            a stream line of the description, in place of
 //                            the default video stream (repeatable)
 //   no-input                 print no "Input #0" header: a file it cannot read
@@ -142,6 +144,7 @@ struct Script {
     int exitCode = 0;
     bool emptyOutput = false;
     bool writeEarly = false;
+    std::string waitFor;
     std::vector<std::string> streams;
     bool noInput = false;
 };
@@ -180,6 +183,8 @@ bool readScript(const std::string& path, Script& script)
             script.emptyOutput = true;
         else if (key == "write-early")
             script.writeEarly = true;
+        else if (key == "wait-for")
+            script.waitFor = rest;
         else if (key == "stream")
             script.streams.push_back(rest);
         else if (key == "no-input")
@@ -250,6 +255,10 @@ int encoder(int argc, char** argv)
     std::printf("Output #0, mp4, to '%s':\n", output.c_str());
     if (script.writeEarly)
         std::ofstream(output, std::ios::binary) << "partial";
+    std::fflush(stdout);
+    for (int waited = 0; !script.waitFor.empty() && waited < 60000 && !std::ifstream(script.waitFor).good();
+         waited += 5)
+        pause(5);
     const double total = parseClock(script.duration);
     for (int k = 1; k <= script.progress; ++k) {
         pause(script.sleepMs);

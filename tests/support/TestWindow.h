@@ -31,6 +31,22 @@ inline QString privateProgramFolder(const QTemporaryDir& folder, const QString& 
     return folder.path();
 }
 
+// How many files at once a test that can run only once in a process runs
+// its batch with: TARNWICK_TEST_LANES, else 1.
+inline int lanesUnderTest()
+{
+    return qMax(1, qEnvironmentVariableIntValue("TARNWICK_TEST_LANES"));
+}
+
+// The conversion runner of every lane the window's batch has.
+inline QList<DOSOutputs*> conversionRunners(frmMain& form)
+{
+    QList<DOSOutputs*> runners;
+    for (int lane = 0; lane < form.batch().laneConverters(); ++lane)
+        runners << &form.batch().laneConverter(lane).objDOS();
+    return runners;
+}
+
 // The main window over scripted seams, in a program folder of its own:
 // a fresh temporary one, with the given folder's encoder when one is given.
 struct TestWindow {
