@@ -10,20 +10,10 @@
 
 namespace tarnwick::cli {
 
-CliReport::CliReport(Mode mode) : m_mode(mode)
+CliReport::CliReport(Mode mode, const BatchProgress& batch, std::FILE* out, std::FILE* err)
+    : m_mode(mode), m_batch(batch), m_out(out), m_err(err)
 {
     m_since.start();
-}
-
-QString CliReport::clock(double seconds)
-{
-    const qint64 total = qint64(std::llround(seconds));
-    const qint64 h = total / 3600;
-    const qint64 m = (total / 60) % 60;
-    const qint64 s = total % 60;
-    if (h > 0)
-        return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(s, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
 }
 
 QString CliReport::name(int index) const
@@ -35,13 +25,12 @@ void CliReport::json(const QString& event, const QVariantMap& fields)
 {
     QJsonObject object = QJsonObject::fromVariantMap(fields);
     object.insert(QStringLiteral("event"), event);
-    writeLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+    writeLine(m_out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
 }
 
 void CliReport::queued(const QStringList& sources)
 {
     m_sources = sources;
-    m_follower.begin(sources);
     m_since.restart();
     if (m_mode == Mode::Json) {
         for (int i = 0; i < sources.size(); ++i)
@@ -52,7 +41,6 @@ void CliReport::queued(const QStringList& sources)
 void CliReport::started(int index, const QString& source)
 {
     m_running.insert(index, 0);
-    m_follower.fileStarted(index, int(m_sources.size()), source);
     if (m_mode == Mode::Json)
         json(QStringLiteral("started"), {{"index", index}, {"source", source}, {"count", m_sources.size()}});
     else if (m_mode == Mode::Terminal)
@@ -64,7 +52,6 @@ void CliReport::progress(int index, double percent)
     if (!m_running.contains(index))
         return;
     m_running[index] = percent;
-    m_follower.fileProgress(index, percent);
     if (m_mode == Mode::Json) {
         // One event per whole percent: enough to follow, little to parse.
         const int whole = int(percent);
@@ -80,9 +67,8 @@ void CliReport::progress(int index, double percent)
 void CliReport::finished(int index, const ConversionResult& result)
 {
     m_running.remove(index);
-    m_follower.fileFinished(index, result);
     if (!result.ok)
-        writeLine(stderr, QStringLiteral("tarnwick-cli: %1: %2").arg(result.source, result.error));
+        writeLine(m_err, QStringLiteral("tarnwick-cli: %1: %2").arg(result.source, result.error));
     switch (m_mode) {
     case Mode::Json:
         if (result.ok)
@@ -94,14 +80,14 @@ void CliReport::finished(int index, const ConversionResult& result)
         break;
     case Mode::Plain:
         if (result.ok)
-            writeLine(stdout, QStringLiteral("converted %1 -> %2").arg(result.source, result.output));
+            writeLine(m_out, QStringLiteral("converted %1 -> %2").arg(result.source, result.output));
         else
-            writeLine(stdout, QStringLiteral("failed %1: %2").arg(result.source, result.error));
+            writeLine(m_out, QStringLiteral("failed %1: %2").arg(result.source, result.error));
         break;
     case Mode::Terminal:
         clearStatus();
         if (result.ok)
-            writeLine(stdout, QStringLiteral("converted %1 -> %2").arg(name(index), result.output));
+            writeLine(m_out, QStringLiteral("converted %1 -> %2").arg(name(index), result.output));
         drawStatus(true);
         break;
     }
@@ -119,19 +105,19 @@ void CliReport::summary(bool stopped)
         return;
     }
     clearStatus();
-    writeLine(stdout, QStringLiteral("%1 converted, %2 failed%3 in %4")
+    writeLine(m_out, QStringLiteral("%1 converted, %2 failed%3 in %4")
                           .arg(converted())
                           .arg(failed())
                           .arg(stopped ? QStringLiteral(", stopped") : QString())
-                          .arg(clock(seconds)));
+                          .arg(clockText(seconds)));
 }
 
 void CliReport::clearStatus()
 {
     if (!m_statusShown)
         return;
-    std::fputs("\r\x1b[K", stdout);
-    std::fflush(stdout);
+    std::fputs("\r\x1b[K", m_out);
+    std::fflush(m_out);
     m_statusShown = false;
 }
 
@@ -145,19 +131,19 @@ void CliReport::drawStatus(bool force)
     if (!force && m_lastDraw.isValid() && m_lastDraw.elapsed() < 100)
         return;
     m_lastDraw.start();
-    const int first = m_running.firstKey();
+    const BatchStatus& status = m_batch.status();
     QString line = QStringLiteral("%1  %2%  file %3 of %4")
-                       .arg(name(first))
+                       .arg(name(m_running.firstKey()))
                        .arg(int(m_running.first()))
-                       .arg(first + 1)
-                       .arg(m_sources.size());
+                       .arg(status.file)
+                       .arg(status.count);
     if (m_running.size() > 1)
         line += QStringLiteral("  (+%1 running)").arg(m_running.size() - 1);
-    if (const auto left = m_follower.status().secondsLeft)
-        line += QStringLiteral("  %1 left").arg(clock(*left));
+    if (status.secondsLeft)
+        line += QStringLiteral("  %1 left").arg(clockText(*status.secondsLeft));
     const QByteArray bytes = (QStringLiteral("\r\x1b[K") + line).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out);
+    std::fflush(m_out);
     m_statusShown = true;
 }
 

@@ -1,24 +1,28 @@
 #pragma once
 
-#include "conversion/BatchFollower.h"
+#include "conversion/BatchProgress.h"
 #include "conversion/RunSettings.h"
 
 #include <QElapsedTimer>
 #include <QMap>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace tarnwick::cli {
 
 // What the user or the calling program is told as the batch goes: on a
 // terminal one status line redrawn in place; in a pipe or a log one plain
 // line per file as it ends; with --json one JSON object a line. Failures
-// are also named on standard error, with their reasons.
+// are also named on standard error, with their reasons. The batch as a
+// whole (file k of n, the time left, the counts) is read from the
+// progress the session follows it with, as the window reads it.
 class CliReport
 {
 public:
     enum class Mode { Terminal, Plain, Json };
 
-    explicit CliReport(Mode mode);
+    CliReport(Mode mode, const BatchProgress& batch, std::FILE* out = stdout, std::FILE* err = stderr);
 
     void queued(const QStringList& sources);
     void started(int index, const QString& source);
@@ -26,10 +30,8 @@ public:
     void finished(int index, const ConversionResult& result);
     void summary(bool stopped);
 
-    int converted() const { return m_follower.status().converted; }
-    int failed() const { return m_follower.status().failed; }
-
-    static QString clock(double seconds);
+    int converted() const { return m_batch.status().converted; }
+    int failed() const { return m_batch.status().failed; }
 
 private:
     void drawStatus(bool force);
@@ -38,9 +40,11 @@ private:
     QString name(int index) const;
 
     Mode m_mode;
+    const BatchProgress& m_batch;
+    std::FILE* m_out;
+    std::FILE* m_err;
     QStringList m_sources;
     QMap<int, double> m_running; // index -> percent
-    BatchFollower m_follower; // the whole batch, as the window follows it
     QElapsedTimer m_since;
     QElapsedTimer m_lastDraw;
     QMap<int, int> m_lastJsonPercent;

@@ -126,7 +126,8 @@ int main(int argc, char* argv[])
     }
 
     CliReport report(request.json ? CliReport::Mode::Json
-                                  : stdoutIsTerminal() ? CliReport::Mode::Terminal : CliReport::Mode::Plain);
+                                  : stdoutIsTerminal() ? CliReport::Mode::Terminal : CliReport::Mode::Plain,
+                     session.progress());
     SignalExit interrupt;
     report.queued(sources);
 

@@ -55,16 +55,15 @@ void BatchDriver::connectLane(int lane)
         m_finishedLanes.append(lane);
         m_wait.Wake();
     });
-    connect(&converter.monitor(), &ConversionMonitor::displayChanged, this,
-            [this, lane](const ProgressDisplay& display) {
-                const Lane& l = m_lanes.at(size_t(lane));
-                if (l.index < 0)
-                    return;
-                // With several at once each row shows its own file's share.
-                if (m_lanes.size() > 1)
-                    m_parts.queue.setRunProgress(l.entry, display.percent);
-                emit fileProgress(l.index, display.percent);
-            });
+    connect(&converter.monitor(), &ConversionMonitor::progressChanged, this, [this, lane](double percent) {
+        const Lane& l = m_lanes.at(size_t(lane));
+        if (l.index < 0)
+            return;
+        // With several at once each row shows its own file's share.
+        if (m_lanes.size() > 1)
+            m_parts.queue.setRunProgress(l.entry, percent);
+        emit fileProgress(l.index, percent);
+    });
 }
 
 // Lanes are made as a batch begins, never while one runs: the signals of

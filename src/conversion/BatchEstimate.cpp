@@ -1,6 +1,7 @@
 #include "conversion/BatchEstimate.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarnwick {
 
@@ -8,12 +9,18 @@ void BatchEstimate::start(const QList<qint64>& sizes)
 {
     m_files.clear();
     for (qint64 size : sizes)
-        m_files.append(File{size, 0, 0});
+        m_files.append(File{size, 0, 0, -1, -1});
 }
 
 void BatchEstimate::add(qint64 size)
 {
-    m_files.append(File{size, 0, 0});
+    m_files.append(File{size, 0, 0, -1, -1});
+}
+
+void BatchEstimate::setStarted(int index, double now)
+{
+    if (index >= 0 && index < m_files.size())
+        m_files[index].began = now;
 }
 
 void BatchEstimate::setLength(int index, qint32 seconds)
@@ -28,9 +35,11 @@ void BatchEstimate::setProgress(int index, double percent)
         m_files[index].done = std::clamp(percent / 100.0, 0.0, 1.0);
 }
 
-void BatchEstimate::setDone(int index)
+void BatchEstimate::setDone(int index, double now)
 {
     setProgress(index, 100);
+    if (index >= 0 && index < m_files.size())
+        m_files[index].ended = now;
 }
 
 double BatchEstimate::work(const File& file) const
@@ -81,13 +90,35 @@ double BatchEstimate::overallPercent() const
     return 100.0 * doneWork() / total;
 }
 
-std::optional<double> BatchEstimate::secondsLeft(double elapsedSeconds) const
+std::optional<double> BatchEstimate::secondsLeft(double now, int lanes) const
 {
-    const double done = doneWork();
-    if (done <= 0 || elapsedSeconds <= 0)
+    double done = 0;
+    double spent = 0;
+    for (const File& f : m_files) {
+        if (f.began < 0)
+            continue;
+        done += work(f) * f.done;
+        spent += (f.ended >= 0 ? f.ended : now) - f.began;
+    }
+    if (done <= 0 || spent <= 0)
         return std::nullopt;
-    const double rate = done / elapsedSeconds;
-    return std::max(0.0, (totalWork() - done) / rate);
+    const double speed = done / spent; // seconds of video a lane converts a second
+
+    // The files under way keep their lanes; the others go, in order, to
+    // whichever lane comes free first.
+    std::vector<double> free(size_t(qMax(1, lanes)), 0.0);
+    const auto take = [&](const File& f) {
+        *std::min_element(free.begin(), free.end()) += work(f) * (1 - f.done) / speed;
+    };
+    for (const File& f : m_files) {
+        if (f.began >= 0 && f.ended < 0)
+            take(f);
+    }
+    for (const File& f : m_files) {
+        if (f.began < 0)
+            take(f);
+    }
+    return *std::max_element(free.begin(), free.end());
 }
 
 } // namespace tarnwick

@@ -10,17 +10,17 @@ ConversionMonitor::ConversionMonitor(QObject* parent)
 
 void ConversionMonitor::resetBar()
 {
-    m_display.percent = 0;
+    m_percent = 0;
     // The bar empties; the label keeps what it said (the last batch's
     // "Done." or this batch's last report) until the new run reports.
-    emit displayChanged(ProgressDisplay{0, 0, QString()});
+    emit barReset();
 }
 
 void ConversionMonitor::objDOS_ReceiveOutputs(const QString& CommandOutputs)
 {
-    if (const auto display = m_parser.objDOS_ReceiveOutputs(CommandOutputs)) {
-        m_display = *display;
-        emit displayChanged(m_display);
+    if (const auto percent = m_parser.objDOS_ReceiveOutputs(CommandOutputs)) {
+        m_percent = *percent;
+        emit progressChanged(m_percent);
     }
 }
 

@@ -6,8 +6,8 @@
 
 namespace tarnwick {
 
-// Follows one conversion run of the encoder and turns its output into
-// progress displays.
+// Follows one conversion run of the encoder and turns its output into the
+// share of the run done, a number from 0 to 100.
 class ConversionMonitor : public QObject
 {
     Q_OBJECT
@@ -17,21 +17,23 @@ public:
     explicit ConversionMonitor(QObject* parent = nullptr);
 
     ProgressParser& parser() { return m_parser; }
-    const ProgressDisplay& display() const { return m_display; }
+    // The last share reported; 0 after a reset.
+    double percent() const { return m_percent; }
 
-    // Resets the bar for the next file: the display it raises has no label,
-    // and the label shown keeps its text until the next report arrives.
+    // Resets the bar for the next file; the label shown keeps its text until
+    // the next report arrives.
     void resetBar();
 
     void objDOS_ReceiveOutputs(const QString& CommandOutputs);
     void objDOS_CommandOver();
 
 signals:
-    void displayChanged(const tarnwick::ProgressDisplay& display);
+    void progressChanged(double percent);
+    void barReset();
 
 private:
     ProgressParser m_parser;
-    ProgressDisplay m_display{0, 0, QStringLiteral("0%")};
+    double m_percent = 0;
 };
 
 } // namespace tarnwick

@@ -98,7 +98,7 @@ void ProgressParser::findTotal(const QString& piece)
         m_totalSeconds = *total;
 }
 
-std::optional<ProgressDisplay> ProgressParser::objDOS_ReceiveOutputs(const QString& CommandOutputs)
+std::optional<double> ProgressParser::objDOS_ReceiveOutputs(const QString& CommandOutputs)
 {
     if (m_totalSeconds == 0)
         findTotal(CommandOutputs);
@@ -112,11 +112,7 @@ std::optional<ProgressDisplay> ProgressParser::objDOS_ReceiveOutputs(const QStri
         return std::nullopt;
 
     const double position = readTimeToken(token).value_or(0);
-    const double ratio = position / m_totalSeconds;
-    if (ratio * 100 >= 100)
-        return ProgressDisplay{100, kFullWidthTwips, QStringLiteral("100%")};
-    const QString text = percentText(ratio * 100);
-    return ProgressDisplay{text.toDouble(), ratio * kFullWidthTwips, text + u'%'};
+    return qMin(100.0, position / m_totalSeconds * 100);
 }
 
 } // namespace tarnwick

@@ -11,22 +11,12 @@ namespace tarnwick {
 // a half second going to the even neighbour. nullopt when unreadable.
 std::optional<qint32> readTimeToken(const QString& token);
 
-// What the progress controls show.
-struct ProgressDisplay {
-    double percent = 0;      // the progress bar's value, 0 to 100
-    double widthTwips = 0;   // of the bar image, out of kFullWidthTwips
-    QString label;           // the percentage text and "%"
-    friend bool operator==(const ProgressDisplay&, const ProgressDisplay&) = default;
-};
-
 // The conversion run's progress from the encoder's output: the length from
 // its "Duration: " line, the position from each "time=" field. Each piece is
 // scanned on its own, nothing carried over.
 class ProgressParser
 {
 public:
-    static constexpr double kFullWidthTwips = 5415;
-
     // The options record's cutter: while on, the run's length is the cut end.
     void setCutter(qint16 musicCutter, qint32 cutToSeconds)
     {
@@ -36,14 +26,15 @@ public:
 
     qint32 TotalSeconds() const { return m_totalSeconds; }
 
-    // A new display for the piece, or nullopt when it leaves the display as
-    // it is (no "time=", or no length known yet to measure it against).
-    std::optional<ProgressDisplay> objDOS_ReceiveOutputs(const QString& CommandOutputs);
+    // The share of the run done, 0 to 100, or nullopt when the piece tells
+    // nothing new (no "time=", or no length known yet to measure it against).
+    std::optional<double> objDOS_ReceiveOutputs(const QString& CommandOutputs);
 
     // The end of a conversion run: the next run reads its own length.
     void endRun() { m_totalSeconds = 0; }
 
-    // The first four characters of the decimal form of the percentage.
+    // The first four characters of the decimal form of the percentage: the
+    // progress label's text, which the faces make from the number.
     static QString percentText(double percent);
 
 private:

@@ -19,9 +19,9 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
                 this),
       m_converter(services.messages, programFolder, this),
-      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_follower(this)
+      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this)
 {
-    m_follower.follow(m_batch);
+    m_progress.follow(m_batch);
     connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
     // A long probe output is scanned with window events let through now and then.
     m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });

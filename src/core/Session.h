@@ -1,7 +1,7 @@
 #pragma once
 
 #include "conversion/BatchDriver.h"
-#include "conversion/BatchFollower.h"
+#include "conversion/BatchProgress.h"
 #include "conversion/BatchJournal.h"
 #include "conversion/ConversionLogs.h"
 #include "conversion/Converter.h"
@@ -55,7 +55,7 @@ public:
     Options& options() { return m_options; }
     Converter& converter() { return m_converter; }
     BatchDriver& batch() { return m_batch; }
-    BatchFollower& follower() { return m_follower; }
+    BatchProgress& progress() { return m_progress; }
 
     const QString& outputFolder() const { return m_outputFolder; }
     void setOutputFolder(const QString& folder);
@@ -103,7 +103,7 @@ private:
     Options m_options;
     Converter m_converter;
     BatchDriver m_batch;
-    BatchFollower m_follower;
+    BatchProgress m_progress;
     QString m_outputFolder;
     std::unique_ptr<BatchJournal> m_journal;
     std::unique_ptr<ConversionLogs> m_logs;

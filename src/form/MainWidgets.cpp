@@ -1,7 +1,8 @@
 #include "form/MainWidgets.h"
 
-#include "conversion/BatchFollower.h"
+#include "conversion/BatchProgress.h"
 #include "conversion/Progress.h"
+
 #include "sources/SourceCommands.h"
 
 #include <QComboBox>
@@ -185,7 +186,7 @@ void MainWidgets::setQueueControlsEnabled(bool enabled)
 void MainWidgets::showBatchDone()
 {
     picDrag->show();
-    imgPB->resize(0, imgPB->height());
+    emptyBar();
     lblPB->setText(QStringLiteral("Done."));
 }
 
@@ -196,12 +197,19 @@ void MainWidgets::showHint(const QueueHint& hint)
     lblText->setText(hint.lblText);
 }
 
-void MainWidgets::showProgress(const ProgressDisplay& display)
+void MainWidgets::showProgress(double percent)
 {
-    pb->setValue(int(display.percent));
-    imgPB->resize(MainWidgets::px(int(display.widthTwips)), imgPB->height());
-    if (!display.label.isEmpty()) // a reset empties the bar only
-        lblPB->setText(display.label);
+    const QString text = ProgressParser::percentText(percent);
+    // The bar shows what the label says, cut short as the label is.
+    pb->setValue(int(text.toDouble()));
+    imgPB->resize(px(int(percent / 100 * kBarImageTwips)), imgPB->height());
+    lblPB->setText(text + u'%');
+}
+
+void MainWidgets::emptyBar()
+{
+    pb->setValue(0);
+    imgPB->resize(0, imgPB->height());
 }
 
 void MainWidgets::showBatchStatus(const BatchStatus* status)
@@ -211,21 +219,15 @@ void MainWidgets::showBatchStatus(const BatchStatus* status)
         return;
     }
     QString text = QStringLiteral("file %1 of %2").arg(status->file).arg(status->count);
-    if (status->secondsLeft) {
-        const qint64 total = qint64(*status->secondsLeft + 0.5);
-        text += total >= 3600 ? QStringLiteral(", %1:%2:%3 left")
-                                    .arg(total / 3600)
-                                    .arg(total / 60 % 60, 2, 10, QLatin1Char('0'))
-                                    .arg(total % 60, 2, 10, QLatin1Char('0'))
-                              : QStringLiteral(", %1:%2 left").arg(total / 60).arg(total % 60, 2, 10, QLatin1Char('0'));
-    }
+    if (status->secondsLeft)
+        text += QStringLiteral(", %1 left").arg(clockText(*status->secondsLeft));
     lblBatch->setText(text);
 }
 
 void MainWidgets::showBatchStopped()
 {
     picDrag->show();
-    imgPB->resize(0, imgPB->height());
+    emptyBar();
     lblPB->setText(QStringLiteral("Stopped."));
 }
 

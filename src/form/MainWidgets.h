@@ -15,7 +15,6 @@ class QWidget;
 namespace tarnwick {
 
 struct BatchStatus;
-struct ProgressDisplay;
 struct QueueHint;
 
 // Every control of the main window, created with its object name, text,
@@ -63,6 +62,8 @@ struct MainWidgets {
     QComboBox* cmbRotate = nullptr;
 
     static int px(int twips) { return twips / 15; }
+    // The bar image's width at 100%.
+    static constexpr double kBarImageTwips = 5415;
     static inline const QString kStartCaption = QStringLiteral("Start Ripping Now!");
 
     // What the window shows of the session's state: the five settings a
@@ -72,7 +73,10 @@ struct MainWidgets {
     void showBatchDone();
     void showBatchStopped();
     void showHint(const QueueHint& hint);
-    void showProgress(const ProgressDisplay& display);
+    // The bar, its image and the label "NN%" at a share from 0 to 100.
+    void showProgress(double percent);
+    // The bar and its image empty; the label keeps what it says.
+    void emptyBar();
     void showBatchStatus(const BatchStatus* status); // nullptr: no batch
     // A tab order over the visible controls and a name for each that a
     // screen reader can say.

@@ -6,6 +6,7 @@
 #include "core/Links.h"
 #include "form/ListBinding.h"
 #include "form/Look.h"
+#include "form/RowProgressDelegate.h"
 #include "form/Skin.h"
 #include "form/frmOptions.h"
 #include "seams/Dialogs.h"
@@ -47,6 +48,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
 
     m_w.LV->setModel(&m_session->queue());
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
+    m_w.LV->setItemDelegateForColumn(1, new RowProgressDelegate(m_w.LV));
     bindList(m_w.cmbOF1, presets().cmbOF1);
     bindList(m_w.cmbBitrate, presets().cmbBitrate);
     bindList(m_w.cmbRotate, rotation().cmbRotate);
@@ -56,6 +58,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
             m_w.txtPath->setText(folder);
     });
 
+    batch().setLanes(m_programSettings.conversionsAtOnce());
     createActions();
     createMenu();
     m_w.describeForAssistiveTools();
@@ -144,27 +147,39 @@ void frmMain::wireBatch()
     });
     connect(batch, &BatchDriver::queueControlsEnabledChanged, this, [this](bool on) {
         m_w.setQueueControlsEnabled(on);
+        m_lanesMenu->setEnabled(on); // a batch keeps the lanes it began with
         // While the batch runs the start button stops it.
         m_w.Command3->setEnabled(true);
         m_w.Command3->setText(on ? MainWidgets::kStartCaption : tr("Stop"));
         action(Stop)->setEnabled(!on);
         action(Start)->setEnabled(on);
     });
+    connect(batch, &BatchDriver::batchStarted, this, [this, batch] { m_batchLanes = batch->laneCount(); });
     connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
     connect(batch, &BatchDriver::batchStopped, this, [this] { m_w.showBatchStopped(); });
     // The whole batch: file k of n and the time left beside the file's
     // percentage, the share done in the title for the taskbar.
-    BatchFollower* follower = &m_session->follower();
-    connect(follower, &BatchFollower::changed, this, [this](const BatchStatus& status) {
+    BatchProgress* progress = &m_session->progress();
+    connect(progress, &BatchProgress::changed, this, [this](const BatchStatus& status) {
         m_w.showBatchStatus(&status);
+        if (m_batchLanes > 1)
+            m_w.showProgress(status.percent);
         setWindowTitle(QStringLiteral("%1% \u2014 %2").arg(int(status.percent)).arg(kProgramTitle));
     });
-    connect(follower, &BatchFollower::ended, this, [this] {
+    connect(progress, &BatchProgress::ended, this, [this] {
         m_w.showBatchStatus(nullptr);
         setWindowTitle(kProgramTitle);
     });
-    connect(&m_session->converter().monitor(), &ConversionMonitor::displayChanged, this,
-            [this](const ProgressDisplay& display) { m_w.showProgress(display); });
+    // One at a time the bar follows the file being converted.
+    const ConversionMonitor* monitor = &m_session->converter().monitor();
+    connect(monitor, &ConversionMonitor::progressChanged, this, [this](double percent) {
+        if (m_batchLanes == 1)
+            m_w.showProgress(percent);
+    });
+    connect(monitor, &ConversionMonitor::barReset, this, [this] {
+        if (m_batchLanes == 1)
+            m_w.emptyBar();
+    });
 }
 
 // Moves and presses that a control ignored reach the window too; only

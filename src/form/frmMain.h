@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ProgramSettings.h"
 #include "core/Session.h"
 #include "desktop/DesktopServices.h"
 #include "form/MainWidgets.h"
@@ -65,6 +66,8 @@ public:
     // Every command, as the context menu and the menu button offer them.
     QMenu* commandMenu() const { return m_menu; }
     QMenu* rotateMenu() const { return m_rotateMenu; }
+    // How many files convert at once: 1 up to the cores, or Automatic.
+    QMenu* lanesMenu() const { return m_lanesMenu; }
     Skin& skin() { return *m_skin; }
     SleepInhibitor& inhibitor() { return *m_inhibitor; }
 
@@ -104,6 +107,7 @@ private:
     void createActions();
     void createMenu();
     void createRotateMenu();
+    void createLanesMenu();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
     void openOrSay(bool opened, const QString& what, const QString& where);
     void wireSources();
@@ -118,6 +122,11 @@ private:
     QList<QAction*> m_actions;
     QMenu* m_menu = nullptr;
     QMenu* m_rotateMenu = nullptr;
+    QMenu* m_lanesMenu = nullptr;
+    ProgramSettings m_programSettings;
+    // The lanes of the batch running or last run: with one, the bar follows
+    // the file; with more, the batch, and each row its own file.
+    int m_batchLanes = 1;
     DesktopNotifier m_notifier;
     SleepInhibitor* m_inhibitor;
     LauncherEntry m_launcher;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QThread>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -92,6 +93,7 @@ void frmMain::createMenu()
         m_menu->addAction(m_actions.at(i));
     }
     createRotateMenu();
+    createLanesMenu();
     m_w.btnMenu->setMenu(m_menu);
     // The list's menu acts on the row under the pointer.
     m_w.LV->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -124,6 +126,30 @@ void frmMain::createRotateMenu()
     };
     connect(m_w.cmbRotate, &QComboBox::currentIndexChanged, this, showChoice);
     showChoice(m_w.cmbRotate->currentIndex());
+}
+
+// One checkable entry a count, from 1 to the cores, and Automatic (0):
+// one per core wherever the program runs. The choice is kept in
+// Tarnwick.conf and taken by the next batch.
+void frmMain::createLanesMenu()
+{
+    m_lanesMenu = m_menu->addMenu(tr("Conversions at Once"));
+    m_lanesMenu->setObjectName(QStringLiteral("menuConversionsAtOnce"));
+    auto* group = new QActionGroup(m_lanesMenu);
+    const int cores = qMax(1, QThread::idealThreadCount());
+    const int chosen = batch().lanes();
+    for (int lanes = 1; lanes <= cores + 1; ++lanes) {
+        const int value = lanes <= cores ? lanes : 0;
+        QAction* entry = m_lanesMenu->addAction(value ? QString::number(value) : tr("Automatic"));
+        entry->setObjectName(value ? QStringLiteral("actLanes%1").arg(value) : QStringLiteral("actLanesAutomatic"));
+        entry->setCheckable(true);
+        entry->setChecked(value == chosen);
+        group->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, value] {
+            m_programSettings.setConversionsAtOnce(value);
+            batch().setLanes(value);
+        });
+    }
 }
 
 // The background and the cover panel (which passes the event on).

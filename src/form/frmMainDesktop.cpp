@@ -25,10 +25,10 @@ void frmMain::takeHandOvers(HandOver& handOver)
 void frmMain::wireDesktop()
 {
     connect(&batch(), &BatchDriver::batchStarted, this, [this] { m_inhibitor->take(); });
-    BatchFollower* follower = &m_session->follower();
-    connect(follower, &BatchFollower::changed, this,
+    BatchProgress* progress = &m_session->progress();
+    connect(progress, &BatchProgress::changed, this,
             [this](const BatchStatus& status) { m_launcher.show(status.percent / 100.0); });
-    connect(follower, &BatchFollower::ended, this, [this](const BatchStatus& status) {
+    connect(progress, &BatchProgress::ended, this, [this](const BatchStatus& status) {
         m_launcher.hide();
         m_inhibitor->release();
         if (isActiveWindow() || status.count == 0)

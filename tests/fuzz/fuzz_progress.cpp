@@ -22,19 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QString piece = output.mid(start, end - start);
         start = end;
 
-        const auto shown = parser.objDOS_ReceiveOutputs(piece);
-        if (!shown)
+        const auto percent = parser.objDOS_ReceiveOutputs(piece);
+        if (!percent)
             continue;
         FUZZ_CHECK(parser.TotalSeconds() > 0);
-        FUZZ_CHECK(shown->percent >= 0 && shown->percent <= 100);
-        FUZZ_CHECK(shown->widthTwips >= 0 && shown->widthTwips <= ProgressParser::kFullWidthTwips);
-        FUZZ_CHECK(shown->label.endsWith(u'%'));
+        FUZZ_CHECK(*percent >= 0 && *percent <= 100);
+        // The label is the percentage cut short, never another number: it
+        // stays within a tenth of the exact share, and never above it.
         bool ok = false;
-        FUZZ_CHECK(shown->label.chopped(1).toDouble(&ok) == shown->percent && ok);
-        // The text is the percentage cut short, never another number: it
-        // stays within a tenth of the bar's exact share.
-        const double exact = shown->widthTwips / ProgressParser::kFullWidthTwips * 100;
-        FUZZ_CHECK(std::abs(shown->percent - exact) < 0.1);
+        const double shown = ProgressParser::percentText(*percent).toDouble(&ok);
+        FUZZ_CHECK(ok && shown <= *percent + 1e-9 && *percent - shown < 0.1);
     }
     parser.endRun();
     FUZZ_CHECK(parser.TotalSeconds() == 0);

@@ -15,7 +15,7 @@ class BatchDriver;
 
 // Where a batch stands as a whole.
 struct BatchStatus {
-    int file = 0;  // 1-based, the one converting now
+    int file = 0;  // 1-based: the files finished, and one
     int count = 0; // files in the batch so far
     double percent = 0;
     std::optional<double> secondsLeft;
@@ -24,24 +24,28 @@ struct BatchStatus {
     bool stopped = false; // ended early, by the user or a full disk
 };
 
-// Follows a batch's files into one status for the whole batch: file k of
-// n, the share done, and the time left by the estimate. Told by a batch
-// driver it follows, or by whoever runs the batch.
-class BatchFollower : public QObject
+// A time left or taken as the faces show it: "m:ss", or "h:mm:ss" from an
+// hour on, to the nearest second.
+QString clockText(double seconds);
+
+// The progress of a whole batch, from its files' events: file k of n, the
+// share done, and the time left by the estimate, whatever number of lanes
+// convert them. Told by the batch driver it follows.
+class BatchProgress : public QObject
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(BatchFollower)
+    Q_DISABLE_COPY_MOVE(BatchProgress)
 
 public:
     // Seconds since some fixed moment; the real clock unless given.
     using Clock = std::function<double()>;
 
-    explicit BatchFollower(QObject* parent = nullptr);
+    explicit BatchProgress(QObject* parent = nullptr);
     void follow(BatchDriver& driver);
     void setClock(Clock clock) { m_clock = std::move(clock); }
     const BatchStatus& status() const { return m_status; }
 
-    void begin(const QStringList& sources);
+    void begin(const QStringList& sources, int lanes = 1);
     void fileStarted(int index, int count, const QString& source);
     void fileProgress(int index, double percent);
     void fileFinished(int index, const tarnwick::ConversionResult& result);
@@ -55,13 +59,12 @@ signals:
 
 private:
     void publish();
-    double elapsed() const { return m_clock() - m_start; }
 
     BatchEstimate m_estimate;
     BatchStatus m_status;
     QElapsedTimer m_wall;
     Clock m_clock;
-    double m_start = 0;
+    int m_lanes = 1;
     bool m_active = false;
 };
 
