@@ -192,9 +192,9 @@ void MainWidgets::showBatchDone()
 
 void MainWidgets::showHint(const QueueHint& hint)
 {
-    picText->setVisible(hint.picTextVisible);
-    lblText->setVisible(hint.lblTextVisible);
-    lblText->setText(hint.lblText);
+    picText->setVisible(hint.shown);
+    lblText->setVisible(hint.captionShown);
+    lblText->setText(hint.caption);
 }
 
 void MainWidgets::showProgress(double percent)

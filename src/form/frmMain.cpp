@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
@@ -52,10 +53,14 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     bindList(m_w.cmbOF1, presets().cmbOF1);
     bindList(m_w.cmbBitrate, presets().cmbBitrate);
     bindList(m_w.cmbRotate, rotation().cmbRotate);
+    // The session owns the output folder: the box tells it what is typed
+    // and shows what it holds, without telling it back.
     connect(m_w.txtPath, &QLineEdit::textChanged, m_session, &Session::setOutputFolder);
     connect(m_session, &Session::outputFolderChanged, this, [this](const QString& folder) {
-        if (m_w.txtPath->text() != folder)
-            m_w.txtPath->setText(folder);
+        if (m_w.txtPath->text() == folder)
+            return; // what was typed: the cursor stays where it is
+        const QSignalBlocker quiet(m_w.txtPath);
+        m_w.txtPath->setText(folder);
     });
 
     batch().setLanes(m_programSettings.conversionsAtOnce());
@@ -71,7 +76,6 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     m_session->keepJournal(state + QStringLiteral("/batch.journal"));
     m_session->keepLogs(state + QStringLiteral("/logs"));
     m_session->loadSettings();
-    m_w.txtPath->setText(m_session->outputFolder());
     m_w.imgPB->resize(0, m_w.imgPB->height());
     m_w.lblWeb->setText(links::kWebCaption);
     m_w.lblWeb->adjustSize();
@@ -259,7 +263,7 @@ void frmMain::BrowseOutputFolder()
 {
     // A cancelled browser keeps the folder the user had.
     if (const auto folder = m_session->services().dialogs.browseFolder(kFolderPrompt))
-        m_w.txtPath->setText(*folder);
+        m_session->setOutputFolder(*folder);
 }
 
 void frmMain::closeOnTermination(SignalExit& termination)

@@ -44,7 +44,7 @@ void SourceCommands::setHint(const QueueHint& hint)
 void SourceCommands::applyHintRule()
 {
     QueueHint hint = m_hint;
-    hint.picTextVisible = m_queue.displayCount() == 0;
+    hint.shown = m_queue.displayCount() == 0;
     setHint(hint);
 }
 
@@ -59,8 +59,8 @@ void SourceCommands::endSearch(const QString& emptyText)
     m_searching = false;
     QueueHint hint = m_hint;
     if (m_queue.displayCount() == 0)
-        hint.lblText = emptyText;
-    hint.lblTextVisible = false;
+        hint.caption = emptyText;
+    hint.captionShown = false;
     setHint(hint);
     applyHintRule();
 }

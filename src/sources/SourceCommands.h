@@ -13,11 +13,12 @@ class Drives;
 class Messages;
 class Queue;
 
-// What the empty-queue hint over the list shows.
+// The hint over an empty queue: whether it is shown, and its caption; the
+// window decides what shows it.
 struct QueueHint {
-    bool picTextVisible = true;
-    bool lblTextVisible = true;
-    QString lblText = QStringLiteral("Drop Your Video Files Here");
+    bool shown = true;
+    bool captionShown = true;
+    QString caption = QStringLiteral("Drop Your Video Files Here");
     friend bool operator==(const QueueHint&, const QueueHint&) = default;
 };
 

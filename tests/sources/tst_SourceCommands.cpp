@@ -80,7 +80,7 @@ private slots:
         f.dialogs.answerOpen(std::nullopt);
         f.commands.AddaFile();
         f.commands.AddaFile();
-        QCOMPARE(f.commands.hint().picTextVisible, false);
+        QCOMPARE(f.commands.hint().shown, false);
         f.commands.AddaFile(); // cancelled
         QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.m2ts", "/v/a.m2ts"}));
         QCOMPARE(f.tags(), QStringList({"M2TS", "M2TS"}));
@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(f.dialogs.folderPrompts.at(0), QString("Select a folder:"));
         f.commands.AddaFolder(); // cancelled: unchanged, label hidden
         QCOMPARE(f.queue.displayCount(), 4);
-        QCOMPARE(f.commands.hint().lblTextVisible, false);
-        QCOMPARE(f.commands.hint().picTextVisible, false);
+        QCOMPARE(f.commands.hint().captionShown, false);
+        QCOMPARE(f.commands.hint().shown, false);
         f.check();
     }
 
@@ -132,9 +132,9 @@ private slots:
         f.check();
         f.commands.RemoveAll();
         QCOMPARE(f.queue.displayCount(), 0);
-        QVERIFY(f.commands.hint().picTextVisible);
+        QVERIFY(f.commands.hint().shown);
         f.commands.RemoveSelected(0); // empty: nothing, the hint shows
-        QVERIFY(f.commands.hint().picTextVisible);
+        QVERIFY(f.commands.hint().shown);
         f.check();
     }
 
@@ -232,7 +232,7 @@ private slots:
         f.messages.expect("Please select a DVD Drive", "DVD", MessageIcon::None);
         f.commands.ReadDisc("/");
         QCOMPARE(f.queue.displayCount(), 0);
-        QVERIFY(f.commands.hint().picTextVisible);
+        QVERIFY(f.commands.hint().shown);
         f.check();
     }
 
@@ -272,7 +272,7 @@ private slots:
         f.commands.ReadDisc(disc); // twice: the same queue, not a doubled one
         QCOMPARE(f.queue.lstAddFolder(), expected);
         QCOMPARE(f.tags().filter("M2TS").size(), 2);
-        QCOMPARE(f.commands.hint().lblTextVisible, false);
+        QCOMPARE(f.commands.hint().captionShown, false);
         f.check();
     }
 
