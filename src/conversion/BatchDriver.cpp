@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "conversion/BatchJournal.h"
+#include "conversion/ConversionLogs.h"
 #include "conversion/ConversionQueue.h"
 #include "conversion/Converter.h"
 #include "conversion/TemporaryFolder.h"
@@ -144,6 +145,15 @@ void BatchDriver::journal()
     m_journal->write(entry);
 }
 
+// The logs folder is held to its limits as a batch begins and ends, not
+// after every file: a look through hundreds of logs costs more than a
+// conversion of a short clip is worth waiting for.
+void BatchDriver::pruneLogs()
+{
+    if (const ConversionLogs* logs = m_parts.converter.logs())
+        logs->prune();
+}
+
 void BatchDriver::closeJournal()
 {
     if (m_journal)
@@ -183,6 +193,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         return;
     }
 
+    pruneLogs();
     journal();
     emit batchStarted(m_parts.queue.runList());
     for (;;) {
@@ -204,6 +215,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
             break;
         QCoreApplication::processEvents();
     }
+    pruneLogs();
     if (m_aborting) {
         closeJournal(); // left by Exit: nothing to pick up
         m_state = State::Idle;
@@ -252,10 +264,20 @@ void BatchDriver::startLane(int lane, const RunEntry& entry)
         m_finishedLanes.append(lane);
 }
 
-// Returns once a lane has finished, with window events running meanwhile.
+void BatchDriver::runListChanged()
+{
+    if (m_state != State::Running)
+        return;
+    m_runListChanged = true;
+    m_wait.Wake();
+}
+
+// Returns once a lane has finished or the run list has changed, with
+// window events running meanwhile.
 void BatchDriver::waitForALane()
 {
-    while (m_finishedLanes.isEmpty()) {
+    m_runListChanged = false;
+    while (m_finishedLanes.isEmpty() && !m_runListChanged) {
         try {
             m_wait.WaitAtMost(1000);
         } catch (const WaitError&) {

@@ -90,6 +90,9 @@ public:
     // unlocked and "Stopped." shown.
     void stop();
     bool busy() const { return m_state != State::Idle; }
+    // The run list changed: a lane with nothing to do takes what was added
+    // at once, not when another lane ends.
+    void runListChanged();
 
 signals:
     // The five settings a batch locks: format, bitrate, browse button,
@@ -137,6 +140,7 @@ private:
     void unlock();
     void journal();
     void closeJournal();
+    void pruneLogs();
 
     Parts m_parts;
     QTimer m_timer;
@@ -151,6 +155,7 @@ private:
     std::vector<Lane> m_lanes;
     std::vector<std::unique_ptr<Converter>> m_ownConverters; // lanes 1 up
     QList<int> m_finishedLanes; // in the order they finished
+    bool m_runListChanged = false;
     clsWaitableTimer m_wait;
     bool m_temporaryUsable = false;
     QString m_temporary;

@@ -39,7 +39,7 @@ void BatchJournal::write(const Entry& entry) const
         root.insert("alsoWriting", more);
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    writeFileAtomically(m_path, QJsonDocument(root).toJson(QJsonDocument::Compact));
+    writeFileAtomically(m_path, QJsonDocument(root).toJson(QJsonDocument::Compact), Durability::Crash);
 }
 
 void BatchJournal::clear() const

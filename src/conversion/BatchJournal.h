@@ -12,8 +12,10 @@ namespace tarnwick {
 // What a batch leaves behind while it runs, so that one cut short by a
 // crash, a kill or a power cut can be picked up at the next start: the
 // files still to do, the settings, and the output each lane is writing with
-// whether it was there before. Written in one step each time; a batch that
-// ends in any orderly way removes it.
+// whether it was there before. Written in one step each time, which stands
+// however the program ends; a power cut may leave it a step behind, and
+// the files of that step are offered again. A batch that ends in any
+// orderly way removes it.
 class BatchJournal
 {
 public:

@@ -43,7 +43,7 @@ QString ConversionLogs::write(const LogRecord& record) const
     QByteArray body = record.probeOutput.toUtf8();
     if (!record.conversionCommand.isEmpty())
         body += ("\n$ " + record.conversionCommand + "\n").toUtf8() + record.conversionOutput.toUtf8();
-    return writeFileAtomically(path, capped(head + body)) ? path : QString();
+    return writeFileAtomically(path, capped(head + body), Durability::Crash) ? path : QString();
 }
 
 void ConversionLogs::prune(const QDateTime& now) const

@@ -204,7 +204,6 @@ void Converter::complete()
                                       converted ? m_objDOS.Outputs() : QString(), m_started,
                                       QDateTime::currentDateTime(),
                                       m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
-        m_logs->prune();
     }
     m_phase = Phase::Idle;
     emit finished(m_result);

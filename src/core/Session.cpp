@@ -22,6 +22,7 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this)
 {
     m_progress.follow(m_batch);
+    connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
     connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
     // A long probe output is scanned with window events let through now and then.
     m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });

@@ -88,6 +88,33 @@ private slots:
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
     }
 
+    // A file queued while a lane has nothing to do starts at once, not when
+    // the other lane's file ends.
+    void aFreeLaneTakesAFileAddedDuringTheBatch()
+    {
+        Batch b;
+        b.driver.setLanes(2);
+        const QString gate = b.dir.filePath("gate");
+        const QString held = b.source("held.mp4", heldOn(gate));
+        const QString added = b.source("added.mp4");
+        b.queue.AddQueueEntry(held);
+        QObject::connect(&b.driver.laneConverter(0).objDOS(), &DOSOutputs::ReceiveOutputs, &b.driver,
+                         [&](const QString& piece) {
+                             if (piece.startsWith("Output #0"))
+                                 b.queue.AddQueueEntry(added);
+                         });
+        QList<int> finished;
+        QObject::connect(&b.driver, &BatchDriver::fileFinished, &b.driver, [&](int index, const ConversionResult&) {
+            finished << index;
+            if (index == 1)
+                writeFile(gate);
+        });
+        b.run();
+        QCOMPARE(finished, QList<int>({1, 0}));
+        QCOMPARE(sourcesOf(b.driver.results()), QStringList({held, added}));
+        QCOMPARE(b.outputs().size(), 2);
+    }
+
     // A file that fails in one lane leaves the other lane's file alone.
     void aFailingJobInOneLaneWhileAnotherRuns()
     {
@@ -228,12 +255,20 @@ private slots:
         QCOMPARE(b.queue.lstFile(), QStringList({sources.at(0), sources.at(2), sources.at(3)}));
     }
 
-    // Each conversion has its log, whichever lane ran it.
+    // Each conversion has its log, whichever lane ran it; the folder is
+    // held to its limits by the batch.
     void everyLaneWritesItsLogs()
     {
         Batch b;
         b.driver.setLanes(2);
         b.session.keepLogs(b.dir.filePath("logs"));
+        const QString old = b.dir.filePath("logs/old.mp4.log");
+        QVERIFY(writeFile(old));
+        {
+            QFile f(old);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-31), QFileDevice::FileModificationTime));
+        }
         for (const char* name : {"a.mp4", "b.mp4", "c.mp4"})
             b.queue.AddQueueEntry(b.source(name));
         b.run();
@@ -246,7 +281,8 @@ private slots:
             QVERIFY(log.readAll().startsWith(("source:     " + r.source + "\noutput:     " + r.output).toUtf8()));
             logs << r.log;
         }
-        QCOMPARE(QDir(b.dir.filePath("logs")).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(b.dir.filePath("logs")).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QVERIFY(!QFile::exists(old));
     }
 };
 
