@@ -55,6 +55,8 @@ Options:
                          (default: the format's own, see --list-formats)
   -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
   -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
   -j, --jobs N           N conversions at once; "auto" for one per core
       --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM
                          title files below DIR (repeatable)
@@ -112,11 +114,12 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
     const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
+    const QCommandLineOption web(QStringLiteral("web"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption listFormats(QStringLiteral("list-formats"));
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, json, listFormats, help, version});
+    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, web, json, listFormats, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -125,6 +128,7 @@ Parsed parse(const QStringList& arguments, int cores)
     request.version = parser.isSet(version);
     request.listFormats = parser.isSet(listFormats);
     request.dryRun = parser.isSet(dryRun);
+    request.web = parser.isSet(web);
     request.json = parser.isSet(json);
     for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs}) {
         if (parser.values(*single).size() > 1)
@@ -168,6 +172,13 @@ Parsed parse(const QStringList& arguments, int cores)
             request.jobs = value;
         else
             return failure(QStringLiteral("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
+    }
+    // A copy encodes nothing: a bitrate or a turn asked of it cannot be kept.
+    if (const OutputFormat* chosen = formatAtPosition(request.format); chosen && chosen->copies) {
+        if (request.bitrate)
+            return failure(QStringLiteral("--bitrate does not apply to copy, which re-encodes nothing"));
+        if (request.rotation != 5)
+            return failure(QStringLiteral("--rotate does not apply to copy, which re-encodes nothing"));
     }
     request.discs = parser.values(disc);
     request.sources = parser.positionalArguments();

@@ -24,6 +24,7 @@ struct Request {
     QString output = QStringLiteral("output");
     int jobs = 1;
     bool dryRun = false;
+    bool web = false;
     bool json = false;
     bool listFormats = false;
     bool help = false;

@@ -109,6 +109,7 @@ int main(int argc, char* argv[])
     session.setOutputFolder(withTrailingSeparator(QDir::toNativeSeparators(QDir(request.output).absolutePath())));
     RunSettings settings = session.runSettings();
     settings.beepAtEnd = false;
+    settings.webOptimized = request.web;
 
     queueSources(session, request);
     const QStringList sources = session.queue().lstFile();

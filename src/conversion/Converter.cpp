@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "conversion/ConversionLogs.h"
+#include "conversion/ConversionPlan.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/OutputNames.h"
 #include "conversion/Progress.h"
@@ -138,13 +139,14 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
         result.error = QStringLiteral("No output format is chosen");
         return result;
     }
-    result.output = names.reserve(settings.outputFolder, source, format->extension, clock());
+    const ConversionPlan plan = planConversion(probed.streams, *format,
+                                               Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
+                                               settings.webOptimized);
+    result.output = names.reserve(settings.outputFolder, source, plan.extension, clock());
     const bool existedBefore = isOccupied(result.output);
-    const QString filter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
-    const SourceFit fit = fitSource(probed.streams, *format, filter);
-    result.added = fit.reasons;
-    m_objDOS.setCommand(
-        conversionCommand(m_programFolder, source, *format, settings.bitrateText, filter, result.output, fit));
+    result.added = plan.fit.reasons;
+    m_objDOS.setCommand(conversionCommand(m_programFolder, source, *plan.format, settings.bitrateText,
+                                          plan.rotateFilter, result.output, plan.fit));
     if (m_outputChosen)
         m_outputChosen(result.output, existedBefore);
     if (!m_stopping)
@@ -195,12 +197,19 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     const ProbeResult probed = probe(source);
     if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
-    const QString filter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
-    const SourceFit fit = fitSource(probed.streams, *format, filter);
-    for (const QString& reason : fit.reasons)
+    const ConversionPlan plan = planConversion(probed.streams, *format,
+                                               Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
+                                               settings.webOptimized);
+    for (const QString& reason : plan.fit.reasons)
         text += QStringLiteral("\n# added ") + reason;
+    // A copy's extension follows the source: the output named here is the one it writes.
+    QString written = output;
+    if (plan.extension != format->extension && output.endsWith(format->extension))
+        written = output.chopped(format->extension.size()) + plan.extension;
     return text + u'\n' +
-           conversionCommand(m_programFolder, source, *format, settings.bitrateText, filter, output, fit).text();
+           conversionCommand(m_programFolder, source, *plan.format, settings.bitrateText, plan.rotateFilter, written,
+                             plan.fit)
+               .text();
 }
 
 } // namespace tarnwick

@@ -1,6 +1,8 @@
 #include "core/Session.h"
 
 #include "conversion/TemporaryFolder.h"
+#include "conversion/OutputFormats.h"
+#include "core/ProgramSettings.h"
 #include "core/SettingsFiles.h"
 #include "seams/Messages.h"
 #include "process/UiYield.h"
@@ -50,7 +52,20 @@ RunSettings Session::runSettings() const
     settings.musicCutter = m_options.MusicCutter;
     settings.cutToSeconds = m_options.CutToSeconds;
     settings.beepAtEnd = m_options.SoundReminder == 0;
+    settings.webOptimized = m_webOptimized;
     return settings;
+}
+
+void Session::setWebOptimized(bool on)
+{
+    m_webOptimized = on;
+    ProgramSettings().setWebOptimized(on);
+}
+
+bool Session::copyChosen() const
+{
+    const OutputFormat* format = formatForIndex(m_presets.cmbOF.position());
+    return format && format->copies;
 }
 
 void Session::StartConversion()
@@ -74,6 +89,7 @@ QString Session::settingsFile(const QString& name) const
 
 void Session::loadSettings()
 {
+    m_webOptimized = ProgramSettings().webOptimized();
     m_presets.cmbBitrate.select(2);
     m_rotation.cmbRotate.select(0);
     m_presets.cmbBR.select(7);

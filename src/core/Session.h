@@ -61,6 +61,12 @@ public:
     void setOutputFolder(const QString& folder);
     QString defaultOutputFolder() const;
 
+    // Made for the web: kept in Tarnwick.conf between runs.
+    bool webOptimized() const { return m_webOptimized; }
+    void setWebOptimized(bool on);
+    // The chosen format copies streams: no bitrate, no rotation apply.
+    bool copyChosen() const;
+
     // The settings a batch started now would convert by.
     RunSettings runSettings() const;
     void StartConversion();
@@ -105,6 +111,7 @@ private:
     BatchDriver m_batch;
     BatchFollower m_follower;
     QString m_outputFolder;
+    bool m_webOptimized = false;
     std::unique_ptr<BatchJournal> m_journal;
     std::unique_ptr<ConversionLogs> m_logs;
 };

@@ -140,8 +140,9 @@ void frmMain::wireBatch()
     connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
     connect(batch, &BatchDriver::settingsEnabledChanged, this, [this](bool on) {
         m_w.setSettingsEnabled(on);
-        m_rotateMenu->setEnabled(on);
+        showCopyLocks();
     });
+    connect(m_w.cmbOF1, &QComboBox::currentIndexChanged, this, &frmMain::showCopyLocks);
     connect(batch, &BatchDriver::queueControlsEnabledChanged, this, [this](bool on) {
         m_w.setQueueControlsEnabled(on);
         // While the batch runs the start button stops it.

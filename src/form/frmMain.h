@@ -104,6 +104,7 @@ private:
     void createActions();
     void createMenu();
     void createRotateMenu();
+    void showCopyLocks();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
     void openOrSay(bool opened, const QString& what, const QString& where);
     void wireSources();

@@ -124,6 +124,26 @@ void frmMain::createRotateMenu()
     };
     connect(m_w.cmbRotate, &QComboBox::currentIndexChanged, this, showChoice);
     showChoice(m_w.cmbRotate->currentIndex());
+
+    auto* web = m_menu->addAction(tr("Made for the Web"));
+    web->setObjectName(QStringLiteral("actWebOptimized"));
+    web->setCheckable(true);
+    web->setChecked(m_session->webOptimized());
+    web->setToolTip(tr("MP4 and MOV files with their index at the front, so that a browser plays them as they arrive"));
+    connect(web, &QAction::toggled, m_session, &Session::setWebOptimized);
+}
+
+// A copy encodes nothing: its bitrate and rotation are greyed, the
+// rotation held at None.
+void frmMain::showCopyLocks()
+{
+    const bool copy = m_session->copyChosen();
+    if (copy)
+        rotation().cmbRotate.select(Rotation::kNone);
+    const bool open = m_w.cmbOF1->isEnabled() && !copy;
+    m_w.cmbBitrate->setEnabled(open);
+    m_w.cmbRotate->setEnabled(open);
+    m_rotateMenu->setEnabled(open);
 }
 
 // The background and the cover panel (which passes the event on).
