@@ -39,10 +39,9 @@ bool stdoutIsTerminal()
 
 void listFormats()
 {
-    OutputPresets presets;
     for (const OutputFormat& format : outputFormats()) {
         std::printf("%-9s %-30s %s\n", qPrintable(format.cliName), qPrintable(format.caption),
-                    qPrintable(presets.cmbBitrate.entries().value(format.defaultBitratePosition)));
+                    qPrintable(format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
     }
 }
 

@@ -63,10 +63,15 @@ bool hasBitmapSubtitles(const SourceStreams& streams)
 SourceFit copyInto(const Container& container, const SourceStreams& streams)
 {
     SourceFit fit;
+    bool hevc = false;
     for (const VideoStream& video : streams.video) {
         if (!video.attachedPicture)
             fit.options << QStringLiteral("-map") << QStringLiteral("0:%1").arg(video.index);
+        hevc = hevc || video.codec == u"hevc";
     }
+    // Apple's players take H.265 only under the tag hvc1.
+    if (hevc && container.takesRotation)
+        fit.options << QStringLiteral("-tag:v") << QStringLiteral("hvc1");
     for (const AudioStream& audio : streams.audio)
         fit.options << QStringLiteral("-map") << QStringLiteral("0:%1").arg(audio.index);
     int kept = 0;
@@ -114,12 +119,13 @@ const Container* containerForCopy(const SourceStreams& streams)
 } // namespace
 
 ConversionPlan planConversion(const SourceStreams& streams, const OutputFormat& chosen, const QString& rotateFilter,
-                              bool webOptimized)
+                              const QString& bitrateText, bool webOptimized)
 {
     ConversionPlan plan;
     plan.format = &chosen;
     plan.extension = chosen.extension;
     plan.rotateFilter = rotateFilter;
+    plan.bitrateText = bitrateText;
     bool mp4Family = chosen.isMp4Family();
     if (chosen.copies) {
         // A copy re-encodes nothing, so it turns nothing either.
@@ -131,6 +137,7 @@ ConversionPlan planConversion(const SourceStreams& streams, const OutputFormat& 
         } else {
             plan.format = formatNamed(QStringLiteral("mp4-h264"));
             plan.extension = plan.format->extension;
+            plan.bitrateText = defaultBitrate(*plan.format); // a copy was given none
             plan.fit = fitSource(streams, *plan.format, plan.rotateFilter);
             plan.fit.reasons.prepend(QStringLiteral("converted to MP4 (H.264): no container keeps the source's "
                                                     "streams as they are"));

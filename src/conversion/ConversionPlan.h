@@ -14,11 +14,12 @@ struct ConversionPlan {
     const OutputFormat* format = nullptr;
     QString extension;
     QString rotateFilter;
+    QString bitrateText;
     SourceFit fit;
 };
 
 // `webOptimized`: an MP4 or QuickTime file gets its index at the front.
 ConversionPlan planConversion(const SourceStreams& streams, const OutputFormat& chosen, const QString& rotateFilter,
-                              bool webOptimized);
+                              const QString& bitrateText, bool webOptimized);
 
 } // namespace tarnwick

@@ -141,11 +141,11 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
     }
     const ConversionPlan plan = planConversion(probed.streams, *format,
                                                Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
-                                               settings.webOptimized);
+                                               settings.bitrateText, settings.webOptimized);
     result.output = names.reserve(settings.outputFolder, source, plan.extension, clock());
     const bool existedBefore = isOccupied(result.output);
     result.added = plan.fit.reasons;
-    m_objDOS.setCommand(conversionCommand(m_programFolder, source, *plan.format, settings.bitrateText,
+    m_objDOS.setCommand(conversionCommand(m_programFolder, source, *plan.format, plan.bitrateText,
                                           plan.rotateFilter, result.output, plan.fit));
     if (m_outputChosen)
         m_outputChosen(result.output, existedBefore);
@@ -199,7 +199,7 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
         return text + QStringLiteral("\n# not converted: ") + reason;
     const ConversionPlan plan = planConversion(probed.streams, *format,
                                                Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
-                                               settings.webOptimized);
+                                               settings.bitrateText, settings.webOptimized);
     for (const QString& reason : plan.fit.reasons)
         text += QStringLiteral("\n# added ") + reason;
     // A copy's extension follows the source: the output named here is the one it writes.
@@ -207,7 +207,7 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     if (plan.extension != format->extension && output.endsWith(format->extension))
         written = output.chopped(format->extension.size()) + plan.extension;
     return text + u'\n' +
-           conversionCommand(m_programFolder, source, *plan.format, settings.bitrateText, plan.rotateFilter, written,
+           conversionCommand(m_programFolder, source, *plan.format, plan.bitrateText, plan.rotateFilter, written,
                              plan.fit)
                .text();
 }

@@ -152,6 +152,17 @@ const OutputFormat* find(Match match)
 
 } // namespace
 
+const QStringList& bitrateEntries()
+{
+    static const QStringList entries{"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"};
+    return entries;
+}
+
+QString defaultBitrate(const OutputFormat& format)
+{
+    return bitrateEntries().value(format.defaultBitratePosition);
+}
+
 const QList<OutputFormat>& outputFormats()
 {
     static const QList<OutputFormat> formats = makeFormats();

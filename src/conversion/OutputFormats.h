@@ -52,6 +52,11 @@ struct OutputFormat {
     bool isMp4Family() const { return container == u"mp4" || container == u"mov"; }
 };
 
+// The bitrate list's entries, kilobits per second.
+const QStringList& bitrateEntries();
+// The bitrate a format starts with; empty for one that takes none.
+QString defaultBitrate(const OutputFormat& format);
+
 // Every format, in the order of the visible list.
 const QList<OutputFormat>& outputFormats();
 // nullptr when no format has that position, index or name.

@@ -67,7 +67,7 @@ void assign(EditableList& list, const char* text)
 
 OutputPresets::OutputPresets()
     : cmbOF1(visibleCaptions()),
-      cmbBitrate({"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"}),
+      cmbBitrate(bitrateEntries()),
       cmbOF(internalEntries()),
       cmbVB({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900", "1000",
              "1500"}),
