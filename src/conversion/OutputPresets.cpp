@@ -54,10 +54,13 @@ void assign(EditableList& list, const char* text)
 } // namespace
 
 OutputPresets::OutputPresets()
-    : cmbOF1({QStringLiteral("MP4(High Quality MPEG4 Video)"), QStringLiteral("MP4(H264 Video)"),
-              QStringLiteral("AVI(Standard MPEG4 Video)"), QStringLiteral("MOV(Apple/QuickTime Video)"),
-              QStringLiteral("FLV(Flash Video)"), QStringLiteral("WMV(Windows Media Video)"),
-              QStringLiteral("MPG(MPEG1 Video)")}),
+    : cmbOF1({QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(High Quality MPEG4 Video)")),
+              QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(H264 Video)")),
+              QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "AVI(Standard MPEG4 Video)")),
+              QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MOV(Apple/QuickTime Video)")),
+              QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "FLV(Flash Video)")),
+              QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "WMV(Windows Media Video)")),
+              QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MPG(MPEG1 Video)"))}),
       cmbBitrate({"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"}),
       cmbOF({QStringLiteral("RMVB(RealPlayerRMVB)"), QStringLiteral("RM(RealPlayerRM)"),
              QStringLiteral("MPG(MPEG2)"), QString::fromUtf8("AVI(Windows Media Player格式)"),

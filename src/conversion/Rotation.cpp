@@ -67,9 +67,12 @@ const std::array<QString, 6>* declaredRow(const QString& declared)
 } // namespace
 
 Rotation::Rotation()
-    : cmbRotate({QStringLiteral("90 Degree Clockwise"), QStringLiteral("90 Degree Anticlockwise"),
-                 QStringLiteral("Vertical Mirror"), QStringLiteral("Horizontal Mirror"),
-                 QStringLiteral("180 Degree"), QStringLiteral("None")})
+    : cmbRotate({QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Clockwise")),
+                 QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Anticlockwise")),
+                 QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::Rotation", "Vertical Mirror")),
+                 QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::Rotation", "Horizontal Mirror")),
+                 QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::Rotation", "180 Degree")),
+                 QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::Rotation", "None"))})
 {
 }
 
