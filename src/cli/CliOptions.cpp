@@ -28,31 +28,33 @@ QString helpText()
     // Each paragraph a text of its own: the option names and the words
     // after them (NAME, mp4, auto) are what the user types, the same in every language.
     return usageLine() + u'\n' +
-           Texts::tr("Converts video files with the FFmpeg encoder, one file per SOURCE or every\n"
-              "file a folder search finds (a folder's own files, and the VOB and M2TS title\n"
-              "files in the folders below it; links to folders are not followed).") +
+           Texts::tr(
+               "Converts video files with the FFmpeg encoder, one file per SOURCE or every\n"
+               "file a folder search finds (a folder's own files, and the VOB and M2TS title\n"
+               "files in the folders below it; links to folders are not followed).") +
            QStringLiteral("\n\n") +
-           Texts::tr("Options:\n"
-              "  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg\n"
-              "  -b, --bitrate KBITS    video bitrate in kilobits per second\n"
-              "                         (default: the format's own, see --list-formats)\n"
-              "  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180\n"
-              "  -o, --output DIR       output folder, created if missing (default ./output)\n"
-              "  -j, --jobs N           N conversions at once; \"auto\" for one per core\n"
-              "      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM\n"
-              "                         title files below DIR (repeatable)\n"
-              "  -n, --dry-run          print each file's commands, convert nothing\n"
-              "      --json             one JSON event per line on standard output\n"
-              "      --list-formats     print the formats with their default bitrates\n"
-              "  -h, --help             this text\n"
-              "  -v, --version          the program's version") +
+           Texts::tr(
+               "Options:\n"
+               "  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg\n"
+               "  -b, --bitrate KBITS    video bitrate in kilobits per second\n"
+               "                         (default: the format's own, see --list-formats)\n"
+               "  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180\n"
+               "  -o, --output DIR       output folder, created if missing (default ./output)\n"
+               "  -j, --jobs N           N conversions at once; \"auto\" for one per core\n"
+               "      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM\n"
+               "                         title files below DIR (repeatable)\n"
+               "  -n, --dry-run          print each file's commands, convert nothing\n"
+               "      --json             one JSON event per line on standard output\n"
+               "      --list-formats     print the formats with their default bitrates\n"
+               "  -h, --help             this text\n"
+               "  -v, --version          the program's version") +
            QStringLiteral("\n\n") +
            Texts::tr("Outputs are named <source name>_<hour><minute><second>.<extension>; a name\n"
-              "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"
-              "and an output that did not finish is removed.") +
+                     "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"
+                     "and an output that did not finish is removed.") +
            QStringLiteral("\n\n") +
            Texts::tr("Exit status: 0 all converted, 1 one or more failed, 2 bad usage,\n"
-              "130 stopped by Ctrl+C or a termination signal.") +
+                     "130 stopped by Ctrl+C or a termination signal.") +
            u'\n';
 }
 
@@ -126,7 +128,8 @@ Parsed parse(const QStringList& arguments, int cores)
         const int value = text.toInt(&ok);
         if (!ok || value < 1 || value > 1000000 || text.startsWith(u'+'))
             return failure(
-                Texts::tr("bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
+                Texts::tr(
+                    "bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
                     .arg(text));
         request.bitrate = QString::number(value);
     }
@@ -151,7 +154,8 @@ Parsed parse(const QStringList& arguments, int cores)
         else if (ok && value >= 1 && value <= 256)
             request.jobs = value;
         else
-            return failure(Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
+            return failure(
+                Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
     }
     request.discs = parser.values(disc);
     request.sources = parser.positionalArguments();

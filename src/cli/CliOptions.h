@@ -9,7 +9,8 @@
 namespace tarnwick::cli {
 
 // The texts tarnwick-cli writes for people, in the user's language: Texts::tr().
-struct Texts {
+struct Texts
+{
     Q_DECLARE_TR_FUNCTIONS(tarnwick::cli)
 };
 

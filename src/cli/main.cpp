@@ -5,10 +5,10 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
-#include "core/SignalExit.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/ParallelBatch.h"
 #include "core/Session.h"
+#include "core/SignalExit.h"
 #include "core/Translations.h"
 
 #include <QCoreApplication>
@@ -43,8 +43,8 @@ void listFormats()
     OutputPresets presets;
     for (const FormatName& format : formatNames()) {
         presets.cmbOF1.select(format.position);
-        const QString caption =
-            QCoreApplication::translate(OutputPresets::kCaptionContext, presets.cmbOF1.text().toUtf8().constData());
+        const QString caption = QCoreApplication::translate(
+            OutputPresets::kCaptionContext, presets.cmbOF1.text().toUtf8().constData());
         writeLine(stdout, QStringLiteral("%1 %2 %3")
                               .arg(QLatin1String(format.name), -9)
                               .arg(caption, -30)
@@ -167,8 +167,8 @@ int main(int argc, char* argv[])
         batch.start(sources, settings, request.jobs);
         QCoreApplication::exec();
         if (batch.outputFull())
-            messages.show(Texts::tr("the output folder takes no more files; %n were not converted", nullptr,
-                                    int(sources.size() - batch.results().size())),
+            messages.show(Texts::tr("the output folder takes no more files; %n were not converted",
+                                    nullptr, int(sources.size() - batch.results().size())),
                           kProgramTitle, MessageIcon::Exclamation);
     }
     report.summary(interrupt.caught());

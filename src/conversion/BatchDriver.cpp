@@ -38,8 +38,7 @@ void BatchDriver::StartConversion(const RunSettings& settings)
     if (m_state != State::Idle)
         return;
     if (m_parts.queue.runListEmpty()) {
-        m_parts.messages.show(tr("Please add a file."), tr("Add"),
-                              MessageIcon::Exclamation);
+        m_parts.messages.show(tr("Please add a file."), tr("Add"), MessageIcon::Exclamation);
         return;
     }
     m_settings = settings;
@@ -157,8 +156,9 @@ void BatchDriver::stopForUnwritableOutput()
 {
     endEarly();
     const int left = m_parts.queue.runCount();
-    m_parts.messages.show(tr("The batch stopped: the output folder takes no more files.") + QStringLiteral("\n\n") +
-                              failureLines().join(u'\n') + QStringLiteral("\n\n") +
+    m_parts.messages.show(tr("The batch stopped: the output folder takes no more files.") +
+                              QStringLiteral("\n\n") + failureLines().join(u'\n') +
+                              QStringLiteral("\n\n") +
                               (left == 1 ? tr("1 file is left in the queue.")
                                          : tr("%n files are left in the queue.", nullptr, left)),
                           kProgramTitle, MessageIcon::Exclamation);
@@ -171,7 +171,9 @@ QStringList BatchDriver::failureLines() const
     for (const ConversionResult& result : m_results) {
         if (!result.ok)
             lines << result.source + QStringLiteral("\n    ") + result.error +
-                         (result.log.isEmpty() ? QString() : QStringLiteral("\n    ") + tr("log: %1").arg(result.log));
+                         (result.log.isEmpty()
+                              ? QString()
+                              : QStringLiteral("\n    ") + tr("log: %1").arg(result.log));
     }
     return lines;
 }
@@ -200,8 +202,9 @@ void BatchDriver::reportFailures()
     const QStringList lines = failureLines();
     if (lines.isEmpty())
         return;
-    const QString heading = lines.size() == 1 ? tr("1 file could not be converted:")
-                                              : tr("%n files could not be converted:", nullptr, int(lines.size()));
+    const QString heading =
+        lines.size() == 1 ? tr("1 file could not be converted:")
+                          : tr("%n files could not be converted:", nullptr, int(lines.size()));
     m_parts.messages.show(heading + QStringLiteral("\n\n") + lines.join(u'\n'), kProgramTitle,
                           MessageIcon::Exclamation);
 }

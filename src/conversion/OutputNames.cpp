@@ -32,11 +32,13 @@ QString outputFolderProblem(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return QCoreApplication::translate("tarnwick::OutputNames", "The output folder could not be created:\n\n%1")
+        return QCoreApplication::translate("tarnwick::OutputNames",
+                                           "The output folder could not be created:\n\n%1")
             .arg(folder);
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".tarnwick-XXXXXX")));
     if (!probe.open())
-        return QCoreApplication::translate("tarnwick::OutputNames", "The output folder cannot be written:\n\n%1\n\n%2")
+        return QCoreApplication::translate("tarnwick::OutputNames",
+                                           "The output folder cannot be written:\n\n%1\n\n%2")
             .arg(folder, probe.errorString());
     return QString();
 }

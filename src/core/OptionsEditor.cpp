@@ -49,9 +49,11 @@ std::optional<OptionsEditor::Refusal> OptionsEditor::accept(Options& record, con
 {
     // The range messages' own texts are Chinese; every catalogue, the
     // Chinese one too, gives them in its language.
-    const QString minutes = QCoreApplication::translate("tarnwick::OptionsEditor", "分钟必须小于60");
+    const QString minutes =
+        QCoreApplication::translate("tarnwick::OptionsEditor", "分钟必须小于60");
     const QString minutesTitle = QCoreApplication::translate("tarnwick::OptionsEditor", "分钟");
-    const QString secondsText = QCoreApplication::translate("tarnwick::OptionsEditor", "秒必须小于60");
+    const QString secondsText =
+        QCoreApplication::translate("tarnwick::OptionsEditor", "秒必须小于60");
     const QString secondsTitle = QCoreApplication::translate("tarnwick::OptionsEditor", "秒");
     for (Box box : {FromM, ToM})
         if (number(boxes[box]) > 59)

@@ -153,9 +153,10 @@ void Session::offerInterruptedBatch()
         QFile::remove(half);
     m_journal->clear();
     const qsizetype left = entry->remaining.size();
-    const QString question = left == 1 ? tr("The last batch was interrupted with 1 file left. Queue it again?")
-                                       : tr("The last batch was interrupted with %n files left. Queue them again?",
-                                            nullptr, int(left));
+    const QString question =
+        left == 1 ? tr("The last batch was interrupted with 1 file left. Queue it again?")
+                  : tr("The last batch was interrupted with %n files left. Queue them again?",
+                       nullptr, int(left));
     if (!m_services.messages.ask(question, kProgramTitle))
         return;
     applyRunSettings(entry->settings);

@@ -21,7 +21,8 @@ QString Translations::folderOf(const QString& programFolder)
     return programFolder + QStringLiteral("/translations");
 }
 
-QString Translations::load(const QStringList& languages, const QString& folder, const QString& qtFolder)
+QString Translations::load(const QStringList& languages, const QString& folder,
+                           const QString& qtFolder)
 {
     unload();
     for (QString language : languages) {

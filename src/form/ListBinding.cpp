@@ -13,7 +13,8 @@ void bindList(QComboBox* box, EditableList& list, const char* context)
 {
     box->clear();
     for (const QString& entry : list.entries())
-        box->addItem(context ? QCoreApplication::translate(context, entry.toUtf8().constData()) : entry);
+        box->addItem(context ? QCoreApplication::translate(context, entry.toUtf8().constData())
+                             : entry);
     const auto show = [box, &list] {
         const QSignalBlocker blocker(box);
         box->setCurrentIndex(list.position());

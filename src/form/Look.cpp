@@ -114,7 +114,8 @@ QPixmap coverPicture(const QSize& size, qreal ratio)
 QString coverText()
 {
     //: Two lines on the welcome panel; "Read DVD" is the caption of the button above it.
-    return MainWidgets::tr("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc with \"Read DVD\" above.");
+    return MainWidgets::tr("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc "
+                           "with \"Read DVD\" above.");
 }
 
 void applyLook(QWidget* window, MainWidgets& w)

@@ -55,14 +55,16 @@ MainWidgets buildMainWidgets(QWidget* window)
         const char* tip;
         const char* caption;
     };
-    const Tool tools[6] = {{5580, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Add a File"), nullptr},
-                           {6270, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Add Files from a Folder"), nullptr},
-                           {6960, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Remove the Selected from List"), nullptr},
-                           {kOutside, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Help"),
-                            QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Help")},
-                           {kOutside + 800, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Setting"),
-                            QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Setting")},
-                           {7650, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Remove All Files"), nullptr}};
+    const Tool tools[6] = {
+        {5580, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Add a File"), nullptr},
+        {6270, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Add Files from a Folder"), nullptr},
+        {6960, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Remove the Selected from List"),
+         nullptr},
+        {kOutside, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Help"),
+         QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Help")},
+        {kOutside + 800, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Setting"),
+         QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Setting")},
+        {7650, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Remove All Files"), nullptr}};
     for (int i = 0; i < 6; ++i) {
         auto* button = place<QToolButton>(window, "CmdToolsBar", tools[i].left, 750, 705, 570);
         button->setProperty("index", i);
@@ -90,10 +92,12 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.lblText->resize(w.picText->size());
     w.picText->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    w.lblOutputFormat = label(window, "lblOutputFormat", MainWidgets::tr("Output Format:"), 150, 4470);
+    w.lblOutputFormat =
+        label(window, "lblOutputFormat", MainWidgets::tr("Output Format:"), 150, 4470);
     w.cmbOF1 = place<QComboBox>(window, "cmbOF1", 120, 4755, 4125, 330);
     w.cmbOF1->setToolTip(MainWidgets::tr("Output Format"));
-    w.lblBitrate = label(window, "lblBitrate", MainWidgets::tr("Video Quality (Bitrate - K):"), 4410, 4470);
+    w.lblBitrate =
+        label(window, "lblBitrate", MainWidgets::tr("Video Quality (Bitrate - K):"), 4410, 4470);
     w.cmbBitrate = place<QComboBox>(window, "cmbBitrate", 4380, 4755, 3945, 330);
     w.cmbBitrate->setEditable(true);
     w.cmbBitrate->setInsertPolicy(QComboBox::NoInsert);
@@ -215,11 +219,13 @@ void MainWidgets::showBatchStatus(const BatchStatus* status)
     QString text = tr("file %1 of %2").arg(status->file).arg(status->count);
     if (status->secondsLeft) {
         const qint64 total = qint64(*status->secondsLeft + 0.5);
-        const QString clock = total >= 3600 ? QStringLiteral("%1:%2:%3")
-                                                  .arg(total / 3600)
-                                                  .arg(total / 60 % 60, 2, 10, QLatin1Char('0'))
-                                                  .arg(total % 60, 2, 10, QLatin1Char('0'))
-                                            : QStringLiteral("%1:%2").arg(total / 60).arg(total % 60, 2, 10, QLatin1Char('0'));
+        const QString clock =
+            total >= 3600
+                ? QStringLiteral("%1:%2:%3")
+                      .arg(total / 3600)
+                      .arg(total / 60 % 60, 2, 10, QLatin1Char('0'))
+                      .arg(total % 60, 2, 10, QLatin1Char('0'))
+                : QStringLiteral("%1:%2").arg(total / 60).arg(total % 60, 2, 10, QLatin1Char('0'));
         text += tr(", %1 left").arg(clock);
     }
     lblBatch->setText(text);

@@ -197,7 +197,8 @@ void frmMain::ShowHelpFile()
     const QString chm = links::helpFile(programFolder());
     const bool opened = (links::desktopOpensChm() && shell.openPath(chm)) ||
                         shell.openPath(links::helpIndex(programFolder()));
-    openOrSay(opened, tr("Nothing on this desktop opens the help. It is at:\n\n%1").arg(links::helpIndex(programFolder())));
+    openOrSay(opened, tr("Nothing on this desktop opens the help. It is at:\n\n%1")
+                          .arg(links::helpIndex(programFolder())));
     Skin::clear(m_w.imgHelp);
 }
 
@@ -218,7 +219,8 @@ void frmMain::ShowProductPage()
 void frmMain::SendFeedbackMail()
 {
     openOrSay(m_session->services().shell.openAddress(links::feedbackMail()),
-              tr("Nothing on this desktop opens the mail program. It is at:\n\n%1").arg(links::kFeedbackMailbox));
+              tr("Nothing on this desktop opens the mail program. It is at:\n\n%1")
+                  .arg(links::kFeedbackMailbox));
 }
 
 void frmMain::SaveWindowSettings()

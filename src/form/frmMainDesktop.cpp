@@ -34,8 +34,11 @@ void frmMain::wireDesktop()
         if (isActiveWindow() || status.count == 0)
             return;
         // The English texts for one file are their own, so they read right without a catalogue.
-        const QString body = (status.converted == 1 ? tr("1 file converted") : tr("%n files converted", nullptr, status.converted)) +
-                             (status.failed == 0 ? tr(".", "ends the sentence of files converted") : tr(", %1 failed.").arg(status.failed));
+        const QString body =
+            (status.converted == 1 ? tr("1 file converted")
+                                   : tr("%n files converted", nullptr, status.converted)) +
+            (status.failed == 0 ? tr(".", "ends the sentence of files converted")
+                                : tr(", %1 failed.").arg(status.failed));
         m_notifier.notify(status.stopped ? tr("Batch stopped") : tr("Batch done"), body);
     });
 }

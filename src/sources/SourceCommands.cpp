@@ -13,7 +13,6 @@
 
 namespace tarnwick {
 
-
 QString dropHere()
 {
     return SourceCommands::tr("Drop Your Video Files Here");
@@ -67,12 +66,13 @@ void SourceCommands::endSearch(const QString& emptyText)
 
 void SourceCommands::reportFull(qsizetype skipped)
 {
-    m_messages.show(skipped == 1 ? tr("The queue is full: it holds at most %1 files. 1 file was not added.")
-                                       .arg(Queue::kMaxEntries)
-                                 : tr("The queue is full: it holds at most %1 files. %n files were not added.",
-                                      nullptr, int(skipped))
-                                       .arg(Queue::kMaxEntries),
-                    kProgramTitle, MessageIcon::Exclamation);
+    m_messages.show(
+        skipped == 1 ? tr("The queue is full: it holds at most %1 files. 1 file was not added.")
+                           .arg(Queue::kMaxEntries)
+                     : tr("The queue is full: it holds at most %1 files. %n files were not added.",
+                          nullptr, int(skipped))
+                           .arg(Queue::kMaxEntries),
+        kProgramTitle, MessageIcon::Exclamation);
 }
 
 void SourceCommands::reportUnnamed(qsizetype skipped)
@@ -80,8 +80,8 @@ void SourceCommands::reportUnnamed(qsizetype skipped)
     if (skipped == 0)
         return;
     m_messages.show(skipped == 1 ? tr("1 file was not added: its name is not valid UTF-8.")
-                                 : tr("%n files were not added: their names are not valid UTF-8.", nullptr,
-                                      int(skipped)),
+                                 : tr("%n files were not added: their names are not valid UTF-8.",
+                                      nullptr, int(skipped)),
                     kProgramTitle, MessageIcon::Exclamation);
 }
 
@@ -167,8 +167,7 @@ void SourceCommands::ReadDisc(const QString& volumeRoot)
 {
     m_queue.clearAll();
     if (volumeRoot.isEmpty() || !m_drives.isOptical(volumeRoot)) {
-        m_messages.show(tr("Please select a DVD Drive"), tr("DVD"),
-                        MessageIcon::None);
+        m_messages.show(tr("Please select a DVD Drive"), tr("DVD"), MessageIcon::None);
         applyHintRule();
         return;
     }
@@ -246,8 +245,7 @@ void SourceCommands::queueDropped(const QStringList& dropped, qsizetype unnamed)
 void SourceCommands::pickDropZoneFile()
 {
     const QString path = CCommonDialogs::beforeNul(COMDLG::PickOpenFile(
-        m_dialogs, m_programFolder, tr("Open File"), m_dropZoneFolder,
-        QStringLiteral("*.*|*.*")));
+        m_dialogs, m_programFolder, tr("Open File"), m_dropZoneFolder, QStringLiteral("*.*|*.*")));
     m_dropZoneFolder.clear(); // every click starts from an empty initial folder
     if (path.isEmpty())
         return;

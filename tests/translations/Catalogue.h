@@ -11,7 +11,8 @@
 namespace tarnwick::test {
 
 // One message of a Qt Linguist catalogue (.ts).
-struct CatalogueEntry {
+struct CatalogueEntry
+{
     QString context;
     QString source;
     QString comment; // the disambiguation, part of the message's identity
@@ -25,22 +26,26 @@ struct CatalogueEntry {
     }
 };
 
-struct Catalogue {
+struct Catalogue
+{
     QString language;
     QList<CatalogueEntry> entries;
     QString error;
 
     const CatalogueEntry* find(const CatalogueEntry& message) const
     {
-        const auto it = std::find_if(entries.cbegin(), entries.cend(),
-                                     [&](const CatalogueEntry& e) { return e.sameMessage(message); });
+        const auto it =
+            std::find_if(entries.cbegin(), entries.cend(),
+                         [&](const CatalogueEntry& e) { return e.sameMessage(message); });
         return it == entries.cend() ? nullptr : &*it;
     }
     // The finished translation of a text, or the text itself.
-    QString translate(const QString& context, const QString& source, const QString& comment = QString()) const
+    QString translate(const QString& context, const QString& source,
+                      const QString& comment = QString()) const
     {
         for (const CatalogueEntry& e : entries) {
-            if (e.context == context && e.source == source && e.comment == comment && e.type.isEmpty() && !e.numerus)
+            if (e.context == context && e.source == source && e.comment == comment &&
+                e.type.isEmpty() && !e.numerus)
                 return e.translations.value(0);
         }
         return source;
@@ -67,7 +72,9 @@ inline Catalogue readCatalogue(const QString& path)
             } else if (name == u"name") {
                 context = xml.readElementText();
             } else if (name == u"message") {
-                entry = CatalogueEntry{context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes", {}, {}};
+                entry = CatalogueEntry{
+                    context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes",
+                    {},      {}};
             } else if (name == u"source") {
                 entry.source = xml.readElementText();
             } else if (name == u"comment") {
@@ -95,14 +102,16 @@ inline QString catalogueFolder()
 
 inline Catalogue catalogueOf(const QString& language)
 {
-    return readCatalogue(catalogueFolder() + QStringLiteral("/tarnwick_") + language + QStringLiteral(".ts"));
+    return readCatalogue(catalogueFolder() + QStringLiteral("/tarnwick_") + language +
+                         QStringLiteral(".ts"));
 }
 
 // The languages the program ships: tarnwick_<language>.ts in translations/.
 inline QStringList shippedLanguages()
 {
     QStringList languages;
-    for (const QString& name : QDir(catalogueFolder()).entryList({QStringLiteral("tarnwick_*.ts")}, QDir::Files))
+    for (const QString& name :
+         QDir(catalogueFolder()).entryList({QStringLiteral("tarnwick_*.ts")}, QDir::Files))
         languages << name.mid(9).chopped(3);
     return languages;
 }

@@ -14,12 +14,13 @@ namespace {
 
 // The languages the program promises, with the number of plural forms each
 // has (Russian: one, few, many).
-const QList<QPair<QString, int>> kPromised{{"de", 2}, {"fr", 2},    {"es", 2}, {"pt_BR", 2},
+const QList<QPair<QString, int>> kPromised{{"de", 2}, {"fr", 2}, {"es", 2},    {"pt_BR", 2},
                                            {"it", 2}, {"ru", 3}, {"zh_CN", 1}, {"ja", 1}};
 
 QString describe(const CatalogueEntry& e)
 {
-    return QStringLiteral("[%1] \"%2\"%3").arg(e.context, e.source, e.comment.isEmpty() ? QString() : " (" + e.comment + ")");
+    return QStringLiteral("[%1] \"%2\"%3")
+        .arg(e.context, e.source, e.comment.isEmpty() ? QString() : " (" + e.comment + ")");
 }
 
 } // namespace
@@ -38,8 +39,9 @@ private slots:
         const QString fresh = m_dir.filePath("current.ts");
         QProcess lupdate;
         lupdate.setProcessChannelMode(QProcess::MergedChannels);
-        lupdate.start(QStringLiteral(TARNWICK_LUPDATE),
-                      {"-locations", "none", QStringLiteral(TARNWICK_SOURCE_DIR "/src"), "-ts", fresh});
+        lupdate.start(
+            QStringLiteral(TARNWICK_LUPDATE),
+            {"-locations", "none", QStringLiteral(TARNWICK_SOURCE_DIR "/src"), "-ts", fresh});
         QVERIFY(lupdate.waitForFinished(120000));
         QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
         m_current = readCatalogue(fresh);
@@ -83,10 +85,11 @@ private slots:
         QStringList wrongForms;
         for (const CatalogueEntry& text : std::as_const(m_current.entries)) {
             const CatalogueEntry* entry = catalogue.find(text);
-            const bool finished = entry && entry->type.isEmpty() &&
-                                  std::none_of(entry->translations.cbegin(), entry->translations.cend(),
-                                               [](const QString& t) { return t.isEmpty(); }) &&
-                                  !entry->translations.isEmpty();
+            const bool finished =
+                entry && entry->type.isEmpty() &&
+                std::none_of(entry->translations.cbegin(), entry->translations.cend(),
+                             [](const QString& t) { return t.isEmpty(); }) &&
+                !entry->translations.isEmpty();
             if (!finished) {
                 missing << describe(text);
                 continue;
@@ -98,11 +101,14 @@ private slots:
                     wrongForms << describe(text);
             }
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 texts not translated (scripts/update-translations.sh, "
-                                                              "then translate):\n")
-                                                   .arg(missing.size()) +
-                                               missing.join(u'\n')));
-        QVERIFY2(wrongForms.isEmpty(), qPrintable("wrong number of plural forms:\n" + wrongForms.join(u'\n')));
+        QVERIFY2(
+            missing.isEmpty(),
+            qPrintable(QStringLiteral("%1 texts not translated (scripts/update-translations.sh, "
+                                      "then translate):\n")
+                           .arg(missing.size()) +
+                       missing.join(u'\n')));
+        QVERIFY2(wrongForms.isEmpty(),
+                 qPrintable("wrong number of plural forms:\n" + wrongForms.join(u'\n')));
     }
 
     void placeholders_data() { catalogue_data(); }
@@ -142,7 +148,8 @@ private slots:
             if (known == first.cend())
                 first.insert(entry.source, translation);
             else if (*known != translation)
-                differing << QStringLiteral("\"%1\": \"%2\" and \"%3\"").arg(entry.source, *known, translation);
+                differing << QStringLiteral("\"%1\": \"%2\" and \"%3\"")
+                                 .arg(entry.source, *known, translation);
         }
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u'\n')));
     }

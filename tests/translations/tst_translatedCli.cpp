@@ -12,7 +12,8 @@ using namespace tarnwick::test;
 
 namespace {
 
-struct Run {
+struct Run
+{
     int status = -1;
     QString out;
     QString err;
@@ -79,16 +80,24 @@ private slots:
         QTest::newRow("C") << QStringList{"LANG=C"} << "";
         QTest::newRow("en_US") << QStringList{"LANG=en_US.UTF-8"} << "";
         for (const QString& language : shippedLanguages()) {
-            const QString locale = language.contains(u'_') ? language : language + u'_' + language.toUpper();
-            QTest::newRow(qPrintable("LANG " + locale)) << QStringList{"LANG=" + locale + ".UTF-8"} << language;
+            const QString locale =
+                language.contains(u'_') ? language : language + u'_' + language.toUpper();
+            QTest::newRow(qPrintable("LANG " + locale))
+                << QStringList{"LANG=" + locale + ".UTF-8"} << language;
         }
         QTest::newRow("ja_JP") << QStringList{"LANG=ja_JP.UTF-8"} << "ja";
-        QTest::newRow("LC_ALL over LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=it_IT.UTF-8"} << "it";
-        QTest::newRow("LC_ALL=C over LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << "";
-        QTest::newRow("LC_MESSAGES over LANG") << QStringList{"LANG=en_US.UTF-8", "LC_MESSAGES=es_ES.UTF-8"} << "es";
-        QTest::newRow("LANGUAGE first") << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=ru:de"} << "ru";
-        QTest::newRow("LANGUAGE skips a missing one") << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=pl:de"} << "de";
-        QTest::newRow("LANGUAGE English first") << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en:de"} << "";
+        QTest::newRow("LC_ALL over LANG")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=it_IT.UTF-8"} << "it";
+        QTest::newRow("LC_ALL=C over LANG")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << "";
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList{"LANG=en_US.UTF-8", "LC_MESSAGES=es_ES.UTF-8"} << "es";
+        QTest::newRow("LANGUAGE first")
+            << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=ru:de"} << "ru";
+        QTest::newRow("LANGUAGE skips a missing one")
+            << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=pl:de"} << "de";
+        QTest::newRow("LANGUAGE English first")
+            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en:de"} << "";
         QTest::newRow("LANGUAGE under C") << QStringList{"LANG=C", "LANGUAGE=de"} << "";
         QTest::newRow("no catalogue: English") << QStringList{"LANG=pt_PT.UTF-8"} << "";
         QTest::newRow("Traditional Chinese: English") << QStringList{"LANG=zh_TW.UTF-8"} << "";
@@ -124,8 +133,9 @@ private slots:
         QCOMPARE(badFormat.status, 2);
         const QString unknown = fr.translate("tarnwick::cli", "unknown format '%1' (one of: %2)")
                                     .arg("divx", "mp4, mp4-h264, avi, mov, flv, wmv, mpg");
-        QCOMPARE(badFormat.err, "tarnwick-cli: " + unknown + u'\n' + usageIn("fr") + u'\n' +
-                                    fr.translate("tarnwick::cli", "Try 'tarnwick-cli --help' for more.") + u'\n');
+        QCOMPARE(badFormat.err,
+                 "tarnwick-cli: " + unknown + u'\n' + usageIn("fr") + u'\n' +
+                     fr.translate("tarnwick::cli", "Try 'tarnwick-cli --help' for more.") + u'\n');
 
         const Run badOption = runCli(cli(), french, {"--colour", "clip.mp4"});
         QCOMPARE(badOption.status, 2);
@@ -157,21 +167,26 @@ private slots:
         };
         const Run english = events({"LANG=C"});
         QCOMPARE(english.status, 1);
-        QVERIFY2(english.out.contains("\"error\":\"File or command not found\""), qPrintable(english.out));
+        QVERIFY2(english.out.contains("\"error\":\"File or command not found\""),
+                 qPrintable(english.out));
         for (const QString& language : shippedLanguages()) {
-            const QString locale = language.contains(u'_') ? language : language + u'_' + language.toUpper();
+            const QString locale =
+                language.contains(u'_') ? language : language + u'_' + language.toUpper();
             const Run run = events({"LANG=" + locale + ".UTF-8"});
             QCOMPARE(run.status, 1);
             QCOMPARE(run.out, english.out);
         }
 
-        const Run german = runCli(program + "/tarnwick-cli", {"LANG=de_DE.UTF-8"}, arguments.mid(1), m_dir.path());
+        const Run german =
+            runCli(program + "/tarnwick-cli", {"LANG=de_DE.UTF-8"}, arguments.mid(1), m_dir.path());
         QCOMPARE(german.status, 1);
         const Catalogue de = catalogueOf("de");
         const QString reason = de.translate("tarnwick::DOSOutputs", "File or command not found");
-        QVERIFY2(reason != "File or command not found" && german.err.contains(clip.fileName() + ": " + reason),
+        QVERIFY2(reason != "File or command not found" &&
+                     german.err.contains(clip.fileName() + ": " + reason),
                  qPrintable(german.err));
-        QVERIFY2(german.out.contains(de.translate("tarnwick::cli", "failed %1: %2").arg(clip.fileName(), reason)),
+        QVERIFY2(german.out.contains(
+                     de.translate("tarnwick::cli", "failed %1: %2").arg(clip.fileName(), reason)),
                  qPrintable(german.out));
     }
 };

@@ -41,7 +41,8 @@ void addLanguageRows()
     QTest::newRow("en_US") << Translations::wantedLanguages(QLocale("en_US")) << "";
     QTest::newRow("pt_PT, none shipped") << Translations::wantedLanguages(QLocale("pt_PT")) << "";
     for (const QString& language : shippedLanguages())
-        QTest::newRow(qPrintable(language)) << Translations::wantedLanguages(QLocale(language)) << language;
+        QTest::newRow(qPrintable(language))
+            << Translations::wantedLanguages(QLocale(language)) << language;
     QTest::newRow("pl, then de") << QStringList{"pl-PL", "pl", "de-DE", "de"} << "de";
 }
 
@@ -54,8 +55,9 @@ int rightLimit(const QWidget* widget)
     int limit = parent->width();
     for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect theirs = other->geometry();
-        if (other != widget && other->isVisibleTo(parent) && !other->isWindow() && theirs.left() > mine.left() &&
-            theirs.top() <= mine.bottom() && mine.top() <= theirs.bottom())
+        if (other != widget && other->isVisibleTo(parent) && !other->isWindow() &&
+            theirs.left() > mine.left() && theirs.top() <= mine.bottom() &&
+            mine.top() <= theirs.bottom())
             limit = qMin(limit, theirs.left());
     }
     return limit;
@@ -64,48 +66,64 @@ int rightLimit(const QWidget* widget)
 // Why `text` does not fit `widget` at `font` as the layout places it, or
 // an empty text. `area` is where the widget draws its text, in its own
 // coordinates; it may reach no further than the next control.
-QString misfit(const QWidget* widget, const QRect& area, const QString& text, const QFont& font, bool wraps = false)
+QString misfit(const QWidget* widget, const QRect& area, const QString& text, const QFont& font,
+               bool wraps = false)
 {
     const QFontMetrics metrics(font);
     const int room = qMin(area.width(), rightLimit(widget) - widget->x() - area.left());
     if (wraps) {
-        const int height = metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).height();
-        return height <= area.height() ? QString() : QStringLiteral("needs %1 px high, has %2").arg(height).arg(area.height());
+        const int height =
+            metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).height();
+        return height <= area.height()
+                   ? QString()
+                   : QStringLiteral("needs %1 px high, has %2").arg(height).arg(area.height());
     }
     // Across, the advance of each line; up and down, the ink (a CJK line
     // is taller than the Latin one a label was sized for, its glyphs are not).
     const int width = metrics.size(0, text).width();
     const int lines = int(text.count(u'\n'));
-    const int height = metrics.tightBoundingRect(text.section(u'\n', 0, 0)).height() + lines * metrics.lineSpacing();
+    const int height = metrics.tightBoundingRect(text.section(u'\n', 0, 0)).height() +
+                       lines * metrics.lineSpacing();
     if (width <= room && height <= area.height())
         return {};
-    return QStringLiteral("needs %1x%2 px, has %3x%4").arg(width).arg(height).arg(room).arg(area.height());
+    return QStringLiteral("needs %1x%2 px, has %3x%4")
+        .arg(width)
+        .arg(height)
+        .arg(room)
+        .arg(area.height());
 }
 
 QString misfit(const QWidget* widget, const QString& text, const QFont& font)
 {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         const int inset = label->margin() + qMax(0, label->indent());
-        return misfit(widget, label->contentsRect().adjusted(inset, label->margin(), -inset, -label->margin()), text,
-                      font, label->wordWrap());
+        return misfit(
+            widget,
+            label->contentsRect().adjusted(inset, label->margin(), -inset, -label->margin()), text,
+            font, label->wordWrap());
     }
     if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = text;
-        return misfit(widget, button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button), text, font);
+        return misfit(
+            widget, button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+            text, font);
     }
     if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(check);
         option.text = text;
-        return misfit(widget, check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check), text, font);
+        return misfit(widget,
+                      check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check),
+                      text, font);
     }
     if (const auto* tool = qobject_cast<const QToolButton*>(widget)) {
         if (!tool->icon().isNull() || tool->toolButtonStyle() != Qt::ToolButtonTextOnly)
             return misfit(widget, tool->contentsRect(), text, font);
     }
-    return QStringLiteral("not measured: %1").arg(QString::fromLatin1(widget->metaObject()->className()));
+    return QStringLiteral("not measured: %1")
+        .arg(QString::fromLatin1(widget->metaObject()->className()));
 }
 
 QString misfit(const QWidget* widget, const QString& text)
@@ -120,11 +138,13 @@ QStringList comboMisfits(const QComboBox* box)
     option.initFrom(box);
     option.editable = box->isEditable();
     option.frame = box->hasFrame();
-    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
     QStringList problems;
     for (int i = 0; i < box->count(); ++i) {
         if (const QString why = misfit(box, field, box->itemText(i), box->font()); !why.isEmpty())
-            problems << QStringLiteral("%1 \"%2\": %3").arg(box->objectName(), box->itemText(i), why);
+            problems
+                << QStringLiteral("%1 \"%2\": %3").arg(box->objectName(), box->itemText(i), why);
     }
     return problems;
 }
@@ -185,7 +205,8 @@ private slots:
         status.secondsLeft = 75;
         emit form.session().follower().changed(status);
 
-        struct Shown {
+        struct Shown
+        {
             QString actual;
             const char* context;
             const char* source;
@@ -201,7 +222,8 @@ private slots:
             {c.CmdToolsBar.at(3)->text(), window, "Help"},
             {c.CmdToolsBar.at(4)->text(), window, "Setting"},
             {c.CmdToolsBar.at(5)->accessibleName(), window, "Remove All Files"},
-            {c.LV->model()->headerData(0, Qt::Horizontal).toString(), "tarnwick::Queue", "Filename"},
+            {c.LV->model()->headerData(0, Qt::Horizontal).toString(), "tarnwick::Queue",
+             "Filename"},
             {c.LV->model()->headerData(1, Qt::Horizontal).toString(), "tarnwick::Queue", "Format"},
             {c.lblText->text(), "tarnwick::SourceCommands", "Drop Your Video Files Here"},
             {c.lblOutputFormat->text(), window, "Output Format:"},
@@ -224,16 +246,19 @@ private slots:
             {form.rotateMenu()->actions().at(5)->text(), "tarnwick::Rotation", "None"},
             {c.Command3->text(), "tarnwick::frmMain", "Stop"},
             {options.windowTitle(), "tarnwick::frmOptions", "Setting"},
-            {options.findChild<QLabel*>("Label1")->text(), "tarnwick::frmOptions", "Sound Reminder"},
+            {options.findChild<QLabel*>("Label1")->text(), "tarnwick::frmOptions",
+             "Sound Reminder"},
             {options.cmbSR()->itemText(0), "tarnwick::frmOptions", "ON"},
             {options.cmbSR()->itemText(1), "tarnwick::frmOptions", "OFF"},
             {options.findChild<QPushButton*>("Command1")->text(), "tarnwick::frmOptions", "OK"},
             {options.findChild<QPushButton*>("Command2")->text(), "tarnwick::frmOptions", "Back"},
         };
-        QCOMPARE(c.cmdLoad->text(), catalogue.translate(window, "Read DVD", "the narrow button beside the drive list"));
+        QCOMPARE(c.cmdLoad->text(), catalogue.translate(window, "Read DVD",
+                                                        "the narrow button beside the drive list"));
         for (const Shown& text : shown) {
             const QString source = QString::fromUtf8(text.source);
-            QCOMPARE(text.actual, language.isEmpty() ? source : catalogue.translate(text.context, source));
+            QCOMPARE(text.actual,
+                     language.isEmpty() ? source : catalogue.translate(text.context, source));
         }
         const QString batchLine = catalogue.translate(window, "file %1 of %2").arg(2).arg(5) +
                                   catalogue.translate(window, ", %1 left").arg("1:15");
@@ -298,26 +323,31 @@ private slots:
         cover.setPointSizeF(kCoverTextPoints);
         const QSize coverSize = QFontMetrics(cover).size(0, coverText());
         if (coverSize.width() > c.picDoor->width() || coverSize.height() > 60)
-            problems << QStringLiteral("welcome panel: needs %1x%2 px").arg(coverSize.width()).arg(coverSize.height());
+            problems << QStringLiteral("welcome panel: needs %1x%2 px")
+                            .arg(coverSize.width())
+                            .arg(coverSize.height());
 
         form.hidePicDoor();
         problems << controlMisfits(&form) << comboMisfits(c.cmbOF1) << comboMisfits(c.cmbBitrate);
         const QHeaderView* header = c.LV->header();
-        const int headerMargin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        const int headerMargin =
+            header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
         for (int i = 0; i < header->count(); ++i) {
             const QString title = c.LV->model()->headerData(i, Qt::Horizontal).toString();
-            if (QFontMetrics(header->font()).horizontalAdvance(title) + 2 * headerMargin > header->sectionSize(i))
+            if (QFontMetrics(header->font()).horizontalAdvance(title) + 2 * headerMargin >
+                header->sectionSize(i))
                 problems << QStringLiteral("column \"%1\"").arg(title);
         }
-        for (const char* hint : {"Drop Your Video Files Here", "Searching...", "Drag your Video Here"}) {
+        for (const char* hint :
+             {"Drop Your Video Files Here", "Searching...", "Drag your Video Here"}) {
             const QString text = QCoreApplication::translate("tarnwick::SourceCommands", hint);
             if (const QString why = misfit(c.lblText, text); !why.isEmpty())
                 problems << QStringLiteral("hint \"%1\": %2").arg(text, why);
         }
         // Under the pointer the link turns bold; it may reach as far as the
         // English one does, which the window's edge already cuts.
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), c.lblFeed->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), c.lblFeed->mapToGlobal(QPointF(2, 2)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(c.lblFeed, &move);
         const QFontMetrics bold(c.lblFeed->font());
         const int feedback = bold.horizontalAdvance(c.lblFeed->text());
