@@ -54,25 +54,22 @@ void assign(EditableList& list, const char* text)
 } // namespace
 
 OutputPresets::OutputPresets()
-    : cmbOF1(
-          {QStringLiteral(
-               QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(High Quality MPEG4 Video)")),
-           QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(H264 Video)")),
-           QStringLiteral(
-               QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "AVI(Standard MPEG4 Video)")),
-           QStringLiteral(
-               QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MOV(Apple/QuickTime Video)")),
-           QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "FLV(Flash Video)")),
-           QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "WMV(Windows Media Video)")),
-           QStringLiteral(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MPG(MPEG1 Video)"))}),
+    // Marked for the catalogues; a view shows them translated.
+    : cmbOF1({QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(High Quality MPEG4 Video)"),
+              QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(H264 Video)"),
+              QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "AVI(Standard MPEG4 Video)"),
+              QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MOV(Apple/QuickTime Video)"),
+              QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "FLV(Flash Video)"),
+              QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "WMV(Windows Media Video)"),
+              QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MPG(MPEG1 Video)")}),
       cmbBitrate({"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"}),
       cmbOF({QStringLiteral("RMVB(RealPlayerRMVB)"), QStringLiteral("RM(RealPlayerRM)"),
              QStringLiteral("MPG(MPEG2)"), QString::fromUtf8("AVI(Windows Media Player格式)"),
              QString::fromUtf8("MP4(高清MPEG4格式)"), QString::fromUtf8("MOV(QuickTime格式)"),
              QString::fromUtf8("MP4(手机MP4格式)"), QString::fromUtf8("3GP(手机3GP格式)"),
              QString::fromUtf8("MP3(纯音频格式)")}),
-      cmbVB({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900",
-             "1000", "1500"}),
+      cmbVB({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900", "1000",
+             "1500"}),
       cmbF({"15", "23", "29"}),
       cmbS({"Original Size", "128x96", "160x120", "176x144", "320x180", "320x240", "352x288",
             "640x272", "480x480", "640x360", "640x480", "720x306", "720x320"}),
