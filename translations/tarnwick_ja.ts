@@ -204,7 +204,7 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation>完了</translation>
+        <translation>完了しました</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
