@@ -1,5 +1,6 @@
 #include "cli/CliReport.h"
 
+#include "cli/CliOptions.h"
 #include "cli/CliSeams.h"
 
 #include <QFileInfo>
@@ -94,14 +95,14 @@ void CliReport::finished(int index, const ConversionResult& result)
         break;
     case Mode::Plain:
         if (result.ok)
-            writeLine(stdout, QStringLiteral("converted %1 -> %2").arg(result.source, result.output));
+            writeLine(stdout, Texts::tr("converted %1 -> %2").arg(result.source, result.output));
         else
-            writeLine(stdout, QStringLiteral("failed %1: %2").arg(result.source, result.error));
+            writeLine(stdout, Texts::tr("failed %1: %2").arg(result.source, result.error));
         break;
     case Mode::Terminal:
         clearStatus();
         if (result.ok)
-            writeLine(stdout, QStringLiteral("converted %1 -> %2").arg(name(index), result.output));
+            writeLine(stdout, Texts::tr("converted %1 -> %2").arg(name(index), result.output));
         drawStatus(true);
         break;
     }
@@ -119,10 +120,10 @@ void CliReport::summary(bool stopped)
         return;
     }
     clearStatus();
-    writeLine(stdout, QStringLiteral("%1 converted, %2 failed%3 in %4")
+    writeLine(stdout, Texts::tr("%1 converted, %2 failed%3 in %4")
                           .arg(converted())
                           .arg(failed())
-                          .arg(stopped ? QStringLiteral(", stopped") : QString())
+                          .arg(stopped ? Texts::tr(", stopped") : QString())
                           .arg(clock(seconds)));
 }
 
@@ -146,15 +147,15 @@ void CliReport::drawStatus(bool force)
         return;
     m_lastDraw.start();
     const int first = m_running.firstKey();
-    QString line = QStringLiteral("%1  %2%  file %3 of %4")
+    QString line = Texts::tr("%1  %2%  file %3 of %4")
                        .arg(name(first))
                        .arg(int(m_running.first()))
                        .arg(first + 1)
                        .arg(m_sources.size());
     if (m_running.size() > 1)
-        line += QStringLiteral("  (+%1 running)").arg(m_running.size() - 1);
+        line += Texts::tr("  (+%1 running)").arg(m_running.size() - 1);
     if (const auto left = m_follower.status().secondsLeft)
-        line += QStringLiteral("  %1 left").arg(clock(*left));
+        line += Texts::tr("  %1 left").arg(clock(*left));
     const QByteArray bytes = (QStringLiteral("\r\x1b[K") + line).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);

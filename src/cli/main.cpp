@@ -5,10 +5,11 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
-#include "core/SignalExit.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/ParallelBatch.h"
 #include "core/Session.h"
+#include "core/SignalExit.h"
+#include "core/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,8 +41,12 @@ bool stdoutIsTerminal()
 void listFormats()
 {
     for (const OutputFormat& format : outputFormats()) {
-        std::printf("%-9s %-30s %s\n", qPrintable(format.cliName), qPrintable(format.caption),
-                    qPrintable(format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
+        const QString caption =
+            QCoreApplication::translate(OutputPresets::kCaptionContext, format.caption.toUtf8().constData());
+        writeLine(stdout, QStringLiteral("%1 %2 %3")
+                              .arg(format.cliName, -9)
+                              .arg(caption, -30)
+                              .arg(format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
     }
 }
 
@@ -75,15 +80,21 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnwick-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+    Translations translations;
+    translations.load(Translations::wantedLanguages(QLocale::system()),
+                      Translations::folderOf(QCoreApplication::applicationDirPath()));
 
     const Parsed parsed = parse(QCoreApplication::arguments(), QThread::idealThreadCount());
     if (!parsed.request) {
         writeLine(stderr, QStringLiteral("tarnwick-cli: ") + parsed.error);
         writeLine(stderr, usageLine());
-        writeLine(stderr, QStringLiteral("Try 'tarnwick-cli --help' for more."));
+        writeLine(stderr, Texts::tr("Try 'tarnwick-cli --help' for more."));
         return BadUsage;
     }
     const Request& request = *parsed.request;
+    // The events are for programs: the same in every language, reasons included.
+    if (request.json)
+        translations.unload();
     if (request.help) {
         writeLine(stdout, helpText());
         return AllConverted;
@@ -113,7 +124,7 @@ int main(int argc, char* argv[])
     queueSources(session, request);
     const QStringList sources = session.queue().lstFile();
     if (sources.isEmpty()) {
-        writeLine(stderr, QStringLiteral("tarnwick-cli: nothing to convert"));
+        writeLine(stderr, QStringLiteral("tarnwick-cli: ") + Texts::tr("nothing to convert"));
         return SomeFailed;
     }
     if (request.dryRun) {
@@ -155,8 +166,8 @@ int main(int argc, char* argv[])
         batch.start(sources, settings, request.jobs);
         QCoreApplication::exec();
         if (batch.outputFull())
-            messages.show(QStringLiteral("the output folder takes no more files; %1 were not converted")
-                              .arg(sources.size() - batch.results().size()),
+            messages.show(Texts::tr("the output folder takes no more files; %n were not converted",
+                                    nullptr, int(sources.size() - batch.results().size())),
                           kProgramTitle, MessageIcon::Exclamation);
     }
     report.summary(interrupt.caught());

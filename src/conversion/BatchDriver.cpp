@@ -38,8 +38,7 @@ void BatchDriver::StartConversion(const RunSettings& settings)
     if (m_state != State::Idle)
         return;
     if (m_parts.queue.runListEmpty()) {
-        m_parts.messages.show(QStringLiteral("Please add a file."), QStringLiteral("Add"),
-                              MessageIcon::Exclamation);
+        m_parts.messages.show(tr("Please add a file."), tr("Add"), MessageIcon::Exclamation);
         return;
     }
     m_settings = settings;
@@ -157,10 +156,11 @@ void BatchDriver::stopForUnwritableOutput()
 {
     endEarly();
     const int left = m_parts.queue.runCount();
-    m_parts.messages.show(QStringLiteral("The batch stopped: the output folder takes no more files.\n\n") +
-                              failureLines().join(u'\n') + QStringLiteral("\n\n") +
-                              (left == 1 ? QStringLiteral("1 file is left in the queue.")
-                                         : QStringLiteral("%1 files are left in the queue.").arg(left)),
+    m_parts.messages.show(tr("The batch stopped: the output folder takes no more files.") +
+                              QStringLiteral("\n\n") + failureLines().join(u'\n') +
+                              QStringLiteral("\n\n") +
+                              (left == 1 ? tr("1 file is left in the queue.")
+                                         : tr("%n files are left in the queue.", nullptr, left)),
                           kProgramTitle, MessageIcon::Exclamation);
     emit batchFinished();
 }
@@ -171,7 +171,9 @@ QStringList BatchDriver::failureLines() const
     for (const ConversionResult& result : m_results) {
         if (!result.ok)
             lines << result.source + QStringLiteral("\n    ") + result.error +
-                         (result.log.isEmpty() ? QString() : QStringLiteral("\n    log: ") + result.log);
+                         (result.log.isEmpty()
+                              ? QString()
+                              : QStringLiteral("\n    ") + tr("log: %1").arg(result.log));
     }
     return lines;
 }
@@ -200,8 +202,9 @@ void BatchDriver::reportFailures()
     const QStringList lines = failureLines();
     if (lines.isEmpty())
         return;
-    const QString heading = lines.size() == 1 ? QStringLiteral("1 file could not be converted:")
-                                              : QStringLiteral("%1 files could not be converted:").arg(lines.size());
+    const QString heading =
+        lines.size() == 1 ? tr("1 file could not be converted:")
+                          : tr("%n files could not be converted:", nullptr, int(lines.size()));
     m_parts.messages.show(heading + QStringLiteral("\n\n") + lines.join(u'\n'), kProgramTitle,
                           MessageIcon::Exclamation);
 }

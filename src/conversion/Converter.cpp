@@ -49,7 +49,7 @@ QString tellingLine(const QString& output)
         if (!generic.match(line).hasMatch() && telling.match(line).hasMatch())
             return withoutContext(line);
     }
-    return last.isEmpty() ? QStringLiteral("the encoder printed nothing") : last;
+    return last.isEmpty() ? Converter::tr("the encoder printed nothing") : last;
 }
 
 bool meansOutputUnwritable(const QString& reason)
@@ -121,12 +121,12 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
     const ProbeResult probed = probe(source);
     result.lengthSeconds = probed.lengthSeconds;
     if (m_stopping) {
-        result.error = QStringLiteral("stopped");
+        result.error = tr("stopped");
         return result;
     }
     if (!probed.ran) {
         // No encoder to run: the entry is dropped instead of started for ever.
-        result.error = kFileNotFound;
+        result.error = fileNotFound();
         return result;
     }
     // What cannot convert at all fails here, with nothing written for it.
@@ -136,7 +136,7 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
     }
     const OutputFormat* format = formatForIndex(settings.internalIndex);
     if (!format) {
-        result.error = QStringLiteral("No output format is chosen");
+        result.error = tr("No output format is chosen");
         return result;
     }
     const ConversionPlan plan = planConversion(probed.streams, *format,
@@ -158,11 +158,11 @@ ConversionResult Converter::run(const QString& source, const RunSettings& settin
                 written.isFile() && written.size() > 0;
     if (!result.ok) {
         if (m_stopping)
-            result.error = QStringLiteral("stopped");
+            result.error = tr("stopped");
         else if (end == DOSOutputs::RunEnd::NotStarted)
-            result.error = kFileNotFound;
+            result.error = fileNotFound();
         else if (end == DOSOutputs::RunEnd::Crashed)
-            result.error = QStringLiteral("The encoder stopped unexpectedly.");
+            result.error = tr("The encoder stopped unexpectedly.");
         else
             result.error = tellingLine(m_objDOS.Outputs());
         // A folder that can no longer be written to fails every file after

@@ -169,10 +169,10 @@ void Session::offerInterruptedBatch()
         QFile::remove(half);
     m_journal->clear();
     const qsizetype left = entry->remaining.size();
-    const QString question = left == 1 ? QStringLiteral("The last batch was interrupted with 1 file left. Queue it again?")
-                                       : QStringLiteral("The last batch was interrupted with %1 files left. "
-                                                        "Queue them again?")
-                                             .arg(left);
+    const QString question =
+        left == 1 ? tr("The last batch was interrupted with 1 file left. Queue it again?")
+                  : tr("The last batch was interrupted with %n files left. Queue them again?",
+                       nullptr, int(left));
     if (!m_services.messages.ask(question, kProgramTitle))
         return;
     applyRunSettings(entry->settings);

@@ -47,9 +47,9 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
 
     m_w.LV->setModel(&m_session->queue());
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
-    bindList(m_w.cmbOF1, presets().cmbOF1);
+    bindList(m_w.cmbOF1, presets().cmbOF1, OutputPresets::kCaptionContext);
     bindList(m_w.cmbBitrate, presets().cmbBitrate);
-    bindList(m_w.cmbRotate, rotation().cmbRotate);
+    bindList(m_w.cmbRotate, rotation().cmbRotate, Rotation::kCaptionContext);
     connect(m_w.txtPath, &QLineEdit::textChanged, m_session, &Session::setOutputFolder);
     connect(m_session, &Session::outputFolderChanged, this, [this](const QString& folder) {
         if (m_w.txtPath->text() != folder)
@@ -147,7 +147,7 @@ void frmMain::wireBatch()
         m_w.setQueueControlsEnabled(on);
         // While the batch runs the start button stops it.
         m_w.Command3->setEnabled(true);
-        m_w.Command3->setText(on ? MainWidgets::kStartCaption : tr("Stop"));
+        m_w.Command3->setText(on ? MainWidgets::startCaption() : tr("Stop"));
         action(Stop)->setEnabled(!on);
         action(Start)->setEnabled(on);
     });
@@ -198,26 +198,30 @@ void frmMain::ShowHelpFile()
     const QString chm = links::helpFile(programFolder());
     const bool opened = (links::desktopOpensChm() && shell.openPath(chm)) ||
                         shell.openPath(links::helpIndex(programFolder()));
-    openOrSay(opened, QStringLiteral("help"), links::helpIndex(programFolder()));
+    openOrSay(opened, tr("Nothing on this desktop opens the help. It is at:\n\n%1")
+                          .arg(links::helpIndex(programFolder())));
     Skin::clear(m_w.imgHelp);
 }
 
 void frmMain::ShowTutorialPage()
 {
     const QString page = links::tutorialPage(programFolder());
-    openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("tutorial"), page);
+    openOrSay(m_session->services().shell.openAddress(page),
+              tr("Nothing on this desktop opens the tutorial. It is at:\n\n%1").arg(page));
 }
 
 void frmMain::ShowProductPage()
 {
     const QString page = links::productPage();
-    openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("product page"), page);
+    openOrSay(m_session->services().shell.openAddress(page),
+              tr("Nothing on this desktop opens the product page. It is at:\n\n%1").arg(page));
 }
 
 void frmMain::SendFeedbackMail()
 {
-    openOrSay(m_session->services().shell.openAddress(links::feedbackMail()), QStringLiteral("mail program"),
-              links::kFeedbackMailbox);
+    openOrSay(m_session->services().shell.openAddress(links::feedbackMail()),
+              tr("Nothing on this desktop opens the mail program. It is at:\n\n%1")
+                  .arg(links::kFeedbackMailbox));
 }
 
 void frmMain::SaveWindowSettings()
@@ -244,7 +248,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::BrowseOutputFolder()
 {
     // A cancelled browser keeps the folder the user had.
-    if (const auto folder = m_session->services().dialogs.browseFolder(kFolderPrompt))
+    if (const auto folder = m_session->services().dialogs.browseFolder(folderPrompt()))
         m_w.txtPath->setText(*folder);
 }
 

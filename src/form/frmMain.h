@@ -106,7 +106,7 @@ private:
     void createRotateMenu();
     void showCopyLocks();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
-    void openOrSay(bool opened, const QString& what, const QString& where);
+    void openOrSay(bool opened, const QString& message);
     void wireSources();
     void wireBatch();
     void wireChrome();

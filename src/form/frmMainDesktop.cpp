@@ -33,8 +33,12 @@ void frmMain::wireDesktop()
         m_inhibitor->release();
         if (isActiveWindow() || status.count == 0)
             return;
-        const QString body = (status.converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(status.converted)) +
-                             (status.failed == 0 ? QStringLiteral(".") : tr(", %1 failed.").arg(status.failed));
+        // The English texts for one file are their own, so they read right without a catalogue.
+        const QString body =
+            (status.converted == 1 ? tr("1 file converted")
+                                   : tr("%n files converted", nullptr, status.converted)) +
+            (status.failed == 0 ? tr(".", "ends the sentence of files converted")
+                                : tr(", %1 failed.").arg(status.failed));
         m_notifier.notify(status.stopped ? tr("Batch stopped") : tr("Batch done"), body);
     });
 }

@@ -131,16 +131,16 @@ bool DOSOutputs::ProcessExists(const QString& executableName) const
 QString DOSOutputs::run()
 {
     if (m_command.isEmpty()) {
-        fail(QStringLiteral("Command Line empty"));
+        fail(tr("Command Line empty"));
         return {};
     }
     if (const int error = pipeUnavailable()) {
-        fail(QStringLiteral("CreatePipe failed. Error: ") + QString::number(error));
+        fail(tr("CreatePipe failed. Error: ") + QString::number(error));
         return {};
     }
     const QString program = resolveProgram(m_command.program());
     if (program.isEmpty()) {
-        fail(kFileNotFound);
+        fail(fileNotFound());
         return {};
     }
 
@@ -183,7 +183,7 @@ QString DOSOutputs::run()
     QObject::connect(&process, &QProcess::finished, &process, [&timer] { timer.Wake(); });
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
-        fail(kFileNotFound);
+        fail(fileNotFound());
         return {};
     }
     m_process = &process;

@@ -14,10 +14,13 @@ class Messages;
 class Queue;
 
 // What the empty-queue hint over the list shows.
+// The hint over an empty queue, in the user's language.
+QString dropHere();
+
 struct QueueHint {
     bool picTextVisible = true;
     bool lblTextVisible = true;
-    QString lblText = QStringLiteral("Drop Your Video Files Here");
+    QString lblText = dropHere();
     friend bool operator==(const QueueHint&, const QueueHint&) = default;
 };
 
