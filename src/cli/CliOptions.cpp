@@ -53,11 +53,14 @@ QString helpText()
            QStringLiteral("\n\n") +
            Texts::tr(
                "Options:\n"
-               "  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg\n"
+               "  -f, --format NAME      the output format, one of:\n"
+               "%1\n"
                "  -b, --bitrate KBITS    video bitrate in kilobits per second\n"
                "                         (default: the format's own, see --list-formats)\n"
                "  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180\n"
                "  -o, --output DIR       output folder, created if missing (default ./output)\n"
+               "      --web              made for the web: MP4 and MOV files get their index\n"
+               "                         at the front, so a browser plays them as they arrive\n"
                "  -j, --jobs N           N conversions at once; \"auto\" for one per core\n"
                "      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM\n"
                "                         title files below DIR (repeatable)\n"
@@ -65,7 +68,8 @@ QString helpText()
                "      --json             one JSON event per line on standard output\n"
                "      --list-formats     print the formats with their default bitrates\n"
                "  -h, --help             this text\n"
-               "  -v, --version          the program's version") +
+               "  -v, --version          the program's version")
+               .arg(formatHelp()) +
            QStringLiteral("\n\n") +
            Texts::tr("Outputs are named <source name>_<hour><minute><second>.<extension>; a name\n"
                      "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"
