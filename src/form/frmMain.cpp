@@ -142,7 +142,8 @@ void frmMain::wireBatch()
         m_w.setSettingsEnabled(on);
         showCopyLocks();
     });
-    connect(m_w.cmbOF1, &QComboBox::currentIndexChanged, this, &frmMain::showCopyLocks);
+    // After the binding's own handler, which chooses the format.
+    connect(m_w.cmbOF1, &QComboBox::activated, this, &frmMain::showCopyLocks);
     connect(batch, &BatchDriver::queueControlsEnabledChanged, this, [this](bool on) {
         m_w.setQueueControlsEnabled(on);
         // While the batch runs the start button stops it.

@@ -12,7 +12,10 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include "core/ProgramSettings.h"
+
 #include <QAction>
+#include <QSettings>
 #include <QContextMenuEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -154,6 +157,30 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(e.happened(w), 5000);
         QString why;
         QVERIFY2(w.done(&why), qPrintable(why));
+    }
+
+    // A copy encodes nothing: choosing it greys the bitrate and the
+    // rotation, held at None; another format opens them again. Made for
+    // the web is kept in Tarnwick.conf.
+    void copyLocksAndMadeForTheWeb()
+    {
+        Window w;
+        QComboBox* format = w.c().cmbOF1;
+        w.form->rotation().cmbRotate.select(0);
+        emit format->activated(format->findText("Same as Source (Copy)"));
+        QVERIFY(!w.c().cmbBitrate->isEnabled());
+        QVERIFY(!w.c().cmbRotate->isEnabled());
+        QCOMPARE(w.form->rotation().cmbRotate.position(), Rotation::kNone);
+        emit format->activated(1);
+        QVERIFY(w.c().cmbBitrate->isEnabled());
+        QVERIFY(w.c().cmbRotate->isEnabled());
+
+        auto* web = w.form->findChild<QAction*>("actWebOptimized");
+        QVERIFY(web && web->isCheckable() && !web->isChecked());
+        web->trigger();
+        QSettings conf(ProgramSettings::defaultPath(), QSettings::IniFormat);
+        QCOMPARE(conf.value("Output/WebOptimized").toBool(), true);
+        QVERIFY(w.form->session().runSettings().webOptimized);
     }
 
     void standardKeysWhereThereAreSome()
