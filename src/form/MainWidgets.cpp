@@ -1,5 +1,7 @@
 #include "form/MainWidgets.h"
 
+#include "form/Look.h"
+
 #include "conversion/BatchFollower.h"
 #include "conversion/Progress.h"
 #include "sources/SourceCommands.h"
@@ -38,6 +40,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 
 // Hot-spots and holders live beyond the right edge of the client area.
 constexpr int kOutside = 8490 + 300;
+
+// A caption as it names its input: without the colon after it, in any language's
+// way of writing one.
+QString withoutColon(QString caption)
+{
+    caption = caption.trimmed();
+    if (caption.endsWith(u':') || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    return caption.trimmed();
+}
 
 } // namespace
 
@@ -238,26 +250,32 @@ void MainWidgets::showBatchStopped()
     lblPB->setText(tr("Stopped."));
 }
 
+// What a control shows is what a screen reader says and what voice control
+// answers to: buttons and links go by their captions (Qt reads them out when
+// no name is set, whichever the start button shows), an input by the caption
+// beside it. What a control does
+// goes in its description. Controls that show no words get names of their
+// own.
 void MainWidgets::describeForAssistiveTools()
 {
-    const std::initializer_list<std::pair<QWidget*, const char*>> names{
-        {Drive1, QT_TR_NOOP("DVD drive")},
-        {cmdLoad, QT_TR_NOOP("Read DVD")},
-        {LV, QT_TR_NOOP("File list")},
-        {cmbOF1, QT_TR_NOOP("Output format")},
-        {cmbBitrate, QT_TR_NOOP("Video bitrate in kilobits per second")},
-        {txtPath, QT_TR_NOOP("Output folder")},
-        {cmdBrowse, QT_TR_NOOP("Choose the output folder")},
-        {Command3, QT_TR_NOOP("Start converting")},
-        {pb, QT_TR_NOOP("Progress of the current file")},
-        {lblWeb, QT_TR_NOOP("Product page")},
-        {lblFeed, QT_TR_NOOP("Send feedback")},
-        {btnMenu, QT_TR_NOOP("All commands")},
-        {picDoor, QT_TR_NOOP("Welcome panel")},
-        {cmbRotate, QT_TR_NOOP("Rotation")},
+    const std::initializer_list<std::pair<QLabel*, QWidget*>> captions{
+        {lblDrive, Drive1},       {lblFileList, LV},        {lblOutputFormat, cmbOF1},
+        {lblBitrate, cmbBitrate}, {lblOutputPath, txtPath}, {lblRotate, cmbRotate},
     };
-    for (const auto& [widget, name] : names)
-        widget->setAccessibleName(tr(name));
+    for (const auto& [caption, control] : captions) {
+        caption->setBuddy(control);
+        control->setAccessibleName(withoutColon(caption->text()));
+    }
+    cmbBitrate->setAccessibleDescription(tr("Video bitrate in kilobits per second"));
+    lblWeb->setAccessibleDescription(tr("Product page"));
+    // A caption of dots or a symbol says nothing when read out.
+    cmdBrowse->setAccessibleName(tr("Choose the output folder"));
+    btnMenu->setAccessibleName(tr("All commands"));
+    pb->setAccessibleName(tr("Progress of the current file"));
+    // The panel's words are in its picture.
+    const QStringList cover = coverText().split(u'\n');
+    picDoor->setAccessibleName(cover.value(0));
+    picDoor->setAccessibleDescription(cover.value(1));
     QList<QWidget*> order{Drive1, cmdLoad};
     for (int i : {0, 1, 2, 5, 3, 4})
         order << CmdToolsBar.at(i);

@@ -148,6 +148,7 @@ void frmMain::wireBatch()
         m_w.setQueueControlsEnabled(on);
         // While the batch runs the start button stops it.
         m_w.Command3->setEnabled(true);
+        // No name of its own: a screen reader says the caption, whichever it shows.
         m_w.Command3->setText(on ? MainWidgets::startCaption() : tr("Stop"));
         action(Stop)->setEnabled(!on);
         action(Start)->setEnabled(on);

@@ -29,6 +29,7 @@ frmOptions::frmOptions(Options& record, const QString& optionsFile, Messages& me
     m_cmbSR->addItems({tr("ON"), tr("OFF")});
     m_cmbSR->setGeometry(MainWidgets::px(240), MainWidgets::px(480), MainWidgets::px(4095), MainWidgets::px(330));
     m_cmbSR->setCurrentIndex(m_editor.cmbSR);
+    label->setBuddy(m_cmbSR); // the list is called by its caption
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
