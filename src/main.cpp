@@ -57,10 +57,6 @@ int main(int argc, char* argv[])
     tarnwick::SignalExit interrupt;
     window.closeOnTermination(interrupt);
     window.show();
-    QTimer::singleShot(0, &window, [&window, given] {
-        window.session().offerInterruptedBatch();
-        if (!given.isEmpty())
-            window.openGiven(given);
-    });
+    QTimer::singleShot(0, &window, [&window, given] { window.startWith(given); });
     return app.exec();
 }

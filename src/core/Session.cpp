@@ -158,13 +158,13 @@ QString Session::logsFolder() const
     return m_logs ? m_logs->folder() : QString();
 }
 
-void Session::offerInterruptedBatch()
+bool Session::offerInterruptedBatch()
 {
     if (!m_journal)
-        return;
+        return false;
     const auto entry = m_journal->read();
     if (!entry)
-        return;
+        return false;
     if (const QString half = BatchJournal::halfWrittenOutput(*entry); !half.isEmpty())
         QFile::remove(half);
     m_journal->clear();
@@ -174,9 +174,10 @@ void Session::offerInterruptedBatch()
                   : tr("The last batch was interrupted with %n files left. Queue them again?",
                        nullptr, int(left));
     if (!m_services.messages.ask(question, kProgramTitle))
-        return;
+        return false;
     applyRunSettings(entry->settings);
     m_sources.addFiles(entry->remaining);
+    return true;
 }
 
 void Session::applyRunSettings(const RunSettings& settings)

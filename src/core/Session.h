@@ -90,8 +90,8 @@ public:
     QString logsFolder() const;
     // A batch the journal shows cut short: its half-written output removed,
     // and the files it had left queued again with its settings if the user
-    // wants them.
-    void offerInterruptedBatch();
+    // wants them. True when they were.
+    bool offerInterruptedBatch();
     // The session's choices set as a run had them.
     void applyRunSettings(const RunSettings& settings);
 

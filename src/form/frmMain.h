@@ -90,6 +90,10 @@ public:
     // Files the program was started with, or handed by a second start:
     // queued as a drop queues them, the window brought to the front.
     void openGiven(const QStringList& paths);
+    // What the window starts with once it is shown: the files a batch cut
+    // short left, if the user wants them again, then the files it was given.
+    // Files queued either way are shown at once, as dropped ones are.
+    void startWith(const QStringList& given);
     void takeHandOvers(HandOver& handOver);
 
 protected:

@@ -13,6 +13,14 @@ void frmMain::openGiven(const QStringList& paths)
     activateWindow();
 }
 
+void frmMain::startWith(const QStringList& given)
+{
+    if (m_session->offerInterruptedBatch())
+        hidePicDoor();
+    if (!given.isEmpty())
+        openGiven(given);
+}
+
 void frmMain::takeHandOvers(HandOver& handOver)
 {
     connect(&handOver, &HandOver::received, this, &frmMain::openGiven);
