@@ -84,6 +84,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 ist ein Link auf %2, das nicht vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 ist kein Programm.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick konvertiert mit FFmpeg, das nicht installiert ist. Installieren Sie es (unter Debian und Ubuntu: apt install ffmpeg) und verknüpfen Sie dann den Encoder damit:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick konvertiert mit FFmpeg, das als %1 installiert ist. Verknüpfen Sie den Encoder damit:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Der Encoder fehlt, daher kann nichts konvertiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -527,10 +554,12 @@ vergebener Name erhält _2, _3, ... Im Ausgabeordner wird nichts überschrieben,
 und eine nicht fertiggestellte Ausgabe wird entfernt.</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>Rückgabewert: 0 alles konvertiert, 1 mindestens eine fehlgeschlagen,
-2 falscher Aufruf, 130 durch Strg+C oder ein Beendigungssignal gestoppt.</translation>
+2 falscher Aufruf, 3 kein Encoder (FFmpeg, als data/conv.exe im Programmordner
+verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>

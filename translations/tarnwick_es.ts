@@ -84,6 +84,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 es un enlace a %2, que no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 no es un programa.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick convierte con FFmpeg, que no está instalado. Instálelo (en Debian y Ubuntu: apt install ffmpeg) y luego enlace el codificador a él:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick convierte con FFmpeg, que está instalado como %1. Enlace el codificador a él:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Falta el codificador, así que no se puede convertir nada.</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -527,10 +554,12 @@ un nombre ya usado recibe _2, _3, ... No se sobrescribe nada en la carpeta de
 salida, y una salida que no terminó se elimina.</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>Estado de salida: 0 todo convertido, 1 uno o más fallaron, 2 uso incorrecto,
-130 detenido con Ctrl+C o con una señal de terminación.</translation>
+3 sin codificador (falta FFmpeg, enlazado como data/conv.exe en la carpeta del
+programa), 130 detenido con Ctrl+C o con una señal de terminación.</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>

@@ -84,6 +84,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 est un lien vers %2, qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 n&apos;est pas un programme.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick convertit avec FFmpeg, qui n&apos;est pas installé. Installez-le (sous Debian et Ubuntu&#xa0;: apt install ffmpeg), puis reliez-y l&apos;encodeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick convertit avec FFmpeg, installé en tant que %1. Reliez-y l&apos;encodeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>L&apos;encodeur est absent&#xa0;: rien ne peut être converti.</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -526,10 +553,12 @@ un nom déjà pris reçoit _2, _3, ... Rien n&apos;est écrasé dans le dossier 
 sortie, et une sortie inachevée est supprimée.</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>Code de retour&#xa0;: 0 tout est converti, 1 un ou plusieurs échecs, 2 mauvaise
-utilisation, 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.</translation>
+utilisation, 3 pas d&apos;encodeur (FFmpeg, relié en data/conv.exe dans le dossier du
+programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>

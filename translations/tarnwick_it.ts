@@ -84,6 +84,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 è un collegamento a %2, che non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 non è un programma.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick converte con FFmpeg, che non è installato. Installalo (su Debian e Ubuntu: apt install ffmpeg), poi collega l&apos;encoder a esso:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick converte con FFmpeg, installato come %1. Collega l&apos;encoder a esso:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Manca l&apos;encoder, quindi non è possibile convertire nulla.</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -526,10 +553,12 @@ nome già usato riceve _2, _3, ... Nella cartella di destinazione non viene
 sovrascritto nulla, e un&apos;uscita non completata viene rimossa.</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>Stato di uscita: 0 tutto convertito, 1 uno o più non riusciti, 2 uso errato,
-130 interrotto da Ctrl+C o da un segnale di terminazione.</translation>
+3 nessun encoder (manca FFmpeg, collegato come data/conv.exe nella cartella del
+programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>

@@ -82,6 +82,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 は %2 へのリンクですが、リンク先が存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 は実行できるプログラムではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 が存在しません。</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick は FFmpeg で変換しますが、FFmpeg がインストールされていません。インストールしてから (Debian と Ubuntu: apt install ffmpeg)、エンコーダーをそれにリンクしてください:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick は FFmpeg で変換します。FFmpeg は %1 にインストールされています。エンコーダーをそれにリンクしてください:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>エンコーダーが見つからないため、何も変換できません。</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -521,9 +548,11 @@ _2, _3, ... が付きます。出力フォルダー内のファイルは上書�
 完了しなかった出力は削除されます。</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>終了ステータス: 0 すべて変換、1 失敗あり、2 使い方の誤り、
+3 エンコーダーなし (プログラムフォルダーの data/conv.exe としてリンクされた FFmpeg がない)、
 130 Ctrl+C または終了シグナルで停止。</translation>
     </message>
     <message>

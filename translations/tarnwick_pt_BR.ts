@@ -84,6 +84,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 é um link para %2, que não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 não é um programa.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 não existe.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>O Tarnwick converte com o FFmpeg, que não está instalado. Instale-o (no Debian e no Ubuntu: apt install ffmpeg) e depois crie um link do codificador para ele:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>O Tarnwick converte com o FFmpeg, que está instalado como %1. Crie um link do codificador para ele:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>O codificador está faltando, então nada pode ser convertido.</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -526,10 +553,12 @@ nome já usado recebe _2, _3, ... Nada na pasta de saída é sobrescrito, e uma
 saída que não terminou é removida.</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>Status de saída: 0 tudo convertido, 1 um ou mais falharam, 2 uso incorreto,
-130 parado por Ctrl+C ou por um sinal de término.</translation>
+3 sem codificador (falta o FFmpeg, vinculado como data/conv.exe na pasta do
+programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>

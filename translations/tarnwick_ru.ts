@@ -86,6 +86,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 — ссылка на %2, которого нет.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 — не программа.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 не существует.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick конвертирует с помощью FFmpeg, который не установлен. Установите его (в Debian и Ubuntu: apt install ffmpeg), затем свяжите с ним кодировщик:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick конвертирует с помощью FFmpeg, который установлен как %1. Свяжите с ним кодировщик:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Кодировщик отсутствует, поэтому ничего нельзя конвертировать.</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -532,10 +559,12 @@ and an output that did not finish is removed.</source>
 не перезаписывается, а незавершённый выходной файл удаляется.</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>Код возврата: 0 — всё конвертировано, 1 — были ошибки, 2 — неверный вызов,
-130 — прервано клавишами Ctrl+C или сигналом завершения.</translation>
+3 — нет кодировщика (отсутствует FFmpeg, связанный как data/conv.exe в папке
+программы), 130 — прервано клавишами Ctrl+C или сигналом завершения.</translation>
     </message>
     <message>
         <source>--%1 given more than once</source>

@@ -82,6 +82,33 @@
     </message>
 </context>
 <context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 是指向 %2 的链接，但后者不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 不是可执行程序。</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick 使用 FFmpeg 进行转换，但尚未安装 FFmpeg。请先安装（Debian 和 Ubuntu：apt install ffmpeg），然后将编码器链接到它：</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick 使用 FFmpeg 进行转换，FFmpeg 已安装在 %1。请将编码器链接到它：</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>缺少编码器，因此无法转换任何文件。</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::MainWidgets</name>
     <message>
         <source>Drop your videos here, or click to begin.
@@ -518,9 +545,11 @@ and an output that did not finish is removed.</source>
 加上 _2、_3……输出文件夹中的文件不会被覆盖，未完成的输出会被删除。</translation>
     </message>
     <message>
-        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
 130 stopped by Ctrl+C or a termination signal.</source>
         <translation>退出状态：0 全部转换成功，1 有文件转换失败，2 用法错误，
+3 缺少编码器（程序文件夹中链接为 data/conv.exe 的 FFmpeg 不存在），
 130 被 Ctrl+C 或终止信号停止。</translation>
     </message>
     <message>

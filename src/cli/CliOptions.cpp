@@ -75,7 +75,8 @@ QString helpText()
                      "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"
                      "and an output that did not finish is removed.") +
            QStringLiteral("\n\n") +
-           Texts::tr("Exit status: 0 all converted, 1 one or more failed, 2 bad usage,\n"
+           Texts::tr("Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no\n"
+                     "encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),\n"
                      "130 stopped by Ctrl+C or a termination signal.") +
            u'\n';
 }

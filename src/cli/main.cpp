@@ -5,6 +5,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
+#include "conversion/EncoderCheck.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/ParallelBatch.h"
 #include "core/Session.h"
@@ -27,7 +28,7 @@ using namespace tarnwick::cli;
 
 namespace {
 
-enum Status { AllConverted = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
+enum Status { AllConverted = 0, SomeFailed = 1, BadUsage = 2, NoEncoder = 3, Interrupted = 130 };
 
 bool stdoutIsTerminal()
 {
@@ -111,6 +112,12 @@ int main(int argc, char* argv[])
     StderrMessages messages;
     NoDesktop desktop;
     const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    // Without the encoder nothing can be converted, nor shown as it would
+    // be: one message before anything is made, and a status of its own.
+    if (const QString problem = encoderProblem(programFolder); !problem.isEmpty()) {
+        messages.show(problem, kProgramTitle, MessageIcon::Critical);
+        return NoEncoder;
+    }
     Session session(Services{messages, desktop, desktop, desktop}, programFolder);
     session.presets().cmbOF1.select(request.format);
     if (request.bitrate)

@@ -4,6 +4,7 @@
 #include "conversion/BatchJournal.h"
 #include "conversion/ConversionQueue.h"
 #include "conversion/Converter.h"
+#include "conversion/EncoderCheck.h"
 #include "conversion/TemporaryFolder.h"
 #include "seams/Messages.h"
 #include "seams/Shell.h"
@@ -98,6 +99,12 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     m_settings = settings;
     m_parts.converter.resume();
 
+    // Without the encoder every file would fail alike: said once, before
+    // anything is made for the batch.
+    if (const QString problem = encoderProblem(m_parts.converter.programFolder()); !problem.isEmpty()) {
+        refuse(problem, MessageIcon::Critical);
+        return;
+    }
     QDir().mkpath(m_settings.outputFolder);
     const QString temporary = temporaryFolderPath();
     const bool temporaryUsable = ensureTemporaryFolder(temporary);
@@ -105,11 +112,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     emit outputFolderUsed(m_settings.outputFolder);
     // Checked on the text with its separator: an empty box means the root.
     if (const QString problem = outputFolderProblem(m_settings.outputFolder); !problem.isEmpty()) {
-        // Every file would fail the same way: say it once and keep the queue.
-        m_state = State::Idle;
-        unlock();
-        m_parts.messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
-        emit batchFinished();
+        refuse(problem, MessageIcon::Exclamation);
         return;
     }
 
@@ -148,6 +151,15 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
         return;
     }
     finishBatch();
+}
+
+// Every file would fail the same way: the batch says it once and keeps the queue.
+void BatchDriver::refuse(const QString& problem, MessageIcon icon)
+{
+    m_state = State::Idle;
+    unlock();
+    m_parts.messages.show(problem, kProgramTitle, icon);
+    emit batchFinished();
 }
 
 // Every file left would fail as this one did: the batch ends here, the

@@ -17,6 +17,7 @@ class ConversionQueue;
 class Converter;
 class Messages;
 class Shell;
+enum class MessageIcon;
 
 // Converts the run list one file at a time from its front, with the
 // settings it was started with. When the list is empty it unlocks the
@@ -94,6 +95,7 @@ signals:
     void batchFinished();
 
 private:
+    void refuse(const QString& problem, MessageIcon icon);
     void finishBatch();
     void reportFailures();
     void stopForUnwritableOutput();

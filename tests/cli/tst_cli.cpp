@@ -31,13 +31,16 @@ QString cli()
     return realProgramFolder() + QStringLiteral("/tarnwick-cli");
 }
 
-Run runCli(const QStringList& arguments, const QString& workingFolder = QString(), int timeoutMs = 240000)
+Run runCli(const QStringList& arguments, const QString& workingFolder = QString(), int timeoutMs = 240000,
+           const QString& program = cli(), const QProcessEnvironment& environment = {})
 {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
-    process.start(cli(), arguments);
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
@@ -251,11 +254,55 @@ private slots:
         QVERIFY(QDir(work.path()).isEmpty());
     }
 
+    // A copied program folder whose encoder link points nowhere, with and
+    // without FFmpeg on the machine: one message that says what is missing
+    // and how to get it, status 3, and nothing made: no output folder, no
+    // temporary folder, nothing on standard output.
+    void brokenEncoderGivesStatus3AndMakesNothing_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("ffmpegOnPath");
+        QTest::newRow("one at a time") << QStringList() << true;
+        QTest::newRow("two at once, json") << QStringList({"-j", "2", "--json"}) << true;
+        QTest::newRow("dry run") << QStringList({"-n"}) << true;
+        QTest::newRow("no FFmpeg") << QStringList() << false;
+    }
+    void brokenEncoderGivesStatus3AndMakesNothing()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, ffmpegOnPath);
+        QTemporaryDir root;
+        const QString program = root.filePath("tarnwick");
+        QVERIFY(QDir().mkpath(program + "/data") && QDir().mkpath(root.filePath("work")) &&
+                QDir().mkpath(root.filePath("tmp")));
+        QVERIFY(QFile::copy(cli(), program + "/tarnwick-cli"));
+        const QString encoder = program + "/data/conv.exe";
+        QVERIFY(QFile::link("../../bin/ffmpeg", encoder)); // as installed, but copied elsewhere
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", root.filePath("tmp"));
+        if (!ffmpegOnPath)
+            environment.insert("PATH", root.filePath("tmp"));
+
+        const Run run = runCli(QStringList{"-o", "out"} + options + QStringList{m_clip, m_clip}, root.filePath("work"),
+                               240000, program + "/tarnwick-cli", environment);
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.endsWith('\n') && run.err.count('\n') == 1, qPrintable(run.err));
+        QVERIFY2(run.err.startsWith("tarnwick-cli: The encoder is missing, so nothing can be converted. " + encoder +
+                                    " is a link to " + root.filePath("bin/ffmpeg") + ", which is not there. "),
+                 qPrintable(run.err));
+        const QString how = ffmpegOnPath ? "FFmpeg, which is installed as " : "Install it (on Debian and Ubuntu: apt install ffmpeg)";
+        QVERIFY2(run.err.contains(how) && run.err.contains("ln -sfn "), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(QDir(root.filePath("work")).isEmpty());
+        QVERIFY(QDir(root.filePath("tmp")).isEmpty());
+    }
+
     void helpAndVersion()
     {
         const Run help = runCli({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("Usage: tarnwick-cli [options] SOURCE..."));
+        QVERIFY2(help.out.contains("2 bad usage, 3 no\nencoder"), qPrintable(help.out));
         const Run version = runCli({"--version"});
         QCOMPARE(version.status, 0);
         QVERIFY(QRegularExpression("^tarnwick-cli \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch());
