@@ -63,12 +63,15 @@ void queueSources(Session& session, const Request& request)
         session.sources().searchDisc(disc);
 }
 
+// Each output named as the conversion would name it within one second:
+// every name held, so a second source with the same base name gets _2.
 void dryRun(Session& session, const RunSettings& settings)
 {
     const OutputFormat* format = formatForIndex(settings.internalIndex);
+    const QTime now = QTime::currentTime();
+    OutputNames names;
     for (const QString& source : session.queue().lstFile()) {
-        const QString output = availableOutputPath(settings.outputFolder, source, format->extension,
-                                                   QTime::currentTime());
+        const QString output = names.reserve(settings.outputFolder, source, format->extension, now);
         writeLine(stdout, QStringLiteral("# ") + source);
         writeLine(stdout, session.converter().dryRun(source, settings, output));
     }

@@ -183,6 +183,31 @@ private slots:
         QCOMPARE(filesBelow(out).size(), 1); // the dry run wrote nothing
     }
 
+    // Sources with one base name: the dry run names the second's output with
+    // _2 and the third's with _3, as the conversion does within a second.
+    void dryRunNamesTheOutputsTheConversionWrites()
+    {
+        const QString twin = m_dir.filePath("twin/clip.mp4");
+        QVERIFY(QFile::exists(twin) || (QDir().mkpath(QFileInfo(twin).path()) && QFile::copy(m_clip, twin)));
+        const QString out = m_dir.filePath("dry");
+        const Run run = runCli({"-n", "-o", out, m_clip, twin, m_clip});
+        QCOMPARE(run.status, 0);
+        static const QRegularExpression written(QStringLiteral("\"([^\"]+)\"\n"));
+        QStringList outputs;
+        for (auto match = written.globalMatch(run.out); match.hasNext();) {
+            const QString path = match.next().captured(1);
+            if (path.startsWith(out))
+                outputs << path;
+        }
+        QCOMPARE(outputs.size(), 3);
+        const QRegularExpression first(QRegularExpression::escape(out) + "/clip_(\\d{1,6})\\.mp4");
+        const QString stamp = first.match(outputs.at(0)).captured(1);
+        QVERIFY2(!stamp.isEmpty(), qPrintable(outputs.at(0)));
+        QCOMPARE(outputs.at(1), QString("%1/clip_%2_2.mp4").arg(out, stamp));
+        QCOMPARE(outputs.at(2), QString("%1/clip_%2_3.mp4").arg(out, stamp));
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
     // A folder as "Add a Folder" searches it, names with blanks and
     // non-ASCII letters among them; two at once give what one at a time gives.
     void folderSearchAndJobs()
