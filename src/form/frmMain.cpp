@@ -1,5 +1,6 @@
 #include "form/frmMain.h"
 
+#include "core/ChmViewerQuery.h"
 #include "core/SettingsFiles.h"
 #include "core/SignalExit.h"
 #include "form/EventHooks.h"
@@ -30,12 +31,13 @@
 #include <QWindow>
 
 #include <array>
+#include <utility>
 
 namespace tarnwick {
 
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
     : QWidget(parent), m_session(new Session(services, programFolder, this)), m_w(buildMainWidgets(this)),
-      m_skin(new Skin(this, m_w)), m_inhibitor(new SleepInhibitor(this))
+      m_skin(new Skin(this, m_w)), m_inhibitor(new SleepInhibitor(this)), m_chmViewer(new ChmViewerQuery(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kProgramTitle);
@@ -90,6 +92,10 @@ void frmMain::wireChrome()
     hooks::onClick(m_w.imgHelp, [this] { action(Help)->trigger(); });
     hooks::onClick(m_w.lblFeed, [this] { action(Feedback)->trigger(); });
     hooks::onClick(m_w.lblWeb, [this] { action(ProductPage)->trigger(); });
+    connect(m_chmViewer, &ChmViewerQuery::answered, this, [this](bool chmViewer) {
+        if (std::exchange(m_helpAsked, false))
+            openHelp(chmViewer);
+    });
 }
 
 void frmMain::wireSources()
@@ -192,17 +198,27 @@ void frmMain::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+// Which help opens is the desktop's answer, which may be slow to come: the
+// help opens when it does, once however often Help was clicked meanwhile,
+// and the window goes on in between.
 void frmMain::ShowHelpFile()
 {
-    // help.chm where the desktop has a viewer for it, the same pages as
-    // HTML in the browser otherwise.
+    if (const auto chmViewer = m_chmViewer->answerOrAsk())
+        openHelp(*chmViewer);
+    else
+        m_helpAsked = true;
+    Skin::clear(m_w.imgHelp);
+}
+
+// help.chm where the desktop has a viewer for it, the same pages as HTML in
+// the browser otherwise.
+void frmMain::openHelp(bool chmViewer)
+{
     Shell& shell = m_session->services().shell;
-    const QString chm = links::helpFile(programFolder());
-    const bool opened = (links::desktopOpensChm() && shell.openPath(chm)) ||
+    const bool opened = (chmViewer && shell.openPath(links::helpFile(programFolder()))) ||
                         shell.openPath(links::helpIndex(programFolder()));
     openOrSay(opened, tr("Nothing on this desktop opens the help. It is at:\n\n%1")
                           .arg(links::helpIndex(programFolder())));
-    Skin::clear(m_w.imgHelp);
 }
 
 void frmMain::ShowTutorialPage()

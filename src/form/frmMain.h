@@ -11,6 +11,7 @@ class QMenu;
 
 namespace tarnwick {
 
+class ChmViewerQuery;
 class HandOver;
 class SignalExit;
 class Skin;
@@ -111,6 +112,7 @@ private:
     void showCopyLocks();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
     void openOrSay(bool opened, const QString& message);
+    void openHelp(bool chmViewer);
     void wireSources();
     void wireBatch();
     void wireChrome();
@@ -126,6 +128,8 @@ private:
     DesktopNotifier m_notifier;
     SleepInhibitor* m_inhibitor;
     LauncherEntry m_launcher;
+    ChmViewerQuery* m_chmViewer;
+    bool m_helpAsked = false; // Help waits for the desktop's answer
 };
 
 } // namespace tarnwick

@@ -139,7 +139,7 @@ private slots:
     {
         QFETCH(frmMain::Command, command);
         QFETCH(bool, byShortcut);
-        Window w;
+        Window w(standinProgramFolder());
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         w.form->queue().AddQueueEntry("/v/queued.mp4");
         const Expectation e = expectation(command);
