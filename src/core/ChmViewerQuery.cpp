@@ -8,6 +8,16 @@ namespace tarnwick {
 
 ChmViewerQuery::ChmViewerQuery(QObject* parent) : QObject(parent) {}
 
+// A question still out when the window goes is not waited for.
+ChmViewerQuery::~ChmViewerQuery()
+{
+    for (QProcess* query : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        query->disconnect(this);
+        query->kill();
+        query->waitForFinished();
+    }
+}
+
 std::optional<bool> ChmViewerQuery::answerOrAsk()
 {
     if (m_answer && !m_kept.hasExpired())

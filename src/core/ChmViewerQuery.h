@@ -22,6 +22,7 @@ public:
     static constexpr int kKeptMs = 30000;
 
     explicit ChmViewerQuery(QObject* parent = nullptr);
+    ~ChmViewerQuery() override;
 
     // The answer while one is fresh; otherwise nullopt, and answered()
     // follows (once for any number of calls while the desktop is asked).
