@@ -4,7 +4,6 @@
 // down with SIGKILL in the middle of a file, so what the restart finds is
 // what a real kill leaves.
 
-#include "conversion/BatchJournal.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"
@@ -113,44 +112,6 @@ private slots:
             QVERIFY2(
                 !outputs.filter(QRegularExpression(QString("^%1\\d+\\.mp4$").arg(base))).isEmpty(),
                 qPrintable(outputs.join(u' ')));
-        QString why;
-        QVERIFY2(w.done(&why), qPrintable(why));
-    }
-
-    // Whatever fills the queue at the start shows it; declining leaves the
-    // welcome panel.
-    void startFillsTheQueueOrLeavesTheWelcome_data()
-    {
-        QTest::addColumn<bool>("again");
-        QTest::addColumn<QStringList>("given");
-        QTest::addColumn<QStringList>("queued");
-        QTest::newRow("queued again") << true << QStringList() << QStringList({"/v/left.mp4"});
-        QTest::newRow("declined") << false << QStringList() << QStringList();
-        QTest::newRow("declined, files given")
-            << false << QStringList({"/v/given.mp4"}) << QStringList({"/v/given.mp4"});
-        QTest::newRow("queued again, files given") << true << QStringList({"/v/given.mp4"})
-                                                   << QStringList({"/v/left.mp4", "/v/given.mp4"});
-    }
-    void startFillsTheQueueOrLeavesTheWelcome()
-    {
-        QFETCH(bool, again);
-        QFETCH(QStringList, given);
-        QFETCH(QStringList, queued);
-        QTemporaryDir dir;
-        RunSettings settings;
-        settings.outputFolder = dir.filePath("out") + "/";
-        settings.internalIndex = 4;
-        settings.bitrateText = "5000";
-        settings.rotationChoice = 5;
-        BatchJournal(journalPath()).write({settings, {"/v/left.mp4"}, QString(), false});
-
-        TestWindow w;
-        w.form->show();
-        w.messages.expectQuestion(
-            "The last batch was interrupted with 1 file left. Queue it again?", "Tarnwick", again);
-        w.form->startWith(given);
-        QCOMPARE(w.form->queue().lstFile(), queued);
-        QCOMPARE(w.c().picDoor->isVisible(), queued.isEmpty());
         QString why;
         QVERIFY2(w.done(&why), qPrintable(why));
     }
