@@ -145,15 +145,20 @@ private slots:
                  qPrintable(badOption.err));
     }
 
-    // A batch whose encoder is missing fails each file with the program's
-    // own reason: in the user's language on the terminal, and in --json the
-    // same bytes in every language (the batch's duration aside).
+    // A batch whose encoder fails without a word fails each file with the
+    // program's own reason: in the user's language on the terminal, and in
+    // --json the same bytes in every language (the batch's duration aside).
     void jsonIsTheSameInEveryLanguage()
     {
-        // A program folder of its own, with the catalogues and no encoder.
+        // A program folder of its own, with the catalogues and an encoder
+        // that prints nothing and fails.
         const QString program = m_dir.filePath("program");
-        QVERIFY(QDir().mkpath(program));
+        QVERIFY(QDir().mkpath(program + "/data"));
         QVERIFY(QFile::copy(cli(), program + "/tarnwick-cli"));
+        QFile encoder(program + "/data/conv.exe");
+        QVERIFY(encoder.open(QIODevice::WriteOnly) && encoder.write("#!/bin/sh\nexit 1\n") > 0);
+        encoder.close();
+        QVERIFY(encoder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(QFile::link(realProgramFolder() + "/translations", program + "/translations"));
         QFile clip(m_dir.filePath("clip.mp4"));
         QVERIFY(clip.open(QIODevice::WriteOnly));
@@ -167,7 +172,7 @@ private slots:
         };
         const Run english = events({"LANG=C"});
         QCOMPARE(english.status, 1);
-        QVERIFY2(english.out.contains("\"error\":\"File or command not found\""),
+        QVERIFY2(english.out.contains("\"error\":\"the encoder printed nothing\""),
                  qPrintable(english.out));
         for (const QString& language : shippedLanguages()) {
             const QString locale =
@@ -181,8 +186,8 @@ private slots:
             runCli(program + "/tarnwick-cli", {"LANG=de_DE.UTF-8"}, arguments.mid(1), m_dir.path());
         QCOMPARE(german.status, 1);
         const Catalogue de = catalogueOf("de");
-        const QString reason = de.translate("tarnwick::DOSOutputs", "File or command not found");
-        QVERIFY2(reason != "File or command not found" &&
+        const QString reason = de.translate("tarnwick::Converter", "the encoder printed nothing");
+        QVERIFY2(reason != "the encoder printed nothing" &&
                      german.err.contains(clip.fileName() + ": " + reason),
                  qPrintable(german.err));
         QVERIFY2(german.out.contains(
