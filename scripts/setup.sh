@@ -6,8 +6,12 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # The translation tools, and Qt's own catalogues that the program loads.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   ffmpeg
   xvfb xauth imagemagick dbus appstream lintian
+  # For the tests: the Chinese and Japanese windows they measure and show.
+  fonts-noto-cjk
   dvdauthor fp-utils desktop-file-utils parallel bc
   clang libclang-rt-14-dev valgrind
   # Independent players of the converted files, for the tests.

@@ -1,4 +1,5 @@
 #include "core/SignalExit.h"
+#include "core/Translations.h"
 #include "desktop/HandOver.h"
 #include "form/QtSeams.h"
 #include "form/WidgetMessages.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
+    tarnwick::Translations translations;
+    translations.load(tarnwick::Translations::wantedLanguages(QLocale::system()),
+                      tarnwick::Translations::folderOf(QCoreApplication::applicationDirPath()));
     // Files and folders it is started with ("Open With", tarnwick %F).
     QStringList given;
     for (const QString& argument : QCoreApplication::arguments().mid(1))
@@ -53,10 +57,6 @@ int main(int argc, char* argv[])
     tarnwick::SignalExit interrupt;
     window.closeOnTermination(interrupt);
     window.show();
-    QTimer::singleShot(0, &window, [&window, given] {
-        window.session().offerInterruptedBatch();
-        if (!given.isEmpty())
-            window.openGiven(given);
-    });
+    QTimer::singleShot(0, &window, [&window, given] { window.startWith(given); });
     return app.exec();
 }

@@ -14,7 +14,7 @@ const QList<RotationName>& rotationNames()
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: tarnwick-cli [options] SOURCE...");
+    return Texts::tr("Usage: tarnwick-cli [options] SOURCE...");
 }
 
 namespace {
@@ -43,34 +43,42 @@ QString formatHelp()
 
 QString helpText()
 {
-    return usageLine() + QStringLiteral(R"(
-Converts video files with the FFmpeg encoder, one file per SOURCE or every
-file a folder search finds (a folder's own files, and the VOB and M2TS title
-files in the folders below it; links to folders are not followed).
-
-Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format's own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; "auto" for one per core
-      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file's commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program's version
-
-Outputs are named <source name>_<hour><minute><second>.<extension>; a name
-already taken gets _2, _3, ... Nothing in the output folder is overwritten,
-and an output that did not finish is removed.
-
-Exit status: 0 all converted, 1 one or more failed, 2 bad usage,
-130 stopped by Ctrl+C or a termination signal.
-)").arg(formatHelp());
+    // Each paragraph a text of its own: the option names and the words
+    // after them (NAME, mp4, auto) are what the user types, the same in every language.
+    return usageLine() + u'\n' +
+           Texts::tr(
+               "Converts video files with the FFmpeg encoder, one file per SOURCE or every\n"
+               "file a folder search finds (a folder's own files, and the VOB and M2TS title\n"
+               "files in the folders below it; links to folders are not followed).") +
+           QStringLiteral("\n\n") +
+           Texts::tr(
+               "Options:\n"
+               "  -f, --format NAME      the output format, one of:\n"
+               "%1\n"
+               "  -b, --bitrate KBITS    video bitrate in kilobits per second\n"
+               "                         (default: the format's own, see --list-formats)\n"
+               "  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180\n"
+               "  -o, --output DIR       output folder, created if missing (default ./output)\n"
+               "      --web              made for the web: MP4 and MOV files get their index\n"
+               "                         at the front, so a browser plays them as they arrive\n"
+               "  -j, --jobs N           N conversions at once; \"auto\" for one per core\n"
+               "      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM\n"
+               "                         title files below DIR (repeatable)\n"
+               "  -n, --dry-run          print each file's commands, convert nothing\n"
+               "      --json             one JSON event per line on standard output\n"
+               "      --list-formats     print the formats with their default bitrates\n"
+               "  -h, --help             this text\n"
+               "  -v, --version          the program's version")
+               .arg(formatHelp()) +
+           QStringLiteral("\n\n") +
+           Texts::tr("Outputs are named <source name>_<hour><minute><second>.<extension>; a name\n"
+                     "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"
+                     "and an output that did not finish is removed.") +
+           QStringLiteral("\n\n") +
+           Texts::tr("Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no\n"
+                     "encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),\n"
+                     "130 stopped by Ctrl+C or a termination signal.") +
+           u'\n';
 }
 
 namespace {
@@ -112,11 +120,12 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
     const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
+    const QCommandLineOption web(QStringLiteral("web"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption listFormats(QStringLiteral("list-formats"));
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, json, listFormats, help, version});
+    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, web, json, listFormats, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -125,15 +134,16 @@ Parsed parse(const QStringList& arguments, int cores)
     request.version = parser.isSet(version);
     request.listFormats = parser.isSet(listFormats);
     request.dryRun = parser.isSet(dryRun);
+    request.web = parser.isSet(web);
     request.json = parser.isSet(json);
     for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs}) {
         if (parser.values(*single).size() > 1)
-            return failure(QStringLiteral("--%1 given more than once").arg(single->names().constLast()));
+            return failure(Texts::tr("--%1 given more than once").arg(single->names().constLast()));
     }
     if (parser.isSet(format)) {
         const OutputFormat* named = formatNamed(parser.value(format));
         if (!named)
-            return failure(QStringLiteral("unknown format '%1' (one of: %2)").arg(parser.value(format), formatNameList()));
+            return failure(Texts::tr("unknown format '%1' (one of: %2)").arg(parser.value(format), formatNameList()));
         request.format = named->position;
     }
     if (parser.isSet(bitrate)) {
@@ -142,21 +152,22 @@ Parsed parse(const QStringList& arguments, int cores)
         const int value = text.toInt(&ok);
         if (!ok || value < 1 || value > 1000000 || text.startsWith(u'+'))
             return failure(
-                QStringLiteral("bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
+                Texts::tr(
+                    "bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
                     .arg(text));
         request.bitrate = QString::number(value);
     }
     if (parser.isSet(rotate)) {
         const auto position = lookUp(rotationNames(), parser.value(rotate));
         if (!position)
-            return failure(QStringLiteral("unknown rotation '%1' (one of: %2)")
+            return failure(Texts::tr("unknown rotation '%1' (one of: %2)")
                                .arg(parser.value(rotate), joined(rotationNames())));
         request.rotation = *position;
     }
     if (parser.isSet(output)) {
         request.output = parser.value(output);
         if (request.output.isEmpty())
-            return failure(QStringLiteral("--output needs a folder"));
+            return failure(Texts::tr("--output needs a folder"));
     }
     if (parser.isSet(jobs)) {
         const QString text = parser.value(jobs);
@@ -167,13 +178,21 @@ Parsed parse(const QStringList& arguments, int cores)
         else if (ok && value >= 1 && value <= 256)
             request.jobs = value;
         else
-            return failure(QStringLiteral("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
+            return failure(
+                Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
+    }
+    // A copy encodes nothing: a bitrate or a turn asked of it cannot be kept.
+    if (const OutputFormat* chosen = formatAtPosition(request.format); chosen && chosen->copies) {
+        if (request.bitrate)
+            return failure(Texts::tr("--bitrate does not apply to copy, which re-encodes nothing"));
+        if (request.rotation != 5)
+            return failure(Texts::tr("--rotate does not apply to copy, which re-encodes nothing"));
     }
     request.discs = parser.values(disc);
     request.sources = parser.positionalArguments();
     const bool informational = request.help || request.version || request.listFormats;
     if (!informational && request.sources.isEmpty() && request.discs.isEmpty())
-        return failure(QStringLiteral("no SOURCE given"));
+        return failure(Texts::tr("no SOURCE given"));
     return Parsed{request, {}};
 }
 

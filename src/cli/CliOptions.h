@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 namespace tarnwick::cli {
+
+// The texts tarnwick-cli writes for people, in the user's language: Texts::tr().
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(tarnwick::cli)
+};
 
 // The rotation choices by short name, positions of cmbRotate.
 struct RotationName {
@@ -24,6 +31,7 @@ struct Request {
     QString output = QStringLiteral("output");
     int jobs = 1;
     bool dryRun = false;
+    bool web = false;
     bool json = false;
     bool listFormats = false;
     bool help = false;

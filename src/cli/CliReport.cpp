@@ -1,5 +1,6 @@
 #include "cli/CliReport.h"
 
+#include "cli/CliOptions.h"
 #include "cli/CliSeams.h"
 
 #include <QFileInfo>
@@ -80,14 +81,14 @@ void CliReport::finished(int index, const ConversionResult& result)
         break;
     case Mode::Plain:
         if (result.ok)
-            writeLine(m_out, QStringLiteral("converted %1 -> %2").arg(result.source, result.output));
+            writeLine(m_out, Texts::tr("converted %1 -> %2").arg(result.source, result.output));
         else
-            writeLine(m_out, QStringLiteral("failed %1: %2").arg(result.source, result.error));
+            writeLine(m_out, Texts::tr("failed %1: %2").arg(result.source, result.error));
         break;
     case Mode::Terminal:
         clearStatus();
         if (result.ok)
-            writeLine(m_out, QStringLiteral("converted %1 -> %2").arg(name(index), result.output));
+            writeLine(m_out, Texts::tr("converted %1 -> %2").arg(name(index), result.output));
         drawStatus(true);
         break;
     }
@@ -105,11 +106,11 @@ void CliReport::summary(bool stopped)
         return;
     }
     clearStatus();
-    writeLine(m_out, QStringLiteral("%1 converted, %2 failed%3 in %4")
-                          .arg(converted())
-                          .arg(failed())
-                          .arg(stopped ? QStringLiteral(", stopped") : QString())
-                          .arg(clockText(seconds)));
+    writeLine(m_out, Texts::tr("%1 converted, %2 failed%3 in %4")
+                         .arg(converted())
+                         .arg(failed())
+                         .arg(stopped ? Texts::tr(", stopped") : QString())
+                         .arg(clockText(seconds)));
 }
 
 void CliReport::clearStatus()
@@ -132,15 +133,15 @@ void CliReport::drawStatus(bool force)
         return;
     m_lastDraw.start();
     const BatchStatus& status = m_batch.status();
-    QString line = QStringLiteral("%1  %2%  file %3 of %4")
+    QString line = Texts::tr("%1  %2%  file %3 of %4")
                        .arg(name(m_running.firstKey()))
                        .arg(int(m_running.first()))
                        .arg(status.file)
                        .arg(status.count);
     if (m_running.size() > 1)
-        line += QStringLiteral("  (+%1 running)").arg(m_running.size() - 1);
+        line += Texts::tr("  (+%1 running)").arg(m_running.size() - 1);
     if (status.secondsLeft)
-        line += QStringLiteral("  %1 left").arg(clockText(*status.secondsLeft));
+        line += Texts::tr("  %1 left").arg(clockText(*status.secondsLeft));
     const QByteArray bytes = (QStringLiteral("\r\x1b[K") + line).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out);
     std::fflush(m_out);

@@ -5,9 +5,11 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
-#include "core/SignalExit.h"
+#include "conversion/EncoderCheck.h"
 #include "conversion/EncoderCommand.h"
 #include "core/Session.h"
+#include "core/SignalExit.h"
+#include "core/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,7 +27,7 @@ using namespace tarnwick::cli;
 
 namespace {
 
-enum Status { AllConverted = 0, SomeFailed = 1, BadUsage = 2, Interrupted = 130 };
+enum Status { AllConverted = 0, SomeFailed = 1, BadUsage = 2, NoEncoder = 3, Interrupted = 130 };
 
 bool stdoutIsTerminal()
 {
@@ -38,10 +40,13 @@ bool stdoutIsTerminal()
 
 void listFormats()
 {
-    OutputPresets presets;
     for (const OutputFormat& format : outputFormats()) {
-        std::printf("%-9s %-30s %s\n", qPrintable(format.cliName), qPrintable(format.caption),
-                    qPrintable(presets.cmbBitrate.entries().value(format.defaultBitratePosition)));
+        const QString caption =
+            QCoreApplication::translate(OutputPresets::kCaptionContext, format.caption.toUtf8().constData());
+        writeLine(stdout, QStringLiteral("%1 %2 %3")
+                              .arg(format.cliName, -9)
+                              .arg(caption, -30)
+                              .arg(format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
     }
 }
 
@@ -57,12 +62,15 @@ void queueSources(Session& session, const Request& request)
         session.sources().searchDisc(disc);
 }
 
+// Each output named as the conversion would name it within one second:
+// every name held, so a second source with the same base name gets _2.
 void dryRun(Session& session, const RunSettings& settings)
 {
     const OutputFormat* format = formatForIndex(settings.internalIndex);
+    const QTime now = QTime::currentTime();
+    OutputNames names;
     for (const QString& source : session.queue().lstFile()) {
-        const QString output = availableOutputPath(settings.outputFolder, source, format->extension,
-                                                   QTime::currentTime());
+        const QString output = names.reserve(settings.outputFolder, source, format->extension, now);
         writeLine(stdout, QStringLiteral("# ") + source);
         writeLine(stdout, session.converter().dryRun(source, settings, output));
     }
@@ -75,15 +83,21 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnwick-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+    Translations translations;
+    translations.load(Translations::wantedLanguages(QLocale::system()),
+                      Translations::folderOf(QCoreApplication::applicationDirPath()));
 
     const Parsed parsed = parse(QCoreApplication::arguments(), QThread::idealThreadCount());
     if (!parsed.request) {
         writeLine(stderr, QStringLiteral("tarnwick-cli: ") + parsed.error);
         writeLine(stderr, usageLine());
-        writeLine(stderr, QStringLiteral("Try 'tarnwick-cli --help' for more."));
+        writeLine(stderr, Texts::tr("Try 'tarnwick-cli --help' for more."));
         return BadUsage;
     }
     const Request& request = *parsed.request;
+    // The events are for programs: the same in every language, reasons included.
+    if (request.json)
+        translations.unload();
     if (request.help) {
         writeLine(stdout, helpText());
         return AllConverted;
@@ -100,6 +114,12 @@ int main(int argc, char* argv[])
     StderrMessages messages;
     NoDesktop desktop;
     const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    // Without the encoder nothing can be converted, nor shown as it would
+    // be: one message before anything is made, and a status of its own.
+    if (const QString problem = encoderProblem(programFolder); !problem.isEmpty()) {
+        messages.show(problem, kProgramTitle, MessageIcon::Critical);
+        return NoEncoder;
+    }
     Session session(Services{messages, desktop, desktop, desktop}, programFolder);
     session.presets().cmbOF1.select(request.format);
     if (request.bitrate)
@@ -108,11 +128,12 @@ int main(int argc, char* argv[])
     session.setOutputFolder(withTrailingSeparator(QDir::toNativeSeparators(QDir(request.output).absolutePath())));
     RunSettings settings = session.runSettings();
     settings.beepAtEnd = false;
+    settings.webOptimized = request.web;
 
     queueSources(session, request);
     const QStringList sources = session.queue().lstFile();
     if (sources.isEmpty()) {
-        writeLine(stderr, QStringLiteral("tarnwick-cli: nothing to convert"));
+        writeLine(stderr, QStringLiteral("tarnwick-cli: ") + Texts::tr("nothing to convert"));
         return SomeFailed;
     }
     if (request.dryRun) {

@@ -5,6 +5,7 @@
 #include "conversion/ConversionLogs.h"
 #include "conversion/ConversionQueue.h"
 #include "conversion/Converter.h"
+#include "conversion/EncoderCheck.h"
 #include "conversion/TemporaryFolder.h"
 #include "seams/Messages.h"
 #include "seams/Shell.h"
@@ -100,8 +101,7 @@ void BatchDriver::StartConversion(const RunSettings& settings)
     if (m_state != State::Idle)
         return;
     if (m_parts.queue.runListEmpty()) {
-        m_parts.messages.show(QStringLiteral("Please add a file."), QStringLiteral("Add"),
-                              MessageIcon::Exclamation);
+        m_parts.messages.show(tr("Please add a file."), tr("Add"), MessageIcon::Exclamation);
         return;
     }
     m_settings = settings;
@@ -178,6 +178,12 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     m_settings = settings;
     prepareLanes();
 
+    // Without the encoder every file would fail alike: said once, before
+    // anything is made for the batch.
+    if (const QString problem = encoderProblem(m_parts.converter.programFolder()); !problem.isEmpty()) {
+        refuse(problem, MessageIcon::Critical);
+        return;
+    }
     QDir().mkpath(m_settings.outputFolder);
     m_temporary = temporaryFolderPath();
     m_temporaryUsable = ensureTemporaryFolder(m_temporary);
@@ -185,11 +191,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     emit outputFolderUsed(m_settings.outputFolder);
     // Checked on the text with its separator: an empty box means the root.
     if (const QString problem = outputFolderProblem(m_settings.outputFolder); !problem.isEmpty()) {
-        // Every file would fail the same way: say it once and keep the queue.
-        m_state = State::Idle;
-        unlock();
-        m_parts.messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
-        emit batchFinished();
+        refuse(problem, MessageIcon::Exclamation);
         return;
     }
 
@@ -333,16 +335,26 @@ void BatchDriver::stopLanes()
         lane.converter->stop();
 }
 
+// Every file would fail the same way: the batch says it once and keeps the queue.
+void BatchDriver::refuse(const QString& problem, MessageIcon icon)
+{
+    m_state = State::Idle;
+    unlock();
+    m_parts.messages.show(problem, kProgramTitle, icon);
+    emit batchFinished();
+}
+
 // Every file left would fail as this one did: the batch ends here, the
 // files not yet tried stay in the queue for when there is room again.
 void BatchDriver::stopForUnwritableOutput()
 {
     endEarly();
     const int left = m_parts.queue.runCount();
-    m_parts.messages.show(QStringLiteral("The batch stopped: the output folder takes no more files.\n\n") +
-                              failureLines().join(u'\n') + QStringLiteral("\n\n") +
-                              (left == 1 ? QStringLiteral("1 file is left in the queue.")
-                                         : QStringLiteral("%1 files are left in the queue.").arg(left)),
+    m_parts.messages.show(tr("The batch stopped: the output folder takes no more files.") +
+                              QStringLiteral("\n\n") + failureLines().join(u'\n') +
+                              QStringLiteral("\n\n") +
+                              (left == 1 ? tr("1 file is left in the queue.")
+                                         : tr("%n files are left in the queue.", nullptr, left)),
                           kProgramTitle, MessageIcon::Exclamation);
     emit batchFinished();
 }
@@ -353,7 +365,9 @@ QStringList BatchDriver::failureLines() const
     for (const ConversionResult& result : m_results) {
         if (!result.ok && !result.stopped)
             lines << result.source + QStringLiteral("\n    ") + result.error +
-                         (result.log.isEmpty() ? QString() : QStringLiteral("\n    log: ") + result.log);
+                         (result.log.isEmpty()
+                              ? QString()
+                              : QStringLiteral("\n    ") + tr("log: %1").arg(result.log));
     }
     return lines;
 }
@@ -382,8 +396,9 @@ void BatchDriver::reportFailures()
     const QStringList lines = failureLines();
     if (lines.isEmpty())
         return;
-    const QString heading = lines.size() == 1 ? QStringLiteral("1 file could not be converted:")
-                                              : QStringLiteral("%1 files could not be converted:").arg(lines.size());
+    const QString heading =
+        lines.size() == 1 ? tr("1 file could not be converted:")
+                          : tr("%n files could not be converted:", nullptr, int(lines.size()));
     m_parts.messages.show(heading + QStringLiteral("\n\n") + lines.join(u'\n'), kProgramTitle,
                           MessageIcon::Exclamation);
 }

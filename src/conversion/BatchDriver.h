@@ -22,6 +22,7 @@ class BatchJournal;
 class Converter;
 class Messages;
 class Shell;
+enum class MessageIcon;
 
 // Converts the run list from its front, with the settings it was started
 // with, in lanes: each lane a converter of its own taking the first entry
@@ -131,6 +132,7 @@ private:
     void waitForALane();
     void finishLane(int lane);
     void stopLanes();
+    void refuse(const QString& problem, MessageIcon icon);
     void finishBatch();
     void reportFailures();
     void stopForUnwritableOutput();

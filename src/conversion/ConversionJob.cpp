@@ -1,21 +1,27 @@
 #include "conversion/ConversionJob.h"
 
+#include "conversion/Converter.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Rotation.h"
 
 namespace tarnwick {
 
-ConversionJob ConversionJob::forSource(const QString& source, const ProbeResult& probed, const RunSettings& settings,
-                                       const OutputFormat& format, const QString& output)
+ConversionJob ConversionJob::fromPlan(const QString& source, const ConversionPlan& plan, const QString& output)
 {
     ConversionJob job;
     job.source = source;
     job.output = output;
-    job.format = format;
-    job.bitrateText = settings.bitrateText;
-    job.rotateFilter = Rotation::filterFor(settings.rotationChoice, probed.declaredRotation);
-    job.fit = fitSource(probed.streams, format, job.rotateFilter);
+    job.format = *plan.format;
+    job.bitrateText = plan.bitrateText;
+    job.rotateFilter = plan.rotateFilter;
+    job.fit = plan.fit;
     return job;
+}
+
+ConversionPlan planFor(const ProbeResult& probed, const RunSettings& settings, const OutputFormat& chosen)
+{
+    return planConversion(probed.streams, chosen, Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
+                          settings.bitrateText, settings.webOptimized);
 }
 
 ConsoleCommand ConversionJob::command(const QString& programFolder) const
@@ -29,7 +35,7 @@ QString refusal(const ProbeResult& probed, const RunSettings& settings)
     if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
         return reason;
     if (!formatForIndex(settings.internalIndex))
-        return QStringLiteral("No output format is chosen");
+        return Converter::tr("No output format is chosen");
     return {};
 }
 

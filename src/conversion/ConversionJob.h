@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversion/ConversionPlan.h"
 #include "conversion/OutputFormats.h"
 #include "conversion/RunSettings.h"
 #include "conversion/SourceFit.h"
@@ -21,9 +22,9 @@ struct ConversionJob {
     QString rotateFilter; // a complete "-vf" option, or empty
     SourceFit fit;        // what this source needs beyond the format's options
 
-    // The job for a probed source with a run's settings, written to `output`.
-    static ConversionJob forSource(const QString& source, const ProbeResult& probed, const RunSettings& settings,
-                                   const OutputFormat& format, const QString& output);
+    // The job for a source by its plan, written to `output` (whose
+    // extension is the plan's).
+    static ConversionJob fromPlan(const QString& source, const ConversionPlan& plan, const QString& output);
 
     ConsoleCommand command(const QString& programFolder) const;
     // Why each option beyond the format's own was added, one line each.
@@ -33,5 +34,8 @@ struct ConversionJob {
 // Why a probed source cannot be converted with these settings; empty when
 // it can.
 QString refusal(const ProbeResult& probed, const RunSettings& settings);
+
+// How a probed source converts with a run's settings into the chosen format.
+ConversionPlan planFor(const ProbeResult& probed, const RunSettings& settings, const OutputFormat& chosen);
 
 } // namespace tarnwick

@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "conversion/ConversionLogs.h"
+#include "conversion/ConversionPlan.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/OutputNames.h"
 #include "conversion/Progress.h"
@@ -48,7 +49,7 @@ QString tellingLine(const QString& output)
         if (!generic.match(line).hasMatch() && telling.match(line).hasMatch())
             return withoutContext(line);
     }
-    return last.isEmpty() ? QStringLiteral("the encoder printed nothing") : last;
+    return last.isEmpty() ? Converter::tr("the encoder printed nothing") : last;
 }
 
 bool meansOutputUnwritable(const QString& reason)
@@ -126,7 +127,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     if (!m_objffmpeg.start()) {
         // No encoder to run: the entry is dropped instead of started for ever.
         m_phase = Phase::Idle;
-        m_result.error = kFileNotFound;
+        m_result.error = fileNotFound();
         return false;
     }
     return true;
@@ -141,7 +142,7 @@ void Converter::probeEnded()
     probed.streams = scanDescription(m_objffmpeg.Outputs(), m_result.source);
     m_result.lengthSeconds = probed.lengthSeconds;
     if (m_stopping) {
-        m_result.error = QStringLiteral("stopped");
+        m_result.error = tr("stopped");
         complete();
         return;
     }
@@ -150,10 +151,10 @@ void Converter::probeEnded()
         complete();
         return;
     }
-    const OutputFormat& format = *formatForIndex(m_settings.internalIndex);
-    m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, format.extension, m_clock());
+    const ConversionPlan plan = planFor(probed, m_settings, *formatForIndex(m_settings.internalIndex));
+    m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, plan.extension, m_clock());
     m_existedBefore = isOccupied(m_result.output);
-    m_job = ConversionJob::forSource(m_result.source, probed, m_settings, format, m_result.output);
+    m_job = ConversionJob::fromPlan(m_result.source, plan, m_result.output);
     m_result.added = m_job.added();
     m_objDOS.setCommand(m_job.command(m_programFolder));
     if (m_outputChosen)
@@ -172,11 +173,11 @@ void Converter::conversionEnded()
                 written.isFile() && written.size() > 0;
     if (!result.ok) {
         if (m_stopping)
-            result.error = QStringLiteral("stopped");
+            result.error = tr("stopped");
         else if (end == DOSOutputs::RunEnd::NotStarted)
-            result.error = kFileNotFound;
+            result.error = fileNotFound();
         else if (end == DOSOutputs::RunEnd::Crashed)
-            result.error = QStringLiteral("The encoder stopped unexpectedly.");
+            result.error = tr("The encoder stopped unexpectedly.");
         else
             result.error = tellingLine(m_objDOS.Outputs());
         // A folder that can no longer be written to fails every file after
@@ -235,10 +236,14 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     const ProbeResult probed = probe(source);
     if (const QString reason = refusal(probed, settings); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
-    const ConversionJob job = ConversionJob::forSource(source, probed, settings, *format, output);
-    for (const QString& reason : job.added())
+    const ConversionPlan plan = planFor(probed, settings, *format);
+    for (const QString& reason : plan.fit.reasons)
         text += QStringLiteral("\n# added ") + reason;
-    return text + u'\n' + job.command(m_programFolder).text();
+    // A copy's extension follows the source: the output named here is the one it writes.
+    QString written = output;
+    if (plan.extension != format->extension && output.endsWith(format->extension))
+        written = output.chopped(format->extension.size()) + plan.extension;
+    return text + u'\n' + ConversionJob::fromPlan(source, plan, written).command(m_programFolder).text();
 }
 
 } // namespace tarnwick

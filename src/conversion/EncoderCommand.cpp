@@ -39,7 +39,10 @@ ConsoleCommand conversionCommand(const QString& programFolder, const QString& so
                                  const OutputFormat& format, const QString& bitrateText,
                                  const QString& rotateFilter, const QString& outputPath, const SourceFit& fit)
 {
-    QString options = format.option + bitrateText + QStringLiteral("k ") + joinFilters(rotateFilter, fit.filters) + u' ';
+    QString options = format.option;
+    if (format.takesBitrate)
+        options += bitrateText + QStringLiteral("k ");
+    options += joinFilters(rotateFilter, fit.filters) + u' ';
     if (!fit.options.isEmpty())
         options += fit.options.join(u' ') + u' ';
     return ConsoleCommand::Builder(encoderPath(programFolder))

@@ -22,8 +22,10 @@ struct CodecLimits {
     bool evenSize = false;          // the chroma of its pixel format needs even sides
     int maxSide = 0;                // 0: no limit
     QList<FrameRate> frameRates;    // empty: any
+    int minSide = 0;                // 0: no limit
     int maxChannels = 0;            // 0: any
     QList<int> sampleRates;         // empty: the encoder resamples by itself
+    QStringList refusedLayouts;     // channel layouts its audio encoder refuses, remapped to the plain one
 };
 
 // One output format: everything the window, the command line, the presets
@@ -40,7 +42,20 @@ struct OutputFormat {
     int defaultBitratePosition = -1; // in the bitrate list
     QString option;          // the command's option text, a blank at each end; the bitrate follows it
     CodecLimits accepts;
+    bool takesBitrate = true;    // false: nothing is encoded, so no bitrate follows the option text
+    bool copies = false;         // streams copied as they are, into a container chosen for them
+    bool keepsAllTracks = false; // every audio track and the subtitles its container takes
+    QString textSubtitles = {};  // the codec text subtitles become; empty: dropped
+    bool bitmapSubtitles = false; // disc subtitles kept as pictures
+
+    // MP4 or QuickTime inside, whatever the extension: an index at the front makes it play as it arrives.
+    bool isMp4Family() const { return container == u"mp4" || container == u"mov"; }
 };
+
+// The bitrate list's entries, kilobits per second.
+const QStringList& bitrateEntries();
+// The bitrate a format starts with; empty for one that takes none.
+QString defaultBitrate(const OutputFormat& format);
 
 // Every format, in the order of the visible list.
 const QList<OutputFormat>& outputFormats();

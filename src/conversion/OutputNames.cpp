@@ -2,6 +2,7 @@
 
 #include "conversion/EncoderCommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -31,11 +32,14 @@ QString outputFolderProblem(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return QStringLiteral("The output folder could not be created:\n\n") + folder;
+        return QCoreApplication::translate("tarnwick::OutputNames",
+                                           "The output folder could not be created:\n\n%1")
+            .arg(folder);
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".tarnwick-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("The output folder cannot be written:\n\n") + folder + QStringLiteral("\n\n") +
-               probe.errorString();
+        return QCoreApplication::translate("tarnwick::OutputNames",
+                                           "The output folder cannot be written:\n\n%1\n\n%2")
+            .arg(folder, probe.errorString());
     return QString();
 }
 

@@ -38,6 +38,25 @@ QStringList visibleCaptions()
     return captions;
 }
 
+// The internal list's nine entries, then one for each format added after
+// them, at the index its record gives.
+QStringList internalEntries()
+{
+    QStringList entries{QStringLiteral("RMVB(RealPlayerRMVB)"),  QStringLiteral("RM(RealPlayerRM)"),
+                        QStringLiteral("MPG(MPEG2)"),            QString::fromUtf8("AVI(Windows Media Player格式)"),
+                        QString::fromUtf8("MP4(高清MPEG4格式)"), QString::fromUtf8("MOV(QuickTime格式)"),
+                        QString::fromUtf8("MP4(手机MP4格式)"),   QString::fromUtf8("3GP(手机3GP格式)"),
+                        QString::fromUtf8("MP3(纯音频格式)")};
+    for (const OutputFormat& format : outputFormats()) {
+        if (format.internalIndex >= entries.size()) {
+            while (entries.size() < format.internalIndex)
+                entries << QString();
+            entries << format.caption;
+        }
+    }
+    return entries;
+}
+
 void assign(EditableList& list, const char* text)
 {
     if (text)
@@ -48,12 +67,8 @@ void assign(EditableList& list, const char* text)
 
 OutputPresets::OutputPresets()
     : cmbOF1(visibleCaptions()),
-      cmbBitrate({"512", "1000", "1500", "2000", "3000", "5000", "8000", "12000", "15000"}),
-      cmbOF({QStringLiteral("RMVB(RealPlayerRMVB)"), QStringLiteral("RM(RealPlayerRM)"),
-             QStringLiteral("MPG(MPEG2)"), QString::fromUtf8("AVI(Windows Media Player格式)"),
-             QString::fromUtf8("MP4(高清MPEG4格式)"), QString::fromUtf8("MOV(QuickTime格式)"),
-             QString::fromUtf8("MP4(手机MP4格式)"), QString::fromUtf8("3GP(手机3GP格式)"),
-             QString::fromUtf8("MP3(纯音频格式)")}),
+      cmbBitrate(bitrateEntries()),
+      cmbOF(internalEntries()),
       cmbVB({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900", "1000",
              "1500"}),
       cmbF({"15", "23", "29"}),

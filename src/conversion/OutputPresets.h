@@ -16,6 +16,9 @@ public:
     OutputPresets(const OutputPresets&) = delete;
     OutputPresets& operator=(const OutputPresets&) = delete;
 
+    // The visible formats' captions are the program's own texts: a view
+    // shows each through the translations of this context.
+    static constexpr const char* kCaptionContext = "tarnwick::OutputPresets";
     EditableList cmbOF1;     // visible format
     EditableList cmbBitrate; // visible video bitrate, kilobits per second
     EditableList cmbOF;      // internal format index

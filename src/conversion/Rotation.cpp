@@ -67,9 +67,13 @@ const std::array<QString, 6>* declaredRow(const QString& declared)
 } // namespace
 
 Rotation::Rotation()
-    : cmbRotate({QStringLiteral("90 Degree Clockwise"), QStringLiteral("90 Degree Anticlockwise"),
-                 QStringLiteral("Vertical Mirror"), QStringLiteral("Horizontal Mirror"),
-                 QStringLiteral("180 Degree"), QStringLiteral("None")})
+    // Marked for the catalogues; a view shows them translated.
+    : cmbRotate({QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Clockwise"),
+                 QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Anticlockwise"),
+                 QT_TRANSLATE_NOOP("tarnwick::Rotation", "Vertical Mirror"),
+                 QT_TRANSLATE_NOOP("tarnwick::Rotation", "Horizontal Mirror"),
+                 QT_TRANSLATE_NOOP("tarnwick::Rotation", "180 Degree"),
+                 QT_TRANSLATE_NOOP("tarnwick::Rotation", "None")})
 {
 }
 

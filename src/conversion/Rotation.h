@@ -23,6 +23,8 @@ public:
     Rotation(const Rotation&) = delete;
     Rotation& operator=(const Rotation&) = delete;
 
+    // The choices' captions, shown through the translations of this context.
+    static constexpr const char* kCaptionContext = "tarnwick::Rotation";
     EditableList cmbRotate;
     static constexpr int kNone = 5;
 

@@ -18,6 +18,7 @@ struct RunSettings {
     qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
     qint32 cutToSeconds = 0;
     bool beepAtEnd = false;  // the options record's sound reminder
+    bool webOptimized = false; // MP4 and MOV files with their index at the front
     friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 

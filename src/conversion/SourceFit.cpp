@@ -41,6 +41,71 @@ QString sizeText(int width, int height)
     return QStringLiteral("%1x%2").arg(width).arg(height);
 }
 
+// The format keeps every audio track, each fitted on its own, and the
+// subtitles its container takes.
+void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat& format)
+{
+    const CodecLimits& limits = format.accepts;
+    QStringList maps;
+    if (const VideoStream* video = streams.mainVideo())
+        maps << QStringLiteral("-map") << QStringLiteral("0:%1").arg(video->index);
+    else
+        maps << QStringLiteral("-map") << QStringLiteral("0:v:0?");
+    maps << QStringLiteral("-map") << QStringLiteral("0:a?");
+    int highestRate = 0;
+    bool rateRefused = false;
+    for (qsizetype n = 0; n < streams.audio.size(); ++n) {
+        const AudioStream& audio = streams.audio[n];
+        if (limits.refusedLayouts.contains(audio.layout)) {
+            fit.options << QStringLiteral("-ac:a:%1").arg(n) << QString::number(audio.channels);
+            fit.reasons << QStringLiteral("-ac:a:%1 %2: this format's sound takes no %3 layout")
+                               .arg(n)
+                               .arg(audio.channels)
+                               .arg(audio.layout);
+        }
+        if (limits.maxChannels > 0 && audio.channels > limits.maxChannels) {
+            fit.options << QStringLiteral("-ac:a:%1").arg(n) << QString::number(limits.maxChannels);
+            fit.reasons << QStringLiteral("-ac:a:%1 %2: this format's sound takes at most %2 channels")
+                               .arg(n)
+                               .arg(limits.maxChannels);
+        }
+        if (!limits.sampleRates.isEmpty() && audio.sampleRate > 0 && !limits.sampleRates.contains(audio.sampleRate))
+            rateRefused = true;
+        highestRate = qMax(highestRate, audio.sampleRate);
+    }
+    if (rateRefused) {
+        const int rate = nearest(limits.sampleRates, [highestRate](int r) { return std::abs(qint64(r) - highestRate); });
+        fit.options << QStringLiteral("-ar") << QString::number(rate);
+        fit.reasons << QStringLiteral("-ar %1: this format's sound does not take %2 Hz").arg(rate).arg(highestRate);
+    }
+    int kept = 0;
+    for (const SubtitleStream& subtitle : streams.subtitles) {
+        QString codec;
+        if (subtitle.isBitmap() && format.bitmapSubtitles)
+            codec = QStringLiteral("copy");
+        else if (subtitle.isText() && !format.textSubtitles.isEmpty())
+            codec = subtitle.codec == format.textSubtitles ||
+                            (format.textSubtitles == u"srt" && (subtitle.codec == u"ass" || subtitle.codec == u"ssa"))
+                        ? QStringLiteral("copy")
+                        : format.textSubtitles;
+        if (codec.isEmpty())
+            continue;
+        maps << QStringLiteral("-map") << QStringLiteral("0:%1").arg(subtitle.index) << QStringLiteral("-c:s:%1").arg(kept)
+             << codec;
+        ++kept;
+    }
+    // With one picture, one sound and nothing else FFmpeg picks them itself.
+    int pictures = 0;
+    for (const VideoStream& video : streams.video)
+        pictures += video.attachedPicture ? 0 : 1;
+    if (streams.audio.size() <= 1 && kept == 0 && pictures <= 1)
+        return;
+    fit.options = maps + fit.options;
+    fit.reasons.prepend(QStringLiteral("-map: every audio track kept, and %1 of %2 subtitles")
+                            .arg(kept)
+                            .arg(streams.subtitles.size()));
+}
+
 } // namespace
 
 FrameRate nearestRate(double rate, const QList<FrameRate>& allowed)
@@ -75,6 +140,12 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
                 fit.reasons << QStringLiteral("scale: %1 is above the %2 pixels a side this format's video takes")
                                    .arg(sizeText(width, height))
                                    .arg(limits.maxSide);
+            } else if (limits.minSide > 0 && (width < limits.minSide || height < limits.minSide)) {
+                fit.filters << QStringLiteral("scale=%1:%1:force_original_aspect_ratio=increase:force_divisible_by=2")
+                                   .arg(limits.minSide);
+                fit.reasons << QStringLiteral("scale: %1 is below the %2 pixels a side this format's video takes")
+                                   .arg(sizeText(width, height))
+                                   .arg(limits.minSide);
             } else if (limits.evenSize && (width % 2 != 0 || height % 2 != 0)) {
                 fit.filters << QStringLiteral("scale=trunc(iw/2)*2:trunc(ih/2)*2");
                 fit.reasons << QStringLiteral("scale: %1 has an odd side, which this format's video cannot take")
@@ -88,7 +159,9 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
                                .arg(rate.text(), QString::number(video->frameRate, 'g', 6));
         }
     }
-    if (const AudioStream* audio = streams.mainAudio()) {
+    if (format.keepsAllTracks)
+        keepTracks(fit, streams, format);
+    else if (const AudioStream* audio = streams.mainAudio()) {
         if (limits.maxChannels > 0 && audio->channels > limits.maxChannels) {
             fit.options << QStringLiteral("-ac") << QString::number(limits.maxChannels);
             fit.reasons << QStringLiteral("-ac %1: this format's sound takes at most %1 channels, the source has %2")

@@ -97,8 +97,10 @@ void readAudio(AudioStream& audio, const QStringList& fields)
     for (qsizetype i = 1; i < fields.size(); ++i) {
         if (const auto m = hertz.match(fields[i]); m.hasMatch()) {
             audio.sampleRate = boundedInt(m.captured(1), 10'000'000);
-            if (i + 1 < fields.size())
-                audio.channels = channelsOfLayout(fields[i + 1]);
+            if (i + 1 < fields.size()) {
+                audio.layout = fields[i + 1].left(64);
+                audio.channels = channelsOfLayout(audio.layout);
+            }
             return;
         }
     }
@@ -169,7 +171,7 @@ SourceStreams scanDescription(const QString& text, const QString& source)
                 readAudio(audio, fields);
                 streams.audio << audio;
             } else if (kind == u"Subtitle") {
-                streams.subtitles << codec;
+                streams.subtitles << SubtitleStream{m.captured(1).toInt(), codec};
             }
             continue;
         }
@@ -181,6 +183,22 @@ SourceStreams scanDescription(const QString& text, const QString& source)
             lastVideo->rotation = quarterTurns(r.captured(1).toDouble());
     }
     return streams;
+}
+
+bool SubtitleStream::isText() const
+{
+    static const QStringList text{QStringLiteral("subrip"), QStringLiteral("srt"),      QStringLiteral("ass"),
+                                  QStringLiteral("ssa"),    QStringLiteral("mov_text"), QStringLiteral("webvtt"),
+                                  QStringLiteral("text"),   QStringLiteral("microdvd"), QStringLiteral("subviewer"),
+                                  QStringLiteral("sami"),   QStringLiteral("realtext"), QStringLiteral("stl")};
+    return text.contains(codec);
+}
+
+bool SubtitleStream::isBitmap() const
+{
+    static const QStringList bitmap{QStringLiteral("dvd_subtitle"), QStringLiteral("hdmv_pgs_subtitle"),
+                                    QStringLiteral("dvb_subtitle"), QStringLiteral("xsub")};
+    return bitmap.contains(codec);
 }
 
 const VideoStream* SourceStreams::mainVideo() const

@@ -25,6 +25,14 @@ struct AudioStream {
     QString codec;
     int channels = 0;          // 0 when the layout is not known
     int sampleRate = 0;        // 0 when not given
+    QString layout;            // as FFmpeg names it ("5.1(side)"); empty when not given
+};
+
+struct SubtitleStream {
+    int index = -1;
+    QString codec;
+    bool isText() const;       // a text the containers of the web and MP4 can carry
+    bool isBitmap() const;     // pictures, as DVDs and Blu-ray discs carry them
 };
 
 // What a source holds, read from the description the encoder prints for
@@ -35,7 +43,7 @@ struct SourceStreams {
     QString openError;         // why it could not open it, when it said so
     QList<VideoStream> video;
     QList<AudioStream> audio;
-    QStringList subtitles;     // codec of each subtitle stream
+    QList<SubtitleStream> subtitles;
     QStringList kinds;         // "Video", "Audio", "Subtitle", "Data", ... in file order
 
     // The streams FFmpeg picks when no stream is named: the largest moving

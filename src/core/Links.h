@@ -40,8 +40,4 @@ inline QString feedbackMail()
     return QStringLiteral("mailto:") + kFeedbackMailbox + QStringLiteral("?subject=Feedback/Bug Report");
 }
 
-// Whether the desktop names an application for compiled help files, as
-// xdg-mime reports it. No xdg-mime, or no answer in time: none.
-bool desktopOpensChm();
-
 } // namespace tarnwick::links

@@ -3,6 +3,8 @@
 #include "core/SettingsFiles.h"
 #include "base/Text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -45,10 +47,14 @@ qint32 OptionsEditor::seconds(Box hours) const
 
 std::optional<OptionsEditor::Refusal> OptionsEditor::accept(Options& record, const QString& optionsFile)
 {
-    const QString minutes = QString::fromUtf8("分钟必须小于60");
-    const QString minutesTitle = QString::fromUtf8("分钟");
-    const QString secondsText = QString::fromUtf8("秒必须小于60");
-    const QString secondsTitle = QString::fromUtf8("秒");
+    // The range messages' own texts are Chinese; every catalogue, the
+    // Chinese one too, gives them in its language.
+    const QString minutes =
+        QCoreApplication::translate("tarnwick::OptionsEditor", "分钟必须小于60");
+    const QString minutesTitle = QCoreApplication::translate("tarnwick::OptionsEditor", "分钟");
+    const QString secondsText =
+        QCoreApplication::translate("tarnwick::OptionsEditor", "秒必须小于60");
+    const QString secondsTitle = QCoreApplication::translate("tarnwick::OptionsEditor", "秒");
     for (Box box : {FromM, ToM})
         if (number(boxes[box]) > 59)
             return Refusal{minutes, minutesTitle, box};

@@ -1,6 +1,8 @@
 #include "core/Session.h"
 
 #include "conversion/TemporaryFolder.h"
+#include "conversion/OutputFormats.h"
+#include "core/ProgramSettings.h"
 #include "core/SettingsFiles.h"
 #include "seams/Messages.h"
 #include "process/UiYield.h"
@@ -51,7 +53,20 @@ RunSettings Session::runSettings() const
     settings.musicCutter = m_options.MusicCutter;
     settings.cutToSeconds = m_options.CutToSeconds;
     settings.beepAtEnd = m_options.SoundReminder == 0;
+    settings.webOptimized = m_webOptimized;
     return settings;
+}
+
+void Session::setWebOptimized(bool on)
+{
+    m_webOptimized = on;
+    ProgramSettings().setWebOptimized(on);
+}
+
+bool Session::copyChosen() const
+{
+    const OutputFormat* format = formatForIndex(m_presets.cmbOF.position());
+    return format && format->copies;
 }
 
 void Session::StartConversion()
@@ -75,6 +90,7 @@ QString Session::settingsFile(const QString& name) const
 
 void Session::loadSettings()
 {
+    m_webOptimized = ProgramSettings().webOptimized();
     m_presets.cmbBitrate.select(2);
     m_rotation.cmbRotate.select(0);
     m_presets.cmbBR.select(7);
@@ -143,25 +159,26 @@ QString Session::logsFolder() const
     return m_logs ? m_logs->folder() : QString();
 }
 
-void Session::offerInterruptedBatch()
+bool Session::offerInterruptedBatch()
 {
     if (!m_journal)
-        return;
+        return false;
     const auto entry = m_journal->read();
     if (!entry)
-        return;
+        return false;
     for (const QString& half : BatchJournal::halfWrittenOutputs(*entry))
         QFile::remove(half);
     m_journal->clear();
     const qsizetype left = entry->remaining.size();
-    const QString question = left == 1 ? QStringLiteral("The last batch was interrupted with 1 file left. Queue it again?")
-                                       : QStringLiteral("The last batch was interrupted with %1 files left. "
-                                                        "Queue them again?")
-                                             .arg(left);
+    const QString question =
+        left == 1 ? tr("The last batch was interrupted with 1 file left. Queue it again?")
+                  : tr("The last batch was interrupted with %n files left. Queue them again?",
+                       nullptr, int(left));
     if (!m_services.messages.ask(question, kProgramTitle))
-        return;
+        return false;
     applyRunSettings(entry->settings);
     m_sources.addFiles(entry->remaining);
+    return true;
 }
 
 void Session::applyRunSettings(const RunSettings& settings)

@@ -61,6 +61,12 @@ public:
     void setOutputFolder(const QString& folder);
     QString defaultOutputFolder() const;
 
+    // Made for the web: kept in Tarnwick.conf between runs.
+    bool webOptimized() const { return m_webOptimized; }
+    void setWebOptimized(bool on);
+    // The chosen format copies streams: no bitrate, no rotation apply.
+    bool copyChosen() const;
+
     // The settings a batch started now would convert by.
     RunSettings runSettings() const;
     void StartConversion();
@@ -84,8 +90,8 @@ public:
     QString logsFolder() const;
     // A batch the journal shows cut short: its half-written output removed,
     // and the files it had left queued again with its settings if the user
-    // wants them.
-    void offerInterruptedBatch();
+    // wants them. True when they were.
+    bool offerInterruptedBatch();
     // The session's choices set as a run had them.
     void applyRunSettings(const RunSettings& settings);
 
@@ -105,6 +111,7 @@ private:
     BatchDriver m_batch;
     BatchProgress m_progress;
     QString m_outputFolder;
+    bool m_webOptimized = false;
     std::unique_ptr<BatchJournal> m_journal;
     std::unique_ptr<ConversionLogs> m_logs;
 };

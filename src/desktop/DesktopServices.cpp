@@ -33,7 +33,7 @@ void SleepInhibitor::take()
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep") << QStringLiteral("Tarnwick") << QStringLiteral("Converting videos")
+    call << QStringLiteral("sleep") << QStringLiteral("Tarnwick") << tr("Converting videos")
          << QStringLiteral("block");
     ++m_asked;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

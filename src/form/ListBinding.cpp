@@ -3,15 +3,18 @@
 #include "conversion/EditableList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace tarnwick {
 
-void bindList(QComboBox* box, EditableList& list)
+void bindList(QComboBox* box, EditableList& list, const char* context)
 {
     box->clear();
-    box->addItems(list.entries());
+    for (const QString& entry : list.entries())
+        box->addItem(context ? QCoreApplication::translate(context, entry.toUtf8().constData())
+                             : entry);
     const auto show = [box, &list] {
         const QSignalBlocker blocker(box);
         box->setCurrentIndex(list.position());

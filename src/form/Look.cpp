@@ -101,16 +101,22 @@ QPixmap coverPicture(const QSize& size, qreal ratio)
     p.drawText(strip.adjusted(0, 14, 0, -14), Qt::AlignCenter, QStringLiteral("Tarnwick"));
 
     QFont body = p.font();
-    body.setPointSizeF(12);
+    body.setPointSizeF(kCoverTextPoints);
     body.setBold(false);
     p.setFont(body);
     const QRectF lines(0, strip.bottom() + 24, size.width(), 60);
-    p.drawText(lines, Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc with \"Read DVD\" above."));
+    p.drawText(lines, Qt::AlignHCenter | Qt::AlignTop, coverText());
     return pixmap;
 }
 
 } // namespace
+
+QString coverText()
+{
+    //: Two lines on the welcome panel; "Read DVD" is the caption of the button above it.
+    return MainWidgets::tr("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc "
+                           "with \"Read DVD\" above.");
+}
 
 void applyLook(QWidget* window, MainWidgets& w)
 {

@@ -1,5 +1,7 @@
 #include "form/MainWidgets.h"
 
+#include "form/Look.h"
+
 #include "conversion/BatchProgress.h"
 #include "conversion/Progress.h"
 
@@ -40,35 +42,49 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 // Hot-spots and holders live beyond the right edge of the client area.
 constexpr int kOutside = 8490 + 300;
 
+// A caption as it names its input: without the colon after it, in any language's
+// way of writing one.
+QString withoutColon(QString caption)
+{
+    caption = caption.trimmed();
+    if (caption.endsWith(u':') || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
 } // namespace
 
 MainWidgets buildMainWidgets(QWidget* window)
 {
     MainWidgets w;
-    w.lblDrive = label(window, "lblDrive", QStringLiteral("Select a DVD Drive:"), 120, 60);
+    w.lblDrive = label(window, "lblDrive", MainWidgets::tr("Select a DVD Drive:"), 120, 60);
     w.Drive1 = place<QComboBox>(window, "Drive1", 90, 330, 7035, 330);
     w.cmdLoad = place<QPushButton>(window, "cmdLoad", 7230, 330, 1125, 315);
-    w.cmdLoad->setText(QStringLiteral("Read DVD"));
+    w.cmdLoad->setText(MainWidgets::tr("Read DVD", "the narrow button beside the drive list"));
 
-    w.lblFileList = label(window, "lblFileList", QStringLiteral("File List:"), 120, 1050);
+    w.lblFileList = label(window, "lblFileList", MainWidgets::tr("File List:"), 120, 1050);
     struct Tool {
         int left;
         const char* tip;
         const char* caption;
     };
-    const Tool tools[6] = {{5580, "Add a File", nullptr},
-                           {6270, "Add Files from a Folder", nullptr},
-                           {6960, "Remove the Selected from List", nullptr},
-                           {kOutside, "Help", "Help"},
-                           {kOutside + 800, "Setting", "Setting"},
-                           {7650, "Remove All Files", nullptr}};
+    const Tool tools[6] = {
+        {5580, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Add a File"), nullptr},
+        {6270, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Add Files from a Folder"), nullptr},
+        {6960, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Remove the Selected from List"),
+         nullptr},
+        {kOutside, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Help"),
+         QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Help")},
+        {kOutside + 800, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Setting"),
+         QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Setting")},
+        {7650, QT_TRANSLATE_NOOP("tarnwick::MainWidgets", "Remove All Files"), nullptr}};
     for (int i = 0; i < 6; ++i) {
         auto* button = place<QToolButton>(window, "CmdToolsBar", tools[i].left, 750, 705, 570);
         button->setProperty("index", i);
-        button->setToolTip(QLatin1String(tools[i].tip));
-        button->setAccessibleName(QLatin1String(tools[i].tip));
+        button->setToolTip(MainWidgets::tr(tools[i].tip));
+        button->setAccessibleName(MainWidgets::tr(tools[i].tip));
         if (tools[i].caption)
-            button->setText(QLatin1String(tools[i].caption));
+            button->setText(MainWidgets::tr(tools[i].caption));
         button->setFocusPolicy(Qt::StrongFocus);
         w.CmdToolsBar.append(button);
     }
@@ -83,30 +99,32 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.LV->setDragDropMode(QAbstractItemView::DropOnly);
 
     w.picText = place<QWidget>(window, "picText", 2760, 2850, 2445, 315);
-    w.lblText = new QLabel(QStringLiteral("Drop Your Video Files Here"), w.picText);
+    w.lblText = new QLabel(w.picText);
     w.lblText->setObjectName(QStringLiteral("lblText"));
     w.lblText->setAlignment(Qt::AlignCenter);
     w.lblText->resize(w.picText->size());
     w.picText->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    w.lblOutputFormat = label(window, "lblOutputFormat", QStringLiteral("Output Format:"), 150, 4470);
+    w.lblOutputFormat =
+        label(window, "lblOutputFormat", MainWidgets::tr("Output Format:"), 150, 4470);
     w.cmbOF1 = place<QComboBox>(window, "cmbOF1", 120, 4755, 4125, 330);
-    w.cmbOF1->setToolTip(QStringLiteral("Output Format"));
-    w.lblBitrate = label(window, "lblBitrate", QStringLiteral("Video Quality (Bitrate - K):"), 4410, 4470);
+    w.cmbOF1->setToolTip(MainWidgets::tr("Output Format"));
+    w.lblBitrate =
+        label(window, "lblBitrate", MainWidgets::tr("Video Quality (Bitrate - K):"), 4410, 4470);
     w.cmbBitrate = place<QComboBox>(window, "cmbBitrate", 4380, 4755, 3945, 330);
     w.cmbBitrate->setEditable(true);
     w.cmbBitrate->setInsertPolicy(QComboBox::NoInsert);
-    w.cmbBitrate->setToolTip(QStringLiteral("Video Bitrate"));
+    w.cmbBitrate->setToolTip(MainWidgets::tr("Video Bitrate"));
 
-    w.lblOutputPath = label(window, "lblOutputPath", QStringLiteral("Output Path:"), 150, 5190);
+    w.lblOutputPath = label(window, "lblOutputPath", MainWidgets::tr("Output Path:"), 150, 5190);
     w.txtPath = place<QLineEdit>(window, "txtPath", 120, 5445, 7425, 315);
-    w.txtPath->setToolTip(QStringLiteral("Select a Folder to Output"));
+    w.txtPath->setToolTip(MainWidgets::tr("Select a Folder to Output"));
     w.cmdBrowse = place<QPushButton>(window, "cmdBrowse", 7620, 5460, 705, 300);
     w.cmdBrowse->setText(QStringLiteral("..."));
-    w.cmdBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
+    w.cmdBrowse->setToolTip(MainWidgets::tr("Select an Output Folder"));
 
     w.Command3 = place<QPushButton>(window, "Command3", 6060, 5850, 2295, 825);
-    w.Command3->setText(MainWidgets::kStartCaption);
+    w.Command3->setText(MainWidgets::startCaption());
     w.lblPB = label(window, "lblPB", QStringLiteral("0%"), 2760, 5940);
     w.lblPB->setMinimumWidth(MainWidgets::px(1200));
     w.lblBatch = place<QLabel>(window, "lblBatch", 120, 5940, 2600, 255);
@@ -115,12 +133,12 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.pb->setValue(0);
     w.pb->setTextVisible(false);
     w.lblWeb = label(window, "lblWeb", QString(), 120, 6750);
-    w.lblFeed = label(window, "lblFeed", QStringLiteral("Feedback"), 7620, 6750);
-    w.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
+    w.lblFeed = label(window, "lblFeed", MainWidgets::tr("Feedback"), 7620, 6750);
+    w.lblFeed->setToolTip(MainWidgets::tr("Send us your suggestion or question"));
 
     w.btnMenu = place<QToolButton>(window, "btnMenu", 8100, 15, 360, 300);
     w.btnMenu->setText(QString(QChar(0x2630))); // the trigram a menu button shows
-    w.btnMenu->setToolTip(QStringLiteral("All Commands"));
+    w.btnMenu->setToolTip(MainWidgets::tr("All Commands"));
     w.btnMenu->setPopupMode(QToolButton::InstantPopup);
     w.btnMenu->setAutoRaise(true);
     w.btnMenu->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
@@ -142,22 +160,22 @@ MainWidgets buildMainWidgets(QWidget* window)
         element->setProperty("index", i);
         w.imgToolbar.append(element);
     }
-    w.imgAdd = outside("imgAdd", QStringLiteral("Add a new file to file list"));
-    w.imgRemove = outside("imgRemove", QStringLiteral("Remove a file from file list"));
-    w.imgStart = outside("imgStart", QStringLiteral("Start Converting"));
+    w.imgAdd = outside("imgAdd", MainWidgets::tr("Add a new file to file list"));
+    w.imgRemove = outside("imgRemove", MainWidgets::tr("Remove a file from file list"));
+    w.imgStart = outside("imgStart", MainWidgets::tr("Start Converting"));
     w.imgConvert = outside("imgConvert");
-    w.imgBrowse = outside("imgBrowse", QStringLiteral("Select an Output Folder"));
-    w.imgHelp = outside("imgHelp", QStringLiteral("Help & Tutorial"));
-    w.imgExit = outside("imgExit", QStringLiteral("Exit"));
-    w.imgMin = outside("imgMin", QStringLiteral("Minimize Window"));
+    w.imgBrowse = outside("imgBrowse", MainWidgets::tr("Select an Output Folder"));
+    w.imgHelp = outside("imgHelp", MainWidgets::tr("Help & Tutorial"));
+    w.imgExit = outside("imgExit", MainWidgets::tr("Exit"));
+    w.imgMin = outside("imgMin", MainWidgets::tr("Minimize Window"));
     w.imgPB = outside("imgPB");
     w.imgPB->resize(0, w.imgPB->height());
-    w.picDrag = outside("picDrag", QStringLiteral("Drag media files onto this DropZone"));
+    w.picDrag = outside("picDrag", MainWidgets::tr("Drag media files onto this DropZone"));
     w.picDrag->setAcceptDrops(true);
-    w.lblRotate = label(window, "lblRotate", QStringLiteral("Rotate:"), kOutside, top);
+    w.lblRotate = label(window, "lblRotate", MainWidgets::tr("Rotate:"), kOutside, top);
     top += 330;
     w.cmbRotate = place<QComboBox>(window, "cmbRotate", kOutside, top, 3000, 330);
-    w.cmbRotate->setToolTip(QStringLiteral("Rotate Setting"));
+    w.cmbRotate->setToolTip(MainWidgets::tr("Rotate Setting"));
     return w;
 }
 
@@ -187,7 +205,7 @@ void MainWidgets::showBatchDone()
 {
     picDrag->show();
     emptyBar();
-    lblPB->setText(QStringLiteral("Done."));
+    lblPB->setText(tr("Done."));
 }
 
 void MainWidgets::showHint(const QueueHint& hint)
@@ -218,9 +236,9 @@ void MainWidgets::showBatchStatus(const BatchStatus* status)
         lblBatch->clear();
         return;
     }
-    QString text = QStringLiteral("file %1 of %2").arg(status->file).arg(status->count);
+    QString text = tr("file %1 of %2").arg(status->file).arg(status->count);
     if (status->secondsLeft)
-        text += QStringLiteral(", %1 left").arg(clockText(*status->secondsLeft));
+        text += tr(", %1 left").arg(clockText(*status->secondsLeft));
     lblBatch->setText(text);
 }
 
@@ -228,23 +246,35 @@ void MainWidgets::showBatchStopped()
 {
     picDrag->show();
     emptyBar();
-    lblPB->setText(QStringLiteral("Stopped."));
+    lblPB->setText(tr("Stopped."));
 }
 
+// What a control shows is what a screen reader says and what voice control
+// answers to: buttons and links go by their captions (Qt reads them out when
+// no name is set, whichever the start button shows), an input by the caption
+// beside it. What a control does
+// goes in its description. Controls that show no words get names of their
+// own.
 void MainWidgets::describeForAssistiveTools()
 {
-    const std::initializer_list<std::pair<QWidget*, const char*>> names{
-        {Drive1, "DVD drive"},          {cmdLoad, "Read DVD"},
-        {LV, "File list"},              {cmbOF1, "Output format"},
-        {cmbBitrate, "Video bitrate in kilobits per second"},
-        {txtPath, "Output folder"},     {cmdBrowse, "Choose the output folder"},
-        {Command3, "Start converting"}, {pb, "Progress of the current file"},
-        {lblWeb, "Product page"},       {lblFeed, "Send feedback"},
-        {btnMenu, "All commands"},      {picDoor, "Welcome panel"},
-        {cmbRotate, "Rotation"},
+    const std::initializer_list<std::pair<QLabel*, QWidget*>> captions{
+        {lblDrive, Drive1},       {lblFileList, LV},        {lblOutputFormat, cmbOF1},
+        {lblBitrate, cmbBitrate}, {lblOutputPath, txtPath}, {lblRotate, cmbRotate},
     };
-    for (const auto& [widget, name] : names)
-        widget->setAccessibleName(QString::fromLatin1(name));
+    for (const auto& [caption, control] : captions) {
+        caption->setBuddy(control);
+        control->setAccessibleName(withoutColon(caption->text()));
+    }
+    cmbBitrate->setAccessibleDescription(tr("Video bitrate in kilobits per second"));
+    lblWeb->setAccessibleDescription(tr("Product page"));
+    // A caption of dots or a symbol says nothing when read out.
+    cmdBrowse->setAccessibleName(tr("Choose the output folder"));
+    btnMenu->setAccessibleName(tr("All commands"));
+    pb->setAccessibleName(tr("Progress of the current file"));
+    // The panel's words are in its picture.
+    const QStringList cover = coverText().split(u'\n');
+    picDoor->setAccessibleName(cover.value(0));
+    picDoor->setAccessibleDescription(cover.value(1));
     QList<QWidget*> order{Drive1, cmdLoad};
     for (int i : {0, 1, 2, 5, 3, 4})
         order << CmdToolsBar.at(i);

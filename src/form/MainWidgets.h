@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -20,6 +21,9 @@ struct QueueHint;
 // Every control of the main window, created with its object name, text,
 // tooltip and place. Positions are laid out in twips, 15 to the pixel.
 struct MainWidgets {
+    Q_DECLARE_TR_FUNCTIONS(tarnwick::MainWidgets)
+
+public:
     QLabel* lblDrive = nullptr;
     QComboBox* Drive1 = nullptr;
     QPushButton* cmdLoad = nullptr;
@@ -64,7 +68,7 @@ struct MainWidgets {
     static int px(int twips) { return twips / 15; }
     // The bar image's width at 100%.
     static constexpr double kBarImageTwips = 5415;
-    static inline const QString kStartCaption = QStringLiteral("Start Ripping Now!");
+    static QString startCaption() { return tr("Start Ripping Now!"); }
 
     // What the window shows of the session's state: the five settings a
     // batch locks, the queue's controls, the end of a batch, the hint, the progress.

@@ -1,5 +1,6 @@
 #include "form/frmMain.h"
 
+#include "core/ChmViewerQuery.h"
 #include "core/SettingsFiles.h"
 #include "core/SignalExit.h"
 #include "form/EventHooks.h"
@@ -32,12 +33,13 @@
 #include <QWindow>
 
 #include <array>
+#include <utility>
 
 namespace tarnwick {
 
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
     : QWidget(parent), m_session(new Session(services, programFolder, this)), m_w(buildMainWidgets(this)),
-      m_skin(new Skin(this, m_w)), m_inhibitor(new SleepInhibitor(this))
+      m_skin(new Skin(this, m_w)), m_inhibitor(new SleepInhibitor(this)), m_chmViewer(new ChmViewerQuery(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kProgramTitle);
@@ -50,9 +52,9 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     m_w.LV->setModel(&m_session->queue());
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
     m_w.LV->setItemDelegateForColumn(1, new RowProgressDelegate(m_w.LV));
-    bindList(m_w.cmbOF1, presets().cmbOF1);
+    bindList(m_w.cmbOF1, presets().cmbOF1, OutputPresets::kCaptionContext);
     bindList(m_w.cmbBitrate, presets().cmbBitrate);
-    bindList(m_w.cmbRotate, rotation().cmbRotate);
+    bindList(m_w.cmbRotate, rotation().cmbRotate, Rotation::kCaptionContext);
     // The session owns the output folder: the box tells it what is typed
     // and shows what it holds, without telling it back.
     connect(m_w.txtPath, &QLineEdit::textChanged, m_session, &Session::setOutputFolder);
@@ -97,6 +99,10 @@ void frmMain::wireChrome()
     hooks::onClick(m_w.imgHelp, [this] { action(Help)->trigger(); });
     hooks::onClick(m_w.lblFeed, [this] { action(Feedback)->trigger(); });
     hooks::onClick(m_w.lblWeb, [this] { action(ProductPage)->trigger(); });
+    connect(m_chmViewer, &ChmViewerQuery::answered, this, [this](bool chmViewer) {
+        if (std::exchange(m_helpAsked, false))
+            openHelp(chmViewer);
+    });
 }
 
 void frmMain::wireSources()
@@ -147,14 +153,17 @@ void frmMain::wireBatch()
     connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
     connect(batch, &BatchDriver::settingsEnabledChanged, this, [this](bool on) {
         m_w.setSettingsEnabled(on);
-        m_rotateMenu->setEnabled(on);
+        showCopyLocks();
     });
+    // After the binding's own handler, which chooses the format.
+    connect(m_w.cmbOF1, &QComboBox::activated, this, &frmMain::showCopyLocks);
     connect(batch, &BatchDriver::queueControlsEnabledChanged, this, [this](bool on) {
         m_w.setQueueControlsEnabled(on);
         m_lanesMenu->setEnabled(on); // a batch keeps the lanes it began with
         // While the batch runs the start button stops it.
         m_w.Command3->setEnabled(true);
-        m_w.Command3->setText(on ? MainWidgets::kStartCaption : tr("Stop"));
+        // No name of its own: a screen reader says the caption, whichever it shows.
+        m_w.Command3->setText(on ? MainWidgets::startCaption() : tr("Stop"));
         action(Stop)->setEnabled(!on);
         action(Start)->setEnabled(on);
     });
@@ -208,34 +217,48 @@ void frmMain::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+// Which help opens is the desktop's answer, which may be slow to come: the
+// help opens when it does, once however often Help was clicked meanwhile,
+// and the window goes on in between.
 void frmMain::ShowHelpFile()
 {
-    // help.chm where the desktop has a viewer for it, the same pages as
-    // HTML in the browser otherwise.
-    Shell& shell = m_session->services().shell;
-    const QString chm = links::helpFile(programFolder());
-    const bool opened = (links::desktopOpensChm() && shell.openPath(chm)) ||
-                        shell.openPath(links::helpIndex(programFolder()));
-    openOrSay(opened, QStringLiteral("help"), links::helpIndex(programFolder()));
+    if (const auto chmViewer = m_chmViewer->answerOrAsk())
+        openHelp(*chmViewer);
+    else
+        m_helpAsked = true;
     Skin::clear(m_w.imgHelp);
+}
+
+// help.chm where the desktop has a viewer for it, the same pages as HTML in
+// the browser otherwise.
+void frmMain::openHelp(bool chmViewer)
+{
+    Shell& shell = m_session->services().shell;
+    const bool opened = (chmViewer && shell.openPath(links::helpFile(programFolder()))) ||
+                        shell.openPath(links::helpIndex(programFolder()));
+    openOrSay(opened, tr("Nothing on this desktop opens the help. It is at:\n\n%1")
+                          .arg(links::helpIndex(programFolder())));
 }
 
 void frmMain::ShowTutorialPage()
 {
     const QString page = links::tutorialPage(programFolder());
-    openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("tutorial"), page);
+    openOrSay(m_session->services().shell.openAddress(page),
+              tr("Nothing on this desktop opens the tutorial. It is at:\n\n%1").arg(page));
 }
 
 void frmMain::ShowProductPage()
 {
     const QString page = links::productPage();
-    openOrSay(m_session->services().shell.openAddress(page), QStringLiteral("product page"), page);
+    openOrSay(m_session->services().shell.openAddress(page),
+              tr("Nothing on this desktop opens the product page. It is at:\n\n%1").arg(page));
 }
 
 void frmMain::SendFeedbackMail()
 {
-    openOrSay(m_session->services().shell.openAddress(links::feedbackMail()), QStringLiteral("mail program"),
-              links::kFeedbackMailbox);
+    openOrSay(m_session->services().shell.openAddress(links::feedbackMail()),
+              tr("Nothing on this desktop opens the mail program. It is at:\n\n%1")
+                  .arg(links::kFeedbackMailbox));
 }
 
 void frmMain::SaveWindowSettings()
@@ -262,7 +285,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::BrowseOutputFolder()
 {
     // A cancelled browser keeps the folder the user had.
-    if (const auto folder = m_session->services().dialogs.browseFolder(kFolderPrompt))
+    if (const auto folder = m_session->services().dialogs.browseFolder(folderPrompt()))
         m_session->setOutputFolder(*folder);
 }
 

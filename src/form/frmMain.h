@@ -12,6 +12,7 @@ class QMenu;
 
 namespace tarnwick {
 
+class ChmViewerQuery;
 class HandOver;
 class SignalExit;
 class Skin;
@@ -93,6 +94,10 @@ public:
     // Files the program was started with, or handed by a second start:
     // queued as a drop queues them, the window brought to the front.
     void openGiven(const QStringList& paths);
+    // What the window starts with once it is shown: the files a batch cut
+    // short left, if the user wants them again, then the files it was given.
+    // Files queued either way are shown at once, as dropped ones are.
+    void startWith(const QStringList& given);
     void takeHandOvers(HandOver& handOver);
 
 protected:
@@ -108,8 +113,10 @@ private:
     void createMenu();
     void createRotateMenu();
     void createLanesMenu();
+    void showCopyLocks();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
-    void openOrSay(bool opened, const QString& what, const QString& where);
+    void openOrSay(bool opened, const QString& message);
+    void openHelp(bool chmViewer);
     void wireSources();
     void wireBatch();
     void wireChrome();
@@ -130,6 +137,8 @@ private:
     DesktopNotifier m_notifier;
     SleepInhibitor* m_inhibitor;
     LauncherEntry m_launcher;
+    ChmViewerQuery* m_chmViewer;
+    bool m_helpAsked = false; // Help waits for the desktop's answer
 };
 
 } // namespace tarnwick

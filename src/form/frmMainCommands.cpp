@@ -8,6 +8,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
@@ -52,24 +53,38 @@ void frmMain::createActions()
         std::function<void()> run;
     };
     const std::array<Entry, CommandCount> table{{
-        {"actAddFile", "Add a File", QKeySequence::Open, [this] { sources().AddaFile(); }},
-        {"actAddFolder", "Add a Folder", QKeySequence(tr("Ctrl+Shift+O")), [this] { sources().AddaFolder(); }},
-        {"actRemove", "Remove", QKeySequence::Delete, [this] { sources().RemoveSelected(selectedRow()); }},
-        {"actRemoveAll", "Remove All", QKeySequence(tr("Ctrl+Shift+Del")), [this] { sources().RemoveAll(); }},
-        {"actReadDisc", "Read DVD", QKeySequence(tr("Ctrl+D")), [this] { m_w.cmdLoad->click(); }},
-        {"actStart", "Start", QKeySequence(tr("Ctrl+Return")), [this] { m_w.Command3->click(); }},
-        {"actOptions", "Options...", standardOr(QKeySequence::Preferences, "Ctrl+,"), [this] { showOptions(); }},
-        {"actHelp", "Help", QKeySequence::HelpContents, [this] { ShowHelpFile(); }},
-        {"actTutorial", "Tutorial", QKeySequence(tr("Ctrl+T")), [this] { ShowTutorialPage(); }},
-        {"actProductPage", "Product Page", QKeySequence(tr("Ctrl+Shift+W")), [this] { ShowProductPage(); }},
-        {"actFeedback", "Send Feedback", QKeySequence(tr("Ctrl+Shift+F")), [this] { SendFeedbackMail(); }},
-        {"actOpenLogs", "Open the Logs Folder", QKeySequence(tr("Ctrl+L")), [this] {
+        {"actAddFile", QT_TR_NOOP("Add a File"), QKeySequence::Open,
+         [this] { sources().AddaFile(); }},
+        {"actAddFolder", QT_TR_NOOP("Add a Folder"), QKeySequence(tr("Ctrl+Shift+O")),
+         [this] { sources().AddaFolder(); }},
+        {"actRemove", QT_TR_NOOP("Remove"), QKeySequence::Delete,
+         [this] { sources().RemoveSelected(selectedRow()); }},
+        {"actRemoveAll", QT_TR_NOOP("Remove All"), QKeySequence(tr("Ctrl+Shift+Del")),
+         [this] { sources().RemoveAll(); }},
+        {"actReadDisc", QT_TR_NOOP("Read DVD"), QKeySequence(tr("Ctrl+D")),
+         [this] { m_w.cmdLoad->click(); }},
+        {"actStart", QT_TR_NOOP("Start"), QKeySequence(tr("Ctrl+Return")),
+         [this] { m_w.Command3->click(); }},
+        {"actOptions", QT_TR_NOOP("Options..."), standardOr(QKeySequence::Preferences, "Ctrl+,"),
+         [this] { showOptions(); }},
+        {"actHelp", QT_TR_NOOP("Help"), QKeySequence::HelpContents, [this] { ShowHelpFile(); }},
+        {"actTutorial", QT_TR_NOOP("Tutorial"), QKeySequence(tr("Ctrl+T")),
+         [this] { ShowTutorialPage(); }},
+        {"actProductPage", QT_TR_NOOP("Product Page"), QKeySequence(tr("Ctrl+Shift+W")),
+         [this] { ShowProductPage(); }},
+        {"actFeedback", QT_TR_NOOP("Send Feedback"), QKeySequence(tr("Ctrl+Shift+F")),
+         [this] { SendFeedbackMail(); }},
+        {"actOpenLogs", QT_TR_NOOP("Open the Logs Folder"), QKeySequence(tr("Ctrl+L")),
+         [this] {
              QDir().mkpath(m_session->logsFolder());
-             openOrSay(m_session->services().shell.openPath(m_session->logsFolder()), QStringLiteral("logs folder"),
-                       m_session->logsFolder());
+             openOrSay(m_session->services().shell.openPath(m_session->logsFolder()),
+                       tr("Nothing on this desktop opens the logs folder. It is at:\n\n%1")
+                           .arg(m_session->logsFolder()));
          }},
-        {"actStop", "Stop", QKeySequence(Qt::Key_Escape), [this] { m_session->batch().stop(); }},
-        {"actExit", "Exit", standardOr(QKeySequence::Quit, "Ctrl+Q"), [this] { SaveWindowSettings(); }},
+        {"actStop", QT_TR_NOOP("Stop"), QKeySequence(Qt::Key_Escape),
+         [this] { m_session->batch().stop(); }},
+        {"actExit", QT_TR_NOOP("Exit"), standardOr(QKeySequence::Quit, "Ctrl+Q"),
+         [this] { SaveWindowSettings(); }},
     }};
     for (const Entry& entry : table) {
         auto* action = new QAction(tr(entry.text), this);
@@ -114,7 +129,8 @@ void frmMain::createRotateMenu()
     auto* group = new QActionGroup(m_rotateMenu);
     EditableList& choice = rotation().cmbRotate;
     for (int i = 0; i < choice.count(); ++i) {
-        QAction* entry = m_rotateMenu->addAction(choice.entries().at(i));
+        QAction* entry = m_rotateMenu->addAction(QCoreApplication::translate(
+            Rotation::kCaptionContext, choice.entries().at(i).toUtf8().constData()));
         entry->setObjectName(QStringLiteral("actRotate%1").arg(i));
         entry->setCheckable(true);
         group->addAction(entry);
@@ -126,6 +142,26 @@ void frmMain::createRotateMenu()
     };
     connect(m_w.cmbRotate, &QComboBox::currentIndexChanged, this, showChoice);
     showChoice(m_w.cmbRotate->currentIndex());
+
+    auto* web = m_menu->addAction(tr("Made for the Web"));
+    web->setObjectName(QStringLiteral("actWebOptimized"));
+    web->setCheckable(true);
+    web->setChecked(m_session->webOptimized());
+    web->setToolTip(tr("MP4 and MOV files with their index at the front, so that a browser plays them as they arrive"));
+    connect(web, &QAction::toggled, m_session, &Session::setWebOptimized);
+}
+
+// A copy encodes nothing: its bitrate and rotation are greyed, the
+// rotation held at None.
+void frmMain::showCopyLocks()
+{
+    const bool copy = m_session->copyChosen();
+    if (copy)
+        rotation().cmbRotate.select(Rotation::kNone);
+    const bool open = m_w.cmbOF1->isEnabled() && !copy;
+    m_w.cmbBitrate->setEnabled(open);
+    m_w.cmbRotate->setEnabled(open);
+    m_rotateMenu->setEnabled(open);
 }
 
 // One checkable entry a count, from 1 to the cores, and Automatic (0):
@@ -159,12 +195,10 @@ void frmMain::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-void frmMain::openOrSay(bool opened, const QString& what, const QString& where)
+void frmMain::openOrSay(bool opened, const QString& message)
 {
     if (!opened)
-        m_session->services().messages.show(
-            QStringLiteral("Nothing on this desktop opens the %1. It is at:\n\n%2").arg(what, where), kProgramTitle,
-            MessageIcon::Information);
+        m_session->services().messages.show(message, kProgramTitle, MessageIcon::Information);
 }
 
 void frmMain::imgToolbar_Click(int index)

@@ -13,6 +13,14 @@ void frmMain::openGiven(const QStringList& paths)
     activateWindow();
 }
 
+void frmMain::startWith(const QStringList& given)
+{
+    if (m_session->offerInterruptedBatch())
+        hidePicDoor();
+    if (!given.isEmpty())
+        openGiven(given);
+}
+
 void frmMain::takeHandOvers(HandOver& handOver)
 {
     connect(&handOver, &HandOver::received, this, &frmMain::openGiven);
@@ -33,8 +41,12 @@ void frmMain::wireDesktop()
         m_inhibitor->release();
         if (isActiveWindow() || status.count == 0)
             return;
-        const QString body = (status.converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(status.converted)) +
-                             (status.failed == 0 ? QStringLiteral(".") : tr(", %1 failed.").arg(status.failed));
+        // The English texts for one file are their own, so they read right without a catalogue.
+        const QString body =
+            (status.converted == 1 ? tr("1 file converted")
+                                   : tr("%n files converted", nullptr, status.converted)) +
+            (status.failed == 0 ? tr(".", "ends the sentence of files converted")
+                                : tr(", %1 failed.").arg(status.failed));
         m_notifier.notify(status.stopped ? tr("Batch stopped") : tr("Batch done"), body);
     });
 }

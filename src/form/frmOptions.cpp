@@ -17,28 +17,29 @@ frmOptions::frmOptions(Options& record, const QString& optionsFile, Messages& me
     : QDialog(parent), m_record(record), m_optionsFile(optionsFile), m_messages(messages), m_editor(record)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Setting"));
+    setWindowTitle(tr("Setting"));
     setModal(true);
     setFixedSize(MainWidgets::px(4575), MainWidgets::px(1800));
 
-    auto* label = new QLabel(QStringLiteral("Sound Reminder"), this);
+    auto* label = new QLabel(tr("Sound Reminder"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->move(MainWidgets::px(240), MainWidgets::px(180));
     m_cmbSR = new QComboBox(this);
     m_cmbSR->setObjectName(QStringLiteral("cmbSR"));
-    m_cmbSR->addItems({QStringLiteral("ON"), QStringLiteral("OFF")});
+    m_cmbSR->addItems({tr("ON"), tr("OFF")});
     m_cmbSR->setGeometry(MainWidgets::px(240), MainWidgets::px(480), MainWidgets::px(4095), MainWidgets::px(330));
     m_cmbSR->setCurrentIndex(m_editor.cmbSR);
+    label->setBuddy(m_cmbSR); // the list is called by its caption
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(MainWidgets::px(1560), MainWidgets::px(1140), MainWidgets::px(1275), MainWidgets::px(420));
     ok->setDefault(true);
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    auto* back = new QPushButton(tr("Back"), this);
     back->setObjectName(QStringLiteral("Command2"));
     back->setGeometry(MainWidgets::px(3060), MainWidgets::px(1140), MainWidgets::px(1275), MainWidgets::px(420));
 
-    m_chkMC = new QCheckBox(QStringLiteral("Music Cutter"), this);
+    m_chkMC = new QCheckBox(tr("Music Cutter"), this);
     m_chkMC->setObjectName(QStringLiteral("chkMC"));
     m_chkMC->setChecked(m_editor.chkMC);
     m_chkMC->hide();

@@ -170,16 +170,16 @@ bool DOSOutputs::start()
     if (isRunning())
         return false;
     if (m_command.isEmpty()) {
-        fail(QStringLiteral("Command Line empty"));
+        fail(tr("Command Line empty"));
         return false;
     }
     if (const int error = pipeUnavailable()) {
-        fail(QStringLiteral("CreatePipe failed. Error: ") + QString::number(error));
+        fail(tr("CreatePipe failed. Error: ") + QString::number(error));
         return false;
     }
     const QString program = resolveProgram(m_command.program());
     if (program.isEmpty()) {
-        fail(kFileNotFound);
+        fail(fileNotFound());
         return false;
     }
 
@@ -211,7 +211,7 @@ bool DOSOutputs::start()
     process->start(QIODevice::ReadOnly);
     if (!process->waitForStarted(-1)) {
         process->disconnect(this);
-        fail(kFileNotFound);
+        fail(fileNotFound());
         return false;
     }
     m_framer = std::make_unique<OutputFramer>();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace tarnwick {
@@ -8,7 +9,10 @@ namespace tarnwick {
 inline const QString kProgramTitle = QStringLiteral("Tarnwick");
 
 // Said when the encoder (or any command) cannot be started.
-inline const QString kFileNotFound = QStringLiteral("File or command not found");
+inline QString fileNotFound()
+{
+    return QCoreApplication::translate("tarnwick::DOSOutputs", "File or command not found");
+}
 
 enum class MessageIcon { None, Critical, Exclamation, Information, Question };
 

@@ -2,6 +2,8 @@
 
 #include "seams/Dialogs.h"
 
+#include <QCoreApplication>
+
 #include <QObject>
 #include <QPointer>
 
@@ -80,6 +82,9 @@ QString PickOpenFile(Dialogs& dialogs, const QString& programFolder, const QStri
 }
 
 // The prompt of every folder browser the program shows.
-inline const QString kFolderPrompt = QStringLiteral("Select a folder:");
+inline QString folderPrompt()
+{
+    return QCoreApplication::translate("tarnwick::CCommonDialogs", "Select a folder:");
+}
 
 } // namespace tarnwick

@@ -174,7 +174,7 @@ QVariant Queue::headerData(int section, Qt::Orientation orientation, int role) c
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? QStringLiteral("Filename") : QStringLiteral("Format");
+    return section == 0 ? tr("Filename") : tr("Format");
 }
 
 } // namespace tarnwick

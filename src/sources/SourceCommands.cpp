@@ -13,11 +13,10 @@
 
 namespace tarnwick {
 
-namespace {
-const QString kDropHere = QStringLiteral("Drop Your Video Files Here");
-const QString kDragHere = QStringLiteral("Drag your Video Here");
-const QString kSearching = QStringLiteral("Searching...");
-} // namespace
+QString dropHere()
+{
+    return SourceCommands::tr("Drop Your Video Files Here");
+}
 
 SourceCommands::SourceCommands(Queue& queue, CCommonDialogs& commonDialogs, Dialogs& dialogs,
                                Drives& drives, Messages& messages, const QString& programFolder,
@@ -51,7 +50,7 @@ void SourceCommands::applyHintRule()
 void SourceCommands::startSearch()
 {
     m_searching = true;
-    setHint({true, true, kSearching});
+    setHint({true, true, tr("Searching...")});
 }
 
 void SourceCommands::endSearch(const QString& emptyText)
@@ -67,20 +66,22 @@ void SourceCommands::endSearch(const QString& emptyText)
 
 void SourceCommands::reportFull(qsizetype skipped)
 {
-    m_messages.show(QStringLiteral("The queue is full: it holds at most %1 files. %2 %3 not added.")
-                        .arg(Queue::kMaxEntries)
-                        .arg(skipped)
-                        .arg(skipped == 1 ? QStringLiteral("file was") : QStringLiteral("files were")),
-                    kProgramTitle, MessageIcon::Exclamation);
+    m_messages.show(
+        skipped == 1 ? tr("The queue is full: it holds at most %1 files. 1 file was not added.")
+                           .arg(Queue::kMaxEntries)
+                     : tr("The queue is full: it holds at most %1 files. %n files were not added.",
+                          nullptr, int(skipped))
+                           .arg(Queue::kMaxEntries),
+        kProgramTitle, MessageIcon::Exclamation);
 }
 
 void SourceCommands::reportUnnamed(qsizetype skipped)
 {
     if (skipped == 0)
         return;
-    m_messages.show(skipped == 1 ? QStringLiteral("1 file was not added: its name is not valid UTF-8.")
-                                 : QStringLiteral("%1 files were not added: their names are not valid UTF-8.")
-                                       .arg(skipped),
+    m_messages.show(skipped == 1 ? tr("1 file was not added: its name is not valid UTF-8.")
+                                 : tr("%n files were not added: their names are not valid UTF-8.",
+                                      nullptr, int(skipped)),
                     kProgramTitle, MessageIcon::Exclamation);
 }
 
@@ -99,8 +100,8 @@ void SourceCommands::addEntries(const QStringList& paths, bool threeCharacterTag
 
 void SourceCommands::AddaFile()
 {
-    m_commonDialogs.setTitle(QStringLiteral("Open Files"));
-    m_commonDialogs.setFilter(QStringLiteral("All formats(*.*)|*.*"));
+    m_commonDialogs.setTitle(tr("Open Files"));
+    m_commonDialogs.setFilter(tr("All formats") + QStringLiteral("(*.*)|*.*"));
     QStringList paths = m_commonDialogs.ShowOpenSeveral();
     if (paths.isEmpty())
         return;
@@ -126,11 +127,11 @@ void SourceCommands::appendFoundToMaster(const QStringList& found)
 
 void SourceCommands::AddaFolder()
 {
-    const std::optional<QString> folder = m_dialogs.browseFolder(kFolderPrompt);
+    const std::optional<QString> folder = m_dialogs.browseFolder(folderPrompt());
     startSearch();
     if (folder && !folder->isEmpty())
         searchFolder(*folder);
-    endSearch(kDropHere);
+    endSearch(dropHere());
 }
 
 void SourceCommands::searchFolder(const QString& folder)
@@ -166,14 +167,13 @@ void SourceCommands::ReadDisc(const QString& volumeRoot)
 {
     m_queue.clearAll();
     if (volumeRoot.isEmpty() || !m_drives.isOptical(volumeRoot)) {
-        m_messages.show(QStringLiteral("Please select a DVD Drive"), QStringLiteral("DVD"),
-                        MessageIcon::None);
+        m_messages.show(tr("Please select a DVD Drive"), tr("DVD"), MessageIcon::None);
         applyHintRule();
         return;
     }
     startSearch();
     searchDisc(volumeRoot);
-    endSearch(kDragHere);
+    endSearch(tr("Drag your Video Here"));
 }
 
 void SourceCommands::searchDisc(const QString& volumeRoot)
@@ -245,8 +245,7 @@ void SourceCommands::queueDropped(const QStringList& dropped, qsizetype unnamed)
 void SourceCommands::pickDropZoneFile()
 {
     const QString path = CCommonDialogs::beforeNul(COMDLG::PickOpenFile(
-        m_dialogs, m_programFolder, QStringLiteral("Open File"), m_dropZoneFolder,
-        QStringLiteral("*.*|*.*")));
+        m_dialogs, m_programFolder, tr("Open File"), m_dropZoneFolder, QStringLiteral("*.*|*.*")));
     m_dropZoneFolder.clear(); // every click starts from an empty initial folder
     if (path.isEmpty())
         return;

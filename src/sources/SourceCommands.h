@@ -13,12 +13,15 @@ class Drives;
 class Messages;
 class Queue;
 
+// The hint over an empty queue, in the user's language.
+QString dropHere();
+
 // The hint over an empty queue: whether it is shown, and its caption; the
 // window decides what shows it.
 struct QueueHint {
     bool shown = true;
     bool captionShown = true;
-    QString caption = QStringLiteral("Drop Your Video Files Here");
+    QString caption = dropHere();
     friend bool operator==(const QueueHint&, const QueueHint&) = default;
 };
 

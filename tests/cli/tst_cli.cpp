@@ -31,13 +31,16 @@ QString cli()
     return realProgramFolder() + QStringLiteral("/tarnwick-cli");
 }
 
-Run runCli(const QStringList& arguments, const QString& workingFolder = QString(), int timeoutMs = 240000)
+Run runCli(const QStringList& arguments, const QString& workingFolder = QString(), int timeoutMs = 240000,
+           const QString& program = cli(), const QProcessEnvironment& environment = {})
 {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
-    process.start(cli(), arguments);
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
@@ -180,6 +183,31 @@ private slots:
         QCOMPARE(filesBelow(out).size(), 1); // the dry run wrote nothing
     }
 
+    // Sources with one base name: the dry run names the second's output with
+    // _2 and the third's with _3, as the conversion does within a second.
+    void dryRunNamesTheOutputsTheConversionWrites()
+    {
+        const QString twin = m_dir.filePath("twin/clip.mp4");
+        QVERIFY(QFile::exists(twin) || (QDir().mkpath(QFileInfo(twin).path()) && QFile::copy(m_clip, twin)));
+        const QString out = m_dir.filePath("dry");
+        const Run run = runCli({"-n", "-o", out, m_clip, twin, m_clip});
+        QCOMPARE(run.status, 0);
+        static const QRegularExpression written(QStringLiteral("\"([^\"]+)\"\n"));
+        QStringList outputs;
+        for (auto match = written.globalMatch(run.out); match.hasNext();) {
+            const QString path = match.next().captured(1);
+            if (path.startsWith(out))
+                outputs << path;
+        }
+        QCOMPARE(outputs.size(), 3);
+        const QRegularExpression first(QRegularExpression::escape(out) + "/clip_(\\d{1,6})\\.mp4");
+        const QString stamp = first.match(outputs.at(0)).captured(1);
+        QVERIFY2(!stamp.isEmpty(), qPrintable(outputs.at(0)));
+        QCOMPARE(outputs.at(1), QString("%1/clip_%2_2.mp4").arg(out, stamp));
+        QCOMPARE(outputs.at(2), QString("%1/clip_%2_3.mp4").arg(out, stamp));
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
     // A folder as "Add a Folder" searches it, names with blanks and
     // non-ASCII letters among them; two at once give what one at a time gives.
     void folderSearchAndJobs()
@@ -251,11 +279,55 @@ private slots:
         QVERIFY(QDir(work.path()).isEmpty());
     }
 
+    // A copied program folder whose encoder link points nowhere, with and
+    // without FFmpeg on the machine: one message that says what is missing
+    // and how to get it, status 3, and nothing made: no output folder, no
+    // temporary folder, nothing on standard output.
+    void brokenEncoderGivesStatus3AndMakesNothing_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("ffmpegOnPath");
+        QTest::newRow("one at a time") << QStringList() << true;
+        QTest::newRow("two at once, json") << QStringList({"-j", "2", "--json"}) << true;
+        QTest::newRow("dry run") << QStringList({"-n"}) << true;
+        QTest::newRow("no FFmpeg") << QStringList() << false;
+    }
+    void brokenEncoderGivesStatus3AndMakesNothing()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, ffmpegOnPath);
+        QTemporaryDir root;
+        const QString program = root.filePath("tarnwick");
+        QVERIFY(QDir().mkpath(program + "/data") && QDir().mkpath(root.filePath("work")) &&
+                QDir().mkpath(root.filePath("tmp")));
+        QVERIFY(QFile::copy(cli(), program + "/tarnwick-cli"));
+        const QString encoder = program + "/data/conv.exe";
+        QVERIFY(QFile::link("../../bin/ffmpeg", encoder)); // as installed, but copied elsewhere
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", root.filePath("tmp"));
+        if (!ffmpegOnPath)
+            environment.insert("PATH", root.filePath("tmp"));
+
+        const Run run = runCli(QStringList{"-o", "out"} + options + QStringList{m_clip, m_clip}, root.filePath("work"),
+                               240000, program + "/tarnwick-cli", environment);
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.endsWith('\n') && run.err.count('\n') == 1, qPrintable(run.err));
+        QVERIFY2(run.err.startsWith("tarnwick-cli: The encoder is missing, so nothing can be converted. " + encoder +
+                                    " is a link to " + root.filePath("bin/ffmpeg") + ", which is not there. "),
+                 qPrintable(run.err));
+        const QString how = ffmpegOnPath ? "FFmpeg, which is installed as " : "Install it (on Debian and Ubuntu: apt install ffmpeg)";
+        QVERIFY2(run.err.contains(how) && run.err.contains("ln -sfn "), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(QDir(root.filePath("work")).isEmpty());
+        QVERIFY(QDir(root.filePath("tmp")).isEmpty());
+    }
+
     void helpAndVersion()
     {
         const Run help = runCli({"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith("Usage: tarnwick-cli [options] SOURCE..."));
+        QVERIFY2(help.out.contains("2 bad usage, 3 no\nencoder"), qPrintable(help.out));
         const Run version = runCli({"--version"});
         QCOMPARE(version.status, 0);
         QVERIFY(QRegularExpression("^tarnwick-cli \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch());

@@ -6,6 +6,7 @@
 #include "conversion/Options.h"
 #include "conversion/OutputPresets.h"
 #include "conversion/Rotation.h"
+#include "conversion/TemporaryFolder.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"
 
@@ -141,26 +142,49 @@ private slots:
         QCOMPARE(b.queue.lstFile(), QStringList({sources.at(1), sources.at(2)}));
     }
 
-    void missingEncoderDropsEachEntryAndReportsIt_data() { lanesData(); }
-    void missingEncoderDropsEachEntryAndReportsIt()
+    // An encoder that cannot be run fails every file alike: the batch says
+    // what is missing once and makes nothing, neither the output folder nor
+    // its temporary one, and the queue stays for when the encoder is back.
+    void brokenEncoderIsSaidOnceBeforeAnythingIsMade_data()
     {
-        QFETCH(int, lanes);
-        QTemporaryDir empty;
-        Batch b(empty.path());
-        b.driver.setLanes(lanes);
-        const QString a = b.source("a.mp4");
-        const QString c = b.source("c.mp4");
-        b.queue.AddQueueEntry(a);
-        b.queue.AddQueueEntry(c);
-        b.messages.expect("File or command not found", "Tarnwick", MessageIcon::Critical);
-        b.messages.expect("File or command not found", "Tarnwick", MessageIcon::Critical);
-        b.messages.expect("2 files could not be converted:\n\n" + a + "\n    File or command not found\n" + c +
-                              "\n    File or command not found",
-                          "Tarnwick", MessageIcon::Exclamation);
-        b.run();
-        QVERIFY(b.window.events.contains("Done."));
-        QCOMPARE(b.queue.lstFile(), QStringList({a, c}));
-        QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not there") << "none" << "conv.exe is not there.";
+        QTest::newRow("link to nothing") << "dangling" << "conv.exe is a link to /nonexistent/ffmpeg, which is not there.";
+        QTest::newRow("not a program") << "text" << "conv.exe is not a program.";
+    }
+    void brokenEncoderIsSaidOnceBeforeAnythingIsMade()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, said);
+        QTemporaryDir program;
+        QVERIFY(QDir().mkpath(program.filePath("data")));
+        const QString encoder = program.filePath("data/conv.exe");
+        if (kind == "dangling")
+            QVERIFY(QFile::link("/nonexistent/ffmpeg", encoder));
+        if (kind == "text")
+            QVERIFY(writeFile(encoder, "#!/bin/sh\n")); // not executable
+        DeleteFolderTree(temporaryFolderPath());
+        Batch b(program.path());
+        const QStringList sources{b.source("a.mp4"), b.source("c.mp4")};
+        for (const QString& s : sources)
+            b.queue.AddQueueEntry(s);
+        QSignalSpy finished(&b.driver, &BatchDriver::batchFinished);
+        b.command3();
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(b.messages.shown().size(), 1);
+        const ShownMessage message = b.messages.shown().first();
+        QCOMPARE(message.icon, MessageIcon::Critical);
+        QVERIFY2(message.text.startsWith("The encoder is missing, so nothing can be converted.\n\n" +
+                                         program.filePath("data/") + said + "\n\n"),
+                 qPrintable(message.text));
+        QVERIFY2(message.text.contains("Tarnwick converts with FFmpeg") && message.text.contains("ln -sfn "),
+                 qPrintable(message.text));
+        QCOMPARE(b.window.events, QStringList({"settings off", "queue off", "settings on", "queue on"}));
+        QCOMPARE(b.queue.lstFile(), sources);
+        QVERIFY(!QFileInfo::exists(b.dir.filePath("out")));
+        QVERIFY(!QFileInfo::exists(temporaryFolderPath()));
+        QCOMPARE(b.driver.state(), BatchDriver::State::Idle);
     }
 
     void failuresAreReportedNotCountedAsDone_data() { lanesData(); }

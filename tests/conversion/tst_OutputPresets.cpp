@@ -99,22 +99,54 @@ private slots:
     {
         OutputPresets p;
         p.cmbOF1.select(4);
-        p.cmbOF1.select(7);
+        p.cmbOF1.select(13);
         p.cmbOF1.select(-1);
-        p.cmbOF.select(9);
+        p.cmbOF.select(15);
         QCOMPARE(state(p.cmbBitrate), QString("1:1000"));
         QCOMPARE(state(p.cmbR), QString("1:44100"));
+    }
+
+    // The formats after the seven take the internal indexes after the
+    // nine and set no preset row: what setup.ini's first lines keep stays.
+    void formatsAfterTheSeven_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("bitrate");
+        QTest::addColumn<int>("internal");
+        QTest::newRow("H.265") << 7 << "MP4(H265/HEVC Video)" << "3000" << 9;
+        QTest::newRow("MP4 AV1") << 8 << "MP4(AV1 Video)" << "2000" << 10;
+        QTest::newRow("WebM AV1") << 9 << "WebM(AV1 Video)" << "2000" << 11;
+        QTest::newRow("VP9") << 10 << "WebM(VP9 Video)" << "3000" << 12;
+        QTest::newRow("MKV") << 11 << "MKV(H264 Video)" << "5000" << 13;
+        QTest::newRow("copy keeps the bitrate text") << 12 << "Same as Source (Copy)" << "1000" << 14;
+    }
+    void formatsAfterTheSeven()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, caption);
+        QFETCH(QString, bitrate);
+        QFETCH(int, internal);
+        OutputPresets p;
+        p.cmbOF1.select(4); // FLV: preset row 0
+        p.cmbOF1.select(position);
+        QCOMPARE(p.cmbOF1.text(), caption);
+        QCOMPARE(p.cmbBitrate.text(), bitrate);
+        QCOMPARE(p.cmbOF.position(), internal);
+        QCOMPARE(state(p.cmbR), QString("1:44100"));
+        QCOMPARE(state(p.cmbBR), QString("13:320"));
+        QCOMPARE(p.cmbChannel.position(), 1);
     }
 
     void everyEntryText()
     {
         OutputPresets p;
-        QCOMPARE(p.cmbOF1.entries(),
+        QCOMPARE(p.cmbOF1.entries().mid(0, 7),
                  QStringList({"MP4(High Quality MPEG4 Video)", "MP4(H264 Video)",
                               "AVI(Standard MPEG4 Video)", "MOV(Apple/QuickTime Video)",
                               "FLV(Flash Video)", "WMV(Windows Media Video)", "MPG(MPEG1 Video)"}));
         QCOMPARE(p.cmbBitrate.entries().join(u','), QString("512,1000,1500,2000,3000,5000,8000,12000,15000"));
-        QCOMPARE(p.cmbOF.entries().join(u'|'),
+        QCOMPARE(p.cmbOF.entries().mid(0, 9).join(u'|'),
                  QString::fromUtf8("RMVB(RealPlayerRMVB)|RM(RealPlayerRM)|MPG(MPEG2)|AVI(Windows Media "
                                    "Player格式)|MP4(高清MPEG4格式)|MOV(QuickTime格式)|MP4(手机MP4格式)|"
                                    "3GP(手机3GP格式)|MP3(纯音频格式)"));

@@ -1,3 +1,4 @@
+#include "core/ChmViewerQuery.h"
 #include "core/SettingsFiles.h"
 #include "form/Skin.h"
 #include "form/frmMain.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -70,24 +72,31 @@ class tst_frmMainChrome : public QObject
 
 private slots:
     // The desktop these tests stand in has a viewer for help.chm.
-    void init() { m_xdgMime.setChmViewer("xchm.desktop"); }
+    void init()
+    {
+        m_xdgMime.setChmViewer("xchm.desktop");
+        m_xdgMime.setHanging(false);
+    }
 
     // Without a viewer for .chm files the same pages open as HTML; when
     // nothing opens a page, a message says where it is.
     void helpThatOpens()
     {
         m_xdgMime.setChmViewer("");
-        Window w;
-        const QString index = w.program.path() + "/help/index.html";
-        w.form->ShowHelpFile();
-        QCOMPARE(w.shell.opened, QStringList{"path:" + index});
-
+        {
+            Window w;
+            const QString index = w.program.path() + "/help/index.html";
+            w.form->ShowHelpFile();
+            QTRY_COMPARE(w.shell.opened, QStringList{"path:" + index});
+            w.check();
+        }
         m_xdgMime.setChmViewer("xchm.desktop");
+        Window w;
         const QString chm = w.program.path() + "/help.chm";
+        const QString index = w.program.path() + "/help/index.html";
         w.shell.refused << "path:" + chm; // named, but it fails
-        w.shell.opened.clear();
         w.form->ShowHelpFile();
-        QCOMPARE(w.shell.opened, QStringList({"path:" + chm, "path:" + index}));
+        QTRY_COMPARE(w.shell.opened, QStringList({"path:" + chm, "path:" + index}));
 
         w.shell.refused << "path:" + index;
         w.messages.expect("Nothing on this desktop opens the help. It is at:\n\n" + index, "Tarnwick",
@@ -98,6 +107,29 @@ private slots:
         w.messages.expect("Nothing on this desktop opens the tutorial. It is at:\n\n" + tutorial.mid(8), "Tarnwick",
                           MessageIcon::Information);
         w.form->ShowTutorialPage();
+        w.check();
+    }
+
+    // A desktop that never answers which program opens help.chm: clicks on
+    // Help return at once, the HTML help opens once when the question times
+    // out, and the answer is kept: the next click opens at once, unasked.
+    void helpNeverWaitsForTheDesktop()
+    {
+        m_xdgMime.setHanging(true);
+        const int asked = m_xdgMime.calls();
+        Window w;
+        const QString index = "path:" + w.program.path() + "/help/index.html";
+        QElapsedTimer clicks;
+        clicks.start();
+        for (int i = 0; i < 3; ++i)
+            click(w.c().imgHelp);
+        QVERIFY2(clicks.elapsed() < ChmViewerQuery::kAnswerTimeoutMs / 2, qPrintable(QString::number(clicks.elapsed())));
+        QVERIFY(w.shell.opened.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(w.shell.opened, QStringList{index}, 3 * ChmViewerQuery::kAnswerTimeoutMs);
+        QCOMPARE(m_xdgMime.calls() - asked, 2); // the two names of the type, asked once
+        w.form->ShowHelpFile();
+        QCOMPARE(w.shell.opened, QStringList({index, index}));
+        QCOMPARE(m_xdgMime.calls() - asked, 2);
         w.check();
     }
 
@@ -112,7 +144,7 @@ private slots:
         click(w.c().imgToolbar.at(1)); // RemoveSelected
         QCOMPARE(w.form->queue().displayCount(), 0);
         click(w.c().imgToolbar.at(3)); // help file
-        QCOMPARE(w.shell.opened, QStringList{"path:" + w.program.path() + "/help.chm"});
+        QTRY_COMPARE(w.shell.opened, QStringList{"path:" + w.program.path() + "/help.chm"});
         click(w.c().imgToolbar.at(5)); // nothing
         click(w.c().imgToolbar.at(6)); // AddaFolder, cancelled
         QCOMPARE(w.dialogs.folderPrompts, QStringList{"Select a folder:"});
@@ -207,6 +239,7 @@ private slots:
         QCOMPARE(w.form->queue().displayCount(), 0);
 
         click(w.c().imgHelp);
+        QTRY_COMPARE(w.shell.opened.size(), 1);
         click(w.c().lblFeed);
         click(w.c().lblWeb);
         QCOMPARE(w.shell.opened,

@@ -12,7 +12,11 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include "core/ProgramSettings.h"
+
+#include <QAccessible>
 #include <QAction>
+#include <QSettings>
 #include <QContextMenuEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -135,7 +139,7 @@ private slots:
     {
         QFETCH(frmMain::Command, command);
         QFETCH(bool, byShortcut);
-        Window w;
+        Window w(standinProgramFolder());
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         w.form->queue().AddQueueEntry("/v/queued.mp4");
         const Expectation e = expectation(command);
@@ -156,6 +160,30 @@ private slots:
         QVERIFY2(w.done(&why), qPrintable(why));
     }
 
+    // A copy encodes nothing: choosing it greys the bitrate and the
+    // rotation, held at None; another format opens them again. Made for
+    // the web is kept in Tarnwick.conf.
+    void copyLocksAndMadeForTheWeb()
+    {
+        Window w;
+        QComboBox* format = w.c().cmbOF1;
+        w.form->rotation().cmbRotate.select(0);
+        emit format->activated(format->findText("Same as Source (Copy)"));
+        QVERIFY(!w.c().cmbBitrate->isEnabled());
+        QVERIFY(!w.c().cmbRotate->isEnabled());
+        QCOMPARE(w.form->rotation().cmbRotate.position(), Rotation::kNone);
+        emit format->activated(1);
+        QVERIFY(w.c().cmbBitrate->isEnabled());
+        QVERIFY(w.c().cmbRotate->isEnabled());
+
+        auto* web = w.form->findChild<QAction*>("actWebOptimized");
+        QVERIFY(web && web->isCheckable() && !web->isChecked());
+        web->trigger();
+        QSettings conf(ProgramSettings::defaultPath(), QSettings::IniFormat);
+        QCOMPARE(conf.value("Output/WebOptimized").toBool(), true);
+        QVERIFY(w.form->session().runSettings().webOptimized);
+    }
+
     void standardKeysWhereThereAreSome()
     {
         Window w;
@@ -170,7 +198,7 @@ private slots:
         QCOMPARE(w.form->action(frmMain::Remove)->shortcut(), QKeySequence(QKeySequence::Delete));
         QSet<QKeySequence> seen;
         for (QAction* action : w.form->commandMenu()->actions()) {
-            if (!action->isSeparator() && !action->menu()) { // a submenu is no command
+            if (!action->isSeparator() && !action->shortcut().isEmpty()) {
                 QVERIFY2(!seen.contains(action->shortcut()), qPrintable(action->text()));
                 seen.insert(action->shortcut());
             }
@@ -293,8 +321,12 @@ private slots:
                                  static_cast<QWidget*>(w.c().LV), static_cast<QWidget*>(w.c().cmbOF1),
                                  static_cast<QWidget*>(w.c().cmbBitrate), static_cast<QWidget*>(w.c().txtPath),
                                  static_cast<QWidget*>(w.c().cmdBrowse), static_cast<QWidget*>(w.c().Command3),
-                                 static_cast<QWidget*>(w.c().btnMenu)})
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+                                 static_cast<QWidget*>(w.c().btnMenu)}) {
+            // A name of its own, or a caption that labels it.
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(!face->text(QAccessible::Name).isEmpty() || !face->relations(QAccessible::Label).isEmpty(),
+                     qPrintable(control->objectName()));
+        }
         // Tab walks the visible controls top to bottom.
         QWidget* at = w.c().Drive1;
         QStringList order;

@@ -3,6 +3,7 @@
 // batch is converted, and nothing outside the output and temporary folders
 // changes.
 #include "conversion/EncoderCommand.h"
+#include "conversion/TemporaryFolder.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"
@@ -13,6 +14,7 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include <QComboBox>
 #include <QDirIterator>
 #include <QMimeData>
 #include <QScopeGuard>
@@ -279,23 +281,32 @@ private slots:
         QVERIFY(text.contains(("/data/conv.exe -i \"" + longer + "\"\n").toUtf8()) && text.contains("time="));
     }
 
-    void missingEncoderIsReportedForEachFile()
+    // A copied program folder whose encoder link points nowhere: one
+    // message names what is missing, and Start makes nothing.
+    void brokenEncoderLinkIsSaidOnce()
     {
-        QTemporaryDir bare; // a program folder without data/conv.exe
-        Campaign w(bare.path());
+        QTemporaryDir program;
+        QVERIFY(QDir().mkpath(program.filePath("data")));
+        QVERIFY(QFile::link("../../../bin/ffmpeg-gone", program.filePath("data/conv.exe")));
+        DeleteFolderTree(temporaryFolderPath());
+        Campaign w(program.path());
         const QString a = w.root.filePath("a.mp4");
         const QString b = w.root.filePath("b.mp4");
         QVERIFY(writeFile(a, "x") && writeFile(b, "x"));
         w.dropFiles({a, b});
-        w.messages.expect("File or command not found", "Tarnwick", MessageIcon::Critical);
-        w.messages.expect("File or command not found", "Tarnwick", MessageIcon::Critical);
-        w.messages.expect("2 files could not be converted:\n\n" + a + "\n    File or command not found\n" + b +
-                              "\n    File or command not found",
-                          "Tarnwick", MessageIcon::Exclamation);
         w.convert(w.out);
-        QVERIFY2(w.messages.done(), qPrintable(w.messages.problems()));
-        QVERIFY(w.outputs().isEmpty());
+        QCOMPARE(w.messages.shown().size(), 1);
+        const QString said = w.messages.shown().first().text;
+        QVERIFY2(said.startsWith("The encoder is missing, so nothing can be converted.\n\n" +
+                                 program.filePath("data/conv.exe") + " is a link to "),
+                 qPrintable(said));
+        QVERIFY2(said.contains("ffmpeg-gone, which is not there.\n\nTarnwick converts with FFmpeg"), qPrintable(said));
+        QVERIFY(!QFileInfo::exists(w.out));
+        QVERIFY(!QFileInfo::exists(temporaryFolderPath()));
         QCOMPARE(w.form->queue().lstFile(), QStringList({a, b}));
+        QCOMPARE(w.c().Command3->text(), QString("Start Ripping Now!"));
+        QVERIFY(w.c().Command3->isEnabled() && w.c().cmbOF1->isEnabled() && w.c().LV->isEnabled());
+        QCOMPARE(w.c().lblPB->text(), QString("0%")); // no "Done." for a batch that did not run
     }
 };
 

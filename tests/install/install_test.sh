@@ -22,6 +22,12 @@ done
 "$prefix/bin/tarnwick-cli" --dry-run -o "$prefix/out" "$prefix/none.mp4" | grep -q "^$program/data/conv.exe -i " \
   || { echo "the installed tarnwick-cli does not find its encoder"; exit 1; }
 "$program/data/conv.exe" -version | grep -q "ffmpeg version" || { echo "data/conv.exe is not FFmpeg"; exit 1; }
+# The catalogues come along, and the installed program finds them.
+for language in de fr es pt_BR it ru zh_CN ja; do
+  [ -f "$program/translations/tarnwick_$language.qm" ] || { echo "no $language catalogue installed"; exit 1; }
+done
+LC_ALL= LANGUAGE= LANG=fr_FR.UTF-8 "$prefix/bin/tarnwick-cli" --help | head -n 1 | grep -q "^Utilisation" \
+  || { echo "the installed tarnwick-cli does not speak French"; exit 1; }
 desktop-file-validate "$prefix/share/applications/tarnwick.desktop"
 for size in 16 22 24 32 48 64 128 256; do
   identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/tarnwick.png" | grep -qx "${size}x${size}" \

@@ -1,0 +1,131 @@
+// The window's start after a batch was killed, as a user meets it: the
+// question, the queue it fills, the start button that finishes the batch.
+// The killed batch is this test's own executable in a mode of its own, taken
+// down with SIGKILL in the middle of a file, so what the restart finds is
+// what a real kill leaves.
+
+#include "form/frmMain.h"
+#include "process/DOSOutputs.h"
+#include "sources/Queue.h"
+
+#include "support/TestFiles.h"
+#include "support/TestPaths.h"
+#include "support/TestWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTreeView>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace tarnwick;
+using namespace tarnwick::test;
+
+namespace {
+
+QString journalPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           "/batch.journal";
+}
+
+QStringList batchSources(const QString& folder)
+{
+    return {folder + "/a.mp4", folder + "/slow.mp4", folder + "/c.mp4"};
+}
+
+// The first run: three files dropped, Start pressed, and the program killed
+// while the second is half written.
+int killedBatch(const QString& folder)
+{
+    TestWindow w(standinProgramFolder());
+    w.form->show();
+    const QStringList sources = batchSources(folder);
+    drop(w.c().picDoor, *localFilesMime(sources));
+    w.c().txtPath->setText(folder + "/out");
+    QObject::connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, w.form.get(),
+                     [&](const QString& piece) {
+                         if (piece.contains("time=") && w.form->queue().runFront() == sources.at(1))
+                             ::kill(::getpid(), SIGKILL);
+                     });
+    w.c().Command3->click();
+    QTimer::singleShot(60000, [] { QCoreApplication::exit(2); });
+    return QCoreApplication::exec();
+}
+
+QStringList rows(const QTreeView* list)
+{
+    QStringList shown;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        shown << list->model()->index(row, 0).data().toString();
+    return shown;
+}
+
+} // namespace
+
+class tst_frmMainRestart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QFile::remove(journalPath()); }
+
+    void killedBatchIsFinishedAfterTheRestart()
+    {
+        QTemporaryDir dir;
+        const QStringList sources = batchSources(dir.path());
+        QVERIFY(writeFile(sources.at(0), "#standin\n"));
+        QVERIFY(writeFile(sources.at(1), "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
+        QVERIFY(writeFile(sources.at(2), "#standin\n"));
+        QProcess first;
+        first.start(QCoreApplication::applicationFilePath(), {"--killed-batch", dir.path()});
+        QVERIFY(first.waitForFinished(60000));
+        QCOMPARE(first.exitStatus(), QProcess::CrashExit);
+        const QDir out(dir.filePath("out"));
+        QCOMPARE(out.entryList(QDir::Files).size(), 2); // a converted, slow half written
+        QVERIFY(QFile::exists(journalPath()));
+
+        TestWindow w(standinProgramFolder());
+        w.form->show();
+        w.messages.expectQuestion(
+            "The last batch was interrupted with 2 files left. Queue them again?", "Tarnwick",
+            true);
+        w.form->startWith({});
+        QVERIFY(!w.c().picDoor->isVisible());
+        QVERIFY(w.c().LV->isVisible());
+        QCOMPARE(rows(w.c().LV), sources.mid(1));
+        QCOMPARE(out.entryList(QDir::Files).size(), 1); // the half-written file is gone
+
+        // What the user finds under the pointer where the start button is.
+        QWidget* atStart = w.form->childAt(w.c().Command3->geometry().center());
+        QCOMPARE(atStart, static_cast<QWidget*>(w.c().Command3));
+        QTest::mouseClick(atStart, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(w.c().lblPB->text(), QString("Done."), 30000);
+        QStringList outputs = out.entryList(QDir::Files);
+        QCOMPARE(outputs.size(), 3);
+        for (const char* base : {"a_", "slow_", "c_"})
+            QVERIFY2(
+                !outputs.filter(QRegularExpression(QString("^%1\\d+\\.mp4$").arg(base))).isEmpty(),
+                qPrintable(outputs.join(u' ')));
+        QString why;
+        QVERIFY2(w.done(&why), qPrintable(why));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--killed-batch") == 0)
+        return killedBatch(QString::fromLocal8Bit(argv[2]));
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_frmMainRestart test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_frmMainRestart.moc"

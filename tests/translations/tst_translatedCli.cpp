@@ -1,0 +1,200 @@
+// tarnwick-cli in its user's language, chosen from the environment as a
+// terminal sets it, and --json the same in every language.
+
+#include "support/TestPaths.h"
+#include "translations/Catalogue.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarnwick::test;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// `environment`: "NAME=value" pairs; every locale variable not named is unset.
+Run runCli(const QString& program, const QStringList& environment, const QStringList& arguments,
+           const QString& folder = QString())
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        env.remove(QString::fromLatin1(name));
+    for (const QString& pair : environment)
+        env.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString cli()
+{
+    return realProgramFolder() + QStringLiteral("/tarnwick-cli");
+}
+
+const QString kUsage = QStringLiteral("Usage: tarnwick-cli [options] SOURCE...");
+
+QString usageIn(const QString& language)
+{
+    return language.isEmpty() ? kUsage : catalogueOf(language).translate("tarnwick::cli", kUsage);
+}
+
+} // namespace
+
+class tst_translatedCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    // Which language a start picks, variable by variable, in gettext's
+    // order: LANGUAGE (a list), then LC_ALL, LC_MESSAGES, LANG; C means
+    // the program's own English.
+    void languageFromEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("language"); // empty: English
+        QTest::newRow("nothing set") << QStringList{} << "";
+        QTest::newRow("C") << QStringList{"LANG=C"} << "";
+        QTest::newRow("en_US") << QStringList{"LANG=en_US.UTF-8"} << "";
+        for (const QString& language : shippedLanguages()) {
+            const QString locale =
+                language.contains(u'_') ? language : language + u'_' + language.toUpper();
+            QTest::newRow(qPrintable("LANG " + locale))
+                << QStringList{"LANG=" + locale + ".UTF-8"} << language;
+        }
+        QTest::newRow("ja_JP") << QStringList{"LANG=ja_JP.UTF-8"} << "ja";
+        QTest::newRow("LC_ALL over LANG")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=it_IT.UTF-8"} << "it";
+        QTest::newRow("LC_ALL=C over LANG")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << "";
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList{"LANG=en_US.UTF-8", "LC_MESSAGES=es_ES.UTF-8"} << "es";
+        QTest::newRow("LANGUAGE first")
+            << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=ru:de"} << "ru";
+        QTest::newRow("LANGUAGE skips a missing one")
+            << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=pl:de"} << "de";
+        QTest::newRow("LANGUAGE English first")
+            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en:de"} << "";
+        QTest::newRow("LANGUAGE under C") << QStringList{"LANG=C", "LANGUAGE=de"} << "";
+        QTest::newRow("no catalogue: English") << QStringList{"LANG=pt_PT.UTF-8"} << "";
+        QTest::newRow("Traditional Chinese: English") << QStringList{"LANG=zh_TW.UTF-8"} << "";
+    }
+    void languageFromEnvironment()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, language);
+        const Run run = runCli(cli(), environment, {"--help"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.section(u'\n', 0, 0), usageIn(language));
+    }
+
+    // The whole help and a usage error in French: the program's paragraphs
+    // from its catalogue, Qt's own parser message from Qt's.
+    void helpAndUsageErrorInFrench()
+    {
+        const Catalogue fr = catalogueOf("fr");
+        const QStringList french{"LANG=fr_FR.UTF-8"};
+        const Run help = runCli(cli(), french, {"--help"});
+        QCOMPARE(help.status, 0);
+        int paragraphs = 0;
+        for (const CatalogueEntry& entry : fr.entries) {
+            if (entry.context == u"tarnwick::cli" && entry.source.count(u'\n') >= 1) {
+                QVERIFY2(help.out.contains(entry.translations.value(0)), qPrintable(entry.source));
+                ++paragraphs;
+            }
+        }
+        QCOMPARE(paragraphs, 4);
+        QVERIFY2(!help.out.contains("Options:\n"), qPrintable(help.out));
+
+        const Run badFormat = runCli(cli(), french, {"-f", "divx", "clip.mp4"});
+        QCOMPARE(badFormat.status, 2);
+        const QString unknown = fr.translate("tarnwick::cli", "unknown format '%1' (one of: %2)")
+                                    .arg("divx", "mp4, mp4-h264, avi, mov, flv, wmv, mpg");
+        QCOMPARE(badFormat.err,
+                 "tarnwick-cli: " + unknown + u'\n' + usageIn("fr") + u'\n' +
+                     fr.translate("tarnwick::cli", "Try 'tarnwick-cli --help' for more.") + u'\n');
+
+        const Run badOption = runCli(cli(), french, {"--colour", "clip.mp4"});
+        QCOMPARE(badOption.status, 2);
+        const QString parserSays = badOption.err.section(u'\n', 0, 0);
+        QVERIFY2(parserSays.startsWith("tarnwick-cli: ") && parserSays.contains("colour") &&
+                     !parserSays.contains("Unknown option"),
+                 qPrintable(badOption.err));
+    }
+
+    // A batch whose encoder fails without a word fails each file with the
+    // program's own reason: in the user's language on the terminal, and in
+    // --json the same bytes in every language (the batch's duration aside).
+    void jsonIsTheSameInEveryLanguage()
+    {
+        // A program folder of its own, with the catalogues and an encoder
+        // that prints nothing and fails.
+        const QString program = m_dir.filePath("program");
+        QVERIFY(QDir().mkpath(program + "/data"));
+        QVERIFY(QFile::copy(cli(), program + "/tarnwick-cli"));
+        QFile encoder(program + "/data/conv.exe");
+        QVERIFY(encoder.open(QIODevice::WriteOnly) && encoder.write("#!/bin/sh\nexit 1\n") > 0);
+        encoder.close();
+        QVERIFY(encoder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::link(realProgramFolder() + "/translations", program + "/translations"));
+        QFile clip(m_dir.filePath("clip.mp4"));
+        QVERIFY(clip.open(QIODevice::WriteOnly));
+        clip.close();
+        const QStringList arguments{"--json", "-o", m_dir.filePath("out"), clip.fileName()};
+
+        const auto events = [&](const QStringList& environment) {
+            Run run = runCli(program + "/tarnwick-cli", environment, arguments, m_dir.path());
+            run.out.replace(QRegularExpression("\"seconds\":[0-9.]+"), "\"seconds\":0");
+            return run;
+        };
+        const Run english = events({"LANG=C"});
+        QCOMPARE(english.status, 1);
+        QVERIFY2(english.out.contains("\"error\":\"the encoder printed nothing\""),
+                 qPrintable(english.out));
+        for (const QString& language : shippedLanguages()) {
+            const QString locale =
+                language.contains(u'_') ? language : language + u'_' + language.toUpper();
+            const Run run = events({"LANG=" + locale + ".UTF-8"});
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.out, english.out);
+        }
+
+        const Run german =
+            runCli(program + "/tarnwick-cli", {"LANG=de_DE.UTF-8"}, arguments.mid(1), m_dir.path());
+        QCOMPARE(german.status, 1);
+        const Catalogue de = catalogueOf("de");
+        const QString reason = de.translate("tarnwick::Converter", "the encoder printed nothing");
+        QVERIFY2(reason != "the encoder printed nothing" &&
+                     german.err.contains(clip.fileName() + ": " + reason),
+                 qPrintable(german.err));
+        QVERIFY2(german.out.contains(
+                     de.translate("tarnwick::cli", "failed %1: %2").arg(clip.fileName(), reason)),
+                 qPrintable(german.out));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_translatedCli)
+#include "tst_translatedCli.moc"

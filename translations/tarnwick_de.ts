@@ -1,0 +1,830 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Bitte fügen Sie eine Datei hinzu.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Die Stapelverarbeitung wurde gestoppt: Der Ausgabeordner nimmt keine Dateien mehr auf.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>1 Datei bleibt in der Warteschlange.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>%n Datei bleibt in der Warteschlange.</numerusform>
+            <numerusform>%n Dateien bleiben in der Warteschlange.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 Datei konnte nicht konvertiert werden:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht konvertiert werden:</numerusform>
+            <numerusform>%n Dateien konnten nicht konvertiert werden:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Ordner auswählen:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>der Encoder hat nichts ausgegeben</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Kein Ausgabeformat gewählt</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Der Encoder wurde unerwartet beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Befehlszeile leer</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe fehlgeschlagen. Fehler: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Datei oder Befehl nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 ist ein Link auf %2, das nicht vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 ist kein Programm.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick konvertiert mit FFmpeg, das nicht installiert ist. Installieren Sie es (unter Debian und Ubuntu: apt install ffmpeg) und verknüpfen Sie dann den Encoder damit:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick konvertiert mit FFmpeg, das als %1 installiert ist. Verknüpfen Sie den Encoder damit:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Der Encoder fehlt, daher kann nichts konvertiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Videos hier ablegen oder klicken, um zu beginnen.
+DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>DVD-Laufwerk auswählen:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>DVD lesen</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Dateiliste:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Dateien aus einem Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Ausgewählte Datei aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Alle Dateien entfernen</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Ausgabeformat:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Videoqualität (Bitrate in kBit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Video-Bitrate</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Ordner für die Ausgabe auswählen</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Ausgabeordner auswählen</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Senden Sie uns Ihre Anregung oder Frage</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Alle Befehle</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Neue Datei zur Dateiliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Datei aus der Dateiliste entfernen</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Konvertierung starten</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Hilfe und Anleitung</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Fenster minimieren</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Mediendateien auf diese Ablagefläche ziehen</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Drehen:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Drehung einstellen</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>Datei %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, noch %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Gestoppt.</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>DVD-Laufwerk</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Video-Bitrate in Kilobit pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>Konvertierung starten</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Fortschritt der aktuellen Datei</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Produktseite</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Alle Befehle</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>Willkommensbereich</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Jetzt konvertieren!</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>DVD lesen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Die Minuten müssen kleiner als 60 sein</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Die Sekunden müssen kleiner als 60 sein</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Der Ausgabeordner konnte nicht angelegt werden:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>In den Ausgabeordner kann nicht geschrieben werden:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (MPEG4-Video, hohe Qualität)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (H264-Video)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (MPEG4-Video, Standard)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (Apple/QuickTime-Video)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (Flash-Video)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (MPEG1-Video)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Die letzte Stapelverarbeitung wurde unterbrochen, 1 Datei ist übrig. Wieder in die Warteschlange stellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Die letzte Stapelverarbeitung wurde unterbrochen, %n Datei ist übrig. Wieder in die Warteschlange stellen?</numerusform>
+            <numerusform>Die letzte Stapelverarbeitung wurde unterbrochen, %n Dateien sind übrig. Wieder in die Warteschlange stellen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Videos werden konvertiert</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Videodateien hier ablegen</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Die Warteschlange ist voll: Sie fasst höchstens %1 Dateien. 1 Datei wurde nicht hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Die Warteschlange ist voll: Sie fasst höchstens %1 Dateien. %n Datei wurde nicht hinzugefügt.</numerusform>
+            <numerusform>Die Warteschlange ist voll: Sie fasst höchstens %1 Dateien. %n Dateien wurden nicht hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 Datei wurde nicht hinzugefügt: Ihr Name ist kein gültiges UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n Datei wurde nicht hinzugefügt: Ihr Name ist kein gültiges UTF-8.</numerusform>
+            <numerusform>%n Dateien wurden nicht hinzugefügt: Ihre Namen sind kein gültiges UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Alle Formate</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Bitte wählen Sie ein DVD-Laufwerk</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Video hierher ziehen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Aufruf: tarnwick-cli [Optionen] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Konvertiert Videodateien mit dem FFmpeg-Encoder: eine Datei je SOURCE oder
+jede Datei, die eine Ordnersuche findet (die Dateien des Ordners selbst und
+die VOB- und M2TS-Titeldateien in den Ordnern darunter; Verknüpfungen zu
+Ordnern wird nicht gefolgt).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Optionen:
+  -f, --format NAME      mp4 (Standard), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    Video-Bitrate in Kilobit pro Sekunde
+                         (Standard: die des Formats, siehe --list-formats)
+  -r, --rotate NAME      none (Standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       Ausgabeordner, wird bei Bedarf angelegt
+                         (Standard: ./output)
+  -j, --jobs N           N Konvertierungen gleichzeitig; „auto“: eine je Kern
+      --disc DIR         die Titeldateien in VIDEO_TS einer DVD oder in
+                         BDMV/STREAM einer Blu-ray unter DIR einreihen
+                         (mehrfach möglich)
+  -n, --dry-run          die Befehle jeder Datei ausgeben, nichts konvertieren
+      --json             ein JSON-Ereignis pro Zeile auf der Standardausgabe
+      --list-formats     die Formate mit ihren Standard-Bitraten ausgeben
+  -h, --help             dieser Text
+  -v, --version          die Version des Programms</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Ausgaben heißen &lt;Quellname&gt;_&lt;Stunde&gt;&lt;Minute&gt;&lt;Sekunde&gt;.&lt;Endung&gt;; ein schon
+vergebener Name erhält _2, _3, ... Im Ausgabeordner wird nichts überschrieben,
+und eine nicht fertiggestellte Ausgabe wird entfernt.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Rückgabewert: 0 alles konvertiert, 1 mindestens eine fehlgeschlagen,
+2 falscher Aufruf, 3 kein Encoder (FFmpeg, als data/conv.exe im Programmordner
+verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>unbekanntes Format „%1“ (möglich: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>die Bitrate muss eine ganze Zahl in Kilobit pro Sekunde sein (1 bis 1000000): „%1“</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>unbekannte Drehung „%1“ (möglich: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs erwartet eine Zahl von 1 bis 256 oder „auto“: „%1“</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>keine SOURCE angegeben</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>konvertiert %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>fehlgeschlagen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>%1 konvertiert, %2 fehlgeschlagen%3 in %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, gestoppt</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2 %  Datei %3 von %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 laufen)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  noch %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Mehr dazu mit „tarnwick-cli --help“.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>nichts zu konvertieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>der Ausgabeordner nimmt keine Dateien mehr auf; %n wurde nicht konvertiert</numerusform>
+            <numerusform>der Ausgabeordner nimmt keine Dateien mehr auf; %n wurden nicht konvertiert</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Auf diesem Desktop kann nichts die Hilfe öffnen. Sie liegt hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Auf diesem Desktop kann nichts die Anleitung öffnen. Sie liegt hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Auf diesem Desktop kann nichts die Produktseite öffnen. Sie ist hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Auf diesem Desktop gibt es kein E-Mail-Programm. Die Adresse lautet:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>DVD lesen</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Produktseite</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Protokollordner öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Auf diesem Desktop kann nichts den Protokollordner öffnen. Er liegt hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 Datei konvertiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n Datei konvertiert</numerusform>
+            <numerusform>%n Dateien konvertiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Stapelverarbeitung gestoppt</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Stapelverarbeitung fertig</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Tonsignal am Ende</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Musikschnitt</translation>
+    </message>
+</context>
+</TS>

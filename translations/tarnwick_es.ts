@@ -1,0 +1,830 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Añada un archivo.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>El lote se detuvo: la carpeta de salida no admite más archivos.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Queda 1 archivo en la cola.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Queda %n archivo en la cola.</numerusform>
+            <numerusform>Quedan %n archivos en la cola.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>registro: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>No se pudo convertir 1 archivo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>No se pudo convertir %n archivo:</numerusform>
+            <numerusform>No se pudieron convertir %n archivos:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Seleccione una carpeta:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>el codificador no mostró nada</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>No se eligió ningún formato de salida</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>El codificador se detuvo inesperadamente.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Línea de comandos vacía</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe falló. Error: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>No se encontró el archivo o el comando</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 es un enlace a %2, que no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 no es un programa.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick convierte con FFmpeg, que no está instalado. Instálelo (en Debian y Ubuntu: apt install ffmpeg) y luego enlace el codificador a él:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick convierte con FFmpeg, que está instalado como %1. Enlace el codificador a él:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Falta el codificador, así que no se puede convertir nada.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Suelte aquí sus vídeos o haga clic para empezar.
+Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Seleccione una unidad de DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Leer DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Lista de archivos:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Añadir un archivo</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Añadir archivos de una carpeta</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Quitar el archivo seleccionado de la lista</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Quitar todos los archivos</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato de salida:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Calidad de vídeo (tasa de bits, kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Tasa de bits de vídeo</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Seleccionar la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Seleccionar una carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinión</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Envíenos su sugerencia o pregunta</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Todos los comandos</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Añadir un archivo nuevo a la lista</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Quitar un archivo de la lista</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Empezar a convertir</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Ayuda y tutorial</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimizar la ventana</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Arrastre archivos multimedia a esta zona</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Girar:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Ajuste de giro</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminado.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, quedan %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>Unidad de DVD</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Lista de archivos</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Tasa de bits de vídeo en kilobits por segundo</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Elegir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>Empezar a convertir</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Progreso del archivo actual</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Página del producto</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Enviar opinión</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Todos los comandos</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>Panel de bienvenida</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>¡Convertir ahora!</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Leer DVD</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Los minutos deben ser menos de 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Los segundos deben ser menos de 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Segundos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>No se pudo crear la carpeta de salida:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>No se puede escribir en la carpeta de salida:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (vídeo MPEG4 de alta calidad)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (vídeo H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (vídeo MPEG4 estándar)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (vídeo Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (vídeo Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (vídeo MPEG1)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° en sentido horario</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Espejo vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Espejo horizontal</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>El último lote se interrumpió y quedó 1 archivo. ¿Ponerlo de nuevo en la cola?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>El último lote se interrumpió y quedó %n archivo. ¿Ponerlo de nuevo en la cola?</numerusform>
+            <numerusform>El último lote se interrumpió y quedaron %n archivos. ¿Ponerlos de nuevo en la cola?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Convirtiendo vídeos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Suelte aquí sus vídeos</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>La cola está llena: admite como máximo %1 archivos. No se añadió 1 archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>La cola está llena: admite como máximo %1 archivos. No se añadió %n archivo.</numerusform>
+            <numerusform>La cola está llena: admite como máximo %1 archivos. No se añadieron %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>No se añadió 1 archivo: su nombre no es UTF-8 válido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>No se añadió %n archivo: su nombre no es UTF-8 válido.</numerusform>
+            <numerusform>No se añadieron %n archivos: sus nombres no son UTF-8 válido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir archivos</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Todos los formatos</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Seleccione una unidad de DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Arrastre su vídeo aquí</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Uso: tarnwick-cli [opciones] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Convierte archivos de vídeo con el codificador FFmpeg: un archivo por SOURCE o
+cada archivo que encuentra una búsqueda en carpeta (los archivos de la propia
+carpeta y los archivos de título VOB y M2TS de las carpetas inferiores; los
+enlaces a carpetas no se siguen).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opciones:
+  -f, --format NAME      mp4 (predeterminado), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    tasa de bits de vídeo en kilobits por segundo
+                         (predeterminada: la del formato, vea --list-formats)
+  -r, --rotate NAME      none (predeterminado), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       carpeta de salida, se crea si falta
+                         (predeterminada: ./output)
+  -j, --jobs N           N conversiones a la vez; «auto» para una por núcleo
+      --disc DIR         poner en cola los archivos de título del VIDEO_TS de un
+                         DVD o del BDMV/STREAM de un Blu-ray bajo DIR
+                         (repetible)
+  -n, --dry-run          mostrar los comandos de cada archivo, no convertir nada
+      --json             un evento JSON por línea en la salida estándar
+      --list-formats     mostrar los formatos con su tasa de bits predeterminada
+  -h, --help             este texto
+  -v, --version          la versión del programa</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Las salidas se llaman &lt;nombre de origen&gt;_&lt;hora&gt;&lt;minuto&gt;&lt;segundo&gt;.&lt;extensión&gt;;
+un nombre ya usado recibe _2, _3, ... No se sobrescribe nada en la carpeta de
+salida, y una salida que no terminó se elimina.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Estado de salida: 0 todo convertido, 1 uno o más fallaron, 2 uso incorrecto,
+3 sin codificador (falta FFmpeg, enlazado como data/conv.exe en la carpeta del
+programa), 130 detenido con Ctrl+C o con una señal de terminación.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 indicado más de una vez</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>formato desconocido «%1» (uno de: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>la tasa de bits debe ser un número entero de kilobits por segundo (de 1 a 1000000): «%1»</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>giro desconocido «%1» (uno de: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs acepta un número de 1 a 256 o «auto»: «%1»</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>no se indicó ninguna SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertido %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>falló %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>convertidos: %1, fallidos: %2%3, tiempo: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, detenido</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2 %  archivo %3 de %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 en curso)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  quedan %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Pruebe «tarnwick-cli --help» para más información.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>nada que convertir</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>la carpeta de salida no admite más archivos; %n no se convirtió</numerusform>
+            <numerusform>la carpeta de salida no admite más archivos; %n no se convirtieron</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Nada en este escritorio abre la ayuda. Está en:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Nada en este escritorio abre el tutorial. Está en:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Nada en este escritorio abre la página del producto. Está en:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Este escritorio no tiene programa de correo. La dirección es:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Añadir un archivo</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Añadir una carpeta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Quitar todo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Leer DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Configuración...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Página del producto</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Enviar opinión</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Abrir la carpeta de registros</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Nada en este escritorio abre la carpeta de registros. Está en:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 archivo convertido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n archivo convertido</numerusform>
+            <numerusform>%n archivos convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 con error.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Lote detenido</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Lote terminado</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Aviso sonoro al terminar</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Recorte de audio</translation>
+    </message>
+</context>
+</TS>

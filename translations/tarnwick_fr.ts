@@ -1,0 +1,829 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Veuillez ajouter un fichier.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Le traitement par lots s&apos;est arrêté&#xa0;: le dossier de sortie n&apos;accepte plus de fichiers.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Il reste 1 fichier dans la file d&apos;attente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Il reste %n fichier dans la file d&apos;attente.</numerusform>
+            <numerusform>Il reste %n fichiers dans la file d&apos;attente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>journal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 fichier n&apos;a pas pu être converti&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas pu être converti&#xa0;:</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être convertis&#xa0;:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Choisissez un dossier&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>l&apos;encodeur n&apos;a rien affiché</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Aucun format de sortie n&apos;est choisi</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>L&apos;encodeur s&apos;est arrêté de manière inattendue.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Ligne de commande vide</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Échec de CreatePipe. Erreur&#xa0;: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Fichier ou commande introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 est un lien vers %2, qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 n&apos;est pas un programme.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick convertit avec FFmpeg, qui n&apos;est pas installé. Installez-le (sous Debian et Ubuntu&#xa0;: apt install ffmpeg), puis reliez-y l&apos;encodeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick convertit avec FFmpeg, installé en tant que %1. Reliez-y l&apos;encodeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>L&apos;encodeur est absent&#xa0;: rien ne peut être converti.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Déposez vos vidéos ici, ou cliquez pour commencer.
+Lisez un DVD ou un Blu-ray avec «&#xa0;Lire DVD&#xa0;» ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Choisissez un lecteur DVD&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Lire DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Liste des fichiers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Ajouter les fichiers d&apos;un dossier</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Retirer le fichier sélectionné de la liste</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Retirer tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format de sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Qualité vidéo (débit en kbit/s)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Débit vidéo</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Dossier de sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Choisir un dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Envoyez-nous une suggestion ou une question</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Toutes les commandes</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Ajouter un fichier à la liste</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Retirer un fichier de la liste</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Lancer la conversion</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Aide et tutoriel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Réduire la fenêtre</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Faites glisser des fichiers multimédias sur cette zone</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Rotation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Réglage de la rotation</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, reste %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>Lecteur DVD</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Liste des fichiers</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Débit vidéo en kilobits par seconde</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>Lancer la conversion</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Progression du fichier en cours</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Page du produit</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Donner votre avis</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Toutes les commandes</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>Panneau d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Convertir
+maintenant&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Lire DVD</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Les minutes doivent être inférieures à 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Les secondes doivent être inférieures à 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Secondes</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Le dossier de sortie n&apos;a pas pu être créé&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Impossible d&apos;écrire dans le dossier de sortie&#xa0;:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (vidéo MPEG4 haute qualité)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (vidéo H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (vidéo MPEG4 standard)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (vidéo Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (vidéo Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (vidéo MPEG1)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Miroir vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Le dernier traitement a été interrompu, il restait 1 fichier. Le remettre dans la file d&apos;attente&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Le dernier traitement a été interrompu, il restait %n fichier. Le remettre dans la file d&apos;attente&#xa0;?</numerusform>
+            <numerusform>Le dernier traitement a été interrompu, il restait %n fichiers. Les remettre dans la file d&apos;attente&#xa0;?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Conversion de vidéos en cours</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Déposez vos vidéos ici</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>La file d&apos;attente est pleine&#xa0;: elle contient au plus %1 fichiers. 1 fichier n&apos;a pas été ajouté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>La file d&apos;attente est pleine&#xa0;: elle contient au plus %1 fichiers. %n fichier n&apos;a pas été ajouté.</numerusform>
+            <numerusform>La file d&apos;attente est pleine&#xa0;: elle contient au plus %1 fichiers. %n fichiers n&apos;ont pas été ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 fichier n&apos;a pas été ajouté&#xa0;: son nom n&apos;est pas en UTF-8 valide.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas été ajouté&#xa0;: son nom n&apos;est pas en UTF-8 valide.</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas été ajoutés&#xa0;: leurs noms ne sont pas en UTF-8 valide.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Tous les formats</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Veuillez choisir un lecteur DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Glissez votre vidéo ici</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Utilisation&#xa0;: tarnwick-cli [options] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Convertit des fichiers vidéo avec l&apos;encodeur FFmpeg&#xa0;: un fichier par SOURCE ou
+chaque fichier trouvé en parcourant un dossier (ses propres fichiers, et les
+fichiers de titre VOB et M2TS des dossiers en dessous&#xa0;; les liens vers des
+dossiers ne sont pas suivis).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Options&#xa0;:
+  -f, --format NAME      mp4 (par défaut), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    débit vidéo en kilobits par seconde
+                         (par défaut&#xa0;: celui du format, voir --list-formats)
+  -r, --rotate NAME      none (par défaut), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       dossier de sortie, créé au besoin (par défaut ./output)
+  -j, --jobs N           N conversions à la fois&#xa0;; «&#xa0;auto&#xa0;» pour une par cœur
+      --disc DIR         ajouter les fichiers de titre du VIDEO_TS d&apos;un DVD ou
+                         du BDMV/STREAM d&apos;un Blu-ray sous DIR (répétable)
+  -n, --dry-run          afficher les commandes de chaque fichier sans convertir
+      --json             un événement JSON par ligne sur la sortie standard
+      --list-formats     afficher les formats avec leur débit par défaut
+  -h, --help             ce texte
+  -v, --version          la version du programme</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Les sorties sont nommées &lt;nom source&gt;_&lt;heure&gt;&lt;minute&gt;&lt;seconde&gt;.&lt;extension&gt;&#xa0;;
+un nom déjà pris reçoit _2, _3, ... Rien n&apos;est écrasé dans le dossier de
+sortie, et une sortie inachevée est supprimée.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Code de retour&#xa0;: 0 tout est converti, 1 un ou plusieurs échecs, 2 mauvaise
+utilisation, 3 pas d&apos;encodeur (FFmpeg, relié en data/conv.exe dans le dossier du
+programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 indiqué plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>format inconnu «&#xa0;%1&#xa0;» (au choix&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>le débit doit être un nombre entier de kilobits par seconde (1 à 1000000)&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>rotation inconnue «&#xa0;%1&#xa0;» (au choix&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output demande un dossier</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs prend un nombre de 1 à 256 ou «&#xa0;auto&#xa0;»&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>aucune SOURCE indiquée</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>converti %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>échec %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>convertis&#xa0;: %1, échecs&#xa0;: %2%3, durée&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, arrêté</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2&#xa0;%  fichier %3 sur %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 en cours)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  reste %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Essayez «&#xa0;tarnwick-cli --help&#xa0;» pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>rien à convertir</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>le dossier de sortie n&apos;accepte plus de fichiers&#xa0;; %n n&apos;a pas été converti</numerusform>
+            <numerusform>le dossier de sortie n&apos;accepte plus de fichiers&#xa0;; %n n&apos;ont pas été convertis</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Rien sur ce bureau n&apos;ouvre l&apos;aide. Elle se trouve ici&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Rien sur ce bureau n&apos;ouvre le tutoriel. Il se trouve ici&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Rien sur ce bureau n&apos;ouvre la page du produit. Elle se trouve ici&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Ce bureau n&apos;a aucun programme de messagerie. L&apos;adresse est&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Tout retirer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Lire DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Paramètres...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutoriel</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Page du produit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Donner votre avis</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Rien sur ce bureau n&apos;ouvre le dossier des journaux. Il se trouve ici&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 fichier converti</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n fichier converti</numerusform>
+            <numerusform>%n fichiers convertis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 en échec.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Traitement arrêté</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Traitement terminé</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Signal sonore à la fin</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Découpe audio</translation>
+    </message>
+</context>
+</TS>

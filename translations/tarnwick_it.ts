@@ -1,0 +1,829 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Aggiungi un file.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Il lotto si è interrotto: la cartella di destinazione non accetta altri file.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Rimane 1 file in coda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Rimane %n file in coda.</numerusform>
+            <numerusform>Rimangono %n file in coda.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>registro: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>Impossibile convertire 1 file:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>Impossibile convertire %n file:</numerusform>
+            <numerusform>Impossibile convertire %n file:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Seleziona una cartella:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>l&apos;encoder non ha prodotto alcun output</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Nessun formato di uscita scelto</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>L&apos;encoder si è arrestato in modo imprevisto.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Riga di comando vuota</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe non riuscita. Errore: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>File o comando non trovato</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 è un collegamento a %2, che non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 non è un programma.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick converte con FFmpeg, che non è installato. Installalo (su Debian e Ubuntu: apt install ffmpeg), poi collega l&apos;encoder a esso:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick converte con FFmpeg, installato come %1. Collega l&apos;encoder a esso:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Manca l&apos;encoder, quindi non è possibile convertire nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Trascina qui i tuoi video o fai clic per iniziare.
+Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Seleziona un&apos;unità DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Leggi DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Elenco dei file:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Aggiungi un file</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Aggiungi i file di una cartella</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Rimuovi il file selezionato dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Rimuovi tutti i file</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato di uscita:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Qualità video (bitrate in kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Bitrate video</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Cartella di destinazione:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Seleziona la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Seleziona una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Inviaci un suggerimento o una domanda</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Tutti i comandi</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Aggiungi un nuovo file all&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Rimuovi un file dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Avvia la conversione</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Guida e tutorial</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Trascina i file multimediali in quest&apos;area</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Rotazione:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Impostazione della rotazione</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fatto.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, mancano %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>Unità DVD</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Elenco dei file</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Bitrate video in kilobit al secondo</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>Avvia la conversione</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Avanzamento del file corrente</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Pagina del prodotto</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Invia un feedback</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Tutti i comandi</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>Pannello di benvenuto</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Converti ora!</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Leggi DVD</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>I minuti devono essere meno di 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuti</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>I secondi devono essere meno di 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Secondi</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Impossibile creare la cartella di destinazione:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Impossibile scrivere nella cartella di destinazione:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (video MPEG4 di alta qualità)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (video H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (video MPEG4 standard)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (video Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (video Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (video MPEG1)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nome del file</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° in senso orario</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° in senso antiorario</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Specchio verticale</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Specchio orizzontale</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>L&apos;ultimo lotto è stato interrotto con 1 file rimasto. Rimetterlo in coda?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>L&apos;ultimo lotto è stato interrotto con %n file rimasto. Rimetterlo in coda?</numerusform>
+            <numerusform>L&apos;ultimo lotto è stato interrotto con %n file rimasti. Rimetterli in coda?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Conversione dei video in corso</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Trascina qui i tuoi video</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Ricerca...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>La coda è piena: contiene al massimo %1 file. 1 file non è stato aggiunto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>La coda è piena: contiene al massimo %1 file. %n file non è stato aggiunto.</numerusform>
+            <numerusform>La coda è piena: contiene al massimo %1 file. %n file non sono stati aggiunti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 file non è stato aggiunto: il suo nome non è UTF-8 valido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n file non è stato aggiunto: il suo nome non è UTF-8 valido.</numerusform>
+            <numerusform>%n file non sono stati aggiunti: i loro nomi non sono UTF-8 valido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Tutti i formati</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Seleziona un&apos;unità DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Trascina qui il tuo video</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri un file</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Uso: tarnwick-cli [opzioni] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Converte file video con l&apos;encoder FFmpeg: un file per ogni SOURCE oppure ogni
+file trovato cercando in una cartella (i file della cartella stessa e i file
+dei titoli VOB e M2TS nelle cartelle sottostanti; i collegamenti a cartelle
+non vengono seguiti).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opzioni:
+  -f, --format NAME      mp4 (predefinito), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    bitrate video in kilobit al secondo
+                         (predefinito: quello del formato, vedi --list-formats)
+  -r, --rotate NAME      none (predefinito), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       cartella di destinazione, creata se manca
+                         (predefinita: ./output)
+  -j, --jobs N           N conversioni alla volta; &quot;auto&quot; per una per core
+      --disc DIR         accoda i file dei titoli del VIDEO_TS di un DVD o del
+                         BDMV/STREAM di un Blu-ray sotto DIR (ripetibile)
+  -n, --dry-run          mostra i comandi di ogni file, non converte nulla
+      --json             un evento JSON per riga sullo standard output
+      --list-formats     mostra i formati con il loro bitrate predefinito
+  -h, --help             questo testo
+  -v, --version          la versione del programma</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Le uscite si chiamano &lt;nome origine&gt;_&lt;ora&gt;&lt;minuto&gt;&lt;secondo&gt;.&lt;estensione&gt;; un
+nome già usato riceve _2, _3, ... Nella cartella di destinazione non viene
+sovrascritto nulla, e un&apos;uscita non completata viene rimossa.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Stato di uscita: 0 tutto convertito, 1 uno o più non riusciti, 2 uso errato,
+3 nessun encoder (manca FFmpeg, collegato come data/conv.exe nella cartella del
+programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 indicato più di una volta</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>formato sconosciuto &quot;%1&quot; (uno tra: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>il bitrate deve essere un numero intero di kilobit al secondo (da 1 a 1000000): &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>rotazione sconosciuta &quot;%1&quot; (una tra: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output richiede una cartella</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs accetta un numero da 1 a 256 o &quot;auto&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>nessuna SOURCE indicata</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertito %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>non riuscito %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>convertiti: %1, non riusciti: %2%3, tempo: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, interrotto</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  file %3 di %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 in corso)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  mancano %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Prova &quot;tarnwick-cli --help&quot; per saperne di più.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>niente da convertire</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>la cartella di destinazione non accetta altri file; %n non è stato convertito</numerusform>
+            <numerusform>la cartella di destinazione non accetta altri file; %n non sono stati convertiti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Nulla su questo desktop apre la guida. Si trova in:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Nulla su questo desktop apre il tutorial. Si trova in:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Nulla su questo desktop apre la pagina del prodotto. Si trova in:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Su questo desktop non c&apos;è un programma di posta. L&apos;indirizzo è:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Aggiungi un file</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Aggiungi una cartella</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Rimuovi tutto</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Leggi DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Pagina del prodotto</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Invia un feedback</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Apri la cartella dei registri</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Nulla su questo desktop apre la cartella dei registri. Si trova in:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 file convertito</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n file convertito</numerusform>
+            <numerusform>%n file convertiti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, errori: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Lotto interrotto</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Lotto completato</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Avviso sonoro alla fine</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Taglio audio</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,822 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>ファイルを追加してください。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>一括変換を停止しました。出力フォルダーにこれ以上ファイルを書き込めません。</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>キューに 1 個のファイルが残っています。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>キューに %n 個のファイルが残っています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>ログ: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 個のファイルを変換できませんでした:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換できませんでした:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>フォルダーを選択:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>エンコーダーは何も出力しませんでした</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>出力形式が選択されていません</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>エンコーダーが予期せず停止しました。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>コマンドラインが空です</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe に失敗しました。エラー: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>ファイルまたはコマンドが見つかりません</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 は %2 へのリンクですが、リンク先が存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 は実行できるプログラムではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 が存在しません。</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick は FFmpeg で変換しますが、FFmpeg がインストールされていません。インストールしてから (Debian と Ubuntu: apt install ffmpeg)、エンコーダーをそれにリンクしてください:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick は FFmpeg で変換します。FFmpeg は %1 にインストールされています。エンコーダーをそれにリンクしてください:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>エンコーダーが見つからないため、何も変換できません。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>ここに動画をドロップするか、クリックして始めます。
+DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>DVD ドライブを選択:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>DVD 読込</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>ファイル一覧:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>フォルダーからファイルを追加</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>選択したファイルを一覧から削除</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>すべてのファイルを削除</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>出力形式:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>画質 (ビットレート kbps):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>ビデオビットレート</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>出力先:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>出力先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>出力先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>ご意見</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>ご提案やご質問をお送りください</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>すべてのコマンド</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>ファイル一覧に新しいファイルを追加</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>ファイル一覧からファイルを削除</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>変換を開始</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>ヘルプとチュートリアル</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>ウィンドウを最小化</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>メディアファイルをこの領域にドラッグしてください</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>回転:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>回転の設定</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完了しました</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>ファイル %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>、残り %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>DVD ドライブ</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>ファイル一覧</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>ビデオビットレート (キロビット毎秒)</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>出力先フォルダー</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>出力先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>変換を開始</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>現在のファイルの進行状況</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>製品ページ</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>ご意見を送信</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>すべてのコマンド</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>ようこそパネル</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>今すぐ変換！</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>DVD 読込</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>分は 60 未満にしてください</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>秒は 60 未満にしてください</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>出力フォルダーを作成できませんでした:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>出力フォルダーに書き込めません:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (高画質 MPEG4 ビデオ)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (H264 ビデオ)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (標準 MPEG4 ビデオ)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (Apple/QuickTime ビデオ)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (Flash ビデオ)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media ビデオ)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (MPEG1 ビデオ)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>時計回りに 90 度</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>反時計回りに 90 度</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180 度</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>前回の一括変換は中断され、1 個のファイルが残っています。もう一度キューに追加しますか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>前回の一括変換は中断され、%n 個のファイルが残っています。もう一度キューに追加しますか？</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>動画を変換中</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>ここに動画をドロップ</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>検索中...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>キューがいっぱいです (最大 %1 個のファイル)。1 個のファイルを追加できませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>キューがいっぱいです (最大 %1 個のファイル)。%n 個のファイルを追加できませんでした。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 個のファイルを追加できませんでした。ファイル名が有効な UTF-8 ではありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n 個のファイルを追加できませんでした。ファイル名が有効な UTF-8 ではありません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>すべての形式</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>DVD ドライブを選択してください</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>ここに動画をドラッグ</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>使い方: tarnwick-cli [オプション] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>FFmpeg エンコーダーで動画ファイルを変換します。SOURCE ごとに 1 ファイル、
+またはフォルダー検索で見つかったすべてのファイル (フォルダー直下のファイルと、
+その下のフォルダーにある VOB と M2TS のタイトルファイル) を変換します。
+フォルダーへのリンクはたどりません。</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>オプション:
+  -f, --format NAME      mp4 (既定), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    ビデオビットレート (キロビット毎秒)
+                         (既定: 形式ごとの値。--list-formats を参照)
+  -r, --rotate NAME      none (既定), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       出力フォルダー。なければ作成 (既定 ./output)
+  -j, --jobs N           同時に N 個変換。&quot;auto&quot; でコアごとに 1 個
+      --disc DIR         DIR の下にある DVD の VIDEO_TS または Blu-ray の
+                         BDMV/STREAM のタイトルファイルをキューに追加
+                         (複数指定可)
+  -n, --dry-run          各ファイルのコマンドを表示し、変換はしない
+      --json             標準出力に 1 行ごとに 1 個の JSON イベントを出力
+      --list-formats     形式と既定のビットレートを一覧表示
+  -h, --help             このヘルプを表示
+  -v, --version          プログラムのバージョンを表示</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>出力ファイル名は &lt;元の名前&gt;_&lt;時&gt;&lt;分&gt;&lt;秒&gt;.&lt;拡張子&gt; です。使用済みの名前には
+_2, _3, ... が付きます。出力フォルダー内のファイルは上書きされず、
+完了しなかった出力は削除されます。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>終了ステータス: 0 すべて変換、1 失敗あり、2 使い方の誤り、
+3 エンコーダーなし (プログラムフォルダーの data/conv.exe としてリンクされた FFmpeg がない)、
+130 Ctrl+C または終了シグナルで停止。</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 が複数回指定されています</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>不明な形式 &quot;%1&quot; (指定可能: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>ビットレートはキロビット毎秒の整数 (1 から 1000000) で指定してください: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>不明な回転 &quot;%1&quot; (指定可能: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output にはフォルダーを指定してください</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs には 1 から 256 の数値または &quot;auto&quot; を指定してください: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>SOURCE が指定されていません</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>変換済み %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>失敗 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>変換 %1 件、失敗 %2 件%3、所要時間 %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>、停止</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  ファイル %3/%4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (ほかに %1 個実行中)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  残り %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>詳しくは &quot;tarnwick-cli --help&quot; を実行してください。</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>変換するものがありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>出力フォルダーにこれ以上書き込めません。%n 個のファイルは変換されませんでした</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>このデスクトップにはヘルプを開くプログラムがありません。ヘルプの場所:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>このデスクトップにはチュートリアルを開くプログラムがありません。チュートリアルの場所:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>このデスクトップには製品ページを開くプログラムがありません。アドレス:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>このデスクトップにはメールプログラムがありません。アドレス:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>DVD 読込</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>設定...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>チュートリアル</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>製品ページ</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>ご意見を送信</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>ログフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>このデスクトップにはログフォルダーを開くプログラムがありません。フォルダーの場所:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 個のファイルを変換しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n 個のファイルを変換しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>(%1 個は失敗しました)。</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>一括変換を停止しました</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>一括変換が完了しました</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>完了時に音で知らせる</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>音楽カッター</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,829 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Adicione um arquivo.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>O lote parou: a pasta de saída não aceita mais arquivos.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Resta 1 arquivo na fila.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Resta %n arquivo na fila.</numerusform>
+            <numerusform>Restam %n arquivos na fila.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>registro: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>Não foi possível converter 1 arquivo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>Não foi possível converter %n arquivo:</numerusform>
+            <numerusform>Não foi possível converter %n arquivos:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Selecione uma pasta:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>o codificador não exibiu nada</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>parado</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Nenhum formato de saída escolhido</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>O codificador parou inesperadamente.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Linha de comando vazia</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe falhou. Erro: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Arquivo ou comando não encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 é um link para %2, que não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 não é um programa.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 não existe.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>O Tarnwick converte com o FFmpeg, que não está instalado. Instale-o (no Debian e no Ubuntu: apt install ffmpeg) e depois crie um link do codificador para ele:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>O Tarnwick converte com o FFmpeg, que está instalado como %1. Crie um link do codificador para ele:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>O codificador está faltando, então nada pode ser convertido.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Solte seus vídeos aqui ou clique para começar.
+Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Selecione uma unidade de DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Ler DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Lista de arquivos:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Adicionar um arquivo</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Adicionar arquivos de uma pasta</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Remover o arquivo selecionado da lista</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Remover todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato de saída:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Qualidade do vídeo (taxa em kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Taxa de bits do vídeo</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Pasta de saída:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Selecionar a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Selecionar uma pasta de saída</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinião</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Envie-nos sua sugestão ou pergunta</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Todos os comandos</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Adicionar um novo arquivo à lista</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Remover um arquivo da lista</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Iniciar a conversão</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Ajuda e tutorial</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimizar a janela</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Arraste arquivos de mídia para esta área</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Girar:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Ajuste de giro</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Concluído.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, faltam %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Parado.</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>Unidade de DVD</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Lista de arquivos</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Taxa de bits do vídeo em kilobits por segundo</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>Iniciar a conversão</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Progresso do arquivo atual</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Página do produto</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Enviar opinião</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Todos os comandos</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>Painel de boas-vindas</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Converter agora!</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Ler DVD</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Os minutos devem ser menos de 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Os segundos devem ser menos de 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Segundos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Não foi possível criar a pasta de saída:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Não é possível gravar na pasta de saída:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (vídeo MPEG4 de alta qualidade)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (vídeo H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (vídeo MPEG4 padrão)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (vídeo Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (vídeo Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (vídeo MPEG1)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° no sentido horário</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Espelho vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Espelho horizontal</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>O último lote foi interrompido com 1 arquivo restante. Colocá-lo na fila de novo?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>O último lote foi interrompido com %n arquivo restante. Colocá-lo na fila de novo?</numerusform>
+            <numerusform>O último lote foi interrompido com %n arquivos restantes. Colocá-los na fila de novo?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Convertendo vídeos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Solte seus vídeos aqui</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Procurando...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>A fila está cheia: ela comporta no máximo %1 arquivos. 1 arquivo não foi adicionado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>A fila está cheia: ela comporta no máximo %1 arquivos. %n arquivo não foi adicionado.</numerusform>
+            <numerusform>A fila está cheia: ela comporta no máximo %1 arquivos. %n arquivos não foram adicionados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 arquivo não foi adicionado: seu nome não é UTF-8 válido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n arquivo não foi adicionado: seu nome não é UTF-8 válido.</numerusform>
+            <numerusform>%n arquivos não foram adicionados: seus nomes não são UTF-8 válido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir arquivos</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Todos os formatos</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Selecione uma unidade de DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Arraste seu vídeo para cá</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Uso: tarnwick-cli [opções] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Converte arquivos de vídeo com o codificador FFmpeg: um arquivo por SOURCE ou
+cada arquivo que uma busca em pasta encontrar (os arquivos da própria pasta e
+os arquivos de título VOB e M2TS das pastas abaixo dela; links para pastas
+não são seguidos).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opções:
+  -f, --format NAME      mp4 (padrão), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    taxa de bits do vídeo em kilobits por segundo
+                         (padrão: a do formato, veja --list-formats)
+  -r, --rotate NAME      none (padrão), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       pasta de saída, criada se não existir (padrão ./output)
+  -j, --jobs N           N conversões ao mesmo tempo; &quot;auto&quot; para uma por núcleo
+      --disc DIR         enfileirar os arquivos de título do VIDEO_TS de um DVD
+                         ou do BDMV/STREAM de um Blu-ray abaixo de DIR
+                         (repetível)
+  -n, --dry-run          exibir os comandos de cada arquivo, não converter nada
+      --json             um evento JSON por linha na saída padrão
+      --list-formats     exibir os formatos com sua taxa de bits padrão
+  -h, --help             este texto
+  -v, --version          a versão do programa</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>As saídas se chamam &lt;nome da origem&gt;_&lt;hora&gt;&lt;minuto&gt;&lt;segundo&gt;.&lt;extensão&gt;; um
+nome já usado recebe _2, _3, ... Nada na pasta de saída é sobrescrito, e uma
+saída que não terminou é removida.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Status de saída: 0 tudo convertido, 1 um ou mais falharam, 2 uso incorreto,
+3 sem codificador (falta o FFmpeg, vinculado como data/conv.exe na pasta do
+programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 informado mais de uma vez</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>formato desconhecido &quot;%1&quot; (um de: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>a taxa de bits deve ser um número inteiro de kilobits por segundo (1 a 1000000): &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>giro desconhecido &quot;%1&quot; (um de: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output precisa de uma pasta</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs aceita um número de 1 a 256 ou &quot;auto&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>nenhuma SOURCE informada</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertido %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>falhou %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>convertidos: %1, com falha: %2%3, tempo: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, parado</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  arquivo %3 de %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 em andamento)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  faltam %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Tente &quot;tarnwick-cli --help&quot; para mais informações.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>nada para converter</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>a pasta de saída não aceita mais arquivos; %n não foi convertido</numerusform>
+            <numerusform>a pasta de saída não aceita mais arquivos; %n não foram convertidos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Nada nesta área de trabalho abre a ajuda. Ela está em:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Nada nesta área de trabalho abre o tutorial. Ele está em:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Nada nesta área de trabalho abre a página do produto. Ela está em:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Esta área de trabalho não tem programa de e-mail. O endereço é:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Adicionar um arquivo</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Adicionar uma pasta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Remover todos</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Ler DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Configurações...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Página do produto</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Enviar opinião</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Abrir a pasta de registros</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Nada nesta área de trabalho abre a pasta de registros. Ela está em:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 arquivo convertido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n arquivo convertido</numerusform>
+            <numerusform>%n arquivos convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 com falha.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Lote parado</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Lote concluído</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Aviso sonoro ao concluir</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Corte de áudio</translation>
+    </message>
+</context>
+</TS>

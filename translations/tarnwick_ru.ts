@@ -1,0 +1,837 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Добавьте файл.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавление</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Пакетная обработка прервана: в папку вывода больше нельзя записывать файлы.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>В очереди остался 1 файл.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>В очереди остался %n файл.</numerusform>
+            <numerusform>В очереди осталось %n файла.</numerusform>
+            <numerusform>В очереди осталось %n файлов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>журнал: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>Не удалось конвертировать 1 файл:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>Не удалось конвертировать %n файл:</numerusform>
+            <numerusform>Не удалось конвертировать %n файла:</numerusform>
+            <numerusform>Не удалось конвертировать %n файлов:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Выберите папку:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>кодировщик ничего не вывел</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>прервано</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Не выбран формат вывода</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Кодировщик неожиданно завершил работу.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Командная строка пуста</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Ошибка CreatePipe. Код ошибки: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Файл или команда не найдены</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 — ссылка на %2, которого нет.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 — не программа.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 не существует.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick конвертирует с помощью FFmpeg, который не установлен. Установите его (в Debian и Ubuntu: apt install ffmpeg), затем свяжите с ним кодировщик:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick конвертирует с помощью FFmpeg, который установлен как %1. Свяжите с ним кодировщик:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Кодировщик отсутствует, поэтому ничего нельзя конвертировать.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Перетащите сюда видео или щёлкните, чтобы начать.
+Диск DVD или Blu-ray читает кнопка «Читать» выше.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Выберите DVD-привод:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Читать DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Список файлов:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Добавить файлы из папки</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Удалить выбранный файл из списка</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Удалить все файлы</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Формат вывода:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Формат вывода</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Качество видео (битрейт, кбит/с):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Битрейт видео</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Папка вывода:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Отправьте нам предложение или вопрос</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Все команды</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Добавить новый файл в список</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Удалить файл из списка</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Начать конвертирование</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Справка и руководство</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Свернуть окно</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Перетащите медиафайлы в эту область</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Поворот:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Настройка поворота</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>файл %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, ещё %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>DVD-привод</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>Список файлов</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>Формат вывода</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Битрейт видео в килобитах в секунду</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Папка вывода</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Выбрать папку вывода</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>Начать конвертирование</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Ход обработки текущего файла</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Страница продукта</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Все команды</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>Приветственная панель</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Конвертировать!</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Читать</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Минуты должны быть меньше 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Минуты</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Секунды должны быть меньше 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Секунды</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Не удалось создать папку вывода:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Невозможно записать в папку вывода:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (видео MPEG4, высокое качество)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (видео H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (видео MPEG4, стандартное)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (видео Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (видео Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (видео MPEG1)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° по часовой стрелке</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Последняя пакетная обработка была прервана, остался 1 файл. Снова поставить его в очередь?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Последняя пакетная обработка была прервана, остался %n файл. Снова поставить их в очередь?</numerusform>
+            <numerusform>Последняя пакетная обработка была прервана, осталось %n файла. Снова поставить их в очередь?</numerusform>
+            <numerusform>Последняя пакетная обработка была прервана, осталось %n файлов. Снова поставить их в очередь?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Конвертирование видео</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Перетащите видео сюда</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Поиск...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Очередь заполнена: в ней помещается не более %1 файлов. 1 файл не добавлен.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Очередь заполнена: в ней помещается не более %1 файлов. %n файл не добавлен.</numerusform>
+            <numerusform>Очередь заполнена: в ней помещается не более %1 файлов. %n файла не добавлены.</numerusform>
+            <numerusform>Очередь заполнена: в ней помещается не более %1 файлов. %n файлов не добавлено.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 файл не добавлен: его имя не в кодировке UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n файл не добавлен: их имена не в кодировке UTF-8.</numerusform>
+            <numerusform>%n файла не добавлены: их имена не в кодировке UTF-8.</numerusform>
+            <numerusform>%n файлов не добавлено: их имена не в кодировке UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Открыть файлы</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Все форматы</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Выберите DVD-привод</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Перетащите видео сюда</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Использование: tarnwick-cli [параметры] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Конвертирует видеофайлы кодировщиком FFmpeg: по файлу на каждый SOURCE или
+каждый файл, найденный поиском в папке (файлы самой папки, а также файлы
+заголовков VOB и M2TS во вложенных папках; по ссылкам на папки поиск
+не переходит).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Параметры:
+  -f, --format NAME      mp4 (по умолчанию), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    битрейт видео в килобитах в секунду
+                         (по умолчанию: битрейт формата, см. --list-formats)
+  -r, --rotate NAME      none (по умолчанию), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       папка вывода, создаётся при отсутствии
+                         (по умолчанию ./output)
+  -j, --jobs N           N заданий одновременно; «auto» — по одному на ядро
+      --disc DIR         поставить в очередь файлы заголовков из VIDEO_TS
+                         диска DVD или из BDMV/STREAM диска Blu-ray в DIR
+                         (можно повторять)
+  -n, --dry-run          вывести команды каждого файла, ничего не конвертируя
+      --json             одно событие JSON на строку в стандартный вывод
+      --list-formats     вывести форматы с их битрейтом по умолчанию
+  -h, --help             этот текст
+  -v, --version          версия программы</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Выходные файлы называются &lt;имя&gt;_&lt;час&gt;&lt;минута&gt;&lt;секунда&gt;.&lt;расширение&gt;;
+к уже занятому имени добавляется _2, _3, ... В папке вывода ничего
+не перезаписывается, а незавершённый выходной файл удаляется.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Код возврата: 0 — всё конвертировано, 1 — были ошибки, 2 — неверный вызов,
+3 — нет кодировщика (отсутствует FFmpeg, связанный как data/conv.exe в папке
+программы), 130 — прервано клавишами Ctrl+C или сигналом завершения.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 указан более одного раза</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>неизвестный формат «%1» (допустимы: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>битрейт должен быть целым числом килобит в секунду (от 1 до 1000000): «%1»</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>неизвестный поворот «%1» (допустимы: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>для --output нужна папка</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs принимает число от 1 до 256 или «auto»: «%1»</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>не указан SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>конвертирован %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>ошибка %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>конвертировано: %1, с ошибкой: %2%3, время: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, прервано</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  файл %3 из %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 выполняется)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  осталось %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Подробнее: «tarnwick-cli --help».</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>нечего конвертировать</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>в папку вывода больше нельзя записывать; не конвертирован %n файл</numerusform>
+            <numerusform>в папку вывода больше нельзя записывать; не конвертировано %n файла</numerusform>
+            <numerusform>в папку вывода больше нельзя записывать; не конвертировано %n файлов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>На этом рабочем столе нечем открыть справку. Она находится здесь:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>На этом рабочем столе нечем открыть руководство. Оно находится здесь:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>На этом рабочем столе нечем открыть страницу продукта. Её адрес:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>На этом рабочем столе нет почтовой программы. Адрес:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Читать DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Настройки...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Страница продукта</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Открыть папку журналов</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>На этом рабочем столе нечем открыть папку журналов. Она находится здесь:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 файл конвертирован</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n файл конвертирован</numerusform>
+            <numerusform>%n файла конвертировано</numerusform>
+            <numerusform>%n файлов конвертировано</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, с ошибкой: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Обработка прервана</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Обработка завершена</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Звуковой сигнал по окончании</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Нарезка музыки</translation>
+    </message>
+</context>
+</TS>

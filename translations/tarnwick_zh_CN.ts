@@ -1,0 +1,819 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>请添加文件。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>批量转换已停止：输出文件夹无法再写入文件。</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>队列中还剩 1 个文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>队列中还剩 %n 个文件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>有 1 个文件无法转换：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>有 %n 个文件无法转换：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>选择文件夹：</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>编码器没有任何输出</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>未选择输出格式</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>编码器意外停止。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>命令行为空</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe 失败。错误：</translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>找不到文件或命令</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 是指向 %2 的链接，但后者不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 不是可执行程序。</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick 使用 FFmpeg 进行转换，但尚未安装 FFmpeg。请先安装（Debian 和 Ubuntu：apt install ffmpeg），然后将编码器链接到它：</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick 使用 FFmpeg 进行转换，FFmpeg 已安装在 %1。请将编码器链接到它：</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>缺少编码器，因此无法转换任何文件。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>将视频拖放到这里，或点击开始。
+用上方的“读取 DVD”读取 DVD 或蓝光光盘。</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>选择 DVD 驱动器：</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>读取 DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>文件列表：</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>从文件夹添加文件</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>从列表中移除所选文件</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>移除所有文件</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>输出格式</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>视频质量（比特率，kbps）：</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>视频比特率</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>输出路径：</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>向我们发送建议或问题</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>所有命令</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>向文件列表添加新文件</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>从文件列表移除文件</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>开始转换</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>帮助和教程</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>最小化窗口</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>将媒体文件拖到此区域</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>旋转：</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>旋转设置</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>文件 %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>，剩余 %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message>
+        <source>DVD drive</source>
+        <translation>DVD 驱动器</translation>
+    </message>
+    <message>
+        <source>File list</source>
+        <translation>文件列表</translation>
+    </message>
+    <message>
+        <source>Output format</source>
+        <translation>输出格式</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>视频比特率（千比特每秒）</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Start converting</source>
+        <translation>开始转换</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>当前文件的进度</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>产品页面</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>所有命令</translation>
+    </message>
+    <message>
+        <source>Welcome panel</source>
+        <translation>欢迎面板</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>立即转换！</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>读取 DVD</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>分钟必须小于60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>秒必须小于60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>无法创建输出文件夹：
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>无法写入输出文件夹：
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4（高质量 MPEG4 视频）</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4（H264 视频）</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI（标准 MPEG4 视频）</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV（Apple/QuickTime 视频）</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV（Flash 视频）</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV（Windows Media 视频）</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG（MPEG1 视频）</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>顺时针旋转 90 度</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>逆时针旋转 90 度</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>垂直镜像</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>水平镜像</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>旋转 180 度</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>不旋转</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>上次的批量转换被中断，还剩 1 个文件。要重新加入队列吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>上次的批量转换被中断，还剩 %n 个文件。要重新加入队列吗？</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>正在转换视频</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>将视频文件拖放到这里</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜索...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>队列已满：最多容纳 %1 个文件。有 1 个文件未添加。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>队列已满：最多容纳 %1 个文件。有 %n 个文件未添加。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>有 1 个文件未添加：其文件名不是有效的 UTF-8。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>有 %n 个文件未添加：其文件名不是有效的 UTF-8。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>所有格式</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>请选择 DVD 驱动器</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>将视频拖到这里</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>用法：tarnwick-cli [选项] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>使用 FFmpeg 编码器转换视频文件：每个 SOURCE 一个文件，或文件夹搜索
+找到的每个文件（文件夹自身的文件，以及其下各文件夹中的 VOB 和 M2TS
+标题文件；不跟随指向文件夹的链接）。</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>选项：
+  -f, --format NAME      mp4（默认）, mp4-h264, avi, mov, flv, wmv, mpg
+  -b, --bitrate KBITS    视频比特率，单位为千比特每秒
+                         （默认为该格式自身的比特率，见 --list-formats）
+  -r, --rotate NAME      none（默认）, cw, ccw, vflip, hflip, 180
+  -o, --output DIR       输出文件夹，不存在时自动创建（默认 ./output）
+  -j, --jobs N           同时进行 N 个转换；“auto”表示每个核心一个
+      --disc DIR         将 DIR 下 DVD 的 VIDEO_TS 或蓝光的 BDMV/STREAM
+                         中的标题文件加入队列（可重复）
+  -n, --dry-run          显示每个文件的命令，不进行转换
+      --json             在标准输出上每行输出一个 JSON 事件
+      --list-formats     显示各格式及其默认比特率
+  -h, --help             显示此帮助
+  -v, --version          显示程序版本</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>输出文件命名为 &lt;源文件名&gt;_&lt;时&gt;&lt;分&gt;&lt;秒&gt;.&lt;扩展名&gt;；已被占用的名称依次
+加上 _2、_3……输出文件夹中的文件不会被覆盖，未完成的输出会被删除。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>退出状态：0 全部转换成功，1 有文件转换失败，2 用法错误，
+3 缺少编码器（程序文件夹中链接为 data/conv.exe 的 FFmpeg 不存在），
+130 被 Ctrl+C 或终止信号停止。</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 指定了多次</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>未知格式“%1”（可选：%2）</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>比特率必须是以千比特每秒为单位的整数（1 到 1000000）：“%1”</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>未知旋转方式“%1”（可选：%2）</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output 需要一个文件夹</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs 需要 1 到 256 之间的数字或“auto”：“%1”</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>未指定 SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>已转换 %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>失败 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>已转换 %1 个，失败 %2 个%3，用时 %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>，已停止</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  第 %3/%4 个文件</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  （另有 %1 个进行中）</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  剩余 %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>更多信息请运行“tarnwick-cli --help”。</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>没有可转换的文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>the output folder takes no more files; %n were not converted</source>
+        <translation>
+            <numerusform>输出文件夹无法再写入文件；有 %n 个文件未转换</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>此桌面上没有可以打开帮助的程序。帮助位于：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>此桌面上没有可以打开教程的程序。教程位于：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>此桌面上没有可以打开产品页面的程序。其地址为：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>此桌面上没有邮件程序。邮件地址为：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>读取 DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>设置...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>教程</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>产品页面</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>打开日志文件夹</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>此桌面上没有可以打开日志文件夹的程序。它位于：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>已转换 1 个文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>已转换 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>，%1 个失败。</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>批量转换已停止</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>批量转换已完成</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>完成时声音提醒</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>音乐剪切</translation>
+    </message>
+</context>
+</TS>
