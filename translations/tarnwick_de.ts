@@ -124,10 +124,6 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
         <translation>DVD-Laufwerk auswählen:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>DVD lesen</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>Dateiliste:</translation>
     </message>
@@ -248,32 +244,12 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
         <translation>Gestoppt.</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>DVD-Laufwerk</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>Dateiliste</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>Ausgabeformat</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>Video-Bitrate in Kilobit pro Sekunde</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Ausgabeordner</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>Ausgabeordner wählen</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>Konvertierung starten</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -284,20 +260,8 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
         <translation>Produktseite</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>Feedback senden</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>Alle Befehle</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>Willkommensbereich</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Drehung</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -380,6 +344,30 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (MPEG1-Video)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (H.265/HEVC-Video)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (AV1-Video)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (AV1-Video)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (VP9-Video)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (H.264-Video)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Wie die Quelle (Kopie)</translation>
     </message>
 </context>
 <context>
@@ -514,38 +502,6 @@ die VOB- und M2TS-Titeldateien in den Ordnern darunter; Verknüpfungen zu
 Ordnern wird nicht gefolgt).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Optionen:
-  -f, --format NAME      mp4 (Standard), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    Video-Bitrate in Kilobit pro Sekunde
-                         (Standard: die des Formats, siehe --list-formats)
-  -r, --rotate NAME      none (Standard), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       Ausgabeordner, wird bei Bedarf angelegt
-                         (Standard: ./output)
-  -j, --jobs N           N Konvertierungen gleichzeitig; „auto“: eine je Kern
-      --disc DIR         die Titeldateien in VIDEO_TS einer DVD oder in
-                         BDMV/STREAM einer Blu-ray unter DIR einreihen
-                         (mehrfach möglich)
-  -n, --dry-run          die Befehle jeder Datei ausgeben, nichts konvertieren
-      --json             ein JSON-Ereignis pro Zeile auf der Standardausgabe
-      --list-formats     die Formate mit ihren Standard-Bitraten ausgeben
-  -h, --help             dieser Text
-  -v, --version          die Version des Programms</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -631,6 +587,52 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
             <numerusform>der Ausgabeordner nimmt keine Dateien mehr auf; %n wurde nicht konvertiert</numerusform>
             <numerusform>der Ausgabeordner nimmt keine Dateien mehr auf; %n wurden nicht konvertiert</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Optionen:
+  -f, --format NAME      das Ausgabeformat, eines von:
+%1
+  -b, --bitrate KBITS    Video-Bitrate in Kilobit pro Sekunde
+                         (Standard: die des Formats, siehe --list-formats)
+  -r, --rotate NAME      none (Standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       Ausgabeordner, wird bei Bedarf angelegt
+                         (Standard: ./output)
+      --web              fürs Web: MP4- und MOV-Dateien mit dem Index am
+                         Anfang, damit ein Browser sie schon beim Laden abspielt
+  -j, --jobs N           N Konvertierungen gleichzeitig; „auto“: eine je Kern
+      --disc DIR         die Titeldateien in VIDEO_TS einer DVD oder in
+                         BDMV/STREAM einer Blu-ray unter DIR einreihen
+                         (mehrfach möglich)
+  -n, --dry-run          die Befehle jeder Datei ausgeben, nichts konvertieren
+      --json             ein JSON-Ereignis pro Zeile auf der Standardausgabe
+      --list-formats     die Formate mit ihren Standard-Bitraten ausgeben
+  -h, --help             dieser Text
+  -v, --version          die Version des Programms</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate gilt nicht für copy, das nichts neu kodiert</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
 </context>
 <context>
@@ -794,6 +796,14 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Fürs Web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4- und MOV-Dateien mit dem Index am Anfang, damit ein Browser sie schon beim Laden abspielt</translation>
     </message>
 </context>
 <context>

@@ -124,10 +124,6 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
         <translation>Seleccione una unidad de DVD:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>Leer DVD</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>Lista de archivos:</translation>
     </message>
@@ -248,32 +244,12 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
         <translation>Detenido.</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>Unidad de DVD</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>Lista de archivos</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>Formato de salida</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>Tasa de bits de vídeo en kilobits por segundo</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Carpeta de salida</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>Elegir la carpeta de salida</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>Empezar a convertir</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -284,20 +260,8 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
         <translation>Página del producto</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>Enviar opinión</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>Todos los comandos</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>Panel de bienvenida</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Giro</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -380,6 +344,30 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (vídeo MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (vídeo H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (vídeo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (vídeo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (vídeo VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (vídeo H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Igual que el origen (copia)</translation>
     </message>
 </context>
 <context>
@@ -514,38 +502,6 @@ carpeta y los archivos de título VOB y M2TS de las carpetas inferiores; los
 enlaces a carpetas no se siguen).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opciones:
-  -f, --format NAME      mp4 (predeterminado), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    tasa de bits de vídeo en kilobits por segundo
-                         (predeterminada: la del formato, vea --list-formats)
-  -r, --rotate NAME      none (predeterminado), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       carpeta de salida, se crea si falta
-                         (predeterminada: ./output)
-  -j, --jobs N           N conversiones a la vez; «auto» para una por núcleo
-      --disc DIR         poner en cola los archivos de título del VIDEO_TS de un
-                         DVD o del BDMV/STREAM de un Blu-ray bajo DIR
-                         (repetible)
-  -n, --dry-run          mostrar los comandos de cada archivo, no convertir nada
-      --json             un evento JSON por línea en la salida estándar
-      --list-formats     mostrar los formatos con su tasa de bits predeterminada
-  -h, --help             este texto
-  -v, --version          la versión del programa</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -631,6 +587,52 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
             <numerusform>la carpeta de salida no admite más archivos; %n no se convirtió</numerusform>
             <numerusform>la carpeta de salida no admite más archivos; %n no se convirtieron</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opciones:
+  -f, --format NAME      el formato de salida, uno de:
+%1
+  -b, --bitrate KBITS    tasa de bits de vídeo en kilobits por segundo
+                         (predeterminada: la del formato, vea --list-formats)
+  -r, --rotate NAME      none (predeterminado), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       carpeta de salida, se crea si falta
+                         (predeterminada: ./output)
+      --web              para la web: archivos MP4 y MOV con el índice al
+                         principio, un navegador los reproduce mientras llegan
+  -j, --jobs N           N conversiones a la vez; «auto» para una por núcleo
+      --disc DIR         poner en cola los archivos de título del VIDEO_TS de un
+                         DVD o del BDMV/STREAM de un Blu-ray bajo DIR
+                         (repetible)
+  -n, --dry-run          mostrar los comandos de cada archivo, no convertir nada
+      --json             un evento JSON por línea en la salida estándar
+      --list-formats     mostrar los formatos con su tasa de bits predeterminada
+  -h, --help             este texto
+  -v, --version          la versión del programa</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate no se aplica a copy, que no recodifica nada</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate no se aplica a copy, que no recodifica nada</translation>
     </message>
 </context>
 <context>
@@ -794,6 +796,14 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Para la web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Archivos MP4 y MOV con el índice al principio, para que un navegador los reproduzca mientras llegan</translation>
     </message>
 </context>
 <context>

@@ -124,10 +124,6 @@ Lisez un DVD ou un Blu-ray avec «&#xa0;Lire DVD&#xa0;» ci-dessus.</translation
         <translation>Choisissez un lecteur DVD&#xa0;:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>Lire DVD</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>Liste des fichiers&#xa0;:</translation>
     </message>
@@ -248,32 +244,12 @@ Lisez un DVD ou un Blu-ray avec «&#xa0;Lire DVD&#xa0;» ci-dessus.</translation
         <translation>Arrêté.</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>Lecteur DVD</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>Liste des fichiers</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>Format de sortie</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>Débit vidéo en kilobits par seconde</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Dossier de sortie</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>Choisir le dossier de sortie</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>Lancer la conversion</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -284,20 +260,8 @@ Lisez un DVD ou un Blu-ray avec «&#xa0;Lire DVD&#xa0;» ci-dessus.</translation
         <translation>Page du produit</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>Donner votre avis</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>Toutes les commandes</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>Panneau d&apos;accueil</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Rotation</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -381,6 +345,30 @@ maintenant&#xa0;!</translation>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (vidéo MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (vidéo H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (vidéo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (vidéo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (vidéo VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (vidéo H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Comme la source (copie)</translation>
     </message>
 </context>
 <context>
@@ -515,36 +503,6 @@ fichiers de titre VOB et M2TS des dossiers en dessous&#xa0;; les liens vers des
 dossiers ne sont pas suivis).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Options&#xa0;:
-  -f, --format NAME      mp4 (par défaut), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    débit vidéo en kilobits par seconde
-                         (par défaut&#xa0;: celui du format, voir --list-formats)
-  -r, --rotate NAME      none (par défaut), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       dossier de sortie, créé au besoin (par défaut ./output)
-  -j, --jobs N           N conversions à la fois&#xa0;; «&#xa0;auto&#xa0;» pour une par cœur
-      --disc DIR         ajouter les fichiers de titre du VIDEO_TS d&apos;un DVD ou
-                         du BDMV/STREAM d&apos;un Blu-ray sous DIR (répétable)
-  -n, --dry-run          afficher les commandes de chaque fichier sans convertir
-      --json             un événement JSON par ligne sur la sortie standard
-      --list-formats     afficher les formats avec leur débit par défaut
-  -h, --help             ce texte
-  -v, --version          la version du programme</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -630,6 +588,50 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
             <numerusform>le dossier de sortie n&apos;accepte plus de fichiers&#xa0;; %n n&apos;a pas été converti</numerusform>
             <numerusform>le dossier de sortie n&apos;accepte plus de fichiers&#xa0;; %n n&apos;ont pas été convertis</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Options&#xa0;:
+  -f, --format NAME      le format de sortie, parmi&#xa0;:
+%1
+  -b, --bitrate KBITS    débit vidéo en kilobits par seconde
+                         (par défaut&#xa0;: celui du format, voir --list-formats)
+  -r, --rotate NAME      none (par défaut), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       dossier de sortie, créé au besoin (par défaut ./output)
+      --web              pour le Web&#xa0;: index des fichiers MP4 et MOV en tête,
+                         lus par un navigateur pendant le chargement
+  -j, --jobs N           N conversions à la fois&#xa0;; «&#xa0;auto&#xa0;» pour une par cœur
+      --disc DIR         ajouter les fichiers de titre du VIDEO_TS d&apos;un DVD ou
+                         du BDMV/STREAM d&apos;un Blu-ray sous DIR (répétable)
+  -n, --dry-run          afficher les commandes de chaque fichier sans convertir
+      --json             un événement JSON par ligne sur la sortie standard
+      --list-formats     afficher les formats avec leur débit par défaut
+  -h, --help             ce texte
+  -v, --version          la version du programme</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate ne s’applique pas à copy, qui ne réencode rien</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
 </context>
 <context>
@@ -793,6 +795,14 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Pour le Web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Fichiers MP4 et MOV avec leur index en tête, pour qu’un navigateur les lise pendant le chargement</translation>
     </message>
 </context>
 <context>

@@ -124,10 +124,6 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
         <translation>Seleziona un&apos;unità DVD:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>Leggi DVD</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>Elenco dei file:</translation>
     </message>
@@ -248,32 +244,12 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
         <translation>Interrotto.</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>Unità DVD</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>Elenco dei file</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>Formato di uscita</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>Bitrate video in kilobit al secondo</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Cartella di destinazione</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>Scegli la cartella di destinazione</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>Avvia la conversione</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -284,20 +260,8 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
         <translation>Pagina del prodotto</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>Invia un feedback</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>Tutti i comandi</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>Pannello di benvenuto</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Rotazione</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -380,6 +344,30 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (video MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (video H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (video AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (video AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (video VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (video H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Come la sorgente (copia)</translation>
     </message>
 </context>
 <context>
@@ -514,37 +502,6 @@ dei titoli VOB e M2TS nelle cartelle sottostanti; i collegamenti a cartelle
 non vengono seguiti).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opzioni:
-  -f, --format NAME      mp4 (predefinito), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    bitrate video in kilobit al secondo
-                         (predefinito: quello del formato, vedi --list-formats)
-  -r, --rotate NAME      none (predefinito), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       cartella di destinazione, creata se manca
-                         (predefinita: ./output)
-  -j, --jobs N           N conversioni alla volta; &quot;auto&quot; per una per core
-      --disc DIR         accoda i file dei titoli del VIDEO_TS di un DVD o del
-                         BDMV/STREAM di un Blu-ray sotto DIR (ripetibile)
-  -n, --dry-run          mostra i comandi di ogni file, non converte nulla
-      --json             un evento JSON per riga sullo standard output
-      --list-formats     mostra i formati con il loro bitrate predefinito
-  -h, --help             questo testo
-  -v, --version          la versione del programma</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -630,6 +587,51 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
             <numerusform>la cartella di destinazione non accetta altri file; %n non è stato convertito</numerusform>
             <numerusform>la cartella di destinazione non accetta altri file; %n non sono stati convertiti</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opzioni:
+  -f, --format NAME      il formato di uscita, uno tra:
+%1
+  -b, --bitrate KBITS    bitrate video in kilobit al secondo
+                         (predefinito: quello del formato, vedi --list-formats)
+  -r, --rotate NAME      none (predefinito), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       cartella di destinazione, creata se manca
+                         (predefinita: ./output)
+      --web              per il web: file MP4 e MOV con l’indice all’inizio,
+                         un browser li riproduce mentre arrivano
+  -j, --jobs N           N conversioni alla volta; &quot;auto&quot; per una per core
+      --disc DIR         accoda i file dei titoli del VIDEO_TS di un DVD o del
+                         BDMV/STREAM di un Blu-ray sotto DIR (ripetibile)
+  -n, --dry-run          mostra i comandi di ogni file, non converte nulla
+      --json             un evento JSON per riga sullo standard output
+      --list-formats     mostra i formati con il loro bitrate predefinito
+  -h, --help             questo testo
+  -v, --version          la versione del programma</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate non si applica a copy, che non ricodifica nulla</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate non si applica a copy, che non ricodifica nulla</translation>
     </message>
 </context>
 <context>
@@ -793,6 +795,14 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Per il web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>File MP4 e MOV con l’indice all’inizio, così un browser li riproduce mentre arrivano</translation>
     </message>
 </context>
 <context>

@@ -122,10 +122,6 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
         <translation>DVD ドライブを選択:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>DVD 読込</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>ファイル一覧:</translation>
     </message>
@@ -246,32 +242,12 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
         <translation>停止しました</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>DVD ドライブ</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>ファイル一覧</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>出力形式</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>ビデオビットレート (キロビット毎秒)</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>出力先フォルダー</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>出力先フォルダーを選択</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>変換を開始</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -282,20 +258,8 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
         <translation>製品ページ</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>ご意見を送信</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>すべてのコマンド</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>ようこそパネル</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>回転</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -378,6 +342,30 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (MPEG1 ビデオ)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (H.265/HEVC ビデオ)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (AV1 ビデオ)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (AV1 ビデオ)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (VP9 ビデオ)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (H.264 ビデオ)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>元と同じ (コピー)</translation>
     </message>
 </context>
 <context>
@@ -509,37 +497,6 @@ files in the folders below it; links to folders are not followed).</source>
 フォルダーへのリンクはたどりません。</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>オプション:
-  -f, --format NAME      mp4 (既定), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    ビデオビットレート (キロビット毎秒)
-                         (既定: 形式ごとの値。--list-formats を参照)
-  -r, --rotate NAME      none (既定), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       出力フォルダー。なければ作成 (既定 ./output)
-  -j, --jobs N           同時に N 個変換。&quot;auto&quot; でコアごとに 1 個
-      --disc DIR         DIR の下にある DVD の VIDEO_TS または Blu-ray の
-                         BDMV/STREAM のタイトルファイルをキューに追加
-                         (複数指定可)
-  -n, --dry-run          各ファイルのコマンドを表示し、変換はしない
-      --json             標準出力に 1 行ごとに 1 個の JSON イベントを出力
-      --list-formats     形式と既定のビットレートを一覧表示
-  -h, --help             このヘルプを表示
-  -v, --version          プログラムのバージョンを表示</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -624,6 +581,51 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>
             <numerusform>出力フォルダーにこれ以上書き込めません。%n 個のファイルは変換されませんでした</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>オプション:
+  -f, --format NAME      出力形式。次のいずれか:
+%1
+  -b, --bitrate KBITS    ビデオビットレート (キロビット毎秒)
+                         (既定: 形式ごとの値。--list-formats を参照)
+  -r, --rotate NAME      none (既定), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       出力フォルダー。なければ作成 (既定 ./output)
+      --web              Web 向け: MP4 と MOV のインデックスを先頭に置き、
+                         ブラウザーが受信しながら再生できるようにする
+  -j, --jobs N           同時に N 個変換。&quot;auto&quot; でコアごとに 1 個
+      --disc DIR         DIR の下にある DVD の VIDEO_TS または Blu-ray の
+                         BDMV/STREAM のタイトルファイルをキューに追加
+                         (複数指定可)
+  -n, --dry-run          各ファイルのコマンドを表示し、変換はしない
+      --json             標準出力に 1 行ごとに 1 個の JSON イベントを出力
+      --list-formats     形式と既定のビットレートを一覧表示
+  -h, --help             このヘルプを表示
+  -v, --version          プログラムのバージョンを表示</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate は copy には使えません (copy は再エンコードしません)</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate は copy には使えません (copy は再エンコードしません)</translation>
     </message>
 </context>
 <context>
@@ -786,6 +788,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>。</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Web 向け</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4 と MOV のインデックスを先頭に置き、ブラウザーが受信しながら再生できるようにします</translation>
     </message>
 </context>
 <context>

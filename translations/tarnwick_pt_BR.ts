@@ -124,10 +124,6 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
         <translation>Selecione uma unidade de DVD:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>Ler DVD</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>Lista de arquivos:</translation>
     </message>
@@ -248,32 +244,12 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
         <translation>Parado.</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>Unidade de DVD</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>Lista de arquivos</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>Formato de saída</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>Taxa de bits do vídeo em kilobits por segundo</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Pasta de saída</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>Escolher a pasta de saída</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>Iniciar a conversão</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -284,20 +260,8 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
         <translation>Página do produto</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>Enviar opinião</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>Todos os comandos</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>Painel de boas-vindas</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Giro</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -380,6 +344,30 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (vídeo MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (vídeo H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (vídeo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (vídeo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (vídeo VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (vídeo H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Igual à origem (cópia)</translation>
     </message>
 </context>
 <context>
@@ -514,37 +502,6 @@ os arquivos de título VOB e M2TS das pastas abaixo dela; links para pastas
 não são seguidos).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opções:
-  -f, --format NAME      mp4 (padrão), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    taxa de bits do vídeo em kilobits por segundo
-                         (padrão: a do formato, veja --list-formats)
-  -r, --rotate NAME      none (padrão), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       pasta de saída, criada se não existir (padrão ./output)
-  -j, --jobs N           N conversões ao mesmo tempo; &quot;auto&quot; para uma por núcleo
-      --disc DIR         enfileirar os arquivos de título do VIDEO_TS de um DVD
-                         ou do BDMV/STREAM de um Blu-ray abaixo de DIR
-                         (repetível)
-  -n, --dry-run          exibir os comandos de cada arquivo, não converter nada
-      --json             um evento JSON por linha na saída padrão
-      --list-formats     exibir os formatos com sua taxa de bits padrão
-  -h, --help             este texto
-  -v, --version          a versão do programa</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -630,6 +587,51 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
             <numerusform>a pasta de saída não aceita mais arquivos; %n não foi convertido</numerusform>
             <numerusform>a pasta de saída não aceita mais arquivos; %n não foram convertidos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opções:
+  -f, --format NAME      o formato de saída, um de:
+%1
+  -b, --bitrate KBITS    taxa de bits do vídeo em kilobits por segundo
+                         (padrão: a do formato, veja --list-formats)
+  -r, --rotate NAME      none (padrão), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       pasta de saída, criada se não existir (padrão ./output)
+      --web              para a web: arquivos MP4 e MOV com o índice no
+                         início, o navegador os reproduz enquanto chegam
+  -j, --jobs N           N conversões ao mesmo tempo; &quot;auto&quot; para uma por núcleo
+      --disc DIR         enfileirar os arquivos de título do VIDEO_TS de um DVD
+                         ou do BDMV/STREAM de um Blu-ray abaixo de DIR
+                         (repetível)
+  -n, --dry-run          exibir os comandos de cada arquivo, não converter nada
+      --json             um evento JSON por linha na saída padrão
+      --list-formats     exibir os formatos com sua taxa de bits padrão
+  -h, --help             este texto
+  -v, --version          a versão do programa</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate não se aplica a copy, que não recodifica nada</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate não se aplica a copy, que não recodifica nada</translation>
     </message>
 </context>
 <context>
@@ -793,6 +795,14 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Para a web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Arquivos MP4 e MOV com o índice no início, para que o navegador os reproduza enquanto chegam</translation>
     </message>
 </context>
 <context>

@@ -126,10 +126,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Выберите DVD-привод:</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>Читать DVD</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>Список файлов:</translation>
     </message>
@@ -250,32 +246,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Прервано.</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>DVD-привод</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>Список файлов</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>Формат вывода</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>Битрейт видео в килобитах в секунду</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Папка вывода</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>Выбрать папку вывода</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>Начать конвертирование</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -286,20 +262,8 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Страница продукта</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>Отправить отзыв</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>Все команды</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>Приветственная панель</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>Поворот</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -382,6 +346,30 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG (видео MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (видео H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (видео AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (видео AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (видео VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (видео H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Как в источнике (копия)</translation>
     </message>
 </context>
 <context>
@@ -519,38 +507,6 @@ files in the folders below it; links to folders are not followed).</source>
 не переходит).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Параметры:
-  -f, --format NAME      mp4 (по умолчанию), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    битрейт видео в килобитах в секунду
-                         (по умолчанию: битрейт формата, см. --list-formats)
-  -r, --rotate NAME      none (по умолчанию), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       папка вывода, создаётся при отсутствии
-                         (по умолчанию ./output)
-  -j, --jobs N           N заданий одновременно; «auto» — по одному на ядро
-      --disc DIR         поставить в очередь файлы заголовков из VIDEO_TS
-                         диска DVD или из BDMV/STREAM диска Blu-ray в DIR
-                         (можно повторять)
-  -n, --dry-run          вывести команды каждого файла, ничего не конвертируя
-      --json             одно событие JSON на строку в стандартный вывод
-      --list-formats     вывести форматы с их битрейтом по умолчанию
-  -h, --help             этот текст
-  -v, --version          версия программы</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -637,6 +593,52 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
             <numerusform>в папку вывода больше нельзя записывать; не конвертировано %n файла</numerusform>
             <numerusform>в папку вывода больше нельзя записывать; не конвертировано %n файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Параметры:
+  -f, --format NAME      формат вывода, один из:
+%1
+  -b, --bitrate KBITS    битрейт видео в килобитах в секунду
+                         (по умолчанию: битрейт формата, см. --list-formats)
+  -r, --rotate NAME      none (по умолчанию), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       папка вывода, создаётся при отсутствии
+                         (по умолчанию ./output)
+      --web              для веба: индекс файлов MP4 и MOV в начале,
+                         браузер воспроизводит их во время загрузки
+  -j, --jobs N           N заданий одновременно; «auto» — по одному на ядро
+      --disc DIR         поставить в очередь файлы заголовков из VIDEO_TS
+                         диска DVD или из BDMV/STREAM диска Blu-ray в DIR
+                         (можно повторять)
+  -n, --dry-run          вывести команды каждого файла, ничего не конвертируя
+      --json             одно событие JSON на строку в стандартный вывод
+      --list-formats     вывести форматы с их битрейтом по умолчанию
+  -h, --help             этот текст
+  -v, --version          версия программы</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate не применяется к copy: он ничего не перекодирует</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate не применяется к copy: он ничего не перекодирует</translation>
     </message>
 </context>
 <context>
@@ -801,6 +803,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Для веба</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Файлы MP4 и MOV с индексом в начале: браузер воспроизводит их ещё во время загрузки</translation>
     </message>
 </context>
 <context>

@@ -122,10 +122,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>选择 DVD 驱动器：</translation>
     </message>
     <message>
-        <source>Read DVD</source>
-        <translation>读取 DVD</translation>
-    </message>
-    <message>
         <source>File List:</source>
         <translation>文件列表：</translation>
     </message>
@@ -246,32 +242,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>已停止。</translation>
     </message>
     <message>
-        <source>DVD drive</source>
-        <translation>DVD 驱动器</translation>
-    </message>
-    <message>
-        <source>File list</source>
-        <translation>文件列表</translation>
-    </message>
-    <message>
-        <source>Output format</source>
-        <translation>输出格式</translation>
-    </message>
-    <message>
         <source>Video bitrate in kilobits per second</source>
         <translation>视频比特率（千比特每秒）</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>输出文件夹</translation>
-    </message>
-    <message>
         <source>Choose the output folder</source>
         <translation>选择输出文件夹</translation>
-    </message>
-    <message>
-        <source>Start converting</source>
-        <translation>开始转换</translation>
     </message>
     <message>
         <source>Progress of the current file</source>
@@ -282,20 +258,8 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>产品页面</translation>
     </message>
     <message>
-        <source>Send feedback</source>
-        <translation>发送反馈</translation>
-    </message>
-    <message>
         <source>All commands</source>
         <translation>所有命令</translation>
-    </message>
-    <message>
-        <source>Welcome panel</source>
-        <translation>欢迎面板</translation>
-    </message>
-    <message>
-        <source>Rotation</source>
-        <translation>旋转</translation>
     </message>
     <message>
         <source>Start Ripping Now!</source>
@@ -378,6 +342,30 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>MPG(MPEG1 Video)</source>
         <translation>MPG（MPEG1 视频）</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4（H.265/HEVC 视频）</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4（AV1 视频）</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM（AV1 视频）</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM（VP9 视频）</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV（H.264 视频）</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>与源相同（复制）</translation>
     </message>
 </context>
 <context>
@@ -508,36 +496,6 @@ files in the folders below it; links to folders are not followed).</source>
 标题文件；不跟随指向文件夹的链接）。</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      mp4 (default), mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>选项：
-  -f, --format NAME      mp4（默认）, mp4-h264, avi, mov, flv, wmv, mpg
-  -b, --bitrate KBITS    视频比特率，单位为千比特每秒
-                         （默认为该格式自身的比特率，见 --list-formats）
-  -r, --rotate NAME      none（默认）, cw, ccw, vflip, hflip, 180
-  -o, --output DIR       输出文件夹，不存在时自动创建（默认 ./output）
-  -j, --jobs N           同时进行 N 个转换；“auto”表示每个核心一个
-      --disc DIR         将 DIR 下 DVD 的 VIDEO_TS 或蓝光的 BDMV/STREAM
-                         中的标题文件加入队列（可重复）
-  -n, --dry-run          显示每个文件的命令，不进行转换
-      --json             在标准输出上每行输出一个 JSON 事件
-      --list-formats     显示各格式及其默认比特率
-  -h, --help             显示此帮助
-  -v, --version          显示程序版本</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -621,6 +579,50 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>
             <numerusform>输出文件夹无法再写入文件；有 %n 个文件未转换</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>选项：
+  -f, --format NAME      输出格式，可选：
+%1
+  -b, --bitrate KBITS    视频比特率，单位为千比特每秒
+                         （默认为该格式自身的比特率，见 --list-formats）
+  -r, --rotate NAME      none（默认）, cw, ccw, vflip, hflip, 180
+  -o, --output DIR       输出文件夹，不存在时自动创建（默认 ./output）
+      --web              适合网页播放：MP4 和 MOV 文件的索引放在开头，
+                         浏览器可边下载边播放
+  -j, --jobs N           同时进行 N 个转换；“auto”表示每个核心一个
+      --disc DIR         将 DIR 下 DVD 的 VIDEO_TS 或蓝光的 BDMV/STREAM
+                         中的标题文件加入队列（可重复）
+  -n, --dry-run          显示每个文件的命令，不进行转换
+      --json             在标准输出上每行输出一个 JSON 事件
+      --list-formats     显示各格式及其默认比特率
+  -h, --help             显示此帮助
+  -v, --version          显示程序版本</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate 不适用于 copy：它不重新编码任何内容</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate 不适用于 copy：它不重新编码任何内容</translation>
     </message>
 </context>
 <context>
@@ -783,6 +785,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>.</source>
         <comment>ends the sentence of files converted</comment>
         <translation>。</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>适合网页播放</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4 和 MOV 文件的索引放在开头，浏览器可边下载边播放</translation>
     </message>
 </context>
 <context>
