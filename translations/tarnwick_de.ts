@@ -581,13 +581,6 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
         <source>nothing to convert</source>
         <translation>nichts zu konvertieren</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>der Ausgabeordner nimmt keine Dateien mehr auf; %n wurde nicht konvertiert</numerusform>
-            <numerusform>der Ausgabeordner nimmt keine Dateien mehr auf; %n wurden nicht konvertiert</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -804,6 +797,14 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>MP4- und MOV-Dateien mit dem Index am Anfang, damit ein Browser sie schon beim Laden abspielt</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Konvertierungen gleichzeitig</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
     </message>
 </context>
 <context>

@@ -581,13 +581,6 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
         <source>nothing to convert</source>
         <translation>nada que convertir</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>la carpeta de salida no admite más archivos; %n no se convirtió</numerusform>
-            <numerusform>la carpeta de salida no admite más archivos; %n no se convirtieron</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -804,6 +797,14 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>Archivos MP4 y MOV con el índice al principio, para que un navegador los reproduzca mientras llegan</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Conversiones a la vez</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
     </message>
 </context>
 <context>

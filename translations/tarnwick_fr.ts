@@ -582,13 +582,6 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
         <source>nothing to convert</source>
         <translation>rien à convertir</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>le dossier de sortie n&apos;accepte plus de fichiers&#xa0;; %n n&apos;a pas été converti</numerusform>
-            <numerusform>le dossier de sortie n&apos;accepte plus de fichiers&#xa0;; %n n&apos;ont pas été convertis</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -803,6 +796,14 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>Fichiers MP4 et MOV avec leur index en tête, pour qu’un navigateur les lise pendant le chargement</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Conversions simultanées</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>

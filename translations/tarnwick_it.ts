@@ -581,13 +581,6 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
         <source>nothing to convert</source>
         <translation>niente da convertire</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>la cartella di destinazione non accetta altri file; %n non è stato convertito</numerusform>
-            <numerusform>la cartella di destinazione non accetta altri file; %n non sono stati convertiti</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -803,6 +796,14 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>File MP4 e MOV con l’indice all’inizio, così un browser li riproduce mentre arrivano</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Conversioni contemporanee</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
     </message>
 </context>
 <context>

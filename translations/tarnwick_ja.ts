@@ -576,12 +576,6 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>nothing to convert</source>
         <translation>変換するものがありません</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>出力フォルダーにこれ以上書き込めません。%n 個のファイルは変換されませんでした</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -796,6 +790,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>MP4 と MOV のインデックスを先頭に置き、ブラウザーが受信しながら再生できるようにします</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>同時に変換する数</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
     </message>
 </context>
 <context>

@@ -581,13 +581,6 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
         <source>nothing to convert</source>
         <translation>nada para converter</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>a pasta de saída não aceita mais arquivos; %n não foi convertido</numerusform>
-            <numerusform>a pasta de saída não aceita mais arquivos; %n não foram convertidos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -803,6 +796,14 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>Arquivos MP4 e MOV com o índice no início, para que o navegador os reproduza enquanto chegam</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Conversões simultâneas</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
     </message>
 </context>
 <context>

@@ -586,14 +586,6 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>nothing to convert</source>
         <translation>нечего конвертировать</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>в папку вывода больше нельзя записывать; не конвертирован %n файл</numerusform>
-            <numerusform>в папку вывода больше нельзя записывать; не конвертировано %n файла</numerusform>
-            <numerusform>в папку вывода больше нельзя записывать; не конвертировано %n файлов</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -811,6 +803,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>Файлы MP4 и MOV с индексом в начале: браузер воспроизводит их ещё во время загрузки</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Конвертировать одновременно</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
     </message>
 </context>
 <context>

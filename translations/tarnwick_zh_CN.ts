@@ -574,12 +574,6 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>nothing to convert</source>
         <translation>没有可转换的文件</translation>
     </message>
-    <message numerus="yes">
-        <source>the output folder takes no more files; %n were not converted</source>
-        <translation>
-            <numerusform>输出文件夹无法再写入文件；有 %n 个文件未转换</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
@@ -793,6 +787,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
         <translation>MP4 和 MOV 文件的索引放在开头，浏览器可边下载边播放</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>同时转换数</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
     </message>
 </context>
 <context>
