@@ -31,7 +31,7 @@ class tst_BatchDriver : public QObject
 {
     Q_OBJECT
 
-    // The batch as the specification has it, and two files at once.
+    // One file after another, and two at once.
     static void lanesData()
     {
         QTest::addColumn<int>("lanes");
