@@ -177,10 +177,18 @@ private slots:
         QCOMPARE(duringProbe, QStringList(duringProbe.size(), "Done."));
     }
 
+    void dvdAndMatroskaSourcesAndARotation_data()
+    {
+        QTest::addColumn<int>("lanes");
+        QTest::newRow("one after another") << 1;
+        QTest::newRow("two at once") << 2;
+    }
     void dvdAndMatroskaSourcesAndARotation()
     {
+        QFETCH(int, lanes);
         TestWindow w(realProgramFolder());
         frmMain& form = *w.form;
+        form.batch().setLanes(lanes);
         ScriptedMessages& messages = w.messages;
         RecordingShell& shell = w.shell;
         form.show();
