@@ -170,7 +170,7 @@ QStringList controlMisfits(const QWidget* window)
     return problems;
 }
 
-// The window's texts as the specification gives them, shown unchanged in English.
+// The window's own English texts, shown unchanged in an English or C locale.
 const char* const kSpecified[] = {
     "Select a DVD Drive:", "Read DVD", "File List:", "Add a File", "Add Files from a Folder",
     "Remove the Selected from List", "Help", "Setting", "Remove All Files", "Drop Your Video Files Here",
