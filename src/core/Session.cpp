@@ -21,7 +21,9 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
                 this),
       m_converter(services.messages, programFolder, this),
-      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this)
+      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this),
+      // Read before any view is built, so that a view shows it from the start.
+      m_webOptimized(ProgramSettings().webOptimized())
 {
     m_progress.follow(m_batch);
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
@@ -90,7 +92,6 @@ QString Session::settingsFile(const QString& name) const
 
 void Session::loadSettings()
 {
-    m_webOptimized = ProgramSettings().webOptimized();
     m_presets.cmbBitrate.select(2);
     m_rotation.cmbRotate.select(0);
     m_presets.cmbBR.select(7);

@@ -182,6 +182,9 @@ private slots:
         QSettings conf(ProgramSettings::defaultPath(), QSettings::IniFormat);
         QCOMPARE(conf.value("Output/WebOptimized").toBool(), true);
         QVERIFY(w.form->session().runSettings().webOptimized);
+        // The next start shows it as it was left.
+        Window again;
+        QVERIFY(again.form->findChild<QAction*>("actWebOptimized")->isChecked());
     }
 
     void standardKeysWhereThereAreSome()
