@@ -41,6 +41,19 @@ QString sizeText(int width, int height)
     return QStringLiteral("%1x%2").arg(width).arg(height);
 }
 
+bool rateRefused(const CodecLimits& limits, int sampleRate)
+{
+    return !limits.sampleRates.isEmpty() && sampleRate > 0 && !limits.sampleRates.contains(sampleRate);
+}
+
+// "-ar" to the format's rate nearest to `from`.
+void resample(SourceFit& fit, const CodecLimits& limits, int from)
+{
+    const int rate = nearest(limits.sampleRates, [from](int r) { return std::abs(qint64(r) - from); });
+    fit.options << QStringLiteral("-ar") << QString::number(rate);
+    fit.reasons << QStringLiteral("-ar %1: this format's sound does not take %2 Hz").arg(rate).arg(from);
+}
+
 // The format keeps every audio track, each fitted on its own, and the
 // subtitles its container takes.
 void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat& format)
@@ -53,7 +66,7 @@ void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat
         maps << QStringLiteral("-map") << QStringLiteral("0:v:0?");
     maps << QStringLiteral("-map") << QStringLiteral("0:a?");
     int highestRate = 0;
-    bool rateRefused = false;
+    bool refused = false;
     for (qsizetype n = 0; n < streams.audio.size(); ++n) {
         const AudioStream& audio = streams.audio[n];
         if (limits.refusedLayouts.contains(audio.layout)) {
@@ -69,15 +82,12 @@ void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat
                                .arg(n)
                                .arg(limits.maxChannels);
         }
-        if (!limits.sampleRates.isEmpty() && audio.sampleRate > 0 && !limits.sampleRates.contains(audio.sampleRate))
-            rateRefused = true;
+        refused = refused || rateRefused(limits, audio.sampleRate);
         highestRate = qMax(highestRate, audio.sampleRate);
     }
-    if (rateRefused) {
-        const int rate = nearest(limits.sampleRates, [highestRate](int r) { return std::abs(qint64(r) - highestRate); });
-        fit.options << QStringLiteral("-ar") << QString::number(rate);
-        fit.reasons << QStringLiteral("-ar %1: this format's sound does not take %2 Hz").arg(rate).arg(highestRate);
-    }
+    // One rate serves every track.
+    if (refused)
+        resample(fit, limits, highestRate);
     int kept = 0;
     for (const SubtitleStream& subtitle : streams.subtitles) {
         QString codec;
@@ -168,14 +178,8 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
                                .arg(limits.maxChannels)
                                .arg(audio->channels);
         }
-        if (!limits.sampleRates.isEmpty() && audio->sampleRate > 0 && !limits.sampleRates.contains(audio->sampleRate)) {
-            const int rate =
-                nearest(limits.sampleRates, [audio](int r) { return std::abs(qint64(r) - audio->sampleRate); });
-            fit.options << QStringLiteral("-ar") << QString::number(rate);
-            fit.reasons << QStringLiteral("-ar %1: this format's sound does not take %2 Hz")
-                               .arg(rate)
-                               .arg(audio->sampleRate);
-        }
+        if (rateRefused(limits, audio->sampleRate))
+            resample(fit, limits, audio->sampleRate);
     }
     return fit;
 }
