@@ -1,0 +1,832 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>لطفاً یک پرونده بیفزایید.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>افزودن</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>پردازش دسته‌ای متوقف شد: پوشهٔ خروجی پروندهٔ دیگری نمی‌پذیرد.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>یک پرونده در صف مانده است.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>%n پرونده در صف مانده است.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>گزارش: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>یک پرونده تبدیل نشد:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n پرونده تبدیل نشد:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>یک پوشه برگزینید:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>هیچ قالب خروجی‌ای انتخاب نشده است</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>رمزگذار چیزی چاپ نکرد</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>متوقف شد</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>رمزگذار به‌طور غیرمنتظره متوقف شد.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>خط فرمان خالی است</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe شکست خورد. خطا: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>پرونده یا فرمان پیدا نشد</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 پیوندی به %2 است که وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 برنامه نیست.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick با FFmpeg تبدیل می‌کند که نصب نیست. آن را نصب کنید (در Debian و Ubuntu: apt install ffmpeg) و سپس رمزگذار را به آن پیوند دهید:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick با FFmpeg تبدیل می‌کند که با نام %1 نصب شده است. رمزگذار را به آن پیوند دهید:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>رمزگذار وجود ندارد، پس هیچ چیز تبدیل نمی‌شود.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>ویدیوهای خود را اینجا رها کنید یا برای شروع کلیک کنید.
+با «خواندن DVD» در بالا، دیسک DVD یا Blu-ray را بخوانید.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>یک درایو DVD برگزینید:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>خواندن DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>فهرست پرونده‌ها:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>افزودن پرونده</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>افزودن پرونده‌ها از یک پوشه</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>برداشتن پروندهٔ گزیده از فهرست</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>راهنما</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>تنظیمات</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>برداشتن همهٔ پرونده‌ها</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>قالب خروجی:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>قالب خروجی</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>کیفیت ویدیو (نرخ بیت، کیلوبیت بر ثانیه):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>نرخ بیت ویدیو</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>پوشهٔ خروجی:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>گزینش پوشه‌ای برای خروجی</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>گزینش پوشهٔ خروجی</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>بازخورد</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>پیشنهاد یا پرسش خود را برای ما بفرستید</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>همهٔ فرمان‌ها</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>افزودن پروندهٔ تازه به فهرست پرونده‌ها</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>برداشتن یک پرونده از فهرست پرونده‌ها</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>شروع تبدیل</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>راهنما و آموزش</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>کوچک کردن پنجره</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>پرونده‌های رسانه‌ای را به این ناحیه بکشید</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>چرخش:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>تنظیم چرخش</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>انجام شد.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>پرونده %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>، %1 مانده</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>متوقف شد.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>نرخ بیت ویدیو بر حسب کیلوبیت بر ثانیه</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>صفحهٔ محصول</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>گزینش پوشهٔ خروجی</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>همهٔ فرمان‌ها</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>پیشرفت پروندهٔ کنونی</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>اکنون تبدیل کنید!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>دقیقه باید کمتر از 60 باشد</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>دقیقه</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>ثانیه باید کمتر از 60 باشد</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>ثانیه</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>پوشهٔ خروجی ساخته نشد:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>نمی‌توان در پوشهٔ خروجی نوشت:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (ویدیوی MPEG4 با کیفیت بالا)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (ویدیوی H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (ویدیوی MPEG4 استاندارد)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (ویدیوی Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (ویدیوی Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (ویدیوی MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (ویدیوی H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (ویدیوی AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (ویدیوی AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (ویدیوی VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (ویدیوی H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>همانند منبع (رونوشت)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>نام پرونده</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>قالب</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° ساعتگرد</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° پادساعتگرد</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>قرینهٔ عمودی</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>قرینهٔ افقی</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>هیچ</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>آخرین پردازش دسته‌ای با یک پروندهٔ باقی‌مانده قطع شد. دوباره به صف افزوده شود؟</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>آخرین پردازش دسته‌ای با %n پروندهٔ باقی‌مانده قطع شد. دوباره به صف افزوده شوند؟</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>در حال تبدیل ویدیوها</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>ویدیو را اینجا رها کنید</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>در حال جستجو...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>صف پر است: حداکثر %1 پرونده در آن جا می‌گیرد. یک پرونده افزوده نشد.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>صف پر است: حداکثر %1 پرونده در آن جا می‌گیرد. %n پرونده افزوده نشد.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>یک پرونده افزوده نشد: نام آن UTF-8 معتبر نیست.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n پرونده افزوده نشد: نام آن‌ها UTF-8 معتبر نیست.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>باز کردن پرونده‌ها</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>همهٔ قالب‌ها</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>لطفاً یک درایو DVD برگزینید</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>ویدیو را اینجا بکشید</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>باز کردن پرونده</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>کاربرد: tarnwick-cli [گزینه‌ها] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>پرونده‌های ویدیویی را با رمزگذار FFmpeg تبدیل می‌کند: یک پرونده برای هر SOURCE
+یا هر پرونده‌ای که جستجوی پوشه بیابد (پرونده‌های خود پوشه، و پرونده‌های عنوان
+VOB و M2TS در پوشه‌های زیر آن؛ پیوندهای پوشه دنبال نمی‌شوند).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>گزینه‌ها:
+  -f, --format NAME      قالب خروجی، یکی از:
+%1
+  -b, --bitrate KBITS    نرخ بیت ویدیو بر حسب کیلوبیت بر ثانیه
+                         (پیش‌فرض: نرخ خود قالب، نگاه کنید به --list-formats)
+  -r, --rotate NAME      none (پیش‌فرض)، cw، ccw، vflip، hflip، 180
+  -o, --output DIR       پوشهٔ خروجی، اگر نباشد ساخته می‌شود (پیش‌فرض ./output)
+      --web              مناسب وب: نمایهٔ پرونده‌های MP4 و MOV در آغاز می‌آید
+                         تا مرورگر آن‌ها را در حین رسیدن پخش کند
+  -j, --jobs N           N تبدیل هم‌زمان؛ «auto» برای یکی به ازای هر هسته
+      --disc DIR         افزودن پرونده‌های عنوانِ VIDEO_TS یک DVD یا
+                         BDMV/STREAM یک Blu-ray در زیر DIR به صف (تکرارپذیر)
+  -n, --dry-run          چاپ فرمان‌های هر پرونده، بدون تبدیل
+      --json             یک رویداد JSON در هر خط روی خروجی استاندارد
+      --list-formats     چاپ قالب‌ها با نرخ بیت پیش‌فرضشان
+  -h, --help             همین متن
+  -v, --version          نگارش برنامه</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>نام خروجی‌ها &lt;نام منبع&gt;_&lt;ساعت&gt;&lt;دقیقه&gt;&lt;ثانیه&gt;.&lt;پسوند&gt; است؛ به نامی که
+پیش‌تر گرفته شده _2، _3، ... افزوده می‌شود. چیزی در پوشهٔ خروجی بازنویسی
+نمی‌شود و خروجی‌ای که تمام نشده باشد حذف می‌شود.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>وضعیت خروج: 0 همه تبدیل شد، 1 یک یا چند مورد شکست خورد، 2 کاربرد نادرست،
+3 رمزگذار نیست (FFmpeg که با نام data/conv.exe در پوشهٔ برنامه پیوند شده،
+وجود ندارد)، 130 با Ctrl+C یا یک سیگنال پایان متوقف شد.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 بیش از یک بار داده شده است</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>قالب ناشناخته «%1» (یکی از: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>نرخ بیت باید عددی صحیح بر حسب کیلوبیت بر ثانیه باشد (1 تا 1000000): «%1»</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>چرخش ناشناخته «%1» (یکی از: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output به یک پوشه نیاز دارد</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs عددی از 1 تا 256 یا «auto» می‌پذیرد: «%1»</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate برای copy کاربرد ندارد، چون copy چیزی را دوباره رمزگذاری نمی‌کند</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate برای copy کاربرد ندارد، چون copy چیزی را دوباره رمزگذاری نمی‌کند</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>هیچ SOURCE داده نشده است</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>تبدیل شد %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>ناموفق %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>تبدیل‌شده: %1، ناموفق: %2%3، زمان: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>، متوقف شد</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  پروندهٔ %3 از %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 در حال اجرا)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  %1 مانده</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>برای اطلاعات بیشتر «tarnwick-cli --help» را امتحان کنید.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>چیزی برای تبدیل نیست</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>توقف</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>چیزی روی این میزکار راهنما را باز نمی‌کند. راهنما اینجاست:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>چیزی روی این میزکار آموزش را باز نمی‌کند. آموزش اینجاست:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>چیزی روی این میزکار صفحهٔ محصول را باز نمی‌کند. این صفحه اینجاست:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>روی این میزکار هیچ برنامهٔ ایمیلی نیست. نشانی این است:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>افزودن پرونده</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>افزودن پوشه</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>برداشتن</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>برداشتن همه</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>خواندن DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>شروع</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>تنظیمات...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>راهنما</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>آموزش</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>صفحهٔ محصول</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>فرستادن بازخورد</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>باز کردن پوشهٔ گزارش‌ها</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>چیزی روی این میزکار پوشهٔ گزارش‌ها را باز نمی‌کند. این پوشه اینجاست:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>چرخش</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>مناسب وب</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>پرونده‌های MP4 و MOV با نمایه در آغاز، تا مرورگر آن‌ها را در حین رسیدن پخش کند</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>تبدیل‌های هم‌زمان</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>خودکار</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>یک پرونده تبدیل شد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n پرونده تبدیل شد</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>، %1 ناموفق.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>پردازش دسته‌ای متوقف شد</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>پردازش دسته‌ای پایان یافت</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>تنظیمات</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>اعلان صوتی</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>روشن</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>خاموش</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>بازگشت</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>برش موسیقی</translation>
+    </message>
+</context>
+</TS>
