@@ -1,0 +1,842 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Afegiu un fitxer.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Afegeix</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>S&apos;ha aturat el lot: la carpeta de sortida no admet més fitxers.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Queda 1 fitxer a la cua.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Queda %n fitxer a la cua.</numerusform>
+            <numerusform>Queden %n fitxers a la cua.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>registre: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>No s&apos;ha pogut convertir 1 fitxer:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>No s&apos;ha pogut convertir %n fitxer:</numerusform>
+            <numerusform>No s&apos;han pogut convertir %n fitxers:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Seleccioneu una carpeta:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>No s&apos;ha triat cap format de sortida</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>el codificador no ha mostrat res</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>aturat</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>El codificador s&apos;ha aturat inesperadament.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>La línia d&apos;ordres és buida</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Ha fallat CreatePipe. Error: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>No s&apos;ha trobat el fitxer o l&apos;ordre</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 és un enllaç a %2, que no existeix.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 no és un programa.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 no existeix.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick converteix amb FFmpeg, que no està instal·lat. Instal·leu-lo (a Debian i Ubuntu: apt install ffmpeg) i després enllaceu-hi el codificador:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick converteix amb FFmpeg, que està instal·lat com a %1. Enllaceu-hi el codificador:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Falta el codificador, així que no es pot convertir res.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Deixeu anar aquí els vídeos o feu clic per començar.
+Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Seleccioneu una unitat de DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Llegeix</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Llista de fitxers:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Afegeix un fitxer</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Afegeix els fitxers d&apos;una carpeta</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Treu el fitxer seleccionat de la llista</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configuració</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Treu tots els fitxers</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format de sortida:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Format de sortida</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Qualitat del vídeo (taxa de bits, kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Taxa de bits del vídeo</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Carpeta de sortida:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Selecciona la carpeta de sortida</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Selecciona una carpeta de sortida</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinió</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Envieu-nos un suggeriment o una pregunta</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Totes les ordres</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Afegeix un fitxer nou a la llista</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Treu un fitxer de la llista</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Comença la conversió</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Ajuda i tutorial</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimitza la finestra</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Arrossegueu fitxers multimèdia a aquesta zona</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Gir:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Ajust del gir</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fet.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, falten %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Aturat.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Taxa de bits del vídeo en kilobits per segon</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Pàgina del producte</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Tria la carpeta de sortida</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Totes les ordres</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Progrés del fitxer actual</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Converteix ara!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Els minuts han de ser menys de 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuts</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Els segons han de ser menys de 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Segons</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>No s&apos;ha pogut crear la carpeta de sortida:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>No es pot escriure a la carpeta de sortida:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (vídeo MPEG4 d&apos;alta qualitat)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (vídeo H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (vídeo MPEG4 estàndard)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (vídeo Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (vídeo Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (vídeo MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (vídeo H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (vídeo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (vídeo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (vídeo VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (vídeo H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Igual que l&apos;origen (còpia)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nom del fitxer</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° en sentit horari</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° en sentit antihorari</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Mirall vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Mirall horitzontal</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Cap</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>L&apos;últim lot es va interrompre quan en quedava 1 fitxer. El voleu tornar a posar a la cua?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>L&apos;últim lot es va interrompre quan en quedava %n fitxer. El voleu tornar a posar a la cua?</numerusform>
+            <numerusform>L&apos;últim lot es va interrompre quan en quedaven %n fitxers. Els voleu tornar a posar a la cua?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>S&apos;estan convertint vídeos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Deixeu aquí els vídeos</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>S&apos;està cercant...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>La cua és plena: admet com a màxim %1 fitxers. No s&apos;ha afegit 1 fitxer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>La cua és plena: admet com a màxim %1 fitxers. No s&apos;ha afegit %n fitxer.</numerusform>
+            <numerusform>La cua és plena: admet com a màxim %1 fitxers. No s&apos;han afegit %n fitxers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>No s&apos;ha afegit 1 fitxer: el seu nom no és UTF-8 vàlid.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>No s&apos;ha afegit %n fitxer: el seu nom no és UTF-8 vàlid.</numerusform>
+            <numerusform>No s&apos;han afegit %n fitxers: els seus noms no són UTF-8 vàlid.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Obre fitxers</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Tots els formats</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Seleccioneu una unitat de DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Arrossegueu aquí el vídeo</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Obre un fitxer</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Ús: tarnwick-cli [opcions] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Converteix fitxers de vídeo amb el codificador FFmpeg: un fitxer per cada
+SOURCE o cada fitxer que trobi una cerca a la carpeta (els fitxers de la
+carpeta mateixa i els fitxers de títol VOB i M2TS de les carpetes de sota;
+no se segueixen els enllaços a carpetes).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opcions:
+  -f, --format NAME      el format de sortida, un de:
+%1
+  -b, --bitrate KBITS    taxa de bits del vídeo en kilobits per segon
+                         (per defecte: la del format, vegeu --list-formats)
+  -r, --rotate NAME      none (per defecte), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       carpeta de sortida, es crea si no existeix
+                         (per defecte ./output)
+      --web              per al web: els fitxers MP4 i MOV porten l&apos;índex al
+                         principi, perquè un navegador els reprodueixi mentre
+                         arriben
+  -j, --jobs N           N conversions alhora; «auto» per a una per nucli
+      --disc DIR         posa a la cua els fitxers de títol del VIDEO_TS d&apos;un
+                         DVD o del BDMV/STREAM d&apos;un Blu-ray sota DIR
+                         (es pot repetir)
+  -n, --dry-run          mostra les ordres de cada fitxer, no converteix res
+      --json             un esdeveniment JSON per línia a la sortida estàndard
+      --list-formats     mostra els formats amb la taxa de bits per defecte
+  -h, --help             aquest text
+  -v, --version          la versió del programa</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Les sortides es diuen &lt;nom de l&apos;origen&gt;_&lt;hora&gt;&lt;minut&gt;&lt;segon&gt;.&lt;extensió&gt;; un
+nom ja ocupat rep _2, _3, ... No se sobreescriu res a la carpeta de sortida,
+i se suprimeix la sortida que no s&apos;ha acabat.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Estat de sortida: 0 tot convertit, 1 un o més han fallat, 2 ús incorrecte,
+3 no hi ha codificador (falta FFmpeg, enllaçat com a data/conv.exe a la
+carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 s&apos;ha indicat més d&apos;una vegada</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>format desconegut «%1» (un de: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>la taxa de bits ha de ser un nombre enter de kilobits per segon (de 1 a 1000000): «%1»</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>gir desconegut «%1» (un de: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output necessita una carpeta</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs accepta un nombre de 1 a 256 o «auto»: «%1»</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate no s&apos;aplica a copy, que no recodifica res</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate no s&apos;aplica a copy, que no recodifica res</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>no s&apos;ha indicat cap SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertit %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>ha fallat %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>convertits: %1, fallits: %2%3, temps: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, aturat</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  fitxer %3 de %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 en curs)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  falten %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Proveu «tarnwick-cli --help» per a més informació.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>no hi ha res a convertir</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Atura</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Res d&apos;aquest escriptori no pot obrir l&apos;ajuda. És a:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Res d&apos;aquest escriptori no pot obrir el tutorial. És a:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Res d&apos;aquest escriptori no pot obrir la pàgina del producte. És a:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Aquest escriptori no té cap programa de correu. L&apos;adreça és:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Afegeix un fitxer</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Afegeix una carpeta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Treu</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Treu-ho tot</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Llegeix DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Comença</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Configuració...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Pàgina del producte</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Envia comentaris</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Obre la carpeta de registres</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Res d&apos;aquest escriptori no pot obrir la carpeta de registres. És a:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Gir</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Per al web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Fitxers MP4 i MOV amb l&apos;índex al principi, perquè un navegador els reprodueixi mentre arriben</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Conversions simultànies</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automàtic</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 fitxer convertit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n fitxer convertit</numerusform>
+            <numerusform>%n fitxers convertits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 amb errors.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Lot aturat</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Lot acabat</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Configuració</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Avís sonor en acabar</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Activat</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Desactivat</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Enrere</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Retall d&apos;àudio</translation>
+    </message>
+</context>
+</TS>

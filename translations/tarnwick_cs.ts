@@ -1,0 +1,845 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Přidejte prosím soubor.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Dávkové zpracování bylo zastaveno: do výstupní složky už nelze ukládat další soubory.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Ve frontě zbývá 1 soubor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Ve frontě zbývá %n soubor.</numerusform>
+            <numerusform>Ve frontě zbývají %n soubory.</numerusform>
+            <numerusform>Ve frontě zbývá %n souborů.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>protokol: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 soubor se nepodařilo převést:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n soubor se nepodařilo převést:</numerusform>
+            <numerusform>%n soubory se nepodařilo převést:</numerusform>
+            <numerusform>%n souborů se nepodařilo převést:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Vyberte složku:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Není zvolen výstupní formát</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>kodér nic nevypsal</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>zastaveno</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Kodér se neočekávaně ukončil.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Příkazový řádek je prázdný</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe selhalo. Chyba: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Soubor nebo příkaz nebyl nalezen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 je odkaz na %2, který neexistuje.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 není program.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 neexistuje.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick převádí pomocí FFmpeg, který není nainstalován. Nainstalujte jej (v Debianu a Ubuntu: apt install ffmpeg) a pak na něj odkažte kodér:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick převádí pomocí FFmpeg, který je nainstalován jako %1. Odkažte na něj kodér:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Chybí kodér, proto nelze nic převést.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Přetáhněte sem videa nebo začněte kliknutím.
+Disk DVD nebo Blu-ray načtete tlačítkem „Načíst DVD“ nahoře.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Vyberte jednotku DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Načíst DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Seznam souborů:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Přidat soubor</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Přidat soubory ze složky</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Odebrat vybraný soubor ze seznamu</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Odebrat všechny soubory</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Výstupní formát:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Výstupní formát</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Kvalita videa (datový tok v kb/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Datový tok videa</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Výstupní složka:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Vybrat složku pro výstup</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Vybrat výstupní složku</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Názor</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Pošlete nám svůj návrh nebo dotaz</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Všechny příkazy</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Přidat nový soubor do seznamu</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Odebrat soubor ze seznamu</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Spustit převod</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Nápověda a návod</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimalizovat okno</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Přetáhněte multimediální soubory do této oblasti</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Otočení:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Nastavení otočení</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hotovo.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, zbývá %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Zastaveno.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Datový tok videa v kilobitech za sekundu</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Stránka produktu</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Zvolit výstupní složku</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Všechny příkazy</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Průběh aktuálního souboru</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Převést nyní!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Minuty musí být menší než 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuty</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Sekundy musí být menší než 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Sekundy</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Výstupní složku nelze vytvořit:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Do výstupní složky nelze zapisovat:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (video MPEG4, vysoká kvalita)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (video H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (video MPEG4, standardní)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (video Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (video Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (video MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (video H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (video AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (video AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (video VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (video H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Stejný jako zdroj (kopie)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Název souboru</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formát</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° po směru hodin</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° proti směru hodin</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Zrcadlit svisle</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Zrcadlit vodorovně</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádné</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Poslední dávkové zpracování bylo přerušeno a zbyl 1 soubor. Zařadit jej znovu do fronty?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Poslední dávkové zpracování bylo přerušeno a zbyl %n soubor. Zařadit jej znovu do fronty?</numerusform>
+            <numerusform>Poslední dávkové zpracování bylo přerušeno a zbyly %n soubory. Zařadit je znovu do fronty?</numerusform>
+            <numerusform>Poslední dávkové zpracování bylo přerušeno a zbylo %n souborů. Zařadit je znovu do fronty?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Převádění videí</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Přetáhněte sem videa</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Hledání...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Fronta je plná: pojme nejvýše %1 souborů. 1 soubor nebyl přidán.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Fronta je plná: pojme nejvýše %1 souborů. %n soubor nebyl přidán.</numerusform>
+            <numerusform>Fronta je plná: pojme nejvýše %1 souborů. %n soubory nebyly přidány.</numerusform>
+            <numerusform>Fronta je plná: pojme nejvýše %1 souborů. %n souborů nebylo přidáno.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 soubor nebyl přidán: jeho název není platné UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n soubor nebyl přidán: jeho název není platné UTF-8.</numerusform>
+            <numerusform>%n soubory nebyly přidány: jejich názvy nejsou platné UTF-8.</numerusform>
+            <numerusform>%n souborů nebylo přidáno: jejich názvy nejsou platné UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Otevřít soubory</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Všechny formáty</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Vyberte prosím jednotku DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Přetáhněte sem video</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otevřít soubor</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Použití: tarnwick-cli [volby] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Převádí videosoubory kodérem FFmpeg: jeden soubor za každý SOURCE nebo každý
+soubor, který najde hledání ve složce (soubory samotné složky a soubory titulů
+VOB a M2TS ve složkách pod ní; odkazy na složky se nenásledují).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Volby:
+  -f, --format NAME      výstupní formát, jeden z:
+%1
+  -b, --bitrate KBITS    datový tok videa v kilobitech za sekundu
+                         (výchozí: vlastní hodnota formátu, viz --list-formats)
+  -r, --rotate NAME      none (výchozí), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       výstupní složka, vytvoří se, pokud chybí
+                         (výchozí ./output)
+      --web              pro web: soubory MP4 a MOV mají index na začátku,
+                         takže je prohlížeč přehrává už během stahování
+  -j, --jobs N           N převodů najednou; „auto“ pro jeden na jádro
+      --disc DIR         zařadit soubory titulů z VIDEO_TS disku DVD nebo
+                         z BDMV/STREAM disku Blu-ray pod DIR (lze opakovat)
+  -n, --dry-run          vypsat příkazy pro každý soubor, nic nepřevádět
+      --json             jedna událost JSON na řádek na standardní výstup
+      --list-formats     vypsat formáty s jejich výchozím datovým tokem
+  -h, --help             tento text
+  -v, --version          verze programu</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Výstupy se jmenují &lt;název zdroje&gt;_&lt;hodina&gt;&lt;minuta&gt;&lt;sekunda&gt;.&lt;přípona&gt;; již
+použitý název dostane _2, _3, ... Ve výstupní složce se nic nepřepisuje
+a nedokončený výstup se odstraní.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Návratový kód: 0 vše převedeno, 1 jeden nebo více selhalo, 2 chybné použití,
+3 chybí kodér (FFmpeg, odkázaný jako data/conv.exe ve složce programu),
+130 zastaveno klávesami Ctrl+C nebo signálem ukončení.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 zadáno vícekrát</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>neznámý formát „%1“ (možnosti: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>datový tok musí být celé číslo v kilobitech za sekundu (1 až 1000000): „%1“</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>neznámé otočení „%1“ (možnosti: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output vyžaduje složku</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs přijímá číslo od 1 do 256 nebo „auto“: „%1“</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate nelze použít s copy, který nic nepřekódovává</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate nelze použít s copy, který nic nepřekódovává</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>nebyl zadán žádný SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>převedeno %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>selhalo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>převedeno: %1, selhalo: %2%3, čas: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, zastaveno</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2 %  soubor %3 z %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 běží)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  zbývá %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Více informací: „tarnwick-cli --help“.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>není co převádět</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>V tomto prostředí nelze nápovědu otevřít. Najdete ji zde:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>V tomto prostředí nelze návod otevřít. Najdete jej zde:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>V tomto prostředí nelze stránku produktu otevřít. Najdete ji zde:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>V tomto prostředí není žádný poštovní program. Adresa je:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Přidat soubor</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Přidat složku</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Odebrat vše</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Načíst DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Nastavení...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Návod</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Stránka produktu</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Odeslat zpětnou vazbu</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Otevřít složku s protokoly</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>V tomto prostředí nelze složku s protokoly otevřít. Najdete ji zde:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Otočení</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Pro web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Soubory MP4 a MOV s indexem na začátku, aby je prohlížeč přehrával už během stahování</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Souběžné převody</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automaticky</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 soubor převeden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n soubor převeden</numerusform>
+            <numerusform>%n soubory převedeny</numerusform>
+            <numerusform>%n souborů převedeno</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, selhalo: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Zpracování zastaveno</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Zpracování dokončeno</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Zvukové upozornění</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Zapnuto</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Vypnuto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Střih hudby</translation>
+    </message>
+</context>
+</TS>

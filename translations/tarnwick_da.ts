@@ -1,0 +1,838 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Tilføj en fil.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Batchkørslen blev stoppet: Målmappen kan ikke rumme flere filer.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Der er 1 fil tilbage i køen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Der er %n fil tilbage i køen.</numerusform>
+            <numerusform>Der er %n filer tilbage i køen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>log: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 fil kunne ikke konverteres:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n fil kunne ikke konverteres:</numerusform>
+            <numerusform>%n filer kunne ikke konverteres:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Vælg en mappe:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Der er ikke valgt noget outputformat</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>encoderen udskrev intet</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stoppet</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Encoderen stoppede uventet.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Kommandolinjen er tom</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe mislykkedes. Fejl: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Filen eller kommandoen blev ikke fundet</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 er et link til %2, som ikke findes.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 er ikke et program.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 findes ikke.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick konverterer med FFmpeg, som ikke er installeret. Installér det (på Debian og Ubuntu: apt install ffmpeg), og link derefter encoderen til det:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick konverterer med FFmpeg, som er installeret som %1. Link encoderen til det:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Encoderen mangler, så intet kan konverteres.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Slip dine videoer her, eller klik for at begynde.
+Læs en DVD eller Blu-ray-disk med “Læs DVD” ovenfor.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Vælg et DVD-drev:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Læs DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Filliste:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Tilføj en fil</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Tilføj filer fra en mappe</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Fjern den valgte fil fra listen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjælp</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Fjern alle filer</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Outputformat:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Outputformat</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Videokvalitet (bithastighed i kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Videobithastighed</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Målmappe:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Vælg en mappe til output</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Vælg en målmappe</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Send os dit forslag eller spørgsmål</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Alle kommandoer</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Tilføj en ny fil til fillisten</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Fjern en fil fra fillisten</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Start konvertering</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Hjælp og vejledning</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimer vinduet</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Træk mediefiler hen på dette område</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Rotation:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Indstilling af rotation</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Færdig.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>fil %1 af %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, %1 tilbage</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Stoppet.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Videobithastighed i kilobit pr. sekund</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Produktside</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Vælg målmappen</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Alle kommandoer</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Status for den aktuelle fil</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Konvertér nu!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Minutterne skal være mindre end 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minutter</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Sekunderne skal være mindre end 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Sekunder</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Målmappen kunne ikke oprettes:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Der kan ikke skrives til målmappen:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (MPEG4-video, høj kvalitet)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (H264-video)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (MPEG4-video, standard)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (Apple/QuickTime-video)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (Flash-video)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (MPEG1-video)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (H.265/HEVC-video)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (AV1-video)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (AV1-video)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (VP9-video)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (H.264-video)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Som kilden (kopi)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Filnavn</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° med uret</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° mod uret</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Spejlvend lodret</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Spejlvend vandret</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Den sidste batchkørsel blev afbrudt med 1 fil tilbage. Vil du sætte den i kø igen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Den sidste batchkørsel blev afbrudt med %n fil tilbage. Vil du sætte den i kø igen?</numerusform>
+            <numerusform>Den sidste batchkørsel blev afbrudt med %n filer tilbage. Vil du sætte dem i kø igen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Konverterer videoer</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Slip dine videofiler her</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Søger...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Køen er fuld: Den kan højst rumme %1 filer. 1 fil blev ikke tilføjet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Køen er fuld: Den kan højst rumme %1 filer. %n fil blev ikke tilføjet.</numerusform>
+            <numerusform>Køen er fuld: Den kan højst rumme %1 filer. %n filer blev ikke tilføjet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 fil blev ikke tilføjet: Dens navn er ikke gyldig UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n fil blev ikke tilføjet: Dens navn er ikke gyldig UTF-8.</numerusform>
+            <numerusform>%n filer blev ikke tilføjet: Deres navne er ikke gyldig UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Åbn filer</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Alle formater</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Vælg et DVD-drev</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Træk din video hertil</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Åbn fil</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Brug: tarnwick-cli [tilvalg] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Konverterer videofiler med FFmpeg-encoderen: én fil pr. SOURCE eller hver
+fil, som en mappesøgning finder (mappens egne filer samt VOB- og M2TS-
+titelfilerne i mapperne under den; links til mapper følges ikke).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Tilvalg:
+  -f, --format NAME      outputformatet, et af:
+%1
+  -b, --bitrate KBITS    videobithastighed i kilobit pr. sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       målmappe, oprettes om nødvendigt (standard ./output)
+      --web              til nettet: MP4- og MOV-filer får indekset forrest,
+                         så en browser afspiller dem, mens de hentes
+  -j, --jobs N           N konverteringer ad gangen; &quot;auto&quot; for én pr. kerne
+      --disc DIR         sæt titelfilerne i en DVD&apos;s VIDEO_TS eller en
+                         Blu-rays BDMV/STREAM under DIR i kø (kan gentages)
+  -n, --dry-run          udskriv hver fils kommandoer, konvertér intet
+      --json             én JSON-hændelse pr. linje på standardoutput
+      --list-formats     udskriv formaterne med deres standardbithastighed
+  -h, --help             denne tekst
+  -v, --version          programmets version</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Output navngives &lt;kildenavn&gt;_&lt;time&gt;&lt;minut&gt;&lt;sekund&gt;.&lt;filendelse&gt;; et navn, der
+allerede er taget, får _2, _3, ... Intet i målmappen overskrives, og et
+output, der ikke blev færdigt, fjernes.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Afslutningsstatus: 0 alt konverteret, 1 en eller flere mislykkedes, 2 forkert
+brug, 3 ingen encoder (FFmpeg, linket som data/conv.exe i programmappen,
+mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 er angivet mere end én gang</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>ukendt format &quot;%1&quot; (et af: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>bithastigheden skal være et helt antal kilobit pr. sekund (1 til 1000000): &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>ukendt rotation &quot;%1&quot; (en af: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output kræver en mappe</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs tager et tal fra 1 til 256 eller &quot;auto&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate gælder ikke for copy, som ikke genkoder noget</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate gælder ikke for copy, som ikke genkoder noget</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>ingen SOURCE angivet</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>konverteret %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>mislykkedes %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>%1 konverteret, %2 mislykkedes%3 på %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, stoppet</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2 %  fil %3 af %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 kører)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  %1 tilbage</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Se &quot;tarnwick-cli --help&quot; for mere.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>intet at konvertere</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Intet på dette skrivebord kan åbne hjælpen. Den ligger her:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Intet på dette skrivebord kan åbne vejledningen. Den ligger her:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Intet på dette skrivebord kan åbne produktsiden. Den ligger her:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Dette skrivebord har intet mailprogram. Adressen er:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Tilføj en fil</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Tilføj en mappe</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Fjern alle</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Læs DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Indstillinger...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjælp</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Vejledning</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Produktside</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Send feedback</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Åbn logmappen</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Intet på dette skrivebord kan åbne logmappen. Den ligger her:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Til nettet</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4- og MOV-filer med indekset forrest, så en browser afspiller dem, mens de hentes</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Samtidige konverteringer</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 fil konverteret</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n fil konverteret</numerusform>
+            <numerusform>%n filer konverteret</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 mislykkedes.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Batchkørsel stoppet</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Batchkørsel færdig</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Lydsignal ved afslutning</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Fra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Musikklipper</translation>
+    </message>
+</context>
+</TS>
