@@ -186,7 +186,7 @@ DVD- või Blu-ray-plaadi lugemiseks kasuta ülal nuppu „Loe DVD“.</translati
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Tagasiside</translation>
+        <translation>Arvamus</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>

@@ -238,11 +238,11 @@ Lue DVD- tai Blu-ray-levy yllä olevalla ”Lue DVD” -painikkeella.</translati
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>tiedosto %1/%2</translation>
+        <translation>video %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation>, %1 jäljellä</translation>
+        <translation>, vielä %1</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -433,7 +433,7 @@ Lue DVD- tai Blu-ray-levy yllä olevalla ”Lue DVD” -painikkeella.</translati
     <name>tarnwick::SourceCommands</name>
     <message>
         <source>Drop Your Video Files Here</source>
-        <translation>Pudota videotiedostot tähän</translation>
+        <translation>Pudota videot tähän</translation>
     </message>
     <message>
         <source>Searching...</source>

@@ -188,7 +188,7 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Povratne informacije</translation>
+        <translation>Mišljenje</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -240,15 +240,15 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>datoteka %1 od %2</translation>
+        <translation>video %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation>, preostalo %1</translation>
+        <translation>, još %1</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation>Zaustavljeno.</translation>
+        <translation>Prekinuto.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>
@@ -436,7 +436,7 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
     <name>tarnwick::SourceCommands</name>
     <message>
         <source>Drop Your Video Files Here</source>
-        <translation>Ispustite videodatoteke ovdje</translation>
+        <translation>Ispustite videozapise ovdje</translation>
     </message>
     <message>
         <source>Searching...</source>

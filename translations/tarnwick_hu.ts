@@ -115,7 +115,7 @@
 Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
         <translation>Húzza ide a videókat, vagy kattintson a kezdéshez.
-DVD vagy Blu-ray lemezt a fenti „DVD olvasása” gombbal olvashat be.</translation>
+DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
     </message>
     <message>
         <source>Select a DVD Drive:</source>
@@ -124,7 +124,7 @@ DVD vagy Blu-ray lemezt a fenti „DVD olvasása” gombbal olvashat be.</transl
     <message>
         <source>Read DVD</source>
         <comment>the narrow button beside the drive list</comment>
-        <translation>DVD olvasása</translation>
+        <translation>Beolvasás</translation>
     </message>
     <message>
         <source>File List:</source>
@@ -184,7 +184,7 @@ DVD vagy Blu-ray lemezt a fenti „DVD olvasása” gombbal olvashat be.</transl
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Visszajelzés</translation>
+        <translation>Javaslat</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -687,7 +687,7 @@ leállítási jelzéssel.</translation>
     </message>
     <message>
         <source>Read DVD</source>
-        <translation>DVD olvasása</translation>
+        <translation>DVD beolvasása</translation>
     </message>
     <message>
         <source>Ctrl+D</source>

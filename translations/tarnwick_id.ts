@@ -184,7 +184,7 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Umpan Balik</translation>
+        <translation>Masukan</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -236,7 +236,7 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>berkas %1 dari %2</translation>
+        <translation>berkas %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -430,7 +430,7 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
     <name>tarnwick::SourceCommands</name>
     <message>
         <source>Drop Your Video Files Here</source>
-        <translation>Letakkan Berkas Video di Sini</translation>
+        <translation>Letakkan Video di Sini</translation>
     </message>
     <message>
         <source>Searching...</source>

@@ -119,7 +119,7 @@
 Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
         <translation>Numeskite vaizdo įrašus čia arba spustelėkite ir pradėkite.
-DVD ar Blu-ray diską skaitykite mygtuku „Skaityti DVD“ viršuje.</translation>
+DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation>
     </message>
     <message>
         <source>Select a DVD Drive:</source>
@@ -128,7 +128,7 @@ DVD ar Blu-ray diską skaitykite mygtuku „Skaityti DVD“ viršuje.</translati
     <message>
         <source>Read DVD</source>
         <comment>the narrow button beside the drive list</comment>
-        <translation>Skaityti DVD</translation>
+        <translation>Įkelti DVD</translation>
     </message>
     <message>
         <source>File List:</source>
@@ -188,7 +188,7 @@ DVD ar Blu-ray diską skaitykite mygtuku „Skaityti DVD“ viršuje.</translati
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Atsiliepimai</translation>
+        <translation>Nuomonė</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -248,7 +248,7 @@ DVD ar Blu-ray diską skaitykite mygtuku „Skaityti DVD“ viršuje.</translati
     </message>
     <message>
         <source>Stopped.</source>
-        <translation>Sustabdyta.</translation>
+        <translation>Nutraukta.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>
@@ -436,7 +436,7 @@ DVD ar Blu-ray diską skaitykite mygtuku „Skaityti DVD“ viršuje.</translati
     <name>tarnwick::SourceCommands</name>
     <message>
         <source>Drop Your Video Files Here</source>
-        <translation>Numeskite vaizdo failus čia</translation>
+        <translation>Meskite vaizdo failus čia</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -695,7 +695,7 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
     </message>
     <message>
         <source>Read DVD</source>
-        <translation>Skaityti DVD</translation>
+        <translation>Įkelti DVD</translation>
     </message>
     <message>
         <source>Ctrl+D</source>
