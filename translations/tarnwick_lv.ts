@@ -188,7 +188,7 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Atsauksmes</translation>
+        <translation>Viedoklis</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -240,7 +240,7 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>fails %1 no %2</translation>
+        <translation>fails %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -736,7 +736,7 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
     </message>
     <message>
         <source>Send Feedback</source>
-        <translation>Sūtīt atsauksmi</translation>
+        <translation>Sūtīt viedokli</translation>
     </message>
     <message>
         <source>Ctrl+Shift+F</source>

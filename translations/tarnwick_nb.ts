@@ -186,7 +186,7 @@ Les en DVD eller Blu-ray med «Les DVD» ovenfor.</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Tilbakemelding</translation>
+        <translation>Innspill</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -730,7 +730,7 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>Send Feedback</source>
-        <translation>Send tilbakemelding</translation>
+        <translation>Send innspill</translation>
     </message>
     <message>
         <source>Ctrl+Shift+F</source>

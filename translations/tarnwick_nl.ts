@@ -238,7 +238,7 @@ Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>bestand %1 van %2</translation>
+        <translation>%1 van %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -433,7 +433,7 @@ Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
     <name>tarnwick::SourceCommands</name>
     <message>
         <source>Drop Your Video Files Here</source>
-        <translation>Sleep videobestanden hierheen</translation>
+        <translation>Video’s hier neerzetten</translation>
     </message>
     <message>
         <source>Searching...</source>

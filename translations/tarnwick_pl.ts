@@ -240,7 +240,7 @@ Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>plik %1 z %2</translation>
+        <translation>%1 z %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -248,7 +248,7 @@ Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation>Zatrzymano.</translation>
+        <translation>Przerwano.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -240,7 +240,7 @@ Citiți un DVD sau Blu-ray cu „Citește DVD” de mai sus.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>fișierul %1 din %2</translation>
+        <translation>fișierul %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>

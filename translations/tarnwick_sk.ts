@@ -188,7 +188,7 @@ DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translatio
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Spätná väzba</translation>
+        <translation>Názor</translation>
     </message>
     <message>
         <source>Send us your suggestion or question</source>
@@ -240,11 +240,11 @@ DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translatio
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>súbor %1 z %2</translation>
+        <translation>súbor %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
-        <translation>, zostáva %1</translation>
+        <translation>, ešte %1</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -736,7 +736,7 @@ programu), 130 zastavené klávesmi Ctrl+C alebo signálom ukončenia.</translat
     </message>
     <message>
         <source>Send Feedback</source>
-        <translation>Poslať spätnú väzbu</translation>
+        <translation>Poslať názor</translation>
     </message>
     <message>
         <source>Ctrl+Shift+F</source>

@@ -242,7 +242,7 @@ DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>datoteka %1 od %2</translation>
+        <translation>datoteka %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -439,7 +439,7 @@ DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
     <name>tarnwick::SourceCommands</name>
     <message>
         <source>Drop Your Video Files Here</source>
-        <translation>Sem spustite videodatoteke</translation>
+        <translation>Spustite video sem</translation>
     </message>
     <message>
         <source>Searching...</source>
