@@ -527,7 +527,7 @@ mappene under den; lenker til mapper følges ikke).</translation>
   -o, --output DIR       utdatamappe, opprettes om den mangler
                          (standard ./output)
       --web              laget for nettet: MP4- og MOV-filer får indeksen
-                         først, så en nettleser spiller dem mens de lastes
+                         først, så en nettleser spiller dem av mens de lastes
   -j, --jobs N           N konverteringer samtidig; «auto» for én per kjerne
       --disc DIR         legg tittelfilene i VIDEO_TS (DVD) eller BDMV/STREAM
                          (Blu-ray) under DIR i kø (kan gjentas)
@@ -766,7 +766,7 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
-        <translation>MP4- og MOV-filer med indeksen først, slik at en nettleser kan spille dem mens de lastes</translation>
+        <translation>MP4- og MOV-filer med indeksen først, slik at en nettleser kan spille dem av mens de lastes</translation>
     </message>
     <message>
         <source>Conversions at Once</source>

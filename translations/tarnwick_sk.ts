@@ -118,7 +118,7 @@
         <source>Drop your videos here, or click to begin.
 Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
-        <translation>Pustite sem videá alebo kliknite a začnite.
+        <translation>Pustite sem videá alebo začnite kliknutím.
 DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translation>
     </message>
     <message>
