@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>The batch stopped: the output folder takes no more files.</source>
-        <translation>Групна обрада је заустављена: излазна фасцикла више не прима датотеке.</translation>
+        <translation>Групна обрада је прекинута: излазна фасцикла више не прима датотеке.</translation>
     </message>
     <message>
         <source>1 file is left in the queue.</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>stopped</source>
-        <translation>заустављено</translation>
+        <translation>прекинуто</translation>
     </message>
     <message>
         <source>The encoder stopped unexpectedly.</source>
@@ -240,7 +240,7 @@ DVD или Blu-ray диск читајте дугметом „Читај DVD“
     </message>
     <message>
         <source>file %1 of %2</source>
-        <translation>датотека %1/%2</translation>
+        <translation>%1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
@@ -248,7 +248,7 @@ DVD или Blu-ray диск читајте дугметом „Читај DVD“
     </message>
     <message>
         <source>Stopped.</source>
-        <translation>Заустављено.</translation>
+        <translation>Прекинуто.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>
@@ -609,7 +609,7 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>, stopped</source>
-        <translation>, заустављено</translation>
+        <translation>, прекинуто</translation>
     </message>
     <message>
         <source>%1  %2%  file %3 of %4</source>
@@ -805,7 +805,7 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>Batch stopped</source>
-        <translation>Групна обрада заустављена</translation>
+        <translation>Групна обрада прекинута</translation>
     </message>
     <message>
         <source>Batch done</source>

@@ -244,7 +244,7 @@ DVD veya Blu-ray diski yukarıdaki “DVD oku” ile okuyun.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation>Durduruldu.</translation>
+        <translation>Durdu.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>
@@ -474,7 +474,7 @@ DVD veya Blu-ray diski yukarıdaki “DVD oku” ile okuyun.</translation>
     </message>
     <message>
         <source>Drag your Video Here</source>
-        <translation>Videonuzu buraya sürükleyin</translation>
+        <translation>Videoyu buraya sürükleyin</translation>
     </message>
     <message>
         <source>Open File</source>

@@ -119,7 +119,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>Select a DVD Drive:</source>
-        <translation>Chọn ổ đĩa DVD:</translation>
+        <translation>Ổ đĩa DVD:</translation>
     </message>
     <message>
         <source>Read DVD</source>
