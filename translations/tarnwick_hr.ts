@@ -1,0 +1,846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hr" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Dodajte datoteku.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Skupna obrada je zaustavljena: u izlaznu mapu ne stane više datoteka.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>U redu čekanja ostala je 1 datoteka.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>U redu čekanja ostala je %n datoteka.</numerusform>
+            <numerusform>U redu čekanja ostale su %n datoteke.</numerusform>
+            <numerusform>U redu čekanja ostalo je %n datoteka.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>zapisnik: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 datoteku nije bilo moguće pretvoriti:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n datoteku nije bilo moguće pretvoriti:</numerusform>
+            <numerusform>%n datoteke nije bilo moguće pretvoriti:</numerusform>
+            <numerusform>%n datoteka nije bilo moguće pretvoriti:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Odaberite mapu:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Izlazni format nije odabran</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>koder nije ništa ispisao</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>zaustavljeno</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Koder se neočekivano zaustavio.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Naredbeni redak je prazan</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe nije uspio. Greška: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Datoteka ili naredba nije pronađena</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 je poveznica na %2, koji ne postoji.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 nije program.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ne postoji.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick pretvara pomoću FFmpega, koji nije instaliran. Instalirajte ga (na Debianu i Ubuntuu: apt install ffmpeg), a zatim povežite koder s njim:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick pretvara pomoću FFmpega, koji je instaliran kao %1. Povežite koder s njim:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Koder nedostaje pa se ništa ne može pretvoriti.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Ispustite videozapise ovdje ili kliknite za početak.
+DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Odaberite DVD pogon:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Čitaj DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Popis datoteka:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Dodaj datoteku</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Dodaj datoteke iz mape</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Ukloni odabrano s popisa</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoć</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Ukloni sve datoteke</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Izlazni format:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Izlazni format</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Kvaliteta videa (brzina, kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Brzina prijenosa videa</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Izlazna mapa:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Odaberite mapu za izlaz</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Odaberite izlaznu mapu</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Mišljenje</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Pošaljite nam prijedlog ili pitanje</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Sve naredbe</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Dodaj novu datoteku na popis</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Ukloni datoteku s popisa</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Započni pretvaranje</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Pomoć i vodič</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Izlaz</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimiziraj prozor</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Povucite medijske datoteke u ovo područje</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Zakreni:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Postavka zakretanja</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotovo.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>video %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, još %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Prekinuto.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Brzina prijenosa videa u kilobitima po sekundi</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Stranica proizvoda</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Odaberite izlaznu mapu</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Sve naredbe</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Napredak trenutne datoteke</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Pretvori odmah!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Minute moraju biti manje od 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Sekunde moraju biti manje od 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Sekunde</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Izlaznu mapu nije moguće stvoriti:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>U izlaznu mapu nije moguće pisati:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (MPEG4 video, visoka kvaliteta)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (H264 video)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (MPEG4 video, standardni)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (Apple/QuickTime video)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (Flash video)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (MPEG1 video)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (H.265/HEVC video)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (AV1 video)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (AV1 video)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (VP9 video)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (H.264 video)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Isto kao izvor (kopija)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Naziv datoteke</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° u smjeru kazaljke na satu</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° suprotno od kazaljke na satu</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Zrcali okomito</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Zrcali vodoravno</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Bez zakretanja</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Posljednja skupna obrada je prekinuta, a ostala je 1 datoteka. Želite li je ponovno staviti u red čekanja?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Posljednja skupna obrada je prekinuta, a ostala je %n datoteka. Želite li je ponovno staviti u red čekanja?</numerusform>
+            <numerusform>Posljednja skupna obrada je prekinuta, a ostale su %n datoteke. Želite li ih ponovno staviti u red čekanja?</numerusform>
+            <numerusform>Posljednja skupna obrada je prekinuta, a ostalo je %n datoteka. Želite li ih ponovno staviti u red čekanja?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Pretvaranje videozapisa</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Ispustite videozapise ovdje</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Traženje...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Red čekanja je pun: najveći broj datoteka je %1. 1 datoteka nije dodana.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Red čekanja je pun: najveći broj datoteka je %1. %n datoteka nije dodana.</numerusform>
+            <numerusform>Red čekanja je pun: najveći broj datoteka je %1. %n datoteke nisu dodane.</numerusform>
+            <numerusform>Red čekanja je pun: najveći broj datoteka je %1. %n datoteka nije dodano.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 datoteka nije dodana: njezin naziv nije valjan UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n datoteka nije dodana: njezin naziv nije valjan UTF-8.</numerusform>
+            <numerusform>%n datoteke nisu dodane: njihovi nazivi nisu valjan UTF-8.</numerusform>
+            <numerusform>%n datoteka nije dodano: njihovi nazivi nisu valjan UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Otvori datoteke</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Svi formati</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Odaberite DVD pogon</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Povucite video ovdje</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otvori datoteku</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Upotreba: tarnwick-cli [mogućnosti] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Pretvara videodatoteke koderom FFmpeg: po jednu datoteku za svaki SOURCE ili
+svaku datoteku koju pronađe pretraživanje mape (datoteke same mape te VOB i
+M2TS datoteke naslova u mapama ispod nje; poveznice na mape se ne slijede).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Mogućnosti:
+  -f, --format NAME      izlazni format, jedan od:
+%1
+  -b, --bitrate KBITS    brzina prijenosa videa u kilobitima po sekundi
+                         (zadano: ona formata, vidi --list-formats)
+  -r, --rotate NAME      none (zadano), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izlazna mapa, stvara se ako ne postoji
+                         (zadano ./output)
+      --web              za web: indeks MP4 i MOV datoteka na početku, kako bi
+                         ih preglednik reproducirao već tijekom preuzimanja
+  -j, --jobs N           N pretvaranja istodobno; „auto”: jedno po jezgri
+      --disc DIR         stavi u red čekanja datoteke naslova iz VIDEO_TS
+                         DVD-a ili BDMV/STREAM Blu-raya ispod DIR
+                         (može se ponoviti)
+  -n, --dry-run          ispiši naredbe za svaku datoteku, ništa ne pretvaraj
+      --json             jedan JSON događaj po retku na standardni izlaz
+      --list-formats     ispiši formate sa zadanim brzinama prijenosa
+  -h, --help             ovaj tekst
+  -v, --version          verzija programa</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Izlazne datoteke nazivaju se &lt;izvor&gt;_&lt;sat&gt;&lt;minuta&gt;&lt;sekunda&gt;.&lt;nastavak&gt;; već
+zauzet naziv dobiva _2, _3, ... U izlaznoj mapi ništa se ne prepisuje,
+a nedovršena izlazna datoteka se uklanja.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Izlazni status: 0 sve pretvoreno, 1 barem jedna nije uspjela, 2 pogrešna
+upotreba, 3 nema kodera (nedostaje FFmpeg, povezan kao data/conv.exe u mapi
+programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 navedeno više puta</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>nepoznat format „%1” (mogući: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>brzina prijenosa mora biti cijeli broj kilobita po sekundi (1 do 1000000): „%1”</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>nepoznato zakretanje „%1” (moguće: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output zahtijeva mapu</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs prima broj od 1 do 256 ili „auto”: „%1”</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate ne vrijedi za copy, koji ništa ne kodira ponovno</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate ne vrijedi za copy, koji ništa ne kodira ponovno</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>nije naveden SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>pretvoreno %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>neuspjelo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>pretvoreno: %1, neuspjelo: %2%3, vrijeme: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, zaustavljeno</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  datoteka %3 od %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 u tijeku)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  preostalo %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Više informacija: „tarnwick-cli --help”.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>nema ničega za pretvaranje</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Zaustavi</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Ništa na ovoj radnoj površini ne može otvoriti pomoć. Nalazi se ovdje:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Ništa na ovoj radnoj površini ne može otvoriti vodič. Nalazi se ovdje:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Ništa na ovoj radnoj površini ne može otvoriti stranicu proizvoda. Nalazi se ovdje:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Na ovoj radnoj površini nema programa za e-poštu. Adresa je:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Dodaj datoteku</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Dodaj mapu</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ukloni</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Ukloni sve</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Čitaj DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Pokreni</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Postavke...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoć</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Vodič</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Stranica proizvoda</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Pošalji povratne informacije</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Otvori mapu zapisnika</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Ništa na ovoj radnoj površini ne može otvoriti mapu zapisnika. Nalazi se ovdje:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Izlaz</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Zakreni</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Za web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4 i MOV datoteke s indeksom na početku, kako bi ih preglednik reproducirao već tijekom preuzimanja</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Istodobna pretvaranja</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatski</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 datoteka pretvorena</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n datoteka pretvorena</numerusform>
+            <numerusform>%n datoteke pretvorene</numerusform>
+            <numerusform>%n datoteka pretvoreno</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, neuspjelih: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Skupna obrada zaustavljena</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Skupna obrada završena</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Zvučni podsjetnik</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Uključeno</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Isključeno</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Natrag</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Rezač glazbe</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,832 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>파일을 추가하십시오.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>일괄 변환이 중지되었습니다: 출력 폴더에 더 이상 파일을 넣을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>대기열에 파일 1개가 남아 있습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>대기열에 파일 %n개가 남아 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>로그: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>파일 1개를 변환하지 못했습니다:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>파일 %n개를 변환하지 못했습니다:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>폴더 선택:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>출력 형식을 선택하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>인코더가 아무것도 출력하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>중지됨</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>인코더가 예기치 않게 중지되었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>명령줄이 비어 있음</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe 실패. 오류: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>파일 또는 명령을 찾을 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1은(는) %2에 대한 링크이지만, 대상이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1은(는) 프로그램이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick은 FFmpeg로 변환하지만 FFmpeg가 설치되어 있지 않습니다. FFmpeg를 설치한 다음(Debian 및 Ubuntu: apt install ffmpeg) 인코더를 FFmpeg에 링크하십시오:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick은 FFmpeg로 변환하며, FFmpeg는 %1에 설치되어 있습니다. 인코더를 FFmpeg에 링크하십시오:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>인코더가 없어서 아무것도 변환할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>동영상을 여기에 놓거나 클릭하여 시작하십시오.
+DVD 또는 Blu-ray 디스크는 위의 &quot;DVD 읽기&quot;로 읽습니다.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>DVD 드라이브 선택:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>DVD 읽기</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>파일 목록:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>파일 추가</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>폴더에서 파일 추가</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>선택한 항목을 목록에서 제거</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>모든 파일 제거</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>출력 형식:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>출력 형식</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>동영상 품질(비트레이트 - K):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>동영상 비트레이트</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>출력 경로:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>출력할 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>출력 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>제안이나 질문을 보내 주십시오</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>모든 명령</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>파일 목록에 새 파일 추가</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>파일 목록에서 파일 제거</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>변환 시작</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>도움말 및 튜토리얼</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>창 최소화</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>미디어 파일을 이 영역으로 끌어 놓으십시오</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>회전:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>회전 설정</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>완료.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>파일 %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, %1 남음</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>중지됨.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>동영상 비트레이트(초당 킬로비트)</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>제품 페이지</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>출력 폴더 선택</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>모든 명령</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>현재 파일 진행률</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>지금 변환!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>분은 60보다 작아야 합니다</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>초는 60보다 작아야 합니다</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>초</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>출력 폴더를 만들 수 없습니다:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>출력 폴더에 쓸 수 없습니다:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4(고품질 MPEG4 동영상)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4(H264 동영상)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI(표준 MPEG4 동영상)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV(Apple/QuickTime 동영상)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV(Flash 동영상)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV(Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG(MPEG1 동영상)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4(H.265/HEVC 동영상)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4(AV1 동영상)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM(AV1 동영상)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM(VP9 동영상)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV(H.264 동영상)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>원본과 동일(복사)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>형식</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>시계 방향 90도</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>시계 반대 방향 90도</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180도</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>지난 일괄 변환이 중단되어 파일 1개가 남아 있습니다. 다시 대기열에 넣으시겠습니까?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>지난 일괄 변환이 중단되어 파일 %n개가 남아 있습니다. 다시 대기열에 넣으시겠습니까?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>동영상 변환 중</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>여기에 동영상 파일 놓기</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>검색 중...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>대기열이 가득 찼습니다: 최대 %1개까지 넣을 수 있습니다. 파일 1개를 추가하지 않았습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>대기열이 가득 찼습니다: 최대 %1개까지 넣을 수 있습니다. 파일 %n개를 추가하지 않았습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>파일 1개를 추가하지 않았습니다: 이름이 올바른 UTF-8이 아닙니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>파일 %n개를 추가하지 않았습니다: 이름이 올바른 UTF-8이 아닙니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>모든 형식</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>DVD 드라이브를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>여기로 동영상 끌어 오기</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>파일 열기</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>사용법: tarnwick-cli [옵션] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>FFmpeg 인코더로 동영상 파일을 변환합니다. SOURCE마다 파일 하나, 또는
+폴더 검색으로 찾은 모든 파일(폴더 자체의 파일과 하위 폴더의 VOB 및 M2TS
+타이틀 파일, 폴더 링크는 따라가지 않음)을 변환합니다.</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>옵션:
+  -f, --format NAME      출력 형식, 다음 중 하나:
+%1
+  -b, --bitrate KBITS    동영상 비트레이트(초당 킬로비트)
+                         (기본값: 형식별 값, --list-formats 참조)
+  -r, --rotate NAME      none(기본값), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       출력 폴더, 없으면 만듦(기본값 ./output)
+      --web              웹용: MP4와 MOV 파일의 인덱스를 앞에 두어
+                         브라우저가 받는 동안 재생할 수 있게 함
+  -j, --jobs N           동시에 N개 변환, &quot;auto&quot;는 코어당 하나
+      --disc DIR         DIR 아래에 있는 DVD의 VIDEO_TS 또는 Blu-ray의
+                         BDMV/STREAM 타이틀 파일을 대기열에 추가(반복 가능)
+  -n, --dry-run          각 파일의 명령을 출력하고 변환하지 않음
+      --json             표준 출력에 한 줄에 JSON 이벤트 하나씩 출력
+      --list-formats     형식과 기본 비트레이트 출력
+  -h, --help             이 도움말
+  -v, --version          프로그램 버전</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>출력 파일 이름은 &lt;원본 이름&gt;_&lt;시&gt;&lt;분&gt;&lt;초&gt;.&lt;확장자&gt;이며, 이미 있는
+이름에는 _2, _3, ...이 붙습니다. 출력 폴더의 파일은 덮어쓰지 않으며,
+완료되지 않은 출력 파일은 삭제됩니다.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>종료 상태: 0 모두 변환됨, 1 하나 이상 실패, 2 잘못된 사용법, 3 인코더
+없음(프로그램 폴더에 data/conv.exe로 링크된 FFmpeg가 없음), 130 Ctrl+C
+또는 종료 신호로 중지됨.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1이(가) 두 번 이상 지정됨</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>알 수 없는 형식 &apos;%1&apos;(다음 중 하나: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>비트레이트는 초당 킬로비트 단위의 정수여야 합니다(1~1000000): &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>알 수 없는 회전 &apos;%1&apos;(다음 중 하나: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output에는 폴더가 필요합니다</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs에는 1~256 사이의 숫자 또는 &apos;auto&apos;를 지정해야 합니다: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate는 copy에 적용되지 않습니다(copy는 다시 인코딩하지 않음)</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate는 copy에 적용되지 않습니다(copy는 다시 인코딩하지 않음)</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>SOURCE가 지정되지 않음</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>변환됨 %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>실패 %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>변환 %1개, 실패 %2개%3, 소요 시간 %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, 중지됨</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  파일 %3/%4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1개 실행 중)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  %1 남음</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>자세한 내용은 &apos;tarnwick-cli --help&apos;를 참조하십시오.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>변환할 파일 없음</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>이 데스크톱에는 도움말을 열 수 있는 프로그램이 없습니다. 위치:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>이 데스크톱에는 튜토리얼을 열 수 있는 프로그램이 없습니다. 위치:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>이 데스크톱에는 제품 페이지를 열 수 있는 프로그램이 없습니다. 주소:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>이 데스크톱에는 메일 프로그램이 없습니다. 주소:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>파일 추가</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>폴더 추가</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>모두 제거</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>DVD 읽기</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>설정...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>튜토리얼</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>제품 페이지</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>피드백 보내기</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>로그 폴더 열기</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>이 데스크톱에는 로그 폴더를 열 수 있는 프로그램이 없습니다. 위치:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>회전</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>웹 최적화</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4 및 MOV 파일의 인덱스를 앞에 두어 브라우저가 받는 동안 재생할 수 있게 합니다</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>동시 변환 수</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>파일 1개 변환됨</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>파일 %n개 변환됨</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1개 실패.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>일괄 변환 중지됨</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>일괄 변환 완료</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>완료 알림음</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>켜기</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>음악 자르기</translation>
+    </message>
+</context>
+</TS>

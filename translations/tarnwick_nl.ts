@@ -1,0 +1,841 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Voeg een bestand toe.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>De batch is gestopt: de uitvoermap neemt geen bestanden meer aan.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>Er staat nog 1 bestand in de wachtrij.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>Er staat nog %n bestand in de wachtrij.</numerusform>
+            <numerusform>Er staan nog %n bestanden in de wachtrij.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>logboek: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 bestand kon niet worden geconverteerd:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n bestand kon niet worden geconverteerd:</numerusform>
+            <numerusform>%n bestanden konden niet worden geconverteerd:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Selecteer een map:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Er is geen uitvoerformaat gekozen</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>de encoder gaf geen uitvoer</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestopt</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>De encoder is onverwacht gestopt.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Opdrachtregel leeg</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe mislukt. Fout: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Bestand of opdracht niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 is een koppeling naar %2, dat niet bestaat.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 is geen programma.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick converteert met FFmpeg, dat niet is geïnstalleerd. Installeer het (op Debian en Ubuntu: apt install ffmpeg) en koppel de encoder er daarna aan:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick converteert met FFmpeg, dat is geïnstalleerd als %1. Koppel de encoder eraan:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>De encoder ontbreekt, dus er kan niets worden geconverteerd.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Sleep uw video’s hierheen of klik om te beginnen.
+Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Kies een DVD-station:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>DVD lezen</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Bestandslijst:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Bestand toevoegen</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Bestanden uit een map toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Geselecteerd bestand uit de lijst verwijderen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Alle bestanden verwijderen</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Uitvoerformaat:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Uitvoerformaat</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Videokwaliteit (bitrate in kbit/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Videobitrate</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Uitvoermap:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Map voor de uitvoer selecteren</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Uitvoermap selecteren</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Stuur ons uw suggestie of vraag</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Alle opdrachten</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Nieuw bestand aan de bestandslijst toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Bestand uit de bestandslijst verwijderen</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Conversie starten</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Help en handleiding</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Venster minimaliseren</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Sleep mediabestanden naar dit vak</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Draaien:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Draaiing instellen</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Klaar.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, nog %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Gestopt.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Videobitrate in kilobit per seconde</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Productpagina</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Kies de uitvoermap</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Alle opdrachten</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Voortgang van het huidige bestand</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Nu converteren!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Het aantal minuten moet kleiner zijn dan 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Het aantal seconden moet kleiner zijn dan 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Seconden</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>De uitvoermap kon niet worden aangemaakt:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Er kan niet in de uitvoermap worden geschreven:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (MPEG4-video, hoge kwaliteit)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (H264-video)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (MPEG4-video, standaard)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (Apple/QuickTime-video)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (Flash-video)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (MPEG1-video)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (H.265/HEVC-video)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (AV1-video)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (AV1-video)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (VP9-video)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (H.264-video)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Zelfde als bron (kopie)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formaat</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° rechtsom</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° linksom</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>De laatste batch is onderbroken met nog 1 bestand te gaan. Opnieuw in de wachtrij zetten?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>De laatste batch is onderbroken met nog %n bestand te gaan. Opnieuw in de wachtrij zetten?</numerusform>
+            <numerusform>De laatste batch is onderbroken met nog %n bestanden te gaan. Opnieuw in de wachtrij zetten?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Video’s worden geconverteerd</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Video’s hier neerzetten</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Zoeken...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>De wachtrij is vol: er passen hoogstens %1 bestanden in. 1 bestand is niet toegevoegd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>De wachtrij is vol: er passen hoogstens %1 bestanden in. %n bestand is niet toegevoegd.</numerusform>
+            <numerusform>De wachtrij is vol: er passen hoogstens %1 bestanden in. %n bestanden zijn niet toegevoegd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 bestand is niet toegevoegd: de naam is geen geldige UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n bestand is niet toegevoegd: de naam is geen geldige UTF-8.</numerusform>
+            <numerusform>%n bestanden zijn niet toegevoegd: de namen zijn geen geldige UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Bestanden openen</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Alle formaten</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Selecteer een DVD-station</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Sleep uw video hierheen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Gebruik: tarnwick-cli [opties] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Converteert videobestanden met de FFmpeg-encoder: één bestand per SOURCE of
+elk bestand dat een zoektocht in een map vindt (de eigen bestanden van de map
+en de VOB- en M2TS-titelbestanden in de mappen daaronder; koppelingen naar
+mappen worden niet gevolgd).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opties:
+  -f, --format NAME      het uitvoerformaat, een van:
+%1
+  -b, --bitrate KBITS    videobitrate in kilobit per seconde
+                         (standaard: die van het formaat, zie --list-formats)
+  -r, --rotate NAME      none (standaard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       uitvoermap, zo nodig aangemaakt (standaard ./output)
+      --web              voor het web: MP4- en MOV-bestanden krijgen hun index
+                         vooraan, zodat een browser ze al tijdens het laden
+                         afspeelt
+  -j, --jobs N           N conversies tegelijk; &apos;auto&apos; voor één per kern
+      --disc DIR         de titelbestanden in VIDEO_TS van een DVD of in
+                         BDMV/STREAM van een Blu-ray onder DIR in de wachtrij
+                         zetten (herhaalbaar)
+  -n, --dry-run          de opdrachten voor elk bestand tonen, niets converteren
+      --json             één JSON-gebeurtenis per regel op standaarduitvoer
+      --list-formats     de formaten met hun standaardbitrate tonen
+  -h, --help             deze tekst
+  -v, --version          de versie van het programma</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Uitvoerbestanden heten &lt;bronnaam&gt;_&lt;uur&gt;&lt;minuut&gt;&lt;seconde&gt;.&lt;extensie&gt;; een naam
+die al bestaat, krijgt _2, _3, ... In de uitvoermap wordt niets overschreven,
+en een uitvoerbestand dat niet af is, wordt verwijderd.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Afsluitstatus: 0 alles geconverteerd, 1 een of meer mislukt, 2 onjuist gebruik,
+3 geen encoder (FFmpeg, gekoppeld als data/conv.exe in de programmamap,
+ontbreekt), 130 gestopt door Ctrl+C of een beëindigingssignaal.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 meer dan eens opgegeven</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>onbekend formaat &apos;%1&apos; (mogelijk: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>de bitrate moet een geheel aantal kilobit per seconde zijn (1 tot 1000000): &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>onbekende draaiing &apos;%1&apos; (mogelijk: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output vereist een map</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs verwacht een getal van 1 tot 256 of &apos;auto&apos;: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate geldt niet voor copy, dat niets opnieuw codeert</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate geldt niet voor copy, dat niets opnieuw codeert</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>geen SOURCE opgegeven</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>geconverteerd %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>mislukt %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>%1 geconverteerd, %2 mislukt%3 in %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, gestopt</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  bestand %3 van %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 bezig)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  nog %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Zie &apos;tarnwick-cli --help&apos; voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>niets te converteren</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Niets op dit bureaublad kan de help openen. Deze staat hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Niets op dit bureaublad kan de handleiding openen. Deze staat hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Niets op dit bureaublad kan de productpagina openen. Het adres is:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Dit bureaublad heeft geen e-mailprogramma. Het adres is:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Bestand toevoegen</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Map toevoegen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Alles verwijderen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>DVD lezen</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Instellingen...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Handleiding</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Productpagina</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Feedback sturen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Logboekmap openen</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Niets op dit bureaublad kan de logboekmap openen. Deze staat hier:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Draaien</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Voor het web</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4- en MOV-bestanden met de index vooraan, zodat een browser ze al tijdens het laden afspeelt</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Gelijktijdige conversies</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 bestand geconverteerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n bestand geconverteerd</numerusform>
+            <numerusform>%n bestanden geconverteerd</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, %1 mislukt.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Batch gestopt</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Batch voltooid</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Geluid na afloop</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Muziek knippen</translation>
+    </message>
+</context>
+</TS>

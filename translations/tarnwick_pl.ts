@@ -1,0 +1,847 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Proszę dodać plik.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodawanie</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Przetwarzanie zostało zatrzymane: katalog wyjściowy nie przyjmuje więcej plików.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>W kolejce pozostał 1 plik.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>W kolejce pozostał %n plik.</numerusform>
+            <numerusform>W kolejce pozostały %n pliki.</numerusform>
+            <numerusform>W kolejce pozostało %n plików.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>dziennik: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>Nie udało się przekonwertować 1 pliku:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>Nie udało się przekonwertować %n pliku:</numerusform>
+            <numerusform>Nie udało się przekonwertować %n plików:</numerusform>
+            <numerusform>Nie udało się przekonwertować %n plików:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Wybierz katalog:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Nie wybrano formatu wyjściowego</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>koder niczego nie wypisał</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>zatrzymano</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Koder nieoczekiwanie zakończył działanie.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Pusty wiersz poleceń</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Wywołanie CreatePipe się nie powiodło. Błąd: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Nie odnaleziono pliku ani polecenia</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 jest dowiązaniem do %2, które nie istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 nie jest programem.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick konwertuje za pomocą FFmpeg, który nie jest zainstalowany. Proszę go zainstalować (w Debianie i Ubuntu: apt install ffmpeg), a następnie dowiązać do niego koder:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick konwertuje za pomocą FFmpeg, który jest zainstalowany jako %1. Proszę dowiązać do niego koder:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Brak kodera, więc nie można niczego przekonwertować.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Upuść tutaj filmy lub kliknij, aby rozpocząć.
+Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Wybierz napęd DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Czytaj DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Lista plików:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Dodaj plik</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Dodaj pliki z katalogu</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Usuń zaznaczony plik z listy</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Usuń wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format wyjściowy:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Format wyjściowy</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Jakość wideo (prędkość bitowa, kb/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Prędkość bitowa wideo</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Katalog wyjściowy:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Wybierz katalog na pliki wyjściowe</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Wybierz katalog wyjściowy</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinia</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Prześlij nam sugestię lub pytanie</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Wszystkie polecenia</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Dodaj nowy plik do listy plików</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Usuń plik z listy plików</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Rozpocznij konwersję</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Pomoc i samouczek</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Zminimalizuj okno</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Przeciągnij pliki multimedialne na ten obszar</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Obrót:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Ustawienie obrotu</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotowe.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, pozostało %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Przerwano.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Prędkość bitowa wideo w kilobitach na sekundę</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Strona produktu</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Wybierz katalog wyjściowy</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Wszystkie polecenia</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Postęp bieżącego pliku</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Konwertuj teraz!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Liczba minut musi być mniejsza niż 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minuty</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Liczba sekund musi być mniejsza niż 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Sekundy</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Nie można utworzyć katalogu wyjściowego:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Nie można zapisywać w katalogu wyjściowym:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (wideo MPEG4, wysoka jakość)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (wideo H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (wideo MPEG4, standardowe)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (wideo Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (wideo Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (wideo MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (wideo H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (wideo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (wideo AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (wideo VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (wideo H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Jak źródło (kopia)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° w prawo</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° w lewo</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Odbicie w pionie</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Odbicie w poziomie</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Ostatnie przetwarzanie zostało przerwane, pozostał 1 plik. Dodać go ponownie do kolejki?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Ostatnie przetwarzanie zostało przerwane, pozostał %n plik. Dodać go ponownie do kolejki?</numerusform>
+            <numerusform>Ostatnie przetwarzanie zostało przerwane, pozostały %n pliki. Dodać je ponownie do kolejki?</numerusform>
+            <numerusform>Ostatnie przetwarzanie zostało przerwane, pozostało %n plików. Dodać je ponownie do kolejki?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Konwertowanie filmów</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Upuść tutaj pliki wideo</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Wyszukiwanie...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Kolejka jest pełna: mieści najwyżej %1 plików. Nie dodano 1 pliku.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Kolejka jest pełna: mieści najwyżej %1 plików. Nie dodano %n pliku.</numerusform>
+            <numerusform>Kolejka jest pełna: mieści najwyżej %1 plików. Nie dodano %n plików.</numerusform>
+            <numerusform>Kolejka jest pełna: mieści najwyżej %1 plików. Nie dodano %n plików.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>Nie dodano 1 pliku: jego nazwa nie jest poprawnym tekstem UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>Nie dodano %n pliku: jego nazwa nie jest poprawnym tekstem UTF-8.</numerusform>
+            <numerusform>Nie dodano %n plików: ich nazwy nie są poprawnym tekstem UTF-8.</numerusform>
+            <numerusform>Nie dodano %n plików: ich nazwy nie są poprawnym tekstem UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Otwórz pliki</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Wszystkie formaty</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Proszę wybrać napęd DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Przeciągnij tutaj film</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Użycie: tarnwick-cli [opcje] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Konwertuje pliki wideo koderem FFmpeg: jeden plik na każde SOURCE lub każdy
+plik znaleziony w katalogu (pliki samego katalogu oraz pliki tytułów VOB
+i M2TS w katalogach poniżej; dowiązania do katalogów są pomijane).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Opcje:
+  -f, --format NAME      format wyjściowy, jeden z:
+%1
+  -b, --bitrate KBITS    prędkość bitowa wideo w kilobitach na sekundę
+                         (domyślnie: właściwa dla formatu, zob. --list-formats)
+  -r, --rotate NAME      none (domyślnie), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       katalog wyjściowy, tworzony w razie potrzeby
+                         (domyślnie ./output)
+      --web              dla sieci: pliki MP4 i MOV mają indeks na początku,
+                         więc przeglądarka odtwarza je już podczas pobierania
+  -j, --jobs N           N konwersji jednocześnie; „auto”: jedna na rdzeń
+      --disc DIR         dodaje do kolejki pliki tytułów z VIDEO_TS płyty DVD
+                         lub z BDMV/STREAM płyty Blu-ray pod DIR (można
+                         powtarzać)
+  -n, --dry-run          wypisuje polecenia dla plików, niczego nie konwertuje
+      --json             jedno zdarzenie JSON na wiersz na standardowe wyjście
+      --list-formats     wypisuje formaty z ich domyślną prędkością bitową
+  -h, --help             ten tekst
+  -v, --version          wersja programu</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Pliki wyjściowe otrzymują nazwy
+&lt;nazwa źródła&gt;_&lt;godzina&gt;&lt;minuta&gt;&lt;sekunda&gt;.&lt;rozszerzenie&gt;; zajęta już nazwa
+dostaje _2, _3, ... Nic w katalogu wyjściowym nie zostaje nadpisane,
+a niedokończony plik wyjściowy jest usuwany.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Kod wyjścia: 0 wszystko przekonwertowano, 1 co najmniej jeden błąd, 2 błędne
+użycie, 3 brak kodera (brakuje FFmpeg, dowiązanego jako data/conv.exe
+w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>nieznany format „%1” (dostępne: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>prędkość bitowa musi być liczbą całkowitą kilobitów na sekundę (od 1 do 1000000): „%1”</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>nieznany obrót „%1” (dostępne: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output wymaga katalogu</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs przyjmuje liczbę od 1 do 256 lub „auto”: „%1”</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate nie dotyczy copy, które niczego nie koduje ponownie</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate nie dotyczy copy, które niczego nie koduje ponownie</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>nie podano SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>przekonwertowano %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>błąd %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>przekonwertowano: %1, błędy: %2%3, czas: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, zatrzymano</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  plik %3 z %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 w toku)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  pozostało %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Więcej informacji: „tarnwick-cli --help”.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>brak plików do konwersji</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Na tym pulpicie nic nie może otworzyć pomocy. Znajduje się ona tutaj:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Na tym pulpicie nic nie może otworzyć samouczka. Znajduje się on tutaj:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Na tym pulpicie nic nie może otworzyć strony produktu. Jej adres:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Na tym pulpicie nie ma programu pocztowego. Adres:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Dodaj plik</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Dodaj katalog</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Usuń wszystkie</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Czytaj DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Ustawienia...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Samouczek</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Strona produktu</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Prześlij opinię</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Otwórz katalog dzienników</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Na tym pulpicie nic nie może otworzyć katalogu dzienników. Znajduje się on tutaj:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Obrót</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Do sieci WWW</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Pliki MP4 i MOV z indeksem na początku, aby przeglądarka odtwarzała je już podczas pobierania</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Jednoczesne konwersje</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatycznie</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>Przekonwertowano 1 plik</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>Przekonwertowano %n plik</numerusform>
+            <numerusform>Przekonwertowano %n pliki</numerusform>
+            <numerusform>Przekonwertowano %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, nieudane: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Przetwarzanie zatrzymane</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Przetwarzanie zakończone</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Dźwięk po zakończeniu</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Wycinanie muzyki</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,850 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sl" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Dodajte datoteko.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodajanje</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Paketna obdelava se je ustavila: izhodna mapa ne sprejme več datotek.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>V vrsti je ostala 1 datoteka.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>V vrsti je ostala %n datoteka.</numerusform>
+            <numerusform>V vrsti sta ostali %n datoteki.</numerusform>
+            <numerusform>V vrsti so ostale %n datoteke.</numerusform>
+            <numerusform>V vrsti je ostalo %n datotek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>dnevnik: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>1 datoteke ni bilo mogoče pretvoriti:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>%n datoteke ni bilo mogoče pretvoriti:</numerusform>
+            <numerusform>%n datotek ni bilo mogoče pretvoriti:</numerusform>
+            <numerusform>%n datotek ni bilo mogoče pretvoriti:</numerusform>
+            <numerusform>%n datotek ni bilo mogoče pretvoriti:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Izberite mapo:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Izhodna oblika ni izbrana</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>kodirnik ni izpisal ničesar</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>ustavljeno</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Kodirnik se je nepričakovano ustavil.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Ukazna vrstica je prazna</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe ni uspel. Napaka: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Datoteke ali ukaza ni mogoče najti</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 je povezava na %2, ki ne obstaja.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 ni program.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ne obstaja.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick pretvarja s FFmpeg, ki ni nameščen. Namestite ga (v Debianu in Ubuntuju: apt install ffmpeg), nato nanj povežite kodirnik:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick pretvarja s FFmpeg, ki je nameščen kot %1. Nanj povežite kodirnik:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Kodirnik manjka, zato ni mogoče pretvoriti ničesar.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Spustite videoposnetke sem ali kliknite za začetek.
+DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Izberite pogon DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Beri DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Seznam datotek:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Dodaj datoteko</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Dodaj datoteke iz mape</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Odstrani izbrano datoteko s seznama</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoč</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavitve</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Odstrani vse datoteke</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Izhodna oblika:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Izhodna oblika</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Kakovost videa (bitna hitrost, kb/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Bitna hitrost videa</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Izhodna mapa:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Izberite mapo za izhod</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Izberite izhodno mapo</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Odziv</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Pošljite nam predlog ali vprašanje</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Vsi ukazi</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Dodaj novo datoteko na seznam datotek</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Odstrani datoteko s seznama datotek</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Začni pretvarjanje</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Pomoč in vodnik</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Končaj</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Skrči okno</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Povlecite predstavnostne datoteke na to območje</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Zasuk:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Nastavitev zasuka</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Končano.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>datoteka %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, še %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Ustavljeno.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Bitna hitrost videa v kilobitih na sekundo</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Stran izdelka</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Izberite izhodno mapo</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Vsi ukazi</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Napredek trenutne datoteke</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Pretvori zdaj!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Minute morajo biti manj kot 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Sekunde morajo biti manj kot 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Sekunde</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Izhodne mape ni bilo mogoče ustvariti:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>V izhodno mapo ni mogoče pisati:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (video MPEG4, visoka kakovost)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (video H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (video MPEG4, standardni)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (video Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (video Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (video MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (video H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (video AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (video AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (video VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (video H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Kot vir (kopija)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Ime datoteke</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Oblika</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° v desno</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° v levo</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Navpično zrcaljenje</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Vodoravno zrcaljenje</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brez</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Zadnja paketna obdelava je bila prekinjena, ostala je 1 datoteka. Jo želite znova dodati v vrsto?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Zadnja paketna obdelava je bila prekinjena, ostala je %n datoteka. Jih želite znova dodati v vrsto?</numerusform>
+            <numerusform>Zadnja paketna obdelava je bila prekinjena, ostali sta %n datoteki. Ju želite znova dodati v vrsto?</numerusform>
+            <numerusform>Zadnja paketna obdelava je bila prekinjena, ostale so %n datoteke. Jih želite znova dodati v vrsto?</numerusform>
+            <numerusform>Zadnja paketna obdelava je bila prekinjena, ostalo je %n datotek. Jih želite znova dodati v vrsto?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Pretvarjanje videoposnetkov</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Spustite video sem</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Iskanje ...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Vrsta je polna: sprejme največ %1 datotek. 1 datoteka ni bila dodana.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Vrsta je polna: sprejme največ %1 datotek. %n datoteka ni bila dodana.</numerusform>
+            <numerusform>Vrsta je polna: sprejme največ %1 datotek. %n datoteki nista bili dodani.</numerusform>
+            <numerusform>Vrsta je polna: sprejme največ %1 datotek. %n datoteke niso bile dodane.</numerusform>
+            <numerusform>Vrsta je polna: sprejme največ %1 datotek. %n datotek ni bilo dodanih.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 datoteka ni bila dodana: njeno ime ni veljaven UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n datoteka ni bila dodana: imena datotek niso veljaven UTF-8.</numerusform>
+            <numerusform>%n datoteki nista bili dodani: imeni datotek nista veljaven UTF-8.</numerusform>
+            <numerusform>%n datoteke niso bile dodane: imena datotek niso veljaven UTF-8.</numerusform>
+            <numerusform>%n datotek ni bilo dodanih: imena datotek niso veljaven UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Odpri datoteke</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Vse oblike</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Izberite pogon DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Sem povlecite video</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Odpri datoteko</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Uporaba: tarnwick-cli [možnosti] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Pretvarja videodatoteke s kodirnikom FFmpeg: eno datoteko za vsak SOURCE ali
+vsako datoteko, ki jo najde iskanje po mapi (datoteke same mape ter naslovne
+datoteke VOB in M2TS v mapah pod njo; povezavam na mape ne sledi).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Možnosti:
+  -f, --format NAME      izhodna oblika, ena od:
+%1
+  -b, --bitrate KBITS    bitna hitrost videa v kilobitih na sekundo
+                         (privzeto: hitrost oblike, glejte --list-formats)
+  -r, --rotate NAME      none (privzeto), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izhodna mapa, ustvarjena, če manjka (privzeto ./output)
+      --web              za splet: datoteke MP4 in MOV dobijo kazalo na začetek,
+                         da jih brskalnik predvaja že med prenosom
+  -j, --jobs N           N pretvorb hkrati; »auto« za eno na jedro
+      --disc DIR         v vrsto doda naslovne datoteke iz VIDEO_TS na DVD-ju
+                         ali BDMV/STREAM na Blu-rayu pod DIR (ponovljivo)
+  -n, --dry-run          izpiše ukaze za vsako datoteko, ničesar ne pretvori
+      --json             en dogodek JSON na vrstico na standardni izhod
+      --list-formats     izpiše oblike z njihovimi privzetimi bitnimi hitrostmi
+  -h, --help             to besedilo
+  -v, --version          različica programa</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Izhodne datoteke se imenujejo &lt;ime vira&gt;_&lt;ura&gt;&lt;minuta&gt;&lt;sekunda&gt;.&lt;pripona&gt;;
+že zasedeno ime dobi _2, _3, ... V izhodni mapi se nič ne prepiše,
+nedokončana izhodna datoteka pa se odstrani.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Izhodno stanje: 0 vse pretvorjeno, 1 ena ali več ni uspela, 2 napačna uporaba,
+3 ni kodirnika (FFmpeg, povezan kot data/conv.exe v mapi programa, manjka),
+130 ustavljeno s Ctrl+C ali signalom za končanje.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 je podan več kot enkrat</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>neznana oblika »%1« (ena od: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>bitna hitrost mora biti celo število kilobitov na sekundo (od 1 do 1000000): »%1«</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>neznan zasuk »%1« (eden od: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output potrebuje mapo</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs sprejme število od 1 do 256 ali »auto«: »%1«</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate ne velja za copy, ki ničesar ne kodira znova</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate ne velja za copy, ki ničesar ne kodira znova</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>ni podanega SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>pretvorjeno %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>ni uspelo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>pretvorjenih: %1, neuspelih: %2%3, čas: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, ustavljeno</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2 %  datoteka %3 od %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 v teku)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  še %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Za več informacij poskusite »tarnwick-cli --help«.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>ni ničesar za pretvorbo</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Ustavi</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Na tem namizju pomoči ne more odpreti nič. Nahaja se tukaj:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Na tem namizju vodnika ne more odpreti nič. Nahaja se tukaj:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Na tem namizju strani izdelka ne more odpreti nič. Njen naslov je:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>Na tem namizju ni poštnega programa. Naslov je:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Dodaj datoteko</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Dodaj mapo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odstrani</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Odstrani vse</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Beri DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Začni</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Nastavitve ...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoč</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Vodnik</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Stran izdelka</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Pošlji odziv</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Odpri mapo dnevnikov</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Na tem namizju mape dnevnikov ne more odpreti nič. Nahaja se tukaj:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Končaj</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Zasuk</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Za splet</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Datoteke MP4 in MOV s kazalom na začetku, da jih brskalnik predvaja že med prenosom</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Hkratne pretvorbe</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Samodejno</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>Pretvorjena je 1 datoteka</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>Pretvorjena je %n datoteka</numerusform>
+            <numerusform>Pretvorjeni sta %n datoteki</numerusform>
+            <numerusform>Pretvorjene so %n datoteke</numerusform>
+            <numerusform>Pretvorjenih je %n datotek</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, neuspelih: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Paketna obdelava ustavljena</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Paketna obdelava končana</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavitve</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Zvočni opomnik</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Vklop</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Izklop</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>V redu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Nazaj</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Rezanje glasbe</translation>
+    </message>
+</context>
+</TS>

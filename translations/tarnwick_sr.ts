@@ -1,0 +1,846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Додајте датотеку.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додавање</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Групна обрада је прекинута: излазна фасцикла више не прима датотеке.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>У реду чекања је остала 1 датотека.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>У реду чекања је остала %n датотека.</numerusform>
+            <numerusform>У реду чекања су остале %n датотеке.</numerusform>
+            <numerusform>У реду чекања је остало %n датотека.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>дневник: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>Није успело претварање 1 датотеке:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>Није успело претварање %n датотеке:</numerusform>
+            <numerusform>Није успело претварање %n датотеке:</numerusform>
+            <numerusform>Није успело претварање %n датотека:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Изаберите фасциклу:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Није изабран излазни формат</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>кодер није ништа исписао</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>прекинуто</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Кодер се неочекивано зауставио.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Командна линија је празна</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe није успео. Грешка: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Датотека или наредба није пронађена</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 је веза ка %2, а то не постоји.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 није програм.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 не постоји.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick претвара помоћу FFmpeg-а, који није инсталиран. Инсталирајте га (на Debian-у и Ubuntu-у: apt install ffmpeg), па повежите кодер са њим:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick претвара помоћу FFmpeg-а, који је инсталиран као %1. Повежите кодер са њим:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Кодер недостаје, па ништа не може да се претвори.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Превуците видео снимке овде или кликните да почнете.
+DVD или Blu-ray диск читајте дугметом „Читај DVD“ изнад.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Изаберите DVD уређај:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Читај DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Списак датотека:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Додај датотеку</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Додај датотеке из фасцикле</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Уклони изабрану датотеку са списка</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помоћ</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Подешавања</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Уклони све датотеке</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Излазни формат:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Излазни формат</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Квалитет видеа (проток бита, kb/s):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Проток бита видеа</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Излазна фасцикла:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Изаберите фасциклу за излаз</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Изаберите излазну фасциклу</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Утисци</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Пошаљите нам предлог или питање</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Све наредбе</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Додај нову датотеку на списак</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Уклони датотеку са списка</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Започни претварање</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Помоћ и упутство</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Изађи</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Умањи прозор</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Превуците мултимедијалне датотеке у ову област</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Окретање:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Подешавање окретања</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, још %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Прекинуто.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Проток бита видеа у килобитима у секунди</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Страница производа</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Изаберите излазну фасциклу</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Све наредбе</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Напредак текуће датотеке</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Претвори сада!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Број минута мора бити мањи од 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Минути</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Број секунди мора бити мањи од 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Секунде</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Није могуће направити излазну фасциклу:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Није могуће писати у излазну фасциклу:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (MPEG4 видео, висок квалитет)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (H264 видео)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (MPEG4 видео, стандардни)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (Apple/QuickTime видео)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (Flash видео)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (MPEG1 видео)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (H.265/HEVC видео)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (AV1 видео)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (AV1 видео)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (VP9 видео)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (H.264 видео)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Као извор (копија)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Назив датотеке</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° у смеру казаљке на сату</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° супротно од казаљке на сату</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Преврни вертикално</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Преврни хоризонтално</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Без окретања</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Последња групна обрада је прекинута, остала је 1 датотека. Поново је ставити у ред чекања?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Последња групна обрада је прекинута, остала је %n датотека. Поново их ставити у ред чекања?</numerusform>
+            <numerusform>Последња групна обрада је прекинута, остале су %n датотеке. Поново их ставити у ред чекања?</numerusform>
+            <numerusform>Последња групна обрада је прекинута, остало је %n датотека. Поново их ставити у ред чекања?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Претварање видео снимака</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Превуците видео овде</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Претрага...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Ред чекања је пун: прима највише %1 датотека. 1 датотека није додата.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Ред чекања је пун: прима највише %1 датотека. %n датотека није додата.</numerusform>
+            <numerusform>Ред чекања је пун: прима највише %1 датотека. %n датотеке нису додате.</numerusform>
+            <numerusform>Ред чекања је пун: прима највише %1 датотека. %n датотека није додато.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 датотека није додата: њен назив није исправан UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n датотека није додата: њихови називи нису исправан UTF-8.</numerusform>
+            <numerusform>%n датотеке нису додате: њихови називи нису исправан UTF-8.</numerusform>
+            <numerusform>%n датотека није додато: њихови називи нису исправан UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Отвори датотеке</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Сви формати</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Изаберите DVD уређај</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Превуците видео овде</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Отвори датотеку</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Употреба: tarnwick-cli [опције] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Претвара видео датотеке FFmpeg кодером: по једну датотеку за сваки SOURCE или
+сваку датотеку коју пронађе претрага фасцикле (датотеке саме фасцикле и
+насловне датотеке VOB и M2TS у фасциклама испод ње; везе ка фасциклама се
+не прате).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Опције:
+  -f, --format NAME      излазни формат, један од:
+%1
+  -b, --bitrate KBITS    проток бита видеа у килобитима у секунди
+                         (подразумевано: проток формата, види --list-formats)
+  -r, --rotate NAME      none (подразумевано), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       излазна фасцикла, прави се ако не постоји
+                         (подразумевано ./output)
+      --web              за веб: индекс MP4 и MOV датотека иде на почетак,
+                         па их прегледач пушта док пристижу
+  -j, --jobs N           N претварања одједном; „auto“ за једно по језгру
+      --disc DIR         стави у ред насловне датотеке из VIDEO_TS DVD-а или
+                         из BDMV/STREAM Blu-ray-а испод DIR (може више пута)
+  -n, --dry-run          испиши наредбе за сваку датотеку, ништа не претварај
+      --json             један JSON догађај по реду на стандардни излаз
+      --list-formats     испиши формате са подразумеваним протоком бита
+  -h, --help             овај текст
+  -v, --version          верзија програма</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Излазне датотеке се зову &lt;име извора&gt;_&lt;сат&gt;&lt;минут&gt;&lt;секунд&gt;.&lt;наставак&gt;; већ
+заузето име добија _2, _3, ... Ништа у излазној фасцикли се не преписује,
+а излаз који није довршен се уклања.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Излазни статус: 0 све претворено, 1 једна или више неуспешних, 2 погрешна
+употреба, 3 нема кодера (недостаје FFmpeg, повезан као data/conv.exe у фасцикли
+програма), 130 заустављено са Ctrl+C или сигналом за окончање.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 је задато више пута</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>непознат формат „%1“ (један од: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>проток бита мора бити цео број килобита у секунди (од 1 до 1000000): „%1“</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>непознато окретање „%1“ (једно од: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output захтева фасциклу</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs прима број од 1 до 256 или „auto“: „%1“</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate се не примењује на copy, који ништа не кодира поново</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate се не примењује на copy, који ништа не кодира поново</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>није задат SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>претворено %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>неуспело %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>претворено: %1, неуспешно: %2%3, време: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, прекинуто</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  датотека %3 од %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 у току)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  још %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>За више информација покрените „tarnwick-cli --help“.</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>нема ничега за претварање</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Заустави</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>Ништа на овој радној површи не отвара помоћ. Она се налази овде:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>Ништа на овој радној површи не отвара упутство. Оно се налази овде:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>Ништа на овој радној површи не отвара страницу производа. Њена адреса је:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>На овој радној површи нема програма за е-пошту. Адреса је:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Додај датотеку</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Додај фасциклу</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Уклони</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Уклони све</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Читај DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Почни</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Подешавања...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помоћ</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Упутство</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Страница производа</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Пошаљи утиске</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Отвори фасциклу дневника</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>Ништа на овој радној површи не отвара фасциклу дневника. Она се налази овде:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Изађи</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Окрени</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>За веб</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4 и MOV датотеке са индексом на почетку, да би их прегледач пуштао док пристижу</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Претварања одједном</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Аутоматски</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 датотека претворена</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n датотека претворена</numerusform>
+            <numerusform>%n датотеке претворене</numerusform>
+            <numerusform>%n датотека претворено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, неуспешно: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Групна обрада прекинута</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Групна обрада завршена</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Подешавања</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Звучни сигнал на крају</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Укључено</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Искључено</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Сечење музике</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,832 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>โปรดเพิ่มไฟล์</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>ชุดงานหยุดแล้ว: โฟลเดอร์เอาต์พุตรับไฟล์เพิ่มไม่ได้อีก</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>เหลือ 1 ไฟล์ในคิว</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>เหลือ %n ไฟล์ในคิว</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>บันทึก: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>แปลงไม่ได้ 1 ไฟล์:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>แปลงไม่ได้ %n ไฟล์:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>เลือกโฟลเดอร์:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>ยังไม่ได้เลือกรูปแบบเอาต์พุต</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>ตัวเข้ารหัสไม่ได้แสดงผลใดๆ</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>หยุดแล้ว</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>ตัวเข้ารหัสหยุดทำงานโดยไม่คาดคิด</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>บรรทัดคำสั่งว่างเปล่า</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe ล้มเหลว ข้อผิดพลาด: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>ไม่พบไฟล์หรือคำสั่ง</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 เป็นลิงก์ไปยัง %2 ซึ่งไม่มีอยู่</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 ไม่ใช่โปรแกรม</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ไม่มีอยู่</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick แปลงไฟล์ด้วย FFmpeg ซึ่งยังไม่ได้ติดตั้ง โปรดติดตั้ง (บน Debian และ Ubuntu: apt install ffmpeg) แล้วลิงก์ตัวเข้ารหัสไปยัง FFmpeg:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick แปลงไฟล์ด้วย FFmpeg ซึ่งติดตั้งไว้เป็น %1 โปรดลิงก์ตัวเข้ารหัสไปยัง FFmpeg:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>ไม่มีตัวเข้ารหัส จึงแปลงอะไรไม่ได้</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>วางวิดีโอที่นี่ หรือคลิกเพื่อเริ่ม
+อ่านแผ่น DVD หรือ Blu-ray ด้วยปุ่ม “อ่าน DVD” ด้านบน</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>เลือกไดรฟ์ DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>อ่าน DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>รายการไฟล์:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>เพิ่มไฟล์</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>เพิ่มไฟล์จากโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>เอาไฟล์ที่เลือกออกจากรายการ</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>การตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>เอาไฟล์ทั้งหมดออก</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>รูปแบบเอาต์พุต:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>รูปแบบเอาต์พุต</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>คุณภาพวิดีโอ (อัตราบิต kbps):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>อัตราบิตวิดีโอ</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>โฟลเดอร์เอาต์พุต:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>เลือกโฟลเดอร์สำหรับเอาต์พุต</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>เลือกโฟลเดอร์เอาต์พุต</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>คำติชม</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>ส่งคำแนะนำหรือคำถามถึงเรา</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>คำสั่งทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>เพิ่มไฟล์ใหม่ลงในรายการไฟล์</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>เอาไฟล์ออกจากรายการไฟล์</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>เริ่มแปลง</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>วิธีใช้และบทช่วยสอน</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>ย่อหน้าต่าง</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>ลากไฟล์สื่อมาวางที่พื้นที่นี้</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>หมุน:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>การตั้งค่าการหมุน</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>เสร็จแล้ว</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>ไฟล์ %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, เหลือ %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>หยุดแล้ว</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>อัตราบิตวิดีโอเป็นกิโลบิตต่อวินาที</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>หน้าผลิตภัณฑ์</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>เลือกโฟลเดอร์เอาต์พุต</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>คำสั่งทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>ความคืบหน้าของไฟล์ปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>แปลงเลย!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>นาทีต้องน้อยกว่า 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>นาที</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>วินาทีต้องน้อยกว่า 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>วินาที</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>สร้างโฟลเดอร์เอาต์พุตไม่ได้:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>เขียนลงโฟลเดอร์เอาต์พุตไม่ได้:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (วิดีโอ MPEG4 คุณภาพสูง)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (วิดีโอ H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (วิดีโอ MPEG4 มาตรฐาน)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (วิดีโอ Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (วิดีโอ Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (วิดีโอ MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (วิดีโอ H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (วิดีโอ AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (วิดีโอ AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (วิดีโอ VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (วิดีโอ H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>เหมือนต้นฉบับ (คัดลอก)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>ชื่อไฟล์</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>รูปแบบ</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>หมุนตามเข็มนาฬิกา 90°</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>หมุนทวนเข็มนาฬิกา 90°</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>พลิกแนวตั้ง</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>พลิกแนวนอน</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>หมุน 180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>ไม่หมุน</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>ชุดงานล่าสุดถูกขัดจังหวะโดยยังเหลือ 1 ไฟล์ ต้องการเพิ่มเข้าคิวอีกครั้งหรือไม่</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>ชุดงานล่าสุดถูกขัดจังหวะโดยยังเหลือ %n ไฟล์ ต้องการเพิ่มเข้าคิวอีกครั้งหรือไม่</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>กำลังแปลงวิดีโอ</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>วางไฟล์วิดีโอที่นี่</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>กำลังค้นหา...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>คิวเต็มแล้ว: รับได้สูงสุด %1 ไฟล์ ไม่ได้เพิ่ม 1 ไฟล์</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>คิวเต็มแล้ว: รับได้สูงสุด %1 ไฟล์ ไม่ได้เพิ่ม %n ไฟล์</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>ไม่ได้เพิ่ม 1 ไฟล์: ชื่อไฟล์ไม่ใช่ UTF-8 ที่ถูกต้อง</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>ไม่ได้เพิ่ม %n ไฟล์: ชื่อไฟล์ไม่ใช่ UTF-8 ที่ถูกต้อง</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>เปิดไฟล์</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>ทุกรูปแบบ</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>โปรดเลือกไดรฟ์ DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>ลากวิดีโอมาที่นี่</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>เปิดไฟล์</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>วิธีใช้: tarnwick-cli [ตัวเลือก] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>แปลงไฟล์วิดีโอด้วยตัวเข้ารหัส FFmpeg: หนึ่งไฟล์ต่อหนึ่ง SOURCE หรือทุกไฟล์
+ที่พบจากการค้นหาในโฟลเดอร์ (ไฟล์ของโฟลเดอร์นั้นเอง และไฟล์ไตเติล VOB และ M2TS
+ในโฟลเดอร์ย่อยด้านล่าง ไม่ติดตามลิงก์ที่ชี้ไปยังโฟลเดอร์)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>ตัวเลือก:
+  -f, --format NAME      รูปแบบเอาต์พุต หนึ่งใน:
+%1
+  -b, --bitrate KBITS    อัตราบิตวิดีโอเป็นกิโลบิตต่อวินาที
+                         (ค่าเริ่มต้น: ค่าของรูปแบบนั้นเอง ดู --list-formats)
+  -r, --rotate NAME      none (ค่าเริ่มต้น), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       โฟลเดอร์เอาต์พุต สร้างให้หากยังไม่มี (ค่าเริ่มต้น ./output)
+      --web              สำหรับเว็บ: ไฟล์ MP4 และ MOV จะมีดัชนีอยู่ด้านหน้า
+                         เบราว์เซอร์จึงเล่นได้ขณะกำลังโหลด
+  -j, --jobs N           แปลงพร้อมกัน N รายการ; “auto” คือหนึ่งรายการต่อหนึ่งคอร์
+      --disc DIR         เพิ่มไฟล์ไตเติลใน VIDEO_TS ของ DVD หรือใน BDMV/STREAM
+                         ของ Blu-ray ภายใต้ DIR เข้าคิว (ระบุซ้ำได้)
+  -n, --dry-run          แสดงคำสั่งของแต่ละไฟล์ โดยไม่แปลงอะไร
+      --json             เหตุการณ์ JSON บรรทัดละหนึ่งรายการทางเอาต์พุตมาตรฐาน
+      --list-formats     แสดงรูปแบบต่างๆ พร้อมอัตราบิตเริ่มต้น
+  -h, --help             ข้อความนี้
+  -v, --version          รุ่นของโปรแกรม</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>ไฟล์เอาต์พุตมีชื่อเป็น &lt;ชื่อต้นฉบับ&gt;_&lt;ชั่วโมง&gt;&lt;นาที&gt;&lt;วินาที&gt;.&lt;นามสกุล&gt; ชื่อที่
+มีอยู่แล้วจะได้ _2, _3, ... ไม่มีสิ่งใดในโฟลเดอร์เอาต์พุตถูกเขียนทับ และเอาต์พุต
+ที่ทำไม่เสร็จจะถูกลบออก</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>สถานะการออก: 0 แปลงทั้งหมดแล้ว, 1 ล้มเหลวอย่างน้อยหนึ่งไฟล์, 2 ใช้งานผิดวิธี,
+3 ไม่มีตัวเข้ารหัส (ไม่พบ FFmpeg ที่ลิงก์ไว้เป็น data/conv.exe ในโฟลเดอร์
+โปรแกรม), 130 หยุดด้วย Ctrl+C หรือสัญญาณสิ้นสุดการทำงาน</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>ระบุ --%1 มากกว่าหนึ่งครั้ง</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>ไม่รู้จักรูปแบบ “%1” (ใช้ได้: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>อัตราบิตต้องเป็นจำนวนเต็มกิโลบิตต่อวินาที (1 ถึง 1000000): “%1”</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>ไม่รู้จักการหมุน “%1” (ใช้ได้: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output ต้องระบุโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs รับตัวเลข 1 ถึง 256 หรือ “auto”: “%1”</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>ไม่ได้ระบุ SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>แปลงแล้ว %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>ล้มเหลว %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>แปลงแล้ว %1, ล้มเหลว %2%3, ใช้เวลา %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, หยุดแล้ว</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  ไฟล์ %3/%4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 กำลังทำงาน)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  เหลือ %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>ดูข้อมูลเพิ่มเติมด้วย “tarnwick-cli --help”</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>ไม่มีอะไรให้แปลง</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>หยุด</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>ไม่มีโปรแกรมบนเดสก์ท็อปนี้ที่เปิดวิธีใช้ได้ วิธีใช้อยู่ที่:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>ไม่มีโปรแกรมบนเดสก์ท็อปนี้ที่เปิดบทช่วยสอนได้ บทช่วยสอนอยู่ที่:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>ไม่มีโปรแกรมบนเดสก์ท็อปนี้ที่เปิดหน้าผลิตภัณฑ์ได้ ที่อยู่ของหน้าคือ:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>ไม่มีโปรแกรมอีเมลบนเดสก์ท็อปนี้ ที่อยู่คือ:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>เพิ่มไฟล์</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>เพิ่มโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>เอาออก</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>เอาออกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>อ่าน DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>เริ่ม</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>การตั้งค่า...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>บทช่วยสอน</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>หน้าผลิตภัณฑ์</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>ส่งคำติชม</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>เปิดโฟลเดอร์บันทึก</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>ไม่มีโปรแกรมบนเดสก์ท็อปนี้ที่เปิดโฟลเดอร์บันทึกได้ โฟลเดอร์อยู่ที่:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>หมุน</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>สำหรับเว็บ</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>ไฟล์ MP4 และ MOV ที่มีดัชนีอยู่ด้านหน้า เพื่อให้เบราว์เซอร์เล่นได้ขณะกำลังโหลด</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>จำนวนการแปลงพร้อมกัน</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>อัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>แปลงแล้ว 1 ไฟล์</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>แปลงแล้ว %n ไฟล์</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, ล้มเหลว %1 ไฟล์</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>หยุดชุดงานแล้ว</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>ชุดงานเสร็จแล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>การตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>เสียงเตือนเมื่อเสร็จ</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>ตัดเพลง</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,847 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Додайте файл.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додавання</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>Пакетну обробку зупинено: до теки виведення більше не можна записувати файли.</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>У черзі лишився 1 файл.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>У черзі лишився %n файл.</numerusform>
+            <numerusform>У черзі лишилося %n файли.</numerusform>
+            <numerusform>У черзі лишилося %n файлів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>журнал: %1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>Не вдалося перетворити 1 файл:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>Не вдалося перетворити %n файл:</numerusform>
+            <numerusform>Не вдалося перетворити %n файли:</numerusform>
+            <numerusform>Не вдалося перетворити %n файлів:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Виберіть теку:</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>Формат виведення не вибрано</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>кодувальник нічого не вивів</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>зупинено</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>Кодувальник несподівано завершив роботу.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Командний рядок порожній</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Помилка CreatePipe. Код помилки: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Файл або команду не знайдено</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 — посилання на %2, якого не існує.</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 — не програма.</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 не існує.</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick перетворює за допомогою FFmpeg, який не встановлено. Встановіть його (у Debian та Ubuntu: apt install ffmpeg), а потім пов’яжіть із ним кодувальник:</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick перетворює за допомогою FFmpeg, який встановлено як %1. Пов’яжіть із ним кодувальник:</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>Кодувальника немає, тому нічого не можна перетворити.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>Перетягніть сюди відео або клацніть, щоб почати.
+Диск DVD або Blu-ray читає кнопка «Читати» вище.</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>Виберіть привід DVD:</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>Читати</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>Список файлів:</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Додати файл</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>Додати файли з теки</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>Вилучити вибраний файл зі списку</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>Вилучити всі файли</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Формат виведення:</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Формат виведення</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>Якість відео (бітрейт, кбіт/с):</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>Бітрейт відео</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>Тека виведення:</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>Вибрати теку для виведення</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>Вибрати теку виведення</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Відгук</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>Надішліть нам пропозицію або запитання</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>Усі команди</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>Додати новий файл до списку</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>Вилучити файл зі списку</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>Почати перетворення</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>Довідка і підручник</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Згорнути вікно</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>Перетягніть медіафайли в цю область</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>Поворот:</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>Налаштування повороту</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>файл %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>, ще %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Зупинено.</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>Бітрейт відео в кілобітах за секунду</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>Сторінка продукту</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Вибрати теку виведення</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>Усі команди</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>Поступ обробки поточного файла</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>Перетворити!</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>Хвилин має бути менше ніж 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>Хвилини</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>Секунд має бути менше ніж 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Секунди</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>Не вдалося створити теку виведення:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>Не вдалося записати до теки виведення:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4 (відео MPEG4, висока якість)</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4 (відео H264)</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI (відео MPEG4, стандартне)</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV (відео Apple/QuickTime)</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV (відео Flash)</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV (Windows Media Video)</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG (відео MPEG1)</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4 (відео H.265/HEVC)</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4 (відео AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM (відео AV1)</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM (відео VP9)</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV (відео H.264)</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>Як у джерелі (копія)</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>Назва файла</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>90° за годинниковою стрілкою</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>90° проти годинникової стрілки</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>Віддзеркалити вертикально</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>Віддзеркалити горизонтально</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>Останню пакетну обробку було перервано, лишився 1 файл. Знову додати його до черги?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>Останню пакетну обробку було перервано, лишився %n файл. Знову додати їх до черги?</numerusform>
+            <numerusform>Останню пакетну обробку було перервано, лишилося %n файли. Знову додати їх до черги?</numerusform>
+            <numerusform>Останню пакетну обробку було перервано, лишилося %n файлів. Знову додати їх до черги?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>Перетворення відео</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>Перетягніть відео сюди</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Пошук...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>Чергу заповнено: у ній уміщується не більше %1 файлів. 1 файл не додано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>Чергу заповнено: у ній уміщується не більше %1 файлів. %n файл не додано.</numerusform>
+            <numerusform>Чергу заповнено: у ній уміщується не більше %1 файлів. %n файли не додано.</numerusform>
+            <numerusform>Чергу заповнено: у ній уміщується не більше %1 файлів. %n файлів не додано.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>1 файл не додано: його назва не є коректним UTF-8.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>%n файл не додано: їхні назви не є коректним UTF-8.</numerusform>
+            <numerusform>%n файли не додано: їхні назви не є коректним UTF-8.</numerusform>
+            <numerusform>%n файлів не додано: їхні назви не є коректним UTF-8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Відкрити файли</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Усі формати</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>Виберіть привід DVD</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>Перетягніть відео сюди</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Відкрити файл</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>Використання: tarnwick-cli [параметри] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>Перетворює відеофайли кодувальником FFmpeg: по файлу на кожен SOURCE або
+кожен файл, знайдений пошуком у теці (файли самої теки, а також файли
+заголовків VOB і M2TS у вкладених теках; за посиланнями на теки пошук
+не переходить).</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>Параметри:
+  -f, --format NAME      формат виведення, один з:
+%1
+  -b, --bitrate KBITS    бітрейт відео в кілобітах за секунду
+                         (типово: бітрейт формату, див. --list-formats)
+  -r, --rotate NAME      none (типово), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       тека виведення, створюється, якщо її немає
+                         (типово ./output)
+      --web              для вебу: індекс файлів MP4 і MOV на початку,
+                         браузер відтворює їх ще під час завантаження
+  -j, --jobs N           N перетворень одночасно; «auto» — по одному на ядро
+      --disc DIR         додати до черги файли заголовків з VIDEO_TS диска
+                         DVD або з BDMV/STREAM диска Blu-ray у DIR
+                         (можна повторювати)
+  -n, --dry-run          вивести команди для кожного файла, не перетворюючи
+      --json             одна подія JSON на рядок у стандартний вивід
+      --list-formats     вивести формати з їхнім типовим бітрейтом
+  -h, --help             цей текст
+  -v, --version          версія програми</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>Вихідні файли називаються &lt;назва&gt;_&lt;година&gt;&lt;хвилина&gt;&lt;секунда&gt;.&lt;суфікс&gt;;
+до вже зайнятої назви додається _2, _3, ... У теці виведення нічого
+не перезаписується, а незавершений вихідний файл вилучається.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>Код виходу: 0 — усе перетворено, 1 — були помилки, 2 — неправильний виклик,
+3 — немає кодувальника (відсутній FFmpeg, пов’язаний як data/conv.exe у теці
+програми), 130 — зупинено клавішами Ctrl+C або сигналом завершення.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 вказано більше одного разу</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>невідомий формат «%1» (допустимі: %2)</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>бітрейт має бути цілим числом кілобітів за секунду (від 1 до 1000000): «%1»</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>невідомий поворот «%1» (допустимі: %2)</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>для --output потрібна тека</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs приймає число від 1 до 256 або «auto»: «%1»</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate не застосовується до copy: він нічого не перекодовує</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate не застосовується до copy: він нічого не перекодовує</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>не вказано SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>перетворено %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>помилка %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>перетворено: %1, з помилкою: %2%3, час: %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>, зупинено</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  файл %3 з %4</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  (+%1 виконується)</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  лишилося %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>Докладніше: «tarnwick-cli --help».</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>нічого перетворювати</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>Зупинити</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>На цій стільниці нічим відкрити довідку. Вона міститься тут:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>На цій стільниці нічим відкрити підручник. Він міститься тут:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>На цій стільниці нічим відкрити сторінку продукту. Її адреса:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>На цій стільниці немає поштової програми. Адреса:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>Додати файл</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>Додати теку</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Вилучити</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Вилучити всі</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>Читати DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Почати</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Налаштування...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>Підручник</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>Сторінка продукту</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Надіслати відгук</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>Відкрити теку журналів</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>На цій стільниці нічим відкрити теку журналів. Вона міститься тут:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>Для вебу</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>Файли MP4 і MOV з індексом на початку: браузер відтворює їх ще під час завантаження</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>Перетворень одночасно</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматично</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>1 файл перетворено</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n файл перетворено</numerusform>
+            <numerusform>%n файли перетворено</numerusform>
+            <numerusform>%n файлів перетворено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>, з помилкою: %1.</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>Обробку зупинено</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>Обробку завершено</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>Звуковий сигнал після завершення</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>Увімк.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Вимк.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>Нарізання музики</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,831 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>tarnwick::BatchDriver</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>請新增檔案。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>The batch stopped: the output folder takes no more files.</source>
+        <translation>批次轉換已停止：輸出資料夾無法再寫入檔案。</translation>
+    </message>
+    <message>
+        <source>1 file is left in the queue.</source>
+        <translation>佇列中還剩 1 個檔案。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are left in the queue.</source>
+        <translation>
+            <numerusform>佇列中還剩 %n 個檔案。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>log: %1</source>
+        <translation>記錄檔：%1</translation>
+    </message>
+    <message>
+        <source>1 file could not be converted:</source>
+        <translation>有 1 個檔案無法轉換：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be converted:</source>
+        <translation>
+            <numerusform>有 %n 個檔案無法轉換：</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::CCommonDialogs</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>選擇資料夾：</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Converter</name>
+    <message>
+        <source>No output format is chosen</source>
+        <translation>未選擇輸出格式</translation>
+    </message>
+    <message>
+        <source>the encoder printed nothing</source>
+        <translation>編碼器沒有任何輸出</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>The encoder stopped unexpectedly.</source>
+        <translation>編碼器意外停止。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::DOSOutputs</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>命令列是空的</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe 失敗。錯誤： </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>找不到檔案或命令</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::EncoderCheck</name>
+    <message>
+        <source>%1 is a link to %2, which is not there.</source>
+        <translation>%1 是指向 %2 的連結，但後者不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a program.</source>
+        <translation>%1 不是可執行的程式。</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is not installed. Install it (on Debian and Ubuntu: apt install ffmpeg), then link the encoder to it:</source>
+        <translation>Tarnwick 使用 FFmpeg 進行轉換，但尚未安裝 FFmpeg。請先安裝（Debian 與 Ubuntu：apt install ffmpeg），再將編碼器連結到 FFmpeg：</translation>
+    </message>
+    <message>
+        <source>Tarnwick converts with FFmpeg, which is installed as %1. Link the encoder to it:</source>
+        <translation>Tarnwick 使用 FFmpeg 進行轉換，FFmpeg 已安裝為 %1。請將編碼器連結到 FFmpeg：</translation>
+    </message>
+    <message>
+        <source>The encoder is missing, so nothing can be converted.</source>
+        <translation>缺少編碼器，因此無法轉換任何檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MainWidgets</name>
+    <message>
+        <source>Drop your videos here, or click to begin.
+Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
+        <extracomment>Two lines on the welcome panel; &quot;Read DVD&quot; is the caption of the button above it.</extracomment>
+        <translation>將影片拖放到這裡，或按一下以開始。
+用上方的「讀取 DVD」讀取 DVD 或藍光光碟。</translation>
+    </message>
+    <message>
+        <source>Select a DVD Drive:</source>
+        <translation>選擇 DVD 光碟機：</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <comment>the narrow button beside the drive list</comment>
+        <translation>讀取 DVD</translation>
+    </message>
+    <message>
+        <source>File List:</source>
+        <translation>檔案清單：</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>新增檔案</translation>
+    </message>
+    <message>
+        <source>Add Files from a Folder</source>
+        <translation>從資料夾新增檔案</translation>
+    </message>
+    <message>
+        <source>Remove the Selected from List</source>
+        <translation>從清單移除選取的檔案</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Remove All Files</source>
+        <translation>移除所有檔案</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>輸出格式：</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>輸出格式</translation>
+    </message>
+    <message>
+        <source>Video Quality (Bitrate - K):</source>
+        <translation>影片品質（位元速率，kbps）：</translation>
+    </message>
+    <message>
+        <source>Video Bitrate</source>
+        <translation>影片位元速率</translation>
+    </message>
+    <message>
+        <source>Output Path:</source>
+        <translation>輸出路徑：</translation>
+    </message>
+    <message>
+        <source>Select a Folder to Output</source>
+        <translation>選擇輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Select an Output Folder</source>
+        <translation>選擇輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>意見回饋</translation>
+    </message>
+    <message>
+        <source>Send us your suggestion or question</source>
+        <translation>將您的建議或問題傳送給我們</translation>
+    </message>
+    <message>
+        <source>All Commands</source>
+        <translation>所有命令</translation>
+    </message>
+    <message>
+        <source>Add a new file to file list</source>
+        <translation>將新檔案加入檔案清單</translation>
+    </message>
+    <message>
+        <source>Remove a file from file list</source>
+        <translation>從檔案清單移除檔案</translation>
+    </message>
+    <message>
+        <source>Start Converting</source>
+        <translation>開始轉換</translation>
+    </message>
+    <message>
+        <source>Help &amp; Tutorial</source>
+        <translation>說明與教學</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>最小化視窗</translation>
+    </message>
+    <message>
+        <source>Drag media files onto this DropZone</source>
+        <translation>將媒體檔案拖曳到此區域</translation>
+    </message>
+    <message>
+        <source>Rotate:</source>
+        <translation>旋轉：</translation>
+    </message>
+    <message>
+        <source>Rotate Setting</source>
+        <translation>旋轉設定</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
+    </message>
+    <message>
+        <source>file %1 of %2</source>
+        <translation>檔案 %1/%2</translation>
+    </message>
+    <message>
+        <source>, %1 left</source>
+        <translation>，剩餘 %1</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message>
+        <source>Video bitrate in kilobits per second</source>
+        <translation>影片位元速率（每秒千位元）</translation>
+    </message>
+    <message>
+        <source>Product page</source>
+        <translation>產品網頁</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>選擇輸出資料夾</translation>
+    </message>
+    <message>
+        <source>All commands</source>
+        <translation>所有命令</translation>
+    </message>
+    <message>
+        <source>Progress of the current file</source>
+        <translation>目前檔案的進度</translation>
+    </message>
+    <message>
+        <source>Start Ripping Now!</source>
+        <translation>立即轉換！</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OptionsEditor</name>
+    <message>
+        <source>分钟必须小于60</source>
+        <translation>分鐘必須小於 60</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>秒必须小于60</source>
+        <translation>秒必須小於 60</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputNames</name>
+    <message>
+        <source>The output folder could not be created:
+
+%1</source>
+        <translation>無法建立輸出資料夾：
+
+%1</translation>
+    </message>
+    <message>
+        <source>The output folder cannot be written:
+
+%1
+
+%2</source>
+        <translation>無法寫入輸出資料夾：
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::OutputPresets</name>
+    <message>
+        <source>MP4(High Quality MPEG4 Video)</source>
+        <translation>MP4（高畫質 MPEG4 影片）</translation>
+    </message>
+    <message>
+        <source>MP4(H264 Video)</source>
+        <translation>MP4（H264 影片）</translation>
+    </message>
+    <message>
+        <source>AVI(Standard MPEG4 Video)</source>
+        <translation>AVI（標準 MPEG4 影片）</translation>
+    </message>
+    <message>
+        <source>MOV(Apple/QuickTime Video)</source>
+        <translation>MOV（Apple/QuickTime 影片）</translation>
+    </message>
+    <message>
+        <source>FLV(Flash Video)</source>
+        <translation>FLV（Flash 影片）</translation>
+    </message>
+    <message>
+        <source>WMV(Windows Media Video)</source>
+        <translation>WMV（Windows Media 影片）</translation>
+    </message>
+    <message>
+        <source>MPG(MPEG1 Video)</source>
+        <translation>MPG（MPEG1 影片）</translation>
+    </message>
+    <message>
+        <source>MP4(H265/HEVC Video)</source>
+        <translation>MP4（H.265/HEVC 影片）</translation>
+    </message>
+    <message>
+        <source>MP4(AV1 Video)</source>
+        <translation>MP4（AV1 影片）</translation>
+    </message>
+    <message>
+        <source>WebM(AV1 Video)</source>
+        <translation>WebM（AV1 影片）</translation>
+    </message>
+    <message>
+        <source>WebM(VP9 Video)</source>
+        <translation>WebM（VP9 影片）</translation>
+    </message>
+    <message>
+        <source>MKV(H264 Video)</source>
+        <translation>MKV（H.264 影片）</translation>
+    </message>
+    <message>
+        <source>Same as Source (Copy)</source>
+        <translation>與來源相同（複製）</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Queue</name>
+    <message>
+        <source>Filename</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Rotation</name>
+    <message>
+        <source>90 Degree Clockwise</source>
+        <translation>順時針旋轉 90 度</translation>
+    </message>
+    <message>
+        <source>90 Degree Anticlockwise</source>
+        <translation>逆時針旋轉 90 度</translation>
+    </message>
+    <message>
+        <source>Vertical Mirror</source>
+        <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>Horizontal Mirror</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>180 Degree</source>
+        <translation>旋轉 180 度</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>不旋轉</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::Session</name>
+    <message>
+        <source>The last batch was interrupted with 1 file left. Queue it again?</source>
+        <translation>上次的批次轉換已中斷，還剩 1 個檔案。要重新加入佇列嗎？</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last batch was interrupted with %n files left. Queue them again?</source>
+        <translation>
+            <numerusform>上次的批次轉換已中斷，還剩 %n 個檔案。要重新加入佇列嗎？</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SleepInhibitor</name>
+    <message>
+        <source>Converting videos</source>
+        <translation>正在轉換影片</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SourceCommands</name>
+    <message>
+        <source>Drop Your Video Files Here</source>
+        <translation>將影片檔案拖放到這裡</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜尋...</translation>
+    </message>
+    <message>
+        <source>The queue is full: it holds at most %1 files. 1 file was not added.</source>
+        <translation>佇列已滿：最多可容納 %1 個檔案。有 1 個檔案未加入。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The queue is full: it holds at most %1 files. %n files were not added.</source>
+        <translation>
+            <numerusform>佇列已滿：最多可容納 %1 個檔案。有 %n 個檔案未加入。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was not added: its name is not valid UTF-8.</source>
+        <translation>有 1 個檔案未加入：其檔名不是有效的 UTF-8。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>有 %n 個檔案未加入：其檔名不是有效的 UTF-8。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>所有格式</translation>
+    </message>
+    <message>
+        <source>Please select a DVD Drive</source>
+        <translation>請選擇 DVD 光碟機</translation>
+    </message>
+    <message>
+        <source>DVD</source>
+        <translation>DVD</translation>
+    </message>
+    <message>
+        <source>Drag your Video Here</source>
+        <translation>將影片拖曳到這裡</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>開啟檔案</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::cli</name>
+    <message>
+        <source>Usage: tarnwick-cli [options] SOURCE...</source>
+        <translation>用法：tarnwick-cli [選項] SOURCE...</translation>
+    </message>
+    <message>
+        <source>Converts video files with the FFmpeg encoder, one file per SOURCE or every
+file a folder search finds (a folder&apos;s own files, and the VOB and M2TS title
+files in the folders below it; links to folders are not followed).</source>
+        <translation>使用 FFmpeg 編碼器轉換影片檔案：每個 SOURCE 一個檔案，或資料夾搜尋
+找到的每個檔案（資料夾本身的檔案，以及其下各資料夾中的 VOB 和 M2TS
+標題檔案；不追蹤指向資料夾的連結）。</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation>選項：
+  -f, --format NAME      輸出格式，可選：
+%1
+  -b, --bitrate KBITS    影片位元速率，單位為每秒千位元
+                         （預設為該格式本身的位元速率，見 --list-formats）
+  -r, --rotate NAME      none（預設）, cw, ccw, vflip, hflip, 180
+  -o, --output DIR       輸出資料夾，不存在時自動建立（預設 ./output）
+      --web              適合網頁播放：MP4 和 MOV 檔案的索引放在開頭，
+                         瀏覽器可邊下載邊播放
+  -j, --jobs N           同時進行 N 個轉換；「auto」表示每個核心一個
+      --disc DIR         將 DIR 下 DVD 的 VIDEO_TS 或藍光的 BDMV/STREAM
+                         中的標題檔案加入佇列（可重複指定）
+  -n, --dry-run          顯示每個檔案的命令，不進行轉換
+      --json             在標準輸出上每行輸出一個 JSON 事件
+      --list-formats     顯示各格式及其預設位元速率
+  -h, --help             顯示此說明
+  -v, --version          顯示程式版本</translation>
+    </message>
+    <message>
+        <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
+already taken gets _2, _3, ... Nothing in the output folder is overwritten,
+and an output that did not finish is removed.</source>
+        <translation>輸出檔案命名為 &lt;來源名稱&gt;_&lt;時&gt;&lt;分&gt;&lt;秒&gt;.&lt;副檔名&gt;；已被使用的名稱會依序
+加上 _2、_3……輸出資料夾中的檔案不會被覆寫，未完成的輸出會被刪除。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 all converted, 1 one or more failed, 2 bad usage, 3 no
+encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
+130 stopped by Ctrl+C or a termination signal.</source>
+        <translation>結束狀態：0 全部轉換成功，1 有檔案轉換失敗，2 用法錯誤，
+3 缺少編碼器（程式資料夾中連結為 data/conv.exe 的 FFmpeg 不存在），
+130 被 Ctrl+C 或終止訊號停止。</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 指定了多次</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (one of: %2)</source>
+        <translation>未知的格式「%1」（可選：%2）</translation>
+    </message>
+    <message>
+        <source>bitrate must be a whole number of kilobits per second (1 to 1000000): &apos;%1&apos;</source>
+        <translation>位元速率必須是以每秒千位元為單位的整數（1 到 1000000）：「%1」</translation>
+    </message>
+    <message>
+        <source>unknown rotation &apos;%1&apos; (one of: %2)</source>
+        <translation>未知的旋轉方式「%1」（可選：%2）</translation>
+    </message>
+    <message>
+        <source>--output needs a folder</source>
+        <translation>--output 需要一個資料夾</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 256 or &apos;auto&apos;: &apos;%1&apos;</source>
+        <translation>--jobs 需要 1 到 256 之間的數字或「auto」：「%1」</translation>
+    </message>
+    <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate 不適用於 copy：它不會重新編碼任何內容</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate 不適用於 copy：它不會重新編碼任何內容</translation>
+    </message>
+    <message>
+        <source>no SOURCE given</source>
+        <translation>未指定 SOURCE</translation>
+    </message>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>已轉換 %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>失敗 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed%3 in %4</source>
+        <translation>已轉換 %1 個，失敗 %2 個%3，耗時 %4</translation>
+    </message>
+    <message>
+        <source>, stopped</source>
+        <translation>，已停止</translation>
+    </message>
+    <message>
+        <source>%1  %2%  file %3 of %4</source>
+        <translation>%1  %2%  第 %3/%4 個檔案</translation>
+    </message>
+    <message>
+        <source>  (+%1 running)</source>
+        <translation>  （另有 %1 個進行中）</translation>
+    </message>
+    <message>
+        <source>  %1 left</source>
+        <translation>  剩餘 %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarnwick-cli --help&apos; for more.</source>
+        <translation>如需更多資訊，請執行「tarnwick-cli --help」。</translation>
+    </message>
+    <message>
+        <source>nothing to convert</source>
+        <translation>沒有可轉換的檔案</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmMain</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the help. It is at:
+
+%1</source>
+        <translation>此桌面上沒有可以開啟說明的程式。說明位於：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the tutorial. It is at:
+
+%1</source>
+        <translation>此桌面上沒有可以開啟教學的程式。教學位於：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the product page. It is at:
+
+%1</source>
+        <translation>此桌面上沒有可以開啟產品網頁的程式。其網址為：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the mail program. It is at:
+
+%1</source>
+        <translation>此桌面上沒有郵件程式。郵件地址為：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Add a File</source>
+        <translation>新增檔案</translation>
+    </message>
+    <message>
+        <source>Add a Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Del</source>
+        <translation>Ctrl+Shift+Del</translation>
+    </message>
+    <message>
+        <source>Read DVD</source>
+        <translation>讀取 DVD</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation>Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>設定...</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation>教學</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Product Page</source>
+        <translation>產品網頁</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>傳送意見回饋</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Open the Logs Folder</source>
+        <translation>開啟記錄檔資料夾</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop opens the logs folder. It is at:
+
+%1</source>
+        <translation>此桌面上沒有可以開啟記錄檔資料夾的程式。它位於：
+
+%1</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋轉</translation>
+    </message>
+    <message>
+        <source>Made for the Web</source>
+        <translation>適合網頁播放</translation>
+    </message>
+    <message>
+        <source>MP4 and MOV files with their index at the front, so that a browser plays them as they arrive</source>
+        <translation>MP4 和 MOV 檔案的索引放在開頭，瀏覽器可邊下載邊播放</translation>
+    </message>
+    <message>
+        <source>Conversions at Once</source>
+        <translation>同時轉換數</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>1 file converted</source>
+        <translation>已轉換 1 個檔案</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>已轉換 %n 個檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>ends the sentence of files converted</comment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>, %1 failed.</source>
+        <translation>，%1 個失敗。</translation>
+    </message>
+    <message>
+        <source>Batch stopped</source>
+        <translation>批次轉換已停止</translation>
+    </message>
+    <message>
+        <source>Batch done</source>
+        <translation>批次轉換已完成</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::frmOptions</name>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Sound Reminder</source>
+        <translation>完成時發出提示音</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Music Cutter</source>
+        <translation>音樂裁剪</translation>
+    </message>
+</context>
+</TS>
