@@ -1,0 +1,1 @@
+// The precompiled headers of the tests are made from this empty unit.
