@@ -85,7 +85,7 @@ private slots:
     void initTestCase()
     {
         QString error;
-        for (const QString& path : makeDeviceCorpus(m_dir.filePath("corpus"), &error))
+        for (const QString& path : sharedDeviceCorpus(&error))
             m_source.insert(QFileInfo(path).completeBaseName(), path);
         QVERIFY2(!m_source.isEmpty(), qPrintable(error));
     }

@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -91,22 +92,49 @@ inline QList<CorpusSource> deviceCorpus()
     return corpus;
 }
 
-// Makes the corpus in `folder`; the paths of the sources made, or an empty
-// list with `error` set.
-inline QStringList makeDeviceCorpus(const QString& folder, QString* error)
+// Makes the sources in `folder`; the paths of the sources made, or an empty
+// list with `error` set. A source already there from the same recipe is kept,
+// so a corpus is made once and shared by every test and run that asks for it;
+// a changed recipe makes that source again. Each is written under a passing
+// name and renamed when whole, and a lock keeps two test processes from
+// making the same folder at once.
+inline QStringList makeCorpus(const QString& folder, const QList<CorpusSource>& sources, QString* error)
 {
     QDir().mkpath(folder);
+    QLockFile lock(folder + QStringLiteral("/.making"));
+    // Held as long as the making takes: a maker that died is known by its
+    // process id, not by the lock's age.
+    lock.setStaleLockTime(0);
+    if (!lock.lock()) {
+        *error = folder + QStringLiteral(": cannot take the corpus lock");
+        return {};
+    }
     const QString subtitles = folder + QStringLiteral("/subtitles.srt");
     writeFile(subtitles, "1\n00:00:00,000 --> 00:00:01,000\nHello\n\n2\n00:00:02,000 --> 00:00:03,000\nWorld\n");
     QStringList made;
-    for (const CorpusSource& source : deviceCorpus()) {
+    for (const CorpusSource& source : sources) {
+        // A name may hold folders, as a disc's title files do.
         const QString path = folder + u'/' + source.name;
-        const QString encoded = source.rotate.isEmpty() ? path : folder + QStringLiteral("/unrotated-") + source.name;
+        const QString place = QFileInfo(path).path() + u'/';
+        const QString file = QFileInfo(path).fileName();
+        QDir().mkpath(place);
         QStringList arguments{"-nostdin", "-v", "error", "-y"};
         arguments += source.encode;
         arguments.replaceInStrings(QStringLiteral("SUBTITLES"), subtitles);
+        const QByteArray recipe = (arguments.join(u'\x1f') + u'\x1e' + source.rotate).toUtf8();
+        const QString stamp = place + u'.' + file + QStringLiteral(".recipe");
+        QFile stamped(stamp);
+        if (QFileInfo::exists(path) && stamped.open(QIODevice::ReadOnly) && stamped.readAll() == recipe) {
+            made << path;
+            continue;
+        }
+        stamped.close();
+        QFile::remove(stamp);
+        // The container is told by the extension, so the passing name keeps it.
+        const QString partial = place + QStringLiteral("making-") + file;
+        const QString encoded = source.rotate.isEmpty() ? partial : place + QStringLiteral("unrotated-") + file;
         QString output;
-        if (!runTool(QStringLiteral(TARNWICK_FFMPEG), arguments << encoded, &output)) {
+        if (!runTool(QStringLiteral(TARNWICK_FFMPEG), arguments << encoded, &output, 600000)) {
             *error = source.name + QStringLiteral(": ") + output;
             return {};
         }
@@ -114,14 +142,46 @@ inline QStringList makeDeviceCorpus(const QString& folder, QString* error)
         if (!source.rotate.isEmpty() &&
             !runTool(QStringLiteral(TARNWICK_FFMPEG),
                      {"-nostdin", "-v", "error", "-y", "-i", encoded, "-c", "copy", "-metadata:s:v",
-                      "rotate=" + source.rotate, path},
-                     &output)) {
+                      "rotate=" + source.rotate, partial},
+                     &output, 600000)) {
             *error = source.name + QStringLiteral(": ") + output;
+            return {};
+        }
+        QFile::remove(path);
+        if (!QFile::rename(partial, path) || !writeFile(stamp, recipe)) {
+            *error = source.name + QStringLiteral(": cannot keep it in ") + folder;
             return {};
         }
         made << path;
     }
     return made;
+}
+
+inline QStringList makeDeviceCorpus(const QString& folder, QString* error)
+{
+    return makeCorpus(folder, deviceCorpus(), error);
+}
+
+// Where the corpora shared by a test run live: CTest's fixture makes them
+// there first (tests/CMakeLists.txt), and the test script points both builds
+// at one folder through TARNWICK_CORPUS_DIR.
+inline QString sharedCorpusFolder(const QString& set)
+{
+    QString root = qEnvironmentVariable("TARNWICK_CORPUS_DIR");
+    if (root.isEmpty())
+        root = QStringLiteral(TARNWICK_CORPUS_DIR);
+    return root + u'/' + set;
+}
+
+// The named corpus, made now if this is the first to ask.
+inline QStringList sharedCorpus(const QString& set, const QList<CorpusSource>& sources, QString* error)
+{
+    return makeCorpus(sharedCorpusFolder(set), sources, error);
+}
+
+inline QStringList sharedDeviceCorpus(QString* error)
+{
+    return sharedCorpus(QStringLiteral("device"), deviceCorpus(), error);
 }
 
 // What ffprobe says of a file's streams.

@@ -1,0 +1,31 @@
+// Makes every corpus the conversion tests share, before they start, and
+// says how long that took; a source already made from the same recipe is
+// kept.
+
+#include "support/Corpus.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+using namespace tarnwick::test;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QList<std::pair<QString, QList<CorpusSource>>> corpora{{QStringLiteral("device"), deviceCorpus()}};
+    for (const auto& [set, sources] : corpora) {
+        QElapsedTimer clock;
+        clock.start();
+        QString error;
+        const QStringList made = sharedCorpus(set, sources, &error);
+        if (made.isEmpty()) {
+            out << set << ": " << error << Qt::endl;
+            return 1;
+        }
+        out << set << ": " << made.size() << " sources in " << sharedCorpusFolder(set) << ", "
+            << clock.elapsed() / 1000.0 << " s" << Qt::endl;
+    }
+    return 0;
+}
