@@ -42,7 +42,7 @@ ConsoleCommand conversionCommand(const QString& programFolder, const QString& so
     QString options = format.option;
     if (format.takesBitrate)
         options += bitrateText + QStringLiteral("k ");
-    options += joinFilters(rotateFilter, fit.filters) + u' ';
+    options += joinFilters(fit.firstFilters, rotateFilter, fit.filters) + u' ';
     if (!fit.options.isEmpty())
         options += fit.options.join(u' ') + u' ';
     return ConsoleCommand::Builder(encoderPath(programFolder))

@@ -54,6 +54,39 @@ void resample(SourceFit& fit, const CodecLimits& limits, int from)
     fit.reasons << QStringLiteral("-ar %1: this format's sound does not take %2 Hz").arg(rate).arg(from);
 }
 
+// Every format here is progressive: two fields woven into one frame comb
+// whatever moves. bwdif keeps what stands still sharp, follows each frame's
+// own field order and leaves frames marked progressive as they are (a
+// broadcast switches between the two); one frame out for each frame in keeps
+// the source's rate.
+void deinterlace(SourceFit& fit, const VideoStream& video)
+{
+    // FFmpeg says nothing of DV's fields, but standard-definition DV is
+    // filmed bottom field first, and its frames say so.
+    const bool dv = video.fieldOrder == FieldOrder::Unknown && video.codec == u"dvvideo" &&
+                    (video.height == 480 || video.height == 576);
+    QString order;
+    switch (dv ? FieldOrder::BottomFirst : video.fieldOrder) {
+    case FieldOrder::TopFirst:
+        order = QStringLiteral("top field first");
+        break;
+    case FieldOrder::BottomFirst:
+        order = dv ? QStringLiteral("bottom field first, as DV is") : QStringLiteral("bottom field first");
+        break;
+    case FieldOrder::TopCodedFirst:
+        order = QStringLiteral("top field coded first");
+        break;
+    case FieldOrder::BottomCodedFirst:
+        order = QStringLiteral("bottom field coded first");
+        break;
+    case FieldOrder::Unknown:
+    case FieldOrder::Progressive:
+        return;
+    }
+    fit.firstFilters << QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
+    fit.reasons << QStringLiteral("bwdif: the source is interlaced (%1)").arg(order);
+}
+
 // The format keeps every audio track, each fitted on its own, and the
 // subtitles its container takes.
 void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat& format)
@@ -128,6 +161,7 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
     SourceFit fit;
     const CodecLimits& limits = format.accepts;
     if (const VideoStream* video = streams.mainVideo()) {
+        deinterlace(fit, *video);
         if (!limits.pixelFormats.isEmpty() && !video->pixelFormat.isEmpty() &&
             !limits.pixelFormats.contains(video->pixelFormat)) {
             fit.options << QStringLiteral("-pix_fmt") << limits.pixelFormats.first();
@@ -199,6 +233,24 @@ QString joinFilters(const QString& rotateFilter, const QStringList& filters)
     if (chain.size() >= 2 && chain.startsWith(u'"') && chain.endsWith(u'"'))
         return kOption + chain.chopped(1) + u',' + added + u'"';
     return kOption + chain + u',' + added;
+}
+
+QString joinFilters(const QStringList& first, const QString& rotateFilter, const QStringList& filters)
+{
+    const QString joined = joinFilters(rotateFilter, filters);
+    if (first.isEmpty())
+        return joined;
+    const QString leading = first.join(u',');
+    static const QString kOption = QStringLiteral("-vf ");
+    if (joined.isEmpty())
+        return kOption + leading;
+    if (!joined.startsWith(kOption))
+        return joined; // not a chain to extend: never drop the turn
+
+    const QString chain = joined.mid(kOption.size());
+    if (chain.size() >= 2 && chain.startsWith(u'"') && chain.endsWith(u'"'))
+        return kOption + u'"' + leading + u',' + chain.mid(1);
+    return kOption + leading + u',' + chain;
 }
 
 } // namespace tarnwick

@@ -12,11 +12,13 @@ namespace tarnwick {
 // format's encoders take it and its players play the result. Empty for a
 // source that needs nothing, which then converts by the plain command.
 struct SourceFit {
+    // At the front of the chain: they work on the picture as it was filmed, before any turn.
+    QStringList firstFilters;
     QStringList filters;  // joined to the end of the rotation filter's chain
     QStringList options;  // put after the format's options, before the output
     QStringList reasons;  // one line per addition, for the log and the dry run
 
-    bool isEmpty() const { return filters.isEmpty() && options.isEmpty(); }
+    bool isEmpty() const { return firstFilters.isEmpty() && filters.isEmpty() && options.isEmpty(); }
     friend bool operator==(const SourceFit&, const SourceFit&) = default;
 };
 
@@ -29,6 +31,8 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
 // filter of its own when there was none. FFmpeg keeps only the last "-vf",
 // so there must never be two.
 QString joinFilters(const QString& rotateFilter, const QStringList& filters);
+// The same with `first` at the front of the chain, before the turn.
+QString joinFilters(const QStringList& first, const QString& rotateFilter, const QStringList& filters);
 
 // The rate of `allowed` nearest to `rate`.
 FrameRate nearestRate(double rate, const QList<FrameRate>& allowed);

@@ -56,6 +56,29 @@ int quarterTurns(double degrees)
     return int(((rounded % 360) + 360) % 360);
 }
 
+// "yuv420p(tv, bt709, top first)": the field order is one of the details
+// in the brackets after the pixel format.
+FieldOrder fieldOrderOf(QStringView field)
+{
+    static const QList<QPair<QString, FieldOrder>> names{
+        {QStringLiteral("progressive"), FieldOrder::Progressive},
+        {QStringLiteral("top first"), FieldOrder::TopFirst},
+        {QStringLiteral("bottom first"), FieldOrder::BottomFirst},
+        {QStringLiteral("top coded first (swapped)"), FieldOrder::TopCodedFirst},
+        {QStringLiteral("bottom coded first (swapped)"), FieldOrder::BottomCodedFirst},
+    };
+    const qsizetype open = field.indexOf(u'(');
+    if (open < 0 || !field.endsWith(u')'))
+        return FieldOrder::Unknown;
+    for (const QString& detail : topLevelFields(field.sliced(open + 1).chopped(1))) {
+        for (const auto& [name, order] : names) {
+            if (detail == name)
+                return order;
+        }
+    }
+    return FieldOrder::Unknown;
+}
+
 void readVideo(VideoStream& video, const QStringList& fields, const QString& rest)
 {
     static const QRegularExpression pixelFormat(QStringLiteral("^([a-z][a-z0-9_]*)(\\(|$)"));
@@ -69,6 +92,7 @@ void readVideo(VideoStream& video, const QStringList& fields, const QString& res
         if (i == 1) {
             if (const auto m = pixelFormat.match(field); m.hasMatch()) {
                 video.pixelFormat = m.captured(1);
+                video.fieldOrder = fieldOrderOf(field);
                 continue;
             }
         }

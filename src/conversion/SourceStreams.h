@@ -5,6 +5,18 @@
 
 namespace tarnwick {
 
+// How a picture's two fields were filmed, in FFmpeg's words after the pixel
+// format. "Swapped" is FFmpeg's mark for a field order stored by a
+// container rather than the codec; FFmpeg itself writes top-first video so.
+enum class FieldOrder {
+    Unknown,          // not said
+    Progressive,      // "progressive": whole frames
+    TopFirst,         // "top first"
+    BottomFirst,      // "bottom first"
+    TopCodedFirst,    // "top coded first (swapped)"
+    BottomCodedFirst, // "bottom coded first (swapped)"
+};
+
 struct VideoStream {
     int index = -1;            // the stream's number in the file
     QString codec;             // "none" when FFmpeg has no decoder for it
@@ -16,8 +28,11 @@ struct VideoStream {
     double frameRate = 0;      // the rate FFmpeg encodes by (its "tbr"), else the average
     int rotation = 0;          // display rotation in degrees, 0, 90, 180 or 270
     bool attachedPicture = false; // a cover image, not a picture that moves
+    FieldOrder fieldOrder = FieldOrder::Unknown;
 
     bool quarterTurned() const { return rotation == 90 || rotation == 270; }
+    // Filmed in fields, as the source says of itself.
+    bool interlaced() const { return fieldOrder >= FieldOrder::TopFirst; }
 };
 
 struct AudioStream {

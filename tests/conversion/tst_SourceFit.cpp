@@ -1,6 +1,7 @@
 // What a source holds, read from FFmpeg's real descriptions of sources made
 // the way phones, cameras, screen recorders, discs and downloads make them,
 // and what each format then adds to the command.
+#include "conversion/ConversionPlan.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Rotation.h"
 
@@ -25,14 +26,17 @@ QString added(const QString& name, const QString& format, int rotationChoice = R
     const SourceStreams streams = scanDescription(description(name));
     const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::filterFor(rotationChoice, "0"));
     QStringList words;
-    if (!fit.filters.isEmpty())
-        words << "-vf" << fit.filters.join(u',');
+    if (!fit.firstFilters.isEmpty() || !fit.filters.isEmpty())
+        words << "-vf" << (fit.firstFilters + fit.filters).join(u',');
     return (words + fit.options).join(u' ');
 }
 
 const QString kEven = QStringLiteral("-vf scale=trunc(iw/2)*2:trunc(ih/2)*2");
+const QString kDeinterlace = QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
 
 } // namespace
+
+Q_DECLARE_METATYPE(tarnwick::FieldOrder)
 
 class tst_SourceFit : public QObject
 {
@@ -130,6 +134,20 @@ private slots:
                                                << "-vf scale=4095:4095:force_original_aspect_ratio=decrease:"
                                                   "force_divisible_by=2 -r 24000/1001";
         QTest::newRow("variable rate") << "vfr" << "mpg" << "";
+        // Every format here is progressive: fields are woven into whole frames first.
+        for (const OutputFormat& format : outputFormats()) {
+            if (!format.copies)
+                QTest::addRow("interlaced DVD to %s", qPrintable(format.cliName))
+                    << "mpeg2-pal-tff" << format.cliName << "-vf " + kDeinterlace;
+        }
+        QTest::newRow("DV to mp4-h264") << "dv-pal" << "mp4-h264" << "-vf " + kDeinterlace;
+        QTest::newRow("1080i AVCHD to webm-vp9") << "h264-1080i-m2ts" << "webm-vp9" << "-vf " + kDeinterlace;
+        QTest::newRow("1080i, swapped mark, to mpg") << "h264-1080i-swapped" << "mpg" << "-vf " + kDeinterlace;
+        QTest::newRow("1080i bottom first to wmv") << "h264-1080i-bff-swapped" << "wmv" << "-vf " + kDeinterlace;
+        // Film carried as fields: soft pulldown is whole frames, hard pulldown
+        // looks like any interlaced video until its pictures are compared.
+        QTest::newRow("soft-telecined film") << "mpeg2-soft-telecine" << "mp4-h264" << "";
+        QTest::newRow("hard-telecined film") << "mpeg2-hard-telecine" << "mp4-h264" << "-vf " + kDeinterlace;
     }
     void whatEachFormatAdds()
     {
@@ -185,6 +203,108 @@ private slots:
         QCOMPARE(upright.reasons.value(0).left(12), QString("scale: 3x400"));
         const SourceFit turnedBack = fitSource(streams, *formatNamed("mp4-h264"), cw);
         QCOMPARE(turnedBack.reasons.value(0).left(12), QString("scale: 4001x"));
+    }
+
+    void readsTheFieldOrder_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<FieldOrder>("order");
+        QTest::newRow("DVD, interlaced") << description("mpeg2-pal-tff") << FieldOrder::TopFirst;
+        QTest::newRow("AVCHD") << description("h264-1080i-m2ts") << FieldOrder::TopFirst;
+        QTest::newRow("Matroska by FFmpeg") << description("h264-1080i-swapped") << FieldOrder::TopCodedFirst;
+        QTest::newRow("Matroska, bottom first")
+            << description("h264-1080i-bff-swapped") << FieldOrder::BottomCodedFirst;
+        QTest::newRow("DV says nothing") << description("dv-pal") << FieldOrder::Unknown;
+        QTest::newRow("DVD, progressive") << description("mpeg2-ac3-51") << FieldOrder::Progressive;
+        QTest::newRow("soft-telecined film") << description("mpeg2-soft-telecine") << FieldOrder::Progressive;
+        QTest::newRow("hard-telecined film") << description("mpeg2-hard-telecine") << FieldOrder::TopFirst;
+        QTest::newRow("colour details, no order") << description("mjpeg-pcm-15fps") << FieldOrder::Unknown;
+        QTest::newRow("broadcast colours")
+            << "Input #0, mpegts, from 'a.ts':\n  Stream #0:0[0x100]: Video: mpeg2video (Main), "
+               "yuv420p(tv, bt709, bottom first), 1920x1080 [SAR 1:1 DAR 16:9], 25 fps, 25 tbr, 90k tbn\n"
+            << FieldOrder::BottomFirst;
+        QTest::newRow("an order elsewhere on the line")
+            << "Input #0, avi, from 'a.avi':\n  Stream #0:0: Video: mpeg4, yuv420p, 320x240 (top first), 25 fps\n"
+            << FieldOrder::Unknown;
+    }
+    void readsTheFieldOrder()
+    {
+        QFETCH(QString, text);
+        QFETCH(FieldOrder, order);
+        const SourceStreams streams = scanDescription(text);
+        QVERIFY(streams.mainVideo());
+        QCOMPARE(streams.mainVideo()->fieldOrder, order);
+    }
+
+    // What the dry run and the log say of it.
+    void saysWhyItDeinterlaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("DVD") << description("mpeg2-pal-tff") << "bwdif: the source is interlaced (top field first)";
+        QTest::newRow("DV") << description("dv-pal")
+                            << "bwdif: the source is interlaced (bottom field first, as DV is)";
+        QTest::newRow("top coded first") << description("h264-1080i-swapped")
+                                         << "bwdif: the source is interlaced (top field coded first)";
+        QTest::newRow("bottom coded first") << description("h264-1080i-bff-swapped")
+                                            << "bwdif: the source is interlaced (bottom field coded first)";
+        // DVCPRO HD at 720 lines is whole frames.
+        QTest::newRow("DV at 720 lines")
+            << "Input #0, mov,mp4, from 'a.mov':\n  Stream #0:0: Video: dvvideo (dvh5 / 0x35687664), yuv422p, "
+               "960x720, 50 fps, 50 tbr\n"
+            << "";
+        QTest::newRow("progressive") << description("h264-420") << "";
+    }
+    void saysWhyItDeinterlaces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        const SourceFit fit = fitSource(scanDescription(text), *formatNamed("mp4-h264"), QString());
+        QCOMPARE(fit.reasons.filter(QStringLiteral("bwdif")).value(0), reason);
+    }
+
+    // The fields are woven before anything turns or scales the picture: a
+    // turned picture's fields would be columns.
+    void theDeinterlacerLeadsTheChain_data()
+    {
+        QTest::addColumn<QString>("rotation");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("joined");
+        QTest::newRow("alone") << "" << QStringList() << "-vf bwdif";
+        QTest::newRow("before a scale") << "" << QStringList{"scale=x"} << "-vf bwdif,scale=x";
+        QTest::newRow("quoted turn") << "-vf \"transpose=1\"" << QStringList{"scale=x"}
+                                     << "-vf \"bwdif,transpose=1,scale=x\"";
+        QTest::newRow("bare mirror") << "-vf transpose=2,vflip" << QStringList() << "-vf bwdif,transpose=2,vflip";
+        QTest::newRow("not a chain: the turn is kept") << "-filter:v hflip" << QStringList() << "-filter:v hflip";
+    }
+    void theDeinterlacerLeadsTheChain()
+    {
+        QFETCH(QString, rotation);
+        QFETCH(QStringList, after);
+        QFETCH(QString, joined);
+        QCOMPARE(joinFilters({"bwdif"}, rotation, after), joined);
+        QCOMPARE(joinFilters({}, rotation, after), joinFilters(rotation, after));
+    }
+
+    void interlacedCommandCarriesOneChain()
+    {
+        const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
+        const OutputFormat& mov = *formatNamed("mov");
+        const QString turn = Rotation::filterFor(0, "0");
+        const ConsoleCommand command =
+            conversionCommand("/p", "/in.vob", mov, "5000", turn, "/o.mov", fitSource(streams, mov, turn));
+        QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"" + kDeinterlace + ",transpose=1\" \"/o.mov\""),
+                 qPrintable(command.text()));
+        QCOMPARE(command.arguments().count("-vf"), 1);
+    }
+
+    // A copy re-encodes nothing: the fields stay as they are.
+    void theCopyKeepsTheFields()
+    {
+        const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
+        const ConversionPlan plan = planConversion(streams, *formatNamed("copy"), QString(), QString(), false);
+        QVERIFY(plan.fit.firstFilters.isEmpty());
+        QVERIFY2(!plan.fit.reasons.join(u'\n').contains("bwdif"), qPrintable(plan.fit.reasons.join(u'\n')));
     }
 
     void whatCannotConvert_data()

@@ -32,12 +32,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(fit.isEmpty() == fit.reasons.isEmpty());
         // Every addition is one plain word: no blank or quote of the source's
         // text can reach the command line through it.
-        for (const QString& word : fit.filters + fit.options)
+        for (const QString& word : fit.firstFilters + fit.filters + fit.options)
             FUZZ_CHECK(!word.isEmpty() && !word.contains(u' ') && !word.contains(u'"'));
         const ConsoleCommand command =
             conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format, QStringLiteral("5000"), rotate,
                               QStringLiteral("/o/out") + format.extension, fit);
         FUZZ_CHECK(command.arguments().count(QStringLiteral("-vf")) <= 1);
+        // A deinterlacer works on the fields as they were filmed: before any turn.
+        if (!fit.firstFilters.isEmpty()) {
+            const QStringList& arguments = command.arguments();
+            const qsizetype vf = arguments.indexOf(QStringLiteral("-vf"));
+            FUZZ_CHECK(vf >= 0 && arguments.value(vf + 1).startsWith(fit.firstFilters.join(u',')));
+        }
         FUZZ_CHECK(command.arguments().last() == QStringLiteral("/o/out") + format.extension);
         if (fit.isEmpty())
             FUZZ_CHECK(command == conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format,

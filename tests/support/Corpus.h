@@ -92,6 +92,53 @@ inline QList<CorpusSource> deviceCorpus()
     return corpus;
 }
 
+// Filmed in fields, as DVDs, DVD recorders, camcorder tapes and 1080i
+// television carry it: 50 or 59.94 pictures a second, every other line of
+// each taken into one field, two fields woven into a frame and coded as
+// interlaced. The picture is blurred a little: FFmpeg's interlace detector
+// takes testsrc2's sharp lines for combs even in whole frames.
+inline QList<CorpusSource> interlacedCorpus()
+{
+    const QString t = QStringLiteral("3");
+    const QString picture = QStringLiteral("testsrc2=size=%1:rate=%2:duration=") + t + QStringLiteral(",gblur=sigma=1.5");
+    const QString tone = QStringLiteral("sine=frequency=440:sample_rate=48000:duration=") + t;
+    const auto in = [](const QString& graph) { return QStringList{"-f", "lavfi", "-i", graph}; };
+    const auto fields = [](const char* order) {
+        return QStringList{"-vf", QStringLiteral("tinterlace=interleave_%1,setfield=%2")
+                                      .arg(QLatin1String(order), QLatin1String(order[0] == 't' ? "tff" : "bff"))};
+    };
+    const QStringList interlacedCoding{"-flags", "+ilme+ildct"};
+    QList<CorpusSource> corpus;
+    corpus << CorpusSource{"dvd-pal.vob",
+                           in(picture.arg("720x576", "50")) + in(tone) + fields("top") +
+                               QStringList{"-target", "pal-dvd", "-ac", "2"} + interlacedCoding + QStringList{"-top", "1"},
+                           {}};
+    corpus << CorpusSource{"recorder-ntsc.mpg",
+                           in(picture.arg("720x480", "60000/1001")) + in(tone) + fields("top") +
+                               QStringList{"-c:v", "mpeg2video", "-b:v", "6000k", "-maxrate", "9000k", "-bufsize",
+                                           "1835k", "-c:a", "mp2", "-ac", "2", "-f", "vob"} +
+                               interlacedCoding + QStringList{"-top", "1"},
+                           {}};
+    corpus << CorpusSource{"camcorder-dv.avi",
+                           in(picture.arg("720x576", "50")) + in(tone) + fields("bottom") +
+                               QStringList{"-c:v", "dvvideo", "-pix_fmt", "yuv420p", "-c:a", "pcm_s16le", "-ac", "2"},
+                           {}};
+    // 1080i television, scaled down to keep the slow encoders quick, still
+    // coded as fields.
+    corpus << CorpusSource{"tv-1080i.m2ts",
+                           in(picture.arg("960x540", "50")) + in(tone) + fields("top") +
+                               QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "ac3", "-ac", "2"} +
+                               interlacedCoding,
+                           {}};
+    // A title of a DVD video folder, for the disc search.
+    corpus << CorpusSource{"disc-ntsc/VIDEO_TS/VTS_01_1.VOB",
+                           in(picture.arg("720x480", "60000/1001")) + in(tone) + fields("top") +
+                               QStringList{"-target", "ntsc-dvd", "-aspect", "16:9", "-ac", "2"} + interlacedCoding +
+                               QStringList{"-top", "1"},
+                           {}};
+    return corpus;
+}
+
 // Makes the sources in `folder`; the paths of the sources made, or an empty
 // list with `error` set. A source already there from the same recipe is kept,
 // so a corpus is made once and shared by every test and run that asks for it;
