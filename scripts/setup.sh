@@ -10,8 +10,12 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   ffmpeg
   xvfb xauth imagemagick dbus appstream lintian
-  # For the tests: the Chinese and Japanese windows they measure and show.
-  fonts-noto-cjk
+  # For the tests: real glyphs in every window they measure and show. DejaVu
+  # has the Latin, Greek, Cyrillic, Arabic, Persian and Hebrew letters, Noto
+  # CJK the Chinese, Japanese and Korean ones, Loma the Thai ones.
+  fonts-dejavu-core fonts-noto-cjk fonts-tlwg-loma-otf
+  # The script that merges the languages' lines into the menu entry and the listing.
+  python3
   dvdauthor fp-utils desktop-file-utils parallel bc
   clang libclang-rt-14-dev valgrind
   # Independent players of the converted files, for the tests.

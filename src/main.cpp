@@ -2,6 +2,7 @@
 #include "core/Translations.h"
 #include "desktop/HandOver.h"
 #include "form/QtSeams.h"
+#include "form/ReadingDirection.h"
 #include "form/WidgetMessages.h"
 #include "form/frmMain.h"
 #include "seams/Drives.h"
@@ -18,8 +19,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     tarnwick::Translations translations;
-    translations.load(tarnwick::Translations::wantedLanguages(QLocale::system()),
-                      tarnwick::Translations::folderOf(QCoreApplication::applicationDirPath()));
+    tarnwick::followLanguage(translations.load(
+        tarnwick::Translations::wantedLanguages(QLocale::system()),
+        tarnwick::Translations::folderOf(QCoreApplication::applicationDirPath())));
     // Files and folders it is started with ("Open With", tarnwick %F).
     QStringList given;
     for (const QString& argument : QCoreApplication::arguments().mid(1))

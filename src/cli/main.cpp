@@ -5,6 +5,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
+#include "cli/TerminalColumns.h"
 #include "conversion/EncoderCheck.h"
 #include "conversion/EncoderCommand.h"
 #include "core/Session.h"
@@ -38,15 +39,22 @@ bool stdoutIsTerminal()
 #endif
 }
 
+// Three columns lined up on a terminal, by the columns each caption takes
+// there (two for a Chinese character), however long a translation is.
 void listFormats()
 {
+    QStringList captions;
+    int captionColumns = 30;
     for (const OutputFormat& format : outputFormats()) {
-        const QString caption =
-            QCoreApplication::translate(OutputPresets::kCaptionContext, format.caption.toUtf8().constData());
-        writeLine(stdout, QStringLiteral("%1 %2 %3")
-                              .arg(format.cliName, -9)
-                              .arg(caption, -30)
-                              .arg(format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
+        captions << QCoreApplication::translate(OutputPresets::kCaptionContext,
+                                                format.caption.toUtf8().constData());
+        captionColumns = qMax(captionColumns, displayWidth(captions.last()));
+    }
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        const OutputFormat& format = outputFormats().at(i);
+        writeLine(stdout, padded(format.cliName, 9) + u' ' +
+                              padded(captions.at(i), captionColumns) + u' ' +
+                              (format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "form/MainWidgets.h"
 
 #include "form/Look.h"
+#include "form/ReadingDirection.h"
 
 #include "conversion/BatchProgress.h"
 #include "conversion/Progress.h"
@@ -220,14 +221,14 @@ void MainWidgets::showProgress(double percent)
     const QString text = ProgressParser::percentText(percent);
     // The bar shows what the label says, cut short as the label is.
     pb->setValue(int(text.toDouble()));
-    imgPB->resize(px(int(percent / 100 * kBarImageTwips)), imgPB->height());
+    resizeFromStart(imgPB, QSize(px(int(percent / 100 * kBarImageTwips)), imgPB->height()));
     lblPB->setText(text + u'%');
 }
 
 void MainWidgets::emptyBar()
 {
     pb->setValue(0);
-    imgPB->resize(0, imgPB->height());
+    resizeFromStart(imgPB, QSize(0, imgPB->height()));
 }
 
 void MainWidgets::showBatchStatus(const BatchStatus* status)

@@ -3,6 +3,7 @@
 #include "form/EventHooks.h"
 
 #include "form/MainWidgets.h"
+#include "form/ReadingDirection.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -152,7 +153,7 @@ void Skin::backgroundMove()
     QFont font = m_w.lblFeed->font();
     font.setBold(false);
     m_w.lblFeed->setFont(font);
-    m_w.lblFeed->adjustSize();
+    resizeFromStart(m_w.lblFeed, m_w.lblFeed->sizeHint());
     for (QLabel* spot : {m_w.imgHelp, m_w.imgExit, m_w.imgBrowse, m_w.imgMin, m_w.imgStart, m_w.imgAdd, m_w.imgRemove})
         clear(spot);
     toolbarPress();
@@ -174,7 +175,7 @@ void Skin::connectHotSpots()
         QFont font = feed->font();
         font.setBold(true);
         feed->setFont(font);
-        feed->adjustSize(); // the bold text is wider, in any language
+        resizeFromStart(feed, feed->sizeHint()); // the bold text is wider, in any language
     });
 }
 

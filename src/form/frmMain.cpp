@@ -7,6 +7,7 @@
 #include "core/Links.h"
 #include "form/ListBinding.h"
 #include "form/Look.h"
+#include "form/ReadingDirection.h"
 #include "form/RowProgressDelegate.h"
 #include "form/Skin.h"
 #include "form/frmOptions.h"
@@ -51,6 +52,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
 
     m_w.LV->setModel(&m_session->queue());
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
+    m_w.LV->setItemDelegateForColumn(0, new OwnDirectionDelegate(m_w.LV));
     m_w.LV->setItemDelegateForColumn(1, new RowProgressDelegate(m_w.LV));
     bindList(m_w.cmbOF1, presets().cmbOF1, OutputPresets::kCaptionContext);
     bindList(m_w.cmbBitrate, presets().cmbBitrate);
@@ -82,8 +84,11 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     m_w.lblWeb->setText(links::kWebCaption);
     m_w.lblWeb->adjustSize();
     // Positions are laid out in pixels at 15 twips each; Qt scales the
-    // whole window for the screen, so no control is moved here.
+    // whole window for the screen, so no control is moved for it. A
+    // right-to-left language moves each to its mirror image, once the look
+    // has sized the captions.
     applyLook(this, m_w);
+    mirrorLayout(this);
 }
 
 frmMain::~frmMain() = default;
@@ -109,7 +114,7 @@ void frmMain::wireSources()
 {
     Drives& drives = m_session->services().drives;
     for (const Drive& drive : drives.volumes())
-        m_w.Drive1->addItem(drive.displayName, drive.root);
+        m_w.Drive1->addItem(inOwnDirection(drive.displayName), drive.root);
     m_w.Drive1->setCurrentIndex(m_w.Drive1->findData(drives.volumeOf(QDir::currentPath())));
 
     connect(&sources(), &SourceCommands::hintChanged, this, [this](const QueueHint& hint) { m_w.showHint(hint); });

@@ -1,6 +1,7 @@
 #include "form/frmOptions.h"
 
 #include "form/MainWidgets.h"
+#include "form/ReadingDirection.h"
 #include "seams/Messages.h"
 
 #include <QCheckBox>
@@ -57,6 +58,7 @@ frmOptions::frmOptions(Options& record, const QString& optionsFile, Messages& me
     });
     connect(ok, &QPushButton::clicked, this, &frmOptions::Command1_Click);
     connect(back, &QPushButton::clicked, this, &QDialog::reject);
+    mirrorLayout(this);
 }
 
 void frmOptions::mousePressEvent(QMouseEvent* event)

@@ -23,8 +23,13 @@ done
   || { echo "the installed tarnwick-cli does not find its encoder"; exit 1; }
 "$program/data/conv.exe" -version | grep -q "ffmpeg version" || { echo "data/conv.exe is not FFmpeg"; exit 1; }
 # The catalogues come along, and the installed program finds them.
-for language in de fr es pt_BR it ru zh_CN ja; do
+for language in de fr es pt_BR it ru zh_CN ja ar he fa bg ca cs da el et fi hr hu id ko lt lv nb nl pl ro sk sl \
+                sr sv th tr uk vi zh_TW; do
   [ -f "$program/translations/tarnwick_$language.qm" ] || { echo "no $language catalogue installed"; exit 1; }
+  grep -q "^Comment\[$language\]=" "$prefix/share/applications/tarnwick.desktop" \
+    || { echo "the menu entry has no $language comment"; exit 1; }
+  grep -q "<summary xml:lang=\"$language\">" "$prefix/share/metainfo/example.tarnwick.tarnwick.metainfo.xml" \
+    || { echo "the store listing has no $language summary"; exit 1; }
 done
 LC_ALL= LANGUAGE= LANG=fr_FR.UTF-8 "$prefix/bin/tarnwick-cli" --help | head -n 1 | grep -q "^Utilisation" \
   || { echo "the installed tarnwick-cli does not speak French"; exit 1; }

@@ -12,10 +12,15 @@ using namespace tarnwick::test;
 
 namespace {
 
-// The languages the program promises, with the number of plural forms each
-// has (Russian: one, few, many).
-const QList<QPair<QString, int>> kPromised{{"de", 2}, {"fr", 2}, {"es", 2},    {"pt_BR", 2},
-                                           {"it", 2}, {"ru", 3}, {"zh_CN", 1}, {"ja", 1}};
+// The languages the program promises, with the number of plural forms Qt
+// gives each (Russian: one, few, many; Arabic: zero, one, two, few, many,
+// other; Chinese, Japanese, Korean: one for every number).
+const QList<QPair<QString, int>> kPromised{
+    {"de", 2}, {"fr", 2}, {"es", 2}, {"pt_BR", 2}, {"it", 2}, {"ru", 3}, {"zh_CN", 1}, {"ja", 1},
+    {"ar", 6}, {"he", 2}, {"fa", 1}, {"bg", 2},    {"ca", 2}, {"cs", 3}, {"da", 2},    {"el", 2},
+    {"et", 2}, {"fi", 2}, {"hr", 3}, {"hu", 1},    {"id", 1}, {"ko", 1}, {"lt", 3},    {"lv", 3},
+    {"nb", 2}, {"nl", 2}, {"pl", 3}, {"ro", 3},    {"sk", 3}, {"sl", 4}, {"sr", 3},    {"sv", 2},
+    {"th", 1}, {"tr", 1}, {"uk", 3}, {"vi", 1},    {"zh_TW", 1}};
 
 QString describe(const CatalogueEntry& e)
 {
@@ -53,8 +58,12 @@ private slots:
     void everyPromisedLanguageShips()
     {
         const QStringList shipped = shippedLanguages();
-        for (const auto& [language, forms] : kPromised)
-            QVERIFY2(shipped.contains(language), qPrintable(language));
+        QStringList missing;
+        for (const auto& [language, forms] : kPromised) {
+            if (!shipped.contains(language))
+                missing << language;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable("no catalogue: " + missing.join(u' ')));
     }
 
     void catalogue_data()

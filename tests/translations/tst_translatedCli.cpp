@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <clocale>
+#include <cwchar>
+
 using namespace tarnwick::test;
 
 namespace {
@@ -51,11 +54,26 @@ QString cli()
     return realProgramFolder() + QStringLiteral("/tarnwick-cli");
 }
 
+// The locale a user of `language` has: its main country's ("sv" in Sweden,
+// "ar" in Egypt), or the one the catalogue names ("pt_BR").
+QString localeOf(const QString& language)
+{
+    return language.contains(u'_') ? language : QLocale(language).name();
+}
+
 const QString kUsage = QStringLiteral("Usage: tarnwick-cli [options] SOURCE...");
 
 QString usageIn(const QString& language)
 {
     return language.isEmpty() ? kUsage : catalogueOf(language).translate("tarnwick::cli", kUsage);
+}
+
+// How many columns a terminal gives a text, as the C library counts them;
+// -1 for a character it cannot show.
+int terminalColumns(const QString& text)
+{
+    const std::wstring wide = text.toStdWString();
+    return ::wcswidth(wide.c_str(), wide.size());
 }
 
 } // namespace
@@ -67,7 +85,11 @@ class tst_translatedCli : public QObject
     QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
+    }
 
     // Which language a start picks, variable by variable, in gettext's
     // order: LANGUAGE (a list), then LC_ALL, LC_MESSAGES, LANG; C means
@@ -80,8 +102,7 @@ private slots:
         QTest::newRow("C") << QStringList{"LANG=C"} << "";
         QTest::newRow("en_US") << QStringList{"LANG=en_US.UTF-8"} << "";
         for (const QString& language : shippedLanguages()) {
-            const QString locale =
-                language.contains(u'_') ? language : language + u'_' + language.toUpper();
+            const QString locale = localeOf(language);
             QTest::newRow(qPrintable("LANG " + locale))
                 << QStringList{"LANG=" + locale + ".UTF-8"} << language;
         }
@@ -95,12 +116,13 @@ private slots:
         QTest::newRow("LANGUAGE first")
             << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=ru:de"} << "ru";
         QTest::newRow("LANGUAGE skips a missing one")
-            << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=pl:de"} << "de";
+            << QStringList{"LANG=fr_FR.UTF-8", "LANGUAGE=eu:de"} << "de";
         QTest::newRow("LANGUAGE English first")
             << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en:de"} << "";
         QTest::newRow("LANGUAGE under C") << QStringList{"LANG=C", "LANGUAGE=de"} << "";
         QTest::newRow("no catalogue: English") << QStringList{"LANG=pt_PT.UTF-8"} << "";
-        QTest::newRow("Traditional Chinese: English") << QStringList{"LANG=zh_TW.UTF-8"} << "";
+        // Traditional Chinese of Hong Kong: not the Simplified catalogue.
+        QTest::newRow("zh_HK: English") << QStringList{"LANG=zh_HK.UTF-8"} << "";
     }
     void languageFromEnvironment()
     {
@@ -111,16 +133,55 @@ private slots:
         QCOMPARE(run.out.section(u'\n', 0, 0), usageIn(language));
     }
 
-    // The whole help and a usage error in French: the program's paragraphs
-    // from its catalogue, Qt's own parser message from Qt's.
-    void helpAndUsageErrorInFrench()
+    void listFormatsAligned_data()
     {
-        const Catalogue fr = catalogueOf("fr");
-        const QStringList french{"LANG=fr_FR.UTF-8"};
-        const Run help = runCli(cli(), french, {"--help"});
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("C") << "C";
+        QTest::newRow("zh_CN") << "zh_CN.UTF-8";
+        QTest::newRow("zh_TW") << "zh_TW.UTF-8";
+        QTest::newRow("ja") << "ja_JP.UTF-8";
+        QTest::newRow("ko") << "ko_KR.UTF-8";
+        QTest::newRow("th, marks above and below") << "th_TH.UTF-8";
+        QTest::newRow("ar") << "ar_EG.UTF-8";
+    }
+    // --list-formats on a terminal: the bitrates start in one column on
+    // every line, a Chinese character taking two columns and a Thai vowel
+    // mark none.
+    void listFormatsAligned()
+    {
+        QFETCH(QString, locale);
+        const Run run = runCli(cli(), {"LANG=" + locale}, {"--list-formats"});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() >= 7);
+        QMap<int, QStringList> byColumn;
+        for (const QString& line : lines) {
+            const int column = terminalColumns(line.left(line.lastIndexOf(u' ') + 1));
+            QVERIFY2(column > 0, qPrintable(line));
+            byColumn[column] << line;
+        }
+        QVERIFY2(byColumn.size() == 1, qPrintable(run.out));
+    }
+
+    void helpAndUsageError_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"fr", "pl", "ko", "ar"})
+            QTest::newRow(language) << language;
+    }
+    // The whole help and a usage error in the user's language: the
+    // program's paragraphs from its catalogue, Qt's own parser message from Qt's.
+    void helpAndUsageError()
+    {
+        QFETCH(QString, language);
+        if (!shippedLanguages().contains(language))
+            QSKIP("no catalogue of this language in translations/ yet");
+        const Catalogue catalogue = catalogueOf(language);
+        const QStringList environment{"LANG=" + localeOf(language) + ".UTF-8"};
+        const Run help = runCli(cli(), environment, {"--help"});
         QCOMPARE(help.status, 0);
         int paragraphs = 0;
-        for (const CatalogueEntry& entry : fr.entries) {
+        for (const CatalogueEntry& entry : catalogue.entries) {
             if (entry.context == u"tarnwick::cli" && entry.source.count(u'\n') >= 1) {
                 // The format list fills its one placeholder: each side of it is there.
                 for (const QString& part : entry.translations.value(0).split(QStringLiteral("%1")))
@@ -131,16 +192,17 @@ private slots:
         QCOMPARE(paragraphs, 4);
         QVERIFY2(!help.out.contains("Options:\n"), qPrintable(help.out));
 
-        const Run badFormat = runCli(cli(), french, {"-f", "divx", "clip.mp4"});
+        const Run badFormat = runCli(cli(), environment, {"-f", "divx", "clip.mp4"});
         QCOMPARE(badFormat.status, 2);
-        const QString unknown = fr.translate("tarnwick::cli", "unknown format '%1' (one of: %2)")
-                                    .arg("divx", "mp4, mp4-h264, avi, mov, flv, wmv, mpg, mp4-h265, mp4-av1, webm-av1, webm-vp9, "
-                                                "mkv-h264, copy");
+        const QString unknown =
+            catalogue.translate("tarnwick::cli", "unknown format '%1' (one of: %2)")
+                .arg("divx", "mp4, mp4-h264, avi, mov, flv, wmv, mpg, mp4-h265, mp4-av1, webm-av1, webm-vp9, "
+                             "mkv-h264, copy");
         QCOMPARE(badFormat.err,
-                 "tarnwick-cli: " + unknown + u'\n' + usageIn("fr") + u'\n' +
-                     fr.translate("tarnwick::cli", "Try 'tarnwick-cli --help' for more.") + u'\n');
+                 "tarnwick-cli: " + unknown + u'\n' + usageIn(language) + u'\n' +
+                     catalogue.translate("tarnwick::cli", "Try 'tarnwick-cli --help' for more.") + u'\n');
 
-        const Run badOption = runCli(cli(), french, {"--colour", "clip.mp4"});
+        const Run badOption = runCli(cli(), environment, {"--colour", "clip.mp4"});
         QCOMPARE(badOption.status, 2);
         const QString parserSays = badOption.err.section(u'\n', 0, 0);
         QVERIFY2(parserSays.startsWith("tarnwick-cli: ") && parserSays.contains("colour") &&
@@ -178,9 +240,7 @@ private slots:
         QVERIFY2(english.out.contains("\"error\":\"the encoder printed nothing\""),
                  qPrintable(english.out));
         for (const QString& language : shippedLanguages()) {
-            const QString locale =
-                language.contains(u'_') ? language : language + u'_' + language.toUpper();
-            const Run run = events({"LANG=" + locale + ".UTF-8"});
+            const Run run = events({"LANG=" + localeOf(language) + ".UTF-8"});
             QCOMPARE(run.status, 1);
             QCOMPARE(run.out, english.out);
         }
