@@ -21,6 +21,8 @@ packages=(
   # Independent players of the converted files, for the tests.
   gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  # The browser that must play what is made for the web, headless.
+  chromium
 )
 
 missing=()
