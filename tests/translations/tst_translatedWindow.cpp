@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeView>
 
 using namespace tarnwick;
@@ -270,6 +272,51 @@ private slots:
             }
         }
         QVERIFY2(english.isEmpty(), qPrintable("shown in English: " + english.join(u", ")));
+    }
+
+    void standardButtons_data() { addLanguageRows(); }
+
+    // Qt's standard buttons (the messages', a dialog's OK and Cancel) in the
+    // user's language: Qt's own words where its catalogue has them, the
+    // program's where Debian ships none (Greek, Swedish, Thai, ...).
+    void standardButtons()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QString, language);
+        const auto captions = [] {
+            QStringList texts;
+            QDialogButtonBox box;
+            for (int button = QDialogButtonBox::FirstButton; button <= QDialogButtonBox::LastButton;
+                 button <<= 1)
+                texts << box.addButton(QDialogButtonBox::StandardButton(button))->text();
+            return texts;
+        };
+        const QStringList english = captions();
+        Translations translations;
+        translations.load(wanted, builtCatalogues());
+        const QStringList shown = captions();
+        if (language.isEmpty()) {
+            QCOMPARE(shown, english);
+            return;
+        }
+        const Catalogue catalogue = catalogueOf(language);
+        QTranslator qt;
+        const bool qtHas =
+            qt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        QStringList wrong;
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            QString expected;
+            for (const char* context : {"QPlatformTheme", "QGnomeTheme"}) {
+                if (!catalogue.find(CatalogueEntry{context, english[i], {}, false, {}, {}}))
+                    continue;
+                const QString qtText =
+                    qtHas ? qt.translate(context, qPrintable(english[i])) : QString();
+                expected = qtText.isEmpty() ? catalogue.translate(context, english[i]) : qtText;
+            }
+            if (expected.isEmpty() || shown[i] != expected)
+                wrong << QStringLiteral("\"%1\": \"%2\"").arg(english[i], shown[i]);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
     }
 
     void rangeMessages_data() { addLanguageRows(); }
