@@ -743,6 +743,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>nothing to convert</source>
         <translation>لا شيء للتحويل</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (الافتراضي)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -726,6 +726,11 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
         <source>nothing to convert</source>
         <translation>no hi ha res a convertir</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (per defecte)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

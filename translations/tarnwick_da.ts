@@ -722,6 +722,11 @@ mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
         <source>nothing to convert</source>
         <translation>intet at konvertere</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (standard)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

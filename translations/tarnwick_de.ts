@@ -725,6 +725,11 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (Standard)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

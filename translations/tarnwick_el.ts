@@ -727,6 +727,11 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
         <source>nothing to convert</source>
         <translation>τίποτα προς μετατροπή</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (προεπιλογή)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -725,6 +725,11 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate no se aplica a copy, que no recodifica nada</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (predeterminado)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

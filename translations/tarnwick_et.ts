@@ -723,6 +723,11 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
         <source>nothing to convert</source>
         <translation>pole midagi teisendada</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (vaikimisi)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

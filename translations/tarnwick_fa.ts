@@ -717,6 +717,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>nothing to convert</source>
         <translation>چیزی برای تبدیل نیست</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (پیش‌فرض)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

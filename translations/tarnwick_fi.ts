@@ -723,6 +723,11 @@ data/conv.exe, puuttuu), 130 pysäytetty Ctrl+C:llä tai lopetussignaalilla.</tr
         <source>nothing to convert</source>
         <translation>ei mitään muunnettavaa</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (oletus)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

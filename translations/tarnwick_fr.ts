@@ -724,6 +724,11 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (par défaut)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -729,6 +729,11 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
         <source>nothing to convert</source>
         <translation>nema ničega za pretvaranje</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (zadano)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -720,6 +720,11 @@ leállítási jelzéssel.</translation>
         <source>nothing to convert</source>
         <translation>nincs mit konvertálni</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (alapértelmezett)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

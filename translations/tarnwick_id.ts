@@ -720,6 +720,11 @@ terminasi.</translation>
         <source>nothing to convert</source>
         <translation>tidak ada yang perlu dikonversi</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (bawaan)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

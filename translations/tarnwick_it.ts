@@ -724,6 +724,11 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate non si applica a copy, che non ricodifica nulla</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (predefinito)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -719,6 +719,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate は copy には使えません (copy は再エンコードしません)</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (既定)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

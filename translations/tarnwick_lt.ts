@@ -728,6 +728,11 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
         <source>nothing to convert</source>
         <translation>nėra ką konvertuoti</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (numatyta)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

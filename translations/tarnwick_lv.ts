@@ -729,6 +729,11 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
         <source>nothing to convert</source>
         <translation>nav ko konvertēt</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (noklusējums)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -725,6 +725,11 @@ ontbreekt), 130 gestopt door Ctrl+C of een beëindigingssignaal.</translation>
         <source>nothing to convert</source>
         <translation>niets te converteren</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (standaard)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

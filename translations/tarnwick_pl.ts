@@ -730,6 +730,11 @@ w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</tra
         <source>nothing to convert</source>
         <translation>brak plików do konwersji</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (domyślnie)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -724,6 +724,11 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate não se aplica a copy, que não recodifica nada</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (padrão)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

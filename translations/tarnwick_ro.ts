@@ -730,6 +730,11 @@ programului), 130 oprit cu Ctrl+C sau cu un semnal de terminare.</translation>
         <source>nothing to convert</source>
         <translation>nimic de convertit</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (implicit)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

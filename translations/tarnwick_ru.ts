@@ -730,6 +730,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate не применяется к copy: он ничего не перекодирует</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (по умолчанию)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -729,6 +729,11 @@ programu), 130 zastavené klávesmi Ctrl+C alebo signálom ukončenia.</translat
         <source>nothing to convert</source>
         <translation>nie je čo konvertovať</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (predvolené)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

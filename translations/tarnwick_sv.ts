@@ -722,6 +722,11 @@ saknas), 130 stoppad med Ctrl+C eller en avslutningssignal.</translation>
         <source>nothing to convert</source>
         <translation>inget att konvertera</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (standard)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -719,6 +719,11 @@ FFmpeg eksik), 130 Ctrl+C veya bir sonlandırma sinyaliyle durduruldu.</translat
         <source>nothing to convert</source>
         <translation>dönüştürülecek bir şey yok</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (varsayılan)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

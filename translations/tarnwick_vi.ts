@@ -718,6 +718,11 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
         <source>nothing to convert</source>
         <translation>không có gì để chuyển đổi</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (mặc định)</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>

@@ -716,6 +716,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>--rotate does not apply to copy, which re-encodes nothing</source>
         <translation>--rotate 不适用于 copy：它不重新编码任何内容</translation>
     </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1（默认）</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::frmMain</name>
