@@ -48,6 +48,37 @@ void addLanguageRows()
     QTest::newRow("is, then de") << QStringList{"is-IS", "is", "de-DE", "de"} << "de";
 }
 
+// The rows a control paints, in its parent's coordinates. A label's box is
+// its font's whole line, and a script drawn with tall line spacing (Thai's
+// Loma) leaves empty rows under the glyphs that may reach into the control
+// below without covering any of it: only the label's ink counts.
+QRect paintedArea(const QWidget* widget)
+{
+    if (!qobject_cast<const QLabel*>(widget))
+        return widget->geometry();
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const_cast<QWidget*>(widget)->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(line, line + image.width(),
+                        [](QRgb pixel) { return qAlpha(pixel) != 0; })) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    return top < 0 ? QRect()
+                   : QRect(widget->x(), widget->y() + top, widget->width(), bottom - top + 1);
+}
+
+bool sameRow(const QRect& one, const QRect& other)
+{
+    return !one.isEmpty() && !other.isEmpty() && other.top() <= one.bottom() &&
+           one.top() <= other.bottom();
+}
+
 // The room a control has: up to the next control to its right on the same
 // row, or the edge of what holds it.
 int rightLimit(const QWidget* widget)
@@ -58,8 +89,8 @@ int rightLimit(const QWidget* widget)
     for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect theirs = other->geometry();
         if (other != widget && other->isVisibleTo(parent) && !other->isWindow() &&
-            theirs.left() > mine.left() && theirs.top() <= mine.bottom() &&
-            mine.top() <= theirs.bottom())
+            theirs.left() > mine.left() && sameRow(mine, theirs) &&
+            sameRow(paintedArea(widget), paintedArea(other)))
             limit = qMin(limit, theirs.left());
     }
     return limit;
