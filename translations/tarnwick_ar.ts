@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;حسنًا</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>ا&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>أل&amp;غِ</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>أ&amp;غلق</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>أغلق بلا حفظ</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>احفظ</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>احفظ الكلّ</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>افتح</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>ن&amp;عم للكلّ</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>لا لل&amp;كلّ</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>أجهض</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>حاول مجدّدًا</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>أغلق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ألغِ</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>ارفض</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>تعليمات</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>طبّق</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>صفّر</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>استعد الافتراضيّات</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -644,6 +742,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>nothing to convert</source>
         <translation>لا شيء للتحويل</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (الافتراضي)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bg" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Добре</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Запазване</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отказ</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>З&amp;атваряне</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Затваряне без запазване</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Запазване</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Запазване на всичко</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Отваряне</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Да за &amp;всички</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Не</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Н&amp;е за всички</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прекъсване</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторен опит</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пренебрегване</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Затваряне</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Отхвърляне</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помощ</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Прилагане</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Нулиране</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>По подразбиране</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -627,6 +725,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>nothing to convert</source>
         <translation>няма нищо за преобразуване</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (по подразбиране)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>D&apos;ac&amp;ord</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Desa</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel·la</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tanca</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Tanca sense desar</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Desa</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Desa-ho tot</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Obre</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sí &amp;a tot</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o a tot</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interromp</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintenta</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignora</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descarta</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplica</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reinicia</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaura les opcions per defecte</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -627,6 +725,11 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
     <message>
         <source>nothing to convert</source>
         <translation>no hi ha res a convertir</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (per defecte)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Εντάξει</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Απ&amp;οθήκευση</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Ακύρωση</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Κλείσιμο χωρίς αποθήκευση</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Αποθήκευση όλων</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Άνοιγμα</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ναι σε &amp;όλα</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>Ό&amp;χι</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Όχι σε ό&amp;λα</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Ματαίωση</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Παράβλεψη</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Εφαρμογή</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Επαναφορά</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Επαναφορά προεπιλογών</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -628,6 +726,11 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
     <message>
         <source>nothing to convert</source>
         <translation>τίποτα προς μετατροπή</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (προεπιλογή)</translation>
     </message>
 </context>
 <context>

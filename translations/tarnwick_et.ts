@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="et" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvesta</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Loobu</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sul&amp;ge</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Sulge salvestamata</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvesta</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Salvesta kõik</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ava</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Jah</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Jah &amp;kõigile</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>E&amp;i kõigile</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Katkesta</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Proovi uuesti</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Eira</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulge</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Hülga</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Abi</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Rakenda</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Lähtesta</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Taasta vaikeväärtused</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -624,6 +722,11 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
     <message>
         <source>nothing to convert</source>
         <translation>pole midagi teisendada</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (vaikimisi)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fa" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;تأیید</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;ذخیره</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>ان&amp;صراف</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;بستن</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>بستن بدون ذخیره</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>ذخیره</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>ذخیرهٔ همه</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>بازکردن</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;بله</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>&amp;بله برای همه</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;نه</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>ن&amp;ه برای همه</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>تلاش دوباره</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>نادیده گرفتن</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>انصراف</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>دورانداختن</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>راهنما</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>اعمال</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>بازتنظیم</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>بازنشانی پیش‌فرض‌ها</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -618,6 +716,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>nothing to convert</source>
         <translation>چیزی برای تبدیل نیست</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (پیش‌فرض)</translation>
     </message>
 </context>
 <context>

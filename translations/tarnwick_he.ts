@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="he" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;אישור</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;שמור</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;ביטול</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;סגור</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>סגור ללא שמירה</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>שמור</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>שמור הכל</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>פתיחה</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;כן</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>כן ל&amp;הכל</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;לא</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>ל&amp;א להכל</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>בטל</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>נסה שוב</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>התעלם</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>שכח</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>עזרה</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>החל</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>אפס</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>שחזר ברירות מחדל</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -624,6 +722,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>nothing to convert</source>
         <translation>אין מה להמיר</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (ברירת מחדל)</translation>
     </message>
 </context>
 <context>

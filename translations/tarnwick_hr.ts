@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;U redu</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Spremi</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Odustani</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zatvori</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Zatvori bez spremanja</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spremi</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Spremi sve</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otvori</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Da</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>D&amp;a, za sve</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;e, za sve</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Prekini</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Pokušaj ponovo</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Zanemari</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odbaci</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoć</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Primijeni</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetiraj</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Vrati na zadane vrijednosti</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -630,6 +728,11 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
     <message>
         <source>nothing to convert</source>
         <translation>nema ničega za pretvaranje</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (zadano)</translation>
     </message>
 </context>
 <context>

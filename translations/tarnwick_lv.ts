@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lv" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Labi</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Saglabāt</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>At&amp;celt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Aizvērt</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Aizvērt nesaglabājot</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Saglabāt</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Saglabāt visu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Atvērt</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Jā</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Jā vis&amp;am</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nē</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Nē &amp;visam</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Pārtraukt</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Vēlreiz</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorēt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Aizvērt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Nesaglabāt</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Palīdzība</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Pielietot</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Atstatīt</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Atjaunot noklusējumus</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -630,6 +728,11 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
     <message>
         <source>nothing to convert</source>
         <translation>nav ko konvertēt</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (noklusējums)</translation>
     </message>
 </context>
 <context>

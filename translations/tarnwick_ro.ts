@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ro" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Închide fără salvare</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvează</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Salvează tot</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschide</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Da</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Da la &amp;toate</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nu</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Nu la t&amp;oate</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonează</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reîncearcă</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignoră</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Renunță</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Înlătură</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajutor</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplică</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetează</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restabilește valorile implicite</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -631,6 +729,11 @@ programului), 130 oprit cu Ctrl+C sau cu un semnal de terminare.</translation>
     <message>
         <source>nothing to convert</source>
         <translation>nimic de convertit</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (implicit)</translation>
     </message>
 </context>
 <context>

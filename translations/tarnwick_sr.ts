@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sr" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;У реду</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сачувај</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>О&amp;дустани</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Затвори</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Затвори без чувања</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>У реду</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сачувај</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Сачувај све</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Отвори</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Да за &amp;све</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Не</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Н&amp;е за све</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прекини</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Покушај поново</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Занемари</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Затвори</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Одустани</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Одбаци</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Помоћ</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Примени</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ресетуј</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Врати подразумевано</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -630,6 +728,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>nothing to convert</source>
         <translation>нема ничега за претварање</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (подразумевано)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ตกลง</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;บันทึก</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;ยกเลิก</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>ปิ&amp;ด</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>ปิดโดยไม่บันทึก</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>บันทึกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ใ&amp;ช่</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>ใช่&amp;ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>ไ&amp;ม่</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>ไม่ทั้งหม&amp;ด</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>ยุติ</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>ลองใหม่</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>ละเว้น</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>ละทิ้ง</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>นำไปใช้</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>ตั้งค่าใหม่</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>คืนค่าเริ่มต้น</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -618,6 +716,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>nothing to convert</source>
         <translation>ไม่มีอะไรให้แปลง</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (ค่าเริ่มต้น)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Lưu</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Hủy</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Đón&amp;g</translation>
+    </message>
+    <message>
+        <source>Close without Saving</source>
+        <translation>Đóng mà không lưu</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lưu</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Lưu tất cả</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Mở</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Có</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Có với &amp;tất cả</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Không</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>Không &amp;với tất cả</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Hủy bỏ</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Thử lại</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Bỏ qua</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Loại bỏ</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Trợ giúp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Áp dụng</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Đặt lại</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Khôi phục mặc định</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -619,6 +717,11 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
     <message>
         <source>nothing to convert</source>
         <translation>không có gì để chuyển đổi</translation>
+    </message>
+    <message>
+        <source>%1 (default)</source>
+        <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
+        <translation>%1 (mặc định)</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,11 @@ qsizetype lastSeparator(QStringView path);
 // Empty, or nothing but white space.
 bool isBlank(QStringView text);
 
+// How many columns a terminal gives the text: two for each East Asian wide or
+// full-width character, none for a combining mark or an invisible format
+// character (a zero-width non-joiner), one for the rest.
+int terminalColumns(QStringView text);
+
 // The number the leading characters form, read as a Basic Val would: blanks
 // and tabs skipped, an optional sign, digits with at most one "." and a
 // fraction. `digits` tells whether any digit was there (none gives 0).

@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "base/Text.h"
 #include "conversion/OutputFormats.h"
 
 #include <QCommandLineParser>
@@ -28,9 +29,12 @@ QString formatHelp()
     QString line = indent;
     const QList<OutputFormat>& formats = outputFormats();
     for (qsizetype i = 0; i < formats.size(); ++i) {
-        const QString word = formats[i].cliName + (i == 0 ? QStringLiteral(" (default)") : QString()) +
-                             (i + 1 < formats.size() ? QStringLiteral(",") : QString());
-        if (line.size() > indent.size() && line.size() + 1 + word.size() > kWidth) {
+        //: The first format in --help's list, the one used without --format.
+        const QString name =
+            i == 0 ? Texts::tr("%1 (default)").arg(formats[i].cliName) : formats[i].cliName;
+        const QString word = name + (i + 1 < formats.size() ? QStringLiteral(",") : QString());
+        if (line.size() > indent.size() &&
+            terminalColumns(line) + 1 + terminalColumns(word) > kWidth) {
             text += line + u'\n';
             line = indent;
         }

@@ -48,7 +48,7 @@ void listFormats()
     for (const OutputFormat& format : outputFormats()) {
         captions << QCoreApplication::translate(OutputPresets::kCaptionContext,
                                                 format.caption.toUtf8().constData());
-        captionColumns = qMax(captionColumns, displayWidth(captions.last()));
+        captionColumns = qMax(captionColumns, terminalColumns(captions.last()));
     }
     for (qsizetype i = 0; i < captions.size(); ++i) {
         const OutputFormat& format = outputFormats().at(i);

@@ -36,6 +36,8 @@ QString Translations::load(const QStringList& languages, const QString& folder,
         const QString loaded = own->language();
         QCoreApplication::installTranslator(own.get());
         m_installed.push_back(std::move(own));
+        // Installed last, Qt's catalogue answers first; where it lacks the
+        // standard buttons' captions, the program's own has them.
         auto qt = std::make_unique<QTranslator>();
         if (qt->load(QStringLiteral("qtbase_") + loaded, qtFolder)) {
             QCoreApplication::installTranslator(qt.get());

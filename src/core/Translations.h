@@ -16,7 +16,9 @@ namespace tarnwick {
 // Qt's (standard buttons, dialogs, the text boxes' menus), both for the
 // first of the user's languages that Tarnwick has a catalogue for. English
 // is the texts' own language, so a user who lists it first gets no
-// catalogue, and neither does one whose languages Tarnwick lacks.
+// catalogue, and neither does one whose languages Tarnwick lacks. Tarnwick's
+// own catalogue also carries the standard buttons' captions, for the
+// languages whose Qt catalogue is missing or lacks them.
 class Translations
 {
     Q_DISABLE_COPY_MOVE(Translations)

@@ -1,6 +1,7 @@
 // tarnwick-cli in its user's language, chosen from the environment as a
 // terminal sets it, and --json the same in every language.
 
+#include "base/Text.h"
 #include "support/TestPaths.h"
 #include "translations/Catalogue.h"
 
@@ -70,7 +71,7 @@ QString usageIn(const QString& language)
 
 // How many columns a terminal gives a text, as the C library counts them;
 // -1 for a character it cannot show.
-int terminalColumns(const QString& text)
+int cLibraryColumns(const QString& text)
 {
     const std::wstring wide = text.toStdWString();
     return ::wcswidth(wide.c_str(), wide.size());
@@ -123,6 +124,7 @@ private slots:
         QTest::newRow("no catalogue: English") << QStringList{"LANG=pt_PT.UTF-8"} << "";
         // Traditional Chinese of Hong Kong: not the Simplified catalogue.
         QTest::newRow("zh_HK: English") << QStringList{"LANG=zh_HK.UTF-8"} << "";
+        QTest::newRow("Traditional Chinese") << QStringList{"LANG=zh_TW.UTF-8"} << "zh_TW";
     }
     void languageFromEnvironment()
     {
@@ -131,6 +133,56 @@ private slots:
         const Run run = runCli(cli(), environment, {"--help"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.section(u'\n', 0, 0), usageIn(language));
+    }
+
+    // The columns a terminal gives a text, which the help's format list is
+    // wrapped by.
+    void terminalColumns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("Latin") << "mp4 (default)," << 14;
+        QTest::newRow("ideographs, full-width brackets") << QString::fromUtf8("mp4（預設）") << 11;
+        QTest::newRow("Hangul") << QString::fromUtf8("mp4(기본값)") << 11;
+        QTest::newRow("Thai marks take none") << QString::fromUtf8("ค่าเริ่มต้น") << 7;
+        QTest::newRow("Persian joiner takes none") << QString::fromUtf8("پیش‌فرض") << 6;
+        QTest::newRow("beyond the first plane") << QString::fromUtf8("\U00020000a") << 3;
+        QTest::newRow("empty") << QString() << 0;
+    }
+    void terminalColumns()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QCOMPARE(tarnwick::terminalColumns(text), columns);
+    }
+
+    void formatListFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("C") << "";
+        for (const QString& language : shippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    // The format list under --format, "(default)" in the user's language
+    // after the first, within 78 columns of the terminal in every language.
+    void formatListFits()
+    {
+        QFETCH(QString, language);
+        const QString locale = language.isEmpty()        ? QStringLiteral("C")
+                               : language.contains(u'_') ? language
+                                                         : language + u'_' + language.toUpper();
+        const Run help = runCli(cli(), {"LANG=" + locale + ".UTF-8"}, {"--help"});
+        QCOMPARE(help.status, 0);
+        const QStringList lines = help.out.split(u'\n');
+        const QString first = (language.isEmpty() ? Catalogue{} : catalogueOf(language))
+                                  .translate("tarnwick::cli", "%1 (default)")
+                                  .arg("mp4");
+        qsizetype at = 0;
+        while (at < lines.size() && !lines[at].trimmed().startsWith(first + u','))
+            ++at;
+        QVERIFY2(at < lines.size(), qPrintable(help.out));
+        for (; at < lines.size() && lines[at].startsWith(QString(25, u' ')); ++at)
+            QVERIFY2(tarnwick::terminalColumns(lines[at]) <= 78, qPrintable(lines[at]));
     }
 
     void listFormatsAligned_data()
@@ -156,7 +208,7 @@ private slots:
         QVERIFY(lines.size() >= 7);
         QMap<int, QStringList> byColumn;
         for (const QString& line : lines) {
-            const int column = terminalColumns(line.left(line.lastIndexOf(u' ') + 1));
+            const int column = cLibraryColumns(line.left(line.lastIndexOf(u' ') + 1));
             QVERIFY2(column > 0, qPrintable(line));
             byColumn[column] << line;
         }

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeView>
 
 using namespace tarnwick;
@@ -47,6 +49,37 @@ void addLanguageRows()
     QTest::newRow("eu, then de") << QStringList{"eu-ES", "eu", "de-DE", "de"} << "de";
 }
 
+// The rows a control paints, in its parent's coordinates. A label's box is
+// its font's whole line, and a script drawn with tall line spacing (Thai's
+// Loma) leaves empty rows under the glyphs that may reach into the control
+// below without covering any of it: only the label's ink counts.
+QRect paintedArea(const QWidget* widget)
+{
+    if (!qobject_cast<const QLabel*>(widget))
+        return widget->geometry();
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const_cast<QWidget*>(widget)->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(line, line + image.width(),
+                        [](QRgb pixel) { return qAlpha(pixel) != 0; })) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    return top < 0 ? QRect()
+                   : QRect(widget->x(), widget->y() + top, widget->width(), bottom - top + 1);
+}
+
+bool sameRow(const QRect& one, const QRect& other)
+{
+    return !one.isEmpty() && !other.isEmpty() && other.top() <= one.bottom() &&
+           one.top() <= other.bottom();
+}
+
 // The room a control's text has, from where it starts in `area` (the
 // control's own coordinates): up to the next control on the same row in the
 // reading direction, or the edge of what holds it.
@@ -58,8 +91,8 @@ int roomAhead(const QWidget* widget, const QRect& area)
     int limit = fromRight ? 0 : parent->width();
     for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect theirs = other->geometry();
-        if (other == widget || !other->isVisibleTo(parent) || other->isWindow() ||
-            theirs.top() > mine.bottom() || mine.top() > theirs.bottom())
+        if (other == widget || !other->isVisibleTo(parent) || other->isWindow() || !sameRow(mine, theirs) ||
+            !sameRow(paintedArea(widget), paintedArea(other)))
             continue;
         if (!fromRight && theirs.left() > mine.left())
             limit = qMin(limit, theirs.left());
@@ -280,6 +313,51 @@ private slots:
             }
         }
         QVERIFY2(english.isEmpty(), qPrintable("shown in English: " + english.join(u", ")));
+    }
+
+    void standardButtons_data() { addLanguageRows(); }
+
+    // Qt's standard buttons (the messages', a dialog's OK and Cancel) in the
+    // user's language: Qt's own words where its catalogue has them, the
+    // program's where Debian ships none (Greek, Swedish, Thai, ...).
+    void standardButtons()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QString, language);
+        const auto captions = [] {
+            QStringList texts;
+            QDialogButtonBox box;
+            for (int button = QDialogButtonBox::FirstButton; button <= QDialogButtonBox::LastButton;
+                 button <<= 1)
+                texts << box.addButton(QDialogButtonBox::StandardButton(button))->text();
+            return texts;
+        };
+        const QStringList english = captions();
+        Translations translations;
+        translations.load(wanted, builtCatalogues());
+        const QStringList shown = captions();
+        if (language.isEmpty()) {
+            QCOMPARE(shown, english);
+            return;
+        }
+        const Catalogue catalogue = catalogueOf(language);
+        QTranslator qt;
+        const bool qtHas =
+            qt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        QStringList wrong;
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            QString expected;
+            for (const char* context : {"QPlatformTheme", "QGnomeTheme"}) {
+                if (!catalogue.find(CatalogueEntry{context, english[i], {}, false, {}, {}}))
+                    continue;
+                const QString qtText =
+                    qtHas ? qt.translate(context, qPrintable(english[i])) : QString();
+                expected = qtText.isEmpty() ? catalogue.translate(context, english[i]) : qtText;
+            }
+            if (expected.isEmpty() || shown[i] != expected)
+                wrong << QStringLiteral("\"%1\": \"%2\"").arg(english[i], shown[i]);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
     }
 
     void rangeMessages_data() { addLanguageRows(); }
