@@ -37,10 +37,22 @@ int main(int argc, char* argv[])
     QLockFile lock(lockFolder + QStringLiteral("/tarnwick.lock"));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
-        if (!given.isEmpty())
-            tarnwick::HandOver::send(socket, given);
+        // The running copy may be starting still: wait for it to listen
+        // rather than drop the files.
+        if (!given.isEmpty() && !tarnwick::HandOver::send(socket, given, 20000)) {
+            qWarning("%s", qPrintable(QCoreApplication::translate(
+                               "main", "Tarnwick is running but did not take the files: %1")
+                               .arg(given.join(QStringLiteral(", ")))));
+            return 1;
+        }
         return 0;
     }
+    // A logout, systemctl stop or a closed terminal ends the program as Exit
+    // does: the settings written, a running encoder stopped and its
+    // unfinished output removed, the temporary folder deleted. Caught from
+    // here on, so that one that comes while the window is being made waits
+    // for it rather than killing the program.
+    tarnwick::SignalExit interrupt;
 
     tarnwick::WidgetMessages messages;
     tarnwick::QtDialogs dialogs;
@@ -53,10 +65,6 @@ int main(int argc, char* argv[])
     tarnwick::HandOver handOver(socket);
     window.takeHandOvers(handOver);
     handOver.listen();
-    // A logout, systemctl stop or a closed terminal ends the program as Exit
-    // does: the settings written, a running encoder stopped and its
-    // unfinished output removed, the temporary folder deleted.
-    tarnwick::SignalExit interrupt;
     window.closeOnTermination(interrupt);
     window.show();
     QTimer::singleShot(0, &window, [&window, given] { window.startWith(given); });

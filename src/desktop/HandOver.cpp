@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
+#include <QDeadlineTimer>
 #include <QPointer>
 #include <QStringDecoder>
 #include <QTimer>
@@ -107,12 +109,20 @@ bool HandOver::listen()
     return true;
 }
 
-bool HandOver::send(const QString& socketPath, const QStringList& paths)
+bool HandOver::send(const QString& socketPath, const QStringList& paths, int waitMs)
 {
+    const QDeadlineTimer deadline(waitMs);
     QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(3000))
-        return false;
+    for (;;) {
+        socket.connectToServer(socketPath);
+        if (socket.waitForConnected(3000))
+            break;
+        // Not listening yet: no window to keep responsive here, so a short
+        // pause between tries is all it costs.
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
     socket.write(message(paths));
     socket.flush();
     while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(3000)) {

@@ -22,8 +22,10 @@ public:
 
     // The running copy listens; false when the socket could not be made.
     bool listen();
-    // A second copy sends; true when the running copy took the message.
-    static bool send(const QString& socketPath, const QStringList& paths);
+    // A second copy sends; true when the running copy took the message. The
+    // running copy takes its lock before it listens, so a second start in
+    // that moment tries again until `waitMs` have passed.
+    static bool send(const QString& socketPath, const QStringList& paths, int waitMs = 0);
 
     // The paths a message carries, or nullopt when it is not such a message.
     static std::optional<QStringList> parse(const QByteArray& message);

@@ -49,7 +49,9 @@ private slots:
     }
 
     // The real program started a second time with a file and a folder,
-    // while this test holds the lock as the running copy.
+    // while this test holds the lock as the running copy, and starts
+    // listening only after the second has started, as a copy still making
+    // its window does.
     void secondStartHandsItsFilesOver()
     {
         QTemporaryDir runtime;
@@ -59,7 +61,6 @@ private slots:
         TestWindow w;
         HandOver handOver(runtime.filePath("tarnwick.socket"));
         w.form->takeHandOvers(handOver);
-        QVERIFY(handOver.listen());
 
         QTemporaryDir dir;
         const QString clip = dir.filePath("clip one.mp4");
@@ -72,6 +73,8 @@ private slots:
         second.setProcessEnvironment(env);
         second.setWorkingDirectory(dir.path());
         second.start(realProgramFolder() + "/tarnwick", {"clip one.mp4", "holiday"}); // relative, as a shell gives
+        QVERIFY(second.waitForStarted());
+        QVERIFY(handOver.listen());
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitCode(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(w.form->queue().lstFile(), QStringList({clip, folder + "/beach.mp4"}), 10000);

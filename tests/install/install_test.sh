@@ -52,7 +52,7 @@ report=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'root privileges' |
 if echo "$report" | grep -q '^[EW]:'; then echo "$report"; exit 1; fi
 
 # Started through the launcher, the program must find its folder and come up:
-# it takes the single-copy lock once its window exists.
+# it takes the single-copy lock as it starts (a second start waits for it to listen).
 mkdir -m 700 "$prefix/run"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$prefix/run" HOME="$prefix/home" "$prefix/bin/tarnwick" &
 pid=$!
