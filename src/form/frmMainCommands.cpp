@@ -154,8 +154,8 @@ void frmMain::createRotateMenu()
     sdr->setObjectName(QStringLiteral("actHdrToSdr"));
     sdr->setCheckable(true);
     sdr->setChecked(m_session->hdrToSdr());
-    sdr->setToolTip(tr("HDR videos from phones and cameras become ordinary SDR video in every format, also in "
-                       "H.265, AV1 and VP9, which keep HDR otherwise"));
+    sdr->setToolTip(tr("HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, "
+                       "which otherwise keep it in HDR"));
     connect(sdr, &QAction::toggled, m_session, &Session::setHdrToSdr);
 }
 
