@@ -165,6 +165,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>Der Encoder wurde unerwartet beendet.</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>sein Bild ist Dolby Vision Profil %1, dessen Farben nur ein Dolby-Vision-Player richtig zeigt; Wie die Quelle (Kopie) behält es unverändert</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -680,6 +684,14 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
         <translation>nichts zu konvertieren</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate gilt nicht für copy, das nichts neu kodiert</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate gilt nicht für copy, das nichts neu kodiert</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -689,6 +701,8 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -707,6 +721,8 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
                          (Standard: ./output)
       --web              fürs Web: MP4- und MOV-Dateien mit dem Index am
                          Anfang, damit ein Browser sie schon beim Laden abspielt
+      --sdr              HDR zu SDR: HDR-Quellen werden in jedem Format SDR;
+                         sonst behalten H.265, AV1 und VP9 HDR in 10 Bit
   -j, --jobs N           N Konvertierungen gleichzeitig; „auto“: eine je Kern
       --disc DIR         die Titeldateien in VIDEO_TS einer DVD oder in
                          BDMV/STREAM einer Blu-ray unter DIR einreihen
@@ -718,12 +734,8 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
   -v, --version          die Version des Programms</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate gilt nicht für copy, das nichts neu kodiert</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate gilt nicht für copy, das nichts neu kodiert</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -908,6 +920,14 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
     <message>
         <source>Automatic</source>
         <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR zu SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>HDR-Video wird in jedem Format zu gewöhnlichem SDR-Video, auch in H.265, AV1 und VP9, die es sonst in HDR behalten</translation>
     </message>
 </context>
 <context>

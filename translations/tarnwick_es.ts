@@ -165,6 +165,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>El codificador se detuvo inesperadamente.</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>su imagen es Dolby Vision perfil %1, cuyos colores solo muestra bien un reproductor Dolby Vision; Igual que el origen (copia) la conserva tal cual</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -680,6 +684,14 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
         <translation>nada que convertir</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate no se aplica a copy, que no recodifica nada</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate no se aplica a copy, que no recodifica nada</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -689,6 +701,8 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -707,6 +721,9 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
                          (predeterminada: ./output)
       --web              para la web: archivos MP4 y MOV con el índice al
                          principio, un navegador los reproduce mientras llegan
+      --sdr              HDR a SDR: las fuentes HDR pasan a SDR en todos los
+                         formatos; sin ella H.265, AV1 y VP9 conservan el HDR
+                         en 10 bits
   -j, --jobs N           N conversiones a la vez; «auto» para una por núcleo
       --disc DIR         poner en cola los archivos de título del VIDEO_TS de un
                          DVD o del BDMV/STREAM de un Blu-ray bajo DIR
@@ -718,12 +735,8 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
   -v, --version          la versión del programa</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate no se aplica a copy, que no recodifica nada</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate no se aplica a copy, que no recodifica nada</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr no se aplica a copy, que no recodifica nada</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -908,6 +921,14 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
     <message>
         <source>Automatic</source>
         <translation>Automático</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR a SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>El vídeo HDR se convierte en vídeo SDR normal en todos los formatos, también en H.265, AV1 y VP9, que si no lo mantienen en HDR</translation>
     </message>
 </context>
 <context>

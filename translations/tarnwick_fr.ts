@@ -165,6 +165,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>L&apos;encodeur s&apos;est arrêté de manière inattendue.</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>son image est en Dolby Vision profil %1, dont seul un lecteur Dolby Vision affiche correctement les couleurs&#xa0;; Comme la source (copie) la garde telle quelle</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -681,6 +685,14 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
         <translation>rien à convertir</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate ne s’applique pas à copy, qui ne réencode rien</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate ne s’applique pas à copy, qui ne réencode rien</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -690,6 +702,8 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -707,6 +721,9 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
   -o, --output DIR       dossier de sortie, créé au besoin (par défaut ./output)
       --web              pour le Web&#xa0;: index des fichiers MP4 et MOV en tête,
                          lus par un navigateur pendant le chargement
+      --sdr              HDR vers SDR&#xa0;: les sources HDR deviennent SDR dans
+                         tous les formats&#xa0;; sinon H.265, AV1 et VP9 gardent
+                         le HDR en 10 bits
   -j, --jobs N           N conversions à la fois&#xa0;; «&#xa0;auto&#xa0;» pour une par cœur
       --disc DIR         ajouter les fichiers de titre du VIDEO_TS d&apos;un DVD ou
                          du BDMV/STREAM d&apos;un Blu-ray sous DIR (répétable)
@@ -717,12 +734,8 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
   -v, --version          la version du programme</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate ne s’applique pas à copy, qui ne réencode rien</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate ne s’applique pas à copy, qui ne réencode rien</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -907,6 +920,14 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
     <message>
         <source>Automatic</source>
         <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR vers SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>La vidéo HDR devient une vidéo SDR ordinaire dans tous les formats, y compris H.265, AV1 et VP9, qui sinon la gardent en HDR</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>L&apos;encoder si è arrestato in modo imprevisto.</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>l’immagine è Dolby Vision profilo %1, i cui colori solo un lettore Dolby Vision mostra correttamente; Come la sorgente (copia) la mantiene così com’è</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -680,6 +684,14 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
         <translation>niente da convertire</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate non si applica a copy, che non ricodifica nulla</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate non si applica a copy, che non ricodifica nulla</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -689,6 +701,8 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -707,6 +721,9 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
                          (predefinita: ./output)
       --web              per il web: file MP4 e MOV con l’indice all’inizio,
                          un browser li riproduce mentre arrivano
+      --sdr              da HDR a SDR: le sorgenti HDR diventano SDR in ogni
+                         formato; senza, H.265, AV1 e VP9 mantengono l’HDR
+                         a 10 bit
   -j, --jobs N           N conversioni alla volta; &quot;auto&quot; per una per core
       --disc DIR         accoda i file dei titoli del VIDEO_TS di un DVD o del
                          BDMV/STREAM di un Blu-ray sotto DIR (ripetibile)
@@ -717,12 +734,8 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
   -v, --version          la versione del programma</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate non si applica a copy, che non ricodifica nulla</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate non si applica a copy, che non ricodifica nulla</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr non si applica a copy, che non ricodifica nulla</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -907,6 +920,14 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
     <message>
         <source>Automatic</source>
         <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>Da HDR a SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>Il video HDR diventa normale video SDR in ogni formato, anche in H.265, AV1 e VP9, che altrimenti lo mantengono in HDR</translation>
     </message>
 </context>
 <context>

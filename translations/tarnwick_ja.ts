@@ -163,6 +163,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>エンコーダーが予期せず停止しました。</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>映像が Dolby Vision プロファイル %1 で、その色は Dolby Vision 対応プレーヤーでしか正しく表示されません。元と同じ (コピー) ならそのまま残せます</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -675,6 +679,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>変換するものがありません</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate は copy には使えません (copy は再エンコードしません)</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate は copy には使えません (copy は再エンコードしません)</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -684,6 +696,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -701,6 +715,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -o, --output DIR       出力フォルダー。なければ作成 (既定 ./output)
       --web              Web 向け: MP4 と MOV のインデックスを先頭に置き、
                          ブラウザーが受信しながら再生できるようにする
+      --sdr              HDR を SDR に: HDR のソースをどの形式でも SDR にする。
+                         指定しないと H.265、AV1、VP9 は HDR を 10 ビットで保つ
   -j, --jobs N           同時に N 個変換。&quot;auto&quot; でコアごとに 1 個
       --disc DIR         DIR の下にある DVD の VIDEO_TS または Blu-ray の
                          BDMV/STREAM のタイトルファイルをキューに追加
@@ -712,12 +728,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -v, --version          プログラムのバージョンを表示</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate は copy には使えません (copy は再エンコードしません)</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate は copy には使えません (copy は再エンコードしません)</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr は copy には使えません (copy は再エンコードしません)</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -901,6 +913,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Automatic</source>
         <translation>自動</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR を SDR に変換</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>HDR 動画をどの形式でも通常の SDR 動画にします。H.265、AV1、VP9 も含みます (指定しない場合は HDR のまま保ちます)</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>O codificador parou inesperadamente.</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>a imagem é Dolby Vision perfil %1, cujas cores só um player Dolby Vision mostra corretamente; Igual à origem (cópia) a mantém como está</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -680,6 +684,14 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
         <translation>nada para converter</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate não se aplica a copy, que não recodifica nada</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate não se aplica a copy, que não recodifica nada</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -689,6 +701,8 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -706,6 +720,9 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
   -o, --output DIR       pasta de saída, criada se não existir (padrão ./output)
       --web              para a web: arquivos MP4 e MOV com o índice no
                          início, o navegador os reproduz enquanto chegam
+      --sdr              HDR para SDR: fontes HDR viram SDR em todos os
+                         formatos; sem ela, H.265, AV1 e VP9 mantêm o HDR
+                         em 10 bits
   -j, --jobs N           N conversões ao mesmo tempo; &quot;auto&quot; para uma por núcleo
       --disc DIR         enfileirar os arquivos de título do VIDEO_TS de um DVD
                          ou do BDMV/STREAM de um Blu-ray abaixo de DIR
@@ -717,12 +734,8 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
   -v, --version          a versão do programa</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate não se aplica a copy, que não recodifica nada</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate não se aplica a copy, que não recodifica nada</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr não se aplica a copy, que não recodifica nada</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -907,6 +920,14 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
     <message>
         <source>Automatic</source>
         <translation>Automático</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR para SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>O vídeo HDR vira vídeo SDR comum em todos os formatos, inclusive em H.265, AV1 e VP9, que do contrário o mantêm em HDR</translation>
     </message>
 </context>
 <context>

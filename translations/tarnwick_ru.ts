@@ -167,6 +167,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>Кодировщик неожиданно завершил работу.</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>изображение в Dolby Vision профиля %1, его цвета правильно показывает только плеер с Dolby Vision; «Как в источнике (копия)» сохранит его как есть</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -685,6 +689,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>нечего конвертировать</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate не применяется к copy: он ничего не перекодирует</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate не применяется к copy: он ничего не перекодирует</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -694,6 +706,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -712,6 +726,9 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          (по умолчанию ./output)
       --web              для веба: индекс файлов MP4 и MOV в начале,
                          браузер воспроизводит их во время загрузки
+      --sdr              HDR в SDR: HDR-источники становятся SDR в любом
+                         формате; без него H.265, AV1 и VP9 сохраняют HDR
+                         в 10 битах
   -j, --jobs N           N заданий одновременно; «auto» — по одному на ядро
       --disc DIR         поставить в очередь файлы заголовков из VIDEO_TS
                          диска DVD или из BDMV/STREAM диска Blu-ray в DIR
@@ -723,12 +740,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -v, --version          версия программы</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate не применяется к copy: он ничего не перекодирует</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate не применяется к copy: он ничего не перекодирует</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr не применяется к copy: он ничего не перекодирует</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -914,6 +927,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Automatic</source>
         <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR в SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>HDR-видео становится обычным SDR-видео в любом формате, в том числе в H.265, AV1 и VP9, которые иначе сохраняют HDR</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,10 @@
         <source>The encoder stopped unexpectedly.</source>
         <translation>编码器意外停止。</translation>
     </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation>其画面为 Dolby Vision 配置文件 %1，只有 Dolby Vision 播放器能正确显示其颜色；“与源相同（复制）”可原样保留</translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -673,6 +677,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>没有可转换的文件</translation>
     </message>
     <message>
+        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
+        <translation>--bitrate 不适用于 copy：它不重新编码任何内容</translation>
+    </message>
+    <message>
+        <source>--rotate does not apply to copy, which re-encodes nothing</source>
+        <translation>--rotate 不适用于 copy：它不重新编码任何内容</translation>
+    </message>
+    <message>
         <source>Options:
   -f, --format NAME      the output format, one of:
 %1
@@ -682,6 +694,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -o, --output DIR       output folder, created if missing (default ./output)
       --web              made for the web: MP4 and MOV files get their index
                          at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
   -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
       --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
                          title files below DIR (repeatable)
@@ -699,6 +713,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -o, --output DIR       输出文件夹，不存在时自动创建（默认 ./output）
       --web              适合网页播放：MP4 和 MOV 文件的索引放在开头，
                          浏览器可边下载边播放
+      --sdr              HDR 转 SDR：HDR 源在所有格式中都转为 SDR；
+                         不加此项时 H.265、AV1 和 VP9 以 10 位保留 HDR
   -j, --jobs N           同时进行 N 个转换；“auto”表示每个核心一个
       --disc DIR         将 DIR 下 DVD 的 VIDEO_TS 或蓝光的 BDMV/STREAM
                          中的标题文件加入队列（可重复）
@@ -709,12 +725,8 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
   -v, --version          显示程序版本</translation>
     </message>
     <message>
-        <source>--bitrate does not apply to copy, which re-encodes nothing</source>
-        <translation>--bitrate 不适用于 copy：它不重新编码任何内容</translation>
-    </message>
-    <message>
-        <source>--rotate does not apply to copy, which re-encodes nothing</source>
-        <translation>--rotate 不适用于 copy：它不重新编码任何内容</translation>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation>--sdr 不适用于 copy：它不重新编码任何内容</translation>
     </message>
     <message>
         <source>%1 (default)</source>
@@ -898,6 +910,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Automatic</source>
         <translation>自动</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation>HDR 转 SDR</translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation>HDR 视频在所有格式中都转为普通 SDR 视频，包括 H.265、AV1 和 VP9（否则它们会保留 HDR）</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,8 @@ QString helpText()
                "  -o, --output DIR       output folder, created if missing (default ./output)\n"
                "      --web              made for the web: MP4 and MOV files get their index\n"
                "                         at the front, so a browser plays them as they arrive\n"
+               "      --sdr              HDR to SDR: HDR sources become SDR in every format;\n"
+               "                         without it H.265, AV1 and VP9 keep HDR in 10 bits\n"
                "  -j, --jobs N           N conversions at once; \"auto\" for one per core\n"
                "      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM\n"
                "                         title files below DIR (repeatable)\n"
@@ -125,11 +127,12 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
     const QCommandLineOption web(QStringLiteral("web"));
+    const QCommandLineOption sdr(QStringLiteral("sdr"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption listFormats(QStringLiteral("list-formats"));
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, web, json, listFormats, help, version});
+    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats, help, version});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -139,6 +142,7 @@ Parsed parse(const QStringList& arguments, int cores)
     request.listFormats = parser.isSet(listFormats);
     request.dryRun = parser.isSet(dryRun);
     request.web = parser.isSet(web);
+    request.sdr = parser.isSet(sdr);
     request.json = parser.isSet(json);
     for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs}) {
         if (parser.values(*single).size() > 1)
@@ -191,6 +195,8 @@ Parsed parse(const QStringList& arguments, int cores)
             return failure(Texts::tr("--bitrate does not apply to copy, which re-encodes nothing"));
         if (request.rotation != 5)
             return failure(Texts::tr("--rotate does not apply to copy, which re-encodes nothing"));
+        if (request.sdr)
+            return failure(Texts::tr("--sdr does not apply to copy, which re-encodes nothing"));
     }
     request.discs = parser.values(disc);
     request.sources = parser.positionalArguments();

@@ -32,6 +32,7 @@ struct Request {
     int jobs = 1;
     bool dryRun = false;
     bool web = false;
+    bool sdr = false;
     bool json = false;
     bool listFormats = false;
     bool help = false;

@@ -137,6 +137,7 @@ int main(int argc, char* argv[])
     RunSettings settings = session.runSettings();
     settings.beepAtEnd = false;
     settings.webOptimized = request.web;
+    settings.hdrToSdr = request.sdr;
 
     queueSources(session, request);
     const QStringList sources = session.queue().lstFile();

@@ -21,7 +21,7 @@ ConversionJob ConversionJob::fromPlan(const QString& source, const ConversionPla
 ConversionPlan planFor(const ProbeResult& probed, const RunSettings& settings, const OutputFormat& chosen)
 {
     return planConversion(probed.streams, chosen, Rotation::filterFor(settings.rotationChoice, probed.declaredRotation),
-                          settings.bitrateText, settings.webOptimized);
+                          settings.bitrateText, settings.webOptimized, settings.hdrToSdr);
 }
 
 ConsoleCommand ConversionJob::command(const QString& programFolder) const
@@ -34,8 +34,16 @@ QString refusal(const ProbeResult& probed, const RunSettings& settings)
     // What cannot convert at all fails here, with nothing written for it.
     if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
         return reason;
-    if (!formatForIndex(settings.internalIndex))
+    const OutputFormat* format = formatForIndex(settings.internalIndex);
+    if (!format)
         return Converter::tr("No output format is chosen");
+    // Profile 5's picture is in Dolby's own colours, which no encoder here
+    // can turn into any other: only a copy keeps it right.
+    if (const VideoStream* video = probed.streams.mainVideo();
+        video && video->dolbyVision.needsDolbyPlayer() && !planFor(probed, settings, *format).format->copies)
+        return Converter::tr("its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; "
+                             "Same as Source (Copy) keeps it as it is")
+            .arg(video->dolbyVision.profile);
     return {};
 }
 

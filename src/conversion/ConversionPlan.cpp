@@ -95,6 +95,14 @@ SourceFit copyInto(const Container& container, const SourceStreams& streams)
                        .arg(QString::fromLatin1(container.extension).mid(1).toUpper(),
                             left ? QStringLiteral(", %1 disc subtitles left out (the container takes none)").arg(left)
                                  : QString());
+    // FFmpeg writes a Dolby Vision record into MP4 only when told that
+    // it may: without it a player shows the bare base layer, or, where
+    // there is none, wrong colours.
+    const VideoStream* main = streams.mainVideo();
+    if (main && main->dolbyVision.isDeclared() && &container == &kMp4) {
+        fit.options << QStringLiteral("-strict") << QStringLiteral("unofficial");
+        fit.reasons << QStringLiteral("-strict unofficial: the Dolby Vision record kept");
+    }
     return fit;
 }
 
@@ -119,7 +127,7 @@ const Container* containerForCopy(const SourceStreams& streams)
 } // namespace
 
 ConversionPlan planConversion(const SourceStreams& streams, const OutputFormat& chosen, const QString& rotateFilter,
-                              const QString& bitrateText, bool webOptimized)
+                              const QString& bitrateText, bool webOptimized, bool hdrToSdr)
 {
     ConversionPlan plan;
     plan.format = &chosen;
@@ -138,12 +146,12 @@ ConversionPlan planConversion(const SourceStreams& streams, const OutputFormat& 
             plan.format = formatNamed(QStringLiteral("mp4-h264"));
             plan.extension = plan.format->extension;
             plan.bitrateText = defaultBitrate(*plan.format); // a copy was given none
-            plan.fit = fitSource(streams, *plan.format, plan.rotateFilter);
+            plan.fit = fitSource(streams, *plan.format, plan.rotateFilter, hdrToSdr);
             plan.fit.reasons.prepend(QStringLiteral("converted to MP4 (H.264): no container keeps the source's "
                                                     "streams as they are"));
         }
     } else {
-        plan.fit = fitSource(streams, chosen, rotateFilter);
+        plan.fit = fitSource(streams, chosen, rotateFilter, hdrToSdr);
     }
     if (webOptimized && mp4Family) {
         plan.fit.options << QStringLiteral("-movflags") << QStringLiteral("+faststart");

@@ -19,7 +19,8 @@ struct ConversionPlan {
 };
 
 // `webOptimized`: an MP4 or QuickTime file gets its index at the front.
+// `hdrToSdr`: HLG and PQ pictures become SDR in every format.
 ConversionPlan planConversion(const SourceStreams& streams, const OutputFormat& chosen, const QString& rotateFilter,
-                              const QString& bitrateText, bool webOptimized);
+                              const QString& bitrateText, bool webOptimized, bool hdrToSdr = false);
 
 } // namespace tarnwick

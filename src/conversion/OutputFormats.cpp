@@ -113,22 +113,24 @@ QList<OutputFormat> makeFormats()
                     .defaultBitratePosition = k3000,
                     // hvc1: the tag Apple's players insist on.
                     .option = s(" -vcodec libx265 -tag:v hvc1 -acodec aac -vb "), .accepts = modernLimits(true),
-                    .keepsAllTracks = true, .textSubtitles = s("mov_text")});
+                    .keepsAllTracks = true, .textSubtitles = s("mov_text"), .hdrPixelFormat = s("yuv420p10le")});
     // Preset 10 encodes 720p faster than x264's default on a laptop.
     formats.append({.position = 8, .internalIndex = 10, .cliName = s("mp4-av1"), .caption = s(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MP4(AV1 Video)")),
                     .extension = s(".mp4"), .container = s("mp4"), .videoCodec = s("libsvtav1"), .audioCodec = s("aac"),
                     .defaultBitratePosition = k2000, .option = s(" -vcodec libsvtav1 -preset 10 -acodec aac -vb "),
-                    .accepts = av1Limits(true), .keepsAllTracks = true, .textSubtitles = s("mov_text")});
+                    .accepts = av1Limits(true), .keepsAllTracks = true, .textSubtitles = s("mov_text"),
+                    .hdrPixelFormat = s("yuv420p10le")});
     formats.append({.position = 9, .internalIndex = 11, .cliName = s("webm-av1"), .caption = s(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "WebM(AV1 Video)")),
                     .extension = s(".webm"), .container = s("webm"), .videoCodec = s("libsvtav1"),
                     .audioCodec = s("libopus"), .defaultBitratePosition = k2000,
                     .option = s(" -vcodec libsvtav1 -preset 10 -acodec libopus -vb "), .accepts = av1Limits(false),
-                    .keepsAllTracks = true, .textSubtitles = s("webvtt")});
+                    .keepsAllTracks = true, .textSubtitles = s("webvtt"), .hdrPixelFormat = s("yuv420p10le")});
     formats.append({.position = 10, .internalIndex = 12, .cliName = s("webm-vp9"), .caption = s(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "WebM(VP9 Video)")),
                     .extension = s(".webm"), .container = s("webm"), .videoCodec = s("libvpx-vp9"),
                     .audioCodec = s("libopus"), .defaultBitratePosition = k3000,
                     .option = s(" -vcodec libvpx-vp9 -row-mt 1 -cpu-used 4 -acodec libopus -vb "),
-                    .accepts = modernLimits(false), .keepsAllTracks = true, .textSubtitles = s("webvtt")});
+                    .accepts = modernLimits(false), .keepsAllTracks = true, .textSubtitles = s("webvtt"),
+                    .hdrPixelFormat = s("yuv420p10le")});
     formats.append({.position = 11, .internalIndex = 13, .cliName = s("mkv-h264"), .caption = s(QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "MKV(H264 Video)")),
                     .extension = s(".mkv"), .container = s("matroska"), .videoCodec = s("libx264"),
                     .audioCodec = s("aac"), .defaultBitratePosition = k5000,

@@ -47,6 +47,7 @@ struct OutputFormat {
     bool keepsAllTracks = false; // every audio track and the subtitles its container takes
     QString textSubtitles = {};  // the codec text subtitles become; empty: dropped
     bool bitmapSubtitles = false; // disc subtitles kept as pictures
+    QString hdrPixelFormat = {};  // HLG and PQ pictures kept in it, 10-bit; empty: 8-bit video, HDR is tone-mapped
 
     // MP4 or QuickTime inside, whatever the extension: an index at the front makes it play as it arrives.
     bool isMp4Family() const { return container == u"mp4" || container == u"mov"; }

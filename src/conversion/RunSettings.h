@@ -19,6 +19,7 @@ struct RunSettings {
     qint32 cutToSeconds = 0;
     bool beepAtEnd = false;  // the options record's sound reminder
     bool webOptimized = false; // MP4 and MOV files with their index at the front
+    bool hdrToSdr = false;   // HLG and PQ sources SDR in every format, not only in the 8-bit ones
     friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 

@@ -1,5 +1,7 @@
 #include "conversion/SourceFit.h"
 
+#include "conversion/HdrFit.h"
+
 #include <cmath>
 
 namespace tarnwick {
@@ -156,13 +158,16 @@ FrameRate nearestRate(double rate, const QList<FrameRate>& allowed)
     return nearest(allowed, [rate](const FrameRate& r) { return std::fabs(r.value() - rate); });
 }
 
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter)
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter,
+                    bool hdrToSdr)
 {
     SourceFit fit;
     const CodecLimits& limits = format.accepts;
     if (const VideoStream* video = streams.mainVideo()) {
         deinterlace(fit, *video);
-        if (!limits.pixelFormats.isEmpty() && !video->pixelFormat.isEmpty() &&
+        // HDR kept has a depth of its own.
+        if (!keepsHighDynamicRange(*video, format, hdrToSdr) && !limits.pixelFormats.isEmpty() &&
+            !video->pixelFormat.isEmpty() &&
             !limits.pixelFormats.contains(video->pixelFormat)) {
             fit.options << QStringLiteral("-pix_fmt") << limits.pixelFormats.first();
             fit.reasons << QStringLiteral("-pix_fmt %1: the %2 pictures of the source would give a profile "
@@ -202,6 +207,9 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
             fit.reasons << QStringLiteral("-r %1: this format's video does not take %2 frames a second")
                                .arg(rate.text(), QString::number(video->frameRate, 'g', 6));
         }
+        // Last in the chain: the turns and sizes before it work on the
+        // decoded 10-bit picture, and a smaller picture is quicker to map.
+        fitDynamicRange(fit, *video, format, hdrToSdr);
     }
     if (format.keepsAllTracks)
         keepTracks(fit, streams, format);

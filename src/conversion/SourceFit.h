@@ -24,8 +24,10 @@ struct SourceFit {
 
 // `rotateFilter` is the filter the command carries ("-vf ..." or empty):
 // its quarter turns, with the source's own display rotation, decide which
-// side of the picture is its width.
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter);
+// side of the picture is its width. `hdrToSdr`: HLG and PQ pictures become
+// SDR in the formats that could keep them too.
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter,
+                    bool hdrToSdr = false);
 
 // The rotation filter with the fit's filters at the end of its chain; a
 // filter of its own when there was none. FFmpeg keeps only the last "-vf",

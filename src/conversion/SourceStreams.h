@@ -17,6 +17,33 @@ enum class FieldOrder {
     BottomCodedFirst, // "bottom coded first (swapped)"
 };
 
+// The display a picture was graded on, as the source declares it: the
+// chromaticities of its red, green, blue and white (CIE 1931 x, y) and its
+// luminance range in candelas per square metre.
+struct MasteringDisplay {
+    bool hasPrimaries = false;
+    double red[2] = {}, green[2] = {}, blue[2] = {}, white[2] = {};
+    double minLuminance = 0;
+    double maxLuminance = 0;   // 0: not declared
+
+    bool isKnown() const { return hasPrimaries && maxLuminance > 0; }
+    friend bool operator==(const MasteringDisplay&, const MasteringDisplay&) = default;
+};
+
+// A Dolby Vision configuration record: what the Dolby Vision layer needs
+// and which picture lies beneath it for players without it.
+struct DolbyVision {
+    int profile = -1;          // -1: the source declares none
+    int level = 0;
+    int compatibility = -1;    // the base layer: 0 none other players show, 1 HDR10, 2 SDR, 4 HLG, 6 Blu-ray HDR10
+
+    bool isDeclared() const { return profile >= 0; }
+    // Only a Dolby Vision player shows its colours: profile 5, and any
+    // other without a base layer for other players. Profile 8 always has one.
+    bool needsDolbyPlayer() const { return profile == 5 || (isDeclared() && compatibility == 0 && profile != 8); }
+    friend bool operator==(const DolbyVision&, const DolbyVision&) = default;
+};
+
 struct VideoStream {
     int index = -1;            // the stream's number in the file
     QString codec;             // "none" when FFmpeg has no decoder for it
@@ -30,9 +57,25 @@ struct VideoStream {
     bool attachedPicture = false; // a cover image, not a picture that moves
     FieldOrder fieldOrder = FieldOrder::Unknown;
 
+    // Colour as FFmpeg names it ("yuv420p10le(tv, bt2020nc/bt2020/arib-std-b67)");
+    // empty when the description does not say.
+    QString range = {};        // "tv" or "pc"
+    QString matrix = {};       // "bt2020nc", "bt709", ...
+    QString primaries = {};    // "bt2020", "bt709", ...
+    QString transfer = {};     // "smpte2084" (PQ), "arib-std-b67" (HLG), "bt709", ...
+    int bitDepth = 0;          // bits a sample, from the pixel format; 0 when not known
+    MasteringDisplay mastering = {};
+    int maxCll = 0;            // the brightest pixel, cd/m²; 0 when not declared
+    int maxFall = 0;           // the brightest frame's average
+    DolbyVision dolbyVision = {};
+
     bool quarterTurned() const { return rotation == 90 || rotation == 270; }
     // Filmed in fields, as the source says of itself.
     bool interlaced() const { return fieldOrder >= FieldOrder::TopFirst; }
+    // "smpte2084" or "arib-std-b67" for a picture in high dynamic range: by
+    // its transfer, or by the base layer its Dolby Vision record names when
+    // the transfer is not given; empty for any other picture.
+    QString hdrTransfer() const;
 };
 
 struct AudioStream {

@@ -10,6 +10,7 @@ namespace tarnwick {
 namespace {
 
 const QString kWebOptimized = QStringLiteral("Output/WebOptimized");
+const QString kHdrToSdr = QStringLiteral("Output/HdrToSdr");
 const QString kConversionsAtOnce = QStringLiteral("Batch/ConversionsAtOnce");
 
 int cores()
@@ -40,6 +41,19 @@ void ProgramSettings::setWebOptimized(bool on)
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setValue(kWebOptimized, on);
+}
+
+bool ProgramSettings::hdrToSdr() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    return settings.value(kHdrToSdr, false).toBool();
+}
+
+void ProgramSettings::setHdrToSdr(bool on)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(kHdrToSdr, on);
 }
 
 int ProgramSettings::conversionsAtOnce() const

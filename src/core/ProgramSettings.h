@@ -22,6 +22,10 @@ public:
     bool webOptimized() const;
     void setWebOptimized(bool on);
 
+    // Output/HdrToSdr: HLG and PQ sources become SDR in every format.
+    bool hdrToSdr() const;
+    void setHdrToSdr(bool on);
+
     // Batch/ConversionsAtOnce: 1 to the core count, 0 for one per core.
     int conversionsAtOnce() const;
     void setConversionsAtOnce(int lanes);

@@ -23,7 +23,7 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_converter(services.messages, programFolder, this),
       m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this),
       // Read before any view is built, so that a view shows it from the start.
-      m_webOptimized(ProgramSettings().webOptimized())
+      m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
 {
     m_progress.follow(m_batch);
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
@@ -56,6 +56,7 @@ RunSettings Session::runSettings() const
     settings.cutToSeconds = m_options.CutToSeconds;
     settings.beepAtEnd = m_options.SoundReminder == 0;
     settings.webOptimized = m_webOptimized;
+    settings.hdrToSdr = m_hdrToSdr;
     return settings;
 }
 
@@ -63,6 +64,12 @@ void Session::setWebOptimized(bool on)
 {
     m_webOptimized = on;
     ProgramSettings().setWebOptimized(on);
+}
+
+void Session::setHdrToSdr(bool on)
+{
+    m_hdrToSdr = on;
+    ProgramSettings().setHdrToSdr(on);
 }
 
 bool Session::copyChosen() const

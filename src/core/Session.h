@@ -64,6 +64,9 @@ public:
     // Made for the web: kept in Tarnwick.conf between runs.
     bool webOptimized() const { return m_webOptimized; }
     void setWebOptimized(bool on);
+    // HDR to SDR in every format: kept in Tarnwick.conf between runs.
+    bool hdrToSdr() const { return m_hdrToSdr; }
+    void setHdrToSdr(bool on);
     // The chosen format copies streams: no bitrate, no rotation apply.
     bool copyChosen() const;
 
@@ -112,6 +115,7 @@ private:
     BatchProgress m_progress;
     QString m_outputFolder;
     bool m_webOptimized = false;
+    bool m_hdrToSdr = false;
     std::unique_ptr<BatchJournal> m_journal;
     std::unique_ptr<ConversionLogs> m_logs;
 };

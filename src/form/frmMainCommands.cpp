@@ -149,6 +149,14 @@ void frmMain::createRotateMenu()
     web->setChecked(m_session->webOptimized());
     web->setToolTip(tr("MP4 and MOV files with their index at the front, so that a browser plays them as they arrive"));
     connect(web, &QAction::toggled, m_session, &Session::setWebOptimized);
+
+    auto* sdr = m_menu->addAction(tr("HDR to SDR"));
+    sdr->setObjectName(QStringLiteral("actHdrToSdr"));
+    sdr->setCheckable(true);
+    sdr->setChecked(m_session->hdrToSdr());
+    sdr->setToolTip(tr("HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, "
+                       "which otherwise keep it in HDR"));
+    connect(sdr, &QAction::toggled, m_session, &Session::setHdrToSdr);
 }
 
 // A copy encodes nothing: its bitrate and rotation are greyed, the

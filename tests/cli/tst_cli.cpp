@@ -265,6 +265,7 @@ private slots:
         QTest::newRow("jobs") << QStringList{"-j", "0", "x.mp4"} << "'0'";
         QTest::newRow("missing value") << QStringList{"x.mp4", "-o"} << "o";
         QTest::newRow("no source") << QStringList{"-f", "avi"} << "SOURCE";
+        QTest::newRow("SDR asked of a copy") << QStringList{"-f", "copy", "--sdr", "x.mp4"} << "--sdr";
     }
     void badUsageGivesStatus2AndWritesNothing()
     {

@@ -1,8 +1,10 @@
 // What a source holds, read from FFmpeg's real descriptions of sources made
 // the way phones, cameras, screen recorders, discs and downloads make them,
 // and what each format then adds to the command.
+#include "conversion/ConversionJob.h"
 #include "conversion/ConversionPlan.h"
 #include "conversion/EncoderCommand.h"
+#include "conversion/HdrFit.h"
 #include "conversion/Rotation.h"
 
 #include <QFile>
@@ -337,6 +339,255 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, reason);
         QCOMPARE(unconvertibleReason(scanDescription(text, source)), reason);
+    }
+
+    // Colour as phones, cameras, downloads and Dolby Vision files declare it.
+    void scansColour_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("colour");   // range matrix/primaries/transfer
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<QString>("hdr");      // the transfer taken as HDR
+        QTest::addColumn<QString>("declared"); // mastering peak, MaxCLL, Dolby Vision profile.compatibility
+        QTest::newRow("phone HLG") << "phone-hlg" << "tv bt2020nc/bt2020/arib-std-b67" << 10 << "arib-std-b67"
+                                   << "0 0 -";
+        QTest::newRow("HDR10 with mastering display")
+            << "hdr10-mastering" << "tv bt2020nc/bt2020/smpte2084" << 10 << "smpte2084" << "1000 1000 -";
+        QTest::newRow("VP9 profile 2 PQ") << "download-vp9-pq" << "tv bt2020nc/bt2020/smpte2084" << 10 << "smpte2084"
+                                          << "0 0 -";
+        QTest::newRow("AV1 HLG") << "camera-av1-hlg" << "tv bt2020nc/bt2020/arib-std-b67" << 10 << "arib-std-b67"
+                                 << "0 0 -";
+        QTest::newRow("iPhone Dolby Vision 8.4") << "iphone-dolby-vision" << "tv bt2020nc/bt2020/arib-std-b67" << 10
+                                                 << "arib-std-b67" << "0 0 8.4";
+        QTest::newRow("Dolby Vision 8.1, transfer unsaid: PQ by its base layer")
+            << "dolby-vision-81-untagged" << "tv //" << 10 << "smpte2084" << "4000 0 8.1";
+        QTest::newRow("Dolby Vision 5: no HDR base layer") << "dolby-vision-5-untagged" << "tv //" << 10 << ""
+                                                          << "0 0 5.0";
+        QTest::newRow("SDR tagged BT.709") << "h264-bt709" << "tv bt709/bt709/bt709" << 8 << "" << "0 0 -";
+        QTest::newRow("SDR untagged") << "h264-420" << " //" << 8 << "" << "0 0 -";
+        QTest::newRow("10-bit SDR") << "h264-422-10bit-pcm" << " //" << 10 << "" << "0 0 -";
+        QTest::newRow("camera, some colour unknown") << "mjpeg-pcm-15fps" << "pc bt470bg//" << 8 << "" << "0 0 -";
+    }
+    void scansColour()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, colour);
+        QFETCH(int, bits);
+        QFETCH(QString, hdr);
+        QFETCH(QString, declared);
+        const SourceStreams streams = scanDescription(description(name));
+        const VideoStream* video = streams.mainVideo();
+        QVERIFY(video);
+        QCOMPARE(video->range + u' ' + video->matrix + u'/' + video->primaries + u'/' + video->transfer, colour);
+        QCOMPARE(video->bitDepth, bits);
+        QCOMPARE(video->hdrTransfer(), hdr);
+        const DolbyVision& dolby = video->dolbyVision;
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(video->mastering.maxLuminance)
+                     .arg(video->maxCll)
+                     .arg(dolby.isDeclared() ? QStringLiteral("%1.%2").arg(dolby.profile).arg(dolby.compatibility)
+                                             : QStringLiteral("-")),
+                 declared);
+    }
+
+    void masteringDisplayRead()
+    {
+        const VideoStream video = *scanDescription(description("hdr10-mastering")).mainVideo();
+        QVERIFY(video.mastering.isKnown());
+        QCOMPARE(video.mastering.red[0], 0.68);
+        QCOMPARE(video.mastering.green[1], 0.69);
+        QCOMPARE(video.mastering.blue[1], 0.06);
+        QCOMPARE(video.mastering.white[0], 0.3127);
+        QCOMPARE(video.mastering.minLuminance, 0.0001);
+        QCOMPARE(video.maxFall, 400);
+        // Nothing is taken from a line that is not what FFmpeg writes.
+        const QString odd = description("hdr10-mastering")
+                                .replace("r(0.6800,0.3200)", "r(1.6800,0.3200)")
+                                .replace("MaxCLL=1000", "MaxCLL=-5");
+        const VideoStream bad = *scanDescription(odd).mainVideo();
+        QVERIFY(!bad.mastering.isKnown());
+        QCOMPARE(bad.mastering.maxLuminance, 1000.0);
+        QCOMPARE(bad.maxCll, 0);
+    }
+
+    // Every HDR source in every format: H.265, AV1 and VP9 keep it in 10
+    // bits with the source's tags, unless SDR is asked for; every other
+    // format gets it tone-mapped to BT.709, the map last in the chain.
+    void hdrInEveryFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("hdrToSdr");
+        QTest::addColumn<bool>("kept");
+        const QStringList keeping{"mp4-h265", "mp4-av1", "webm-av1", "webm-vp9"};
+        for (const char* name : {"phone-hlg", "hdr10-mastering", "download-vp9-pq", "camera-av1-hlg",
+                                 "iphone-dolby-vision", "dolby-vision-81-untagged"}) {
+            for (const OutputFormat& format : outputFormats()) {
+                if (format.copies)
+                    continue;
+                for (const bool sdr : {false, true})
+                    QTest::addRow("%s to %s%s", name, qPrintable(format.cliName), sdr ? ", SDR asked for" : "")
+                        << name << format.cliName << sdr << (!sdr && keeping.contains(format.cliName));
+            }
+        }
+    }
+    void hdrInEveryFormat()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        QFETCH(bool, hdrToSdr);
+        QFETCH(bool, kept);
+        const SourceStreams streams = scanDescription(description(name));
+        const QString transfer = streams.mainVideo()->hdrTransfer();
+        const SourceFit fit = fitSource(streams, *formatNamed(format), QString(), hdrToSdr);
+        const QString options = fit.options.join(u' ');
+        const QString reasons = fit.reasons.join(u'\n');
+        if (kept) {
+            QVERIFY2(fit.filters.isEmpty(), qPrintable(fit.filters.join(u',')));
+            QVERIFY2(options.startsWith("-pix_fmt yuv420p10le -color_primaries bt2020 -color_trc " + transfer +
+                                        " -colorspace bt2020nc"),
+                     qPrintable(options));
+            QVERIFY2(reasons.contains("kept in high dynamic range"), qPrintable(reasons));
+        } else {
+            QVERIFY2(fit.filters.value(fit.filters.size() - 1).startsWith("zscale=tin=" + transfer + ":"),
+                     qPrintable(fit.filters.join(u',')));
+            QVERIFY2(options.contains("-color_primaries bt709 -color_trc bt709 -colorspace bt709"), qPrintable(options));
+            QVERIFY2(!options.contains("yuv420p10le"), qPrintable(options));
+            QVERIFY2(reasons.contains("tone map " + QString(transfer == "smpte2084" ? "PQ" : "HLG") + " to BT.709"),
+                     qPrintable(reasons));
+        }
+    }
+
+    // What an ordinary picture gets stays as it was, whatever its tags say.
+    void sdrGetsNothingNew()
+    {
+        const SourceStreams tagged = scanDescription(description("h264-bt709"));
+        for (const OutputFormat& format : outputFormats()) {
+            QVERIFY2(fitSource(tagged, format, QString(), false).isEmpty(), qPrintable(format.cliName));
+            QVERIFY2(fitSource(tagged, format, QString(), true).isEmpty(), qPrintable(format.cliName));
+        }
+        // A 10-bit SDR source still becomes 8-bit in H.265, as before.
+        const SourceStreams deep = scanDescription(description("hevc10-displaymatrix"));
+        QCOMPARE(added("hevc10-displaymatrix", "mp4-h265"), QString("-pix_fmt yuv420p"));
+        QVERIFY(!deep.mainVideo()->hdrTransfer().size());
+    }
+
+    // The one -vf: the turn first, then the size fix, the tone map last.
+    void toneMapJoinsTheOneChain()
+    {
+        const SourceStreams streams = scanDescription(description("phone-hlg"));
+        const OutputFormat& h264 = *formatNamed("mp4-h264");
+        const QString turn = Rotation::filterFor(0, "0");
+        const SourceFit fit = fitSource(streams, h264, turn);
+        const ConsoleCommand command = conversionCommand("/p", "/in.mp4", h264, "5000", turn, "/o.mp4", fit);
+        QCOMPARE(command.arguments().count("-vf"), 1);
+        const QString chain = command.arguments().at(command.arguments().indexOf("-vf") + 1);
+        QCOMPARE(chain, "transpose=1," + toneMapFilter(*streams.mainVideo()));
+        // One argument of FFmpeg's own words, ending in what 8-bit encoders take.
+        QVERIFY(!chain.contains(u' ') && !chain.contains(u'"'));
+        QVERIFY(chain.endsWith(",format=yuv420p"));
+    }
+
+    // PQ is absolute: the map rolls off to the brightest the source declares.
+    void toneMapPeak_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("peak");
+        QTest::newRow("HLG: its 1000 nit display") << "phone-hlg" << 1000;
+        QTest::newRow("PQ by MaxCLL") << "hdr10-mastering" << 1000;
+        QTest::newRow("PQ by the mastering display") << "dolby-vision-81-untagged" << 4000;
+        QTest::newRow("PQ, nothing declared") << "download-vp9-pq" << 1000;
+    }
+    void toneMapPeak()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, peak);
+        const VideoStream video = *scanDescription(description(name)).mainVideo();
+        QCOMPARE(tarnwick::toneMapPeak(video), peak);
+        QVERIFY(toneMapFilter(video).contains(QStringLiteral(":npl=%1,").arg(peak)));
+    }
+
+    // The encoders that write a mastering display are told the source's.
+    void masteringDisplayKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("x265") << "hdr10-mastering" << "mp4-h265"
+                              << "-x265-params master-display=G(13250,34500)B(7500,3000)R(34000,16000)"
+                                 "WP(15635,16450)L(10000000,1):max-cll=1000,400";
+        QTest::newRow("SVT-AV1") << "hdr10-mastering" << "webm-av1"
+                                 << "-svtav1-params mastering-display=G(0.2650,0.6900)B(0.1500,0.0600)"
+                                    "R(0.6800,0.3200)WP(0.3127,0.3290)L(1000.0000,0.0001):content-light=1000,400";
+        QTest::newRow("no light levels") << "dolby-vision-81-untagged" << "mp4-h265"
+                                         << "-x265-params master-display=G(13250,34500)B(7500,3000)R(34000,16000)"
+                                            "WP(15635,16450)L(40000000,50)";
+        // WebM carries them itself: FFmpeg copies the source's onto the stream.
+        QTest::newRow("VP9") << "hdr10-mastering" << "webm-vp9" << "";
+        QTest::newRow("nothing declared") << "phone-hlg" << "mp4-h265" << "";
+    }
+    void masteringDisplayKept()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        QFETCH(QString, expected);
+        const QString options = added(name, format);
+        const qsizetype at = options.indexOf(" -x265-params") >= 0 ? options.indexOf(" -x265-params")
+                                                                   : options.indexOf(" -svtav1-params");
+        QCOMPARE(at < 0 ? QString() : options.mid(at + 1), expected);
+    }
+
+    // Profile 5 has no picture other players can show: only its copy is made.
+    void dolbyVisionProfile5_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("refused");
+        for (const OutputFormat& format : outputFormats()) {
+            QTest::addRow("5 to %s", qPrintable(format.cliName))
+                << "dolby-vision-5-untagged" << format.cliName << !format.copies;
+            QTest::addRow("5 in MP4 to %s", qPrintable(format.cliName))
+                << "dolby-vision-5" << format.cliName << !format.copies;
+            QTest::addRow("8.4 to %s", qPrintable(format.cliName)) << "iphone-dolby-vision" << format.cliName << false;
+        }
+    }
+    void dolbyVisionProfile5()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        QFETCH(bool, refused);
+        ProbeResult probed;
+        probed.ran = true;
+        probed.streams = scanDescription(description(name));
+        RunSettings settings;
+        settings.internalIndex = formatNamed(format)->internalIndex;
+        const QString reason = refusal(probed, settings);
+        QCOMPARE(!reason.isEmpty(), refused);
+        if (refused)
+            QVERIFY2(reason.contains("Dolby Vision profile 5") && reason.contains("Copy"), qPrintable(reason));
+    }
+
+    // MP4 keeps a Dolby Vision record only when FFmpeg is told it may.
+    void dolbyVisionCopyKeepsItsRecord_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("strict");
+        QTest::newRow("8.4 from a phone") << "iphone-dolby-vision" << ".mp4" << true;
+        QTest::newRow("5 in MP4") << "dolby-vision-5" << ".mp4" << true;
+        QTest::newRow("5 from Matroska") << "dolby-vision-5-untagged" << ".mp4" << true;
+        QTest::newRow("HLG without Dolby Vision") << "phone-hlg" << ".mp4" << false;
+    }
+    void dolbyVisionCopyKeepsItsRecord()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QFETCH(bool, strict);
+        const ConversionPlan plan = planConversion(scanDescription(description(name)), *formatNamed("copy"), {}, {},
+                                                   false, true);
+        QCOMPARE(plan.extension, extension);
+        QCOMPARE(plan.fit.options.join(u' ').contains("-strict unofficial"), strict);
+        QVERIFY(plan.fit.filters.isEmpty());
     }
 
     void layoutChannels()

@@ -33,15 +33,19 @@ private slots:
 
         ProgramSettings settings(dir.filePath("Tarnwick/Tarnwick.conf"));
         QCOMPARE(settings.webOptimized(), false);
+        QCOMPARE(settings.hdrToSdr(), false);
         QCOMPARE(settings.conversionsAtOnce(), 1);
         settings.setWebOptimized(true);
+        settings.setHdrToSdr(true);
         settings.setConversionsAtOnce(0);
         QCOMPARE(ProgramSettings(settings.path()).webOptimized(), true);
+        QCOMPARE(ProgramSettings(settings.path()).hdrToSdr(), true);
         QCOMPARE(ProgramSettings(settings.path()).conversionsAtOnce(), 0);
         QFile file(settings.path());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY2(text.contains("[Output]\nWebOptimized=true") && text.contains("[Batch]\nConversionsAtOnce=0"),
+        QVERIFY2(text.contains("[Output]\nHdrToSdr=true\nWebOptimized=true") &&
+                     text.contains("[Batch]\nConversionsAtOnce=0"),
                  text.constData());
         for (const QByteArray& bad : {QByteArray("-3"), QByteArray("many")}) {
             test::writeFile(settings.path(), "[Batch]\nConversionsAtOnce=" + bad + "\n");

@@ -189,6 +189,25 @@ private slots:
         QVERIFY(again.form->findChild<QAction*>("actWebOptimized")->isChecked());
     }
 
+    // HDR to SDR: off at first, kept in Tarnwick.conf, taken by the next
+    // batch and shown checked at the next start.
+    void hdrToSdrIsKept()
+    {
+        ProgramSettings().setHdrToSdr(false);
+        Window w;
+        auto* sdr = w.form->findChild<QAction*>("actHdrToSdr");
+        QVERIFY(sdr && sdr->isCheckable() && !sdr->isChecked() && !sdr->toolTip().isEmpty());
+        QVERIFY(!w.form->session().runSettings().hdrToSdr);
+        sdr->trigger();
+        QCOMPARE(QSettings(ProgramSettings::defaultPath(), QSettings::IniFormat).value("Output/HdrToSdr").toBool(),
+                 true);
+        QVERIFY(w.form->session().runSettings().hdrToSdr);
+        Window again;
+        QVERIFY(again.form->findChild<QAction*>("actHdrToSdr")->isChecked());
+        again.form->findChild<QAction*>("actHdrToSdr")->trigger();
+        QVERIFY(!ProgramSettings().hdrToSdr());
+    }
+
     void standardKeysWhereThereAreSome()
     {
         Window w;

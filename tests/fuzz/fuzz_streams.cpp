@@ -19,6 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(video.width >= 0 && video.height >= 0);
         FUZZ_CHECK(video.rotation == 0 || video.rotation == 90 || video.rotation == 180 || video.rotation == 270);
         FUZZ_CHECK(video.frameRate >= 0 && video.sarNum > 0 && video.sarDen > 0);
+        FUZZ_CHECK(video.bitDepth >= 0 && video.bitDepth <= 16);
+        FUZZ_CHECK(video.maxCll >= 0 && video.maxCll <= 10000 && video.maxFall >= 0 && video.maxFall <= 10000);
+        FUZZ_CHECK(video.mastering.maxLuminance >= 0 && video.mastering.maxLuminance <= 10000);
+        // Colour names reach the command line: FFmpeg's own words only.
+        for (const QString& name : {video.range, video.matrix, video.primaries, video.transfer}) {
+            for (const QChar c : name)
+                FUZZ_CHECK((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-' || c == u'_');
+        }
     }
     for (const AudioStream& audio : streams.audio)
         FUZZ_CHECK(audio.channels >= 0 && audio.sampleRate >= 0);
@@ -49,6 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_CHECK(command == conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format,
                                                     QStringLiteral("5000"), rotate,
                                                     QStringLiteral("/o/out") + format.extension));
+    }
+    // HDR to SDR chosen: the same bounds.
+    for (const OutputFormat& format : outputFormats()) {
+        const SourceFit fit = fitSource(streams, format, rotate, true);
+        FUZZ_CHECK(fit.isEmpty() == fit.reasons.isEmpty());
+        for (const QString& word : fit.filters + fit.options)
+            FUZZ_CHECK(!word.isEmpty() && !word.contains(u' ') && !word.contains(u'"'));
     }
     (void)reason;
     return 0;

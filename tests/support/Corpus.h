@@ -4,6 +4,7 @@
 // recorders, discs and downloads make them, and what an independent reader
 // says of a converted file.
 
+#include "support/Mp4Boxes.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -23,6 +24,7 @@ struct CorpusSource {
     QString name;        // file name, its extension the container
     QStringList encode;  // FFmpeg's arguments after its inputs' common ones
     QString rotate;      // written afterwards by a stream copy, as phones declare it
+    QByteArray boxes = {}; // MP4 boxes added to the video's sample entry last (Mp4Boxes.h)
 };
 
 // A few seconds each, small sizes: the whole set converts in every format
@@ -139,6 +141,66 @@ inline QList<CorpusSource> interlacedCorpus()
     return corpus;
 }
 
+// A picture graded for an ordinary screen, mastered into HDR the way SDR
+// is mastered into HLG and PQ (ITU-R BT.2408): its light as a BT.1886
+// screen shows it, SDR white at 203 nits, BT.2020 primaries, 10 bits.
+inline QString hdrMastering(bool hlg)
+{
+    const QString light = QStringLiteral("zscale=tin=bt709:pin=bt709:min=bt709:rin=tv:t=linear:p=bt709:npl=100,"
+                                         "format=gbrpf32le,zscale=p=bt2020:t=smpte2084:npl=203");
+    return light + (hlg ? QStringLiteral(",zscale=t=arib-std-b67:m=bt2020nc:r=tv:npl=1000,format=yuv420p10le")
+                        : QStringLiteral(",zscale=m=bt2020nc:r=tv,format=yuv420p10le"));
+}
+
+// The picture every HDR source is mastered from, as an SDR grade: what a
+// tone-mapped output is held against.
+inline CorpusSource sdrMaster()
+{
+    return CorpusSource{"sdr-master.mp4",
+                        {"-f", "lavfi", "-i", "testsrc2=size=320x180:rate=30:duration=3", "-vf",
+                         "zscale=tin=bt709:pin=bt709:min=bt709:rin=tv:t=bt709:p=bt709:m=bt709:r=tv,format=yuv420p",
+                         "-c:v", "libx264", "-qp", "10", "-color_primaries", "bt709", "-color_trc", "bt709",
+                         "-colorspace", "bt709"},
+                        {}};
+}
+
+// HDR as phones, cameras and downloads bring it: HLG and PQ in HEVC, VP9
+// and AV1, with a display matrix, a mastering display, Dolby Vision.
+inline QList<CorpusSource> hdrCorpus()
+{
+    const QStringList in{"-f", "lavfi", "-i", "testsrc2=size=320x180:rate=30:duration=3",
+                         "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=3"};
+    const auto tags = [](bool hlg) {
+        return QStringList{"-color_primaries", "bt2020", "-color_trc", hlg ? "arib-std-b67" : "smpte2084",
+                           "-colorspace", "bt2020nc"};
+    };
+    const auto hevc = [&](bool hlg, const QString& params) {
+        return in + QStringList{"-vf", hdrMastering(hlg), "-c:v", "libx265", "-x265-params", "log-level=error" + params} +
+               tags(hlg) + QStringList{"-tag:v", "hvc1", "-c:a", "aac"};
+    };
+    QList<CorpusSource> corpus;
+    corpus << CorpusSource{"phone-hlg-upright.mp4", hevc(true, {}), QStringLiteral("90")};
+    corpus << CorpusSource{"hdr10-mastering.mp4",
+                           hevc(false, ":hdr10=1:master-display=G(13250,34500)B(7500,3000)R(34000,16000)"
+                                       "WP(15635,16450)L(10000000,1):max-cll=1000,400"),
+                           {},
+                           masteringDisplayBox() + lightLevelBox(1000, 400)};
+    corpus << CorpusSource{"download-vp9-pq.webm",
+                           in + QStringList{"-vf", hdrMastering(false), "-c:v", "libvpx-vp9", "-b:v", "400k",
+                                            "-deadline", "realtime", "-cpu-used", "8"} +
+                               tags(false) + QStringList{"-c:a", "libopus"},
+                           {}};
+    corpus << CorpusSource{"camera-av1-hlg.mp4",
+                           in + QStringList{"-vf", hdrMastering(true), "-c:v", "libsvtav1", "-preset", "10"} +
+                               tags(true) + QStringList{"-c:a", "aac"},
+                           {}};
+    // iPhones add a Dolby Vision layer over HLG; profile 5 has no picture
+    // for other players, here PQ pictures under its record.
+    corpus << CorpusSource{"iphone-dolby-vision.mp4", hevc(true, {}), {}, dolbyVisionBox(8, 4, 4)};
+    corpus << CorpusSource{"dolby-vision-5.mp4", hevc(false, {}), {}, dolbyVisionBox(5, 6, 0)};
+    return corpus;
+}
+
 // Makes the sources in `folder`; the paths of the sources made, or an empty
 // list with `error` set. A source already there from the same recipe is kept,
 // so a corpus is made once and shared by every test and run that asks for it;
@@ -168,7 +230,8 @@ inline QStringList makeCorpus(const QString& folder, const QList<CorpusSource>& 
         QStringList arguments{"-nostdin", "-v", "error", "-y"};
         arguments += source.encode;
         arguments.replaceInStrings(QStringLiteral("SUBTITLES"), subtitles);
-        const QByteArray recipe = (arguments.join(u'\x1f') + u'\x1e' + source.rotate).toUtf8();
+        const QByteArray recipe =
+            (arguments.join(u'\x1f') + u'\x1e' + source.rotate).toUtf8() + '\x1e' + source.boxes.toHex();
         const QString stamp = place + u'.' + file + QStringLiteral(".recipe");
         QFile stamped(stamp);
         if (QFileInfo::exists(path) && stamped.open(QIODevice::ReadOnly) && stamped.readAll() == recipe) {
@@ -192,6 +255,10 @@ inline QStringList makeCorpus(const QString& folder, const QList<CorpusSource>& 
                       "rotate=" + source.rotate, partial},
                      &output, 600000)) {
             *error = source.name + QStringLiteral(": ") + output;
+            return {};
+        }
+        if (!source.boxes.isEmpty() && !appendSampleEntryBoxes(partial, source.boxes)) {
+            *error = source.name + QStringLiteral(": no video sample entry to add boxes to");
             return {};
         }
         QFile::remove(path);
@@ -241,6 +308,8 @@ struct MediaInfo {
     int audioStreams = 0;
     int subtitleStreams = 0;
     QStringList titles; // of the streams after the video, in order
+    QString transfer, primaries, matrix; // the video's colour tags, "unknown" when none
+    QStringList sideData; // the video stream's side data, by type
 };
 
 inline MediaInfo mediaInfo(const QString& file)
@@ -268,8 +337,13 @@ inline MediaInfo mediaInfo(const QString& file)
             if (sar.size() == 2 && sar[0].toDouble() > 0 && sar[1].toDouble() > 0)
                 w = w * sar[0].toDouble() / sar[1].toDouble();
             int rotation = 0;
-            for (const QJsonValue& side : s["side_data_list"].toArray())
+            for (const QJsonValue& side : s["side_data_list"].toArray()) {
                 rotation = int(std::lround(side.toObject()["rotation"].toDouble()));
+                info.sideData << side.toObject()["side_data_type"].toString();
+            }
+            info.transfer = s["color_transfer"].toString(QStringLiteral("unknown"));
+            info.primaries = s["color_primaries"].toString(QStringLiteral("unknown"));
+            info.matrix = s["color_space"].toString(QStringLiteral("unknown"));
             if (std::abs(rotation) % 180 == 90)
                 std::swap(w, h);
             info.displayAspect = h > 0 ? w / h : 0;
@@ -283,6 +357,61 @@ inline MediaInfo mediaInfo(const QString& file)
         }
     }
     return info;
+}
+
+// What the decoded pictures look like on average, as FFmpeg's signalstats
+// measures them, in 8-bit steps whatever the depth: brightness (Y) and
+// saturation (the distance of the chroma from grey).
+struct PictureLevels {
+    double brightness = 0;
+    double saturation = 0;
+    int bits = 0;
+};
+
+inline PictureLevels pictureLevels(const QString& file)
+{
+    QString out;
+    PictureLevels levels;
+    if (!runTool(QStringLiteral(TARNWICK_FFMPEG),
+                 {"-nostdin", "-v", "error", "-i", file, "-vf", "signalstats,metadata=print:file=-", "-f", "null",
+                  "-"},
+                 &out))
+        return levels;
+    double y = 0, saturation = 0;
+    int frames = 0;
+    for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString value = line.section(u'=', 1);
+        if (line.startsWith(QLatin1String("lavfi.signalstats.YAVG="))) {
+            y += value.toDouble();
+            ++frames;
+        } else if (line.startsWith(QLatin1String("lavfi.signalstats.SATAVG="))) {
+            saturation += value.toDouble();
+        } else if (line.startsWith(QLatin1String("lavfi.signalstats.YBITDEPTH="))) {
+            levels.bits = value.toInt();
+        }
+    }
+    const double scale = frames * double(1 << qMax(0, levels.bits - 8));
+    if (frames > 0) {
+        levels.brightness = y / scale;
+        levels.saturation = saturation / scale;
+    }
+    return levels;
+}
+
+// The side data of a file's first decoded picture, by type: what its
+// bitstream says of the mastering display and light levels.
+inline QStringList firstPictureSideData(const QString& file)
+{
+    QString out;
+    runTool(QStringLiteral(TARNWICK_FFPROBE),
+            {"-v", "error", "-select_streams", "v:0", "-read_intervals", "%+#1", "-show_entries",
+             "frame_side_data=side_data_type", "-of", "json", file},
+            &out);
+    QStringList types;
+    const QJsonArray frames = QJsonDocument::fromJson(out.toUtf8()).object()["frames"].toArray();
+    for (const QJsonValue& side : frames.isEmpty() ? QJsonArray() : frames[0].toObject()["side_data_list"].toArray())
+        types << side.toObject()["side_data_type"].toString();
+    return types;
 }
 
 // The first error FFmpeg reports decoding the whole file; empty when none.

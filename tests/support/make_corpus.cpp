@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     const QList<std::pair<QString, QList<CorpusSource>>> corpora{
-        {QStringLiteral("device"), deviceCorpus()}, {QStringLiteral("interlaced"), interlacedCorpus()}};
+        {QStringLiteral("device"), deviceCorpus()}, {QStringLiteral("interlaced"), interlacedCorpus()},
+        {QStringLiteral("hdr"), hdrCorpus() << sdrMaster()}};
     for (const auto& [set, sources] : corpora) {
         QElapsedTimer clock;
         clock.start();
