@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -172,6 +179,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>توقف المرمّز على نحو غير متوقع.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -619,43 +630,6 @@ files in the folders below it; links to folders are not followed).</source>
 المجلدات التي تحته؛ ولا تُتبع الروابط إلى المجلدات).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>الخيارات:
-  -f, --format NAME      تنسيق الإخراج، وهو واحد من:
-%1
-  -b, --bitrate KBITS    معدل بت الفيديو بالكيلوبت في الثانية
-                         (الافتراضي: معدل التنسيق نفسه، انظر --list-formats)
-  -r, --rotate NAME      none (الافتراضي)، cw، ccw، vflip، hflip، 180
-  -o, --output DIR       مجلد الإخراج، يُنشأ عند الحاجة (الافتراضي ./output)
-      --web              مهيّأ للويب: تحصل ملفات MP4 وMOV على فهرسها في البداية،
-                         فيشغّلها المتصفح أثناء وصولها
-  -j, --jobs N           N من التحويلات في آن واحد؛ «auto» لتحويل واحد لكل نواة
-      --disc DIR         إضافة ملفات العناوين في VIDEO_TS لقرص DVD أو في
-                         BDMV/STREAM لقرص Blu-ray تحت DIR إلى قائمة الانتظار
-                         (يمكن تكراره)
-  -n, --dry-run          طباعة أوامر كل ملف دون تحويل أي شيء
-      --json             حدث JSON واحد في كل سطر على المخرج القياسي
-      --list-formats     طباعة التنسيقات مع معدلات البت الافتراضية لها
-  -h, --help             هذا النص
-  -v, --version          إصدار البرنامج</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -747,6 +721,32 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (الافتراضي)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -930,6 +930,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Batch done</source>
         <translation>اكتملت المعالجة الدفعية</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

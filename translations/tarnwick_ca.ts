@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -164,6 +171,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>El codificador s&apos;ha aturat inesperadament.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -600,45 +611,6 @@ carpeta mateixa i els fitxers de títol VOB i M2TS de les carpetes de sota;
 no se segueixen els enllaços a carpetes).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opcions:
-  -f, --format NAME      el format de sortida, un de:
-%1
-  -b, --bitrate KBITS    taxa de bits del vídeo en kilobits per segon
-                         (per defecte: la del format, vegeu --list-formats)
-  -r, --rotate NAME      none (per defecte), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       carpeta de sortida, es crea si no existeix
-                         (per defecte ./output)
-      --web              per al web: els fitxers MP4 i MOV porten l&apos;índex al
-                         principi, perquè un navegador els reprodueixi mentre
-                         arriben
-  -j, --jobs N           N conversions alhora; «auto» per a una per nucli
-      --disc DIR         posa a la cua els fitxers de títol del VIDEO_TS d&apos;un
-                         DVD o del BDMV/STREAM d&apos;un Blu-ray sota DIR
-                         (es pot repetir)
-  -n, --dry-run          mostra les ordres de cada fitxer, no converteix res
-      --json             un esdeveniment JSON per línia a la sortida estàndard
-      --list-formats     mostra els formats amb la taxa de bits per defecte
-  -h, --help             aquest text
-  -v, --version          la versió del programa</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -730,6 +702,32 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (per defecte)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -909,6 +907,14 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
     <message>
         <source>Batch done</source>
         <translation>Lot acabat</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -166,6 +173,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Kodér se neočekávaně ukončil.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -604,43 +615,6 @@ soubor, který najde hledání ve složce (soubory samotné složky a soubory ti
 VOB a M2TS ve složkách pod ní; odkazy na složky se nenásledují).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Volby:
-  -f, --format NAME      výstupní formát, jeden z:
-%1
-  -b, --bitrate KBITS    datový tok videa v kilobitech za sekundu
-                         (výchozí: vlastní hodnota formátu, viz --list-formats)
-  -r, --rotate NAME      none (výchozí), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       výstupní složka, vytvoří se, pokud chybí
-                         (výchozí ./output)
-      --web              pro web: soubory MP4 a MOV mají index na začátku,
-                         takže je prohlížeč přehrává už během stahování
-  -j, --jobs N           N převodů najednou; „auto“ pro jeden na jádro
-      --disc DIR         zařadit soubory titulů z VIDEO_TS disku DVD nebo
-                         z BDMV/STREAM disku Blu-ray pod DIR (lze opakovat)
-  -n, --dry-run          vypsat příkazy pro každý soubor, nic nepřevádět
-      --json             jedna událost JSON na řádek na standardní výstup
-      --list-formats     vypsat formáty s jejich výchozím datovým tokem
-  -h, --help             tento text
-  -v, --version          verze programu</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -732,6 +706,32 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (výchozí)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -912,6 +912,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Batch done</source>
         <translation>Zpracování dokončeno</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

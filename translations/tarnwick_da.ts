@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -164,6 +171,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Encoderen stoppede uventet.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -599,42 +610,6 @@ fil, som en mappesøgning finder (mappens egne filer samt VOB- og M2TS-
 titelfilerne i mapperne under den; links til mapper følges ikke).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Tilvalg:
-  -f, --format NAME      outputformatet, et af:
-%1
-  -b, --bitrate KBITS    videobithastighed i kilobit pr. sekund
-                         (standard: formatets egen, se --list-formats)
-  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       målmappe, oprettes om nødvendigt (standard ./output)
-      --web              til nettet: MP4- og MOV-filer får indekset forrest,
-                         så en browser afspiller dem, mens de hentes
-  -j, --jobs N           N konverteringer ad gangen; &quot;auto&quot; for én pr. kerne
-      --disc DIR         sæt titelfilerne i en DVD&apos;s VIDEO_TS eller en
-                         Blu-rays BDMV/STREAM under DIR i kø (kan gentages)
-  -n, --dry-run          udskriv hver fils kommandoer, konvertér intet
-      --json             én JSON-hændelse pr. linje på standardoutput
-      --list-formats     udskriv formaterne med deres standardbithastighed
-  -h, --help             denne tekst
-  -v, --version          programmets version</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -726,6 +701,32 @@ mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (standard)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,6 +906,14 @@ mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
     <message>
         <source>Batch done</source>
         <translation>Batchkørsel færdig</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -164,6 +171,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Ο κωδικοποιητής τερματίστηκε απρόσμενα.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -600,45 +611,6 @@ files in the folders below it; links to folders are not followed).</source>
 σύνδεσμοι προς φακέλους δεν ακολουθούνται).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Επιλογές:
-  -f, --format NAME      η μορφή εξόδου, μία από:
-%1
-  -b, --bitrate KBITS    ρυθμός bit βίντεο σε kilobit ανά δευτερόλεπτο
-                         (προεπιλογή: αυτός της μορφής, δείτε --list-formats)
-  -r, --rotate NAME      none (προεπιλογή), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       φάκελος εξόδου, δημιουργείται αν λείπει
-                         (προεπιλογή ./output)
-      --web              για το διαδίκτυο: τα αρχεία MP4 και MOV έχουν το
-                         ευρετήριό τους στην αρχή, ώστε ένα πρόγραμμα
-                         περιήγησης να τα αναπαράγει καθώς φτάνουν
-  -j, --jobs N           N μετατροπές ταυτόχρονα· «auto» για μία ανά πυρήνα
-      --disc DIR         προσθήκη στην ουρά των αρχείων τίτλων του VIDEO_TS
-                         ενός DVD ή του BDMV/STREAM ενός Blu-ray κάτω από
-                         το DIR (μπορεί να επαναληφθεί)
-  -n, --dry-run          εμφάνιση των εντολών κάθε αρχείου, χωρίς μετατροπή
-      --json             ένα συμβάν JSON ανά γραμμή στην τυπική έξοδο
-      --list-formats     εμφάνιση των μορφών με τον προεπιλεγμένο ρυθμό bit
-  -h, --help             αυτό το κείμενο
-  -v, --version          η έκδοση του προγράμματος</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -731,6 +703,32 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (προεπιλογή)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -910,6 +908,14 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
     <message>
         <source>Batch done</source>
         <translation>Η μαζική μετατροπή ολοκληρώθηκε</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

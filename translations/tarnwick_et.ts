@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -164,6 +171,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Kodeerija peatus ootamatult.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -599,43 +610,6 @@ faili, mille kaustaotsing leiab (kausta enda failid ning alamkaustades olevad
 VOB- ja M2TS-pealkirjafailid; kaustalinke ei järgita).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Võtmed:
-  -f, --format NAME      väljundvorming, üks järgmistest:
-%1
-  -b, --bitrate KBITS    video bitikiirus kilobittides sekundis
-                         (vaikimisi: vormingu oma, vt --list-formats)
-  -r, --rotate NAME      none (vaikimisi), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       väljundkaust, luuakse vajadusel (vaikimisi ./output)
-      --web              veebi jaoks: MP4- ja MOV-failide indeks algusesse,
-                         et brauser saaks neid juba laadimise ajal esitada
-  -j, --jobs N           N teisendust korraga; „auto“: üks tuuma kohta
-      --disc DIR         lisa järjekorda DIR-i all olevad DVD kausta VIDEO_TS
-                         või Blu-ray kausta BDMV/STREAM pealkirjafailid
-                         (korratav)
-  -n, --dry-run          väljasta iga faili käsud, ära teisenda midagi
-      --json             üks JSON-sündmus rea kohta standardväljundisse
-      --list-formats     väljasta vormingud koos vaikimisi bitikiirustega
-  -h, --help             see tekst
-  -v, --version          programmi versioon</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -727,6 +701,32 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (vaikimisi)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,6 +906,14 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
     <message>
         <source>Batch done</source>
         <translation>Pakktöötlus valmis</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

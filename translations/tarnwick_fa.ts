@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -162,6 +169,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>رمزگذار به‌طور غیرمنتظره متوقف شد.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -594,42 +605,6 @@ files in the folders below it; links to folders are not followed).</source>
 VOB و M2TS در پوشه‌های زیر آن؛ پیوندهای پوشه دنبال نمی‌شوند).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>گزینه‌ها:
-  -f, --format NAME      قالب خروجی، یکی از:
-%1
-  -b, --bitrate KBITS    نرخ بیت ویدیو بر حسب کیلوبیت بر ثانیه
-                         (پیش‌فرض: نرخ خود قالب، نگاه کنید به --list-formats)
-  -r, --rotate NAME      none (پیش‌فرض)، cw، ccw، vflip، hflip، 180
-  -o, --output DIR       پوشهٔ خروجی، اگر نباشد ساخته می‌شود (پیش‌فرض ./output)
-      --web              مناسب وب: نمایهٔ پرونده‌های MP4 و MOV در آغاز می‌آید
-                         تا مرورگر آن‌ها را در حین رسیدن پخش کند
-  -j, --jobs N           N تبدیل هم‌زمان؛ «auto» برای یکی به ازای هر هسته
-      --disc DIR         افزودن پرونده‌های عنوانِ VIDEO_TS یک DVD یا
-                         BDMV/STREAM یک Blu-ray در زیر DIR به صف (تکرارپذیر)
-  -n, --dry-run          چاپ فرمان‌های هر پرونده، بدون تبدیل
-      --json             یک رویداد JSON در هر خط روی خروجی استاندارد
-      --list-formats     چاپ قالب‌ها با نرخ بیت پیش‌فرضشان
-  -h, --help             همین متن
-  -v, --version          نگارش برنامه</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -721,6 +696,32 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (پیش‌فرض)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +900,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Batch done</source>
         <translation>پردازش دسته‌ای پایان یافت</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -164,6 +171,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Kooderi pysähtyi odottamatta.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -599,43 +610,6 @@ kohden tai jokaisen tiedoston, jonka kansiohaku löytää (kansion omat tiedosto
 sekä sen alikansioiden VOB- ja M2TS-nimiketiedostot; kansiolinkkejä ei seurata).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Valitsimet:
-  -f, --format NAME      kohdemuoto, jokin seuraavista:
-%1
-  -b, --bitrate KBITS    videon bittinopeus kilobitteinä sekunnissa
-                         (oletus: muodon oma, katso --list-formats)
-  -r, --rotate NAME      none (oletus), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       kohdekansio, luodaan tarvittaessa (oletus ./output)
-      --web              verkkoa varten: MP4- ja MOV-tiedostojen indeksi
-                         alkuun, jotta selain voi toistaa ne jo latautuessaan
-  -j, --jobs N           N muunnosta yhtä aikaa; ”auto”: yksi ydintä kohden
-      --disc DIR         lisää jonoon DIR-kansion alta DVD:n VIDEO_TS- tai
-                         Blu-rayn BDMV/STREAM-kansion nimiketiedostot
-                         (voi toistaa)
-  -n, --dry-run          tulosta kunkin tiedoston komennot, älä muunna mitään
-      --json             yksi JSON-tapahtuma riviä kohden vakiotulosteeseen
-      --list-formats     tulosta muodot oletusbittinopeuksineen
-  -h, --help             tämä ohje
-  -v, --version          ohjelman versio</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -727,6 +701,32 @@ data/conv.exe, puuttuu), 130 pysäytetty Ctrl+C:llä tai lopetussignaalilla.</tr
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (oletus)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,6 +906,14 @@ data/conv.exe, puuttuu), 130 pysäytetty Ctrl+C:llä tai lopetussignaalilla.</tr
     <message>
         <source>Batch done</source>
         <translation>Eräajo valmis</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

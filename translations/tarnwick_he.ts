@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -164,6 +171,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>המקודד נעצר באופן בלתי צפוי.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -599,43 +610,6 @@ files in the folders below it; links to folders are not followed).</source>
 בתיקיות שמתחתיה; אין מעבר דרך קישורים לתיקיות).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>אפשרויות:
-  -f, --format NAME      פורמט הפלט, אחד מתוך:
-%1
-  -b, --bitrate KBITS    קצב סיביות הווידאו בקילוביט לשנייה
-                         (ברירת מחדל: של הפורמט, ראו --list-formats)
-  -r, --rotate NAME      none (ברירת מחדל), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       תיקיית הפלט, נוצרת אם אינה קיימת (ברירת מחדל ./output)
-      --web              מותאם לרשת: קובצי MP4 ו־MOV מקבלים את האינדקס שלהם
-                         בהתחלה, כך שדפדפן מנגן אותם תוך כדי הורדה
-  -j, --jobs N           N המרות בו־זמנית; &quot;auto&quot; – אחת לכל ליבה
-      --disc DIR         הוספת קובצי הכותרים של VIDEO_TS בתקליטור DVD או של
-                         BDMV/STREAM בתקליטור Blu-ray שמתחת ל־DIR לתור
-                         (ניתן לחזור על האפשרות)
-  -n, --dry-run          הדפסת הפקודות של כל קובץ, ללא המרה
-      --json             אירוע JSON אחד בכל שורה בפלט התקני
-      --list-formats     הדפסת הפורמטים עם קצב הסיביות שלהם כברירת מחדל
-  -h, --help             טקסט זה
-  -v, --version          גרסת התכנית</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -727,6 +701,32 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (ברירת מחדל)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,6 +906,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Batch done</source>
         <translation>האצווה הסתיימה</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -166,6 +173,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Koder se neočekivano zaustavio.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -604,44 +615,6 @@ svaku datoteku koju pronađe pretraživanje mape (datoteke same mape te VOB i
 M2TS datoteke naslova u mapama ispod nje; poveznice na mape se ne slijede).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Mogućnosti:
-  -f, --format NAME      izlazni format, jedan od:
-%1
-  -b, --bitrate KBITS    brzina prijenosa videa u kilobitima po sekundi
-                         (zadano: ona formata, vidi --list-formats)
-  -r, --rotate NAME      none (zadano), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       izlazna mapa, stvara se ako ne postoji
-                         (zadano ./output)
-      --web              za web: indeks MP4 i MOV datoteka na početku, kako bi
-                         ih preglednik reproducirao već tijekom preuzimanja
-  -j, --jobs N           N pretvaranja istodobno; „auto”: jedno po jezgri
-      --disc DIR         stavi u red čekanja datoteke naslova iz VIDEO_TS
-                         DVD-a ili BDMV/STREAM Blu-raya ispod DIR
-                         (može se ponoviti)
-  -n, --dry-run          ispiši naredbe za svaku datoteku, ništa ne pretvaraj
-      --json             jedan JSON događaj po retku na standardni izlaz
-      --list-formats     ispiši formate sa zadanim brzinama prijenosa
-  -h, --help             ovaj tekst
-  -v, --version          verzija programa</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -733,6 +706,32 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (zadano)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -913,6 +912,14 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
     <message>
         <source>Batch done</source>
         <translation>Skupna obrada završena</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -162,6 +169,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>A kódoló váratlanul leállt.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,43 +606,6 @@ valamint az alatta lévő mappák VOB és M2TS címfájljait; a mappákra mutat�
 hivatkozásokat nem követi).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Kapcsolók:
-  -f, --format NAME      a kimeneti formátum, a következők egyike:
-%1
-  -b, --bitrate KBITS    videó bitrátája kilobit/másodpercben
-                         (alapértelmezett: a formátumé, lásd --list-formats)
-  -r, --rotate NAME      none (alapértelmezett), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       kimeneti mappa, szükség esetén létrejön
-                         (alapértelmezett: ./output)
-      --web              webre: az MP4 és MOV fájlok indexe az elejükre kerül,
-                         így a böngésző már letöltés közben lejátssza őket
-  -j, --jobs N           N konvertálás egyszerre; „auto”: magonként egy
-      --disc DIR         a DIR alatti DVD VIDEO_TS vagy Blu-ray BDMV/STREAM
-                         címfájljainak felvétele a várólistára (ismételhető)
-  -n, --dry-run          minden fájl parancsainak kiírása, konvertálás nélkül
-      --json             soronként egy JSON-esemény a szabványos kimenetre
-      --list-formats     a formátumok kiírása alapértelmezett bitrátájukkal
-  -h, --help             ez a szöveg
-  -v, --version          a program verziója</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -724,6 +698,32 @@ leállítási jelzéssel.</translation>
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (alapértelmezett)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -902,6 +902,14 @@ leállítási jelzéssel.</translation>
     <message>
         <source>Batch done</source>
         <translation>A kötegelt feldolgozás kész</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

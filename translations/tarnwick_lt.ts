@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -166,6 +173,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Koduotuvas netikėtai sustojo.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -604,43 +615,6 @@ arba kiekvieną failą, kurį randa paieška aplanke (paties aplanko failus ir
 VOB bei M2TS titulų failus poaplankiuose; nuorodomis į aplankus neinama).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Parinktys:
-  -f, --format NAME      išvesties formatas, vienas iš:
-%1
-  -b, --bitrate KBITS    vaizdo bitų sparta kilobitais per sekundę
-                         (numatyta: formato, žr. --list-formats)
-  -r, --rotate NAME      none (numatyta), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       išvesties aplankas, sukuriamas, jei jo nėra
-                         (numatyta ./output)
-      --web              žiniatinkliui: MP4 ir MOV failų indeksas pradžioje,
-                         kad naršyklė juos rodytų dar atsisiųsdama
-  -j, --jobs N           N konvertavimų kartu; „auto“ – po vieną branduoliui
-      --disc DIR         įtraukti į eilę DVD VIDEO_TS ar Blu-ray BDMV/STREAM
-                         titulų failus, esančius DIR (galima kartoti)
-  -n, --dry-run          išvesti kiekvieno failo komandas, nieko nekonvertuoti
-      --json             po vieną JSON įvykį eilutėje į standartinę išvestį
-      --list-formats     išvesti formatus su numatytomis bitų spartomis
-  -h, --help             šis tekstas
-  -v, --version          programos versija</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -732,6 +706,32 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (numatyta)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -912,6 +912,14 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
     <message>
         <source>Batch done</source>
         <translation>Paketinis apdorojimas baigtas</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -166,6 +173,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Kodētājs negaidīti apstājās.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -604,43 +615,6 @@ katru failu, ko atrod mapes meklēšana (pašas mapes failus un VOB un M2TS
 titulu failus mapēs zem tās; saitēm uz mapēm neseko).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opcijas:
-  -f, --format NAME      izvades formāts, viens no:
-%1
-  -b, --bitrate KBITS    video bitu ātrums kilobitos sekundē
-                         (noklusējums: formāta paša ātrums, sk. --list-formats)
-  -r, --rotate NAME      none (noklusējums), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       izvades mape, tiek izveidota, ja trūkst
-                         (noklusējums ./output)
-      --web              tīmeklim: MP4 un MOV failiem indekss ir sākumā, lai
-                         pārlūks tos atskaņotu jau ielādes laikā
-  -j, --jobs N           N konvertēšanas vienlaikus; “auto”: pa vienai uz kodolu
-      --disc DIR         ievietot rindā DVD VIDEO_TS vai Blu-ray BDMV/STREAM
-                         titulu failus zem DIR (var atkārtot)
-  -n, --dry-run          izvadīt katra faila komandas, neko nekonvertēt
-      --json             pa vienam JSON notikumam rindā standarta izvadē
-      --list-formats     izvadīt formātus ar to noklusējuma bitu ātrumiem
-  -h, --help             šis teksts
-  -v, --version          programmas versija</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -733,6 +707,32 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (noklusējums)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -913,6 +913,14 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
     <message>
         <source>Batch done</source>
         <translation>Pakešapstrāde pabeigta</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -166,6 +173,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Koder nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -604,44 +615,6 @@ plik znaleziony w katalogu (pliki samego katalogu oraz pliki tytułów VOB
 i M2TS w katalogach poniżej; dowiązania do katalogów są pomijane).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opcje:
-  -f, --format NAME      format wyjściowy, jeden z:
-%1
-  -b, --bitrate KBITS    prędkość bitowa wideo w kilobitach na sekundę
-                         (domyślnie: właściwa dla formatu, zob. --list-formats)
-  -r, --rotate NAME      none (domyślnie), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       katalog wyjściowy, tworzony w razie potrzeby
-                         (domyślnie ./output)
-      --web              dla sieci: pliki MP4 i MOV mają indeks na początku,
-                         więc przeglądarka odtwarza je już podczas pobierania
-  -j, --jobs N           N konwersji jednocześnie; „auto”: jedna na rdzeń
-      --disc DIR         dodaje do kolejki pliki tytułów z VIDEO_TS płyty DVD
-                         lub z BDMV/STREAM płyty Blu-ray pod DIR (można
-                         powtarzać)
-  -n, --dry-run          wypisuje polecenia dla plików, niczego nie konwertuje
-      --json             jedno zdarzenie JSON na wiersz na standardowe wyjście
-      --list-formats     wypisuje formaty z ich domyślną prędkością bitową
-  -h, --help             ten tekst
-  -v, --version          wersja programu</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -734,6 +707,32 @@ w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</tra
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (domyślnie)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -914,6 +913,14 @@ w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</tra
     <message>
         <source>Batch done</source>
         <translation>Przetwarzanie zakończone</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -162,6 +169,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>ตัวเข้ารหัสหยุดทำงานโดยไม่คาดคิด</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -594,42 +605,6 @@ files in the folders below it; links to folders are not followed).</source>
 ในโฟลเดอร์ย่อยด้านล่าง ไม่ติดตามลิงก์ที่ชี้ไปยังโฟลเดอร์)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>ตัวเลือก:
-  -f, --format NAME      รูปแบบเอาต์พุต หนึ่งใน:
-%1
-  -b, --bitrate KBITS    อัตราบิตวิดีโอเป็นกิโลบิตต่อวินาที
-                         (ค่าเริ่มต้น: ค่าของรูปแบบนั้นเอง ดู --list-formats)
-  -r, --rotate NAME      none (ค่าเริ่มต้น), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       โฟลเดอร์เอาต์พุต สร้างให้หากยังไม่มี (ค่าเริ่มต้น ./output)
-      --web              สำหรับเว็บ: ไฟล์ MP4 และ MOV จะมีดัชนีอยู่ด้านหน้า
-                         เบราว์เซอร์จึงเล่นได้ขณะกำลังโหลด
-  -j, --jobs N           แปลงพร้อมกัน N รายการ; “auto” คือหนึ่งรายการต่อหนึ่งคอร์
-      --disc DIR         เพิ่มไฟล์ไตเติลใน VIDEO_TS ของ DVD หรือใน BDMV/STREAM
-                         ของ Blu-ray ภายใต้ DIR เข้าคิว (ระบุซ้ำได้)
-  -n, --dry-run          แสดงคำสั่งของแต่ละไฟล์ โดยไม่แปลงอะไร
-      --json             เหตุการณ์ JSON บรรทัดละหนึ่งรายการทางเอาต์พุตมาตรฐาน
-      --list-formats     แสดงรูปแบบต่างๆ พร้อมอัตราบิตเริ่มต้น
-  -h, --help             ข้อความนี้
-  -v, --version          รุ่นของโปรแกรม</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -721,6 +696,32 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (ค่าเริ่มต้น)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -899,6 +900,14 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>Batch done</source>
         <translation>ชุดงานเสร็จแล้ว</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -162,6 +169,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Kodlayıcı beklenmedik şekilde durdu.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,43 +606,6 @@ altındaki klasörlerdeki VOB ve M2TS başlık dosyaları; klasörlere giden
 bağlantılar izlenmez).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Seçenekler:
-  -f, --format NAME      çıktı biçimi, şunlardan biri:
-%1
-  -b, --bitrate KBITS    saniyede kilobit cinsinden video bit hızı
-                         (varsayılan: biçimin kendi değeri, bkz. --list-formats)
-  -r, --rotate NAME      none (varsayılan), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       çıktı klasörü, yoksa oluşturulur (varsayılan ./output)
-      --web              web için: MP4 ve MOV dosyalarının dizini başa alınır,
-                         böylece tarayıcı onları yüklenirken oynatır
-  -j, --jobs N           aynı anda N dönüştürme; “auto” ile çekirdek başına bir
-      --disc DIR         DIR altındaki bir DVD&apos;nin VIDEO_TS veya bir Blu-ray&apos;in
-                         BDMV/STREAM başlık dosyalarını kuyruğa ekle
-                         (yinelenebilir)
-  -n, --dry-run          her dosyanın komutlarını yazdır, hiçbir şey dönüştürme
-      --json             standart çıktıya satır başına bir JSON olayı yaz
-      --list-formats     biçimleri varsayılan bit hızlarıyla yazdır
-  -h, --help             bu metin
-  -v, --version          programın sürümü</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -723,6 +697,32 @@ FFmpeg eksik), 130 Ctrl+C veya bir sonlandırma sinyaliyle durduruldu.</translat
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (varsayılan)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -901,6 +901,14 @@ FFmpeg eksik), 130 Ctrl+C veya bir sonlandırma sinyaliyle durduruldu.</translat
     <message>
         <source>Batch done</source>
         <translation>Toplu işlem tamamlandı</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Tarnwick is running but did not take the files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::BatchDriver</name>
     <message>
         <source>Please add a file.</source>
@@ -162,6 +169,10 @@
     <message>
         <source>The encoder stopped unexpectedly.</source>
         <translation>Bộ mã hóa đã dừng đột ngột.</translation>
+    </message>
+    <message>
+        <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -595,42 +606,6 @@ tiêu đề VOB và M2TS trong các thư mục bên dưới; không đi theo li�
 thư mục).</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Tùy chọn:
-  -f, --format NAME      định dạng đầu ra, một trong:
-%1
-  -b, --bitrate KBITS    tốc độ bit video tính bằng kilobit mỗi giây
-                         (mặc định: của chính định dạng, xem --list-formats)
-  -r, --rotate NAME      none (mặc định), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       thư mục đầu ra, tự tạo nếu chưa có (mặc định ./output)
-      --web              cho web: tệp MP4 và MOV có chỉ mục ở đầu, nên
-                         trình duyệt phát được ngay khi đang tải về
-  -j, --jobs N           N chuyển đổi cùng lúc; “auto” để mỗi lõi một chuyển đổi
-      --disc DIR         đưa vào hàng đợi các tệp tiêu đề trong VIDEO_TS của DVD
-                         hoặc BDMV/STREAM của Blu-ray dưới DIR (có thể lặp lại)
-  -n, --dry-run          in lệnh của từng tệp, không chuyển đổi gì
-      --json             mỗi dòng một sự kiện JSON trên đầu ra chuẩn
-      --list-formats     in các định dạng cùng tốc độ bit mặc định
-  -h, --help             văn bản này
-  -v, --version          phiên bản chương trình</translation>
-    </message>
-    <message>
         <source>Outputs are named &lt;source name&gt;_&lt;hour&gt;&lt;minute&gt;&lt;second&gt;.&lt;extension&gt;; a name
 already taken gets _2, _3, ... Nothing in the output folder is overwritten,
 and an output that did not finish is removed.</source>
@@ -722,6 +697,32 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
         <source>%1 (default)</source>
         <extracomment>The first format in --help&apos;s list, the one used without --format.</extracomment>
         <translation>%1 (mặc định)</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sdr does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +901,14 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
     <message>
         <source>Batch done</source>
         <translation>Đã xong xử lý hàng loạt</translation>
+    </message>
+    <message>
+        <source>HDR to SDR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
