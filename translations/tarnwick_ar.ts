@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick قيد التشغيل لكنه لم يستلم الملفات: %1</translation>
     </message>
 </context>
 <context>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>صورته بتقنية Dolby Vision بالملف التعريفي %1، ولا يعرض ألوانها إلا مشغّل Dolby Vision؛ «مثل المصدر (نسخ)» يُبقيها كما هي</translation>
     </message>
 </context>
 <context>
@@ -742,11 +742,30 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات:
+  -f, --format NAME      تنسيق الإخراج، وهو واحد من:
+%1
+  -b, --bitrate KBITS    معدل بت الفيديو بالكيلوبت في الثانية
+                         (الافتراضي: معدل التنسيق نفسه، انظر --list-formats)
+  -r, --rotate NAME      none (الافتراضي)، cw، ccw، vflip، hflip، 180
+  -o, --output DIR       مجلد الإخراج، يُنشأ عند الحاجة (الافتراضي ./output)
+      --web              مهيّأ للويب: تحصل ملفات MP4 وMOV على فهرسها في البداية،
+                         فيشغّلها المتصفح أثناء وصولها
+      --sdr              HDR إلى SDR: تصبح مصادر HDR بصيغة SDR في كل التنسيقات؛
+                         ودونه تُبقي H.265 وAV1 وVP9 على HDR بعمق 10 بت
+  -j, --jobs N           N من التحويلات في آن واحد؛ «auto» لتحويل واحد لكل نواة
+      --disc DIR         إضافة ملفات العناوين في VIDEO_TS لقرص DVD أو في
+                         BDMV/STREAM لقرص Blu-ray تحت DIR إلى قائمة الانتظار
+                         (يمكن تكراره)
+  -n, --dry-run          طباعة أوامر كل ملف دون تحويل أي شيء
+      --json             حدث JSON واحد في كل سطر على المخرج القياسي
+      --list-formats     طباعة التنسيقات مع معدلات البت الافتراضية لها
+  -h, --help             هذا النص
+  -v, --version          إصدار البرنامج</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا ينطبق --sdr على copy، فهو لا يعيد ترميز أي شيء</translation>
     </message>
 </context>
 <context>
@@ -933,11 +952,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR إلى SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>يصبح فيديو HDR فيديو SDR عاديًا في كل التنسيقات، حتى في H.265 وAV1 وVP9 التي تُبقيه HDR فيما عدا ذلك</translation>
     </message>
 </context>
 <context>

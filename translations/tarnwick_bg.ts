@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick работи, но не прие файловете: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>картината му е Dolby Vision профил %1, чиито цветове показва правилно само плейър с Dolby Vision; „Като източника (копие)“ го запазва както е</translation>
     </message>
 </context>
 <context>
@@ -723,11 +723,32 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Опции:
+  -f, --format NAME      изходният формат, един от:
+%1
+  -b, --bitrate KBITS    битрейт на видеото в килобита в секунда
+                         (по подразбиране: този на формата, вж. --list-formats)
+  -r, --rotate NAME      none (по подразбиране), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       изходна папка, създава се, ако липсва
+                         (по подразбиране ./output)
+      --web              за уеб: файловете MP4 и MOV получават индекса си
+                         в началото, за да ги възпроизвежда браузърът,
+                         докато пристигат
+      --sdr              HDR към SDR: HDR става SDR във всеки формат;
+                         без нея H.265, AV1 и VP9 запазват HDR в 10 бита
+  -j, --jobs N           N преобразувания наведнъж; „auto“ – по едно на ядро
+      --disc DIR         добавяне в опашката на файловете със заглавия
+                         от VIDEO_TS на DVD или от BDMV/STREAM на Blu-ray
+                         под DIR (може да се повтаря)
+  -n, --dry-run          извеждане на командите за всеки файл без преобразуване
+      --json             по едно JSON събитие на ред в стандартния изход
+      --list-formats     извеждане на форматите с битрейта им по подразбиране
+  -h, --help             този текст
+  -v, --version          версията на програмата</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr не се прилага за copy, който не прекодира нищо</translation>
     </message>
 </context>
 <context>
@@ -910,11 +931,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR към SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR видеото става обикновено SDR видео във всеки формат, също и в H.265, AV1 и VP9, които иначе го запазват в HDR</translation>
     </message>
 </context>
 <context>

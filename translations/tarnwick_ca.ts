@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick s&apos;està executant però no ha acceptat els fitxers: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>la seva imatge és Dolby Vision perfil %1, els colors de la qual només mostra bé un reproductor Dolby Vision; «Igual que l&apos;origen (còpia)» la manté tal com és</translation>
     </message>
 </context>
 <context>
@@ -723,11 +723,32 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcions:
+  -f, --format NAME      el format de sortida, un de:
+%1
+  -b, --bitrate KBITS    taxa de bits del vídeo en kilobits per segon
+                         (per defecte: la del format, vegeu --list-formats)
+  -r, --rotate NAME      none (per defecte), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       carpeta de sortida, es crea si no existeix
+                         (per defecte ./output)
+      --web              per al web: els fitxers MP4 i MOV porten l&apos;índex al
+                         principi, perquè un navegador els reprodueixi mentre
+                         arriben
+      --sdr              HDR a SDR: l&apos;HDR passa a SDR en tots els formats;
+                         si no, H.265, AV1 i VP9 mantenen l&apos;HDR en 10 bits
+  -j, --jobs N           N conversions alhora; «auto» per a una per nucli
+      --disc DIR         posa a la cua els fitxers de títol del VIDEO_TS d&apos;un
+                         DVD o del BDMV/STREAM d&apos;un Blu-ray sota DIR
+                         (es pot repetir)
+  -n, --dry-run          mostra les ordres de cada fitxer, no converteix res
+      --json             un esdeveniment JSON per línia a la sortida estàndard
+      --list-formats     mostra els formats amb la taxa de bits per defecte
+  -h, --help             aquest text
+  -v, --version          la versió del programa</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr no s&apos;aplica a copy, que no recodifica res</translation>
     </message>
 </context>
 <context>
@@ -910,11 +931,11 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR a SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>El vídeo HDR es converteix en vídeo SDR normal en tots els formats, també en H.265, AV1 i VP9, que altrament el mantenen en HDR</translation>
     </message>
 </context>
 <context>

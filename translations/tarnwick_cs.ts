@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick běží, ale soubory nepřevzal: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho obraz je Dolby Vision profilu %1, jehož barvy správně zobrazí jen přehrávač s Dolby Vision; „Stejný jako zdroj (kopie)“ ho ponechá beze změny</translation>
     </message>
 </context>
 <context>
@@ -727,11 +727,30 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Volby:
+  -f, --format NAME      výstupní formát, jeden z:
+%1
+  -b, --bitrate KBITS    datový tok videa v kilobitech za sekundu
+                         (výchozí: vlastní hodnota formátu, viz --list-formats)
+  -r, --rotate NAME      none (výchozí), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       výstupní složka, vytvoří se, pokud chybí
+                         (výchozí ./output)
+      --web              pro web: soubory MP4 a MOV mají index na začátku,
+                         takže je prohlížeč přehrává už během stahování
+      --sdr              HDR na SDR: zdroje HDR budou ve všech formátech SDR;
+                         bez ní H.265, AV1 a VP9 zachovají HDR v 10 bitech
+  -j, --jobs N           N převodů najednou; „auto“ pro jeden na jádro
+      --disc DIR         zařadit soubory titulů z VIDEO_TS disku DVD nebo
+                         z BDMV/STREAM disku Blu-ray pod DIR (lze opakovat)
+  -n, --dry-run          vypsat příkazy pro každý soubor, nic nepřevádět
+      --json             jedna událost JSON na řádek na standardní výstup
+      --list-formats     vypsat formáty s jejich výchozím datovým tokem
+  -h, --help             tento text
+  -v, --version          verze programu</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr nelze použít s copy, který nic nepřekódovává</translation>
     </message>
 </context>
 <context>
@@ -915,11 +934,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR na SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HDR se ve všech formátech změní na běžné video SDR, i v H.265, AV1 a VP9, které jinak HDR zachovávají</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick kører, men modtog ikke filerne: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>billedet er Dolby Vision profil %1, hvis farver kun en Dolby Vision-afspiller viser korrekt; &quot;Som kilden (kopi)&quot; beholder det uændret</translation>
     </message>
 </context>
 <context>
@@ -722,11 +722,29 @@ mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvalg:
+  -f, --format NAME      outputformatet, et af:
+%1
+  -b, --bitrate KBITS    videobithastighed i kilobit pr. sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       målmappe, oprettes om nødvendigt (standard ./output)
+      --web              til nettet: MP4- og MOV-filer får indekset forrest,
+                         så en browser afspiller dem, mens de hentes
+      --sdr              HDR til SDR: HDR-kilder bliver SDR i alle formater;
+                         uden den beholder H.265, AV1 og VP9 HDR i 10 bit
+  -j, --jobs N           N konverteringer ad gangen; &quot;auto&quot; for én pr. kerne
+      --disc DIR         sæt titelfilerne i en DVD&apos;s VIDEO_TS eller en
+                         Blu-rays BDMV/STREAM under DIR i kø (kan gentages)
+  -n, --dry-run          udskriv hver fils kommandoer, konvertér intet
+      --json             én JSON-hændelse pr. linje på standardoutput
+      --list-formats     udskriv formaterne med deres standardbithastighed
+  -h, --help             denne tekst
+  -v, --version          programmets version</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr gælder ikke for copy, som ikke genkoder noget</translation>
     </message>
 </context>
 <context>
@@ -909,11 +927,11 @@ mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR til SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-video bliver til almindelig SDR-video i alle formater, også i H.265, AV1 og VP9, som ellers beholder HDR</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Tarnwick εκτελείται, αλλά δεν δέχτηκε τα αρχεία: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>η εικόνα του είναι Dolby Vision προφίλ %1, του οποίου τα χρώματα δείχνει σωστά μόνο πρόγραμμα αναπαραγωγής Dolby Vision· η «Όπως η πηγή (αντιγραφή)» τη διατηρεί ως έχει</translation>
     </message>
 </context>
 <context>
@@ -724,11 +724,32 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογές:
+  -f, --format NAME      η μορφή εξόδου, μία από:
+%1
+  -b, --bitrate KBITS    ρυθμός bit βίντεο σε kilobit ανά δευτερόλεπτο
+                         (προεπιλογή: αυτός της μορφής, δείτε --list-formats)
+  -r, --rotate NAME      none (προεπιλογή), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       φάκελος εξόδου, δημιουργείται αν λείπει
+                         (προεπιλογή ./output)
+      --web              για το διαδίκτυο: τα αρχεία MP4 και MOV έχουν το
+                         ευρετήριό τους στην αρχή, ώστε ένα πρόγραμμα
+                         περιήγησης να τα αναπαράγει καθώς φτάνουν
+      --sdr              HDR σε SDR: οι πηγές HDR γίνονται SDR σε κάθε μορφή·
+                         χωρίς αυτό, τα H.265, AV1 και VP9 κρατούν HDR σε 10 bit
+  -j, --jobs N           N μετατροπές ταυτόχρονα· «auto» για μία ανά πυρήνα
+      --disc DIR         προσθήκη στην ουρά των αρχείων τίτλων του VIDEO_TS
+                         ενός DVD ή του BDMV/STREAM ενός Blu-ray κάτω από
+                         το DIR (μπορεί να επαναληφθεί)
+  -n, --dry-run          εμφάνιση των εντολών κάθε αρχείου, χωρίς μετατροπή
+      --json             ένα συμβάν JSON ανά γραμμή στην τυπική έξοδο
+      --list-formats     εμφάνιση των μορφών με τον προεπιλεγμένο ρυθμό bit
+  -h, --help             αυτό το κείμενο
+  -v, --version          η έκδοση του προγράμματος</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>το --sdr δεν ισχύει για το copy, που δεν επανακωδικοποιεί τίποτα</translation>
     </message>
 </context>
 <context>
@@ -911,11 +932,11 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR σε SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Το βίντεο HDR γίνεται συνηθισμένο βίντεο SDR σε κάθε μορφή, και σε H.265, AV1 και VP9, που αλλιώς το διατηρούν σε HDR</translation>
     </message>
 </context>
 <context>

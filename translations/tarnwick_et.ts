@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick töötab, kuid ei võtnud faile vastu: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>selle pilt on Dolby Vision profiil %1, mille värve näitab õigesti ainult Dolby Visioni toega mängija; „Sama mis allikas (koopia)“ jätab selle muutmata</translation>
     </message>
 </context>
 <context>
@@ -722,11 +722,30 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Võtmed:
+  -f, --format NAME      väljundvorming, üks järgmistest:
+%1
+  -b, --bitrate KBITS    video bitikiirus kilobittides sekundis
+                         (vaikimisi: vormingu oma, vt --list-formats)
+  -r, --rotate NAME      none (vaikimisi), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       väljundkaust, luuakse vajadusel (vaikimisi ./output)
+      --web              veebi jaoks: MP4- ja MOV-failide indeks algusesse,
+                         et brauser saaks neid juba laadimise ajal esitada
+      --sdr              HDR SDR-iks: HDR-allikatest saab igas vormingus SDR;
+                         muidu säilitavad H.265, AV1 ja VP9 HDR-i 10 bitis
+  -j, --jobs N           N teisendust korraga; „auto“: üks tuuma kohta
+      --disc DIR         lisa järjekorda DIR-i all olevad DVD kausta VIDEO_TS
+                         või Blu-ray kausta BDMV/STREAM pealkirjafailid
+                         (korratav)
+  -n, --dry-run          väljasta iga faili käsud, ära teisenda midagi
+      --json             üks JSON-sündmus rea kohta standardväljundisse
+      --list-formats     väljasta vormingud koos vaikimisi bitikiirustega
+  -h, --help             see tekst
+  -v, --version          programmi versioon</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr ei kehti vormingule copy, mis ei kodeeri midagi ümber</translation>
     </message>
 </context>
 <context>
@@ -909,11 +928,11 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR SDR-iks</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-video muutub igas vormingus tavaliseks SDR-videoks, ka H.265, AV1 ja VP9 puhul, mis muidu säilitavad HDR-i</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick در حال اجراست ولی پرونده‌ها را نپذیرفت: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>تصویر آن Dolby Vision با پروفایل %1 است که رنگ‌هایش را فقط پخش‌کنندهٔ Dolby Vision درست نشان می‌دهد؛ «همانند منبع (رونوشت)» آن را همان‌طور که هست نگه می‌دارد</translation>
     </message>
 </context>
 <context>
@@ -717,11 +717,29 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>گزینه‌ها:
+  -f, --format NAME      قالب خروجی، یکی از:
+%1
+  -b, --bitrate KBITS    نرخ بیت ویدیو بر حسب کیلوبیت بر ثانیه
+                         (پیش‌فرض: نرخ خود قالب، نگاه کنید به --list-formats)
+  -r, --rotate NAME      none (پیش‌فرض)، cw، ccw، vflip، hflip، 180
+  -o, --output DIR       پوشهٔ خروجی، اگر نباشد ساخته می‌شود (پیش‌فرض ./output)
+      --web              مناسب وب: نمایهٔ پرونده‌های MP4 و MOV در آغاز می‌آید
+                         تا مرورگر آن‌ها را در حین رسیدن پخش کند
+      --sdr              HDR به SDR: منابع HDR در همهٔ قالب‌ها SDR می‌شوند؛
+                         بدون آن، H.265، AV1 و VP9 HDR را در 10 بیت نگه می‌دارند
+  -j, --jobs N           N تبدیل هم‌زمان؛ «auto» برای یکی به ازای هر هسته
+      --disc DIR         افزودن پرونده‌های عنوانِ VIDEO_TS یک DVD یا
+                         BDMV/STREAM یک Blu-ray در زیر DIR به صف (تکرارپذیر)
+  -n, --dry-run          چاپ فرمان‌های هر پرونده، بدون تبدیل
+      --json             یک رویداد JSON در هر خط روی خروجی استاندارد
+      --list-formats     چاپ قالب‌ها با نرخ بیت پیش‌فرضشان
+  -h, --help             همین متن
+  -v, --version          نگارش برنامه</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr برای copy کاربرد ندارد، چون copy چیزی را دوباره رمزگذاری نمی‌کند</translation>
     </message>
 </context>
 <context>
@@ -903,11 +921,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR به SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>ویدیوی HDR در همهٔ قالب‌ها به ویدیوی SDR معمولی تبدیل می‌شود، حتی در H.265، AV1 و VP9 که در غیر این صورت HDR را نگه می‌دارند</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick on käynnissä, mutta ei ottanut tiedostoja vastaan: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>sen kuva on Dolby Vision -profiilia %1, jonka värit näyttää oikein vain Dolby Vision -soitin; ”Sama kuin lähde (kopio)” säilyttää sen ennallaan</translation>
     </message>
 </context>
 <context>
@@ -722,11 +722,30 @@ data/conv.exe, puuttuu), 130 pysäytetty Ctrl+C:llä tai lopetussignaalilla.</tr
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitsimet:
+  -f, --format NAME      kohdemuoto, jokin seuraavista:
+%1
+  -b, --bitrate KBITS    videon bittinopeus kilobitteinä sekunnissa
+                         (oletus: muodon oma, katso --list-formats)
+  -r, --rotate NAME      none (oletus), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       kohdekansio, luodaan tarvittaessa (oletus ./output)
+      --web              verkkoa varten: MP4- ja MOV-tiedostojen indeksi
+                         alkuun, jotta selain voi toistaa ne jo latautuessaan
+      --sdr              HDR SDR:ksi: HDR-lähteet SDR:ksi kaikissa muodoissa;
+                         muuten H.265, AV1 ja VP9 säilyttävät HDR:n 10-bittisenä
+  -j, --jobs N           N muunnosta yhtä aikaa; ”auto”: yksi ydintä kohden
+      --disc DIR         lisää jonoon DIR-kansion alta DVD:n VIDEO_TS- tai
+                         Blu-rayn BDMV/STREAM-kansion nimiketiedostot
+                         (voi toistaa)
+  -n, --dry-run          tulosta kunkin tiedoston komennot, älä muunna mitään
+      --json             yksi JSON-tapahtuma riviä kohden vakiotulosteeseen
+      --list-formats     tulosta muodot oletusbittinopeuksineen
+  -h, --help             tämä ohje
+  -v, --version          ohjelman versio</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr ei koske copy-muotoa, joka ei koodaa mitään uudelleen</translation>
     </message>
 </context>
 <context>
@@ -909,11 +928,11 @@ data/conv.exe, puuttuu), 130 pysäytetty Ctrl+C:llä tai lopetussignaalilla.</tr
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR SDR:ksi</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-videosta tulee tavallista SDR-videota kaikissa muodoissa, myös H.265:ssä, AV1:ssä ja VP9:ssä, jotka muuten säilyttävät HDR:n</translation>
     </message>
 </context>
 <context>

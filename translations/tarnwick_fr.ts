@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick est en cours d’exécution mais n’a pas accepté les fichiers&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick פועל אך לא קיבל את הקבצים: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>התמונה שלו היא Dolby Vision בפרופיל %1, שאת צבעיו מציג נכון רק נגן Dolby Vision; &quot;כמו המקור (העתקה)&quot; שומר אותו כפי שהוא</translation>
     </message>
 </context>
 <context>
@@ -722,11 +722,30 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות:
+  -f, --format NAME      פורמט הפלט, אחד מתוך:
+%1
+  -b, --bitrate KBITS    קצב סיביות הווידאו בקילוביט לשנייה
+                         (ברירת מחדל: של הפורמט, ראו --list-formats)
+  -r, --rotate NAME      none (ברירת מחדל), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       תיקיית הפלט, נוצרת אם אינה קיימת (ברירת מחדל ./output)
+      --web              מותאם לרשת: קובצי MP4 ו־MOV מקבלים את האינדקס שלהם
+                         בהתחלה, כך שדפדפן מנגן אותם תוך כדי הורדה
+      --sdr              HDR ל־SDR: מקורות HDR הופכים ל־SDR בכל פורמט;
+                         בלעדיה, H.265, AV1 ו־VP9 שומרים על HDR ב־10 סיביות
+  -j, --jobs N           N המרות בו־זמנית; &quot;auto&quot; – אחת לכל ליבה
+      --disc DIR         הוספת קובצי הכותרים של VIDEO_TS בתקליטור DVD או של
+                         BDMV/STREAM בתקליטור Blu-ray שמתחת ל־DIR לתור
+                         (ניתן לחזור על האפשרות)
+  -n, --dry-run          הדפסת הפקודות של כל קובץ, ללא המרה
+      --json             אירוע JSON אחד בכל שורה בפלט התקני
+      --list-formats     הדפסת הפורמטים עם קצב הסיביות שלהם כברירת מחדל
+  -h, --help             טקסט זה
+  -v, --version          גרסת התכנית</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr אינו חל על copy, שאינו מקודד דבר מחדש</translation>
     </message>
 </context>
 <context>
@@ -909,11 +928,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR ל־SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>וידאו HDR הופך לווידאו SDR רגיל בכל פורמט, גם ב־H.265, ב־AV1 וב־VP9, ששומרים אותו אחרת ב־HDR</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick je pokrenut, ali nije preuzeo datoteke: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>slika mu je Dolby Vision profila %1, čije boje ispravno prikazuje samo Dolby Vision reproduktor; „Isto kao izvor (kopija)” ga ostavlja nepromijenjenim</translation>
     </message>
 </context>
 <context>
@@ -727,11 +727,31 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Mogućnosti:
+  -f, --format NAME      izlazni format, jedan od:
+%1
+  -b, --bitrate KBITS    brzina prijenosa videa u kilobitima po sekundi
+                         (zadano: ona formata, vidi --list-formats)
+  -r, --rotate NAME      none (zadano), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izlazna mapa, stvara se ako ne postoji
+                         (zadano ./output)
+      --web              za web: indeks MP4 i MOV datoteka na početku, kako bi
+                         ih preglednik reproducirao već tijekom preuzimanja
+      --sdr              HDR u SDR: HDR izvori postaju SDR u svakom formatu;
+                         bez nje H.265, AV1 i VP9 zadržavaju HDR u 10 bita
+  -j, --jobs N           N pretvaranja istodobno; „auto”: jedno po jezgri
+      --disc DIR         stavi u red čekanja datoteke naslova iz VIDEO_TS
+                         DVD-a ili BDMV/STREAM Blu-raya ispod DIR
+                         (može se ponoviti)
+  -n, --dry-run          ispiši naredbe za svaku datoteku, ništa ne pretvaraj
+      --json             jedan JSON događaj po retku na standardni izlaz
+      --list-formats     ispiši formate sa zadanim brzinama prijenosa
+  -h, --help             ovaj tekst
+  -v, --version          verzija programa</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr ne vrijedi za copy, koji ništa ne kodira ponovno</translation>
     </message>
 </context>
 <context>
@@ -915,11 +935,11 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR u SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR video postaje običan SDR video u svakom formatu, i u H.265, AV1 i VP9, koji ga inače zadržavaju u HDR-u</translation>
     </message>
 </context>
 <context>

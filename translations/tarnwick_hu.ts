@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A Tarnwick fut, de nem vette át a fájlokat: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>a képe Dolby Vision (%1. profil), amelynek színeit csak Dolby Vision-lejátszó mutatja helyesen; az „Ugyanaz, mint a forrás (másolás)” változatlanul megtartja</translation>
     </message>
 </context>
 <context>
@@ -719,11 +719,30 @@ leállítási jelzéssel.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapcsolók:
+  -f, --format NAME      a kimeneti formátum, a következők egyike:
+%1
+  -b, --bitrate KBITS    videó bitrátája kilobit/másodpercben
+                         (alapértelmezett: a formátumé, lásd --list-formats)
+  -r, --rotate NAME      none (alapértelmezett), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       kimeneti mappa, szükség esetén létrejön
+                         (alapértelmezett: ./output)
+      --web              webre: az MP4 és MOV fájlok indexe az elejükre kerül,
+                         így a böngésző már letöltés közben lejátssza őket
+      --sdr              HDR-ből SDR: a HDR-forrás minden formátumban SDR lesz;
+                         nélküle a H.265, AV1 és VP9 10 biten megtartja a HDR-t
+  -j, --jobs N           N konvertálás egyszerre; „auto”: magonként egy
+      --disc DIR         a DIR alatti DVD VIDEO_TS vagy Blu-ray BDMV/STREAM
+                         címfájljainak felvétele a várólistára (ismételhető)
+  -n, --dry-run          minden fájl parancsainak kiírása, konvertálás nélkül
+      --json             soronként egy JSON-esemény a szabványos kimenetre
+      --list-formats     a formátumok kiírása alapértelmezett bitrátájukkal
+  -h, --help             ez a szöveg
+  -v, --version          a program verziója</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>a --sdr nem vonatkozik a copy formátumra, amely semmit sem kódol újra</translation>
     </message>
 </context>
 <context>
@@ -905,11 +924,11 @@ leállítási jelzéssel.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-ből SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>A HDR-videó minden formátumban hagyományos SDR-videóvá válik, a H.265, AV1 és VP9 formátumban is, amelyek egyébként megtartják a HDR-t</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick sedang berjalan tetapi tidak menerima berkas: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>gambarnya Dolby Vision profil %1, yang warnanya hanya ditampilkan dengan benar oleh pemutar Dolby Vision; Sama dengan Sumber (Salin) membiarkannya apa adanya</translation>
     </message>
 </context>
 <context>
@@ -719,11 +719,30 @@ terminasi.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsi:
+  -f, --format NAME      format keluaran, salah satu dari:
+%1
+  -b, --bitrate KBITS    laju bit video dalam kilobit per detik
+                         (bawaan: milik format, lihat --list-formats)
+  -r, --rotate NAME      none (bawaan), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       folder keluaran, dibuat jika belum ada
+                         (bawaan ./output)
+      --web              untuk web: indeks berkas MP4 dan MOV diletakkan di
+                         awal, agar peramban dapat memutarnya sambil diunduh
+      --sdr              HDR ke SDR: sumber HDR menjadi SDR di semua format;
+                         tanpa opsi ini H.265, AV1, dan VP9 tetap HDR 10 bit
+  -j, --jobs N           N konversi sekaligus; &quot;auto&quot; untuk satu per inti
+      --disc DIR         antrekan berkas judul VIDEO_TS dari DVD atau
+                         BDMV/STREAM dari Blu-ray di bawah DIR (dapat diulang)
+  -n, --dry-run          cetak perintah tiap berkas, tanpa mengonversi apa pun
+      --json             satu peristiwa JSON per baris di keluaran standar
+      --list-formats     cetak format beserta laju bit bawaannya
+  -h, --help             teks ini
+  -v, --version          versi program</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr tidak berlaku untuk copy, yang tidak mengodekan ulang apa pun</translation>
     </message>
 </context>
 <context>
@@ -905,11 +924,11 @@ terminasi.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR ke SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HDR menjadi video SDR biasa di semua format, juga di H.265, AV1, dan VP9, yang biasanya tetap mempertahankan HDR</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick è in esecuzione ma non ha accettato i file: %1</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick이 실행 중이지만 파일을 받지 않았습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>화면이 Dolby Vision 프로필 %1이어서 색이 Dolby Vision 플레이어에서만 제대로 표시됩니다. 원본과 동일(복사)은 그대로 유지합니다</translation>
     </message>
 </context>
 <context>
@@ -717,11 +717,29 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>옵션:
+  -f, --format NAME      출력 형식, 다음 중 하나:
+%1
+  -b, --bitrate KBITS    동영상 비트레이트(초당 킬로비트)
+                         (기본값: 형식별 값, --list-formats 참조)
+  -r, --rotate NAME      none(기본값), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       출력 폴더, 없으면 만듦(기본값 ./output)
+      --web              웹용: MP4와 MOV 파일의 인덱스를 앞에 두어
+                         브라우저가 받는 동안 재생할 수 있게 함
+      --sdr              HDR을 SDR로: HDR 원본을 모든 형식에서 SDR로 변환;
+                         지정하지 않으면 H.265, AV1, VP9는 HDR을 10비트로 유지
+  -j, --jobs N           동시에 N개 변환, &quot;auto&quot;는 코어당 하나
+      --disc DIR         DIR 아래에 있는 DVD의 VIDEO_TS 또는 Blu-ray의
+                         BDMV/STREAM 타이틀 파일을 대기열에 추가(반복 가능)
+  -n, --dry-run          각 파일의 명령을 출력하고 변환하지 않음
+      --json             표준 출력에 한 줄에 JSON 이벤트 하나씩 출력
+      --list-formats     형식과 기본 비트레이트 출력
+  -h, --help             이 도움말
+  -v, --version          프로그램 버전</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr 옵션은 copy에 적용되지 않습니다(copy는 다시 인코딩하지 않음)</translation>
     </message>
 </context>
 <context>
@@ -903,11 +921,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR을 SDR로</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 형식에서 HDR 동영상을 일반 SDR 동영상으로 바꿉니다. 이 옵션이 없으면 HDR을 유지하는 H.265, AV1, VP9에도 적용됩니다</translation>
     </message>
 </context>
 <context>

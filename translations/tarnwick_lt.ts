@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick veikia, bet nepriėmė failų: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>jo vaizdas yra Dolby Vision %1 profilio, kurio spalvas teisingai rodo tik Dolby Vision leistuvas; „Kaip šaltinis (kopija)“ jį palieka nepakeistą</translation>
     </message>
 </context>
 <context>
@@ -727,11 +727,30 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Parinktys:
+  -f, --format NAME      išvesties formatas, vienas iš:
+%1
+  -b, --bitrate KBITS    vaizdo bitų sparta kilobitais per sekundę
+                         (numatyta: formato, žr. --list-formats)
+  -r, --rotate NAME      none (numatyta), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       išvesties aplankas, sukuriamas, jei jo nėra
+                         (numatyta ./output)
+      --web              žiniatinkliui: MP4 ir MOV failų indeksas pradžioje,
+                         kad naršyklė juos rodytų dar atsisiųsdama
+      --sdr              HDR į SDR: HDR šaltiniai visuose formatuose tampa SDR;
+                         be jos H.265, AV1 ir VP9 išlaiko HDR 10 bitų
+  -j, --jobs N           N konvertavimų kartu; „auto“ – po vieną branduoliui
+      --disc DIR         įtraukti į eilę DVD VIDEO_TS ar Blu-ray BDMV/STREAM
+                         titulų failus, esančius DIR (galima kartoti)
+  -n, --dry-run          išvesti kiekvieno failo komandas, nieko nekonvertuoti
+      --json             po vieną JSON įvykį eilutėje į standartinę išvestį
+      --list-formats     išvesti formatus su numatytomis bitų spartomis
+  -h, --help             šis tekstas
+  -v, --version          programos versija</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr netaikoma copy, kuris nieko neperkoduoja</translation>
     </message>
 </context>
 <context>
@@ -915,11 +934,11 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR į SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR vaizdo įrašas visuose formatuose tampa įprastu SDR vaizdo įrašu, taip pat ir H.265, AV1 bei VP9, kurie kitaip išlaiko HDR</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick darbojas, taču nepieņēma failus: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>tā attēls ir Dolby Vision profils %1, kura krāsas pareizi rāda tikai Dolby Vision atskaņotājs; Kā avots (kopija) to saglabā nemainītu</translation>
     </message>
 </context>
 <context>
@@ -728,11 +728,30 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcijas:
+  -f, --format NAME      izvades formāts, viens no:
+%1
+  -b, --bitrate KBITS    video bitu ātrums kilobitos sekundē
+                         (noklusējums: formāta paša ātrums, sk. --list-formats)
+  -r, --rotate NAME      none (noklusējums), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izvades mape, tiek izveidota, ja trūkst
+                         (noklusējums ./output)
+      --web              tīmeklim: MP4 un MOV failiem indekss ir sākumā, lai
+                         pārlūks tos atskaņotu jau ielādes laikā
+      --sdr              HDR uz SDR: HDR avoti visos formātos kļūst par SDR;
+                         bez tās H.265, AV1 un VP9 saglabā HDR 10 bitos
+  -j, --jobs N           N konvertēšanas vienlaikus; “auto”: pa vienai uz kodolu
+      --disc DIR         ievietot rindā DVD VIDEO_TS vai Blu-ray BDMV/STREAM
+                         titulu failus zem DIR (var atkārtot)
+  -n, --dry-run          izvadīt katra faila komandas, neko nekonvertēt
+      --json             pa vienam JSON notikumam rindā standarta izvadē
+      --list-formats     izvadīt formātus ar to noklusējuma bitu ātrumiem
+  -h, --help             šis teksts
+  -v, --version          programmas versija</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr neattiecas uz copy, kas neko nepārkodē</translation>
     </message>
 </context>
 <context>
@@ -916,11 +935,11 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR uz SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR video kļūst par parastu SDR video visos formātos, arī H.265, AV1 un VP9, kuros tas citādi paliek HDR</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick kjører, men tok ikke imot filene: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>bildet er Dolby Vision-profil %1, der bare en Dolby Vision-spiller viser fargene riktig; Som kilden (kopi) beholder det slik det er</translation>
     </message>
 </context>
 <context>
@@ -722,11 +722,30 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Valg:
+  -f, --format NAME      utdataformatet, ett av:
+%1
+  -b, --bitrate KBITS    videobitrate i kilobit per sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       utdatamappe, opprettes om den mangler
+                         (standard ./output)
+      --web              laget for nettet: MP4- og MOV-filer får indeksen
+                         først, så en nettleser spiller dem av mens de lastes
+      --sdr              HDR til SDR: HDR-kilder blir SDR i alle formater;
+                         uten det beholder H.265, AV1 og VP9 HDR i 10 bit
+  -j, --jobs N           N konverteringer samtidig; «auto» for én per kjerne
+      --disc DIR         legg tittelfilene i VIDEO_TS (DVD) eller BDMV/STREAM
+                         (Blu-ray) under DIR i kø (kan gjentas)
+  -n, --dry-run          skriv ut kommandoene for hver fil, konverter ingenting
+      --json             én JSON-hendelse per linje på standard ut
+      --list-formats     skriv ut formatene med standard bitrate
+  -h, --help             denne teksten
+  -v, --version          programmets versjon</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr gjelder ikke copy, som ikke koder noe på nytt</translation>
     </message>
 </context>
 <context>
@@ -909,11 +928,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR til SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-video blir vanlig SDR-video i alle formater, også i H.265, AV1 og VP9, som ellers beholder HDR</translation>
     </message>
 </context>
 <context>

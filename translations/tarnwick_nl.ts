@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick draait, maar heeft de bestanden niet overgenomen: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>het beeld is Dolby Vision-profiel %1, waarvan alleen een Dolby Vision-speler de kleuren goed toont; Zelfde als bron (kopie) laat het zoals het is</translation>
     </message>
 </context>
 <context>
@@ -723,11 +723,31 @@ ontbreekt), 130 gestopt door Ctrl+C of een beëindigingssignaal.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties:
+  -f, --format NAME      het uitvoerformaat, een van:
+%1
+  -b, --bitrate KBITS    videobitrate in kilobit per seconde
+                         (standaard: die van het formaat, zie --list-formats)
+  -r, --rotate NAME      none (standaard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       uitvoermap, zo nodig aangemaakt (standaard ./output)
+      --web              voor het web: MP4- en MOV-bestanden krijgen hun index
+                         vooraan, zodat een browser ze al tijdens het laden
+                         afspeelt
+      --sdr              HDR naar SDR: HDR-bronnen worden SDR in elk formaat;
+                         anders houden H.265, AV1 en VP9 HDR in 10 bits
+  -j, --jobs N           N conversies tegelijk; &apos;auto&apos; voor één per kern
+      --disc DIR         de titelbestanden in VIDEO_TS van een DVD of in
+                         BDMV/STREAM van een Blu-ray onder DIR in de wachtrij
+                         zetten (herhaalbaar)
+  -n, --dry-run          de opdrachten voor elk bestand tonen, niets converteren
+      --json             één JSON-gebeurtenis per regel op standaarduitvoer
+      --list-formats     de formaten met hun standaardbitrate tonen
+  -h, --help             deze tekst
+  -v, --version          de versie van het programma</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr geldt niet voor copy, dat niets opnieuw codeert</translation>
     </message>
 </context>
 <context>
@@ -910,11 +930,11 @@ ontbreekt), 130 gestopt door Ctrl+C of een beëindigingssignaal.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR naar SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-video wordt gewone SDR-video in elk formaat, ook in H.265, AV1 en VP9, die het anders in HDR houden</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick działa, ale nie przyjął plików: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>obraz jest w Dolby Vision, profil %1, którego kolory poprawnie pokazuje tylko odtwarzacz Dolby Vision; Jak źródło (kopia) zachowuje go bez zmian</translation>
     </message>
 </context>
 <context>
@@ -728,11 +728,31 @@ w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</tra
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje:
+  -f, --format NAME      format wyjściowy, jeden z:
+%1
+  -b, --bitrate KBITS    prędkość bitowa wideo w kilobitach na sekundę
+                         (domyślnie: właściwa dla formatu, zob. --list-formats)
+  -r, --rotate NAME      none (domyślnie), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       katalog wyjściowy, tworzony w razie potrzeby
+                         (domyślnie ./output)
+      --web              dla sieci: pliki MP4 i MOV mają indeks na początku,
+                         więc przeglądarka odtwarza je już podczas pobierania
+      --sdr              HDR na SDR: źródła HDR dają SDR w każdym formacie;
+                         bez niej H.265, AV1 i VP9 zachowują HDR w 10 bitach
+  -j, --jobs N           N konwersji jednocześnie; „auto”: jedna na rdzeń
+      --disc DIR         dodaje do kolejki pliki tytułów z VIDEO_TS płyty DVD
+                         lub z BDMV/STREAM płyty Blu-ray pod DIR (można
+                         powtarzać)
+  -n, --dry-run          wypisuje polecenia dla plików, niczego nie konwertuje
+      --json             jedno zdarzenie JSON na wiersz na standardowe wyjście
+      --list-formats     wypisuje formaty z ich domyślną prędkością bitową
+  -h, --help             ten tekst
+  -v, --version          wersja programu</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr nie dotyczy copy, które niczego nie koduje ponownie</translation>
     </message>
 </context>
 <context>
@@ -916,11 +936,11 @@ w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</tra
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR na SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo HDR staje się zwykłym wideo SDR w każdym formacie, także w H.265, AV1 i VP9, które inaczej zachowują HDR</translation>
     </message>
 </context>
 <context>

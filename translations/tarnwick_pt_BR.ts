@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tarnwick está em execução, mas não recebeu os arquivos: %1</translation>
     </message>
 </context>
 <context>

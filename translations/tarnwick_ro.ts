@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick rulează, dar nu a preluat fișierele: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>imaginea sa este în Dolby Vision, profilul %1, ale cărei culori le arată corect doar un player Dolby Vision; Ca sursa (copiere) o păstrează așa cum este</translation>
     </message>
 </context>
 <context>
@@ -728,11 +728,31 @@ programului), 130 oprit cu Ctrl+C sau cu un semnal de terminare.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opțiuni:
+  -f, --format NAME      formatul de ieșire, unul dintre:
+%1
+  -b, --bitrate KBITS    rata de biți video în kilobiți pe secundă
+                         (implicit: cea a formatului, vedeți --list-formats)
+  -r, --rotate NAME      none (implicit), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       dosarul de ieșire, creat dacă lipsește
+                         (implicit ./output)
+      --web              pentru web: fișierele MP4 și MOV au indexul la început,
+                         astfel încât un navigator le redă pe măsură ce sosesc
+      --sdr              HDR în SDR: sursele HDR devin SDR în orice format;
+                         fără ea, H.265, AV1 și VP9 păstrează HDR pe 10 biți
+  -j, --jobs N           N conversii simultan; „auto” pentru una pe nucleu
+      --disc DIR         pune în coadă fișierele de titlu din VIDEO_TS al unui
+                         DVD sau din BDMV/STREAM al unui Blu-ray de sub DIR
+                         (repetabil)
+  -n, --dry-run          afișează comenzile pentru fișiere, nu convertește nimic
+      --json             un eveniment JSON pe linie la ieșirea standard
+      --list-formats     afișează formatele cu ratele de biți implicite
+  -h, --help             acest text
+  -v, --version          versiunea programului</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr nu se aplică la copy, care nu recodifică nimic</translation>
     </message>
 </context>
 <context>
@@ -916,11 +936,11 @@ programului), 130 oprit cu Ctrl+C sau cu un semnal de terminare.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR în SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HDR devine video SDR obișnuit în orice format, inclusiv în H.265, AV1 și VP9, care altfel îl păstrează în HDR</translation>
     </message>
 </context>
 <context>

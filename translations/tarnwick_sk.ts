@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick je spustený, ale neprevzal súbory: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho obraz je Dolby Vision profil %1, ktorého farby správne zobrazí len prehrávač Dolby Vision; Ako zdroj (kópia) ho ponechá tak, ako je</translation>
     </message>
 </context>
 <context>
@@ -728,11 +728,30 @@ programu), 130 zastavené klávesmi Ctrl+C alebo signálom ukončenia.</translat
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Voľby:
+  -f, --format NAME      výstupný formát, jeden z:
+%1
+  -b, --bitrate KBITS    bitová rýchlosť videa v kilobitoch za sekundu
+                         (predvolene: podľa formátu, pozri --list-formats)
+  -r, --rotate NAME      none (predvolené), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       výstupný priečinok, v prípade potreby sa vytvorí
+                         (predvolene ./output)
+      --web              pre web: súbory MP4 a MOV majú index na začiatku,
+                         takže ich prehliadač prehráva už počas načítania
+      --sdr              HDR na SDR: zdroje HDR budú v každom formáte SDR;
+                         bez nej si H.265, AV1 a VP9 ponechajú HDR v 10 bitoch
+  -j, --jobs N           N konverzií naraz; „auto“ – jedna na jadro
+      --disc DIR         zaradiť titulové súbory z VIDEO_TS disku DVD alebo
+                         z BDMV/STREAM disku Blu-ray pod DIR (opakovateľné)
+  -n, --dry-run          vypísať príkazy pre každý súbor, nič nekonvertovať
+      --json             jedna udalosť JSON na riadok na štandardný výstup
+      --list-formats     vypísať formáty s ich predvolenou bitovou rýchlosťou
+  -h, --help             tento text
+  -v, --version          verzia programu</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr sa nevzťahuje na copy, ktorý nič neprekóduje</translation>
     </message>
 </context>
 <context>
@@ -916,11 +935,11 @@ programu), 130 zastavené klávesmi Ctrl+C alebo signálom ukončenia.</translat
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR na SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HDR sa v každom formáte zmení na bežné video SDR, aj v H.265, AV1 a VP9, ktoré by inak HDR zachovali</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick se izvaja, vendar ni prevzel datotek: %1</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>njegova slika je Dolby Vision profila %1, katere barve pravilno prikaže le predvajalnik Dolby Vision; Kot vir (kopija) jo ohrani takšno, kot je</translation>
     </message>
 </context>
 <context>
@@ -732,11 +732,29 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti:
+  -f, --format NAME      izhodna oblika, ena od:
+%1
+  -b, --bitrate KBITS    bitna hitrost videa v kilobitih na sekundo
+                         (privzeto: hitrost oblike, glejte --list-formats)
+  -r, --rotate NAME      none (privzeto), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izhodna mapa, ustvarjena, če manjka (privzeto ./output)
+      --web              za splet: datoteke MP4 in MOV dobijo kazalo na začetek,
+                         da jih brskalnik predvaja že med prenosom
+      --sdr              HDR v SDR: viri HDR postanejo SDR v vsaki obliki;
+                         brez nje H.265, AV1 in VP9 ohranijo HDR v 10 bitih
+  -j, --jobs N           N pretvorb hkrati; »auto« za eno na jedro
+      --disc DIR         v vrsto doda naslovne datoteke iz VIDEO_TS na DVD-ju
+                         ali BDMV/STREAM na Blu-rayu pod DIR (ponovljivo)
+  -n, --dry-run          izpiše ukaze za vsako datoteko, ničesar ne pretvori
+      --json             en dogodek JSON na vrstico na standardni izhod
+      --list-formats     izpiše oblike z njihovimi privzetimi bitnimi hitrostmi
+  -h, --help             to besedilo
+  -v, --version          različica programa</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr ne velja za copy, ki ničesar ne kodira znova</translation>
     </message>
 </context>
 <context>
@@ -921,11 +939,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR v SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HDR postane navaden video SDR v vsaki obliki, tudi v H.265, AV1 in VP9, ki ga sicer ohranijo v HDR</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick је покренут, али није преузео датотеке: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>слика је Dolby Vision профила %1, чије боје исправно приказује само Dolby Vision плејер; Као извор (копија) је задржава онакву каква јесте</translation>
     </message>
 </context>
 <context>
@@ -728,11 +728,30 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Опције:
+  -f, --format NAME      излазни формат, један од:
+%1
+  -b, --bitrate KBITS    проток бита видеа у килобитима у секунди
+                         (подразумевано: проток формата, види --list-formats)
+  -r, --rotate NAME      none (подразумевано), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       излазна фасцикла, прави се ако не постоји
+                         (подразумевано ./output)
+      --web              за веб: индекс MP4 и MOV датотека иде на почетак,
+                         па их прегледач пушта док пристижу
+      --sdr              HDR у SDR: HDR извори постају SDR у сваком формату;
+                         без ње H.265, AV1 и VP9 задржавају HDR у 10 бита
+  -j, --jobs N           N претварања одједном; „auto“ за једно по језгру
+      --disc DIR         стави у ред насловне датотеке из VIDEO_TS DVD-а или
+                         из BDMV/STREAM Blu-ray-а испод DIR (може више пута)
+  -n, --dry-run          испиши наредбе за сваку датотеку, ништа не претварај
+      --json             један JSON догађај по реду на стандардни излаз
+      --list-formats     испиши формате са подразумеваним протоком бита
+  -h, --help             овај текст
+  -v, --version          верзија програма</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr се не примењује на copy, који ништа не кодира поново</translation>
     </message>
 </context>
 <context>
@@ -916,11 +935,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR у SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR видео постаје обичан SDR видео у сваком формату, и у H.265, AV1 и VP9, који га иначе задржавају у HDR-у</translation>
     </message>
 </context>
 <context>

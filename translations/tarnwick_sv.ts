@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick körs men tog inte emot filerna: %1</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>bilden är Dolby Vision-profil %1, vars färger bara en Dolby Vision-spelare visar rätt; Samma som källan (kopia) behåller den som den är</translation>
     </message>
 </context>
 <context>
@@ -722,11 +722,29 @@ saknas), 130 stoppad med Ctrl+C eller en avslutningssignal.</translation>
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaggor:
+  -f, --format NAME      utdataformatet, ett av:
+%1
+  -b, --bitrate KBITS    bithastighet för video i kilobit per sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       utdatamapp, skapas om den saknas (standard ./output)
+      --web              för webben: MP4- och MOV-filer får sitt index först,
+                         så att en webbläsare spelar upp dem medan de laddas
+      --sdr              HDR till SDR: HDR-källor blir SDR i alla format;
+                         utan den behåller H.265, AV1 och VP9 HDR i 10 bitar
+  -j, --jobs N           N konverteringar samtidigt; ”auto” för en per kärna
+      --disc DIR         köa titelfilerna i en DVD:s VIDEO_TS eller en
+                         Blu-rays BDMV/STREAM under DIR (kan upprepas)
+  -n, --dry-run          skriv ut varje fils kommandon, konvertera inget
+      --json             en JSON-händelse per rad på standard ut
+      --list-formats     skriv ut formaten med deras standardbithastigheter
+  -h, --help             den här texten
+  -v, --version          programmets version</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr gäller inte copy, som inte kodar om något</translation>
     </message>
 </context>
 <context>
@@ -909,11 +927,11 @@ saknas), 130 stoppad med Ctrl+C eller en avslutningssignal.</translation>
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR till SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-video blir vanlig SDR-video i alla format, även i H.265, AV1 och VP9, som annars behåller HDR</translation>
     </message>
 </context>
 <context>

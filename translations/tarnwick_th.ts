@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick กำลังทำงานอยู่แต่ไม่ได้รับไฟล์: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพเป็น Dolby Vision โปรไฟล์ %1 ซึ่งมีเพียงเครื่องเล่น Dolby Vision ที่แสดงสีได้ถูกต้อง; เหมือนต้นฉบับ (คัดลอก) จะคงไว้ตามเดิม</translation>
     </message>
 </context>
 <context>
@@ -717,11 +717,29 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวเลือก:
+  -f, --format NAME      รูปแบบเอาต์พุต หนึ่งใน:
+%1
+  -b, --bitrate KBITS    อัตราบิตวิดีโอเป็นกิโลบิตต่อวินาที
+                         (ค่าเริ่มต้น: ค่าของรูปแบบนั้นเอง ดู --list-formats)
+  -r, --rotate NAME      none (ค่าเริ่มต้น), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       โฟลเดอร์เอาต์พุต สร้างให้หากยังไม่มี (ค่าเริ่มต้น ./output)
+      --web              สำหรับเว็บ: ไฟล์ MP4 และ MOV จะมีดัชนีอยู่ด้านหน้า
+                         เบราว์เซอร์จึงเล่นได้ขณะกำลังโหลด
+      --sdr              HDR เป็น SDR: ต้นฉบับ HDR จะเป็น SDR ในทุกรูปแบบ
+                         หากไม่ระบุ H.265, AV1 และ VP9 จะคง HDR แบบ 10 บิต
+  -j, --jobs N           แปลงพร้อมกัน N รายการ; “auto” คือหนึ่งรายการต่อหนึ่งคอร์
+      --disc DIR         เพิ่มไฟล์ไตเติลใน VIDEO_TS ของ DVD หรือใน BDMV/STREAM
+                         ของ Blu-ray ภายใต้ DIR เข้าคิว (ระบุซ้ำได้)
+  -n, --dry-run          แสดงคำสั่งของแต่ละไฟล์ โดยไม่แปลงอะไร
+      --json             เหตุการณ์ JSON บรรทัดละหนึ่งรายการทางเอาต์พุตมาตรฐาน
+      --list-formats     แสดงรูปแบบต่างๆ พร้อมอัตราบิตเริ่มต้น
+  -h, --help             ข้อความนี้
+  -v, --version          รุ่นของโปรแกรม</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
     </message>
 </context>
 <context>
@@ -903,11 +921,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR เป็น SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>วิดีโอ HDR จะกลายเป็นวิดีโอ SDR ทั่วไปในทุกรูปแบบ รวมถึง H.265, AV1 และ VP9 ซึ่งปกติจะคง HDR ไว้</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick çalışıyor ama dosyaları almadı: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>görüntüsü Dolby Vision profil %1, renklerini yalnızca bir Dolby Vision oynatıcı doğru gösterir; Kaynakla aynı (kopya) onu olduğu gibi korur</translation>
     </message>
 </context>
 <context>
@@ -718,11 +718,30 @@ FFmpeg eksik), 130 Ctrl+C veya bir sonlandırma sinyaliyle durduruldu.</translat
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçenekler:
+  -f, --format NAME      çıktı biçimi, şunlardan biri:
+%1
+  -b, --bitrate KBITS    saniyede kilobit cinsinden video bit hızı
+                         (varsayılan: biçimin kendi değeri, bkz. --list-formats)
+  -r, --rotate NAME      none (varsayılan), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       çıktı klasörü, yoksa oluşturulur (varsayılan ./output)
+      --web              web için: MP4 ve MOV dosyalarının dizini başa alınır,
+                         böylece tarayıcı onları yüklenirken oynatır
+      --sdr              HDR&apos;den SDR&apos;ye: HDR kaynaklar her biçimde SDR olur;
+                         verilmezse H.265, AV1 ve VP9 HDR&apos;yi 10 bitte korur
+  -j, --jobs N           aynı anda N dönüştürme; “auto” ile çekirdek başına bir
+      --disc DIR         DIR altındaki bir DVD&apos;nin VIDEO_TS veya bir Blu-ray&apos;in
+                         BDMV/STREAM başlık dosyalarını kuyruğa ekle
+                         (yinelenebilir)
+  -n, --dry-run          her dosyanın komutlarını yazdır, hiçbir şey dönüştürme
+      --json             standart çıktıya satır başına bir JSON olayı yaz
+      --list-formats     biçimleri varsayılan bit hızlarıyla yazdır
+  -h, --help             bu metin
+  -v, --version          programın sürümü</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr, hiçbir şeyi yeniden kodlamayan copy için geçerli değildir</translation>
     </message>
 </context>
 <context>
@@ -904,11 +923,11 @@ FFmpeg eksik), 130 Ctrl+C veya bir sonlandırma sinyaliyle durduruldu.</translat
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR&apos;den SDR&apos;ye</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR video, aksi halde HDR&apos;yi koruyan H.265, AV1 ve VP9 dahil her biçimde sıradan SDR videoya dönüşür</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick запущено, але він не прийняв файли: %1</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>його зображення — Dolby Vision профілю %1, кольори якого правильно показує лише програвач Dolby Vision; Як у джерелі (копія) зберігає його як є</translation>
     </message>
 </context>
 <context>
@@ -728,11 +728,31 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри:
+  -f, --format NAME      формат виведення, один з:
+%1
+  -b, --bitrate KBITS    бітрейт відео в кілобітах за секунду
+                         (типово: бітрейт формату, див. --list-formats)
+  -r, --rotate NAME      none (типово), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       тека виведення, створюється, якщо її немає
+                         (типово ./output)
+      --web              для вебу: індекс файлів MP4 і MOV на початку,
+                         браузер відтворює їх ще під час завантаження
+      --sdr              HDR у SDR: джерела HDR стають SDR у кожному форматі;
+                         без нього H.265, AV1 і VP9 зберігають HDR у 10 бітах
+  -j, --jobs N           N перетворень одночасно; «auto» — по одному на ядро
+      --disc DIR         додати до черги файли заголовків з VIDEO_TS диска
+                         DVD або з BDMV/STREAM диска Blu-ray у DIR
+                         (можна повторювати)
+  -n, --dry-run          вивести команди для кожного файла, не перетворюючи
+      --json             одна подія JSON на рядок у стандартний вивід
+      --list-formats     вивести формати з їхнім типовим бітрейтом
+  -h, --help             цей текст
+  -v, --version          версія програми</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr не застосовується до copy: він нічого не перекодовує</translation>
     </message>
 </context>
 <context>
@@ -916,11 +936,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR у SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Відео HDR стає звичайним відео SDR у будь-якому форматі, зокрема в H.265, AV1 і VP9, які інакше зберігають HDR</translation>
     </message>
 </context>
 <context>

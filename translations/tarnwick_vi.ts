@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick đang chạy nhưng không nhận các tệp: %1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>hình ảnh là Dolby Vision cấu hình %1, chỉ trình phát Dolby Vision mới hiển thị đúng màu; Giống nguồn (sao chép) giữ nguyên như cũ</translation>
     </message>
 </context>
 <context>
@@ -718,11 +718,29 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tùy chọn:
+  -f, --format NAME      định dạng đầu ra, một trong:
+%1
+  -b, --bitrate KBITS    tốc độ bit video tính bằng kilobit mỗi giây
+                         (mặc định: của chính định dạng, xem --list-formats)
+  -r, --rotate NAME      none (mặc định), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       thư mục đầu ra, tự tạo nếu chưa có (mặc định ./output)
+      --web              cho web: tệp MP4 và MOV có chỉ mục ở đầu, nên
+                         trình duyệt phát được ngay khi đang tải về
+      --sdr              HDR sang SDR: nguồn HDR thành SDR ở mọi định dạng;
+                         nếu không có, H.265, AV1 và VP9 giữ HDR 10 bit
+  -j, --jobs N           N chuyển đổi cùng lúc; “auto” để mỗi lõi một chuyển đổi
+      --disc DIR         đưa vào hàng đợi các tệp tiêu đề trong VIDEO_TS của DVD
+                         hoặc BDMV/STREAM của Blu-ray dưới DIR (có thể lặp lại)
+  -n, --dry-run          in lệnh của từng tệp, không chuyển đổi gì
+      --json             mỗi dòng một sự kiện JSON trên đầu ra chuẩn
+      --list-formats     in các định dạng cùng tốc độ bit mặc định
+  -h, --help             văn bản này
+  -v, --version          phiên bản chương trình</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr không áp dụng cho copy, vốn không mã hóa lại gì</translation>
     </message>
 </context>
 <context>
@@ -904,11 +922,11 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR sang SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HDR trở thành video SDR thông thường ở mọi định dạng, kể cả H.265, AV1 và VP9, vốn nếu không sẽ giữ HDR</translation>
     </message>
 </context>
 <context>

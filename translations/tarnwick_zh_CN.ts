@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick 正在运行，但未接收这些文件：%1</translation>
     </message>
 </context>
 <context>

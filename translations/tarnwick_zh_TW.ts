@@ -103,7 +103,7 @@
     <name>main</name>
     <message>
         <source>Tarnwick is running but did not take the files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarnwick 正在執行，但未接收檔案：%1</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>其畫面為 Dolby Vision 設定檔 %1，只有 Dolby Vision 播放器能正確顯示其色彩；「與來源相同（複製）」可保留原樣</translation>
     </message>
 </context>
 <context>
@@ -716,11 +716,29 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>選項：
+  -f, --format NAME      輸出格式，可選：
+%1
+  -b, --bitrate KBITS    影片位元速率，單位為每秒千位元
+                         （預設為該格式本身的位元速率，見 --list-formats）
+  -r, --rotate NAME      none（預設）, cw, ccw, vflip, hflip, 180
+  -o, --output DIR       輸出資料夾，不存在時自動建立（預設 ./output）
+      --web              適合網頁播放：MP4 和 MOV 檔案的索引放在開頭，
+                         瀏覽器可邊下載邊播放
+      --sdr              HDR 轉 SDR：HDR 來源在所有格式中都轉為 SDR；
+                         不加此選項時 H.265、AV1 和 VP9 以 10 位元保留 HDR
+  -j, --jobs N           同時進行 N 個轉換；「auto」表示每個核心一個
+      --disc DIR         將 DIR 下 DVD 的 VIDEO_TS 或藍光的 BDMV/STREAM
+                         中的標題檔案加入佇列（可重複指定）
+  -n, --dry-run          顯示每個檔案的命令，不進行轉換
+      --json             在標準輸出上每行輸出一個 JSON 事件
+      --list-formats     顯示各格式及其預設位元速率
+  -h, --help             顯示此說明
+  -v, --version          顯示程式版本</translation>
     </message>
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--sdr 不適用於 copy：它不會重新編碼任何內容</translation>
     </message>
 </context>
 <context>
@@ -902,11 +920,11 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     </message>
     <message>
         <source>HDR to SDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR 轉 SDR</translation>
     </message>
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR 影片在所有格式中都轉為一般 SDR 影片，包括 H.265、AV1 和 VP9（否則它們會保留 HDR）</translation>
     </message>
 </context>
 <context>
