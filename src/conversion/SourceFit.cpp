@@ -228,37 +228,27 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
 
 QString joinFilters(const QString& rotateFilter, const QStringList& filters)
 {
-    if (filters.isEmpty())
-        return rotateFilter;
-    const QString added = filters.join(u',');
-    static const QString kOption = QStringLiteral("-vf ");
-    if (rotateFilter.isEmpty())
-        return kOption + added;
-    if (!rotateFilter.startsWith(kOption))
-        return rotateFilter; // not a chain to extend: never drop the turn
-
-    const QString chain = rotateFilter.mid(kOption.size());
-    if (chain.size() >= 2 && chain.startsWith(u'"') && chain.endsWith(u'"'))
-        return kOption + chain.chopped(1) + u',' + added + u'"';
-    return kOption + chain + u',' + added;
+    return joinFilters({}, rotateFilter, filters);
 }
 
 QString joinFilters(const QStringList& first, const QString& rotateFilter, const QStringList& filters)
 {
-    const QString joined = joinFilters(rotateFilter, filters);
-    if (first.isEmpty())
-        return joined;
-    const QString leading = first.join(u',');
+    if (first.isEmpty() && filters.isEmpty())
+        return rotateFilter;
     static const QString kOption = QStringLiteral("-vf ");
-    if (joined.isEmpty())
-        return kOption + leading;
-    if (!joined.startsWith(kOption))
-        return joined; // not a chain to extend: never drop the turn
+    if (!rotateFilter.isEmpty() && !rotateFilter.startsWith(kOption))
+        return rotateFilter; // not a chain to extend: never drop the turn
 
-    const QString chain = joined.mid(kOption.size());
-    if (chain.size() >= 2 && chain.startsWith(u'"') && chain.endsWith(u'"'))
-        return kOption + u'"' + leading + u',' + chain.mid(1);
-    return kOption + leading + u',' + chain;
+    QString turn = rotateFilter.mid(kOption.size());
+    const bool quoted = turn.size() >= 2 && turn.startsWith(u'"') && turn.endsWith(u'"');
+    if (quoted)
+        turn = turn.sliced(1).chopped(1);
+    QStringList chain = first;
+    if (!rotateFilter.isEmpty())
+        chain << turn;
+    chain += filters;
+    const QString joined = chain.join(u',');
+    return kOption + (quoted ? u'"' + joined + u'"' : joined);
 }
 
 } // namespace tarnwick
