@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
         for (const QString& clip : std::as_const(clips)) {
             const ConsoleCommand probe = probeCommand(programFolder, clip);
             run(probe.program(), probe.arguments());
-            const auto convert = conversionCommand(programFolder, clip, 4, "1000", {},
+            const auto convert = conversionCommand(programFolder, clip, 4, 1000, {},
                                                    outputFilePath(folder, clip, ".mp4", QTime::currentTime()));
             run(convert->program(), convert->arguments());
         }
@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
     RunSettings settings;
     settings.outputFolder = dir.filePath("batch");
     settings.internalIndex = 4;
-    settings.bitrateText = "1000";
+    settings.kilobits = 1000;
     settings.rotationChoice = Rotation::kNone;
     for (const QString& clip : std::as_const(clips))
         queue.AddQueueEntry(clip);

@@ -20,7 +20,7 @@ void BatchJournal::write(const Entry& entry) const
 {
     const RunSettings& s = entry.settings;
     const QJsonObject settings{{"outputFolder", s.outputFolder},   {"internalIndex", s.internalIndex},
-                               {"bitrateText", s.bitrateText},     {"rotationChoice", s.rotationChoice},
+                               {"bitrateText", s.kilobits > 0 ? QString::number(s.kilobits) : QString()},     {"rotationChoice", s.rotationChoice},
                                {"musicCutter", s.musicCutter},     {"cutToSeconds", s.cutToSeconds},
                                {"beepAtEnd", s.beepAtEnd}};
     // The first lane's output where a journal of one lane has it, the
@@ -73,7 +73,7 @@ std::optional<BatchJournal::Entry> BatchJournal::read() const
     Entry entry;
     entry.settings.outputFolder = s.value("outputFolder").toString();
     entry.settings.internalIndex = s.value("internalIndex").toInt();
-    entry.settings.bitrateText = s.value("bitrateText").toString();
+    entry.settings.kilobits = kilobitsFromText(s.value("bitrateText").toString());
     entry.settings.rotationChoice = s.value("rotationChoice").toInt();
     entry.settings.musicCutter = qint16(s.value("musicCutter").toInt());
     entry.settings.cutToSeconds = s.value("cutToSeconds").toInt();

@@ -2,7 +2,6 @@
 
 #include "base/Text.h"
 #include "conversion/ConversionLogs.h"
-#include "conversion/ConversionPlan.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/OutputNames.h"
 #include "conversion/Progress.h"
@@ -151,10 +150,10 @@ void Converter::probeEnded()
         complete();
         return;
     }
-    const ConversionPlan plan = planFor(probed, m_settings, *formatForIndex(m_settings.internalIndex));
-    m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, plan.extension, m_clock());
+    m_job = planJob(m_result.source, probed, m_settings);
+    m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, m_job.extension, m_clock());
     m_existedBefore = isOccupied(m_result.output);
-    m_job = ConversionJob::fromPlan(m_result.source, plan, m_result.output);
+    m_job.output = m_result.output;
     m_result.added = m_job.added();
     m_objDOS.setCommand(m_job.command(m_programFolder));
     if (m_outputChosen)
@@ -236,14 +235,14 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     const ProbeResult probed = probe(source);
     if (const QString reason = refusal(probed, settings); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
-    const ConversionPlan plan = planFor(probed, settings, *format);
-    for (const QString& reason : plan.fit.reasons)
+    ConversionJob job = planJob(source, probed, settings);
+    for (const QString& reason : job.added())
         text += QStringLiteral("\n# added ") + reason;
     // A copy's extension follows the source: the output named here is the one it writes.
-    QString written = output;
-    if (plan.extension != format->extension && output.endsWith(format->extension))
-        written = output.chopped(format->extension.size()) + plan.extension;
-    return text + u'\n' + ConversionJob::fromPlan(source, plan, written).command(m_programFolder).text();
+    job.output = output;
+    if (job.extension != format->extension && output.endsWith(format->extension))
+        job.output = output.chopped(format->extension.size()) + job.extension;
+    return text + u'\n' + job.command(m_programFolder).text();
 }
 
 } // namespace tarnwick

@@ -1,4 +1,5 @@
 #include "conversion/EncoderCommand.h"
+#include "conversion/ConversionJob.h"
 #include "base/Text.h"
 
 #include <QDir>
@@ -18,39 +19,36 @@ QString encoderPath(const QString& programFolder)
 ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath)
 {
     return ConsoleCommand::Builder(encoderPath(programFolder))
-        .words(QStringLiteral(" -i "))
+        .blank()
+        .argument(QStringLiteral("-i"))
+        .blank()
         .quoted(sourcePath)
         .build();
 }
 
-std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
-                                                const QString& sourcePath, int internalIndex,
-                                                const QString& bitrateText,
-                                                const QString& rotateFilter,
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                                int internalIndex, int kilobits, const Turn& turn,
                                                 const QString& outputPath)
 {
     const OutputFormat* format = formatForIndex(internalIndex);
     if (!format)
         return std::nullopt;
-    return conversionCommand(programFolder, sourcePath, *format, bitrateText, rotateFilter, outputPath);
+    return conversionCommand(programFolder, sourcePath, *format, kilobits, turn, outputPath);
 }
 
 ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                 const OutputFormat& format, const QString& bitrateText,
-                                 const QString& rotateFilter, const QString& outputPath, const SourceFit& fit)
+                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const QString& outputPath, const SourceFit& fit)
 {
-    QString options = format.option;
-    if (format.takesBitrate)
-        options += bitrateText + QStringLiteral("k ");
-    options += joinFilters(fit.firstFilters, rotateFilter, fit.filters) + u' ';
-    if (!fit.options.isEmpty())
-        options += fit.options.join(u' ') + u' ';
-    return ConsoleCommand::Builder(encoderPath(programFolder))
-        .words(QStringLiteral(" -i "))
-        .quoted(sourcePath)
-        .words(options)
-        .quoted(outputPath)
-        .build();
+    ConversionJob job;
+    job.source = sourcePath;
+    job.output = outputPath;
+    job.format = format;
+    job.extension = format.extension;
+    job.kilobits = kilobits;
+    job.turn = turn;
+    job.fit = fit;
+    return job.command(programFolder);
 }
 
 QString FileBaseName(const QString& path)

@@ -2,6 +2,7 @@
 
 #include "conversion/OutputFormats.h"
 #include "conversion/SourceFit.h"
+#include "conversion/Turn.h"
 #include "process/ConsoleCommand.h"
 
 #include <QString>
@@ -19,19 +20,14 @@ QString encoderPath(const QString& programFolder);
 // The input's description only: the encoder prints it and ends.
 ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath);
 
-// Converts one file. The bitrate text and the rotation filter are inserted
-// verbatim; the input and output are single literal arguments. What the
-// source needs for the format (`fit`) joins the filter chain and follows
-// the format's options; without it the text is the plain command.
+// Converts one file: the job of this format, rate and turn with what the
+// source needs (`fit`); without it the plain command.
 ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                 const OutputFormat& format, const QString& bitrateText,
-                                 const QString& rotateFilter, const QString& outputPath,
-                                 const SourceFit& fit = {});
+                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const QString& outputPath, const SourceFit& fit = {});
 // Internal indexes without a format have no command.
-std::optional<ConsoleCommand> conversionCommand(const QString& programFolder,
-                                                const QString& sourcePath, int internalIndex,
-                                                const QString& bitrateText,
-                                                const QString& rotateFilter,
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                                int internalIndex, int kilobits, const Turn& turn,
                                                 const QString& outputPath);
 
 // The file name after the last separator ("/" or "\"), without the part from

@@ -40,7 +40,7 @@ struct OutputFormat {
     QString videoCodec;      // the FFmpeg encoders it uses
     QString audioCodec;
     int defaultBitratePosition = -1; // in the bitrate list
-    QString option;          // the command's option text, a blank at each end; the bitrate follows it
+    QStringList arguments;   // the format's own options; the rate follows them
     CodecLimits accepts;
     bool takesBitrate = true;    // false: nothing is encoded, so no bitrate follows the option text
     bool copies = false;         // streams copied as they are, into a container chosen for them
@@ -48,13 +48,40 @@ struct OutputFormat {
     QString textSubtitles = {};  // the codec text subtitles become; empty: dropped
     bool bitmapSubtitles = false; // disc subtitles kept as pictures
     QString hdrPixelFormat = {};  // HLG and PQ pictures kept in it, 10-bit; empty: 8-bit video, HDR is tone-mapped
+    QStringList copyContainers = {}; // a copy's containers (muxers), the first that keeps the source's streams
+    QString convertsBy = {};         // a copy no container keeps converts by this format (its -f name)
 
     // MP4 or QuickTime inside, whatever the extension: an index at the front makes it play as it arrives.
     bool isMp4Family() const { return container == u"mp4" || container == u"mov"; }
 };
 
+// A container as a copy fills it: what its players take as it is, by
+// FFmpeg's codec names. FFmpeg's muxers take more (Vorbis in MP4, FFV1 in
+// QuickTime), but a copy is made to play.
+struct Container {
+    QString muxer;           // as OutputFormat::container
+    QString extension;       // with its dot
+    QStringList video;       // empty: every codec
+    QStringList audio;       // empty: every codec; "pcm_" stands for every PCM
+    bool keepsRotation = true;
+    bool bitmapSubtitles = false;
+    QString textSubtitles;   // what text subtitles become; "copy": as they are
+
+    bool takesVideo(const QString& codec) const { return video.isEmpty() || video.contains(codec); }
+    bool takesAudio(const QString& codec) const
+    {
+        return audio.isEmpty() || audio.contains(codec) ||
+               (audio.contains(QStringLiteral("pcm_")) && codec.startsWith(QLatin1String("pcm_")));
+    }
+};
+// nullptr for a muxer no copy writes.
+const Container* containerNamed(const QString& muxer);
+
 // The bitrate list's entries, kilobits per second.
 const QStringList& bitrateEntries();
+// A bitrate as typed: a whole number of kilobits per second, blanks around
+// it allowed; 0 for any other text, which then stands for the format's own.
+int kilobitsFromText(const QString& text);
 // The bitrate a format starts with; empty for one that takes none.
 QString defaultBitrate(const OutputFormat& format);
 

@@ -9,51 +9,48 @@ namespace {
 const QString kKey = QStringLiteral("rotate          : ");
 constexpr qsizetype kKeyLength = 18;
 
-// Pure turns carry their expression between double quotes; every filter that
-// ends in a mirror is written without them. The texts are kept exactly.
-QString quoted(const char* expression)
+Turn turn(std::initializer_list<const char*> filters)
 {
-    return QStringLiteral("-vf \"") + QLatin1String(expression) + u'"';
+    Turn t;
+    for (const char* filter : filters)
+        t.filters << QString::fromLatin1(filter);
+    return t;
 }
 
-const std::array<QString, 6>& baseTable()
+const std::array<Turn, 6>& baseTable()
 {
-    static const std::array<QString, 6> table{
-        quoted("transpose=1"),
-        quoted("transpose=2"),
-        QStringLiteral("-vf vflip"),
-        QStringLiteral("-vf hflip"),
-        quoted("transpose=2,transpose=2"),
-        QString(),
+    static const std::array<Turn, 6> table{
+        turn({"transpose=1"}), turn({"transpose=2"}), turn({"vflip"}), turn({"hflip"}),
+        turn({"transpose=2", "transpose=2"}), Turn{},
     };
     return table;
 }
 
-const std::array<QString, 6>* declaredRow(const QString& declared)
+const std::array<Turn, 6>* declaredRow(const QString& declared)
 {
-    static const std::array<QString, 6> row90{
-        QString(),
-        quoted("transpose=2,transpose=2"),
-        QStringLiteral("-vf transpose=2,vflip"),
-        QStringLiteral("-vf transpose=2,hflip"),
-        quoted("transpose=1"),
-        quoted("transpose=2"),
+    static const std::array<Turn, 6> row90{
+        Turn{},
+        turn({"transpose=2", "transpose=2"}),
+        turn({"transpose=2", "vflip"}),
+        turn({"transpose=2", "hflip"}),
+        turn({"transpose=1"}),
+        turn({"transpose=2"}),
     };
-    static const std::array<QString, 6> row180{
-        quoted("transpose=2"),
-        quoted("transpose=1"),
-        QStringLiteral("-vf transpose=2,transpose=2,vflip"),
-        QStringLiteral("-vf transpose=2,transpose=2,hflip"),
-        QString(),
-        quoted("transpose=2,transpose=2"),
+    static const std::array<Turn, 6> row180{
+        turn({"transpose=2"}),
+        turn({"transpose=1"}),
+        turn({"transpose=2", "transpose=2", "vflip"}),
+        turn({"transpose=2", "transpose=2", "hflip"}),
+        Turn{},
+        turn({"transpose=2", "transpose=2"}),
     };
-    static const std::array<QString, 6> row270{
-        quoted("transpose=2,transpose=2"),
-        QString(),
-        QStringLiteral("-vf transpose=1,vflip"),
-        QStringLiteral("-vf transpose=1,hflip"),
-        quoted("transpose=2"),
-        quoted("transpose=1"),
+    static const std::array<Turn, 6> row270{
+        turn({"transpose=2", "transpose=2"}),
+        Turn{},
+        turn({"transpose=1", "vflip"}),
+        turn({"transpose=1", "hflip"}),
+        turn({"transpose=2"}),
+        turn({"transpose=1"}),
     };
     if (declared == u"90")
         return &row90;
@@ -81,7 +78,7 @@ std::optional<QString> Rotation::baseFilter(int choice)
 {
     if (choice < 0 || choice >= int(baseTable().size()))
         return std::nullopt;
-    return baseTable()[choice];
+    return baseTable()[choice].text();
 }
 
 std::optional<QString> Rotation::declaredFilter(const QString& declared, int choice)
@@ -89,14 +86,21 @@ std::optional<QString> Rotation::declaredFilter(const QString& declared, int cho
     const auto* row = declaredRow(declared);
     if (!row || choice < 0 || choice >= int(row->size()))
         return std::nullopt;
-    return (*row)[choice];
+    return (*row)[choice].text();
+}
+
+Turn Rotation::turnFor(int choice, const QString& declared)
+{
+    if (choice < 0 || choice >= int(baseTable().size()))
+        return {};
+    if (const auto* row = declaredRow(declared))
+        return (*row)[choice];
+    return baseTable()[choice];
 }
 
 QString Rotation::filterFor(int choice, const QString& declared)
 {
-    if (const auto filter = declaredFilter(declared, choice))
-        return *filter;
-    return baseFilter(choice).value_or(QString());
+    return turnFor(choice, declared).text();
 }
 
 std::optional<QString> Rotation::scanChunk(const QString& chunk, const Yield& yield)

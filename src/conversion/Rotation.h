@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/EditableList.h"
+#include "conversion/Turn.h"
 
 #include <QString>
 
@@ -33,7 +34,9 @@ public:
     static std::optional<QString> baseFilter(int choice);
     // The filter for a choice on a file that declares "90", "180" or "270".
     static std::optional<QString> declaredFilter(const QString& declared, int choice);
-    // The filter for a choice on a file that declared `declared` ("0" for nothing).
+    // The turn for a choice on a file that declared `declared` ("0" for
+    // nothing), and the same as the rotation filter's text.
+    static Turn turnFor(int choice, const QString& declared);
     static QString filterFor(int choice, const QString& declared);
 
     // The value the first key of a chunk gives: "90", "180", "270" or nothing.

@@ -13,7 +13,7 @@ namespace tarnwick {
 struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
     int internalIndex = -1;  // the internal format index (cmbOF)
-    QString bitrateText;     // kilobits per second, inserted as it is
+    int kilobits = 0;        // the video rate; 0: the format's own
     int rotationChoice = 5;  // position in cmbRotate; 5 is "None"
     qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
     qint32 cutToSeconds = 0;

@@ -31,13 +31,6 @@ T nearest(const QList<T>& allowed, Distance distance)
     return best;
 }
 
-// Whether the filter's transposes, taken together, turn the picture a
-// quarter: each "transpose" turns it by one.
-bool filterTurnsQuarter(const QString& rotateFilter)
-{
-    return rotateFilter.count(QLatin1String("transpose=")) % 2 == 1;
-}
-
 QString sizeText(int width, int height)
 {
     return QStringLiteral("%1x%2").arg(width).arg(height);
@@ -125,14 +118,7 @@ void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat
         resample(fit, limits, highestRate);
     int kept = 0;
     for (const SubtitleStream& subtitle : streams.subtitles) {
-        QString codec;
-        if (subtitle.isBitmap() && format.bitmapSubtitles)
-            codec = QStringLiteral("copy");
-        else if (subtitle.isText() && !format.textSubtitles.isEmpty())
-            codec = subtitle.codec == format.textSubtitles ||
-                            (format.textSubtitles == u"srt" && (subtitle.codec == u"ass" || subtitle.codec == u"ssa"))
-                        ? QStringLiteral("copy")
-                        : format.textSubtitles;
+        const QString codec = subtitleCodec(subtitle, format.textSubtitles, format.bitmapSubtitles);
         if (codec.isEmpty())
             continue;
         maps << QStringLiteral("-map") << QStringLiteral("0:%1").arg(subtitle.index) << QStringLiteral("-c:s:%1").arg(kept)
@@ -158,8 +144,19 @@ FrameRate nearestRate(double rate, const QList<FrameRate>& allowed)
     return nearest(allowed, [rate](const FrameRate& r) { return std::fabs(r.value() - rate); });
 }
 
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter,
-                    bool hdrToSdr)
+QString subtitleCodec(const SubtitleStream& subtitle, const QString& textCodec, bool keepsBitmaps)
+{
+    if (subtitle.isBitmap())
+        return keepsBitmaps ? QStringLiteral("copy") : QString();
+    if (!subtitle.isText() || textCodec.isEmpty())
+        return {};
+    // SubRip readers take the styled ASS and SSA as they are.
+    const bool same = textCodec == u"copy" || subtitle.codec == textCodec ||
+                      (textCodec == u"srt" && (subtitle.codec == u"ass" || subtitle.codec == u"ssa"));
+    return same ? QStringLiteral("copy") : textCodec;
+}
+
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr)
 {
     SourceFit fit;
     const CodecLimits& limits = format.accepts;
@@ -178,7 +175,7 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
         // rotation before the filter chain, and the chain may turn it again.
         int width = video->width;
         int height = video->height;
-        if (video->quarterTurned() != filterTurnsQuarter(rotateFilter))
+        if (video->quarterTurned() != (turn.quarterTurns() % 2 == 1))
             std::swap(width, height);
         if (width > 0 && height > 0) {
             // The scale filter keeps the display aspect by adjusting the
@@ -224,31 +221,6 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
             resample(fit, limits, audio->sampleRate);
     }
     return fit;
-}
-
-QString joinFilters(const QString& rotateFilter, const QStringList& filters)
-{
-    return joinFilters({}, rotateFilter, filters);
-}
-
-QString joinFilters(const QStringList& first, const QString& rotateFilter, const QStringList& filters)
-{
-    if (first.isEmpty() && filters.isEmpty())
-        return rotateFilter;
-    static const QString kOption = QStringLiteral("-vf ");
-    if (!rotateFilter.isEmpty() && !rotateFilter.startsWith(kOption))
-        return rotateFilter; // not a chain to extend: never drop the turn
-
-    QString turn = rotateFilter.mid(kOption.size());
-    const bool quoted = turn.size() >= 2 && turn.startsWith(u'"') && turn.endsWith(u'"');
-    if (quoted)
-        turn = turn.sliced(1).chopped(1);
-    QStringList chain = first;
-    if (!rotateFilter.isEmpty())
-        chain << turn;
-    chain += filters;
-    const QString joined = chain.join(u',');
-    return kOption + (quoted ? u'"' + joined + u'"' : joined);
 }
 
 } // namespace tarnwick

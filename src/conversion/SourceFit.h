@@ -2,6 +2,7 @@
 
 #include "conversion/OutputFormats.h"
 #include "conversion/SourceStreams.h"
+#include "conversion/Turn.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,7 @@ namespace tarnwick {
 struct SourceFit {
     // At the front of the chain: they work on the picture as it was filmed, before any turn.
     QStringList firstFilters;
-    QStringList filters;  // joined to the end of the rotation filter's chain
+    QStringList filters;  // after the turn in the chain
     QStringList options;  // put after the format's options, before the output
     QStringList reasons;  // one line per addition, for the log and the dry run
 
@@ -22,19 +23,15 @@ struct SourceFit {
     friend bool operator==(const SourceFit&, const SourceFit&) = default;
 };
 
-// `rotateFilter` is the filter the command carries ("-vf ..." or empty):
-// its quarter turns, with the source's own display rotation, decide which
-// side of the picture is its width. `hdrToSdr`: HLG and PQ pictures become
-// SDR in the formats that could keep them too.
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const QString& rotateFilter,
-                    bool hdrToSdr = false);
+// `turn`: its quarter turns, with the source's own display rotation, decide
+// which side of the picture is its width. `hdrToSdr`: HLG and PQ pictures
+// become SDR in the formats that could keep them too.
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr = false);
 
-// The rotation filter with the fit's filters at the end of its chain; a
-// filter of its own when there was none. FFmpeg keeps only the last "-vf",
-// so there must never be two.
-QString joinFilters(const QString& rotateFilter, const QStringList& filters);
-// The same with `first` at the front of the chain, before the turn.
-QString joinFilters(const QStringList& first, const QString& rotateFilter, const QStringList& filters);
+// The codec a subtitle becomes in an output whose text subtitles become
+// `textCodec` ("copy": as they are; empty: dropped) and that keeps bitmap
+// subtitles or not: "copy", a codec, or empty when it is left out.
+QString subtitleCodec(const SubtitleStream& subtitle, const QString& textCodec, bool keepsBitmaps);
 
 // The rate of `allowed` nearest to `rate`.
 FrameRate nearestRate(double rate, const QList<FrameRate>& allowed);

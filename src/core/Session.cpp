@@ -50,7 +50,7 @@ RunSettings Session::runSettings() const
     RunSettings settings;
     settings.outputFolder = m_outputFolder;
     settings.internalIndex = m_presets.cmbOF.position();
-    settings.bitrateText = m_presets.cmbBitrate.text();
+    settings.kilobits = kilobitsFromText(m_presets.cmbBitrate.text());
     settings.rotationChoice = m_rotation.cmbRotate.position();
     settings.musicCutter = m_options.MusicCutter;
     settings.cutToSeconds = m_options.CutToSeconds;
@@ -198,7 +198,8 @@ void Session::applyRunSettings(const RunSettings& settings)
         if (m_presets.cmbOF.position() == settings.internalIndex)
             break;
     }
-    m_presets.cmbBitrate.setText(settings.bitrateText);
+    if (settings.kilobits > 0)
+        m_presets.cmbBitrate.setText(QString::number(settings.kilobits));
     m_rotation.cmbRotate.select(settings.rotationChoice);
     setOutputFolder(settings.outputFolder);
 }

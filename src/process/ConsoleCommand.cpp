@@ -124,6 +124,28 @@ ConsoleCommand::Builder& ConsoleCommand::Builder::quoted(const QString& argument
     return *this;
 }
 
+ConsoleCommand::Builder& ConsoleCommand::Builder::argument(const QString& argument, bool shownQuoted)
+{
+    if (shownQuoted)
+        return quoted(argument);
+    m_text.append(argument);
+    m_arguments.append(argument);
+    return *this;
+}
+
+ConsoleCommand::Builder& ConsoleCommand::Builder::arguments(const QStringList& arguments)
+{
+    m_text.append(arguments.join(u' '));
+    m_arguments.append(arguments);
+    return *this;
+}
+
+ConsoleCommand::Builder& ConsoleCommand::Builder::blank()
+{
+    m_text.append(u' ');
+    return *this;
+}
+
 ConsoleCommand ConsoleCommand::Builder::build() const
 {
     ConsoleCommand command;

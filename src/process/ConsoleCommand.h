@@ -29,6 +29,12 @@ public:
         explicit Builder(const QString& program);
         Builder& words(const QString& text);
         Builder& quoted(const QString& argument);
+        // Typed pieces: `argument` appends one argument, shown as it is (or
+        // between double quotes); `arguments` appends each, shown with one
+        // blank between them; `blank` adds a blank to the text alone.
+        Builder& argument(const QString& argument, bool shownQuoted = false);
+        Builder& arguments(const QStringList& arguments);
+        Builder& blank();
         ConsoleCommand build() const;
 
     private:

@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(format->extension, extension);
         const QString out = "/out/VTS_01_1_1439" + extension;
         const auto command =
-            conversionCommand("/tools/conv", "/dvd/VTS_01_1.VOB", index, "5000", QString(), out);
+            conversionCommand("/tools/conv", "/dvd/VTS_01_1.VOB", index, 5000, {}, out);
         QVERIFY(command);
         // An empty filter leaves two blanks between the bitrate and the output.
         QCOMPARE(command->text(), "/tools/conv" + S + "data" + S + "conv.exe -i " + Q +
@@ -52,17 +52,28 @@ private slots:
     void indexesWithoutCommand()
     {
         for (int index : {-1, 1, 8, 15})
-            QVERIFY(!conversionCommand("/p", "/a.vob", index, "5000", {}, "/o.mp4"));
+            QVERIFY(!conversionCommand("/p", "/a.vob", index, 5000, {}, "/o.mp4"));
     }
 
-    void filterAndBitrateGoInVerbatim()
+    void filterAndBitrate()
     {
-        const auto turned = conversionCommand("/p", "/in.vob", 2, "750", "-vf \"transpose=1\"", "/o.mp4");
+        const auto turned = conversionCommand("/p", "/in.vob", 2, 750, Turn{{"transpose=1"}}, "/o.mp4");
         QVERIFY(turned->text().endsWith(" -vcodec h264 -vb 750k -vf \"transpose=1\" \"/o.mp4\""));
         QCOMPARE(turned->arguments(), QStringList({"-i", "/in.vob", "-vcodec", "h264", "-vb", "750k",
                                                    "-vf", "transpose=1", "/o.mp4"}));
-        const auto typed = conversionCommand("/p", "/in.vob", 3, "7 50", {}, "/o.avi");
-        QVERIFY(typed->text().contains(" -vb 7 50k  "));
+        const auto mirrored = conversionCommand("/p", "/in.vob", 3, 750, Turn{{"transpose=2", "vflip"}}, "/o.avi");
+        QVERIFY(mirrored->text().endsWith(" -vb 750k -vf transpose=2,vflip \"/o.avi\""));
+    }
+
+    // The typed bitrate reaches the encoder as a number: text that is none
+    // stands for the format's own rate and can never add options.
+    void typedBitrate()
+    {
+        const QList<QPair<QString, int>> typed{{"750", 750},   {" 750 ", 750}, {"7 50", 0},       {"750k", 0},
+                                               {"", 0},        {"0", 0},       {"1000001", 0},   {"-5", 0},
+                                               {"500 -y", 0},  {"٧٥٠", 0},     {"1000000", 1000000}};
+        for (const auto& [text, kilobits] : typed)
+            QCOMPARE(kilobitsFromText(text), kilobits);
     }
 
     void probeAndRootFolder()

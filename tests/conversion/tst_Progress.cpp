@@ -160,7 +160,7 @@ private slots:
         connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
         connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::objDOS_CommandOver);
         connect(&monitor, &ConversionMonitor::progressChanged, this, [&](double percent) { shown << percent; });
-        const auto command = conversionCommand(test::realProgramFolder(), clip, internalIndex, "1000", {},
+        const auto command = conversionCommand(test::realProgramFolder(), clip, internalIndex, 1000, {},
                                                dir.filePath("out") + formatForIndex(internalIndex)->extension);
         objDOS.ExecuteCommand(*command);
         QCOMPARE(objDOS.lastExitCode(), 0);

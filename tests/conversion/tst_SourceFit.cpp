@@ -2,7 +2,7 @@
 // the way phones, cameras, screen recorders, discs and downloads make them,
 // and what each format then adds to the command.
 #include "conversion/ConversionJob.h"
-#include "conversion/ConversionPlan.h"
+#include "conversion/ConversionJob.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/HdrFit.h"
 #include "conversion/Rotation.h"
@@ -26,11 +26,22 @@ QString description(const QString& name)
 QString added(const QString& name, const QString& format, int rotationChoice = Rotation::kNone)
 {
     const SourceStreams streams = scanDescription(description(name));
-    const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::filterFor(rotationChoice, "0"));
+    const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::turnFor(rotationChoice, "0"));
     QStringList words;
     if (!fit.firstFilters.isEmpty() || !fit.filters.isEmpty())
         words << "-vf" << (fit.firstFilters + fit.filters).join(u',');
     return (words + fit.options).join(u' ');
+}
+
+// The "-vf" chain as a job with these filters and this turn shows it.
+QString chainText(const QStringList& first, const QStringList& turn, const QStringList& after)
+{
+    SourceFit fit;
+    fit.firstFilters = first;
+    fit.filters = after;
+    const QString text = conversionCommand("/p", "/i", *formatNamed("avi"), 5000, Turn{turn}, "/o", fit).text();
+    const qsizetype from = text.indexOf("5000k ") + 6;
+    return text.mid(from, text.lastIndexOf(" \"/o\"") - from).trimmed();
 }
 
 const QString kEven = QStringLiteral("-vf scale=trunc(iw/2)*2:trunc(ih/2)*2");
@@ -162,28 +173,27 @@ private slots:
     // The size fix joins the rotation's chain: FFmpeg keeps only the last -vf.
     void theFixJoinsTheRotationChain_data()
     {
-        QTest::addColumn<QString>("rotation");
+        QTest::addColumn<QStringList>("rotation");
         QTest::addColumn<QString>("joined");
-        QTest::newRow("none") << "" << "-vf scale=x";
-        QTest::newRow("quoted turn") << "-vf \"transpose=1\"" << "-vf \"transpose=1,scale=x\"";
-        QTest::newRow("bare mirror") << "-vf transpose=2,vflip" << "-vf transpose=2,vflip,scale=x";
-        QTest::newRow("not a chain: the turn is kept") << "-filter:v hflip" << "-filter:v hflip";
+        QTest::newRow("none") << QStringList() << "-vf scale=x";
+        QTest::newRow("quoted turn") << QStringList{"transpose=1"} << "-vf \"transpose=1,scale=x\"";
+        QTest::newRow("bare mirror") << QStringList{"transpose=2", "vflip"} << "-vf transpose=2,vflip,scale=x";
     }
     void theFixJoinsTheRotationChain()
     {
-        QFETCH(QString, rotation);
+        QFETCH(QStringList, rotation);
         QFETCH(QString, joined);
-        QCOMPARE(joinFilters(rotation, {"scale=x"}), joined);
-        QCOMPARE(joinFilters(rotation, {}), rotation);
+        QCOMPARE(chainText({}, rotation, {"scale=x"}), joined);
+        QCOMPARE(chainText({}, rotation, {}), Turn{rotation}.text());
     }
 
     void commandCarriesOneFilter()
     {
         const SourceStreams streams = scanDescription(description("h264-444-odd"));
         const OutputFormat& mov = *formatNamed("mov");
-        const QString turn = Rotation::filterFor(0, "0");
+        const Turn turn = Rotation::turnFor(0, "0");
         const ConsoleCommand command =
-            conversionCommand("/p", "/in.mkv", mov, "5000", turn, "/o.mov", fitSource(streams, mov, turn));
+            conversionCommand("/p", "/in.mkv", mov, 5000, turn, "/o.mov", fitSource(streams, mov, turn));
         QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"transpose=1,scale=trunc(iw/2)*2:trunc(ih/2)*2\" "
                                          "-pix_fmt yuv420p \"/o.mov\""),
                  qPrintable(command.text()));
@@ -199,8 +209,8 @@ private slots:
         streams.described = true;
         streams.kinds << "Video";
         streams.video << VideoStream{0, "h264", "yuv420p", 4001, 3, 1, 1, 25, 90, false};
-        const QString none = Rotation::filterFor(Rotation::kNone, "0");
-        const QString cw = Rotation::filterFor(0, "0");
+        const Turn none = Rotation::turnFor(Rotation::kNone, "0");
+        const Turn cw = Rotation::turnFor(0, "0");
         const SourceFit upright = fitSource(streams, *formatNamed("mp4-h264"), none);
         QCOMPARE(upright.reasons.value(0).left(12), QString("scale: 3x400"));
         const SourceFit turnedBack = fitSource(streams, *formatNamed("mp4-h264"), cw);
@@ -261,7 +271,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, reason);
-        const SourceFit fit = fitSource(scanDescription(text), *formatNamed("mp4-h264"), QString());
+        const SourceFit fit = fitSource(scanDescription(text), *formatNamed("mp4-h264"), Turn{});
         QCOMPARE(fit.reasons.filter(QStringLiteral("bwdif")).value(0), reason);
     }
 
@@ -269,32 +279,31 @@ private slots:
     // turned picture's fields would be columns.
     void theDeinterlacerLeadsTheChain_data()
     {
-        QTest::addColumn<QString>("rotation");
+        QTest::addColumn<QStringList>("rotation");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("joined");
-        QTest::newRow("alone") << "" << QStringList() << "-vf bwdif";
-        QTest::newRow("before a scale") << "" << QStringList{"scale=x"} << "-vf bwdif,scale=x";
-        QTest::newRow("quoted turn") << "-vf \"transpose=1\"" << QStringList{"scale=x"}
+        QTest::newRow("alone") << QStringList() << QStringList() << "-vf bwdif";
+        QTest::newRow("before a scale") << QStringList() << QStringList{"scale=x"} << "-vf bwdif,scale=x";
+        QTest::newRow("quoted turn") << QStringList{"transpose=1"} << QStringList{"scale=x"}
                                      << "-vf \"bwdif,transpose=1,scale=x\"";
-        QTest::newRow("bare mirror") << "-vf transpose=2,vflip" << QStringList() << "-vf bwdif,transpose=2,vflip";
-        QTest::newRow("not a chain: the turn is kept") << "-filter:v hflip" << QStringList() << "-filter:v hflip";
+        QTest::newRow("bare mirror") << QStringList{"transpose=2", "vflip"} << QStringList()
+                                     << "-vf bwdif,transpose=2,vflip";
     }
     void theDeinterlacerLeadsTheChain()
     {
-        QFETCH(QString, rotation);
+        QFETCH(QStringList, rotation);
         QFETCH(QStringList, after);
         QFETCH(QString, joined);
-        QCOMPARE(joinFilters({"bwdif"}, rotation, after), joined);
-        QCOMPARE(joinFilters({}, rotation, after), joinFilters(rotation, after));
+        QCOMPARE(chainText({"bwdif"}, rotation, after), joined);
     }
 
     void interlacedCommandCarriesOneChain()
     {
         const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
         const OutputFormat& mov = *formatNamed("mov");
-        const QString turn = Rotation::filterFor(0, "0");
+        const Turn turn = Rotation::turnFor(0, "0");
         const ConsoleCommand command =
-            conversionCommand("/p", "/in.vob", mov, "5000", turn, "/o.mov", fitSource(streams, mov, turn));
+            conversionCommand("/p", "/in.vob", mov, 5000, turn, "/o.mov", fitSource(streams, mov, turn));
         QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"" + kDeinterlace + ",transpose=1\" \"/o.mov\""),
                  qPrintable(command.text()));
         QCOMPARE(command.arguments().count("-vf"), 1);
@@ -304,7 +313,7 @@ private slots:
     void theCopyKeepsTheFields()
     {
         const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
-        const ConversionPlan plan = planConversion(streams, *formatNamed("copy"), QString(), QString(), false);
+        const ConversionJob plan = planJob(streams, *formatNamed("copy"), 0, {}, false);
         QVERIFY(plan.fit.firstFilters.isEmpty());
         QVERIFY2(!plan.fit.reasons.join(u'\n').contains("bwdif"), qPrintable(plan.fit.reasons.join(u'\n')));
     }
@@ -439,7 +448,7 @@ private slots:
         QFETCH(bool, kept);
         const SourceStreams streams = scanDescription(description(name));
         const QString transfer = streams.mainVideo()->hdrTransfer();
-        const SourceFit fit = fitSource(streams, *formatNamed(format), QString(), hdrToSdr);
+        const SourceFit fit = fitSource(streams, *formatNamed(format), Turn{}, hdrToSdr);
         const QString options = fit.options.join(u' ');
         const QString reasons = fit.reasons.join(u'\n');
         if (kept) {
@@ -463,8 +472,8 @@ private slots:
     {
         const SourceStreams tagged = scanDescription(description("h264-bt709"));
         for (const OutputFormat& format : outputFormats()) {
-            QVERIFY2(fitSource(tagged, format, QString(), false).isEmpty(), qPrintable(format.cliName));
-            QVERIFY2(fitSource(tagged, format, QString(), true).isEmpty(), qPrintable(format.cliName));
+            QVERIFY2(fitSource(tagged, format, Turn{}, false).isEmpty(), qPrintable(format.cliName));
+            QVERIFY2(fitSource(tagged, format, Turn{}, true).isEmpty(), qPrintable(format.cliName));
         }
         // A 10-bit SDR source still becomes 8-bit in H.265, as before.
         const SourceStreams deep = scanDescription(description("hevc10-displaymatrix"));
@@ -477,9 +486,9 @@ private slots:
     {
         const SourceStreams streams = scanDescription(description("phone-hlg"));
         const OutputFormat& h264 = *formatNamed("mp4-h264");
-        const QString turn = Rotation::filterFor(0, "0");
+        const Turn turn = Rotation::turnFor(0, "0");
         const SourceFit fit = fitSource(streams, h264, turn);
-        const ConsoleCommand command = conversionCommand("/p", "/in.mp4", h264, "5000", turn, "/o.mp4", fit);
+        const ConsoleCommand command = conversionCommand("/p", "/in.mp4", h264, 5000, turn, "/o.mp4", fit);
         QCOMPARE(command.arguments().count("-vf"), 1);
         const QString chain = command.arguments().at(command.arguments().indexOf("-vf") + 1);
         QCOMPARE(chain, "transpose=1," + toneMapFilter(*streams.mainVideo()));
@@ -583,8 +592,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, extension);
         QFETCH(bool, strict);
-        const ConversionPlan plan = planConversion(scanDescription(description(name)), *formatNamed("copy"), {}, {},
-                                                   false, true);
+        const ConversionJob plan = planJob(scanDescription(description(name)), *formatNamed("copy"), 0, {}, false, true);
         QCOMPARE(plan.extension, extension);
         QCOMPARE(plan.fit.options.join(u' ').contains("-strict unofficial"), strict);
         QVERIFY(plan.fit.filters.isEmpty());

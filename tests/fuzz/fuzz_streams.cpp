@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(streams.kinds.isEmpty());
     const QString reason = unconvertibleReason(streams);
 
-    const QString rotate = Rotation::filterFor(choice, QStringLiteral("0"));
+    const Turn rotate = Rotation::turnFor(choice, QStringLiteral("0"));
     for (const OutputFormat& format : outputFormats()) {
         const SourceFit fit = fitSource(streams, format, rotate);
         FUZZ_CHECK(fit.isEmpty() == fit.reasons.isEmpty());
@@ -43,9 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const QString& word : fit.firstFilters + fit.filters + fit.options)
             FUZZ_CHECK(!word.isEmpty() && !word.contains(u' ') && !word.contains(u'"'));
         const ConsoleCommand command =
-            conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format, QStringLiteral("5000"), rotate,
+            conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format, 5000, rotate,
                               QStringLiteral("/o/out") + format.extension, fit);
         FUZZ_CHECK(command.arguments().count(QStringLiteral("-vf")) <= 1);
+        // The text shown is the list the encoder is given.
+        FUZZ_CHECK(ConsoleCommand::splitText(command.text()) == QStringList{command.program()} + command.arguments());
         // A deinterlacer works on the fields as they were filmed: before any turn.
         if (!fit.firstFilters.isEmpty()) {
             const QStringList& arguments = command.arguments();
@@ -55,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(command.arguments().last() == QStringLiteral("/o/out") + format.extension);
         if (fit.isEmpty())
             FUZZ_CHECK(command == conversionCommand(QStringLiteral("/p"), QStringLiteral("in.mp4"), format,
-                                                    QStringLiteral("5000"), rotate,
+                                                    5000, rotate,
                                                     QStringLiteral("/o/out") + format.extension));
     }
     // HDR to SDR chosen: the same bounds.
