@@ -125,8 +125,8 @@ int main(int argc, char* argv[])
     StorageDrives drives;
     frmMain form({quiet, dialogs, quiet, drives}, program);
     form.show();
-    form.presets().cmbOF1.select(0);
-    form.rotation().cmbRotate.select(5);
+    form.presets().visibleFormat.select(0);
+    form.rotation().choices.select(5);
     form.widgets().txtPath->setText(dir.filePath("out"));
     for (const QString& clip : std::as_const(clips))
         form.queue().AddQueueEntry(clip);

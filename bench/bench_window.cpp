@@ -123,8 +123,8 @@ struct Bench {
         frmMain form({quiet, quiet, quiet, quiet}, program);
         form.show();
         form.batch().setLanes(lanes);
-        form.presets().cmbOF1.select(0);
-        form.rotation().cmbRotate.select(5);
+        form.presets().visibleFormat.select(0);
+        form.rotation().choices.select(5);
         form.widgets().txtPath->setText(freshFolder());
         for (const QString& clip : std::as_const(clips))
             form.queue().AddQueueEntry(clip);

@@ -152,7 +152,7 @@ Parsed parse(const QStringList& arguments, int cores)
         const OutputFormat* named = formatNamed(parser.value(format));
         if (!named)
             return failure(Texts::tr("unknown format '%1' (one of: %2)").arg(parser.value(format), formatNameList()));
-        request.format = named->position;
+        request.format = named;
     }
     if (parser.isSet(bitrate)) {
         bool ok = false;
@@ -163,7 +163,7 @@ Parsed parse(const QStringList& arguments, int cores)
                 Texts::tr(
                     "bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
                     .arg(text));
-        request.bitrate = QString::number(value);
+        request.kilobits = value;
     }
     if (parser.isSet(rotate)) {
         const auto position = lookUp(rotationNames(), parser.value(rotate));
@@ -190,8 +190,8 @@ Parsed parse(const QStringList& arguments, int cores)
                 Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
     }
     // A copy encodes nothing: a bitrate or a turn asked of it cannot be kept.
-    if (const OutputFormat* chosen = formatAtPosition(request.format); chosen && chosen->copies) {
-        if (request.bitrate)
+    if (request.format->copies) {
+        if (request.kilobits)
             return failure(Texts::tr("--bitrate does not apply to copy, which re-encodes nothing"));
         if (request.rotation != 5)
             return failure(Texts::tr("--rotate does not apply to copy, which re-encodes nothing"));

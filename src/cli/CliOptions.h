@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversion/OutputFormats.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -14,7 +16,7 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(tarnwick::cli)
 };
 
-// The rotation choices by short name, positions of cmbRotate.
+// The rotation choices by short name, positions among the rotation choices.
 struct RotationName {
     const char* name;
     int position;
@@ -25,9 +27,9 @@ const QList<RotationName>& rotationNames();
 struct Request {
     QStringList sources;
     QStringList discs;
-    int format = 0;                // cmbOF1 position
-    std::optional<QString> bitrate; // nullopt: the format's default
-    int rotation = 5;               // cmbRotate position
+    const OutputFormat* format = &outputFormats().first();
+    std::optional<int> kilobits;    // nullopt: the format's default
+    int rotation = 5;               // among the rotation choices
     QString output = QStringLiteral("output");
     int jobs = 1;
     bool dryRun = false;

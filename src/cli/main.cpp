@@ -129,10 +129,10 @@ int main(int argc, char* argv[])
         return NoEncoder;
     }
     Session session(Services{messages, desktop, desktop, desktop}, programFolder);
-    session.presets().cmbOF1.select(request.format);
-    if (request.bitrate)
-        session.presets().cmbBitrate.setText(*request.bitrate);
-    session.rotation().cmbRotate.select(request.rotation);
+    session.setFormat(*request.format);
+    if (request.kilobits)
+        session.setKilobits(*request.kilobits);
+    session.setRotationChoice(request.rotation);
     session.setOutputFolder(withTrailingSeparator(QDir::toNativeSeparators(QDir(request.output).absolutePath())));
     RunSettings settings = session.runSettings();
     settings.beepAtEnd = false;

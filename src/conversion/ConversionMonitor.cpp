@@ -16,15 +16,15 @@ void ConversionMonitor::resetBar()
     emit barReset();
 }
 
-void ConversionMonitor::objDOS_ReceiveOutputs(const QString& CommandOutputs)
+void ConversionMonitor::receiveOutputs(const QString& CommandOutputs)
 {
-    if (const auto percent = m_parser.objDOS_ReceiveOutputs(CommandOutputs)) {
+    if (const auto percent = m_parser.receiveOutputs(CommandOutputs)) {
         m_percent = *percent;
         emit progressChanged(m_percent);
     }
 }
 
-void ConversionMonitor::objDOS_CommandOver()
+void ConversionMonitor::commandOver()
 {
     m_parser.endRun();
 }

@@ -24,8 +24,8 @@ public:
     // the next report arrives.
     void resetBar();
 
-    void objDOS_ReceiveOutputs(const QString& CommandOutputs);
-    void objDOS_CommandOver();
+    void receiveOutputs(const QString& CommandOutputs);
+    void commandOver();
 
 signals:
     void progressChanged(double percent);

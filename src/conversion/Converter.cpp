@@ -59,28 +59,28 @@ bool meansOutputUnwritable(const QString& reason)
 }
 
 Converter::Converter(Messages& messages, const QString& programFolder, QObject* parent)
-    : QObject(parent), m_programFolder(programFolder), m_objDOS(messages, this), m_objffmpeg(messages, this),
+    : QObject(parent), m_programFolder(programFolder), m_encoder(messages, this), m_probe(messages, this),
       m_monitor(this)
 {
-    m_objDOS.setObjectName(QStringLiteral("objDOS"));
-    m_objffmpeg.setObjectName(QStringLiteral("objffmpeg"));
-    m_objDOS.setEncoderProcessName(kEncoderName);
-    m_objffmpeg.setEncoderProcessName(kEncoderName);
-    connect(&m_objDOS, &DOSOutputs::ReceiveOutputs, &m_monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
-    connect(&m_objDOS, &DOSOutputs::CommandOver, &m_monitor, &ConversionMonitor::objDOS_CommandOver);
+    m_encoder.setObjectName(QStringLiteral("encoder"));
+    m_probe.setObjectName(QStringLiteral("probe"));
+    m_encoder.setEncoderProcessName(kEncoderName);
+    m_probe.setEncoderProcessName(kEncoderName);
+    connect(&m_encoder, &DOSOutputs::ReceiveOutputs, &m_monitor, &ConversionMonitor::receiveOutputs);
+    connect(&m_encoder, &DOSOutputs::CommandOver, &m_monitor, &ConversionMonitor::commandOver);
     // The probe's description is read as it arrives, as the progress
     // display reads the conversion's.
-    connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this, [this](const QString& piece) {
+    connect(&m_probe, &DOSOutputs::ReceiveOutputs, this, [this](const QString& piece) {
         if (m_phase != Phase::Probing)
             return;
         m_scan.feed(piece, m_yield);
-        m_length.objDOS_ReceiveOutputs(piece);
+        m_length.receiveOutputs(piece);
     });
-    connect(&m_objffmpeg, &DOSOutputs::CommandOver, this, [this] {
+    connect(&m_probe, &DOSOutputs::CommandOver, this, [this] {
         if (m_phase == Phase::Probing)
             probeEnded();
     });
-    connect(&m_objDOS, &DOSOutputs::CommandOver, this, [this] {
+    connect(&m_encoder, &DOSOutputs::CommandOver, this, [this] {
         if (m_phase == Phase::Converting)
             conversionEnded();
     });
@@ -90,18 +90,18 @@ ProbeResult Converter::probe(const QString& source)
 {
     RotationScan scan;
     ProgressParser length;
-    const auto connection = connect(&m_objffmpeg, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+    const auto connection = connect(&m_probe, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
         scan.feed(piece, m_yield);
-        length.objDOS_ReceiveOutputs(piece);
+        length.receiveOutputs(piece);
     });
-    m_objffmpeg.ExecuteCommand(probeCommand(m_programFolder, source));
+    m_probe.ExecuteCommand(probeCommand(m_programFolder, source));
     disconnect(connection);
     ProbeResult result;
-    result.ran = m_objffmpeg.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
+    result.ran = m_probe.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
     result.declaredRotation = scan.declared;
     result.lengthSeconds = length.TotalSeconds();
     if (result.ran)
-        result.streams = scanDescription(m_objffmpeg.Outputs(), source);
+        result.streams = scanDescription(m_probe.Outputs(), source);
     return result;
 }
 
@@ -122,8 +122,8 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_monitor.parser().setCutter(settings.musicCutter, settings.cutToSeconds);
 
     m_phase = Phase::Probing;
-    m_objffmpeg.setCommand(probeCommand(m_programFolder, source));
-    if (!m_objffmpeg.start()) {
+    m_probe.setCommand(probeCommand(m_programFolder, source));
+    if (!m_probe.start()) {
         // No encoder to run: the entry is dropped instead of started for ever.
         m_phase = Phase::Idle;
         m_result.error = fileNotFound();
@@ -138,7 +138,7 @@ void Converter::probeEnded()
     probed.ran = true;
     probed.declaredRotation = m_scan.declared;
     probed.lengthSeconds = m_length.TotalSeconds();
-    probed.streams = scanDescription(m_objffmpeg.Outputs(), m_result.source);
+    probed.streams = scanDescription(m_probe.Outputs(), m_result.source);
     m_result.lengthSeconds = probed.lengthSeconds;
     if (m_stopping) {
         m_result.error = tr("stopped");
@@ -155,20 +155,20 @@ void Converter::probeEnded()
     m_existedBefore = isOccupied(m_result.output);
     m_job.output = m_result.output;
     m_result.added = m_job.added();
-    m_objDOS.setCommand(m_job.command(m_programFolder));
+    m_encoder.setCommand(m_job.command(m_programFolder));
     if (m_outputChosen)
         m_outputChosen(m_job, m_existedBefore);
     m_phase = Phase::Converting;
-    if (m_stopping || !m_objDOS.start())
+    if (m_stopping || !m_encoder.start())
         conversionEnded();
 }
 
 void Converter::conversionEnded()
 {
-    const DOSOutputs::RunEnd end = m_objDOS.lastRunEnd();
+    const DOSOutputs::RunEnd end = m_encoder.lastRunEnd();
     const QFileInfo written(m_result.output);
     ConversionResult& result = m_result;
-    result.ok = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_objDOS.lastExitCode() == 0 &&
+    result.ok = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_encoder.lastExitCode() == 0 &&
                 written.isFile() && written.size() > 0;
     if (!result.ok) {
         if (m_stopping)
@@ -178,7 +178,7 @@ void Converter::conversionEnded()
         else if (end == DOSOutputs::RunEnd::Crashed)
             result.error = tr("The encoder stopped unexpectedly.");
         else
-            result.error = tellingLine(m_objDOS.Outputs());
+            result.error = tellingLine(m_encoder.Outputs());
         // A folder that can no longer be written to fails every file after
         // this one too: tell the batch, which stops.
         result.outputUnwritable = !m_stopping && end == DOSOutputs::RunEnd::Exited &&
@@ -199,9 +199,9 @@ void Converter::complete()
     m_result.stopped = m_stopping;
     if (m_logs) {
         const bool converted = !m_result.output.isEmpty();
-        m_result.log = m_logs->write({m_result.source, m_result.output, m_objffmpeg.CommandLine(),
-                                      converted ? m_objDOS.CommandLine() : QString(), m_objffmpeg.Outputs(),
-                                      converted ? m_objDOS.Outputs() : QString(), m_started,
+        m_result.log = m_logs->write({m_result.source, m_result.output, m_probe.CommandLine(),
+                                      converted ? m_encoder.CommandLine() : QString(), m_probe.Outputs(),
+                                      converted ? m_encoder.Outputs() : QString(), m_started,
                                       QDateTime::currentDateTime(),
                                       m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
     }
@@ -212,16 +212,16 @@ void Converter::complete()
 void Converter::waitForActivity(qint32 milliSeconds)
 {
     if (m_phase == Phase::Probing)
-        m_objffmpeg.waitForActivity(milliSeconds);
+        m_probe.waitForActivity(milliSeconds);
     else if (m_phase == Phase::Converting)
-        m_objDOS.waitForActivity(milliSeconds);
+        m_encoder.waitForActivity(milliSeconds);
 }
 
 void Converter::stop()
 {
     m_stopping = true;
-    m_objDOS.stop();
-    m_objffmpeg.stop();
+    m_encoder.stop();
+    m_probe.stop();
 }
 
 QString Converter::dryRun(const QString& source, const RunSettings& settings, const QString& output)

@@ -35,8 +35,8 @@ public:
     Converter(Messages& messages, const QString& programFolder, QObject* parent = nullptr);
 
     const QString& programFolder() const { return m_programFolder; }
-    DOSOutputs& objDOS() { return m_objDOS; }
-    DOSOutputs& objffmpeg() { return m_objffmpeg; }
+    DOSOutputs& encoderRunner() { return m_encoder; }
+    DOSOutputs& probeRunner() { return m_probe; }
     ConversionMonitor& monitor() { return m_monitor; }
     // Lets window events run during the rotation scan.
     void setYield(Rotation::Yield yield) { m_yield = std::move(yield); }
@@ -82,8 +82,8 @@ private:
     void complete();
 
     QString m_programFolder;
-    DOSOutputs m_objDOS;
-    DOSOutputs m_objffmpeg;
+    DOSOutputs m_encoder;
+    DOSOutputs m_probe;
     ConversionMonitor m_monitor;
     Rotation::Yield m_yield;
     OutputChosen m_outputChosen;

@@ -66,44 +66,44 @@ void assign(EditableList& list, const char* text)
 } // namespace
 
 OutputPresets::OutputPresets()
-    : cmbOF1(visibleCaptions()),
-      cmbBitrate(bitrateEntries()),
-      cmbOF(internalEntries()),
-      cmbVB({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900", "1000",
+    : visibleFormat(visibleCaptions()),
+      bitrate(bitrateEntries()),
+      internalFormat(internalEntries()),
+      videoBitrate({"40", "80", "120", "128", "256", "384", "512", "600", "640", "768", "800", "900", "1000",
              "1500"}),
-      cmbF({"15", "23", "29"}),
-      cmbS({"Original Size", "128x96", "160x120", "176x144", "320x180", "320x240", "352x288",
+      frameRate({"15", "23", "29"}),
+      frameSize({"Original Size", "128x96", "160x120", "176x144", "320x180", "320x240", "352x288",
             "640x272", "480x480", "640x360", "640x480", "720x306", "720x320"}),
-      cmbR({"48000", "44100", "32000", "24000", "22050", "16000", "12050", "8000"}),
-      cmbBR({"10.2", "12.2", "32", "48", "56", "64", "80", "96", "112", "128", "192", "224", "256",
+      sampleRate({"48000", "44100", "32000", "24000", "22050", "16000", "12050", "8000"}),
+      audioBitrate({"10.2", "12.2", "32", "48", "56", "64", "80", "96", "112", "128", "192", "224", "256",
              "320"}),
-      cmbChannel({QString::fromUtf8("单声道"), QString::fromUtf8("双声道")})
+      channels({QString::fromUtf8("单声道"), QString::fromUtf8("双声道")})
 {
-    cmbOF1.setHandler([this] { SelectOutputFormat(); });
-    cmbOF.setHandler([this] { ApplyFormatPreset(); });
+    visibleFormat.setHandler([this] { SelectOutputFormat(); });
+    internalFormat.setHandler([this] { ApplyFormatPreset(); });
 }
 
 void OutputPresets::SelectOutputFormat()
 {
-    const OutputFormat* format = formatAtPosition(cmbOF1.position());
+    const OutputFormat* format = formatAtPosition(visibleFormat.position());
     if (!format)
         return;
-    cmbBitrate.select(format->defaultBitratePosition);
-    cmbOF.select(format->internalIndex);
+    bitrate.select(format->defaultBitratePosition);
+    internalFormat.select(format->internalIndex);
 }
 
 void OutputPresets::ApplyFormatPreset()
 {
-    const int position = cmbOF.position();
+    const int position = internalFormat.position();
     if (position < 0 || position >= int(kPresets.size()))
         return;
     const Preset& preset = kPresets[position];
-    assign(cmbVB, preset.videoBitrate);
-    assign(cmbF, preset.frameRate);
-    assign(cmbS, preset.frameSize);
-    assign(cmbR, preset.sampleRate);
-    assign(cmbBR, preset.audioBitrate);
-    cmbChannel.select(preset.channel);
+    assign(videoBitrate, preset.videoBitrate);
+    assign(frameRate, preset.frameRate);
+    assign(frameSize, preset.frameSize);
+    assign(sampleRate, preset.sampleRate);
+    assign(audioBitrate, preset.audioBitrate);
+    channels.select(preset.channel);
 }
 
 } // namespace tarnwick

@@ -19,15 +19,15 @@ public:
     // The visible formats' captions are the program's own texts: a view
     // shows each through the translations of this context.
     static constexpr const char* kCaptionContext = "tarnwick::OutputPresets";
-    EditableList cmbOF1;     // visible format
-    EditableList cmbBitrate; // visible video bitrate, kilobits per second
-    EditableList cmbOF;      // internal format index
-    EditableList cmbVB;
-    EditableList cmbF;
-    EditableList cmbS;
-    EditableList cmbR;
-    EditableList cmbBR;
-    EditableList cmbChannel;
+    EditableList visibleFormat;  // the formats' captions, by position
+    EditableList bitrate;        // the video bitrate, kilobits per second
+    EditableList internalFormat; // by internal format index
+    EditableList videoBitrate;
+    EditableList frameRate;
+    EditableList frameSize;
+    EditableList sampleRate;
+    EditableList audioBitrate;
+    EditableList channels;
 
     void SelectOutputFormat();
     void ApplyFormatPreset();

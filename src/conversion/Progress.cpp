@@ -98,7 +98,7 @@ void ProgressParser::findTotal(const QString& piece)
         m_totalSeconds = *total;
 }
 
-std::optional<double> ProgressParser::objDOS_ReceiveOutputs(const QString& CommandOutputs)
+std::optional<double> ProgressParser::receiveOutputs(const QString& CommandOutputs)
 {
     if (m_totalSeconds == 0)
         findTotal(CommandOutputs);

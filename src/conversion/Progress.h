@@ -28,7 +28,7 @@ public:
 
     // The share of the run done, 0 to 100, or nullopt when the piece tells
     // nothing new (no "time=", or no length known yet to measure it against).
-    std::optional<double> objDOS_ReceiveOutputs(const QString& CommandOutputs);
+    std::optional<double> receiveOutputs(const QString& CommandOutputs);
 
     // The end of a conversion run: the next run reads its own length.
     void endRun() { m_totalSeconds = 0; }

@@ -65,7 +65,7 @@ const std::array<Turn, 6>* declaredRow(const QString& declared)
 
 Rotation::Rotation()
     // Marked for the catalogues; a view shows them translated.
-    : cmbRotate({QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Clockwise"),
+    : choices({QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Clockwise"),
                  QT_TRANSLATE_NOOP("tarnwick::Rotation", "90 Degree Anticlockwise"),
                  QT_TRANSLATE_NOOP("tarnwick::Rotation", "Vertical Mirror"),
                  QT_TRANSLATE_NOOP("tarnwick::Rotation", "Horizontal Mirror"),

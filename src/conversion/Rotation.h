@@ -26,7 +26,7 @@ public:
 
     // The choices' captions, shown through the translations of this context.
     static constexpr const char* kCaptionContext = "tarnwick::Rotation";
-    EditableList cmbRotate;
+    EditableList choices;
     static constexpr int kNone = 5;
 
     // The filter for a choice when the file declares nothing; nullopt

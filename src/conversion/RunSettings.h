@@ -12,9 +12,9 @@ namespace tarnwick {
 // reads them from anywhere else.
 struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
-    int internalIndex = -1;  // the internal format index (cmbOF)
+    int internalIndex = -1;  // the format record's internal index
     int kilobits = 0;        // the video rate; 0: the format's own
-    int rotationChoice = 5;  // position in cmbRotate; 5 is "None"
+    int rotationChoice = 5;  // among the rotation choices; 5 is "None"
     qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
     qint32 cutToSeconds = 0;
     bool beepAtEnd = false;  // the options record's sound reminder

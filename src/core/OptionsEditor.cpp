@@ -21,9 +21,9 @@ double number(const QString& text)
 } // namespace
 
 OptionsEditor::OptionsEditor(const Options& record)
-    : cmbSR(record.SoundReminder == 1 ? 1 : 0), chkMC(record.MusicCutter != 0)
+    : soundReminder(record.SoundReminder == 1 ? 1 : 0), musicCutter(record.MusicCutter != 0)
 {
-    if (!chkMC)
+    if (!musicCutter)
         return;
     const auto fill = [this](qint32 total, Box first) {
         const qint64 t = total;
@@ -66,10 +66,10 @@ std::optional<OptionsEditor::Refusal> OptionsEditor::accept(Options& record, con
     for (const QString& text : boxes)
         allZero = allZero && number(text) == 0;
     if (allZero)
-        chkMC = false;
+        musicCutter = false;
 
-    record.SoundReminder = qint16(cmbSR);
-    record.MusicCutter = chkMC ? 1 : 0;
+    record.SoundReminder = qint16(soundReminder);
+    record.MusicCutter = musicCutter ? 1 : 0;
     record.CutFromSeconds = seconds(FromH);
     record.CutToSeconds = seconds(ToH);
     SettingsFiles::writeFileAtomically(optionsFile, SettingsFiles::formatOptions(record));

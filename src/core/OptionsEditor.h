@@ -25,10 +25,10 @@ public:
 
     explicit OptionsEditor(const Options& record);
 
-    int cmbSR = 0;       // 0 "ON", 1 "OFF"
-    bool chkMC = false;
+    int soundReminder = 0;       // 0 "ON", 1 "OFF"
+    bool musicCutter = false;
     std::array<QString, 6> boxes{"0", "0", "0", "0", "0", "0"};
-    bool boxesEnabled() const { return chkMC; }
+    bool boxesEnabled() const { return musicCutter; }
 
     // Checks the boxes; on success updates the record and writes the file
     // (a file that cannot be written is not reported: the record holds the values).

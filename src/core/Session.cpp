@@ -49,9 +49,9 @@ RunSettings Session::runSettings() const
 {
     RunSettings settings;
     settings.outputFolder = m_outputFolder;
-    settings.internalIndex = m_presets.cmbOF.position();
-    settings.kilobits = kilobitsFromText(m_presets.cmbBitrate.text());
-    settings.rotationChoice = m_rotation.cmbRotate.position();
+    settings.internalIndex = m_presets.internalFormat.position();
+    settings.kilobits = kilobitsFromText(m_presets.bitrate.text());
+    settings.rotationChoice = m_rotation.choices.position();
     settings.musicCutter = m_options.MusicCutter;
     settings.cutToSeconds = m_options.CutToSeconds;
     settings.beepAtEnd = m_options.SoundReminder == 0;
@@ -74,8 +74,28 @@ void Session::setHdrToSdr(bool on)
 
 bool Session::copyChosen() const
 {
-    const OutputFormat* format = formatForIndex(m_presets.cmbOF.position());
-    return format && format->copies;
+    const OutputFormat* chosen = format();
+    return chosen && chosen->copies;
+}
+
+const OutputFormat* Session::format() const
+{
+    return formatForIndex(m_presets.internalFormat.position());
+}
+
+void Session::setFormat(const OutputFormat& format)
+{
+    m_presets.visibleFormat.select(format.position);
+}
+
+void Session::setKilobits(int kilobits)
+{
+    m_presets.bitrate.setText(QString::number(kilobits));
+}
+
+void Session::setRotationChoice(int choice)
+{
+    m_rotation.choices.select(choice);
 }
 
 void Session::StartConversion()
@@ -99,12 +119,12 @@ QString Session::settingsFile(const QString& name) const
 
 void Session::loadSettings()
 {
-    m_presets.cmbBitrate.select(2);
-    m_rotation.cmbRotate.select(0);
-    m_presets.cmbBR.select(7);
-    m_presets.cmbR.select(1);
-    m_presets.cmbChannel.select(1);
-    m_presets.cmbOF.select(0);
+    m_presets.bitrate.select(2);
+    m_rotation.choices.select(0);
+    m_presets.audioBitrate.select(7);
+    m_presets.sampleRate.select(1);
+    m_presets.channels.select(1);
+    m_presets.internalFormat.select(0);
     setOutputFolder(defaultOutputFolder());
 
     // What can be read is applied; a position naming no entry leaves its list alone.
@@ -114,12 +134,12 @@ void Session::loadSettings()
             if (position && *position >= 0 && *position < list.count())
                 list.select(*position);
         };
-        apply(m_presets.cmbBR, read.cmbBR);
-        apply(m_presets.cmbR, read.cmbR);
-        apply(m_presets.cmbChannel, read.cmbChannel);
-        if (read.txtPath)
-            setOutputFolder(*read.txtPath);
-        apply(m_presets.cmbOF, read.cmbOF);
+        apply(m_presets.audioBitrate, read.audioBitrate);
+        apply(m_presets.sampleRate, read.sampleRate);
+        apply(m_presets.channels, read.channels);
+        if (read.outputFolder)
+            setOutputFolder(*read.outputFolder);
+        apply(m_presets.internalFormat, read.internalFormat);
     }
     if (m_outputFolder.isEmpty())
         setOutputFolder(defaultOutputFolder());
@@ -134,19 +154,19 @@ void Session::loadSettings()
     // The record's reminder and cutter always start off, whatever was stored.
     m_options.SoundReminder = 0;
     m_options.MusicCutter = 0;
-    m_presets.cmbOF1.select(0);
-    m_presets.cmbOF.select(4);
-    m_rotation.cmbRotate.select(Rotation::kNone);
+    m_presets.visibleFormat.select(0);
+    m_presets.internalFormat.select(4);
+    m_rotation.choices.select(Rotation::kNone);
 }
 
 void Session::saveWindowSettings()
 {
     SettingsFiles::WindowSettings settings;
-    settings.cmbBR = m_presets.cmbBR.position();
-    settings.cmbR = m_presets.cmbR.position();
-    settings.cmbChannel = m_presets.cmbChannel.position();
-    settings.txtPath = m_outputFolder;
-    settings.cmbOF = m_presets.cmbOF.position();
+    settings.audioBitrate = m_presets.audioBitrate.position();
+    settings.sampleRate = m_presets.sampleRate.position();
+    settings.channels = m_presets.channels.position();
+    settings.outputFolder = m_outputFolder;
+    settings.internalFormat = m_presets.internalFormat.position();
     SettingsFiles::writeFileAtomically(settingsFile(SettingsFiles::kSetupFile), SettingsFiles::formatSetup(settings));
 }
 
@@ -191,16 +211,12 @@ bool Session::offerInterruptedBatch()
 
 void Session::applyRunSettings(const RunSettings& settings)
 {
-    // The visible format that leads to the internal one, then the bitrate
-    // as it was typed.
-    for (int position = 0; position < m_presets.cmbOF1.count(); ++position) {
-        m_presets.cmbOF1.select(position);
-        if (m_presets.cmbOF.position() == settings.internalIndex)
-            break;
-    }
+    // The format first: it brings its own bitrate, which the run's replaces.
+    if (const OutputFormat* chosen = formatForIndex(settings.internalIndex))
+        setFormat(*chosen);
     if (settings.kilobits > 0)
-        m_presets.cmbBitrate.setText(QString::number(settings.kilobits));
-    m_rotation.cmbRotate.select(settings.rotationChoice);
+        setKilobits(settings.kilobits);
+    setRotationChoice(settings.rotationChoice);
     setOutputFolder(settings.outputFolder);
 }
 

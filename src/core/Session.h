@@ -69,6 +69,12 @@ public:
     void setHdrToSdr(bool on);
     // The chosen format copies streams: no bitrate, no rotation apply.
     bool copyChosen() const;
+    // The output settings as every face chooses them. A format comes with
+    // its default bitrate, as picking it in the list gives.
+    const OutputFormat* format() const;
+    void setFormat(const OutputFormat& format);
+    void setKilobits(int kilobits);
+    void setRotationChoice(int choice);
 
     // The settings a batch started now would convert by.
     RunSettings runSettings() const;

@@ -111,15 +111,15 @@ ReadSetup parseSetup(const QByteArray& content)
     const QStringList f = readFields(content, 5);
     ReadSetup read;
     if (f.size() > 0)
-        read.cmbBR = toInt16(f[0]);
+        read.audioBitrate = toInt16(f[0]);
     if (f.size() > 1)
-        read.cmbR = toInt16(f[1]);
+        read.sampleRate = toInt16(f[1]);
     if (f.size() > 2)
-        read.cmbChannel = toInt16(f[2]);
+        read.channels = toInt16(f[2]);
     if (f.size() > 3)
-        read.txtPath = f[3];
+        read.outputFolder = f[3];
     if (f.size() > 4)
-        read.cmbOF = toInt16(f[4]);
+        read.internalFormat = toInt16(f[4]);
     return read;
 }
 
@@ -129,11 +129,11 @@ QByteArray formatSetup(const WindowSettings& s)
     const auto line = [&out](const QString& text) {
         out += '"' + text.toLocal8Bit() + "\"\r\n";
     };
-    line(QString::number(s.cmbBR));
-    line(QString::number(s.cmbR));
-    line(QString::number(s.cmbChannel));
-    line(s.txtPath);
-    line(QString::number(s.cmbOF));
+    line(QString::number(s.audioBitrate));
+    line(QString::number(s.sampleRate));
+    line(QString::number(s.channels));
+    line(s.outputFolder);
+    line(QString::number(s.internalFormat));
     return out;
 }
 

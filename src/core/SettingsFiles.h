@@ -20,11 +20,11 @@ inline const QString kSetupFile = QStringLiteral("setup.ini");
 inline const QString kOptionsFile = QStringLiteral("options.ini");
 
 struct WindowSettings {
-    int cmbBR = -1;
-    int cmbR = -1;
-    int cmbChannel = -1;
-    QString txtPath;
-    int cmbOF = -1;
+    int audioBitrate = -1;
+    int sampleRate = -1;
+    int channels = -1;
+    QString outputFolder;
+    int internalFormat = -1;
 };
 
 // Fields in order: leading blanks skipped; a field that starts with a double
@@ -41,8 +41,8 @@ std::optional<qint64> leadingNumber(const QString& field, qint64 min, qint64 max
 
 // nullopt fields were missing or unreadable: those settings keep their values.
 struct ReadSetup {
-    std::optional<qint16> cmbBR, cmbR, cmbChannel, cmbOF;
-    std::optional<QString> txtPath;
+    std::optional<qint16> audioBitrate, sampleRate, channels, internalFormat;
+    std::optional<QString> outputFolder;
 };
 ReadSetup parseSetup(const QByteArray& content);
 QByteArray formatSetup(const WindowSettings& settings);

@@ -54,9 +54,9 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
     m_w.LV->setItemDelegateForColumn(0, new OwnDirectionDelegate(m_w.LV));
     m_w.LV->setItemDelegateForColumn(1, new RowProgressDelegate(m_w.LV));
-    bindList(m_w.cmbOF1, presets().cmbOF1, OutputPresets::kCaptionContext);
-    bindList(m_w.cmbBitrate, presets().cmbBitrate);
-    bindList(m_w.cmbRotate, rotation().cmbRotate, Rotation::kCaptionContext);
+    bindList(m_w.cmbOF1, presets().visibleFormat, OutputPresets::kCaptionContext);
+    bindList(m_w.cmbBitrate, presets().bitrate);
+    bindList(m_w.cmbRotate, rotation().choices, Rotation::kCaptionContext);
     // The session owns the output folder: the box tells it what is typed
     // and shows what it holds, without telling it back.
     connect(m_w.txtPath, &QLineEdit::textChanged, m_session, &Session::setOutputFolder);

@@ -59,8 +59,8 @@ public:
     SourceCommands& sources() { return m_session->sources(); }
     OutputPresets& presets() { return m_session->presets(); }
     Rotation& rotation() { return m_session->rotation(); }
-    DOSOutputs& objDOS() { return m_session->converter().objDOS(); }
-    DOSOutputs& objffmpeg() { return m_session->converter().objffmpeg(); }
+    DOSOutputs& objDOS() { return m_session->converter().encoderRunner(); }
+    DOSOutputs& objffmpeg() { return m_session->converter().probeRunner(); }
     BatchDriver& batch() { return m_session->batch(); }
     tarnwick::Options& options() { return m_session->options(); }
     QAction* action(Command command) const { return m_actions.at(command); }

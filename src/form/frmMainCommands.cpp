@@ -127,14 +127,14 @@ void frmMain::createRotateMenu()
     m_rotateMenu = m_menu->addMenu(tr("Rotate"));
     m_rotateMenu->setObjectName(QStringLiteral("menuRotate"));
     auto* group = new QActionGroup(m_rotateMenu);
-    EditableList& choice = rotation().cmbRotate;
+    EditableList& choice = rotation().choices;
     for (int i = 0; i < choice.count(); ++i) {
         QAction* entry = m_rotateMenu->addAction(QCoreApplication::translate(
             Rotation::kCaptionContext, choice.entries().at(i).toUtf8().constData()));
         entry->setObjectName(QStringLiteral("actRotate%1").arg(i));
         entry->setCheckable(true);
         group->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this, i] { rotation().cmbRotate.select(i); });
+        connect(entry, &QAction::triggered, this, [this, i] { rotation().choices.select(i); });
     }
     const auto showChoice = [this, group](int position) {
         if (position >= 0 && position < group->actions().size())
@@ -165,7 +165,7 @@ void frmMain::showCopyLocks()
 {
     const bool copy = m_session->copyChosen();
     if (copy)
-        rotation().cmbRotate.select(Rotation::kNone);
+        rotation().choices.select(Rotation::kNone);
     const bool open = m_w.cmbOF1->isEnabled() && !copy;
     m_w.cmbBitrate->setEnabled(open);
     m_w.cmbRotate->setEnabled(open);

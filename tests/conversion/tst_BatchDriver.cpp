@@ -217,7 +217,7 @@ private slots:
         QFETCH(int, lanes);
         Batch b;
         b.driver.setLanes(lanes);
-        b.presets.cmbOF1.select(1); // MP4(H264 Video)
+        b.presets.visibleFormat.select(1); // MP4(H264 Video)
         const QString unreadable = b.source("notes.mp4", "#standin\nno-input\n");
         const QString music = b.source("song.mp4", "#standin\nstream Audio: mp3, 44100 Hz, stereo, fltp\n");
         const QString camera =

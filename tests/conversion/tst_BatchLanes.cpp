@@ -30,7 +30,7 @@ void whenBothLanesWrite(Batch& b, const std::function<void()>& act)
 {
     auto writing = std::make_shared<QSet<int>>();
     for (int lane = 0; lane < 2; ++lane) {
-        QObject::connect(&b.driver.laneConverter(lane).objDOS(), &DOSOutputs::ReceiveOutputs, &b.driver,
+        QObject::connect(&b.driver.laneConverter(lane).encoderRunner(), &DOSOutputs::ReceiveOutputs, &b.driver,
                          [=](const QString& piece) {
                              if (!piece.startsWith("Output #0") || writing->contains(lane))
                                  return;
@@ -98,7 +98,7 @@ private slots:
         const QString held = b.source("held.mp4", heldOn(gate));
         const QString added = b.source("added.mp4");
         b.queue.AddQueueEntry(held);
-        QObject::connect(&b.driver.laneConverter(0).objDOS(), &DOSOutputs::ReceiveOutputs, &b.driver,
+        QObject::connect(&b.driver.laneConverter(0).encoderRunner(), &DOSOutputs::ReceiveOutputs, &b.driver,
                          [&](const QString& piece) {
                              if (piece.startsWith("Output #0"))
                                  b.queue.AddQueueEntry(added);
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(b.queue.lstFile(), sources);
         QCOMPARE(b.queue.displayCount(), 3);
         for (int lane = 0; lane < 2; ++lane)
-            QVERIFY(!b.driver.laneConverter(lane).objDOS().isRunning());
+            QVERIFY(!b.driver.laneConverter(lane).encoderRunner().isRunning());
         QVERIFY(!QFile::exists(journal));
         QCOMPARE(b.calls().filter("c.mp4").size(), 0); // nothing started after the stop
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
@@ -235,7 +235,7 @@ private slots:
         for (const QString& s : sources)
             b.queue.AddQueueEntry(s);
         bool removed = false;
-        QObject::connect(&b.driver.laneConverter(1).objDOS(), &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
+        QObject::connect(&b.driver.laneConverter(1).encoderRunner(), &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
             if (!removed && b.queue.displayPath(1) == sources.at(1)) {
                 removed = true;
                 b.queue.removeAt(1);

@@ -65,45 +65,45 @@ private slots:
         QFETCH(QString, internal);
         QFETCH(QStringList, presets);
         OutputPresets p;
-        p.cmbBitrate.setText("750"); // typed by the user, replaced by the default
-        p.cmbOF1.select(format);
-        QCOMPARE(state(p.cmbBitrate), bitrate);
-        QCOMPARE(state(p.cmbOF), internal);
-        QCOMPARE((QStringList{state(p.cmbVB), state(p.cmbF), state(p.cmbS), state(p.cmbR),
-                              state(p.cmbBR), state(p.cmbChannel)}),
+        p.bitrate.setText("750"); // typed by the user, replaced by the default
+        p.visibleFormat.select(format);
+        QCOMPARE(state(p.bitrate), bitrate);
+        QCOMPARE(state(p.internalFormat), internal);
+        QCOMPARE((QStringList{state(p.videoBitrate), state(p.frameRate), state(p.frameSize), state(p.sampleRate),
+                              state(p.audioBitrate), state(p.channels)}),
                  presets);
     }
 
     void presetRowWithoutEntryForEveryList()
     {
         OutputPresets p;
-        p.cmbOF.select(1);
-        QCOMPARE(state(p.cmbVB), QString("-1:1200"));
-        QCOMPARE(state(p.cmbR), QString("1:44100"));
+        p.internalFormat.select(1);
+        QCOMPARE(state(p.videoBitrate), QString("-1:1200"));
+        QCOMPARE(state(p.sampleRate), QString("1:44100"));
     }
 
     void lastRowLeavesThreeSettingsAlone()
     {
         OutputPresets p;
-        p.cmbOF.select(6); // 128, 29, 320x240, 8000, 12.2, mono
-        p.cmbOF.select(8);
-        QCOMPARE(state(p.cmbVB), QString("3:128"));
-        QCOMPARE(state(p.cmbF), QString("2:29"));
-        QCOMPARE(state(p.cmbS), QString("5:320x240"));
-        QCOMPARE(state(p.cmbR), QString("0:48000"));
-        QCOMPARE(state(p.cmbBR), QString("13:320"));
-        QCOMPARE(p.cmbChannel.position(), 1);
+        p.internalFormat.select(6); // 128, 29, 320x240, 8000, 12.2, mono
+        p.internalFormat.select(8);
+        QCOMPARE(state(p.videoBitrate), QString("3:128"));
+        QCOMPARE(state(p.frameRate), QString("2:29"));
+        QCOMPARE(state(p.frameSize), QString("5:320x240"));
+        QCOMPARE(state(p.sampleRate), QString("0:48000"));
+        QCOMPARE(state(p.audioBitrate), QString("13:320"));
+        QCOMPARE(p.channels.position(), 1);
     }
 
     void positionsOutsideTheTablesChangeNothing()
     {
         OutputPresets p;
-        p.cmbOF1.select(4);
-        p.cmbOF1.select(13);
-        p.cmbOF1.select(-1);
-        p.cmbOF.select(15);
-        QCOMPARE(state(p.cmbBitrate), QString("1:1000"));
-        QCOMPARE(state(p.cmbR), QString("1:44100"));
+        p.visibleFormat.select(4);
+        p.visibleFormat.select(13);
+        p.visibleFormat.select(-1);
+        p.internalFormat.select(15);
+        QCOMPARE(state(p.bitrate), QString("1:1000"));
+        QCOMPARE(state(p.sampleRate), QString("1:44100"));
     }
 
     // The formats after the seven take the internal indexes after the
@@ -128,36 +128,36 @@ private slots:
         QFETCH(QString, bitrate);
         QFETCH(int, internal);
         OutputPresets p;
-        p.cmbOF1.select(4); // FLV: preset row 0
-        p.cmbOF1.select(position);
-        QCOMPARE(p.cmbOF1.text(), caption);
-        QCOMPARE(p.cmbBitrate.text(), bitrate);
-        QCOMPARE(p.cmbOF.position(), internal);
-        QCOMPARE(state(p.cmbR), QString("1:44100"));
-        QCOMPARE(state(p.cmbBR), QString("13:320"));
-        QCOMPARE(p.cmbChannel.position(), 1);
+        p.visibleFormat.select(4); // FLV: preset row 0
+        p.visibleFormat.select(position);
+        QCOMPARE(p.visibleFormat.text(), caption);
+        QCOMPARE(p.bitrate.text(), bitrate);
+        QCOMPARE(p.internalFormat.position(), internal);
+        QCOMPARE(state(p.sampleRate), QString("1:44100"));
+        QCOMPARE(state(p.audioBitrate), QString("13:320"));
+        QCOMPARE(p.channels.position(), 1);
     }
 
     void everyEntryText()
     {
         OutputPresets p;
-        QCOMPARE(p.cmbOF1.entries().mid(0, 7),
+        QCOMPARE(p.visibleFormat.entries().mid(0, 7),
                  QStringList({"MP4(High Quality MPEG4 Video)", "MP4(H264 Video)",
                               "AVI(Standard MPEG4 Video)", "MOV(Apple/QuickTime Video)",
                               "FLV(Flash Video)", "WMV(Windows Media Video)", "MPG(MPEG1 Video)"}));
-        QCOMPARE(p.cmbBitrate.entries().join(u','), QString("512,1000,1500,2000,3000,5000,8000,12000,15000"));
-        QCOMPARE(p.cmbOF.entries().mid(0, 9).join(u'|'),
+        QCOMPARE(p.bitrate.entries().join(u','), QString("512,1000,1500,2000,3000,5000,8000,12000,15000"));
+        QCOMPARE(p.internalFormat.entries().mid(0, 9).join(u'|'),
                  QString::fromUtf8("RMVB(RealPlayerRMVB)|RM(RealPlayerRM)|MPG(MPEG2)|AVI(Windows Media "
                                    "Player格式)|MP4(高清MPEG4格式)|MOV(QuickTime格式)|MP4(手机MP4格式)|"
                                    "3GP(手机3GP格式)|MP3(纯音频格式)"));
-        QCOMPARE(p.cmbVB.entries().join(u','), QString("40,80,120,128,256,384,512,600,640,768,800,900,1000,1500"));
-        QCOMPARE(p.cmbF.entries().join(u','), QString("15,23,29"));
-        QCOMPARE(p.cmbS.entries().join(u','),
+        QCOMPARE(p.videoBitrate.entries().join(u','), QString("40,80,120,128,256,384,512,600,640,768,800,900,1000,1500"));
+        QCOMPARE(p.frameRate.entries().join(u','), QString("15,23,29"));
+        QCOMPARE(p.frameSize.entries().join(u','),
                  QString("Original Size,128x96,160x120,176x144,320x180,320x240,352x288,640x272,480x480,"
                          "640x360,640x480,720x306,720x320"));
-        QCOMPARE(p.cmbR.entries().join(u','), QString("48000,44100,32000,24000,22050,16000,12050,8000"));
-        QCOMPARE(p.cmbBR.entries().join(u','), QString("10.2,12.2,32,48,56,64,80,96,112,128,192,224,256,320"));
-        QCOMPARE(p.cmbChannel.entries().join(u','), QString::fromUtf8("单声道,双声道"));
+        QCOMPARE(p.sampleRate.entries().join(u','), QString("48000,44100,32000,24000,22050,16000,12050,8000"));
+        QCOMPARE(p.audioBitrate.entries().join(u','), QString("10.2,12.2,32,48,56,64,80,96,112,128,192,224,256,320"));
+        QCOMPARE(p.channels.entries().join(u','), QString::fromUtf8("单声道,双声道"));
     }
 };
 

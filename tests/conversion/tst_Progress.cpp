@@ -102,7 +102,7 @@ private slots:
         ProgressParser parser;
         std::optional<double> last;
         for (const QString& piece : pieces) {
-            if (auto shown = parser.objDOS_ReceiveOutputs(piece))
+            if (auto shown = parser.receiveOutputs(piece))
                 last = shown;
         }
         QCOMPARE(parser.TotalSeconds(), total);
@@ -115,21 +115,21 @@ private slots:
     {
         ProgressParser parser;
         parser.setCutter(1, 120);
-        parser.objDOS_ReceiveOutputs(kDuration100);
+        parser.receiveOutputs(kDuration100);
         QCOMPARE(parser.TotalSeconds(), 120);
-        QCOMPARE(parser.objDOS_ReceiveOutputs("time=00:01:00.00 "), std::optional<double>(50));
+        QCOMPARE(parser.receiveOutputs("time=00:01:00.00 "), std::optional<double>(50));
 
         ProgressParser zero; // cutter on with no end: the length stays unknown
         zero.setCutter(1, 0);
-        QVERIFY(!zero.objDOS_ReceiveOutputs(kDuration100 + "time=00:00:10.00 "));
+        QVERIFY(!zero.receiveOutputs(kDuration100 + "time=00:00:10.00 "));
     }
 
     void runEndForgetsTheLength()
     {
         ConversionMonitor monitor;
-        monitor.objDOS_ReceiveOutputs(kDuration100);
+        monitor.receiveOutputs(kDuration100);
         QCOMPARE(monitor.parser().TotalSeconds(), 100);
-        monitor.objDOS_CommandOver();
+        monitor.commandOver();
         QCOMPARE(monitor.parser().TotalSeconds(), 0);
     }
 
@@ -157,8 +157,8 @@ private slots:
         DOSOutputs objDOS(messages);
         ConversionMonitor monitor;
         QList<double> shown;
-        connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::objDOS_ReceiveOutputs);
-        connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::objDOS_CommandOver);
+        connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::receiveOutputs);
+        connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::commandOver);
         connect(&monitor, &ConversionMonitor::progressChanged, this, [&](double percent) { shown << percent; });
         const auto command = conversionCommand(test::realProgramFolder(), clip, internalIndex, 1000, {},
                                                dir.filePath("out") + formatForIndex(internalIndex)->extension);

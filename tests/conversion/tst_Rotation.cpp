@@ -32,7 +32,7 @@ private slots:
     void choicesAndBaseTable()
     {
         Rotation r;
-        QCOMPARE(r.cmbRotate.entries(), kChoices);
+        QCOMPARE(r.choices.entries(), kChoices);
         const QStringList expected{quotedFilter("transpose=1"), quotedFilter("transpose=2"),
                                    "-vf vflip", "-vf hflip",
                                    quotedFilter("transpose=2,transpose=2"), QString()};

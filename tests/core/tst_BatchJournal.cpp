@@ -36,8 +36,8 @@ private slots:
         const QString c = b.source("c.mp4");
         for (const QString& s : {a, slow, c})
             b.queue.AddQueueEntry(s);
-        b.presets.cmbOF1.select(2); // AVI
-        b.session.rotation().cmbRotate.select(1);
+        b.presets.visibleFormat.select(2); // AVI
+        b.session.rotation().choices.select(1);
         // What a kill in the middle of the second file would leave: the
         // journal as it stands then, and the half-written output.
         QByteArray atTheKill;

@@ -98,21 +98,21 @@ private slots:
         QCOMPARE(hq, "\"13\"\r\n\"0\"\r\n\"1\"\r\n\"" + folder.toUtf8() + "\"\r\n\"4\"\r\n");
         QCOMPARE(formatSetup({5, -1, 1, "/o", 3}), QByteArray("\"5\"\r\n\"-1\"\r\n\"1\"\r\n\"/o\"\r\n\"3\"\r\n"));
         const ReadSetup read = parseSetup(hq);
-        QCOMPARE(read.cmbBR, std::optional<qint16>(13));
-        QCOMPARE(read.cmbR, std::optional<qint16>(0));
-        QCOMPARE(read.txtPath, std::optional<QString>(folder));
-        QCOMPARE(read.cmbOF, std::optional<qint16>(4));
+        QCOMPARE(read.audioBitrate, std::optional<qint16>(13));
+        QCOMPARE(read.sampleRate, std::optional<qint16>(0));
+        QCOMPARE(read.outputFolder, std::optional<QString>(folder));
+        QCOMPARE(read.internalFormat, std::optional<qint16>(4));
     }
 
     void badSetupFilesApplyWhatTheyCan()
     {
         const ReadSetup short2 = parseSetup("\"7\"\r\n\"x\"");
-        QCOMPARE(short2.cmbBR, std::optional<qint16>(7));
-        QVERIFY(!short2.cmbR);
-        QVERIFY(!short2.txtPath && !short2.cmbOF);
+        QCOMPARE(short2.audioBitrate, std::optional<qint16>(7));
+        QVERIFY(!short2.sampleRate);
+        QVERIFY(!short2.outputFolder && !short2.internalFormat);
         const ReadSetup garbage = parseSetup(QByteArray("\xff\xfe\x00\x01garbage,,,\r\n", 15));
-        QVERIFY(!garbage.cmbBR);
-        QVERIFY(!parseSetup(QByteArray()).cmbBR);
+        QVERIFY(!garbage.audioBitrate);
+        QVERIFY(!parseSetup(QByteArray()).audioBitrate);
     }
 
     void optionsRoundTrip()
@@ -179,7 +179,7 @@ private slots:
         QTemporaryDir dir;
         Options record;
         OptionsEditor editor(record);
-        editor.chkMC = true;
+        editor.musicCutter = true;
         editor.boxes[box] = value;
         const auto refused = editor.accept(record, dir.filePath("options.ini"));
         if (refusal.isEmpty()) {
@@ -199,9 +199,9 @@ private slots:
         QTemporaryDir dir;
         Options record{0, 1, 3725, 90};
         OptionsEditor editor(record);
-        QVERIFY(editor.chkMC);
+        QVERIFY(editor.musicCutter);
         QCOMPARE(editor.boxes, (std::array<QString, 6>{"1", "2", "5", "0", "1", "30"}));
-        editor.cmbSR = 1;
+        editor.soundReminder = 1;
         QVERIFY(!editor.accept(record, dir.filePath("options.ini")));
         QCOMPARE(record, (Options{1, 1, 3725, 90}));
 

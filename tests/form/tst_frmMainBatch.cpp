@@ -50,9 +50,9 @@ class tst_frmMainBatch : public QObject
         const MainWidgets& c = form.widgets();
         for (const QString& s : sources)
             form.queue().AddQueueEntry(s);
-        form.presets().cmbOF1.select(format);
+        form.presets().visibleFormat.select(format);
         if (rotation >= 0)
-            form.rotation().cmbRotate.select(rotation);
+            form.rotation().choices.select(rotation);
         c.txtPath->setText(out->path());
         QList<int> bars;
         auto watch = connect(c.pb, &QProgressBar::valueChanged, this, [&](int v) { bars << v; });
@@ -141,7 +141,7 @@ private slots:
         form.show();
         QAction* choice = form.rotateMenu()->findChild<QAction*>(entry);
         QVERIFY(choice);
-        form.rotation().cmbRotate.select(entry == "actRotate5" ? 0 : 5); // start from the other one
+        form.rotation().choices.select(entry == "actRotate5" ? 0 : 5); // start from the other one
         QVERIFY(!choice->isChecked());
         choice->trigger();
         QVERIFY(choice->isChecked());

@@ -169,11 +169,11 @@ private slots:
         ProgramSettings().setWebOptimized(false);
         Window w;
         QComboBox* format = w.c().cmbOF1;
-        w.form->rotation().cmbRotate.select(0);
+        w.form->rotation().choices.select(0);
         emit format->activated(format->findText("Same as Source (Copy)"));
         QVERIFY(!w.c().cmbBitrate->isEnabled());
         QVERIFY(!w.c().cmbRotate->isEnabled());
-        QCOMPARE(w.form->rotation().cmbRotate.position(), Rotation::kNone);
+        QCOMPARE(w.form->rotation().choices.position(), Rotation::kNone);
         emit format->activated(1);
         QVERIFY(w.c().cmbBitrate->isEnabled());
         QVERIFY(w.c().cmbRotate->isEnabled());

@@ -106,8 +106,8 @@ struct Campaign : TestWindow {
         : TestWindow(programFolder), out(root.filePath("out"))
     {
         form->show();
-        form->presets().cmbOF1.select(0);
-        form->rotation().cmbRotate.select(5);
+        form->presets().visibleFormat.select(0);
+        form->rotation().choices.select(5);
     }
     void dropFiles(const QStringList& paths)
     {

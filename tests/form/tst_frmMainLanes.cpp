@@ -107,7 +107,7 @@ private slots:
         const auto rowShare = [&](int row) { return queue.index(row, 1).data(Queue::ProgressRole); };
         QVariant heldShare, quickShare;
         QString whileBothRun;
-        QObject::connect(&w.form->batch().laneConverter(1).objDOS(), &DOSOutputs::ReceiveOutputs, this,
+        QObject::connect(&w.form->batch().laneConverter(1).encoderRunner(), &DOSOutputs::ReceiveOutputs, this,
                          [&](const QString& piece) {
                              if (whileBothRun.isEmpty() && piece.contains("time=00:00:01") &&
                                  queue.displayPath(1) == sources.at(1)) {

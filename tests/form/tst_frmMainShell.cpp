@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(c.txtPath->text(), program.path() + "/output");
         QCOMPARE(c.cmbOF1->currentText(), QString("MP4(High Quality MPEG4 Video)"));
         QCOMPARE(c.cmbBitrate->currentText(), QString("5000"));
-        QCOMPARE(w.form->presets().cmbOF.position(), 4);
+        QCOMPARE(w.form->presets().internalFormat.position(), 4);
         QCOMPARE(c.cmbRotate->currentText(), QString("None"));
         QCOMPARE(Rotation::filterFor(w.form->session().runSettings().rotationChoice, "0"), QString());
     }
@@ -61,8 +61,8 @@ private slots:
         QVERIFY(writeFile(program.filePath("options.ini"), "1\r\n1\r\n30\r\n90\r\n"));
         Window w(program.path());
         QCOMPARE(w.form->widgets().txtPath->text(), folder);
-        QCOMPARE(w.form->presets().cmbOF.position(), 4);
-        QCOMPARE(w.form->presets().cmbBitrate.text(), QString("5000"));
+        QCOMPARE(w.form->presets().internalFormat.position(), 4);
+        QCOMPARE(w.form->presets().bitrate.text(), QString("5000"));
         QCOMPARE(w.form->options(), (Options{0, 0, 30, 90}));
     }
 
@@ -101,7 +101,7 @@ private slots:
             Window w(program.path());
             w.form->show();
             w.form->widgets().txtPath->setText(program.filePath("out"));
-            w.form->presets().cmbOF1.select(2); // AVI
+            w.form->presets().visibleFormat.select(2); // AVI
             closeBy(*w.form);
         }
         QCOMPARE(setupFile(program.path()),

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QString piece = output.mid(start, end - start);
         start = end;
 
-        const auto percent = parser.objDOS_ReceiveOutputs(piece);
+        const auto percent = parser.receiveOutputs(piece);
         if (!percent)
             continue;
         FUZZ_CHECK(parser.TotalSeconds() > 0);

@@ -13,8 +13,8 @@ namespace {
 
 bool same(const ReadSetup& a, const ReadSetup& b)
 {
-    return a.cmbBR == b.cmbBR && a.cmbR == b.cmbR && a.cmbChannel == b.cmbChannel && a.cmbOF == b.cmbOF &&
-           a.txtPath == b.txtPath;
+    return a.audioBitrate == b.audioBitrate && a.sampleRate == b.sampleRate && a.channels == b.channels && a.internalFormat == b.internalFormat &&
+           a.outputFolder == b.outputFolder;
 }
 
 } // namespace
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray content = fuzz::bytes(data, size);
     const ReadSetup read = parseSetup(content);
-    if (read.cmbBR && read.cmbR && read.cmbChannel && read.txtPath && read.cmbOF) {
-        const WindowSettings settings{*read.cmbBR, *read.cmbR, *read.cmbChannel, *read.txtPath, *read.cmbOF};
+    if (read.audioBitrate && read.sampleRate && read.channels && read.outputFolder && read.internalFormat) {
+        const WindowSettings settings{*read.audioBitrate, *read.sampleRate, *read.channels, *read.outputFolder, *read.internalFormat};
         FUZZ_CHECK(same(parseSetup(formatSetup(settings)), read));
     }
 
@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!folder.contains(QChar(0)) && !folder.contains(ambiguous)) {
         const WindowSettings settings{3, 1, 0, folder, 4};
         const ReadSetup back = parseSetup(formatSetup(settings));
-        FUZZ_CHECK(back.txtPath == folder);
-        FUZZ_CHECK(back.cmbBR == 3 && back.cmbR == 1 && back.cmbChannel == 0 && back.cmbOF == 4);
+        FUZZ_CHECK(back.outputFolder == folder);
+        FUZZ_CHECK(back.audioBitrate == 3 && back.sampleRate == 1 && back.channels == 0 && back.internalFormat == 4);
     }
     return 0;
 }

@@ -40,12 +40,12 @@ struct Batch {
 
     explicit Batch(const QString& programFolder = standinProgramFolder())
         : session(Services{messages, dialogs, shell, drives}, programFolder), queue(session.queue()),
-          converter(session.converter()), objDOS(converter.objDOS()), objffmpeg(converter.objffmpeg()),
+          converter(session.converter()), objDOS(converter.encoderRunner()), objffmpeg(converter.probeRunner()),
           monitor(converter.monitor()), presets(session.presets()), options(session.options()),
           driver(session.batch())
     {
-        presets.cmbOF1.select(0);
-        session.rotation().cmbRotate.select(5);
+        presets.visibleFormat.select(0);
+        session.rotation().choices.select(5);
         window.path = dir.filePath("out");
         log = dir.filePath("standin.log");
         qputenv("STANDIN_LOG", log.toLocal8Bit());

@@ -43,7 +43,7 @@ inline QList<DOSOutputs*> conversionRunners(frmMain& form)
 {
     QList<DOSOutputs*> runners;
     for (int lane = 0; lane < form.batch().laneConverters(); ++lane)
-        runners << &form.batch().laneConverter(lane).objDOS();
+        runners << &form.batch().laneConverter(lane).encoderRunner();
     return runners;
 }
 
