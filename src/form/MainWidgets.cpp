@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpressionValidator>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
@@ -115,6 +116,9 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.cmbBitrate = place<QComboBox>(window, "cmbBitrate", 4380, 4755, 3945, 330);
     w.cmbBitrate->setEditable(true);
     w.cmbBitrate->setInsertPolicy(QComboBox::NoInsert);
+    // Kilobits, a whole number: the box's text reaches the encoder as one
+    // number and can never add options of its own.
+    w.cmbBitrate->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,7}")), w.cmbBitrate));
     w.cmbBitrate->setToolTip(MainWidgets::tr("Video Bitrate"));
 
     w.lblOutputPath = label(window, "lblOutputPath", MainWidgets::tr("Output Path:"), 150, 5190);

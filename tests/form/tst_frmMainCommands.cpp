@@ -177,6 +177,11 @@ private slots:
         emit format->activated(1);
         QVERIFY(w.c().cmbBitrate->isEnabled());
         QVERIFY(w.c().cmbRotate->isEnabled());
+        // What is typed into the bitrate is a number or nothing.
+        w.c().cmbBitrate->lineEdit()->clear();
+        QTest::keyClicks(w.c().cmbBitrate->lineEdit(), "750 -y k");
+        QCOMPARE(w.c().cmbBitrate->currentText(), QString("750"));
+        QCOMPARE(w.form->session().runSettings().kilobits, 750);
 
         auto* web = w.form->findChild<QAction*>("actWebOptimized");
         QVERIFY(web && web->isCheckable() && !web->isChecked());
