@@ -5,6 +5,7 @@
 
 #include "conversion/BatchDriver.h"
 #include "conversion/Converter.h"
+#include "conversion/ConversionJob.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Options.h"
 #include "conversion/OutputPresets.h"

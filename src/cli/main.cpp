@@ -129,12 +129,12 @@ int main(int argc, char* argv[])
         return NoEncoder;
     }
     Session session(Services{messages, desktop, desktop, desktop}, programFolder);
-    session.setFormat(*request.format);
-    if (request.kilobits)
-        session.setKilobits(*request.kilobits);
-    session.setRotationChoice(request.rotation);
     session.setOutputFolder(withTrailingSeparator(QDir::toNativeSeparators(QDir(request.output).absolutePath())));
+    // The request's choices as they are: no list of the window stands between.
     RunSettings settings = session.runSettings();
+    settings.internalIndex = request.format->internalIndex;
+    settings.kilobits = request.kilobits.value_or(0); // 0: the format's own
+    settings.rotationChoice = request.rotation;
     settings.beepAtEnd = false;
     settings.webOptimized = request.web;
     settings.hdrToSdr = request.sdr;

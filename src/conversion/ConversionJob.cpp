@@ -1,8 +1,9 @@
 #include "conversion/ConversionJob.h"
 
-#include "conversion/Converter.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Rotation.h"
+
+#include <QCoreApplication>
 
 namespace tarnwick {
 
@@ -126,6 +127,31 @@ ConsoleCommand ConversionJob::command(const QString& programFolder) const
     return builder.quoted(output).build();
 }
 
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                                int internalIndex, int kilobits, const Turn& turn,
+                                                const QString& outputPath)
+{
+    const OutputFormat* format = formatForIndex(internalIndex);
+    if (!format)
+        return std::nullopt;
+    return conversionCommand(programFolder, sourcePath, *format, kilobits, turn, outputPath);
+}
+
+ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const QString& outputPath, const SourceFit& fit)
+{
+    ConversionJob job;
+    job.source = sourcePath;
+    job.output = outputPath;
+    job.format = format;
+    job.extension = format.extension;
+    job.kilobits = kilobits;
+    job.turn = turn;
+    job.fit = fit;
+    return job.command(programFolder);
+}
+
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, int kilobits, const Turn& turn,
                       bool webOptimized, bool hdrToSdr)
 {
@@ -180,15 +206,16 @@ QString refusal(const ProbeResult& probed, const RunSettings& settings)
         return reason;
     const OutputFormat* format = formatOf(settings);
     if (!format)
-        return Converter::tr("No output format is chosen");
+        return QCoreApplication::translate("tarnwick::Converter", "No output format is chosen");
     // Profile 5's picture is in Dolby's own colours, which no encoder here
     // can turn into any other: only a copy keeps it right. A copy converts
     // only when no container keeps the streams.
     const VideoStream* video = probed.streams.mainVideo();
     if (video && video->dolbyVision.needsDolbyPlayer() &&
         (!format->copies || !containerForCopy(*format, probed.streams)))
-        return Converter::tr("its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; "
-                             "Same as Source (Copy) keeps it as it is")
+        return QCoreApplication::translate("tarnwick::Converter",
+                                           "its picture is Dolby Vision profile %1, whose colours only a Dolby "
+                                           "Vision player shows; Same as Source (Copy) keeps it as it is")
             .arg(video->dolbyVision.profile);
     return {};
 }

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tarnwick {
 
 // One conversion as a value: the file it reads, the file it writes, and
@@ -40,6 +42,16 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
                       bool webOptimized, bool hdrToSdr = false);
 // The same for a probed source by a run's settings; the format must exist.
 ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings);
+
+// Converts one file: the job of this format, rate and turn with what the
+// source needs (`fit`); without it the plain command.
+ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const QString& outputPath, const SourceFit& fit = {});
+// Internal indexes without a format have no command.
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                                int internalIndex, int kilobits, const Turn& turn,
+                                                const QString& outputPath);
 
 // Why a probed source cannot be converted with these settings; empty when
 // it can.

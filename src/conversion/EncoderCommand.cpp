@@ -1,5 +1,4 @@
 #include "conversion/EncoderCommand.h"
-#include "conversion/ConversionJob.h"
 #include "base/Text.h"
 
 #include <QDir>
@@ -24,31 +23,6 @@ ConsoleCommand probeCommand(const QString& programFolder, const QString& sourceP
         .blank()
         .quoted(sourcePath)
         .build();
-}
-
-std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                                int internalIndex, int kilobits, const Turn& turn,
-                                                const QString& outputPath)
-{
-    const OutputFormat* format = formatForIndex(internalIndex);
-    if (!format)
-        return std::nullopt;
-    return conversionCommand(programFolder, sourcePath, *format, kilobits, turn, outputPath);
-}
-
-ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                 const OutputFormat& format, int kilobits, const Turn& turn,
-                                 const QString& outputPath, const SourceFit& fit)
-{
-    ConversionJob job;
-    job.source = sourcePath;
-    job.output = outputPath;
-    job.format = format;
-    job.extension = format.extension;
-    job.kilobits = kilobits;
-    job.turn = turn;
-    job.fit = fit;
-    return job.command(programFolder);
 }
 
 QString FileBaseName(const QString& path)

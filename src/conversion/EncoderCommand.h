@@ -1,8 +1,5 @@
 #pragma once
 
-#include "conversion/OutputFormats.h"
-#include "conversion/SourceFit.h"
-#include "conversion/Turn.h"
 #include "process/ConsoleCommand.h"
 
 #include <QString>
@@ -19,16 +16,6 @@ QString encoderPath(const QString& programFolder);
 
 // The input's description only: the encoder prints it and ends.
 ConsoleCommand probeCommand(const QString& programFolder, const QString& sourcePath);
-
-// Converts one file: the job of this format, rate and turn with what the
-// source needs (`fit`); without it the plain command.
-ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                 const OutputFormat& format, int kilobits, const Turn& turn,
-                                 const QString& outputPath, const SourceFit& fit = {});
-// Internal indexes without a format have no command.
-std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                                int internalIndex, int kilobits, const Turn& turn,
-                                                const QString& outputPath);
 
 // The file name after the last separator ("/" or "\"), without the part from
 // its last "." on. A name without a dot, or with its only dot in front, is

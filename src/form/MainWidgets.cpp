@@ -1,6 +1,5 @@
 #include "form/MainWidgets.h"
 
-#include "form/Look.h"
 #include "form/ReadingDirection.h"
 
 #include "conversion/BatchProgress.h"

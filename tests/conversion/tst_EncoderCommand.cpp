@@ -1,3 +1,4 @@
+#include "conversion/ConversionJob.h"
 #include "conversion/EncoderCommand.h"
 
 #include <QDir>

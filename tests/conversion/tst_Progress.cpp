@@ -1,4 +1,5 @@
 #include "conversion/ConversionMonitor.h"
+#include "conversion/ConversionJob.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Progress.h"
 #include "process/DOSOutputs.h"

@@ -3,6 +3,7 @@
 // what the command line can carry.
 #include "FuzzCheck.h"
 
+#include "conversion/ConversionJob.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Rotation.h"
 
