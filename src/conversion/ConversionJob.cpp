@@ -1,5 +1,7 @@
 #include "conversion/ConversionJob.h"
 
+#include "conversion/FitSource.h"
+
 #include "conversion/EncoderCommand.h"
 #include "conversion/Rotation.h"
 

@@ -2,7 +2,7 @@
 // the way phones, cameras, screen recorders, discs and downloads make them,
 // and what each format then adds to the command.
 #include "conversion/ConversionJob.h"
-#include "conversion/ConversionJob.h"
+#include "conversion/FitSource.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/HdrFit.h"
 #include "conversion/Rotation.h"

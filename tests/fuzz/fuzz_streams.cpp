@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "conversion/ConversionJob.h"
+#include "conversion/FitSource.h"
 #include "conversion/EncoderCommand.h"
 #include "conversion/Rotation.h"
 

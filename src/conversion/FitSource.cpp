@@ -1,4 +1,4 @@
-#include "conversion/SourceFit.h"
+#include "conversion/FitSource.h"
 
 #include "conversion/HdrFit.h"
 
