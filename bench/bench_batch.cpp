@@ -3,16 +3,16 @@
 // after another. Prints the ratio of the wall times (target <= 1.03) and the
 // program's own time per file (target < 20 ms).
 
-#include "conversion/BatchDriver.h"
-#include "conversion/Converter.h"
-#include "conversion/ConversionJob.h"
-#include "conversion/EncoderCommand.h"
-#include "conversion/Options.h"
-#include "conversion/OutputPresets.h"
-#include "conversion/Rotation.h"
+#include "engine/BatchDriver.h"
+#include "engine/Converter.h"
+#include "job/ConversionJob.h"
+#include "job/EncoderCommand.h"
+#include "settings/Options.h"
+#include "settings/OutputPresets.h"
+#include "media/Rotation.h"
 #include "process/DOSOutputs.h"
-#include "seams/Messages.h"
-#include "seams/Shell.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
 #include "sources/Queue.h"
 
 #include <QCoreApplication>

@@ -4,13 +4,13 @@
 // every event handled within 100 ms), and the resident memory from file to
 // file (target: flat, the last file's within 5% of the twentieth's).
 
-#include "conversion/BatchDriver.h"
+#include "engine/BatchDriver.h"
 #include "form/QtSeams.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
-#include "seams/Messages.h"
-#include "seams/Shell.h"
-#include "seams/Drives.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
+#include "platform/Drives.h"
 #include "sources/Queue.h"
 
 #include <QApplication>

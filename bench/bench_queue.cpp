@@ -2,12 +2,12 @@
 // emptying a full queue of 32,767 entries. Targets: each under two seconds.
 
 #include "form/frmMain.h"
-#include "seams/Messages.h"
-#include "seams/Dialogs.h"
-#include "seams/Drives.h"
+#include "platform/Messages.h"
+#include "platform/Dialogs.h"
+#include "platform/Drives.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
-#include "seams/Shell.h"
+#include "platform/Shell.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // output, and the time from the child's exit to CommandOver.
 
 #include "process/DOSOutputs.h"
-#include "seams/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -12,12 +12,12 @@
 // are, in a temporary data folder.
 //   bench_window [pairs]
 
-#include "conversion/BatchDriver.h"
+#include "engine/BatchDriver.h"
 #include "form/frmMain.h"
-#include "seams/Dialogs.h"
-#include "seams/Drives.h"
-#include "seams/Messages.h"
-#include "seams/Shell.h"
+#include "platform/Dialogs.h"
+#include "platform/Drives.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
 #include "sources/Queue.h"
 
 #include <QApplication>

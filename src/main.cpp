@@ -1,11 +1,11 @@
-#include "core/SignalExit.h"
-#include "core/Translations.h"
+#include "process/SignalExit.h"
+#include "language/Translations.h"
 #include "desktop/HandOver.h"
 #include "form/QtSeams.h"
 #include "form/ReadingDirection.h"
 #include "form/WidgetMessages.h"
 #include "form/frmMain.h"
-#include "seams/Drives.h"
+#include "platform/Drives.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "cli/CliOptions.h"
 #include "base/Text.h"
-#include "conversion/OutputFormats.h"
+#include "media/OutputFormats.h"
 
 #include <QCommandLineParser>
 

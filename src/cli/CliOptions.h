@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/OutputFormats.h"
+#include "media/OutputFormats.h"
 
 #include <QCoreApplication>
 #include <QString>

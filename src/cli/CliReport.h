@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion/BatchProgress.h"
-#include "conversion/RunSettings.h"
+#include "engine/BatchProgress.h"
+#include "job/RunSettings.h"
 
 #include <QElapsedTimer>
 #include <QMap>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "seams/Dialogs.h"
-#include "seams/Drives.h"
-#include "seams/Messages.h"
-#include "seams/Shell.h"
+#include "platform/Dialogs.h"
+#include "platform/Drives.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
 
 #include <QMutex>
 

@@ -6,11 +6,11 @@
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
 #include "cli/TerminalColumns.h"
-#include "conversion/EncoderCheck.h"
-#include "conversion/EncoderCommand.h"
-#include "core/Session.h"
-#include "core/SignalExit.h"
-#include "core/Translations.h"
+#include "engine/EncoderCheck.h"
+#include "job/EncoderCommand.h"
+#include "session/Session.h"
+#include "process/SignalExit.h"
+#include "language/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

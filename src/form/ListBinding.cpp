@@ -1,6 +1,6 @@
 #include "form/ListBinding.h"
 
-#include "conversion/EditableList.h"
+#include "base/EditableList.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "form/ReadingDirection.h"
 
-#include "conversion/BatchProgress.h"
-#include "conversion/Progress.h"
+#include "engine/BatchProgress.h"
+#include "engine/Progress.h"
 
 #include "sources/SourceCommands.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seams/Shell.h"
-#include "seams/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/Dialogs.h"
 
 #include <QPointer>
 #include <QWidget>

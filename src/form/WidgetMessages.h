@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Messages.h"
+#include "platform/Messages.h"
 
 class QWidget;
 

@@ -1,20 +1,20 @@
 #include "form/frmMain.h"
 
-#include "core/ChmViewerQuery.h"
-#include "core/SettingsFiles.h"
-#include "core/SignalExit.h"
+#include "help/ChmViewerQuery.h"
+#include "settings/SettingsFiles.h"
+#include "process/SignalExit.h"
 #include "form/EventHooks.h"
-#include "core/Links.h"
+#include "help/Links.h"
 #include "form/ListBinding.h"
 #include "form/Look.h"
 #include "form/ReadingDirection.h"
 #include "form/RowProgressDelegate.h"
 #include "form/Skin.h"
 #include "form/frmOptions.h"
-#include "seams/Dialogs.h"
-#include "seams/Drives.h"
-#include "seams/Messages.h"
-#include "seams/Shell.h"
+#include "platform/Dialogs.h"
+#include "platform/Drives.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ProgramSettings.h"
-#include "core/Session.h"
+#include "settings/ProgramSettings.h"
+#include "session/Session.h"
 #include "desktop/DesktopServices.h"
 #include "form/MainWidgets.h"
 

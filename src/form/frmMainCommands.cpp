@@ -1,8 +1,8 @@
 #include "form/frmMain.h"
 
 #include "form/MainWidgets.h"
-#include "seams/Messages.h"
-#include "seams/Shell.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
 
 #include <QAction>
 #include <QActionGroup>

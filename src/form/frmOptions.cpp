@@ -2,7 +2,7 @@
 
 #include "form/MainWidgets.h"
 #include "form/ReadingDirection.h"
-#include "seams/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/OptionsEditor.h"
+#include "settings/OptionsEditor.h"
 
 #include <QDialog>
 #include <QList>

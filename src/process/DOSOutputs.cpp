@@ -1,6 +1,6 @@
 #include "process/DOSOutputs.h"
 
-#include "seams/Messages.h"
+#include "platform/Messages.h"
 #include "process/OutputFramer.h"
 #include "process/ProcessList.h"
 #include "process/clsWaitableTimer.h"

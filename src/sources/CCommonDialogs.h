@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/ConversionQueue.h"
+#include "engine/ConversionQueue.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

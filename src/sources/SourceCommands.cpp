@@ -1,9 +1,9 @@
 #include "sources/SourceCommands.h"
 
-#include "seams/Messages.h"
+#include "platform/Messages.h"
 #include "process/UiYield.h"
 #include "sources/CCommonDialogs.h"
-#include "seams/Drives.h"
+#include "platform/Drives.h"
 #include "sources/FileSearch.h"
 #include "sources/Queue.h"
 

@@ -2,7 +2,7 @@
 // engine raises in the order it raises them, two files at once.
 
 #include "cli/CliReport.h"
-#include "conversion/BatchProgress.h"
+#include "engine/BatchProgress.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -2,7 +2,7 @@
 // FFmpeg behind it; each result checked by ffprobe, by FFmpeg decoding it
 // whole, and by GStreamer playing it to the end.
 
-#include "conversion/OutputFormats.h"
+#include "media/OutputFormats.h"
 #include "support/Corpus.h"
 #include "support/Shards.h"
 #include "support/TestPaths.h"

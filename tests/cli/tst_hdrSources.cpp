@@ -4,7 +4,7 @@
 // HDR picture, the copy keeps everything; each result checked by ffprobe,
 // by FFmpeg decoding and measuring it, by GStreamer and by a browser.
 
-#include "conversion/OutputFormats.h"
+#include "media/OutputFormats.h"
 #include "support/BrowserPlayer.h"
 #include "support/Corpus.h"
 #include "support/Shards.h"

@@ -4,7 +4,7 @@
 // source's rate and length, and GStreamer plays the result to its end. The
 // copy keeps the fields as they are.
 
-#include "conversion/OutputFormats.h"
+#include "media/OutputFormats.h"
 #include "support/Corpus.h"
 #include "support/Shards.h"
 #include "support/TestPaths.h"

@@ -1,5 +1,5 @@
-#include "core/ChmViewerQuery.h"
-#include "core/SettingsFiles.h"
+#include "help/ChmViewerQuery.h"
+#include "settings/SettingsFiles.h"
 #include "form/Skin.h"
 #include "form/frmMain.h"
 #include "form/frmOptions.h"

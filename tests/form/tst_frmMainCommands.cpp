@@ -12,7 +12,7 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
-#include "core/ProgramSettings.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -2,8 +2,8 @@
 // FFmpeg: each bad case gets its own clear result, every other file of the
 // batch is converted, and nothing outside the output and temporary folders
 // changes.
-#include "conversion/EncoderCommand.h"
-#include "conversion/TemporaryFolder.h"
+#include "job/EncoderCommand.h"
+#include "engine/TemporaryFolder.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"

@@ -1,7 +1,7 @@
 // Several files at once in the window: the choice in its menu, kept in
 // Tarnwick.conf, and what the window shows while two lanes convert.
 
-#include "core/ProgramSettings.h"
+#include "settings/ProgramSettings.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"

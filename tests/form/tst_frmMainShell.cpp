@@ -1,5 +1,5 @@
-#include "conversion/TemporaryFolder.h"
-#include "core/SettingsFiles.h"
+#include "engine/TemporaryFolder.h"
+#include "settings/SettingsFiles.h"
 #include "form/frmMain.h"
 #include "form/frmOptions.h"
 

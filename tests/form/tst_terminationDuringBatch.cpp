@@ -2,8 +2,8 @@
 // Debian's FFmpeg: the program ends as Exit ends it. Kept apart: once the
 // application is told to exit, no event loop of this process runs again.
 
-#include "conversion/TemporaryFolder.h"
-#include "core/SignalExit.h"
+#include "engine/TemporaryFolder.h"
+#include "process/SignalExit.h"
 #include "form/frmMain.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"

@@ -2,7 +2,7 @@
 // gives the same options.
 #include "FuzzCheck.h"
 
-#include "core/SettingsFiles.h"
+#include "settings/SettingsFiles.h"
 
 using namespace tarnwick;
 using namespace tarnwick::SettingsFiles;

@@ -2,7 +2,7 @@
 // it: one line per piece, at most 1024 characters.
 #include "FuzzCheck.h"
 
-#include "conversion/Progress.h"
+#include "engine/Progress.h"
 
 #include <cmath>
 

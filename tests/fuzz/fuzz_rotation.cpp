@@ -2,7 +2,7 @@
 // the job ends with.
 #include "FuzzCheck.h"
 
-#include "conversion/Rotation.h"
+#include "media/Rotation.h"
 
 using namespace tarnwick;
 

@@ -2,7 +2,7 @@
 // gives the same settings; and an output folder written is read back whole.
 #include "FuzzCheck.h"
 
-#include "core/SettingsFiles.h"
+#include "settings/SettingsFiles.h"
 
 #include <QRegularExpression>
 

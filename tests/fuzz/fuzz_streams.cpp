@@ -3,10 +3,10 @@
 // what the command line can carry.
 #include "FuzzCheck.h"
 
-#include "conversion/ConversionJob.h"
-#include "conversion/FitSource.h"
-#include "conversion/EncoderCommand.h"
-#include "conversion/Rotation.h"
+#include "job/ConversionJob.h"
+#include "media/FitSource.h"
+#include "job/EncoderCommand.h"
+#include "media/Rotation.h"
 
 using namespace tarnwick;
 

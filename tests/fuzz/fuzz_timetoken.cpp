@@ -2,7 +2,7 @@
 // whose value is known.
 #include "FuzzCheck.h"
 
-#include "conversion/Progress.h"
+#include "engine/Progress.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "seams/Drives.h"
+#include "platform/Drives.h"
 #include "sources/FileSearch.h"
 
 #include "support/TestFiles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Session.h"
+#include "session/Session.h"
 
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedSeams.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "seams/Shell.h"
-#include "seams/Dialogs.h"
-#include "seams/Drives.h"
+#include "platform/Shell.h"
+#include "platform/Dialogs.h"
+#include "platform/Drives.h"
 
 #include <QList>
 #include <QStringList>

@@ -4,7 +4,7 @@
 // checked is the direction of the language, not the wording of its
 // catalogue.
 
-#include "core/Translations.h"
+#include "language/Translations.h"
 #include "form/ReadingDirection.h"
 #include "support/TestWindow.h"
 

@@ -2,7 +2,7 @@
 // widgets show are the catalogue's (the specified English under C and
 // en_US), and each one fits the fixed layout.
 
-#include "core/Translations.h"
+#include "language/Translations.h"
 #include "form/Look.h"
 #include "form/ReadingDirection.h"
 #include "form/Skin.h"

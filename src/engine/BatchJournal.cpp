@@ -1,0 +1,111 @@
+#include "engine/BatchJournal.h"
+
+#include "base/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace tarnwick {
+
+namespace {
+const QString kKind = QStringLiteral("tarnwick-batch");
+constexpr int kVersion = 1;
+}
+
+void BatchJournal::write(const Entry& entry) const
+{
+    const RunSettings& s = entry.settings;
+    const QJsonObject settings{{"outputFolder", s.outputFolder},   {"internalIndex", s.internalIndex},
+                               {"bitrateText", s.kilobits > 0 ? QString::number(s.kilobits) : QString()},     {"rotationChoice", s.rotationChoice},
+                               {"musicCutter", s.musicCutter},     {"cutToSeconds", s.cutToSeconds},
+                               {"beepAtEnd", s.beepAtEnd}};
+    // The first lane's output where a journal of one lane has it, the
+    // others' beside it.
+    const Writing first = entry.writing.value(0);
+    QJsonObject root{{"kind", kKind},
+                     {"version", kVersion},
+                     {"settings", settings},
+                     {"remaining", QJsonArray::fromStringList(entry.remaining)},
+                     {"writing", first.output},
+                     {"writingExisted", first.existed}};
+    if (entry.writing.size() > 1) {
+        QJsonArray more;
+        for (const Writing& writing : entry.writing.mid(1))
+            more.append(QJsonObject{{"writing", writing.output}, {"writingExisted", writing.existed}});
+        root.insert("alsoWriting", more);
+    }
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    writeFileAtomically(m_path, QJsonDocument(root).toJson(QJsonDocument::Compact), Durability::Crash);
+}
+
+void BatchJournal::clear() const
+{
+    QFile::remove(m_path);
+}
+
+std::optional<BatchJournal::Entry> BatchJournal::read() const
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return std::nullopt;
+    // A journal is a few kilobytes; anything much larger is not one.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 16 * 1024 * 1024) {
+        clear();
+        return std::nullopt;
+    }
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    const QJsonObject s = root.value("settings").toObject();
+    const QJsonArray remaining = root.value("remaining").toArray();
+    const bool ours = root.value("kind").toString() == kKind && root.value("version").toInt() == kVersion &&
+                      s.value("outputFolder").isString() && QDir::isAbsolutePath(s.value("outputFolder").toString()) &&
+                      s.value("internalIndex").isDouble() && s.value("bitrateText").isString() &&
+                      s.value("rotationChoice").isDouble() && root.value("writing").isString() &&
+                      !remaining.isEmpty();
+    if (!ours) {
+        clear();
+        return std::nullopt;
+    }
+    Entry entry;
+    entry.settings.outputFolder = s.value("outputFolder").toString();
+    entry.settings.internalIndex = s.value("internalIndex").toInt();
+    entry.settings.kilobits = kilobitsFromText(s.value("bitrateText").toString());
+    entry.settings.rotationChoice = s.value("rotationChoice").toInt();
+    entry.settings.musicCutter = qint16(s.value("musicCutter").toInt());
+    entry.settings.cutToSeconds = s.value("cutToSeconds").toInt();
+    entry.settings.beepAtEnd = s.value("beepAtEnd").toBool();
+    for (const QJsonValue& path : remaining) {
+        if (path.isString() && !path.toString().isEmpty())
+            entry.remaining << path.toString();
+    }
+    // A flag that is missing counts as "was there": such a file is never removed.
+    const auto take = [&entry](const QJsonObject& object) {
+        const QString output = object.value("writing").toString();
+        if (!output.isEmpty())
+            entry.writing.append({output, object.value("writingExisted").toBool(true)});
+    };
+    take(root);
+    for (const QJsonValue& more : root.value("alsoWriting").toArray())
+        take(more.toObject());
+    return entry;
+}
+
+QStringList BatchJournal::halfWrittenOutputs(const Entry& entry)
+{
+    QStringList removable;
+    const QString folder = QDir::cleanPath(entry.settings.outputFolder);
+    for (const Writing& writing : entry.writing) {
+        const QFileInfo output(writing.output);
+        if (writing.existed || !output.isAbsolute() || output.isSymLink() || !output.isFile() ||
+            QDir::cleanPath(output.absolutePath()) != folder || output.fileName().startsWith(u'.'))
+            continue;
+        removable << output.absoluteFilePath();
+    }
+    return removable;
+}
+
+} // namespace tarnwick

@@ -1,0 +1,100 @@
+#include "engine/BatchProgress.h"
+
+#include "engine/BatchDriver.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace tarnwick {
+
+QString clockText(double seconds)
+{
+    const qint64 total = qMax<qint64>(0, std::llround(seconds));
+    const qint64 h = total / 3600;
+    const qint64 m = total / 60 % 60;
+    const qint64 s = total % 60;
+    if (h > 0)
+        return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(s, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+}
+
+BatchProgress::BatchProgress(QObject* parent) : QObject(parent)
+{
+    m_wall.start();
+    m_clock = [this] { return m_wall.nsecsElapsed() / 1e9; };
+}
+
+void BatchProgress::follow(BatchDriver& driver)
+{
+    connect(&driver, &BatchDriver::batchStarted, this,
+            [this, &driver](const QStringList& sources) { begin(sources, driver.laneCount()); });
+    connect(&driver, &BatchDriver::fileStarted, this, &BatchProgress::fileStarted);
+    connect(&driver, &BatchDriver::fileProgress, this, &BatchProgress::fileProgress);
+    connect(&driver, &BatchDriver::fileFinished, this, &BatchProgress::fileFinished);
+    connect(&driver, &BatchDriver::batchStopped, this, &BatchProgress::stopped);
+    connect(&driver, &BatchDriver::batchFinished, this, &BatchProgress::end);
+}
+
+void BatchProgress::begin(const QStringList& sources, int lanes)
+{
+    QList<qint64> sizes;
+    for (const QString& source : sources)
+        sizes << QFileInfo(source).size();
+    m_estimate.start(sizes);
+    m_status = BatchStatus{};
+    m_status.file = sources.isEmpty() ? 0 : 1;
+    m_status.count = int(sources.size());
+    m_lanes = qMax(1, lanes);
+    m_active = true;
+}
+
+void BatchProgress::fileStarted(int index, int count, const QString& source)
+{
+    // Files queued during the batch join it.
+    while (m_estimate.count() < count)
+        m_estimate.add(QFileInfo(source).size());
+    m_estimate.setStarted(index, m_clock());
+    m_status.count = count;
+    publish();
+}
+
+void BatchProgress::fileProgress(int index, double percent)
+{
+    m_estimate.setProgress(index, percent);
+    publish();
+}
+
+void BatchProgress::fileFinished(int index, const ConversionResult& result)
+{
+    m_estimate.setLength(index, result.lengthSeconds);
+    m_estimate.setDone(index, m_clock());
+    result.ok ? ++m_status.converted : ++m_status.failed;
+    publish();
+}
+
+void BatchProgress::stopped()
+{
+    m_status.stopped = true;
+}
+
+// A batch refused before its first file (an unusable output folder) is not
+// one that ended.
+void BatchProgress::end()
+{
+    if (m_active)
+        emit ended(m_status);
+    m_active = false;
+}
+
+void BatchProgress::publish()
+{
+    // With files at once, the one "being converted" is the one after those
+    // finished, whichever lane has it.
+    m_status.file = qMin(m_status.converted + m_status.failed + 1, m_status.count);
+    m_status.percent = m_estimate.overallPercent();
+    m_status.secondsLeft = m_estimate.secondsLeft(m_clock(), m_lanes);
+    emit changed(m_status);
+}
+
+} // namespace tarnwick

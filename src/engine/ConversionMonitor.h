@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/Progress.h"
+
+#include <QObject>
+
+namespace tarnwick {
+
+// Follows one conversion run of the encoder and turns its output into the
+// share of the run done, a number from 0 to 100.
+class ConversionMonitor : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConversionMonitor)
+
+public:
+    explicit ConversionMonitor(QObject* parent = nullptr);
+
+    ProgressParser& parser() { return m_parser; }
+    // The last share reported; 0 after a reset.
+    double percent() const { return m_percent; }
+
+    // Resets the bar for the next file; the label shown keeps its text until
+    // the next report arrives.
+    void resetBar();
+
+    void receiveOutputs(const QString& CommandOutputs);
+    void commandOver();
+
+signals:
+    void progressChanged(double percent);
+    void barReset();
+
+private:
+    ProgressParser m_parser;
+    double m_percent = 0;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "job/ConversionJob.h"
+#include "engine/ConversionMonitor.h"
+#include "job/OutputNames.h"
+#include "media/Rotation.h"
+#include "job/RunSettings.h"
+#include "process/DOSOutputs.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTime>
+
+#include <functional>
+
+namespace tarnwick {
+
+class ConversionLogs;
+class Messages;
+
+// Converts one file at a time with its own pair of encoder runners: the
+// probe of the input, then the conversion, whose output drives the progress.
+// Knows nothing of queues or windows; a batch hands it a source and the
+// run's settings and hears back what happened. A conversion runs through
+// the runners' signals, so several converters work side by side on one
+// thread, each a lane of the batch.
+class Converter : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Converter)
+
+public:
+    using Clock = TimeOfDay;
+
+    Converter(Messages& messages, const QString& programFolder, QObject* parent = nullptr);
+
+    const QString& programFolder() const { return m_programFolder; }
+    DOSOutputs& encoderRunner() { return m_encoder; }
+    DOSOutputs& probeRunner() { return m_probe; }
+    ConversionMonitor& monitor() { return m_monitor; }
+    // Lets window events run during the rotation scan.
+    void setYield(Rotation::Yield yield) { m_yield = std::move(yield); }
+    const Rotation::Yield& yield() const { return m_yield; }
+    // Told the job (and whether something was at its output) just before
+    // the encoder starts writing it.
+    using OutputChosen = std::function<void(const ConversionJob& job, bool existedBefore)>;
+    void setOutputChosen(OutputChosen told) { m_outputChosen = std::move(told); }
+    // Where each conversion's log goes; none unless given.
+    void setLogs(const ConversionLogs* logs) { m_logs = logs; }
+    const ConversionLogs* logs() const { return m_logs; }
+
+    ProbeResult probe(const QString& source);
+
+    // Starts converting `source`; `names` picks the output path, by the time
+    // of day `clock` gives, and must outlive the conversion. True while it
+    // runs: `finished` follows. False when it is over already (nothing
+    // could be started), with result() holding why.
+    bool start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock);
+    bool busy() const { return m_phase != Phase::Idle; }
+    const ConversionResult& result() const { return m_result; }
+    // Blocks for at most `milliSeconds` on the running encoder: for when no
+    // event loop runs any more.
+    void waitForActivity(qint32 milliSeconds);
+
+    // Ends the running encoder; the conversion in progress ends failed
+    // with its unfinished output removed.
+    void stop();
+    // A stopped converter takes work again.
+    void resume() { m_stopping = false; }
+
+    // The command texts a conversion would run, with what the source needs
+    // for the format; runs the probe, converts nothing.
+    QString dryRun(const QString& source, const RunSettings& settings, const QString& output);
+
+signals:
+    void finished(const tarnwick::ConversionResult& result);
+
+private:
+    enum class Phase { Idle, Probing, Converting };
+    void probeEnded();
+    void conversionEnded();
+    void complete();
+
+    QString m_programFolder;
+    DOSOutputs m_encoder;
+    DOSOutputs m_probe;
+    ConversionMonitor m_monitor;
+    Rotation::Yield m_yield;
+    OutputChosen m_outputChosen;
+    const ConversionLogs* m_logs = nullptr;
+    bool m_stopping = false;
+
+    // The conversion in progress.
+    Phase m_phase = Phase::Idle;
+    RunSettings m_settings;
+    OutputNames* m_names = nullptr;
+    Clock m_clock;
+    RotationScan m_scan;
+    ProgressParser m_length; // the probe's length, read as the progress reads it
+    ConversionJob m_job;
+    bool m_existedBefore = false;
+    QDateTime m_started;
+    ConversionResult m_result;
+};
+
+// The line that says why the encoder failed: its last error line before the
+// closing summary ("No space left on device", "Permission denied", ...);
+// the last line when none reads as an error.
+QString tellingLine(const QString& output);
+// Whether an encoder's reason says the output's disk took no more.
+bool meansOutputUnwritable(const QString& reason);
+
+} // namespace tarnwick

@@ -1,0 +1,225 @@
+#include "job/ConversionJob.h"
+
+#include "media/FitSource.h"
+
+#include "job/EncoderCommand.h"
+#include "media/Rotation.h"
+
+#include <QCoreApplication>
+
+namespace tarnwick {
+
+namespace {
+
+bool takesCodecs(const Container& container, const SourceStreams& streams)
+{
+    for (const VideoStream& video : streams.video) {
+        if (!video.attachedPicture && !container.takesVideo(video.codec))
+            return false;
+    }
+    for (const AudioStream& audio : streams.audio) {
+        if (!container.takesAudio(audio.codec))
+            return false;
+    }
+    return true;
+}
+
+bool hasBitmapSubtitles(const SourceStreams& streams)
+{
+    return std::any_of(streams.subtitles.begin(), streams.subtitles.end(),
+                       [](const SubtitleStream& subtitle) { return subtitle.isBitmap(); });
+}
+
+// The first of the copy's containers that keeps every stream as it is and
+// the picture's display rotation.
+const Container* containerForCopy(const OutputFormat& copy, const SourceStreams& streams)
+{
+    const VideoStream* video = streams.mainVideo();
+    if (streams.kinds.isEmpty() || !video)
+        return nullptr;
+    const bool rotated = video->rotation != 0;
+    const bool bitmaps = hasBitmapSubtitles(streams);
+    for (const QString& muxer : copy.copyContainers) {
+        const Container* container = containerNamed(muxer);
+        if (!container || (rotated && !container->keepsRotation))
+            continue;
+        if (bitmaps && !container->bitmapSubtitles && !rotated)
+            continue; // one further on keeps them
+        if (takesCodecs(*container, streams))
+            return container;
+    }
+    return nullptr;
+}
+
+// The streams copied, each named; subtitles the container cannot take as
+// they are become its own text subtitles, or stay behind.
+SourceFit copyInto(const Container& container, const SourceStreams& streams)
+{
+    SourceFit fit;
+    bool hevc = false;
+    for (const VideoStream& video : streams.video) {
+        if (!video.attachedPicture)
+            fit.options << QStringLiteral("-map") << QStringLiteral("0:%1").arg(video.index);
+        hevc = hevc || video.codec == u"hevc";
+    }
+    // Apple's players take H.265 only under the tag hvc1.
+    if (hevc && container.keepsRotation)
+        fit.options << QStringLiteral("-tag:v") << QStringLiteral("hvc1");
+    for (const AudioStream& audio : streams.audio)
+        fit.options << QStringLiteral("-map") << QStringLiteral("0:%1").arg(audio.index);
+    int kept = 0;
+    int left = 0;
+    for (const SubtitleStream& subtitle : streams.subtitles) {
+        const QString codec = subtitleCodec(subtitle, container.textSubtitles, container.bitmapSubtitles);
+        if (codec.isEmpty()) {
+            ++left;
+            continue;
+        }
+        fit.options << QStringLiteral("-map") << QStringLiteral("0:%1").arg(subtitle.index);
+        if (codec != u"copy")
+            fit.options << QStringLiteral("-c:s:%1").arg(kept) << codec;
+        ++kept;
+    }
+    fit.reasons << QStringLiteral("copy: every stream as it is into %1%2")
+                       .arg(container.extension.mid(1).toUpper(),
+                            left ? QStringLiteral(", %1 disc subtitles left out (the container takes none)").arg(left)
+                                 : QString());
+    // FFmpeg writes a Dolby Vision record into MP4 only when told that
+    // it may: without it a player shows the bare base layer, or, where
+    // there is none, wrong colours.
+    const VideoStream* main = streams.mainVideo();
+    if (main && main->dolbyVision.isDeclared() && container.muxer == u"mp4") {
+        fit.options << QStringLiteral("-strict") << QStringLiteral("unofficial");
+        fit.reasons << QStringLiteral("-strict unofficial: the Dolby Vision record kept");
+    }
+    return fit;
+}
+
+bool isMp4Family(const QString& muxer)
+{
+    return muxer == u"mp4" || muxer == u"mov";
+}
+
+const OutputFormat* formatOf(const RunSettings& settings)
+{
+    return formatForIndex(settings.internalIndex);
+}
+
+} // namespace
+
+QStringList ConversionJob::rateArguments() const
+{
+    if (!format.takesBitrate)
+        return {};
+    return {QStringLiteral("-vb"), QString::number(kilobits) + u'k'};
+}
+
+// The text keeps the blanks the command has always shown: one after the
+// rate, one after the (maybe empty) filter, one after the added options.
+ConsoleCommand ConversionJob::command(const QString& programFolder) const
+{
+    ConsoleCommand::Builder builder(encoderPath(programFolder));
+    builder.blank().argument(QStringLiteral("-i")).blank().quoted(source).blank();
+    builder.arguments(format.arguments + rateArguments()).blank();
+    if (const QStringList chain = videoFilters(); !chain.isEmpty())
+        builder.argument(QStringLiteral("-vf")).blank().argument(chain.join(u','), turn.shownQuoted());
+    builder.blank();
+    if (!fit.options.isEmpty())
+        builder.arguments(fit.options).blank();
+    return builder.quoted(output).build();
+}
+
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                                int internalIndex, int kilobits, const Turn& turn,
+                                                const QString& outputPath)
+{
+    const OutputFormat* format = formatForIndex(internalIndex);
+    if (!format)
+        return std::nullopt;
+    return conversionCommand(programFolder, sourcePath, *format, kilobits, turn, outputPath);
+}
+
+ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const QString& outputPath, const SourceFit& fit)
+{
+    ConversionJob job;
+    job.source = sourcePath;
+    job.output = outputPath;
+    job.format = format;
+    job.extension = format.extension;
+    job.kilobits = kilobits;
+    job.turn = turn;
+    job.fit = fit;
+    return job.command(programFolder);
+}
+
+ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, int kilobits, const Turn& turn,
+                      bool webOptimized, bool hdrToSdr)
+{
+    ConversionJob job;
+    job.format = chosen;
+    job.extension = chosen.extension;
+    job.kilobits = kilobits;
+    job.turn = turn;
+    bool mp4Family = chosen.isMp4Family();
+    if (chosen.copies) {
+        // A copy re-encodes nothing, so it turns nothing either.
+        job.turn = {};
+        if (const Container* container = containerForCopy(chosen, streams)) {
+            job.extension = container->extension;
+            job.fit = copyInto(*container, streams);
+            mp4Family = isMp4Family(container->muxer);
+        } else if (const OutputFormat* converting = formatNamed(chosen.convertsBy)) {
+            job.format = *converting;
+            job.extension = converting->extension;
+            job.kilobits = defaultBitrate(*converting).toInt(); // a copy was given none
+            job.fit = fitSource(streams, *converting, job.turn, hdrToSdr);
+            job.fit.reasons.prepend(QStringLiteral("converted to MP4 (H.264): no container keeps the source's "
+                                                   "streams as they are"));
+            mp4Family = converting->isMp4Family();
+        }
+    } else {
+        job.fit = fitSource(streams, chosen, turn, hdrToSdr);
+    }
+    if (webOptimized && mp4Family) {
+        job.fit.options << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+        job.fit.reasons << QStringLiteral("-movflags +faststart: made for the web, the index before the pictures");
+    }
+    return job;
+}
+
+ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings)
+{
+    const OutputFormat& chosen = *formatOf(settings);
+    // A rate that is not a number of kilobits is the format's own.
+    const int kilobits = settings.kilobits > 0 ? settings.kilobits : defaultBitrate(chosen).toInt();
+    ConversionJob job = planJob(probed.streams, chosen, kilobits,
+                                Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
+                                settings.webOptimized, settings.hdrToSdr);
+    job.source = source;
+    return job;
+}
+
+QString refusal(const ProbeResult& probed, const RunSettings& settings)
+{
+    // What cannot convert at all fails here, with nothing written for it.
+    if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
+        return reason;
+    const OutputFormat* format = formatOf(settings);
+    if (!format)
+        return QCoreApplication::translate("tarnwick::Converter", "No output format is chosen");
+    // Profile 5's picture is in Dolby's own colours, which no encoder here
+    // can turn into any other: only a copy keeps it right. A copy converts
+    // only when no container keeps the streams.
+    const VideoStream* video = probed.streams.mainVideo();
+    if (video && video->dolbyVision.needsDolbyPlayer() &&
+        (!format->copies || !containerForCopy(*format, probed.streams)))
+        return QCoreApplication::translate("tarnwick::Converter",
+                                           "its picture is Dolby Vision profile %1, whose colours only a Dolby "
+                                           "Vision player shows; Same as Source (Copy) keeps it as it is")
+            .arg(video->dolbyVision.profile);
+    return {};
+}
+
+} // namespace tarnwick

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "media/OutputFormats.h"
+#include "job/RunSettings.h"
+#include "media/SourceFit.h"
+#include "media/Turn.h"
+#include "process/ConsoleCommand.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tarnwick {
+
+// One conversion as a value: the file it reads, the file it writes, and
+// every choice the encoder is given for it, typed. Everything that runs,
+// logs, journals or prints a conversion takes it from here; its arguments
+// are built from these fields and nowhere else, and its text only shows them.
+struct ConversionJob {
+    QString source;
+    QString output;
+    OutputFormat format;  // the one it converts by: a copy no container keeps converts
+    QString extension;    // the output's: a copy's follows the source's codecs
+    int kilobits = 0;     // the video rate, for a format that encodes
+    Turn turn;            // the rotation; a copy turns nothing
+    SourceFit fit;        // what this source needs beyond the format's options
+
+    // The one "-vf" chain: the fit's leading filters, the turn, its fixes.
+    QStringList videoFilters() const { return fit.firstFilters + turn.filters + fit.filters; }
+    // The rate's options: "-vb" and the kilobits, for a format that encodes.
+    QStringList rateArguments() const;
+    ConsoleCommand command(const QString& programFolder) const;
+    // Why each option beyond the format's own was added, one line each.
+    const QStringList& added() const { return fit.reasons; }
+};
+
+// How `streams` convert into the chosen format with this rate and turn.
+// `webOptimized`: an MP4 or QuickTime file gets its index at the front.
+// `hdrToSdr`: HLG and PQ pictures become SDR in every format. A copy picks
+// its container from the source's codecs, or converts when none keeps them.
+ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, int kilobits, const Turn& turn,
+                      bool webOptimized, bool hdrToSdr = false);
+// The same for a probed source by a run's settings; the format must exist.
+ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings);
+
+// Converts one file: the job of this format, rate and turn with what the
+// source needs (`fit`); without it the plain command.
+ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const QString& outputPath, const SourceFit& fit = {});
+// Internal indexes without a format have no command.
+std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
+                                                int internalIndex, int kilobits, const Turn& turn,
+                                                const QString& outputPath);
+
+// Why a probed source cannot be converted with these settings; empty when
+// it can.
+QString refusal(const ProbeResult& probed, const RunSettings& settings);
+
+} // namespace tarnwick

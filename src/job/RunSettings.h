@@ -1,0 +1,49 @@
+#pragma once
+
+#include "media/SourceStreams.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tarnwick {
+
+// Everything a batch converts by, taken once when it starts: the window's
+// choices and the options record as they were then. Nothing in a batch
+// reads them from anywhere else.
+struct RunSettings {
+    QString outputFolder;    // ends with a separator once the batch has begun
+    int internalIndex = -1;  // the format record's internal index
+    int kilobits = 0;        // the video rate; 0: the format's own
+    int rotationChoice = 5;  // among the rotation choices; 5 is "None"
+    qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
+    qint32 cutToSeconds = 0;
+    bool beepAtEnd = false;  // the options record's sound reminder
+    bool webOptimized = false; // MP4 and MOV files with their index at the front
+    bool hdrToSdr = false;   // HLG and PQ sources SDR in every format, not only in the 8-bit ones
+    friend bool operator==(const RunSettings&, const RunSettings&) = default;
+};
+
+// What the probe run found in a source's description.
+struct ProbeResult {
+    bool ran = false;                         // the encoder could be started
+    QString declaredRotation = QStringLiteral("0");
+    qint32 lengthSeconds = 0;                 // 0: no length given
+    SourceStreams streams;                    // what the description says the source holds
+};
+
+// One conversion's outcome.
+struct ConversionResult {
+    QString source;
+    QString output;
+    bool ok = false;
+    QString error; // the encoder's most telling line, or why it could not start
+    qint32 lengthSeconds = 0;
+    // The output folder took no more: a full disk, or one that became
+    // unwritable. Every file after this one would fail the same way.
+    bool outputUnwritable = false;
+    QString log; // the conversion's log, where logs are kept
+    QStringList added; // why each option beyond the format's own was added
+    bool stopped = false; // ended by a stop, not by anything of its own
+};
+
+} // namespace tarnwick

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "base/EditableList.h"
+#include "media/Turn.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace tarnwick {
+
+// The rotation choice and the filter it gives. Before each file the encoder
+// is run on the file alone; if its description declares a rotation, the
+// filter is the one that reaches the chosen turn counting from the declared
+// one.
+class Rotation
+{
+public:
+    // Lets pending window events run; the scan calls it as it goes.
+    using Yield = std::function<void()>;
+
+    Rotation();
+    Rotation(const Rotation&) = delete;
+    Rotation& operator=(const Rotation&) = delete;
+
+    // The choices' captions, shown through the translations of this context.
+    static constexpr const char* kCaptionContext = "tarnwick::Rotation";
+    EditableList choices;
+    static constexpr int kNone = 5;
+
+    // The filter for a choice when the file declares nothing; nullopt
+    // outside 0 to 5.
+    static std::optional<QString> baseFilter(int choice);
+    // The filter for a choice on a file that declares "90", "180" or "270".
+    static std::optional<QString> declaredFilter(const QString& declared, int choice);
+    // The turn for a choice on a file that declared `declared` ("0" for
+    // nothing), and the same as the rotation filter's text.
+    static Turn turnFor(int choice, const QString& declared);
+    static QString filterFor(int choice, const QString& declared);
+
+    // The value the first key of a chunk gives: "90", "180", "270" or nothing.
+    static std::optional<QString> scanChunk(const QString& chunk, const Yield& yield = {});
+};
+
+// What one probe's output declares, chunk by chunk: a later chunk's value
+// replaces an earlier one; a key split over two chunks is not seen.
+struct RotationScan {
+    QString declared = QStringLiteral("0");
+    void feed(const QString& chunk, const Rotation::Yield& yield = {})
+    {
+        if (const auto value = Rotation::scanChunk(chunk, yield))
+            declared = *value;
+    }
+};
+
+} // namespace tarnwick

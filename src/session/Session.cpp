@@ -1,0 +1,229 @@
+#include "session/Session.h"
+
+#include "engine/TemporaryFolder.h"
+#include "media/OutputFormats.h"
+#include "settings/ProgramSettings.h"
+#include "settings/SettingsFiles.h"
+#include "platform/Messages.h"
+#include "process/UiYield.h"
+
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tarnwick {
+
+Session::Session(const Services& services, const QString& programFolder, QObject* parent)
+    : QObject(parent), m_services(services), m_programFolder(programFolder), m_queue(this),
+      m_commonDialogs(services.dialogs),
+      m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
+                this),
+      m_converter(services.messages, programFolder, this),
+      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this),
+      // Read before any view is built, so that a view shows it from the start.
+      m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
+{
+    m_progress.follow(m_batch);
+    connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
+    connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
+    // A long probe output is scanned with window events let through now and then.
+    m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });
+}
+
+void Session::setOutputFolder(const QString& folder)
+{
+    if (folder == m_outputFolder)
+        return;
+    m_outputFolder = folder;
+    emit outputFolderChanged(folder);
+}
+
+QString Session::defaultOutputFolder() const
+{
+    return m_programFolder + QDir::separator() + QStringLiteral("output");
+}
+
+RunSettings Session::runSettings() const
+{
+    RunSettings settings;
+    settings.outputFolder = m_outputFolder;
+    settings.internalIndex = m_presets.internalFormat.position();
+    settings.kilobits = kilobitsFromText(m_presets.bitrate.text());
+    settings.rotationChoice = m_rotation.choices.position();
+    settings.musicCutter = m_options.MusicCutter;
+    settings.cutToSeconds = m_options.CutToSeconds;
+    settings.beepAtEnd = m_options.SoundReminder == 0;
+    settings.webOptimized = m_webOptimized;
+    settings.hdrToSdr = m_hdrToSdr;
+    return settings;
+}
+
+void Session::setWebOptimized(bool on)
+{
+    m_webOptimized = on;
+    ProgramSettings().setWebOptimized(on);
+}
+
+void Session::setHdrToSdr(bool on)
+{
+    m_hdrToSdr = on;
+    ProgramSettings().setHdrToSdr(on);
+}
+
+bool Session::copyChosen() const
+{
+    const OutputFormat* chosen = format();
+    return chosen && chosen->copies;
+}
+
+const OutputFormat* Session::format() const
+{
+    return formatForIndex(m_presets.internalFormat.position());
+}
+
+void Session::setFormat(const OutputFormat& format)
+{
+    m_presets.visibleFormat.select(format.position);
+}
+
+void Session::setKilobits(int kilobits)
+{
+    m_presets.bitrate.setText(QString::number(kilobits));
+}
+
+void Session::setRotationChoice(int choice)
+{
+    m_rotation.choices.select(choice);
+}
+
+void Session::StartConversion()
+{
+    m_batch.StartConversion(runSettings());
+}
+
+// The start button reads "Stop" while a batch runs.
+void Session::Command3_Click()
+{
+    if (m_batch.busy())
+        m_batch.stop();
+    else
+        m_batch.Command3_Click(runSettings());
+}
+
+QString Session::settingsFile(const QString& name) const
+{
+    return settingsFolder(m_programFolder, QFileInfo(m_programFolder).isWritable()) + QDir::separator() + name;
+}
+
+void Session::loadSettings()
+{
+    m_presets.bitrate.select(2);
+    m_rotation.choices.select(0);
+    m_presets.audioBitrate.select(7);
+    m_presets.sampleRate.select(1);
+    m_presets.channels.select(1);
+    m_presets.internalFormat.select(0);
+    setOutputFolder(defaultOutputFolder());
+
+    // What can be read is applied; a position naming no entry leaves its list alone.
+    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kSetupFile))) {
+        const SettingsFiles::ReadSetup read = SettingsFiles::parseSetup(*content);
+        const auto apply = [](EditableList& list, std::optional<qint16> position) {
+            if (position && *position >= 0 && *position < list.count())
+                list.select(*position);
+        };
+        apply(m_presets.audioBitrate, read.audioBitrate);
+        apply(m_presets.sampleRate, read.sampleRate);
+        apply(m_presets.channels, read.channels);
+        if (read.outputFolder)
+            setOutputFolder(*read.outputFolder);
+        apply(m_presets.internalFormat, read.internalFormat);
+    }
+    if (m_outputFolder.isEmpty())
+        setOutputFolder(defaultOutputFolder());
+
+    if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kOptionsFile))) {
+        const SettingsFiles::ReadOptions read = SettingsFiles::parseOptions(*content);
+        m_options.SoundReminder = read.SoundReminder.value_or(m_options.SoundReminder);
+        m_options.MusicCutter = read.MusicCutter.value_or(m_options.MusicCutter);
+        m_options.CutFromSeconds = read.CutFromSeconds.value_or(m_options.CutFromSeconds);
+        m_options.CutToSeconds = read.CutToSeconds.value_or(m_options.CutToSeconds);
+    }
+    // The record's reminder and cutter always start off, whatever was stored.
+    m_options.SoundReminder = 0;
+    m_options.MusicCutter = 0;
+    m_presets.visibleFormat.select(0);
+    m_presets.internalFormat.select(4);
+    m_rotation.choices.select(Rotation::kNone);
+}
+
+void Session::saveWindowSettings()
+{
+    SettingsFiles::WindowSettings settings;
+    settings.audioBitrate = m_presets.audioBitrate.position();
+    settings.sampleRate = m_presets.sampleRate.position();
+    settings.channels = m_presets.channels.position();
+    settings.outputFolder = m_outputFolder;
+    settings.internalFormat = m_presets.internalFormat.position();
+    SettingsFiles::writeFileAtomically(settingsFile(SettingsFiles::kSetupFile), SettingsFiles::formatSetup(settings));
+}
+
+void Session::keepJournal(const QString& path)
+{
+    m_journal = std::make_unique<BatchJournal>(path);
+    m_batch.setJournal(m_journal.get());
+}
+
+void Session::keepLogs(const QString& folder)
+{
+    m_logs = std::make_unique<ConversionLogs>(folder);
+    m_converter.setLogs(m_logs.get());
+}
+
+QString Session::logsFolder() const
+{
+    return m_logs ? m_logs->folder() : QString();
+}
+
+bool Session::offerInterruptedBatch()
+{
+    if (!m_journal)
+        return false;
+    const auto entry = m_journal->read();
+    if (!entry)
+        return false;
+    for (const QString& half : BatchJournal::halfWrittenOutputs(*entry))
+        QFile::remove(half);
+    m_journal->clear();
+    const qsizetype left = entry->remaining.size();
+    const QString question =
+        left == 1 ? tr("The last batch was interrupted with 1 file left. Queue it again?")
+                  : tr("The last batch was interrupted with %n files left. Queue them again?",
+                       nullptr, int(left));
+    if (!m_services.messages.ask(question, kProgramTitle))
+        return false;
+    applyRunSettings(entry->settings);
+    m_sources.addFiles(entry->remaining);
+    return true;
+}
+
+void Session::applyRunSettings(const RunSettings& settings)
+{
+    // The format first: it brings its own bitrate, which the run's replaces.
+    if (const OutputFormat* chosen = formatForIndex(settings.internalIndex))
+        setFormat(*chosen);
+    if (settings.kilobits > 0)
+        setKilobits(settings.kilobits);
+    setRotationChoice(settings.rotationChoice);
+    setOutputFolder(settings.outputFolder);
+}
+
+void Session::shutDown()
+{
+    m_batch.abort();
+    DeleteFolderTree(temporaryFolderPath());
+}
+
+} // namespace tarnwick
