@@ -125,4 +125,11 @@ double leadingValue(QStringView text, bool* digits)
     return any ? text.mid(start, i - start).toDouble() : 0.0;
 }
 
+int boundedCount(const QString& digits, int limit)
+{
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    return ok && value > 0 && value <= limit ? value : 0;
+}
+
 } // namespace tarnwick

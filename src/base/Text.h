@@ -29,4 +29,7 @@ int terminalColumns(QStringView text);
 // fraction. `digits` tells whether any digit was there (none gives 0).
 double leadingValue(QStringView text, bool* digits = nullptr);
 
+// A whole number from 1 to `limit` as digits; 0 for anything else.
+int boundedCount(const QString& digits, int limit = 1 << 20);
+
 } // namespace tarnwick

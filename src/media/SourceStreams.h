@@ -114,6 +114,16 @@ struct SourceStreams {
 // starts its reason for not opening an input with it.
 SourceStreams scanDescription(const QString& text, const QString& source = QString());
 
+// Parts of the reading, for a video stream's colour: the bits a sample by
+// FFmpeg's name of a pixel format ("yuv420p" 8, "p010le" 10, 0 for a name
+// not known); what FFmpeg writes in brackets after the pixel format ("tv,
+// bt709, progressive", "pc, bt2020nc/bt2020/smpte2084", "10 bpc, ..."); the
+// side data lines below the stream (mastering display, light levels, Dolby
+// Vision).
+int bitsOfPixelFormat(const QString& name);
+void readColour(VideoStream& video, QStringView inside);
+void readSideData(VideoStream& video, const QString& line);
+
 // The number of channels a layout name stands for ("5.1(side)" 6, "stereo"
 // 2, "3 channels" 3); 0 when not known.
 int channelsOfLayout(const QString& layout);
