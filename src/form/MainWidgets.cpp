@@ -218,11 +218,10 @@ void MainWidgets::showHint(const QueueHint& hint)
 
 void MainWidgets::showProgress(double percent)
 {
-    const QString text = ProgressParser::percentText(percent);
     // The bar shows what the label says, cut short as the label is.
-    pb->setValue(int(text.toDouble()));
+    pb->setValue(ProgressParser::wholePercent(percent));
     resizeFromStart(imgPB, QSize(px(int(percent / 100 * kBarImageTwips)), imgPB->height()));
-    lblPB->setText(text + u'%');
+    lblPB->setText(ProgressParser::percentText(percent) + u'%');
 }
 
 void MainWidgets::emptyBar()
