@@ -1,6 +1,5 @@
 #include "form/MainWidgets.h"
 
-#include "form/Look.h"
 #include "form/ReadingDirection.h"
 
 #include "conversion/BatchProgress.h"
@@ -178,6 +177,13 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.cmbRotate = place<QComboBox>(window, "cmbRotate", kOutside, top, 3000, 330);
     w.cmbRotate->setToolTip(MainWidgets::tr("Rotate Setting"));
     return w;
+}
+
+QString coverText()
+{
+    //: Two lines on the welcome panel; "Read DVD" is the caption of the button above it.
+    return MainWidgets::tr("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc "
+                           "with \"Read DVD\" above.");
 }
 
 void MainWidgets::setSettingsEnabled(bool enabled)

@@ -90,4 +90,7 @@ public:
 // Builds the controls as children of `window`.
 MainWidgets buildMainWidgets(QWidget* window);
 
+// The lines the cover panel shows under the program's name.
+QString coverText();
+
 } // namespace tarnwick
