@@ -11,7 +11,6 @@
 #include "conversion/Rotation.h"
 #include "process/DOSOutputs.h"
 #include "seams/Messages.h"
-#include "seams/Shell.h"
 #include "sources/Queue.h"
 
 #include <QCoreApplication>
@@ -26,16 +25,13 @@
 using namespace tarnwick;
 
 namespace {
-class Quiet final : public Messages, public Shell
+class Quiet final : public Messages
 {
 public:
     void show(const QString& text, const QString&, MessageIcon) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    bool openPath(const QString&) override { return true; }
-    bool openAddress(const QString&) override { return true; }
-    void beep() override {}
 };
 
 bool run(const QString& program, const QStringList& arguments)
@@ -87,7 +83,7 @@ int main(int argc, char* argv[])
     Quiet seams;
     Queue queue;
     Converter converter(seams, programFolder);
-    BatchDriver driver({queue, converter, seams, seams});
+    BatchDriver driver({queue, converter, seams});
     RunSettings settings;
     settings.outputFolder = dir.filePath("batch");
     settings.internalIndex = 4;

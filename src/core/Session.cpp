@@ -21,7 +21,7 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
                 this),
       m_converter(services.messages, programFolder, this),
-      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this),
+      m_batch({m_queue, m_converter, services.messages}, this), m_progress(this),
       // Read before any view is built, so that a view shows it from the start.
       m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
 {
@@ -81,15 +81,6 @@ bool Session::copyChosen() const
 void Session::StartConversion()
 {
     m_batch.StartConversion(runSettings());
-}
-
-// The start button reads "Stop" while a batch runs.
-void Session::Command3_Click()
-{
-    if (m_batch.busy())
-        m_batch.stop();
-    else
-        m_batch.Command3_Click(runSettings());
 }
 
 QString Session::settingsFile(const QString& name) const

@@ -208,11 +208,11 @@ void MainWidgets::setQueueControlsEnabled(bool enabled)
     }
 }
 
-void MainWidgets::showBatchDone()
+void MainWidgets::showBatchEnd(const QString& caption)
 {
     picDrag->show();
     emptyBar();
-    lblPB->setText(tr("Done."));
+    lblPB->setText(caption);
 }
 
 void MainWidgets::showHint(const QueueHint& hint)
@@ -246,13 +246,6 @@ void MainWidgets::showBatchStatus(const BatchStatus* status)
     if (status->secondsLeft)
         text += tr(", %1 left").arg(clockText(*status->secondsLeft));
     lblBatch->setText(text);
-}
-
-void MainWidgets::showBatchStopped()
-{
-    picDrag->show();
-    emptyBar();
-    lblPB->setText(tr("Stopped."));
 }
 
 // What a control shows is what a screen reader says and what voice control
