@@ -35,13 +35,8 @@ BatchDriver::BatchDriver(const Parts& parts, QObject* parent)
         m_wait.Wake();
     });
     connect(&m_lanes, &ConverterLanes::progressChanged, this, [this](int lane, double percent) {
-        const ConverterLanes::Lane& l = m_lanes[lane];
-        if (l.index < 0)
-            return;
-        // With several at once each row shows its own file's share.
-        if (m_lanes.count() > 1)
-            m_parts.queue.setRunProgress(l.entry, percent);
-        emit fileProgress(l.index, percent);
+        if (const int index = m_lanes[lane].index; index >= 0)
+            emit fileProgress(index, percent);
     });
 }
 
@@ -184,9 +179,7 @@ void BatchDriver::startLane(int lane, const RunEntry& entry)
     l.index = m_started++;
     l.entry = entry.id;
     l.job.reset();
-    emit fileStarted(l.index, int(m_results.size()) + m_parts.queue.runCount(), entry.path);
-    if (m_lanes.count() > 1)
-        m_parts.queue.setRunProgress(l.entry, 0.0);
+    emit fileStarted(l.index, int(m_results.size()) + m_parts.queue.runCount(), entry.path, entry.id);
     if (!l.converter->start(entry.path, m_settings, m_names, m_clock))
         m_finishedLanes.append(lane);
 }
@@ -236,8 +229,6 @@ void BatchDriver::finishLane(int lane)
             if (const std::optional<RunEntry> next = nextWaiting())
                 m_parts.queue.removeRunEntry(next->id);
         }
-    } else if (m_lanes.count() > 1) {
-        m_parts.queue.setRunProgress(entry, std::nullopt);
     }
     m_records.update();
     // Results stay in the order the files started, whichever lane ends first.
@@ -292,7 +283,6 @@ QStringList BatchDriver::failureLines(const QList<ConversionResult>& results)
 
 void BatchDriver::finishBatch()
 {
-    m_parts.converter.monitor().resetBar();
     emit queueConverted();
     m_parts.queue.restoreFromMaster();
     m_state = State::Idle;
@@ -317,7 +307,6 @@ void BatchDriver::stop()
 // A batch that ends before its queue does: the queue left as it stands.
 void BatchDriver::endEarly()
 {
-    m_parts.converter.monitor().resetBar();
     emit batchStopped();
     m_state = State::Idle;
 }

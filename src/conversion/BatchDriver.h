@@ -100,8 +100,9 @@ signals:
     void outputFolderUsed(const QString& folder);
     // The files the batch starts with, in order.
     void batchStarted(const QStringList& sources);
-    // File `index` (0-based) of `count` known so far begins.
-    void fileStarted(int index, int count, const QString& source);
+    // File `index` (0-based) of `count` known so far begins: run list
+    // entry `entry`.
+    void fileStarted(int index, int count, const QString& source, quint64 entry);
     void fileProgress(int index, double percent);
     void fileFinished(int index, const tarnwick::ConversionResult& result);
     // Every file has been converted or tried; the queue is rebuilt next.

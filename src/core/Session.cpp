@@ -25,7 +25,9 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       // Read before any view is built, so that a view shows it from the start.
       m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
 {
-    m_progress.follow(m_batch);
+    // The progress follows the batch before any face does: a face hears
+    // the bar emptied before the controls come back.
+    m_progress.follow(m_batch, m_queue);
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
     connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
     // A long probe output is scanned with window events let through now and then.

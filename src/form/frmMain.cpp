@@ -173,33 +173,21 @@ void frmMain::wireBatch()
         action(Stop)->setEnabled(!on);
         action(Start)->setEnabled(on);
     });
-    BatchDriver* batch = &m_session->batch();
-    connect(batch, &BatchDriver::batchStarted, this, [this, batch] { m_batchLanes = batch->laneCount(); });
     connect(m_batchSteps, &BatchWindowSteps::batchEnded, this,
             [this](const QString& caption) { m_w.showBatchEnd(caption); });
-    // The whole batch: file k of n and the time left beside the file's
-    // percentage, the share done in the title for the taskbar.
+    // The whole batch: file k of n and the time left beside the bar, the
+    // share done in the title for the taskbar.
     BatchProgress* progress = &m_session->progress();
     connect(progress, &BatchProgress::changed, this, [this](const BatchStatus& status) {
         m_w.showBatchStatus(&status);
-        if (m_batchLanes > 1)
-            m_w.showProgress(status.percent);
         setWindowTitle(QStringLiteral("%1% \u2014 %2").arg(int(status.percent)).arg(kProgramTitle));
     });
     connect(progress, &BatchProgress::ended, this, [this] {
         m_w.showBatchStatus(nullptr);
         setWindowTitle(kProgramTitle);
     });
-    // One at a time the bar follows the file being converted.
-    const ConversionMonitor* monitor = &m_session->converter().monitor();
-    connect(monitor, &ConversionMonitor::progressChanged, this, [this](double percent) {
-        if (m_batchLanes == 1)
-            m_w.showProgress(percent);
-    });
-    connect(monitor, &ConversionMonitor::barReset, this, [this] {
-        if (m_batchLanes == 1)
-            m_w.emptyBar();
-    });
+    connect(progress, &BatchProgress::barChanged, this, [this](double percent) { m_w.showProgress(percent); });
+    connect(progress, &BatchProgress::barEmptied, this, [this] { m_w.emptyBar(); });
 }
 
 void frmMain::Command3_Click()

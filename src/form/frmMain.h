@@ -135,9 +135,6 @@ private:
     QMenu* m_lanesMenu = nullptr;
     ProgramSettings m_programSettings;
     BatchWindowSteps* m_batchSteps;
-    // The lanes of the batch running or last run: with one, the bar follows
-    // the file; with more, the batch, and each row its own file.
-    int m_batchLanes = 1;
     DesktopNotifier m_notifier;
     SleepInhibitor* m_inhibitor;
     LauncherEntry m_launcher;
