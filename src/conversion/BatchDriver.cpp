@@ -152,7 +152,7 @@ bool BatchDriver::setUp()
     m_temporary = temporaryFolderPath();
     m_temporaryUsable = ensureTemporaryFolder(m_temporary);
     m_settings.outputFolder = withTrailingSeparator(m_settings.outputFolder);
-    emit outputFolderUsed(m_settings.outputFolder);
+    emit outputFolderTaken();
     // Checked on the text with its separator: an empty box means the root.
     if (const QString problem = outputFolderProblem(m_settings.outputFolder); !problem.isEmpty()) {
         refuse(problem, MessageIcon::Exclamation);

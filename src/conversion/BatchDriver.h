@@ -96,8 +96,9 @@ signals:
     // The batch could not begin: every file would fail alike. Why is said
     // next, through the messages.
     void refused();
-    // The folder as the batch uses it, with its separator.
-    void outputFolderUsed(const QString& folder);
+    // The batch has made the output folder it was started with and goes on
+    // with it, a separator at its end.
+    void outputFolderTaken();
     // The files the batch starts with, in order.
     void batchStarted(const QStringList& sources);
     // File `index` (0-based) of `count` known so far begins: run list

@@ -1,5 +1,6 @@
 #include "core/Session.h"
 
+#include "base/Text.h"
 #include "conversion/TemporaryFolder.h"
 #include "conversion/OutputFormats.h"
 #include "core/ProgramSettings.h"
@@ -29,7 +30,10 @@ Session::Session(const Services& services, const QString& programFolder, QObject
     // the bar emptied before the controls come back.
     m_progress.follow(m_batch, m_queue);
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
-    connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
+    // As a batch takes the folder, it ends in a separator here too, where
+    // the window shows it: the session's own value, not the batch's copy.
+    connect(&m_batch, &BatchDriver::outputFolderTaken, this,
+            [this] { setOutputFolder(withTrailingSeparator(m_outputFolder)); });
     // A long probe output is scanned with window events let through now and then.
     m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });
 }
