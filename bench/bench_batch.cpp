@@ -12,7 +12,6 @@
 #include "media/Rotation.h"
 #include "process/DOSOutputs.h"
 #include "platform/Messages.h"
-#include "platform/Shell.h"
 #include "sources/Queue.h"
 
 #include <QCoreApplication>
@@ -27,16 +26,13 @@
 using namespace tarnwick;
 
 namespace {
-class Quiet final : public Messages, public Shell
+class Quiet final : public Messages
 {
 public:
     void show(const QString& text, const QString&, MessageIcon) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    bool openPath(const QString&) override { return true; }
-    bool openAddress(const QString&) override { return true; }
-    void beep() override {}
 };
 
 bool run(const QString& program, const QStringList& arguments)
@@ -88,7 +84,7 @@ int main(int argc, char* argv[])
     Quiet seams;
     Queue queue;
     Converter converter(seams, programFolder);
-    BatchDriver driver({queue, converter, seams, seams});
+    BatchDriver driver({queue, converter, seams});
     RunSettings settings;
     settings.outputFolder = dir.filePath("batch");
     settings.internalIndex = 4;

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>يُرجى إضافة ملف.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>إضافة</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>توقفت المعالجة الدفعية: لا يقبل مجلد الإخراج مزيدًا من الملفات.</translation>
     </message>
@@ -138,6 +130,25 @@
     <message>
         <source>log: %1</source>
         <translation>السجل: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>يُرجى إضافة ملف.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>متوقف.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>اكتمل.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -350,20 +361,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>إعداد التدوير</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>اكتمل.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>الملف %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>، بقي %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>متوقف.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Добавете файл.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Добавяне</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Пакетната обработка е спряна: изходната папка не приема повече файлове.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>журнал: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Добавете файл.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавяне</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Спряно.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Настройка на завъртането</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Готово.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>файл %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, още %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Спряно.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

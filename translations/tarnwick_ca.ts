@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Afegiu un fitxer.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Afegeix</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>S&apos;ha aturat el lot: la carpeta de sortida no admet més fitxers.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>registre: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Afegiu un fitxer.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Afegeix</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Aturat.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fet.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
         <translation>Ajust del gir</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Fet.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, falten %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Aturat.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

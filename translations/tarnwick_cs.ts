@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Přidejte prosím soubor.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Přidat</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Dávkové zpracování bylo zastaveno: do výstupní složky už nelze ukládat další soubory.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>protokol: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Přidejte prosím soubor.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Zastaveno.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hotovo.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ Disk DVD nebo Blu-ray načtete tlačítkem „Načíst DVD“ nahoře.</translat
         <translation>Nastavení otočení</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Hotovo.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 z %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, zbývá %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Zastaveno.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Bitte fügen Sie eine Datei hinzu.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Die Stapelverarbeitung wurde gestoppt: Der Ausgabeordner nimmt keine Dateien mehr auf.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>Protokoll: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Bitte fügen Sie eine Datei hinzu.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Gestoppt.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -337,20 +348,12 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
         <translation>Drehung einstellen</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Fertig.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>Datei %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, noch %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Gestoppt.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Προσθέστε ένα αρχείο.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Προσθήκη</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Η μαζική μετατροπή σταμάτησε: ο φάκελος εξόδου δεν δέχεται άλλα αρχεία.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>αρχείο καταγραφής: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Προσθέστε ένα αρχείο.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Διακόπηκε.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Τέλος.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Ρύθμιση περιστροφής</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Τέλος.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 από %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, ακόμη %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Διακόπηκε.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Añada un archivo.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>El lote se detuvo: la carpeta de salida no admite más archivos.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>registro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Añada un archivo.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminado.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -337,20 +348,12 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
         <translation>Ajuste de giro</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Terminado.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, quedan %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Detenido.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Lisa fail.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Lisa</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Pakktöötlus peatus: väljundkausta ei mahu rohkem faile.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>logi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Lisa fail.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lisa</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Peatatud.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Valmis.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ DVD- või Blu-ray-plaadi lugemiseks kasuta ülal nuppu „Loe DVD“.</translati
         <translation>Pööramise säte</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Valmis.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>fail %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, jäänud %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Peatatud.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

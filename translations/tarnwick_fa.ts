@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>لطفاً یک پرونده بیفزایید.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>افزودن</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>پردازش دسته‌ای متوقف شد: پوشهٔ خروجی پروندهٔ دیگری نمی‌پذیرد.</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>گزارش: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>لطفاً یک پرونده بیفزایید.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>افزودن</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>متوقف شد.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>انجام شد.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>تنظیم چرخش</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>انجام شد.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>پرونده %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>، %1 مانده</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>متوقف شد.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Lisää tiedosto.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Lisää</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Eräajo pysähtyi: kohdekansioon ei mahdu enempää tiedostoja.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>loki: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Lisää tiedosto.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lisää</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Pysäytetty.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Valmis.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Lue DVD- tai Blu-ray-levy yllä olevalla ”Lue DVD” -painikkeella.</translati
         <translation>Kiertoasetus</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Valmis.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>video %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, vielä %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Pysäytetty.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Veuillez ajouter un fichier.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Le traitement par lots s&apos;est arrêté&#xa0;: le dossier de sortie n&apos;accepte plus de fichiers.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>journal&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Veuillez ajouter un fichier.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -337,20 +348,12 @@ Lisez un DVD ou un Blu-ray avec «&#xa0;Lire DVD&#xa0;» ci-dessus.</translation
         <translation>Réglage de la rotation</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Terminé.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, reste %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Arrêté.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

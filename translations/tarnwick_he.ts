@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>נא להוסיף קובץ.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>הוספה</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>האצווה נעצרה: תיקיית הפלט אינה מקבלת קבצים נוספים.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>יומן: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>נא להוסיף קובץ.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>הוספה</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>נעצר.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>הסתיים.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>הגדרת סיבוב</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>הסתיים.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>קובץ %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, נותרו %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>נעצר.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

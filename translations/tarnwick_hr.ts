@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Dodajte datoteku.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Dodaj</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Skupna obrada je zaustavljena: u izlaznu mapu ne stane više datoteka.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>zapisnik: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Dodajte datoteku.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Prekinuto.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotovo.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
         <translation>Postavka zakretanja</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Gotovo.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>video %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, još %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Prekinuto.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

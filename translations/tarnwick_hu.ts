@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Adjon hozzá egy fájlt.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hozzáadás</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>A kötegelt feldolgozás leállt: a kimeneti mappába nem fér több fájl.</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>napló: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Adjon hozzá egy fájlt.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hozzáadás</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Leállítva.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Kész.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
         <translation>Forgatás beállítása</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Kész.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1/%2. fájl</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, még %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Leállítva.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

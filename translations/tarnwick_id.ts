@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Silakan tambahkan berkas.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Tambah</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Proses batch berhenti: folder keluaran tidak dapat menampung berkas lagi.</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>log: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Silakan tambahkan berkas.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Dihentikan.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Selesai.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
         <translation>Pengaturan Putaran</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Selesai.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>berkas %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, sisa %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Dihentikan.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

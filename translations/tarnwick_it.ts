@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Aggiungi un file.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Il lotto si è interrotto: la cartella di destinazione non accetta altri file.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>registro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Aggiungi un file.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fatto.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -337,20 +348,12 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
         <translation>Impostazione della rotazione</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Fatto.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 di %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, mancano %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Interrotto.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>ファイルを追加してください。</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>追加</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>一括変換を停止しました。出力フォルダーにこれ以上ファイルを書き込めません。</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>ログ: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>ファイルを追加してください。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完了しました</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -335,20 +346,12 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
         <translation>回転の設定</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>完了しました</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>ファイル %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>、残り %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>停止しました</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

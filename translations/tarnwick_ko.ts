@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>파일을 추가하십시오.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>추가</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>일괄 변환이 중지되었습니다: 출력 폴더에 더 이상 파일을 넣을 수 없습니다.</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>로그: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>파일을 추가하십시오.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>중지됨.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>완료.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ DVD 또는 Blu-ray 디스크는 위의 &quot;DVD 읽기&quot;로 읽습니다.</
         <translation>회전 설정</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>완료.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>파일 %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, %1 남음</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>중지됨.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Pridėkite failą.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Pridėti</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Paketinis apdorojimas sustabdytas: į išvesties aplanką daugiau failų netelpa.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>žurnalas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Pridėkite failą.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Pridėti</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Nutraukta.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Atlikta.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation
         <translation>Pasukimo nustatymas</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Atlikta.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>failas %1 iš %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, liko %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Nutraukta.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

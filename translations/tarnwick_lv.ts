@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Lūdzu, pievienojiet failu.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Pievienošana</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Pakešapstrāde apturēta: izvades mapē vairs nevar ierakstīt failus.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>žurnāls: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Lūdzu, pievienojiet failu.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Pievienošana</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Apturēts.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gatavs.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
         <translation>Pagriešanas iestatījums</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Gatavs.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>fails %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, atlicis %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Apturēts.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Voeg een bestand toe.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>De batch is gestopt: de uitvoermap neemt geen bestanden meer aan.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>logboek: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Voeg een bestand toe.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Gestopt.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Klaar.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
         <translation>Draaiing instellen</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Klaar.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, nog %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Gestopt.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Proszę dodać plik.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Dodawanie</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Przetwarzanie zostało zatrzymane: katalog wyjściowy nie przyjmuje więcej plików.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>dziennik: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Proszę dodać plik.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodawanie</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Przerwano.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gotowe.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
         <translation>Ustawienie obrotu</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Gotowe.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 z %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, pozostało %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Przerwano.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

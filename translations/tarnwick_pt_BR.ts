@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Adicione um arquivo.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Adicionar</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>O lote parou: a pasta de saída não aceita mais arquivos.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>registro: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Adicione um arquivo.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Parado.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Concluído.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -337,20 +348,12 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
         <translation>Ajuste de giro</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Concluído.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, faltam %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Parado.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

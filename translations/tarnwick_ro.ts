@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Adăugați un fișier.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Adăugare</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Lotul s-a oprit: dosarul de ieșire nu mai acceptă fișiere.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>jurnal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Adăugați un fișier.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adăugare</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Oprit.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Gata.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ Citiți un DVD sau Blu-ray cu „Citește DVD” de mai sus.</translation>
         <translation>Setare rotire</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Gata.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>fișierul %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, încă %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Oprit.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

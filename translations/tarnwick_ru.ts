@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Добавьте файл.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Добавление</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Пакетная обработка прервана: в папку вывода больше нельзя записывать файлы.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>журнал: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Добавьте файл.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавление</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -339,20 +350,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Настройка поворота</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Готово.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>файл %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, ещё %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Прервано.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

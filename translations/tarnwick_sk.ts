@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Pridajte súbor.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Pridanie</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Dávka sa zastavila: výstupný priečinok už neprijme ďalšie súbory.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>záznam: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Pridajte súbor.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Pridanie</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Zastavené.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hotovo.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translatio
         <translation>Nastavenie otočenia</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Hotovo.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>súbor %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, ešte %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Zastavené.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Dodajte datoteko.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Dodajanje</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Paketna obdelava se je ustavila: izhodna mapa ne sprejme več datotek.</translation>
     </message>
@@ -136,6 +128,25 @@
     <message>
         <source>log: %1</source>
         <translation>dnevnik: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Dodajte datoteko.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodajanje</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Ustavljeno.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Končano.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -346,20 +357,12 @@ DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
         <translation>Nastavitev zasuka</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Končano.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>datoteka %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, še %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Ustavljeno.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Додајте датотеку.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Додавање</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Групна обрада је прекинута: излазна фасцикла више не прима датотеке.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>дневник: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Додајте датотеку.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додавање</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Прекинуто.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ DVD или Blu-ray диск читајте дугметом „Читај DVD“
         <translation>Подешавање окретања</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Готово.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>%1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, још %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Прекинуто.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

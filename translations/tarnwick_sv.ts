@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Lägg till en fil.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Lägg till</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Batchkonverteringen stoppades: utdatamappen tar inte emot fler filer.</translation>
     </message>
@@ -134,6 +126,25 @@
     <message>
         <source>log: %1</source>
         <translation>logg: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Lägg till en fil.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Stoppad.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Klart.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -342,20 +353,12 @@ Läs en DVD eller Blu-ray med ”Läs DVD” ovan.</translation>
         <translation>Rotationsinställning</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Klart.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>fil %1 av %2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, %1 kvar</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Stoppad.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>โปรดเพิ่มไฟล์</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>เพิ่ม</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>ชุดงานหยุดแล้ว: โฟลเดอร์เอาต์พุตรับไฟล์เพิ่มไม่ได้อีก</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>บันทึก: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>โปรดเพิ่มไฟล์</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>หยุดแล้ว</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>เสร็จแล้ว</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>การตั้งค่าการหมุน</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>เสร็จแล้ว</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>ไฟล์ %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, เหลือ %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>หยุดแล้ว</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

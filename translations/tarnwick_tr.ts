@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Lütfen bir dosya ekleyin.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ekle</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Toplu işlem durdu: çıktı klasörü daha fazla dosya almıyor.</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>günlük: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Lütfen bir dosya ekleyin.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Durdu.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Bitti.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ DVD veya Blu-ray diski yukarıdaki “DVD oku” ile okuyun.</translation>
         <translation>Döndürme ayarı</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Bitti.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>dosya %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, %1 kaldı</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Durdu.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Додайте файл.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Додавання</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Пакетну обробку зупинено: до теки виведення більше не можна записувати файли.</translation>
     </message>
@@ -135,6 +127,25 @@
     <message>
         <source>log: %1</source>
         <translation>журнал: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Додайте файл.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додавання</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Зупинено.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -344,20 +355,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Налаштування повороту</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Готово.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>файл %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, ще %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Зупинено.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

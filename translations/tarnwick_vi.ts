@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>Vui lòng thêm một tệp.</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Thêm</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>Đã dừng xử lý hàng loạt: thư mục đầu ra không nhận thêm tệp nào nữa.</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>nhật ký: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>Vui lòng thêm một tệp.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Thêm</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Đã dừng.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Xong.</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Cài đặt xoay</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>Xong.</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>tệp %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>, còn %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>Đã dừng.</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>请添加文件。</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>添加</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>批量转换已停止：输出文件夹无法再写入文件。</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>日志：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>请添加文件。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -335,20 +346,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>旋转设置</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>完成。</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>文件 %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>，剩余 %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>已停止。</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

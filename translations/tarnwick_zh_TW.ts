@@ -109,14 +109,6 @@
 <context>
     <name>tarnwick::BatchDriver</name>
     <message>
-        <source>Please add a file.</source>
-        <translation>請新增檔案。</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>新增</translation>
-    </message>
-    <message>
         <source>The batch stopped: the output folder takes no more files.</source>
         <translation>批次轉換已停止：輸出資料夾無法再寫入檔案。</translation>
     </message>
@@ -133,6 +125,25 @@
     <message>
         <source>log: %1</source>
         <translation>記錄檔：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::BatchWindowSteps</name>
+    <message>
+        <source>Please add a file.</source>
+        <translation>請新增檔案。</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
     </message>
     <message>
         <source>1 file could not be converted:</source>
@@ -340,20 +351,12 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>旋轉設定</translation>
     </message>
     <message>
-        <source>Done.</source>
-        <translation>完成。</translation>
-    </message>
-    <message>
         <source>file %1 of %2</source>
         <translation>檔案 %1/%2</translation>
     </message>
     <message>
         <source>, %1 left</source>
         <translation>，剩餘 %1</translation>
-    </message>
-    <message>
-        <source>Stopped.</source>
-        <translation>已停止。</translation>
     </message>
     <message>
         <source>Video bitrate in kilobits per second</source>

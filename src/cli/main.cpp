@@ -163,7 +163,6 @@ int main(int argc, char* argv[])
 
     // One engine for any number of lanes, as the window's.
     BatchDriver& batch = session.batch();
-    batch.setDesktopSteps(false);
     batch.setLanes(request.jobs);
     QObject::connect(&batch, &BatchDriver::fileStarted, &app,
                      [&](int index, int, const QString& source) { report.started(index, source); });

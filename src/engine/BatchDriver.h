@@ -1,7 +1,8 @@
 #pragma once
 
-#include "job/ConversionJob.h"
+#include "engine/BatchRecords.h"
 #include "engine/ConversionQueue.h"
+#include "engine/ConverterLanes.h"
 #include "job/OutputNames.h"
 #include "job/RunSettings.h"
 #include "process/clsWaitableTimer.h"
@@ -11,27 +12,21 @@
 #include <QTime>
 #include <QTimer>
 
-#include <functional>
-#include <memory>
 #include <optional>
-#include <vector>
 
 namespace tarnwick {
 
-class BatchJournal;
 class Converter;
 class Messages;
-class Shell;
 enum class MessageIcon;
 
 // Converts the run list from its front, with the settings it was started
 // with, in lanes: each lane a converter of its own taking the first entry
 // no lane holds yet. With one lane that is one file after another. When the
-// list is empty it unlocks the controls, opens the output folder, beeps if
-// asked, says "Done." and rebuilds the queue from the master list. The
-// batch waits for its lanes with window events running, which keeps the
-// window live. What the window shows it learns from the signals; it is
-// never asked anything.
+// list is empty it rebuilds the queue from the master list. What a face
+// does around a batch (locks, the folder, the beep, what it says at the
+// end) it does on the signals; the batch only says what stops or refuses
+// it, to whichever face runs it.
 class BatchDriver : public QObject
 {
     Q_OBJECT
@@ -43,7 +38,6 @@ public:
     struct Parts {
         ConversionQueue& queue;
         Converter& converter;
-        Shell& shell;
         Messages& messages;
     };
 
@@ -58,10 +52,11 @@ public:
     int laneCount() const;
     // The converters of the lanes the last batch ran; lane 0 is the one
     // given in Parts.
-    int laneConverters() const { return int(m_lanes.size()); }
-    Converter& laneConverter(int lane) { return *m_lanes.at(size_t(lane)).converter; }
+    int laneConverters() const { return m_lanes.count(); }
+    Converter& laneConverter(int lane) { return *m_lanes[lane].converter; }
 
     State state() const { return m_state; }
+    bool busy() const { return m_state != State::Idle; }
     QTimer& Timer1() { return m_timer; }
     const QList<ConversionResult>& results() const { return m_results; }
     const RunSettings& settings() const { return m_settings; }
@@ -69,80 +64,67 @@ public:
     // The time of day that names each output; the real clock unless given.
     using Clock = TimeOfDay;
     void setClock(Clock clock) { m_clock = std::move(clock); }
-    // Off for a face that reports on its own: no folder opened, no beep,
-    // no message about failures.
-    void setDesktopSteps(bool on) { m_desktopSteps = on; }
     // Where the batch keeps its journal while it runs; none unless given.
-    void setJournal(const BatchJournal* journal) { m_journal = journal; }
+    void setJournal(const BatchJournal* journal) { m_records.setJournal(journal); }
 
     // Arms the batch with these settings; it starts on Timer1.
     void StartConversion(const RunSettings& settings);
-    // The start button: locks the settings first; with nothing queued they
-    // are unlocked again.
-    void Command3_Click(const RunSettings& settings);
     void Timer1_Timer();
+    // Converts the queue with these settings and returns when it is done.
     void ConvertQueue(const RunSettings& settings);
 
     // Stops every lane's encoder and ends the batch without its closing
     // steps: the program is exiting. The unfinished outputs are deleted.
     void abort();
     // The user's Stop: every lane's encoder ended and its unfinished output
-    // deleted, every file not converted kept in the queue, the controls
-    // unlocked and "Stopped." shown.
+    // deleted, every file not converted kept in the queue.
     void stop();
-    bool busy() const { return m_state != State::Idle; }
     // The run list changed: a lane with nothing to do takes what was added
     // at once, not when another lane ends.
     void runListChanged();
 
+    // One line a file that failed, with its reason and its log.
+    static QStringList failureLines(const QList<ConversionResult>& results);
+
 signals:
-    // The five settings a batch locks: format, bitrate, browse button,
-    // output folder and rotation.
-    void settingsEnabledChanged(bool enabled);
-    // The queue's controls: toolbar, list, the start button, the convert
-    // image and the feedback link.
-    void queueControlsEnabledChanged(bool enabled);
+    // A start with nothing queued: no batch.
+    void nothingToConvert();
+    // A start taken: the batch begins on Timer1.
+    void armed();
+    // A batch stopped before Timer1 began it.
+    void disarmed();
+    // The batch could not begin: every file would fail alike. Why is said
+    // next, through the messages.
+    void refused();
+    // The batch has made the output folder it was started with and goes on
+    // with it, a separator at its end.
+    void outputFolderTaken();
     // The files the batch starts with, in order.
     void batchStarted(const QStringList& sources);
-    // The folder as the batch uses it, with its separator.
-    void outputFolderUsed(const QString& folder);
-    // File `index` (0-based) of `count` known so far begins.
-    void fileStarted(int index, int count, const QString& source);
+    // File `index` (0-based) of `count` known so far begins: run list
+    // entry `entry`.
+    void fileStarted(int index, int count, const QString& source, quint64 entry);
     void fileProgress(int index, double percent);
     void fileFinished(int index, const tarnwick::ConversionResult& result);
-    // The drop zone comes back, the bar image empties and the label says "Done.".
-    void batchDone();
-    // The batch ended early: the label says "Stopped." instead.
+    // Every file has been converted or tried; the queue is rebuilt next.
+    void queueConverted();
+    // The queue holds every file of the master list again and the batch is idle.
+    void queueRestored();
+    // The batch ended early, by the user's Stop or a full output folder;
+    // what was not converted stays queued.
     void batchStopped();
     void batchFinished();
 
 private:
-    struct Lane {
-        Converter* converter = nullptr;
-        int index = -1;       // the file it converts, -1 when free
-        quint64 entry = 0;    // that file's entry in the run list
-        std::optional<ConversionJob> job; // once its output is chosen
-        bool existedBefore = false;
-    };
-    void prepareLanes();
-    void connectLane(int lane);
+    bool setUp();
     std::optional<RunEntry> nextWaiting() const;
-    bool anyBusy() const;
     void startLane(int lane, const RunEntry& entry);
     void waitForALane();
     void finishLane(int lane);
-    void stopLanes();
     void refuse(const QString& problem, MessageIcon icon);
     void finishBatch();
-    void reportFailures();
     void stopForUnwritableOutput();
-    void finishStopped();
     void endEarly();
-    QStringList failureLines() const;
-    void unlock();
-    void journal();
-    void closeJournal();
-    void pruneLogs();
 
     Parts m_parts;
     QTimer m_timer;
@@ -150,12 +132,10 @@ private:
     bool m_aborting = false;
     bool m_stopping = false;
     bool m_outputFull = false;
-    bool m_desktopSteps = true;
-    const BatchJournal* m_journal = nullptr;
+    BatchRecords m_records;
     RunSettings m_settings;
     int m_lanesWanted = 1;
-    std::vector<Lane> m_lanes;
-    std::vector<std::unique_ptr<Converter>> m_ownConverters; // lanes 1 up
+    ConverterLanes m_lanes;
     QList<int> m_finishedLanes; // in the order they finished
     bool m_runListChanged = false;
     clsWaitableTimer m_wait;

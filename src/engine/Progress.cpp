@@ -84,6 +84,17 @@ QString ProgressParser::percentText(double percent)
     return text.left(4);
 }
 
+int ProgressParser::wholePercent(double percent)
+{
+    if (!(percent > 0))
+        return 0;
+    // 28.999999999999996 (29 s of 100) is written "29": a share that close
+    // below a whole number reaches it at the fifteenth digit.
+    const double whole = std::floor(percent);
+    const double lastDigit = std::pow(10.0, std::floor(std::log10(percent)) - 14);
+    return int(whole + 1 - percent < lastDigit / 2 ? whole + 1 : whole);
+}
+
 void ProgressParser::findTotal(const QString& piece)
 {
     if (m_musicCutter != 0) {

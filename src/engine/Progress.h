@@ -36,6 +36,9 @@ public:
     // The first four characters of the decimal form of the percentage: the
     // progress label's text, which the faces make from the number.
     static QString percentText(double percent);
+    // The whole number that text begins with, for the bar: the share rounded
+    // to the fifteen significant digits the text is written with, then cut.
+    static int wholePercent(double percent);
 
 private:
     void findTotal(const QString& piece);

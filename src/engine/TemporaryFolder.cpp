@@ -34,6 +34,11 @@ bool isOwnTemporaryFolder(const QString& path)
 #endif
 }
 
+void removeStaleTemporaryFile(const QString& folder)
+{
+    QFile::remove(folder + QDir::separator() + QStringLiteral("tmp.mp4"));
+}
+
 bool ensureTemporaryFolder(const QString& path)
 {
 #ifndef Q_OS_WIN

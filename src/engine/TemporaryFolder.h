@@ -14,6 +14,11 @@ QString temporaryFolderPath();
 bool ensureTemporaryFolder(const QString& path);
 bool isOwnTemporaryFolder(const QString& path);
 
+// Removes the scratch file tmp.mp4 from the folder, where a run may have
+// left it: no file of a batch starts with an old one beside it. Only for a
+// folder ensureTemporaryFolder accepted.
+void removeStaleTemporaryFile(const QString& folder);
+
 } // namespace tarnwick
 
 namespace tarnwick {

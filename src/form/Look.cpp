@@ -111,13 +111,6 @@ QPixmap coverPicture(const QSize& size, qreal ratio)
 
 } // namespace
 
-QString coverText()
-{
-    //: Two lines on the welcome panel; "Read DVD" is the caption of the button above it.
-    return MainWidgets::tr("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc "
-                           "with \"Read DVD\" above.");
-}
-
 void applyLook(QWidget* window, MainWidgets& w)
 {
     const qreal ratio = window->devicePixelRatioF();

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QString>
+#include "form/MainWidgets.h"
+
+#include <QtGlobal>
 
 class QWidget;
 
 namespace tarnwick {
 
-struct MainWidgets;
-
 // The program's own look: colours, the toolbar's icons and the cover panel's
 // picture, all drawn for the screen's pixel ratio.
 void applyLook(QWidget* window, MainWidgets& widgets);
 
-// The lines the cover panel shows under the program's name, each drawn
-// whole (no wrapping) at this size.
-QString coverText();
+// The size the cover panel's lines (coverText()) are drawn at, each whole,
+// without wrapping.
 inline constexpr qreal kCoverTextPoints = 12;
 
 } // namespace tarnwick

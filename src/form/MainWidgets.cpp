@@ -183,6 +183,13 @@ MainWidgets buildMainWidgets(QWidget* window)
     return w;
 }
 
+QString coverText()
+{
+    //: Two lines on the welcome panel; "Read DVD" is the caption of the button above it.
+    return MainWidgets::tr("Drop your videos here, or click to begin.\nRead a DVD or Blu-ray disc "
+                           "with \"Read DVD\" above.");
+}
+
 void MainWidgets::setSettingsEnabled(bool enabled)
 {
     for (QWidget* control : {static_cast<QWidget*>(cmbOF1), static_cast<QWidget*>(cmbBitrate),
@@ -205,11 +212,11 @@ void MainWidgets::setQueueControlsEnabled(bool enabled)
     }
 }
 
-void MainWidgets::showBatchDone()
+void MainWidgets::showBatchEnd(const QString& caption)
 {
     picDrag->show();
     emptyBar();
-    lblPB->setText(tr("Done."));
+    lblPB->setText(caption);
 }
 
 void MainWidgets::showHint(const QueueHint& hint)
@@ -221,11 +228,10 @@ void MainWidgets::showHint(const QueueHint& hint)
 
 void MainWidgets::showProgress(double percent)
 {
-    const QString text = ProgressParser::percentText(percent);
     // The bar shows what the label says, cut short as the label is.
-    pb->setValue(int(text.toDouble()));
+    pb->setValue(ProgressParser::wholePercent(percent));
     resizeFromStart(imgPB, QSize(px(int(percent / 100 * kBarImageTwips)), imgPB->height()));
-    lblPB->setText(text + u'%');
+    lblPB->setText(ProgressParser::percentText(percent) + u'%');
 }
 
 void MainWidgets::emptyBar()
@@ -244,13 +250,6 @@ void MainWidgets::showBatchStatus(const BatchStatus* status)
     if (status->secondsLeft)
         text += tr(", %1 left").arg(clockText(*status->secondsLeft));
     lblBatch->setText(text);
-}
-
-void MainWidgets::showBatchStopped()
-{
-    picDrag->show();
-    emptyBar();
-    lblPB->setText(tr("Stopped."));
 }
 
 // What a control shows is what a screen reader says and what voice control

@@ -74,8 +74,8 @@ public:
     // batch locks, the queue's controls, the end of a batch, the hint, the progress.
     void setSettingsEnabled(bool enabled);
     void setQueueControlsEnabled(bool enabled);
-    void showBatchDone();
-    void showBatchStopped();
+    // The drop zone back, the bar empty, the label saying `caption`.
+    void showBatchEnd(const QString& caption);
     void showHint(const QueueHint& hint);
     // The bar, its image and the label "NN%" at a share from 0 to 100.
     void showProgress(double percent);
@@ -89,5 +89,8 @@ public:
 
 // Builds the controls as children of `window`.
 MainWidgets buildMainWidgets(QWidget* window);
+
+// The lines the cover panel shows under the program's name.
+QString coverText();
 
 } // namespace tarnwick

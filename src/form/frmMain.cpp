@@ -1,5 +1,6 @@
 #include "form/frmMain.h"
 
+#include "session/BatchWindowSteps.h"
 #include "help/ChmViewerQuery.h"
 #include "settings/SettingsFiles.h"
 #include "process/SignalExit.h"
@@ -40,7 +41,8 @@ namespace tarnwick {
 
 frmMain::frmMain(const Services& services, const QString& programFolder, QWidget* parent)
     : QWidget(parent), m_session(new Session(services, programFolder, this)), m_w(buildMainWidgets(this)),
-      m_skin(new Skin(this, m_w)), m_inhibitor(new SleepInhibitor(this)), m_chmViewer(new ChmViewerQuery(this))
+      m_skin(new Skin(this, m_w)), m_batchSteps(new BatchWindowSteps(*m_session, this)),
+      m_inhibitor(new SleepInhibitor(this)), m_chmViewer(new ChmViewerQuery(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kProgramTitle);
@@ -151,18 +153,17 @@ void frmMain::wireSources()
 
 void frmMain::wireBatch()
 {
-    BatchDriver* batch = &m_session->batch();
     hooks::onClick(m_w.imgExit, [this] { action(Exit)->trigger(); });
     hooks::onClick(m_w.imgStart, [this] { m_session->StartConversion(); });
     hooks::onClick(m_w.imgConvert, [this] { m_session->StartConversion(); });
-    connect(m_w.Command3, &QPushButton::clicked, m_session, &Session::Command3_Click);
-    connect(batch, &BatchDriver::settingsEnabledChanged, this, [this](bool on) {
+    connect(m_w.Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);
+    connect(m_batchSteps, &BatchWindowSteps::settingsEnabledChanged, this, [this](bool on) {
         m_w.setSettingsEnabled(on);
         showCopyLocks();
     });
     // After the binding's own handler, which chooses the format.
     connect(m_w.cmbOF1, &QComboBox::activated, this, &frmMain::showCopyLocks);
-    connect(batch, &BatchDriver::queueControlsEnabledChanged, this, [this](bool on) {
+    connect(m_batchSteps, &BatchWindowSteps::queueControlsEnabledChanged, this, [this](bool on) {
         m_w.setQueueControlsEnabled(on);
         m_lanesMenu->setEnabled(on); // a batch keeps the lanes it began with
         // While the batch runs the start button stops it.
@@ -172,32 +173,26 @@ void frmMain::wireBatch()
         action(Stop)->setEnabled(!on);
         action(Start)->setEnabled(on);
     });
-    connect(batch, &BatchDriver::batchStarted, this, [this, batch] { m_batchLanes = batch->laneCount(); });
-    connect(batch, &BatchDriver::batchDone, this, [this] { m_w.showBatchDone(); });
-    connect(batch, &BatchDriver::batchStopped, this, [this] { m_w.showBatchStopped(); });
-    // The whole batch: file k of n and the time left beside the file's
-    // percentage, the share done in the title for the taskbar.
+    connect(m_batchSteps, &BatchWindowSteps::batchEnded, this,
+            [this](const QString& caption) { m_w.showBatchEnd(caption); });
+    // The whole batch: file k of n and the time left beside the bar, the
+    // share done in the title for the taskbar.
     BatchProgress* progress = &m_session->progress();
     connect(progress, &BatchProgress::changed, this, [this](const BatchStatus& status) {
         m_w.showBatchStatus(&status);
-        if (m_batchLanes > 1)
-            m_w.showProgress(status.percent);
         setWindowTitle(QStringLiteral("%1% \u2014 %2").arg(int(status.percent)).arg(kProgramTitle));
     });
     connect(progress, &BatchProgress::ended, this, [this] {
         m_w.showBatchStatus(nullptr);
         setWindowTitle(kProgramTitle);
     });
-    // One at a time the bar follows the file being converted.
-    const ConversionMonitor* monitor = &m_session->converter().monitor();
-    connect(monitor, &ConversionMonitor::progressChanged, this, [this](double percent) {
-        if (m_batchLanes == 1)
-            m_w.showProgress(percent);
-    });
-    connect(monitor, &ConversionMonitor::barReset, this, [this] {
-        if (m_batchLanes == 1)
-            m_w.emptyBar();
-    });
+    connect(progress, &BatchProgress::barChanged, this, [this](double percent) { m_w.showProgress(percent); });
+    connect(progress, &BatchProgress::barEmptied, this, [this] { m_w.emptyBar(); });
+}
+
+void frmMain::Command3_Click()
+{
+    m_batchSteps->startOrStop();
 }
 
 // Moves and presses that a control ignored reach the window too; only

@@ -12,6 +12,7 @@ class QMenu;
 
 namespace tarnwick {
 
+class BatchWindowSteps;
 class ChmViewerQuery;
 class HandOver;
 class SignalExit;
@@ -62,6 +63,7 @@ public:
     DOSOutputs& objDOS() { return m_session->converter().encoderRunner(); }
     DOSOutputs& objffmpeg() { return m_session->converter().probeRunner(); }
     BatchDriver& batch() { return m_session->batch(); }
+    BatchWindowSteps& batchSteps() { return *m_batchSteps; }
     tarnwick::Options& options() { return m_session->options(); }
     QAction* action(Command command) const { return m_actions.at(command); }
     // Every command, as the context menu and the menu button offer them.
@@ -85,6 +87,7 @@ public:
 
     void imgToolbar_Click(int index);
     void CmdToolsBar_Click(int index);
+    void Command3_Click();
     void BrowseOutputFolder();
     void hidePicDoor();
     // A termination signal ends the program as Exit does: the window
@@ -131,9 +134,7 @@ private:
     QMenu* m_rotateMenu = nullptr;
     QMenu* m_lanesMenu = nullptr;
     ProgramSettings m_programSettings;
-    // The lanes of the batch running or last run: with one, the bar follows
-    // the file; with more, the batch, and each row its own file.
-    int m_batchLanes = 1;
+    BatchWindowSteps* m_batchSteps;
     DesktopNotifier m_notifier;
     SleepInhibitor* m_inhibitor;
     LauncherEntry m_launcher;

@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include "base/Text.h"
 #include "engine/TemporaryFolder.h"
 #include "media/OutputFormats.h"
 #include "settings/ProgramSettings.h"
@@ -21,13 +22,18 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
                 this),
       m_converter(services.messages, programFolder, this),
-      m_batch({m_queue, m_converter, services.shell, services.messages}, this), m_progress(this),
+      m_batch({m_queue, m_converter, services.messages}, this), m_progress(this),
       // Read before any view is built, so that a view shows it from the start.
       m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
 {
-    m_progress.follow(m_batch);
+    // The progress follows the batch before any face does: a face hears
+    // the bar emptied before the controls come back.
+    m_progress.follow(m_batch, m_queue);
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
-    connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
+    // As a batch takes the folder, it ends in a separator here too, where
+    // the window shows it: the session's own value, not the batch's copy.
+    connect(&m_batch, &BatchDriver::outputFolderTaken, this,
+            [this] { setOutputFolder(withTrailingSeparator(m_outputFolder)); });
     // A long probe output is scanned with window events let through now and then.
     m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });
 }
@@ -101,15 +107,6 @@ void Session::setRotationChoice(int choice)
 void Session::StartConversion()
 {
     m_batch.StartConversion(runSettings());
-}
-
-// The start button reads "Stop" while a batch runs.
-void Session::Command3_Click()
-{
-    if (m_batch.busy())
-        m_batch.stop();
-    else
-        m_batch.Command3_Click(runSettings());
 }
 
 QString Session::settingsFile(const QString& name) const

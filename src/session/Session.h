@@ -78,8 +78,8 @@ public:
 
     // The settings a batch started now would convert by.
     RunSettings runSettings() const;
+    // The start image: a batch with the settings as they are now.
     void StartConversion();
-    void Command3_Click();
 
     // The start-up values of every list, then what setup.ini and
     // options.ini hold, in the order the window has always applied them.

@@ -49,23 +49,31 @@ private slots:
         QCOMPARE(readTimeToken(token).value_or(-1), seconds);
     }
 
+    // The label's text and the bar's number, which says what the label does.
     void percentTexts_data()
     {
         QTest::addColumn<double>("percent");
         QTest::addColumn<QString>("text");
-        QTest::newRow("a third") << 100.0 / 3 << "33.3";
-        QTest::newRow("half") << 50.0 << "50";
-        QTest::newRow("five") << 5.0 << "5";
-        QTest::newRow("small") << 0.12 << "0.12";
-        QTest::newRow("zero") << 0.0 << "0";
-        QTest::newRow("nearly all") << 99.99 << "99.9";
-        QTest::newRow("tiny, no exponent") << 100.0 / 3600000 << "0.00";
+        QTest::addColumn<int>("bar");
+        QTest::newRow("a third") << 100.0 / 3 << "33.3" << 33;
+        QTest::newRow("half") << 50.0 << "50" << 50;
+        QTest::newRow("five") << 5.0 << "5" << 5;
+        QTest::newRow("small") << 0.12 << "0.12" << 0;
+        QTest::newRow("zero") << 0.0 << "0" << 0;
+        QTest::newRow("nearly all") << 99.99 << "99.9" << 99;
+        QTest::newRow("all") << 100.0 << "100" << 100;
+        QTest::newRow("tiny, no exponent") << 100.0 / 3600000 << "0.00" << 0;
+        QTest::newRow("29 of 100, a hair below 29") << 29.0 / 100 * 100 << "29" << 29;
+        QTest::newRow("a hair below 10") << 9.999999999999998 << "10" << 10;
+        QTest::newRow("just below 1") << 0.9999 << "0.99" << 0;
     }
     void percentTexts()
     {
         QFETCH(double, percent);
         QFETCH(QString, text);
+        QFETCH(int, bar);
         QCOMPARE(ProgressParser::percentText(percent), text);
+        QCOMPARE(ProgressParser::wholePercent(percent), bar);
     }
 
     void pieces_data()

@@ -32,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bool ok = false;
         const double shown = ProgressParser::percentText(*percent).toDouble(&ok);
         FUZZ_CHECK(ok && shown <= *percent + 1e-9 && *percent - shown < 0.1);
+        // The bar says what the label says.
+        FUZZ_CHECK(ProgressParser::wholePercent(*percent) == int(shown));
     }
     parser.endRun();
     FUZZ_CHECK(parser.TotalSeconds() == 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/BatchWindowSteps.h"
 #include "session/Session.h"
 
 #include "support/ScriptedMessages.h"
@@ -12,14 +13,15 @@
 
 namespace tarnwick::test {
 
-// What the batch told the window, in order.
+// What the window's steps around the batch told the window, in order.
 struct RecordingWindow {
     QString path;
     QStringList events;
 };
 
-// A session over recording seams, its sources and outputs in a temporary
-// folder; the stand-in encoder unless another program folder is given.
+// A session over recording seams, with the steps the window takes around
+// its batches, its sources and outputs in a temporary folder; the stand-in
+// encoder unless another program folder is given.
 struct Batch {
     QTemporaryDir dir;
     ScriptedMessages messages;
@@ -36,24 +38,26 @@ struct Batch {
     OutputPresets& presets;
     Options& options;
     BatchDriver& driver;
+    BatchWindowSteps steps;
     QString log;
 
     explicit Batch(const QString& programFolder = standinProgramFolder())
         : session(Services{messages, dialogs, shell, drives}, programFolder), queue(session.queue()),
           converter(session.converter()), objDOS(converter.encoderRunner()), objffmpeg(converter.probeRunner()),
           monitor(converter.monitor()), presets(session.presets()), options(session.options()),
-          driver(session.batch())
+          driver(session.batch()), steps(session)
     {
         presets.visibleFormat.select(0);
         session.rotation().choices.select(5);
         window.path = dir.filePath("out");
         log = dir.filePath("standin.log");
         qputenv("STANDIN_LOG", log.toLocal8Bit());
-        QObject::connect(&driver, &BatchDriver::settingsEnabledChanged, &driver,
+        QObject::connect(&steps, &BatchWindowSteps::settingsEnabledChanged, &driver,
                          [this](bool on) { window.events << (on ? "settings on" : "settings off"); });
-        QObject::connect(&driver, &BatchDriver::queueControlsEnabledChanged, &driver,
+        QObject::connect(&steps, &BatchWindowSteps::queueControlsEnabledChanged, &driver,
                          [this](bool on) { window.events << (on ? "queue on" : "queue off"); });
-        QObject::connect(&driver, &BatchDriver::batchDone, &driver, [this] { window.events << "Done."; });
+        QObject::connect(&steps, &BatchWindowSteps::batchEnded, &driver,
+                         [this](const QString& caption) { window.events << caption; });
         QObject::connect(&session, &Session::outputFolderChanged, &driver,
                          [this](const QString& folder) { window.path = folder; });
     }
@@ -74,7 +78,7 @@ struct Batch {
     void command3()
     {
         session.setOutputFolder(window.path);
-        session.Command3_Click();
+        steps.startOrStop();
     }
     void run()
     {

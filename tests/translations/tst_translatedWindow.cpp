@@ -2,6 +2,7 @@
 // widgets show are the catalogue's (the specified English under C and
 // en_US), and each one fits the fixed layout.
 
+#include "session/BatchWindowSteps.h"
 #include "language/Translations.h"
 #include "form/Look.h"
 #include "form/ReadingDirection.h"
@@ -282,7 +283,7 @@ private slots:
         Options record;
         frmOptions options(record, settings.filePath("options.ini"), w.messages, &form);
         QStringList shown = shownTexts({&form, &options});
-        emit form.batch().queueControlsEnabledChanged(false);
+        emit form.batchSteps().queueControlsEnabledChanged(false);
         BatchStatus status;
         status.file = 2;
         status.count = 5;
@@ -291,7 +292,7 @@ private slots:
         shown << shownTexts({&form});
         emit form.batch().batchStopped();
         shown << w.c().lblPB->text();
-        emit form.batch().batchDone();
+        emit form.batch().queueConverted();
         shown << w.c().lblPB->text();
 
         const Catalogue catalogue = language.isEmpty() ? Catalogue{} : catalogueOf(language);
@@ -450,7 +451,7 @@ private slots:
         form.skin().backgroundMove();
 
         // A long batch: the line with hours left, Stop on the start button.
-        emit form.batch().queueControlsEnabledChanged(false);
+        emit form.batchSteps().queueControlsEnabledChanged(false);
         BatchStatus status;
         status.file = 99;
         status.count = 120;
@@ -459,7 +460,7 @@ private slots:
         problems << controlMisfits(&form);
         emit form.batch().batchStopped();
         problems << controlMisfits(&form);
-        emit form.batch().batchDone();
+        emit form.batch().queueConverted();
         problems << controlMisfits(&form);
 
         QTemporaryDir settings;
