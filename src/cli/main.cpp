@@ -70,17 +70,19 @@ void queueSources(Session& session, const Request& request)
         session.sources().searchDisc(disc);
 }
 
-// Each output named as the conversion would name it within one second:
-// every name held, so a second source with the same base name gets _2.
-void dryRun(Session& session, const RunSettings& settings)
+// What the batch would run, as the engine plans it: each source probed
+// and its job planned by the lanes, every output name held as the run
+// would hold it, nothing run or written. One lane: the names come out in
+// the queue's order every time.
+void dryRun(Session& session, RunSettings settings)
 {
-    const OutputFormat* format = formatForIndex(settings.internalIndex);
-    const QTime now = QTime::currentTime();
-    OutputNames names;
-    for (const QString& source : session.queue().lstFile()) {
-        const QString output = names.reserve(settings.outputFolder, source, format->extension, now);
-        writeLine(stdout, QStringLiteral("# ") + source);
-        writeLine(stdout, session.converter().dryRun(source, settings, output));
+    settings.planOnly = true;
+    BatchDriver& batch = session.batch();
+    batch.setLanes(1);
+    batch.ConvertQueue(settings);
+    for (const ConversionResult& result : batch.results()) {
+        writeLine(stdout, QStringLiteral("# ") + result.source);
+        writeLine(stdout, result.plan.isEmpty() ? QStringLiteral("# not converted: ") + result.error : result.plan);
     }
 }
 

@@ -93,6 +93,7 @@ void BatchDriver::ConvertQueue(const RunSettings& settings)
     m_lanes.prepare(laneCount());
     m_finishedLanes.clear();
     m_records.setLogs(m_parts.converter.logs());
+    m_records.setKept(!settings.planOnly);
     if (!setUp())
         return;
 
@@ -147,6 +148,12 @@ bool BatchDriver::setUp()
     if (const QString problem = encoderProblem(m_parts.converter.programFolder()); !problem.isEmpty()) {
         refuse(problem, MessageIcon::Critical);
         return false;
+    }
+    // A dry run makes nothing, and names its outputs where they would go.
+    if (m_settings.planOnly) {
+        m_temporaryUsable = false;
+        m_settings.outputFolder = withTrailingSeparator(m_settings.outputFolder);
+        return true;
     }
     QDir().mkpath(m_settings.outputFolder);
     m_temporary = temporaryFolderPath();

@@ -6,13 +6,15 @@ namespace tarnwick {
 
 void BatchRecords::begin()
 {
+    if (!m_kept)
+        return;
     pruneLogs();
     update();
 }
 
 void BatchRecords::update()
 {
-    if (!m_journal)
+    if (!m_journal || !m_kept)
         return;
     const BatchJournal::Entry state = m_state();
     if (state.remaining.isEmpty())
@@ -23,6 +25,8 @@ void BatchRecords::update()
 
 void BatchRecords::end()
 {
+    if (!m_kept)
+        return;
     pruneLogs();
     if (m_journal)
         m_journal->clear();

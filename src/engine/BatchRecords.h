@@ -20,6 +20,8 @@ public:
 
     void setJournal(const BatchJournal* journal) { m_journal = journal; }
     void setLogs(const ConversionLogs* logs) { m_logs = logs; }
+    // Off for a batch that writes nothing (a dry run): nothing kept of it.
+    void setKept(bool kept) { m_kept = kept; }
 
     // The batch begins: the logs pruned, the journal written.
     void begin();
@@ -36,6 +38,7 @@ private:
     State m_state;
     const BatchJournal* m_journal = nullptr;
     const ConversionLogs* m_logs = nullptr;
+    bool m_kept = true;
 };
 
 } // namespace tarnwick

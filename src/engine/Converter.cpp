@@ -96,6 +96,11 @@ ProbeResult Converter::probe(const QString& source)
     });
     m_probe.ExecuteCommand(probeCommand(m_programFolder, source));
     disconnect(connection);
+    return described(source, scan, length);
+}
+
+ProbeResult Converter::described(const QString& source, const RotationScan& scan, const ProgressParser& length) const
+{
     ProbeResult result;
     result.ran = m_probe.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
     result.declaredRotation = scan.declared;
@@ -134,11 +139,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
 
 void Converter::probeEnded()
 {
-    ProbeResult probed;
-    probed.ran = true;
-    probed.declaredRotation = m_scan.declared;
-    probed.lengthSeconds = m_length.TotalSeconds();
-    probed.streams = scanDescription(m_probe.Outputs(), m_result.source);
+    const ProbeResult probed = described(m_result.source, m_scan, m_length);
     m_result.lengthSeconds = probed.lengthSeconds;
     if (m_stopping) {
         m_result.error = tr("stopped");
@@ -147,6 +148,8 @@ void Converter::probeEnded()
     }
     if (const QString why = refusal(probed, m_settings); !why.isEmpty()) {
         m_result.error = why;
+        if (m_settings.planOnly)
+            m_result.plan = m_probe.CommandLine() + QStringLiteral("\n# not converted: ") + why;
         complete();
         return;
     }
@@ -155,6 +158,17 @@ void Converter::probeEnded()
     m_existedBefore = isOccupied(m_result.output);
     m_job.output = m_result.output;
     m_result.added = m_job.added();
+    if (m_settings.planOnly) {
+        // The name stays held: a later source of the same name is shown
+        // with the name it would get beside this one's output.
+        m_result.plan = m_probe.CommandLine();
+        for (const QString& reason : m_job.added())
+            m_result.plan += QStringLiteral("\n# added ") + reason;
+        m_result.plan += u'\n' + m_job.command(m_programFolder).text();
+        m_result.ok = true;
+        complete();
+        return;
+    }
     m_encoder.setCommand(m_job.command(m_programFolder));
     if (m_outputChosen)
         m_outputChosen(m_job, m_existedBefore);
@@ -197,7 +211,7 @@ void Converter::conversionEnded()
 void Converter::complete()
 {
     m_result.stopped = m_stopping;
-    if (m_logs) {
+    if (m_logs && !m_settings.planOnly) {
         const bool converted = !m_result.output.isEmpty();
         m_result.log = m_logs->write({m_result.source, m_result.output, m_probe.CommandLine(),
                                       converted ? m_encoder.CommandLine() : QString(), m_probe.Outputs(),
@@ -222,27 +236,6 @@ void Converter::stop()
     m_stopping = true;
     m_encoder.stop();
     m_probe.stop();
-}
-
-QString Converter::dryRun(const QString& source, const RunSettings& settings, const QString& output)
-{
-    QString text = probeCommand(m_programFolder, source).text();
-    const OutputFormat* format = formatForIndex(settings.internalIndex);
-    if (!format)
-        return text;
-    // The description is read as the conversion reads it, so that what is
-    // printed is what would run.
-    const ProbeResult probed = probe(source);
-    if (const QString reason = refusal(probed, settings); !reason.isEmpty())
-        return text + QStringLiteral("\n# not converted: ") + reason;
-    ConversionJob job = planJob(source, probed, settings);
-    for (const QString& reason : job.added())
-        text += QStringLiteral("\n# added ") + reason;
-    // A copy's extension follows the source: the output named here is the one it writes.
-    job.output = output;
-    if (job.extension != format->extension && output.endsWith(format->extension))
-        job.output = output.chopped(format->extension.size()) + job.extension;
-    return text + u'\n' + job.command(m_programFolder).text();
 }
 
 } // namespace tarnwick

@@ -68,9 +68,6 @@ public:
     // A stopped converter takes work again.
     void resume() { m_stopping = false; }
 
-    // The command texts a conversion would run, with what the source needs
-    // for the format; runs the probe, converts nothing.
-    QString dryRun(const QString& source, const RunSettings& settings, const QString& output);
 
 signals:
     void finished(const tarnwick::ConversionResult& result);
@@ -80,6 +77,7 @@ private:
     void probeEnded();
     void conversionEnded();
     void complete();
+    ProbeResult described(const QString& source, const RotationScan& scan, const ProgressParser& length) const;
 
     QString m_programFolder;
     DOSOutputs m_encoder;

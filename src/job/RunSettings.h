@@ -20,6 +20,7 @@ struct RunSettings {
     bool beepAtEnd = false;  // the options record's sound reminder
     bool webOptimized = false; // MP4 and MOV files with their index at the front
     bool hdrToSdr = false;   // HLG and PQ sources SDR in every format, not only in the 8-bit ones
+    bool planOnly = false;   // a dry run: each source probed and its job planned, nothing run or written
     friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 
@@ -44,6 +45,7 @@ struct ConversionResult {
     QString log; // the conversion's log, where logs are kept
     QStringList added; // why each option beyond the format's own was added
     bool stopped = false; // ended by a stop, not by anything of its own
+    QString plan; // a dry run's: the commands it would run, each addition's reason, or why not
 };
 
 } // namespace tarnwick
