@@ -68,6 +68,8 @@ void queueSources(Session& session, const Request& request)
     }
     for (const QString& disc : request.discs)
         session.sources().searchDisc(disc);
+    for (int row = 0; row < session.queue().displayCount(); ++row)
+        session.queue().setRange(row, request.range);
 }
 
 // Each output named as the conversion would name it within one second:
@@ -77,10 +79,11 @@ void dryRun(Session& session, const RunSettings& settings)
     const OutputFormat* format = formatForIndex(settings.internalIndex);
     const QTime now = QTime::currentTime();
     OutputNames names;
-    for (const QString& source : session.queue().lstFile()) {
-        const QString output = names.reserve(settings.outputFolder, source, format->extension, now);
-        writeLine(stdout, QStringLiteral("# ") + source);
-        writeLine(stdout, session.converter().dryRun(source, settings, output));
+    for (int position = 0; position < session.queue().runCount(); ++position) {
+        const RunEntry entry = session.queue().runEntry(position);
+        const QString output = names.reserve(settings.outputFolder, entry.path, format->extension, now);
+        writeLine(stdout, QStringLiteral("# ") + entry.path);
+        writeLine(stdout, session.converter().dryRun(entry.path, settings, output, entry.range));
     }
 }
 

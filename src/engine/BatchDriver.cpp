@@ -262,7 +262,7 @@ void BatchDriver::startLane(int lane, const RunEntry& entry)
     emit fileStarted(l.index, int(m_results.size()) + m_parts.queue.runCount(), entry.path);
     if (m_lanes.size() > 1)
         m_parts.queue.setRunProgress(l.entry, 0.0);
-    if (!l.converter->start(entry.path, m_settings, m_names, m_clock))
+    if (!l.converter->start(entry.path, m_settings, m_names, m_clock, entry.range))
         m_finishedLanes.append(lane);
 }
 

@@ -67,7 +67,7 @@ void BatchProgress::fileProgress(int index, double percent)
 
 void BatchProgress::fileFinished(int index, const ConversionResult& result)
 {
-    m_estimate.setLength(index, result.lengthSeconds);
+    m_estimate.setLength(index, result.lengthSeconds, result.sourceSeconds);
     m_estimate.setDone(index, m_clock());
     result.ok ? ++m_status.converted : ++m_status.failed;
     publish();

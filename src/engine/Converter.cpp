@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace tarnwick {
 
 namespace {
@@ -105,7 +107,8 @@ ProbeResult Converter::probe(const QString& source)
     return result;
 }
 
-bool Converter::start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock)
+bool Converter::start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock,
+                      const TimeRange& range)
 {
     if (busy())
         return true;
@@ -113,6 +116,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_result = ConversionResult{};
     m_result.source = source;
     m_settings = settings;
+    m_range = range;
     m_names = &names;
     m_clock = clock;
     m_job = ConversionJob{};
@@ -120,6 +124,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_length = ProgressParser{};
     m_monitor.resetBar();
     m_monitor.parser().setCutter(settings.musicCutter, settings.cutToSeconds);
+    m_monitor.parser().setRunLength(std::nullopt);
 
     m_phase = Phase::Probing;
     m_probe.setCommand(probeCommand(m_programFolder, source));
@@ -140,17 +145,26 @@ void Converter::probeEnded()
     probed.lengthSeconds = m_length.TotalSeconds();
     probed.streams = scanDescription(m_probe.Outputs(), m_result.source);
     m_result.lengthSeconds = probed.lengthSeconds;
+    m_result.sourceSeconds = probed.lengthSeconds;
     if (m_stopping) {
         m_result.error = tr("stopped");
         complete();
         return;
     }
-    if (const QString why = refusal(probed, m_settings); !why.isEmpty()) {
+    if (const QString why = refusal(probed, m_settings, m_range); !why.isEmpty()) {
         m_result.error = why;
         complete();
         return;
     }
-    m_job = planJob(m_result.source, probed, m_settings);
+    // A range is all the run converts: its progress and its share of the
+    // batch count that part alone.
+    if (m_range.isSet()) {
+        const double part = m_range.lengthWithin(probed.streams.duration);
+        m_monitor.parser().setRunLength(part > 0 ? std::optional<double>(part) : std::nullopt);
+        if (part > 0)
+            m_result.lengthSeconds = qint32(std::lround(std::max(1.0, part)));
+    }
+    m_job = planJob(m_result.source, probed, m_settings, m_range);
     m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, m_job.extension, m_clock());
     m_existedBefore = isOccupied(m_result.output);
     m_job.output = m_result.output;
@@ -224,7 +238,8 @@ void Converter::stop()
     m_probe.stop();
 }
 
-QString Converter::dryRun(const QString& source, const RunSettings& settings, const QString& output)
+QString Converter::dryRun(const QString& source, const RunSettings& settings, const QString& output,
+                          const TimeRange& range)
 {
     QString text = probeCommand(m_programFolder, source).text();
     const OutputFormat* format = formatForIndex(settings.internalIndex);
@@ -233,9 +248,9 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     // The description is read as the conversion reads it, so that what is
     // printed is what would run.
     const ProbeResult probed = probe(source);
-    if (const QString reason = refusal(probed, settings); !reason.isEmpty())
+    if (const QString reason = refusal(probed, settings, range); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
-    ConversionJob job = planJob(source, probed, settings);
+    ConversionJob job = planJob(source, probed, settings, range);
     for (const QString& reason : job.added())
         text += QStringLiteral("\n# added ") + reason;
     // A copy's extension follows the source: the output named here is the one it writes.

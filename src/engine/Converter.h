@@ -51,11 +51,12 @@ public:
 
     ProbeResult probe(const QString& source);
 
-    // Starts converting `source`; `names` picks the output path, by the time
-    // of day `clock` gives, and must outlive the conversion. True while it
-    // runs: `finished` follows. False when it is over already (nothing
-    // could be started), with result() holding why.
-    bool start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock);
+    // Starts converting `source`, the part `range` of it; `names` picks the
+    // output path, by the time of day `clock` gives, and must outlive the
+    // conversion. True while it runs: `finished` follows. False when it is
+    // over already (nothing could be started), with result() holding why.
+    bool start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock,
+               const TimeRange& range = {});
     bool busy() const { return m_phase != Phase::Idle; }
     const ConversionResult& result() const { return m_result; }
     // Blocks for at most `milliSeconds` on the running encoder: for when no
@@ -70,7 +71,8 @@ public:
 
     // The command texts a conversion would run, with what the source needs
     // for the format; runs the probe, converts nothing.
-    QString dryRun(const QString& source, const RunSettings& settings, const QString& output);
+    QString dryRun(const QString& source, const RunSettings& settings, const QString& output,
+                   const TimeRange& range = {});
 
 signals:
     void finished(const tarnwick::ConversionResult& result);
@@ -93,6 +95,7 @@ private:
     // The conversion in progress.
     Phase m_phase = Phase::Idle;
     RunSettings m_settings;
+    TimeRange m_range;
     OutputNames* m_names = nullptr;
     Clock m_clock;
     RotationScan m_scan;

@@ -105,7 +105,51 @@ const OutputFormat* formatOf(const RunSettings& settings)
     return formatForIndex(settings.internalIndex);
 }
 
+// The log's and the dry run's words for a range, which are English like
+// every other reason there.
+QString rangeInWords(const TimeRange& range)
+{
+    if (range.start && range.end)
+        return QStringLiteral("%1 to %2").arg(timeText(*range.start), timeText(*range.end));
+    return range.start ? QStringLiteral("from %1 to the end").arg(timeText(*range.start))
+                       : QStringLiteral("from the beginning to %1").arg(timeText(range.end.value_or(0)));
+}
+
+// Why the range's options are there. An encoder cuts to the frame; a copy
+// can begin only where a picture stands on its own, so it begins a little
+// early, its sound with it.
+QString rangeReason(const ConversionJob& job)
+{
+    const QString options = (job.seekArguments() + job.cutArguments()).join(u' ');
+    if (job.format.copies && job.range.start)
+        return QStringLiteral("%1: the time range %2; a copy cuts only at key frames, so it begins at the key "
+                              "frame at or before %3, the sound from there too")
+            .arg(options, rangeInWords(job.range), timeText(*job.range.start));
+    return QStringLiteral("%1: the time range %2").arg(options, rangeInWords(job.range));
+}
+
 } // namespace
+
+QStringList ConversionJob::seekArguments() const
+{
+    if (!range.start)
+        return {};
+    return {QStringLiteral("-ss"), secondsArgument(*range.start)};
+}
+
+// "-t" counts from the start the input was sought to. A copy's first
+// pictures lie before that start, back to the key frame it begins with;
+// shifted, the file starts at that key frame rather than with pictures no
+// player shows.
+QStringList ConversionJob::cutArguments() const
+{
+    QStringList arguments;
+    if (range.end)
+        arguments << QStringLiteral("-t") << secondsArgument(*range.end - range.from());
+    if (range.start && format.copies)
+        arguments << QStringLiteral("-avoid_negative_ts") << QStringLiteral("make_zero");
+    return arguments;
+}
 
 QStringList ConversionJob::rateArguments() const
 {
@@ -119,7 +163,13 @@ QStringList ConversionJob::rateArguments() const
 ConsoleCommand ConversionJob::command(const QString& programFolder) const
 {
     ConsoleCommand::Builder builder(encoderPath(programFolder));
-    builder.blank().argument(QStringLiteral("-i")).blank().quoted(source).blank();
+    builder.blank();
+    // A range seeks the input and ends the output: both beside the input.
+    if (const QStringList seek = seekArguments(); !seek.isEmpty())
+        builder.arguments(seek).blank();
+    builder.argument(QStringLiteral("-i")).blank().quoted(source).blank();
+    if (const QStringList cut = cutArguments(); !cut.isEmpty())
+        builder.arguments(cut).blank();
     builder.arguments(format.arguments + rateArguments()).blank();
     if (const QStringList chain = videoFilters(); !chain.isEmpty())
         builder.argument(QStringLiteral("-vf")).blank().argument(chain.join(u','), turn.shownQuoted());
@@ -189,7 +239,8 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
     return job;
 }
 
-ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings)
+ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
+                      const TimeRange& range)
 {
     const OutputFormat& chosen = *formatOf(settings);
     // A rate that is not a number of kilobits is the format's own.
@@ -198,13 +249,18 @@ ConversionJob planJob(const QString& source, const ProbeResult& probed, const Ru
                                 Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
                                 settings.webOptimized, settings.hdrToSdr);
     job.source = source;
+    job.range = range;
+    if (range.isSet())
+        job.fit.reasons << rangeReason(job);
     return job;
 }
 
-QString refusal(const ProbeResult& probed, const RunSettings& settings)
+QString refusal(const ProbeResult& probed, const RunSettings& settings, const TimeRange& range)
 {
     // What cannot convert at all fails here, with nothing written for it.
     if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
+        return reason;
+    if (const QString reason = range.problemWithin(probed.streams.duration); !reason.isEmpty())
         return reason;
     const OutputFormat* format = formatOf(settings);
     if (!format)
