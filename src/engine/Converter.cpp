@@ -81,6 +81,8 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
     connect(&m_probe, &DOSOutputs::CommandOver, this, [this] {
         if (m_phase == Phase::Probing)
             probeEnded();
+        else if (m_phase == Phase::FindingKeyFrame)
+            keyFrameFound();
     });
     connect(&m_encoder, &DOSOutputs::CommandOver, this, [this] {
         if (m_phase == Phase::Converting)
@@ -120,6 +122,8 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_names = &names;
     m_clock = clock;
     m_job = ConversionJob{};
+    m_probeCommand.clear();
+    m_probeOutputs.clear();
     m_scan = RotationScan{};
     m_length = ProgressParser{};
     m_monitor.resetBar();
@@ -144,6 +148,8 @@ void Converter::probeEnded()
     probed.declaredRotation = m_scan.declared;
     probed.lengthSeconds = m_length.TotalSeconds();
     probed.streams = scanDescription(m_probe.Outputs(), m_result.source);
+    m_probeCommand = m_probe.CommandLine();
+    m_probeOutputs = m_probe.Outputs();
     m_result.lengthSeconds = probed.lengthSeconds;
     m_result.sourceSeconds = probed.lengthSeconds;
     if (m_stopping) {
@@ -165,6 +171,30 @@ void Converter::probeEnded()
             m_result.lengthSeconds = qint32(std::lround(std::max(1.0, part)));
     }
     m_job = planJob(m_result.source, probed, m_settings, m_range);
+    // A copy from a start begins at a key frame: the log says which.
+    if (m_job.beginsAtKeyFrame() && !m_stopping) {
+        m_phase = Phase::FindingKeyFrame;
+        m_probe.setCommand(m_job.keyFrameCommand(m_programFolder));
+        if (m_probe.start())
+            return;
+    }
+    convert();
+}
+
+void Converter::keyFrameFound()
+{
+    m_job.keyFrame = m_job.keyFrameIn(m_probe.Outputs());
+    m_probeOutputs += QStringLiteral("\n$ ") + m_probe.CommandLine() + u'\n' + m_probe.Outputs();
+    if (m_stopping) {
+        m_result.error = tr("stopped");
+        complete();
+        return;
+    }
+    convert();
+}
+
+void Converter::convert()
+{
     m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, m_job.extension, m_clock());
     m_existedBefore = isOccupied(m_result.output);
     m_job.output = m_result.output;
@@ -213,8 +243,11 @@ void Converter::complete()
     m_result.stopped = m_stopping;
     if (m_logs) {
         const bool converted = !m_result.output.isEmpty();
-        m_result.log = m_logs->write({m_result.source, m_result.output, m_probe.CommandLine(),
-                                      converted ? m_encoder.CommandLine() : QString(), m_probe.Outputs(),
+        const bool probed = !m_probeCommand.isEmpty();
+        m_result.log = m_logs->write({m_result.source, m_result.output,
+                                      probed ? m_probeCommand : m_probe.CommandLine(),
+                                      converted ? m_encoder.CommandLine() : QString(),
+                                      probed ? m_probeOutputs : m_probe.Outputs(),
                                       converted ? m_encoder.Outputs() : QString(), m_started,
                                       QDateTime::currentDateTime(),
                                       m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
@@ -225,7 +258,7 @@ void Converter::complete()
 
 void Converter::waitForActivity(qint32 milliSeconds)
 {
-    if (m_phase == Phase::Probing)
+    if (m_phase == Phase::Probing || m_phase == Phase::FindingKeyFrame)
         m_probe.waitForActivity(milliSeconds);
     else if (m_phase == Phase::Converting)
         m_encoder.waitForActivity(milliSeconds);
@@ -251,6 +284,9 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     if (const QString reason = refusal(probed, settings, range); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
     ConversionJob job = planJob(source, probed, settings, range);
+    if (job.beginsAtKeyFrame()) {
+        job.keyFrame = job.keyFrameIn(m_probe.ExecuteCommand(job.keyFrameCommand(m_programFolder)));
+    }
     for (const QString& reason : job.added())
         text += QStringLiteral("\n# added ") + reason;
     // A copy's extension follows the source: the output named here is the one it writes.

@@ -78,8 +78,10 @@ signals:
     void finished(const tarnwick::ConversionResult& result);
 
 private:
-    enum class Phase { Idle, Probing, Converting };
+    enum class Phase { Idle, Probing, FindingKeyFrame, Converting };
     void probeEnded();
+    void keyFrameFound();
+    void convert();
     void conversionEnded();
     void complete();
 
@@ -101,6 +103,8 @@ private:
     RotationScan m_scan;
     ProgressParser m_length; // the probe's length, read as the progress reads it
     ConversionJob m_job;
+    QString m_probeCommand; // the probe's, and the key frame's run after it
+    QString m_probeOutputs;
     bool m_existedBefore = false;
     QDateTime m_started;
     ConversionResult m_result;

@@ -26,6 +26,7 @@ struct ConversionJob {
     Turn turn;            // the rotation; a copy turns nothing
     SourceFit fit;        // what this source needs beyond the format's options
     TimeRange range;      // the part of the source it keeps; unset: all of it
+    std::optional<double> keyFrame; // where a copy cut to a range begins, once found
 
     // The one "-vf" chain: the fit's leading filters, the turn, its fixes.
     QStringList videoFilters() const { return fit.firstFilters + turn.filters + fit.filters; }
@@ -37,7 +38,15 @@ struct ConversionJob {
     QStringList cutArguments() const;
     ConsoleCommand command(const QString& programFolder) const;
     // Why each option beyond the format's own was added, one line each.
-    const QStringList& added() const { return fit.reasons; }
+    QStringList added() const;
+
+    // A copy cut to a range begins at the key frame at or before its start:
+    // whether this one does, the command that finds that key frame (the
+    // encoder copies that one picture and prints its time), and its time
+    // read from what the command printed.
+    bool beginsAtKeyFrame() const { return format.copies && range.start.has_value(); }
+    ConsoleCommand keyFrameCommand(const QString& programFolder) const;
+    std::optional<double> keyFrameIn(const QString& printed) const;
 };
 
 // How `streams` convert into the chosen format with this rate and turn.
