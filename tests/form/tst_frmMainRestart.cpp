@@ -12,7 +12,9 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -40,14 +42,20 @@ QStringList batchSources(const QString& folder)
 }
 
 // The first run: three files dropped, Start pressed, and the program killed
-// while the second is half written.
-int killedBatch(const QString& folder)
+// while the second is half written. `ranged`: the second and third given
+// time ranges first, in the dialog of their rows' menu.
+int killedBatch(const QString& folder, bool ranged)
 {
     TestWindow w(standinProgramFolder());
     w.form->show();
     const QStringList sources = batchSources(folder);
     drop(w.c().picDoor, *localFilesMime(sources));
     w.c().txtPath->setText(folder + "/out");
+    for (int row = 1; ranged && row < 3; ++row) {
+        w.c().LV->setCurrentIndex(w.c().LV->model()->index(row, 0));
+        w.dialogs.answerTimeRange(TimeRangeAnswer{row == 1 ? "0.5" : "", "1:30"});
+        w.form->timeRangeAction()->trigger();
+    }
     QObject::connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, w.form.get(),
                      [&](const QString& piece) {
                          if (piece.contains("time=") && w.form->queue().runFront() == sources.at(1))
@@ -115,13 +123,73 @@ private slots:
         QString why;
         QVERIFY2(w.done(&why), qPrintable(why));
     }
+
+    // The ranges chosen in the rows' menu are in the rows, and still there
+    // after the restart, and the batch that finishes converts them.
+    void timeRangesOutliveTheRestart()
+    {
+        QTemporaryDir dir;
+        const QStringList sources = batchSources(dir.path());
+        QVERIFY(writeFile(sources.at(0), "#standin\n"));
+        QVERIFY(writeFile(sources.at(1), "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
+        QVERIFY(writeFile(sources.at(2), "#standin\n"));
+        QProcess first;
+        first.start(QCoreApplication::applicationFilePath(), {"--killed-ranged-batch", dir.path()});
+        QVERIFY(first.waitForFinished(60000));
+        QCOMPARE(first.exitStatus(), QProcess::CrashExit);
+
+        TestWindow w(standinProgramFolder());
+        w.form->show();
+        w.messages.expectQuestion(
+            "The last batch was interrupted with 2 files left. Queue them again?", "Tarnwick", true);
+        w.form->startWith({});
+        QCOMPARE(rows(w.c().LV), QStringList({sources.at(1) + "   (0:00.5 to 1:30)", sources.at(2) + "   (up to 1:30)"}));
+
+        // Over a row the menu offers its time range; anywhere else not.
+        const auto menuOver = [&](int row) {
+            emit w.c().LV->customContextMenuRequested(w.c().LV->visualRect(w.c().LV->model()->index(row, 0)).center());
+            const bool offered = w.form->commandMenu()->isVisible() && w.form->timeRangeAction()->isVisible();
+            w.form->commandMenu()->hide();
+            return offered;
+        };
+        QVERIFY(menuOver(1));
+        QCOMPARE(w.form->timeRangeAction()->text(), QString("Time Range..."));
+        QCOMPARE(w.dialogs.rangeRequests.size(), 0);
+        // The second file back to the whole file, asked with what it had.
+        w.dialogs.answerTimeRange(TimeRangeAnswer{"", ""});
+        w.form->timeRangeAction()->trigger();
+        QCOMPARE(w.dialogs.rangeRequests.constLast().file, sources.at(2));
+        QCOMPARE(w.dialogs.rangeRequests.constLast().end, QString("1:30"));
+        QCOMPARE(w.dialogs.rangeRequests.constLast().problem("2:00", "1:00"), QString("The end must come after the start."));
+        QCOMPARE(rows(w.c().LV).at(1), sources.at(2));
+        QContextMenuEvent background(QContextMenuEvent::Mouse, {300, 10}, w.form->mapToGlobal(QPoint(300, 10)));
+        QApplication::sendEvent(w.form.get(), &background);
+        QTRY_VERIFY(w.form->commandMenu()->isVisible());
+        QVERIFY(!w.form->timeRangeAction()->isVisible());
+        w.form->commandMenu()->hide();
+
+        const QString calls = dir.filePath("calls");
+        qputenv("STANDIN_LOG", calls.toLocal8Bit());
+        w.c().Command3->click();
+        QTRY_COMPARE_WITH_TIMEOUT(w.c().lblPB->text(), QString("Done."), 30000);
+        qunsetenv("STANDIN_LOG");
+        QFile log(calls);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString said = QString::fromUtf8(log.readAll());
+        QVERIFY2(said.contains("-ss\t0.5\t-i\t" + sources.at(1) + "\t-t\t89.5\t"), qPrintable(said));
+        QVERIFY2(said.contains("\n-i\t" + sources.at(2) + "\t-vcodec"), qPrintable(said));
+        QString why;
+        QVERIFY2(w.done(&why), qPrintable(why));
+    }
 };
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--killed-batch") == 0)
-        return killedBatch(QString::fromLocal8Bit(argv[2]));
+        return killedBatch(QString::fromLocal8Bit(argv[2]), false);
+    if (argc == 3 && qstrcmp(argv[1], "--killed-ranged-batch") == 0)
+        return killedBatch(QString::fromLocal8Bit(argv[2]), true);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     tst_frmMainRestart test;
     QTEST_SET_MAIN_SOURCE_PATH
