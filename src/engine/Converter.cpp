@@ -284,9 +284,8 @@ QString Converter::dryRun(const QString& source, const RunSettings& settings, co
     if (const QString reason = refusal(probed, settings, range); !reason.isEmpty())
         return text + QStringLiteral("\n# not converted: ") + reason;
     ConversionJob job = planJob(source, probed, settings, range);
-    if (job.beginsAtKeyFrame()) {
+    if (job.beginsAtKeyFrame())
         job.keyFrame = job.keyFrameIn(m_probe.ExecuteCommand(job.keyFrameCommand(m_programFolder)));
-    }
     for (const QString& reason : job.added())
         text += QStringLiteral("\n# added ") + reason;
     // A copy's extension follows the source: the output named here is the one it writes.

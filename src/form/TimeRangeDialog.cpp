@@ -24,9 +24,10 @@ TimeRangeDialog::TimeRangeDialog(const TimeRangeRequest& request, QWidget* paren
 
     auto* file = new QLabel(QFileInfo(request.file).fileName(), this);
     file->setToolTip(request.file);
-    auto* hint = new QLabel(tr("Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty "
-                               "for the beginning or the end."),
-                            this);
+    auto* hint =
+        new QLabel(tr("Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty "
+                      "for the beginning or the end."),
+                   this);
     hint->setWordWrap(true);
     m_problem->setObjectName(QStringLiteral("lblProblem"));
     m_problem->setWordWrap(true);
@@ -55,7 +56,8 @@ TimeRangeAnswer TimeRangeDialog::answer() const
 
 void TimeRangeDialog::check()
 {
-    const QString problem = m_request.problem ? m_request.problem(m_start->text(), m_end->text()) : QString();
+    const QString problem =
+        m_request.problem ? m_request.problem(m_start->text(), m_end->text()) : QString();
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());

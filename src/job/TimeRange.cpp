@@ -10,7 +10,8 @@ namespace tarnwick {
 
 namespace {
 
-struct RangeTexts {
+struct RangeTexts
+{
     Q_DECLARE_TR_FUNCTIONS(tarnwick::TimeRange)
 };
 
@@ -23,11 +24,13 @@ std::optional<double> readPiece(QStringView piece, bool fraction)
     const QStringView part = dot < 0 ? QStringView() : piece.mid(dot + 1);
     const auto digits = [](QStringView text) {
         return !text.isEmpty() && text.size() <= 9 &&
-               std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+               std::all_of(text.begin(), text.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
     };
     if (!digits(whole) || (dot >= 0 && !digits(part)))
         return std::nullopt;
-    return whole.toDouble() + (dot < 0 ? 0.0 : part.toDouble() / std::pow(10.0, double(part.size())));
+    return whole.toDouble() +
+           (dot < 0 ? 0.0 : part.toDouble() / std::pow(10.0, double(part.size())));
 }
 
 qint64 milliseconds(double seconds)
@@ -87,7 +90,8 @@ std::optional<double> parseTime(const QString& text)
 ParsedRange parseRange(const QString& start, const QString& end)
 {
     ParsedRange parsed;
-    const auto read = [&](const QString& text, std::optional<double>& bound, const char* unreadable) {
+    const auto read = [&](const QString& text, std::optional<double>& bound,
+                          const char* unreadable) {
         if (text.trimmed().isEmpty() || !parsed.error.isEmpty())
             return;
         bound = parseTime(text);
@@ -95,13 +99,15 @@ ParsedRange parseRange(const QString& start, const QString& end)
             parsed.error = RangeTexts::tr(unreadable).arg(text.trimmed());
     };
     read(start, parsed.range.start,
-         QT_TRANSLATE_NOOP("tarnwick::TimeRange",
-                           "The start \"%1\" is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or "
-                           "1:02:03.5."));
+         QT_TRANSLATE_NOOP(
+             "tarnwick::TimeRange",
+             "The start \"%1\" is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or "
+             "1:02:03.5."));
     read(end, parsed.range.end,
-         QT_TRANSLATE_NOOP("tarnwick::TimeRange",
-                           "The end \"%1\" is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or "
-                           "1:02:03.5."));
+         QT_TRANSLATE_NOOP(
+             "tarnwick::TimeRange",
+             "The end \"%1\" is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or "
+             "1:02:03.5."));
     if (parsed.error.isEmpty() && parsed.range.end && *parsed.range.end <= parsed.range.from())
         parsed.error = RangeTexts::tr("The end must come after the start.");
     if (!parsed.error.isEmpty())
@@ -115,7 +121,8 @@ QString timeText(double seconds)
     const qint64 whole = ms / 1000;
     const qint64 h = whole / 3600;
     const QLatin1Char zero('0');
-    const QString secondsText = QStringLiteral("%1").arg(whole % 60, 2, 10, zero) + fractionText(ms);
+    const QString secondsText =
+        QStringLiteral("%1").arg(whole % 60, 2, 10, zero) + fractionText(ms);
     if (h > 0)
         return QStringLiteral("%1:%2:").arg(h).arg(whole / 60 % 60, 2, 10, zero) + secondsText;
     return QStringLiteral("%1:").arg(whole / 60) + secondsText;

@@ -50,7 +50,9 @@ QString probe(const QStringList& arguments)
 
 double formatStart(const QString& file)
 {
-    return probe({"-show_entries", "format=start_time", "-of", "csv=p=0", file}).trimmed().toDouble();
+    return probe({"-show_entries", "format=start_time", "-of", "csv=p=0", file})
+        .trimmed()
+        .toDouble();
 }
 
 struct Picture {
@@ -64,10 +66,11 @@ QList<Picture> pictures(const QString& file)
 {
     const double start = formatStart(file);
     QList<Picture> all;
-    for (const QString& line : probe({"-select_streams", "v:0", "-show_entries",
-                                      "frame=key_frame,best_effort_timestamp_time,pkt_duration_time", "-of",
-                                      "compact=p=0", file})
-                                   .split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString& line :
+         probe({"-select_streams", "v:0", "-show_entries",
+                "frame=key_frame,best_effort_timestamp_time,pkt_duration_time", "-of",
+                "compact=p=0", file})
+             .split(u'\n', Qt::SkipEmptyParts)) {
         const auto field = [&line](const QString& name) {
             return line.section(name + u'=', 1).section(u'|', 0, 0);
         };
@@ -81,27 +84,32 @@ QList<Picture> pictures(const QString& file)
 // From the first picture's start to the last one's end.
 double videoLength(const QList<Picture>& pictures)
 {
-    return pictures.isEmpty() ? 0 : pictures.constLast().time + pictures.constLast().duration - pictures.first().time;
+    return pictures.isEmpty()
+               ? 0
+               : pictures.constLast().time + pictures.constLast().duration - pictures.first().time;
 }
 
 // Which of the source's pictures `first` to `first + count - 1` the
 // output's first picture is: the one most like it by SSIM, both brought to
 // one size (and the source turned as the output was); -1 when none is.
-int firstPictureAmong(const QString& output, const QString& source, int first, int count, const QString& turn)
+int firstPictureAmong(const QString& output, const QString& source, int first, int count,
+                      const QString& turn)
 {
     const QString size = turn.isEmpty() ? "320:240" : "240:320";
-    QString graph = QStringLiteral("[0:v]trim=end_frame=1,format=yuv420p,scale=%1,setsar=1,loop=loop=%2:size=1,"
-                                   "settb=1/30,setpts=N[a];"
-                                   "[1:v]trim=start_frame=%3:end_frame=%4,%5format=yuv420p,scale=%1,setsar=1,"
-                                   "settb=1/30,setpts=N[b];[a][b]ssim=stats_file=-")
-                        .arg(size)
-                        .arg(count - 1)
-                        .arg(first)
-                        .arg(first + count)
-                        .arg(turn.isEmpty() ? QString() : turn + u',');
+    QString graph =
+        QStringLiteral("[0:v]trim=end_frame=1,format=yuv420p,scale=%1,setsar=1,loop=loop=%2:size=1,"
+                       "settb=1/30,setpts=N[a];"
+                       "[1:v]trim=start_frame=%3:end_frame=%4,%5format=yuv420p,scale=%1,setsar=1,"
+                       "settb=1/30,setpts=N[b];[a][b]ssim=stats_file=-")
+            .arg(size)
+            .arg(count - 1)
+            .arg(first)
+            .arg(first + count)
+            .arg(turn.isEmpty() ? QString() : turn + u',');
     QString out;
     runTool(QStringLiteral(TARNWICK_FFMPEG),
-            {"-nostdin", "-v", "error", "-i", output, "-i", source, "-filter_complex", graph, "-an", "-f", "null", "-"},
+            {"-nostdin", "-v", "error", "-i", output, "-i", source, "-filter_complex", graph, "-an",
+             "-f", "null", "-"},
             &out);
     static const QRegularExpression line(QStringLiteral("n:(\\d+) .*All:([0-9.]+)"));
     int best = -1;
@@ -129,13 +137,15 @@ std::pair<double, double> flashAndClick(const QString& file)
     for (const QString& line : out.split(u'\n')) {
         if (line.contains("pts_time:"))
             at = line.section("pts_time:", 1).trimmed().toDouble();
-        else if (line.startsWith("lavfi.signalstats.YAVG=") && line.section(u'=', 1).toDouble() > brightest) {
+        else if (line.startsWith("lavfi.signalstats.YAVG=") &&
+                 line.section(u'=', 1).toDouble() > brightest) {
             brightest = line.section(u'=', 1).toDouble();
             flash = at;
         }
     }
     runTool(QStringLiteral(TARNWICK_FFMPEG),
-            {"-nostdin", "-v", "info", "-i", file, "-vn", "-af", "silencedetect=n=-30dB:d=0.01", "-f", "null", "-"},
+            {"-nostdin", "-v", "info", "-i", file, "-vn", "-af", "silencedetect=n=-30dB:d=0.01",
+             "-f", "null", "-"},
             &out);
     static const QRegularExpression end(QStringLiteral("silence_end: (-?[0-9.]+)"));
     const auto heard = end.match(out);
@@ -177,7 +187,8 @@ private slots:
         for (const Source& source : sources()) {
             const auto [flash, click] = flashAndClick(m_source[source.name]);
             QVERIFY2(std::abs(flash - 2) < 0.01 && std::abs(click - 2) < 0.01,
-                     qPrintable(QString("%1: flash %2, click %3").arg(source.name).arg(flash).arg(click)));
+                     qPrintable(
+                         QString("%1: flash %2, click %3").arg(source.name).arg(flash).arg(click)));
         }
     }
 
@@ -196,7 +207,9 @@ private slots:
             for (const char* format : {"mp4-h264", "mpg", "webm-vp9", "copy"}) {
                 if (shard.takes())
                     QTest::addRow("%s to %s", qPrintable(source.name), format)
-                        << source.name << format << "1.25" << "0:02.75" << "";
+                        << source.name << format << "1.25"
+                        << "0:02.75"
+                        << "";
             }
         }
         const QList<QStringList> more{{"phone-h264", "mp4-h264", "1.25", "", "cw"},
@@ -205,8 +218,9 @@ private slots:
                                       {"phone-hevc10", "copy", "", "2.5", ""}};
         for (const QStringList& row : more) {
             if (shard.takes())
-                QTest::addRow("%s to %s from '%s' to '%s' %s", qPrintable(row[0]), qPrintable(row[1]),
-                              qPrintable(row[2]), qPrintable(row[3]), qPrintable(row[4]))
+                QTest::addRow("%s to %s from '%s' to '%s' %s", qPrintable(row[0]),
+                              qPrintable(row[1]), qPrintable(row[2]), qPrintable(row[3]),
+                              qPrintable(row[4]))
                     << row[0] << row[1] << row[2] << row[3] << row[4];
         }
     }
@@ -240,13 +254,16 @@ private slots:
         // The picture the output begins with: the first at or after the
         // start, or for a copy the key frame at or before it.
         const bool copy = format == "copy";
-        qsizetype expected = std::find_if(in.begin(), in.end(), [&](const Picture& p) { return p.time >= from - 1e-4; }) - in.begin();
+        qsizetype expected = std::find_if(in.begin(), in.end(),
+                                          [&](const Picture& p) { return p.time >= from - 1e-4; }) -
+                             in.begin();
         if (copy) {
             while (expected > 0 && !(in[expected].key && in[expected].time <= from + 1e-4))
                 --expected;
         }
         const int first = int(qMax<qsizetype>(0, expected - 3));
-        const int found = firstPictureAmong(c.output, path, first, 7, rotate.isEmpty() ? QString() : "transpose=1");
+        const int found = firstPictureAmong(c.output, path, first, 7,
+                                            rotate.isEmpty() ? QString() : "transpose=1");
         if (found != expected)
             faults << QString("begins with the picture at %1 s, not the one at %2 s")
                           .arg(found < 0 ? -1 : in[found].time)
@@ -257,7 +274,8 @@ private slots:
         // As long as the range, within one picture; a copy from its key frame.
         const double length = videoLength(out);
         const double wanted = until - (copy ? in[expected].time : from);
-        if (copy ? (length < wanted - frame || length > wanted + 0.25) : std::abs(length - wanted) > frame + 1e-3)
+        if (copy ? (length < wanted - frame || length > wanted + 0.25)
+                 : std::abs(length - wanted) > frame + 1e-3)
             faults << QString("lasts %1 s, the range %2 s").arg(length).arg(wanted);
         // The sound with its pictures: the click within a picture of the flash.
         if (from < 2 && until > 2.05) {
@@ -265,7 +283,8 @@ private slots:
             if (flash < 0 || click < 0 || std::abs(flash - click) > frame + 0.01)
                 faults << QString("the flash at %1 s, the click at %2 s").arg(flash).arg(click);
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(QFileInfo(c.output).fileName() + ": " + faults.join("; ")));
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(QFileInfo(c.output).fileName() + ": " + faults.join("; ")));
     }
 
     // A range that starts past a source's end fails that file; the others
@@ -273,16 +292,19 @@ private slots:
     void outsideTheSourceFailsThatFileOnly()
     {
         const QString folder = m_dir.filePath("outside");
-        const Converted c = convert({"-f", "mp4-h264", "--start", "3", "-o", folder, m_source["phone-short"],
-                                     m_source["phone-h264"]});
+        const Converted c = convert({"-f", "mp4-h264", "--start", "3", "-o", folder,
+                                     m_source["phone-short"], m_source["phone-h264"]});
         QCOMPARE(c.status, 1);
-        QVERIFY2(c.said.contains("the time range starts at 0:03, but the video is only 0:02 long"), qPrintable(c.said));
+        QVERIFY2(c.said.contains("the time range starts at 0:03, but the video is only 0:02 long"),
+                 qPrintable(c.said));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         QVERIFY2(c.output.contains("phone-h264_"), qPrintable(c.said));
 
-        const Converted dry = convert({"-n", "-f", "copy", "--start", "1.25", "-o", folder, m_source["phone-h264"]});
-        QVERIFY2(dry.said.contains("its picture begins at the key frame at 0:01, 0.25 s before 0:01.25"),
-                 qPrintable(dry.said));
+        const Converted dry =
+            convert({"-n", "-f", "copy", "--start", "1.25", "-o", folder, m_source["phone-h264"]});
+        QVERIFY2(
+            dry.said.contains("its picture begins at the key frame at 0:01, 0.25 s before 0:01.25"),
+            qPrintable(dry.said));
     }
 };
 

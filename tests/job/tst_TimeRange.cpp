@@ -95,13 +95,20 @@ private slots:
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("argument");
-        QTest::newRow("whole minutes") << 90.0 << "1:30" << "90";
-        QTest::newRow("fraction") << 1.5 << "0:01.5" << "1.5";
-        QTest::newRow("hours") << 3723.5 << "1:02:03.5" << "3723.5";
-        QTest::newRow("zero") << 0.0 << "0:00" << "0";
-        QTest::newRow("milliseconds") << 59.999 << "0:59.999" << "59.999";
-        QTest::newRow("an hour") << 3600.0 << "1:00:00" << "3600";
-        QTest::newRow("a difference's float noise") << 2.8 - 1.3 << "0:01.5" << "1.5";
+        QTest::newRow("whole minutes") << 90.0 << "1:30"
+                                       << "90";
+        QTest::newRow("fraction") << 1.5 << "0:01.5"
+                                  << "1.5";
+        QTest::newRow("hours") << 3723.5 << "1:02:03.5"
+                               << "3723.5";
+        QTest::newRow("zero") << 0.0 << "0:00"
+                              << "0";
+        QTest::newRow("milliseconds") << 59.999 << "0:59.999"
+                                      << "59.999";
+        QTest::newRow("an hour") << 3600.0 << "1:00:00"
+                                 << "3600";
+        QTest::newRow("a difference's float noise") << 2.8 - 1.3 << "0:01.5"
+                                                    << "1.5";
     }
     void shownTimes()
     {
@@ -137,15 +144,21 @@ private slots:
         QTest::addColumn<TimeRange>("range");
         QTest::addColumn<QString>("text");
         const QString out = " \"/out/a_1.mp4\"";
-        QTest::newRow("none") << "mp4-h264" << TimeRange{} << "-i \"/in/a.mp4\" -vcodec h264 -vb 5000k " + out;
+        QTest::newRow("none") << "mp4-h264" << TimeRange{}
+                              << "-i \"/in/a.mp4\" -vcodec h264 -vb 5000k " + out;
         QTest::newRow("both") << "mp4-h264" << range(90, 120)
                               << "-ss 90 -i \"/in/a.mp4\" -t 30 -vcodec h264 -vb 5000k " + out;
-        QTest::newRow("start") << "mp4-h264" << range(1.25, {}) << "-ss 1.25 -i \"/in/a.mp4\" -vcodec h264 -vb 5000k " + out;
-        QTest::newRow("end") << "mpg" << range({}, 2.5) << "-i \"/in/a.mp4\" -t 2.5 -vcodec mpeg1video -vb 1500k " + out;
+        QTest::newRow("start") << "mp4-h264" << range(1.25, {})
+                               << "-ss 1.25 -i \"/in/a.mp4\" -vcodec h264 -vb 5000k " + out;
+        QTest::newRow("end") << "mpg" << range({}, 2.5)
+                             << "-i \"/in/a.mp4\" -t 2.5 -vcodec mpeg1video -vb 1500k " + out;
         QTest::newRow("copy from a start")
             << "copy" << range(1.3, 2.8)
-            << "-ss 1.3 -i \"/in/a.mp4\" -t 1.5 -avoid_negative_ts make_zero -copypriorss:a 0 -c copy  -map 0:0 -map 0:1" + out;
-        QTest::newRow("copy to an end") << "copy" << range({}, 2) << "-i \"/in/a.mp4\" -t 2 -c copy  -map 0:0 -map 0:1" + out;
+            << "-ss 1.3 -i \"/in/a.mp4\" -t 1.5 -avoid_negative_ts make_zero -copypriorss:a 0 -c "
+               "copy  -map 0:0 -map 0:1" +
+                   out;
+        QTest::newRow("copy to an end")
+            << "copy" << range({}, 2) << "-i \"/in/a.mp4\" -t 2 -c copy  -map 0:0 -map 0:1" + out;
     }
     void commands()
     {
@@ -159,7 +172,9 @@ private slots:
         QCOMPARE(command.arguments(), ConsoleCommand::splitText(command.text()).mid(1));
         // Said in the log and the dry run, options and all.
         const QString why = job.added().value(job.added().size() - 1);
-        QCOMPARE(range.isSet(), why.startsWith((job.seekArguments() + job.cutArguments()).join(u' ') + ": the time range"));
+        QCOMPARE(range.isSet(),
+                 why.startsWith((job.seekArguments() + job.cutArguments()).join(u' ') +
+                                ": the time range"));
     }
 
     // A range that leaves nothing of the source fails that file; an end
@@ -173,11 +188,14 @@ private slots:
         QTest::newRow("end past the end") << range(1, 60) << "" << 2.0;
         QTest::newRow("start only") << range(2.5, {}) << "" << 0.5;
         QTest::newRow("start at the end")
-            << range(3, {}) << "the time range starts at 0:03, but the video is only 0:03 long" << 0.0;
+            << range(3, {}) << "the time range starts at 0:03, but the video is only 0:03 long"
+            << 0.0;
         QTest::newRow("start past the end")
-            << range(5, 6) << "the time range starts at 0:05, but the video is only 0:03 long" << 0.0;
+            << range(5, 6) << "the time range starts at 0:05, but the video is only 0:03 long"
+            << 0.0;
         QTest::newRow("end before start")
-            << range(2, 1) << "the time range ends at 0:01, which is not after its start at 0:02" << 0.0;
+            << range(2, 1) << "the time range ends at 0:01, which is not after its start at 0:02"
+            << 0.0;
     }
     void refusals()
     {
@@ -198,12 +216,15 @@ private slots:
         QTest::addColumn<double>("start");
         QTest::addColumn<std::optional<double>>("keyFrame");
         QTest::addColumn<QString>("said");
-        QTest::newRow("H.264 in MP4") << "h264-mp4-at-1.3" << 1.3 << std::optional(1.2)
-                                      << "its picture begins at the key frame at 0:01.2, 0.1 s before 0:01.3";
-        QTest::newRow("MPEG-2 in a VOB, late start") << "mpeg2-vob-at-1.3" << 1.3 << std::optional(1.3 - 8412 / 90000.0)
-                                                     << "at the key frame at 0:01.207, 0.093 s before 0:01.3";
-        QTest::newRow("on a key frame") << "h264-mp4-at-1.2-on-key" << 1.2 << std::optional(1.2)
-                                        << "its picture begins at 0:01.2, on a key frame, its sound at 0:01.2";
+        QTest::newRow("H.264 in MP4")
+            << "h264-mp4-at-1.3" << 1.3 << std::optional(1.2)
+            << "its picture begins at the key frame at 0:01.2, 0.1 s before 0:01.3";
+        QTest::newRow("MPEG-2 in a VOB, late start")
+            << "mpeg2-vob-at-1.3" << 1.3 << std::optional(1.3 - 8412 / 90000.0)
+            << "at the key frame at 0:01.207, 0.093 s before 0:01.3";
+        QTest::newRow("on a key frame")
+            << "h264-mp4-at-1.2-on-key" << 1.2 << std::optional(1.2)
+            << "its picture begins at 0:01.2, on a key frame, its sound at 0:01.2";
         QTest::newRow("no such file") << "missing" << 1.3 << std::optional<double>()
                                       << "begins at the key frame at or before 0:01.3";
     }
@@ -213,17 +234,19 @@ private slots:
         QFETCH(double, start);
         QFETCH(std::optional<double>, keyFrame);
         QFETCH(QString, said);
-        ConversionJob job = planJob("/in/a.mp4", phoneClip(), settingsFor("copy"), range(start, {}));
+        ConversionJob job =
+            planJob("/in/a.mp4", phoneClip(), settingsFor("copy"), range(start, {}));
         QVERIFY(job.beginsAtKeyFrame());
         QCOMPARE(job.keyFrameCommand("/p").arguments(),
-                 QStringList({"-ss", secondsArgument(start), "-i", "/in/a.mp4", "-nostats", "-map", "0:V:0", "-c",
-                              "copy", "-frames:v", "1", "-f", "framecrc", "-"}));
+                 QStringList({"-ss", secondsArgument(start), "-i", "/in/a.mp4", "-nostats", "-map",
+                              "0:V:0", "-c", "copy", "-frames:v", "1", "-f", "framecrc", "-"}));
         job.keyFrame = job.keyFrameIn(data("keyframes/" + printed + ".txt"));
         QCOMPARE(job.keyFrame.has_value(), keyFrame.has_value());
         if (keyFrame)
             QVERIFY(std::abs(*job.keyFrame - *keyFrame) < 1e-6);
         QVERIFY2(job.added().constLast().contains(said), qPrintable(job.added().constLast()));
-        QVERIFY(!planJob("/in/a.mp4", phoneClip(), settingsFor("mp4-h264"), range(start, {})).beginsAtKeyFrame());
+        QVERIFY(!planJob("/in/a.mp4", phoneClip(), settingsFor("mp4-h264"), range(start, {}))
+                     .beginsAtKeyFrame());
     }
 
     // A run of a range goes from 0 to 100% over the range, whatever the
@@ -233,11 +256,14 @@ private slots:
         ProgressParser parser;
         parser.setCutter(1, 120);
         parser.setRunLength(30);
-        QVERIFY(!parser.receiveOutputs("  Duration: 00:01:40.00, start: 0.000000, bitrate: 2140 kb/s\n"));
+        QVERIFY(!parser.receiveOutputs(
+            "  Duration: 00:01:40.00, start: 0.000000, bitrate: 2140 kb/s\n"));
         QCOMPARE(parser.receiveOutputs("frame=  1 time=00:00:15.00 bitrate=1k").value_or(-1), 50.0);
-        QCOMPARE(parser.receiveOutputs("frame=  2 time=00:00:31.00 bitrate=1k").value_or(-1), 100.0);
+        QCOMPARE(parser.receiveOutputs("frame=  2 time=00:00:31.00 bitrate=1k").value_or(-1),
+                 100.0);
         parser.setRunLength(1.5);
-        QCOMPARE(parser.receiveOutputs("frame=  2 time=00:00:01.00 bitrate=1k").value_or(-1), 100.0 / 1.5);
+        QCOMPARE(parser.receiveOutputs("frame=  2 time=00:00:01.00 bitrate=1k").value_or(-1),
+                 100.0 / 1.5);
     }
 };
 
