@@ -1,10 +1,13 @@
 // The window's start after a batch was killed, as a user meets it: the
-// question, the queue it fills, the start button that finishes the batch.
+// question, the queue it fills (time ranges and all), the start button that
+// finishes the batch.
 // The killed batch is this test's own executable in a mode of its own, taken
 // down with SIGKILL in the middle of a file, so what the restart finds is
 // what a real kill leaves.
 
+#include "form/TimeRangeDialog.h"
 #include "form/frmMain.h"
+#include "job/TimeRange.h"
 #include "process/DOSOutputs.h"
 #include "sources/Queue.h"
 
@@ -13,6 +16,7 @@
 #include "support/TestWindow.h"
 
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -180,6 +184,24 @@ private slots:
         QVERIFY2(said.contains("\n-i\t" + sources.at(2) + "\t-vcodec"), qPrintable(said));
         QString why;
         QVERIFY2(w.done(&why), qPrintable(why));
+    }
+
+    // The dialog itself: OK only for times that can be kept, and why not.
+    void theDialogTakesTimesItCanRead()
+    {
+        TimeRangeDialog dialog({"/v/a.mp4", "1:30", "",
+                                [](const QString& start, const QString& end) { return parseRange(start, end).error; }});
+        auto* end = dialog.findChild<QLineEdit*>("txtEnd");
+        auto* problem = dialog.findChild<QLabel*>("lblProblem");
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        dialog.show();
+        QVERIFY(ok->isEnabled() && !problem->isVisible());
+        QTest::keyClicks(end, "1:00");
+        QVERIFY(!ok->isEnabled() && problem->isVisible());
+        QCOMPARE(problem->text(), QString("The end must come after the start."));
+        end->setText("2:00.5");
+        QVERIFY(ok->isEnabled() && !problem->isVisible());
+        QCOMPARE(dialog.answer(), (TimeRangeAnswer{"1:30", "2:00.5"}));
     }
 };
 
