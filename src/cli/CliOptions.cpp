@@ -208,7 +208,8 @@ Parsed parse(const QStringList& arguments, int cores)
     }
     if (request.range.end && *request.range.end <= request.range.from())
         return failure(request.range.start
-                           ? Texts::tr("--end (%1) must come after --start (%2)").arg(parser.value(end), parser.value(start))
+                           ? Texts::tr("--end (%1) must come after --start (%2)")
+                                 .arg(parser.value(end), parser.value(start))
                            : Texts::tr("--end must come after the beginning: '%1'").arg(parser.value(end)));
     // A copy encodes nothing: a bitrate or a turn asked of it cannot be kept.
     if (request.format->copies) {
