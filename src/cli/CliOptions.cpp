@@ -77,6 +77,11 @@ QString helpText()
                "  -v, --version          the program's version")
                .arg(formatHelp()) +
            QStringLiteral("\n\n") +
+           Texts::tr("A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a\n"
+                     "fraction if wanted (90, 1:30, 1:02:03.5):\n"
+                     "      --start T          from T; copy begins at the key frame at or before T\n"
+                     "      --end T            up to T; an end past a source's end is its end") +
+           QStringLiteral("\n\n") +
            Texts::tr("Outputs are named <source name>_<hour><minute><second>.<extension>; a name\n"
                      "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"
                      "and an output that did not finish is removed.") +
@@ -124,6 +129,8 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption rotate({"r", "rotate"}, {}, "NAME");
     const QCommandLineOption output({"o", "output"}, {}, "DIR");
     const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
+    const QCommandLineOption start(QStringLiteral("start"), {}, "T");
+    const QCommandLineOption end(QStringLiteral("end"), {}, "T");
     const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
     const QCommandLineOption web(QStringLiteral("web"));
@@ -133,6 +140,7 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
     parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats, help, version});
+    parser.addOptions({start, end});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -144,7 +152,7 @@ Parsed parse(const QStringList& arguments, int cores)
     request.web = parser.isSet(web);
     request.sdr = parser.isSet(sdr);
     request.json = parser.isSet(json);
-    for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs}) {
+    for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs, &start, &end}) {
         if (parser.values(*single).size() > 1)
             return failure(Texts::tr("--%1 given more than once").arg(single->names().constLast()));
     }
@@ -189,6 +197,20 @@ Parsed parse(const QStringList& arguments, int cores)
             return failure(
                 Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
     }
+    for (const auto& [option, bound] : {std::pair{&start, &request.range.start}, std::pair{&end, &request.range.end}}) {
+        if (!parser.isSet(*option))
+            continue;
+        *bound = parseTime(parser.value(*option));
+        if (!*bound)
+            return failure(Texts::tr("--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or "
+                                     "1:02:03.5): '%2'")
+                               .arg(option->names().constFirst(), parser.value(*option)));
+    }
+    if (request.range.end && *request.range.end <= request.range.from())
+        return failure(request.range.start
+                           ? Texts::tr("--end (%1) must come after --start (%2)")
+                                 .arg(parser.value(end), parser.value(start))
+                           : Texts::tr("--end must come after the beginning: '%1'").arg(parser.value(end)));
     // A copy encodes nothing: a bitrate or a turn asked of it cannot be kept.
     if (request.format->copies) {
         if (request.kilobits)

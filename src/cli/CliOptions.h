@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/TimeRange.h"
 #include "media/OutputFormats.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ struct Request {
     const OutputFormat* format = &outputFormats().first();
     std::optional<int> kilobits;    // nullopt: the format's default
     int rotation = 5;               // among the rotation choices
+    TimeRange range;                // of every source; unset: all of each
     QString output = QStringLiteral("output");
     int jobs = 1;
     bool dryRun = false;

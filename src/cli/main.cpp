@@ -68,6 +68,8 @@ void queueSources(Session& session, const Request& request)
     }
     for (const QString& disc : request.discs)
         session.sources().searchDisc(disc);
+    for (int row = 0; row < session.queue().displayCount(); ++row)
+        session.queue().setRange(row, request.range);
 }
 
 // What the batch would run, as the engine plans it: each source probed

@@ -187,7 +187,7 @@ void BatchDriver::startLane(int lane, const RunEntry& entry)
     l.entry = entry.id;
     l.job.reset();
     emit fileStarted(l.index, int(m_results.size()) + m_parts.queue.runCount(), entry.path, entry.id);
-    if (!l.converter->start(entry.path, m_settings, m_names, m_clock))
+    if (!l.converter->start(entry.path, m_settings, m_names, m_clock, entry.range))
         m_finishedLanes.append(lane);
 }
 

@@ -9,12 +9,12 @@ void BatchEstimate::start(const QList<qint64>& sizes)
 {
     m_files.clear();
     for (qint64 size : sizes)
-        m_files.append(File{size, 0, 0, -1, -1});
+        m_files.append(File{size, 0, 1, 0, -1, -1});
 }
 
 void BatchEstimate::add(qint64 size)
 {
-    m_files.append(File{size, 0, 0, -1, -1});
+    m_files.append(File{size, 0, 1, 0, -1, -1});
 }
 
 void BatchEstimate::setStarted(int index, double now)
@@ -23,10 +23,12 @@ void BatchEstimate::setStarted(int index, double now)
         m_files[index].began = now;
 }
 
-void BatchEstimate::setLength(int index, qint32 seconds)
+void BatchEstimate::setLength(int index, qint32 seconds, qint32 wholeSeconds)
 {
-    if (index >= 0 && index < m_files.size() && seconds > 0)
-        m_files[index].length = seconds;
+    if (index < 0 || index >= m_files.size() || seconds <= 0)
+        return;
+    m_files[index].length = seconds;
+    m_files[index].share = wholeSeconds > seconds ? double(seconds) / wholeSeconds : 1.0;
 }
 
 void BatchEstimate::setProgress(int index, double percent)
@@ -50,7 +52,7 @@ double BatchEstimate::work(const File& file) const
     double knownSeconds = 0;
     for (const File& f : m_files) {
         if (f.length > 0 && f.size > 0) {
-            knownBytes += f.size;
+            knownBytes += qint64(double(f.size) * f.share);
             knownSeconds += f.length;
         }
     }

@@ -21,7 +21,10 @@ public:
     // A file that joins the batch while it runs.
     void add(qint64 size);
     int count() const { return int(m_files.size()); }
-    void setLength(int index, qint32 seconds);
+    // `seconds` of video to convert, of a source `wholeSeconds` long (0:
+    // all of it): a file cut to a time range is that much work, and its
+    // bytes tell the seconds per byte only in that share.
+    void setLength(int index, qint32 seconds, qint32 wholeSeconds = 0);
     // Times are seconds since any fixed moment, the same for every call.
     void setStarted(int index, double now);
     void setProgress(int index, double percent);
@@ -36,6 +39,7 @@ private:
     struct File {
         qint64 size = 0;
         qint32 length = 0;  // 0: not read yet
+        double share = 1;   // of its bytes that the length converts
         double done = 0;    // 0 to 1
         double began = -1;  // when its lane took it; -1: waiting
         double ended = -1;  // -1: not over

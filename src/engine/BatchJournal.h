@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/RunSettings.h"
+#include "job/TimeRange.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,8 @@
 #include <optional>
 
 namespace tarnwick {
+
+class ConversionQueue;
 
 // What a batch leaves behind while it runs, so that one cut short by a
 // crash, a kill or a power cut can be picked up at the next start: the
@@ -21,6 +24,9 @@ class BatchJournal
 public:
     explicit BatchJournal(QString path) : m_path(std::move(path)) {}
     const QString& path() const { return m_path; }
+    // The run list the batch converts: each file still to do is written
+    // with its time range from there.
+    void keepRangesOf(const ConversionQueue* queue) { m_queue = queue; }
 
     struct Writing {
         QString output;
@@ -31,6 +37,8 @@ public:
         RunSettings settings;
         QStringList remaining;
         QList<Writing> writing; // one a lane that is writing
+        // By position in `remaining`; the files past its end have none.
+        QList<TimeRange> ranges = {};
     };
 
     void write(const Entry& entry) const;
@@ -46,7 +54,10 @@ public:
     static QStringList halfWrittenOutputs(const Entry& entry);
 
 private:
+    QList<TimeRange> rangesOf(const Entry& entry) const;
+
     QString m_path;
+    const ConversionQueue* m_queue = nullptr;
 };
 
 } // namespace tarnwick

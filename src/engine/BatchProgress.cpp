@@ -85,7 +85,7 @@ void BatchProgress::fileFinished(int index, const ConversionResult& result)
     if (!barFollowsFile())
         setRowShare(index, std::nullopt);
     m_entries.remove(index);
-    m_estimate.setLength(index, result.lengthSeconds);
+    m_estimate.setLength(index, result.lengthSeconds, result.sourceSeconds);
     m_estimate.setDone(index, m_clock());
     result.ok ? ++m_status.converted : ++m_status.failed;
     publish();

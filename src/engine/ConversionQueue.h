@@ -1,5 +1,7 @@
 #pragma once
 
+#include "job/TimeRange.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +14,7 @@ namespace tarnwick {
 struct RunEntry {
     quint64 id = 0;
     QString path;
+    TimeRange range; // the part of it to convert; unset: all of it
 };
 
 // What the conversion side needs of the queue; the queue of sources/

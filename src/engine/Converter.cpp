@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace tarnwick {
 
 namespace {
@@ -79,6 +81,8 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
     connect(&m_probe, &DOSOutputs::CommandOver, this, [this] {
         if (m_phase == Phase::Probing)
             probeEnded();
+        else if (m_phase == Phase::FindingKeyFrame)
+            keyFrameFound();
     });
     connect(&m_encoder, &DOSOutputs::CommandOver, this, [this] {
         if (m_phase == Phase::Converting)
@@ -110,7 +114,8 @@ ProbeResult Converter::described(const QString& source, const RotationScan& scan
     return result;
 }
 
-bool Converter::start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock)
+bool Converter::start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock,
+                      const TimeRange& range)
 {
     if (busy())
         return true;
@@ -118,13 +123,17 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_result = ConversionResult{};
     m_result.source = source;
     m_settings = settings;
+    m_range = range;
     m_names = &names;
     m_clock = clock;
     m_job = ConversionJob{};
+    m_probeCommand.clear();
+    m_probeOutputs.clear();
     m_scan = RotationScan{};
     m_length = ProgressParser{};
     m_monitor.resetBar();
     m_monitor.parser().setCutter(settings.musicCutter, settings.cutToSeconds);
+    m_monitor.parser().setRunLength(std::nullopt);
 
     m_phase = Phase::Probing;
     m_probe.setCommand(probeCommand(m_programFolder, source));
@@ -140,20 +149,55 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
 void Converter::probeEnded()
 {
     const ProbeResult probed = described(m_result.source, m_scan, m_length);
+    m_probeCommand = m_probe.CommandLine();
+    m_probeOutputs = m_probe.Outputs();
     m_result.lengthSeconds = probed.lengthSeconds;
+    m_result.sourceSeconds = probed.lengthSeconds;
     if (m_stopping) {
         m_result.error = tr("stopped");
         complete();
         return;
     }
-    if (const QString why = refusal(probed, m_settings); !why.isEmpty()) {
+    if (const QString why = refusal(probed, m_settings, m_range); !why.isEmpty()) {
         m_result.error = why;
         if (m_settings.planOnly)
-            m_result.plan = m_probe.CommandLine() + QStringLiteral("\n# not converted: ") + why;
+            m_result.plan = m_probeCommand + QStringLiteral("\n# not converted: ") + why;
         complete();
         return;
     }
-    m_job = planJob(m_result.source, probed, m_settings);
+    // A range is all the run converts: its progress and its share of the
+    // batch count that part alone.
+    if (m_range.isSet()) {
+        const double part = m_range.lengthWithin(probed.streams.duration);
+        m_monitor.parser().setRunLength(part > 0 ? std::optional<double>(part) : std::nullopt);
+        if (part > 0)
+            m_result.lengthSeconds = qint32(std::lround(std::max(1.0, part)));
+    }
+    m_job = planJob(m_result.source, probed, m_settings, m_range);
+    // A copy from a start begins at a key frame: the log says which.
+    if (m_job.beginsAtKeyFrame() && !m_stopping) {
+        m_phase = Phase::FindingKeyFrame;
+        m_probe.setCommand(m_job.keyFrameCommand(m_programFolder));
+        if (m_probe.start())
+            return;
+    }
+    convert();
+}
+
+void Converter::keyFrameFound()
+{
+    m_job.keyFrame = m_job.keyFrameIn(m_probe.Outputs());
+    m_probeOutputs += QStringLiteral("\n$ ") + m_probe.CommandLine() + u'\n' + m_probe.Outputs();
+    if (m_stopping) {
+        m_result.error = tr("stopped");
+        complete();
+        return;
+    }
+    convert();
+}
+
+void Converter::convert()
+{
     m_result.output = m_names->reserve(m_settings.outputFolder, m_result.source, m_job.extension, m_clock());
     m_existedBefore = isOccupied(m_result.output);
     m_job.output = m_result.output;
@@ -161,7 +205,7 @@ void Converter::probeEnded()
     if (m_settings.planOnly) {
         // The name stays held: a later source of the same name is shown
         // with the name it would get beside this one's output.
-        m_result.plan = m_probe.CommandLine();
+        m_result.plan = m_probeCommand;
         for (const QString& reason : m_job.added())
             m_result.plan += QStringLiteral("\n# added ") + reason;
         m_result.plan += u'\n' + m_job.command(m_programFolder).text();
@@ -213,8 +257,11 @@ void Converter::complete()
     m_result.stopped = m_stopping;
     if (m_logs && !m_settings.planOnly) {
         const bool converted = !m_result.output.isEmpty();
-        m_result.log = m_logs->write({m_result.source, m_result.output, m_probe.CommandLine(),
-                                      converted ? m_encoder.CommandLine() : QString(), m_probe.Outputs(),
+        const bool probed = !m_probeCommand.isEmpty();
+        m_result.log = m_logs->write({m_result.source, m_result.output,
+                                      probed ? m_probeCommand : m_probe.CommandLine(),
+                                      converted ? m_encoder.CommandLine() : QString(),
+                                      probed ? m_probeOutputs : m_probe.Outputs(),
                                       converted ? m_encoder.Outputs() : QString(), m_started,
                                       QDateTime::currentDateTime(),
                                       m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
@@ -225,7 +272,7 @@ void Converter::complete()
 
 void Converter::waitForActivity(qint32 milliSeconds)
 {
-    if (m_phase == Phase::Probing)
+    if (m_phase == Phase::Probing || m_phase == Phase::FindingKeyFrame)
         m_probe.waitForActivity(milliSeconds);
     else if (m_phase == Phase::Converting)
         m_encoder.waitForActivity(milliSeconds);

@@ -51,11 +51,12 @@ public:
 
     ProbeResult probe(const QString& source);
 
-    // Starts converting `source`; `names` picks the output path, by the time
-    // of day `clock` gives, and must outlive the conversion. True while it
-    // runs: `finished` follows. False when it is over already (nothing
-    // could be started), with result() holding why.
-    bool start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock);
+    // Starts converting `source`, the part `range` of it; `names` picks the
+    // output path, by the time of day `clock` gives, and must outlive the
+    // conversion. True while it runs: `finished` follows. False when it is
+    // over already (nothing could be started), with result() holding why.
+    bool start(const QString& source, const RunSettings& settings, OutputNames& names, const Clock& clock,
+               const TimeRange& range = {});
     bool busy() const { return m_phase != Phase::Idle; }
     const ConversionResult& result() const { return m_result; }
     // Blocks for at most `milliSeconds` on the running encoder: for when no
@@ -73,8 +74,10 @@ signals:
     void finished(const tarnwick::ConversionResult& result);
 
 private:
-    enum class Phase { Idle, Probing, Converting };
+    enum class Phase { Idle, Probing, FindingKeyFrame, Converting };
     void probeEnded();
+    void keyFrameFound();
+    void convert();
     void conversionEnded();
     void complete();
     ProbeResult described(const QString& source, const RotationScan& scan, const ProgressParser& length) const;
@@ -91,11 +94,14 @@ private:
     // The conversion in progress.
     Phase m_phase = Phase::Idle;
     RunSettings m_settings;
+    TimeRange m_range;
     OutputNames* m_names = nullptr;
     Clock m_clock;
     RotationScan m_scan;
     ProgressParser m_length; // the probe's length, read as the progress reads it
     ConversionJob m_job;
+    QString m_probeCommand; // the probe's, and the key frame's run after it
+    QString m_probeOutputs;
     bool m_existedBefore = false;
     QDateTime m_started;
     ConversionResult m_result;

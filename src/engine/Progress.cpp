@@ -111,7 +111,9 @@ void ProgressParser::findTotal(const QString& piece)
 
 std::optional<double> ProgressParser::receiveOutputs(const QString& CommandOutputs)
 {
-    if (m_totalSeconds == 0)
+    if (m_runLength)
+        m_totalSeconds = qint32(std::lround(*m_runLength));
+    else if (m_totalSeconds == 0)
         findTotal(CommandOutputs);
 
     QString token;
@@ -119,11 +121,12 @@ std::optional<double> ProgressParser::receiveOutputs(const QString& CommandOutpu
         return std::nullopt;
     // Without a length there is nothing to measure against: claiming 100%
     // would tell the user the file is done while it is still converting.
-    if (m_totalSeconds <= 0)
+    const double total = m_runLength ? *m_runLength : double(m_totalSeconds);
+    if (total <= 0)
         return std::nullopt;
 
     const double position = readTimeToken(token).value_or(0);
-    return qMin(100.0, position / m_totalSeconds * 100);
+    return qMin(100.0, position / total * 100);
 }
 
 } // namespace tarnwick

@@ -24,6 +24,11 @@ public:
         m_cutToSeconds = cutToSeconds;
     }
 
+    // A run that converts part of its source (a time range): its length is
+    // that part's, whatever the Duration line or the cutter says. nullopt:
+    // the whole source.
+    void setRunLength(std::optional<double> seconds) { m_runLength = seconds; }
+
     qint32 TotalSeconds() const { return m_totalSeconds; }
 
     // The share of the run done, 0 to 100, or nullopt when the piece tells
@@ -44,6 +49,7 @@ private:
     void findTotal(const QString& piece);
 
     qint32 m_totalSeconds = 0;
+    std::optional<double> m_runLength;
     qint16 m_musicCutter = 0;
     qint32 m_cutToSeconds = 0;
 };

@@ -1,5 +1,7 @@
 #include "form/QtSeams.h"
 
+#include "form/TimeRangeDialog.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -64,6 +66,14 @@ std::optional<QString> QtDialogs::browseFolder(const QString& prompt)
     if (folder.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(folder);
+}
+
+std::optional<TimeRangeAnswer> QtDialogs::askTimeRange(const TimeRangeRequest& request)
+{
+    TimeRangeDialog dialog(request, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.answer();
 }
 
 bool DesktopShell::openPath(const QString& path)

@@ -69,6 +69,9 @@ public:
     // Every command, as the context menu and the menu button offer them.
     QMenu* commandMenu() const { return m_menu; }
     QMenu* rotateMenu() const { return m_rotateMenu; }
+    // "Time Range..." for the selected row: the first entry of the command
+    // menu when it opens over a row of the queue, and only then.
+    QAction* timeRangeAction() const { return m_timeRange; }
     // How many files convert at once: 1 up to the cores, or Automatic.
     QMenu* lanesMenu() const { return m_lanesMenu; }
     Skin& skin() { return *m_skin; }
@@ -116,6 +119,7 @@ private:
     void createMenu();
     void createRotateMenu();
     void createLanesMenu();
+    void createRowEntries();
     void showCopyLocks();
     // Opens a file or page, or says where it is when nothing on the desktop opens it.
     void openOrSay(bool opened, const QString& message);
@@ -133,6 +137,8 @@ private:
     QMenu* m_menu = nullptr;
     QMenu* m_rotateMenu = nullptr;
     QMenu* m_lanesMenu = nullptr;
+    QAction* m_timeRange = nullptr;
+    bool m_menuForRow = false; // the next opening of the menu is over a row
     ProgramSettings m_programSettings;
     BatchWindowSteps* m_batchSteps;
     DesktopNotifier m_notifier;

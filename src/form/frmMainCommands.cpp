@@ -18,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 // The window's commands: one action each, with its shortcut, in the
 // context menu and the menu button, and behind the toolbar's elements.
@@ -109,6 +110,7 @@ void frmMain::createMenu()
     }
     createRotateMenu();
     createLanesMenu();
+    createRowEntries();
     m_w.btnMenu->setMenu(m_menu);
     // The list's menu acts on the row under the pointer.
     m_w.LV->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -116,8 +118,27 @@ void frmMain::createMenu()
         const QModelIndex row = m_w.LV->indexAt(at);
         if (row.isValid())
             m_w.LV->setCurrentIndex(row);
+        m_menuForRow = row.isValid();
         m_menu->popup(m_w.LV->viewport()->mapToGlobal(at));
     });
+}
+
+// What is done to one file heads the menu opened over its row, and is
+// not there when it opens anywhere else.
+void frmMain::createRowEntries()
+{
+    m_timeRange = new QAction(tr("Time Range..."), this);
+    m_timeRange->setObjectName(QStringLiteral("actTimeRange"));
+    connect(m_timeRange, &QAction::triggered, this, [this] { sources().chooseTimeRange(selectedRow()); });
+    QAction* first = m_menu->actions().value(0);
+    m_menu->insertAction(first, m_timeRange);
+    QAction* separator = m_menu->insertSeparator(first);
+    connect(m_menu, &QMenu::aboutToShow, this, [this, separator] {
+        m_timeRange->setVisible(std::exchange(m_menuForRow, false));
+        separator->setVisible(m_timeRange->isVisible());
+    });
+    m_timeRange->setVisible(false);
+    separator->setVisible(false);
 }
 
 // The rotation choice, which the layout keeps out of sight: one checkable

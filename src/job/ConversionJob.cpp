@@ -119,7 +119,13 @@ QStringList ConversionJob::rateArguments() const
 ConsoleCommand ConversionJob::command(const QString& programFolder) const
 {
     ConsoleCommand::Builder builder(encoderPath(programFolder));
-    builder.blank().argument(QStringLiteral("-i")).blank().quoted(source).blank();
+    builder.blank();
+    // A range seeks the input and ends the output: both beside the input.
+    if (const QStringList seek = seekArguments(); !seek.isEmpty())
+        builder.arguments(seek).blank();
+    builder.argument(QStringLiteral("-i")).blank().quoted(source).blank();
+    if (const QStringList cut = cutArguments(); !cut.isEmpty())
+        builder.arguments(cut).blank();
     builder.arguments(format.arguments + rateArguments()).blank();
     if (const QStringList chain = videoFilters(); !chain.isEmpty())
         builder.argument(QStringLiteral("-vf")).blank().argument(chain.join(u','), turn.shownQuoted());
@@ -189,7 +195,8 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
     return job;
 }
 
-ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings)
+ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
+                      const TimeRange& range)
 {
     const OutputFormat& chosen = *formatOf(settings);
     // A rate that is not a number of kilobits is the format's own.
@@ -198,13 +205,16 @@ ConversionJob planJob(const QString& source, const ProbeResult& probed, const Ru
                                 Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
                                 settings.webOptimized, settings.hdrToSdr);
     job.source = source;
+    job.range = range;
     return job;
 }
 
-QString refusal(const ProbeResult& probed, const RunSettings& settings)
+QString refusal(const ProbeResult& probed, const RunSettings& settings, const TimeRange& range)
 {
     // What cannot convert at all fails here, with nothing written for it.
     if (const QString reason = unconvertibleReason(probed.streams); !reason.isEmpty())
+        return reason;
+    if (const QString reason = range.problemWithin(probed.streams.duration); !reason.isEmpty())
         return reason;
     const OutputFormat* format = formatOf(settings);
     if (!format)

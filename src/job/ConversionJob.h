@@ -3,6 +3,7 @@
 #include "media/OutputFormats.h"
 #include "job/RunSettings.h"
 #include "media/SourceFit.h"
+#include "job/TimeRange.h"
 #include "media/Turn.h"
 #include "process/ConsoleCommand.h"
 
@@ -24,14 +25,28 @@ struct ConversionJob {
     int kilobits = 0;     // the video rate, for a format that encodes
     Turn turn;            // the rotation; a copy turns nothing
     SourceFit fit;        // what this source needs beyond the format's options
+    TimeRange range;      // the part of the source it keeps; unset: all of it
+    std::optional<double> keyFrame; // where a copy cut to a range begins, once found
 
     // The one "-vf" chain: the fit's leading filters, the turn, its fixes.
     QStringList videoFilters() const { return fit.firstFilters + turn.filters + fit.filters; }
     // The rate's options: "-vb" and the kilobits, for a format that encodes.
     QStringList rateArguments() const;
+    // The range's options: "-ss" before the input, and after it "-t" (and
+    // for a copy the shift that starts the file at its first key frame).
+    QStringList seekArguments() const;
+    QStringList cutArguments() const;
     ConsoleCommand command(const QString& programFolder) const;
     // Why each option beyond the format's own was added, one line each.
-    const QStringList& added() const { return fit.reasons; }
+    QStringList added() const;
+
+    // A copy cut to a range begins at the key frame at or before its start:
+    // whether this one does, the command that finds that key frame (the
+    // encoder copies that one picture and prints its time), and its time
+    // read from what the command printed.
+    bool beginsAtKeyFrame() const { return format.copies && range.start.has_value(); }
+    ConsoleCommand keyFrameCommand(const QString& programFolder) const;
+    std::optional<double> keyFrameIn(const QString& printed) const;
 };
 
 // How `streams` convert into the chosen format with this rate and turn.
@@ -40,8 +55,10 @@ struct ConversionJob {
 // its container from the source's codecs, or converts when none keeps them.
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, int kilobits, const Turn& turn,
                       bool webOptimized, bool hdrToSdr = false);
-// The same for a probed source by a run's settings; the format must exist.
-ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings);
+// The same for a probed source by a run's settings, keeping `range` of it;
+// the format must exist.
+ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
+                      const TimeRange& range = {});
 
 // Converts one file: the job of this format, rate and turn with what the
 // source needs (`fit`); without it the plain command.
@@ -53,8 +70,8 @@ std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, co
                                                 int internalIndex, int kilobits, const Turn& turn,
                                                 const QString& outputPath);
 
-// Why a probed source cannot be converted with these settings; empty when
-// it can.
-QString refusal(const ProbeResult& probed, const RunSettings& settings);
+// Why a probed source cannot be converted with these settings, or `range`
+// not cut from it; empty when it can.
+QString refusal(const ProbeResult& probed, const RunSettings& settings, const TimeRange& range = {});
 
 } // namespace tarnwick

@@ -38,7 +38,8 @@ struct ConversionResult {
     QString output;
     bool ok = false;
     QString error; // the encoder's most telling line, or why it could not start
-    qint32 lengthSeconds = 0;
+    qint32 lengthSeconds = 0;  // the seconds it converts: its time range's, else the source's
+    qint32 sourceSeconds = 0;  // the source's whole length; 0: not known
     // The output folder took no more: a full disk, or one that became
     // unwritable. Every file after this one would fail the same way.
     bool outputUnwritable = false;

@@ -103,6 +103,7 @@ struct SourceStreams {
     QList<AudioStream> audio;
     QList<SubtitleStream> subtitles;
     QStringList kinds;         // "Video", "Audio", "Subtitle", "Data", ... in file order
+    double duration = 0;       // seconds, as the Duration line gives them; 0: not given
 
     // The streams FFmpeg picks when no stream is named: the largest moving
     // picture, the audio with the most channels (the first of equals).

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace tarnwick {
@@ -22,6 +23,22 @@ struct OpenFileRequest {
     QString initialFile; // pre-filled, may be empty
 };
 
+// What a time range dialog asks for: the part of one file, as two times
+// typed, either left empty for the beginning or the end.
+struct TimeRangeRequest {
+    QString file;
+    QString start; // the fields as they are first shown
+    QString end;
+    // Why the times typed cannot be taken; empty when they can. The dialog
+    // keeps its OK for times that can.
+    std::function<QString(const QString& start, const QString& end)> problem;
+};
+struct TimeRangeAnswer {
+    QString start;
+    QString end;
+    friend bool operator==(const TimeRangeAnswer&, const TimeRangeAnswer&) = default;
+};
+
 // The dialogs seam: the real one shows the platform's dialogs, the tests'
 // one answers from a script.
 class Dialogs
@@ -35,6 +52,9 @@ public:
     virtual std::optional<QStringList> openFiles(const OpenFileRequest& request) = 0;
     // A file-system folder, or nullopt when cancelled.
     virtual std::optional<QString> browseFolder(const QString& prompt) = 0;
+    // The times typed, or nullopt when cancelled. A face without the dialog
+    // answers as a cancel.
+    virtual std::optional<TimeRangeAnswer> askTimeRange(const TimeRangeRequest&) { return std::nullopt; }
 };
 
 // "label|pattern|label|pattern..." as filter entries; a trailing label

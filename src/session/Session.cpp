@@ -170,6 +170,7 @@ void Session::saveWindowSettings()
 void Session::keepJournal(const QString& path)
 {
     m_journal = std::make_unique<BatchJournal>(path);
+    m_journal->keepRangesOf(&m_queue);
     m_batch.setJournal(m_journal.get());
 }
 
@@ -202,7 +203,10 @@ bool Session::offerInterruptedBatch()
     if (!m_services.messages.ask(question, kProgramTitle))
         return false;
     applyRunSettings(entry->settings);
+    const int first = m_queue.displayCount();
     m_sources.addFiles(entry->remaining);
+    for (int row = first; row < m_queue.displayCount(); ++row)
+        m_queue.setRange(row, entry->ranges.value(row - first));
     return true;
 }
 

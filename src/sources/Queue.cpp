@@ -16,7 +16,7 @@ void Queue::appendRow(const QString& path, const QString& tag, qsizetype master)
 {
     const int row = displayCount();
     beginInsertRows({}, row, row);
-    m_rows.append({path, tag, m_nextId++, master, std::nullopt});
+    m_rows.append({path, tag, m_nextId++, master, std::nullopt, m_masterRanges.value(master)});
     endInsertRows();
 }
 
@@ -42,7 +42,7 @@ int Queue::RefillQueue()
     for (int i = 0; i < take; ++i) {
         const QString& path = m_lstAddFolder.at(i);
         m_lstFile.append(path);
-        m_rows.append({path, FormatTag(path), m_nextId++, i, std::nullopt});
+        m_rows.append({path, FormatTag(path), m_nextId++, i, std::nullopt, m_masterRanges.value(i)});
     }
     endInsertRows();
     emit changed();
@@ -53,7 +53,27 @@ RunEntry Queue::runEntry(int position) const
 {
     if (position < 0 || position >= displayCount())
         return {};
-    return {m_rows.at(position).id, m_rows.at(position).path};
+    const Row& row = m_rows.at(position);
+    return {row.id, row.path, row.range};
+}
+
+TimeRange Queue::range(int row) const
+{
+    return row >= 0 && row < displayCount() ? m_rows.at(row).range : TimeRange{};
+}
+
+void Queue::setRange(int row, const TimeRange& range)
+{
+    if (row < 0 || row >= displayCount() || m_rows.at(row).range == range)
+        return;
+    m_rows[row].range = range;
+    const qsizetype master = m_rows.at(row).master;
+    if (master >= 0 && master < m_lstAddFolder.size()) {
+        if (m_masterRanges.size() <= master)
+            m_masterRanges.resize(master + 1);
+        m_masterRanges[master] = range;
+    }
+    emit dataChanged(index(row, 0), index(row, 0), {Qt::DisplayRole, Qt::ToolTipRole});
 }
 
 // A converted entry leaves the run and display lists; the master list
@@ -123,6 +143,8 @@ void Queue::removeAt(int row)
         m_lstFile.removeAt(row);
     if (master >= 0 && master < m_lstAddFolder.size()) {
         m_lstAddFolder.removeAt(master);
+        if (master < m_masterRanges.size())
+            m_masterRanges.removeAt(master);
         for (Row& other : m_rows) {
             if (other.master > master)
                 --other.master;
@@ -145,6 +167,7 @@ void Queue::clearDisplayAndRun()
 void Queue::clearAll()
 {
     m_lstAddFolder.clear();
+    m_masterRanges.clear();
     clearDisplayAndRun();
 }
 
@@ -163,8 +186,12 @@ QVariant Queue::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= displayCount())
         return {};
     const Row& row = m_rows.at(index.row());
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return index.column() == 0 ? row.path : row.tag;
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        if (index.column() != 0)
+            return row.tag;
+        // A file with a time range says so after its name.
+        return row.range.isSet() ? row.path + QStringLiteral("   (") + rangeText(row.range) + u')' : row.path;
+    }
     if (role == ProgressRole && row.progress)
         return *row.progress;
     return {};

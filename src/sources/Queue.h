@@ -38,6 +38,10 @@ public:
     int displayCount() const { return int(m_rows.size()); }
     const QString& displayPath(int row) const { return m_rows.at(row).path; }
     const QString& displayTag(int row) const { return m_rows.at(row).tag; }
+    // The part of a row's file to convert, kept with its master entry so
+    // that it outlasts a batch; unset for the whole file.
+    TimeRange range(int row) const;
+    void setRange(int row, const TimeRange& range);
 
     // Appends to all three lists. False when the queue is full.
     bool AddQueueEntry(const QString& path, const QString& tag);
@@ -82,6 +86,7 @@ private:
         quint64 id = 0;
         qsizetype master = -1; // its position in the master list
         std::optional<double> progress;
+        TimeRange range;
     };
     void appendRow(const QString& path, const QString& tag, qsizetype master);
     int rowOf(quint64 id) const;
@@ -90,6 +95,9 @@ private:
     QList<Row> m_rows; // the display list and, position for position, the run list
     QStringList m_lstFile;
     QStringList m_lstAddFolder;
+    // By master position; the entries past its end have none, so paths
+    // appended to the master list alone need no range.
+    QList<TimeRange> m_masterRanges;
     quint64 m_nextId = 1;
 };
 

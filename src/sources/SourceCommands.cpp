@@ -1,5 +1,6 @@
 #include "sources/SourceCommands.h"
 
+#include "job/TimeRange.h"
 #include "platform/Messages.h"
 #include "process/UiYield.h"
 #include "sources/CCommonDialogs.h"
@@ -148,6 +149,27 @@ void SourceCommands::addFiles(const QStringList& paths)
 {
     addEntries(paths, false);
     applyHintRule();
+}
+
+void SourceCommands::chooseTimeRange(int row)
+{
+    if (row < 0 || row >= m_queue.displayCount())
+        return;
+    const TimeRange current = m_queue.range(row);
+    const auto shown = [](const std::optional<double>& bound) { return bound ? timeText(*bound) : QString(); };
+    const auto answer = m_dialogs.askTimeRange(
+        {m_queue.displayPath(row), shown(current.start), shown(current.end),
+         [](const QString& start, const QString& end) { return parseRange(start, end).error; }});
+    if (!answer)
+        return;
+    // The dialog takes only times it can read; an answer from elsewhere is
+    // read again, and one that cannot be kept changes nothing.
+    const ParsedRange parsed = parseRange(answer->start, answer->end);
+    if (!parsed.error.isEmpty()) {
+        m_messages.show(parsed.error, kProgramTitle, MessageIcon::Exclamation);
+        return;
+    }
+    m_queue.setRange(row, parsed.range);
 }
 
 void SourceCommands::RemoveSelected(int selectedRow)

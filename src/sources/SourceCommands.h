@@ -51,6 +51,9 @@ public:
     bool handleDrop(const QMimeData* data);
     // The drop zone's click: one file from the Open File dialog.
     void pickDropZoneFile();
+    // The part of the file in display row `row` (0-based) to convert, asked
+    // in the time range dialog; a cancel keeps the range it had.
+    void chooseTimeRange(int row);
 
     // The same searches without a dialog, for a caller that already knows
     // where to look; they add to the queue.

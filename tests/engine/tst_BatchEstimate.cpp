@@ -9,12 +9,14 @@ using namespace tarnwick;
 namespace {
 
 // What happened to one file: started at `began` (-1: waiting), `percent`
-// done, ended at `ended` (-1: not over), its length known or not.
+// done, ended at `ended` (-1: not over), its length known or not, and of a
+// time range, the whole source's length.
 struct Step {
     double began;
     double percent;
     double ended;
     qint32 length;
+    qint32 whole = 0;
 };
 
 } // namespace
@@ -51,6 +53,10 @@ private slots:
             << QList<Step>{{0, 100, 10, 10}, {0, 100, 10, 10}} << 10.0 << 2 << 20.0;
         QTest::newRow("a bigger file waiting weighs by its size")
             << QList<qint64>{1000, 3000} << QList<Step>{{0, 100, 10, 10}} << 10.0 << 1 << 30.0;
+        // Ten seconds of a hundred-second file: the file waiting, as large,
+        // is a hundred seconds, not ten.
+        QTest::newRow("a range is its part of the file's bytes")
+            << QList<qint64>{1000, 1000} << QList<Step>{{0, 100, 10, 10, 100}} << 10.0 << 1 << 100.0;
         QTest::newRow("nothing done yet") << four << QList<Step>{{0, 0, -1, 0}} << 3.0 << 2 << -1.0;
     }
     void secondsLeft()
@@ -65,7 +71,7 @@ private slots:
         for (int i = 0; i < files.size(); ++i) {
             const Step& f = files.at(i);
             estimate.setStarted(i, f.began);
-            estimate.setLength(i, f.length);
+            estimate.setLength(i, f.length, f.whole);
             if (f.ended >= 0)
                 estimate.setDone(i, f.ended);
             else

@@ -21,6 +21,8 @@ QByteArray contents(const QString& path)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(QList<tarnwick::TimeRange>)
+
 class tst_BatchJournal : public QObject
 {
     Q_OBJECT
@@ -113,6 +115,37 @@ private slots:
         QCOMPARE(contents(precious), QByteArray("keep me"));
         QVERIFY(!QFile::exists(path));
         QCOMPARE(b.queue.lstFile(), QStringList());
+    }
+
+    // Each file left keeps its time range as written; a journal from before
+    // ranges, or a bound that is no time, gives none: the file converts whole.
+    void rangesOfTheFilesLeft_data()
+    {
+        QTest::addColumn<QByteArray>("ranges"); // the journal's, or empty for none
+        QTest::addColumn<QList<TimeRange>>("read");
+        const std::optional<double> open;
+        QTest::newRow("before ranges") << QByteArray() << QList<TimeRange>{{}, {}};
+        QTest::newRow("both") << QByteArray(R"([{"start":1.5,"end":3},{"end":60}])")
+                              << QList<TimeRange>{{1.5, 3.0}, {open, 60.0}};
+        QTest::newRow("one") << QByteArray(R"([null,{"start":90}])") << QList<TimeRange>{{}, {90.0, open}};
+        QTest::newRow("no times") << QByteArray(R"([{"start":"1:30","end":-1},{"start":1e12}])")
+                                  << QList<TimeRange>{{}, {}};
+    }
+    void rangesOfTheFilesLeft()
+    {
+        QFETCH(QByteArray, ranges);
+        QFETCH(QList<TimeRange>, read);
+        QTemporaryDir dir;
+        const QByteArray text = R"({"kind":"tarnwick-batch","version":1,"settings":{"outputFolder":"/out",)"
+                                R"("internalIndex":4,"bitrateText":"5000","rotationChoice":5},)"
+                                R"("remaining":["/v/a.mp4","/v/b.mp4"],"writing":"","writingExisted":false)";
+        QVERIFY(writeFile(dir.filePath("j"), text + (ranges.isEmpty() ? "" : R"(,"ranges":)" + ranges) + "}"));
+        const BatchJournal journal(dir.filePath("j"));
+        QCOMPARE(journal.read()->ranges, read);
+        journal.write(*journal.read());
+        QCOMPARE(journal.read()->ranges, read);
+        // Without ranges it is written as before them.
+        QCOMPARE(contents(dir.filePath("j")).contains("ranges"), (read != QList<TimeRange>{{}, {}}));
     }
 };
 

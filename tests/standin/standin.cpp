@@ -1,7 +1,7 @@
 // A stand-in for the FFmpeg encoder, so that runner and batch tests are exact
 // and fast. Installed under a test folder as data/conv.exe.
 //
-// Called like FFmpeg ("-i <input> [options] [<output>]") it prints a
+// Called like FFmpeg ("[-ss <t>] -i <input> [options] [<output>]") it prints a
 // description and, when given an output, progress lines and writes the output
 // file. What it prints is steered by the input file: one whose first line is
 // "#standin" holds one directive per line:
@@ -210,11 +210,21 @@ double parseClock(const std::string& text)
     return h * 3600 + m * 60 + s;
 }
 
-int encoder(int argc, char** argv)
+// `at`: where "-i" is; a time range's "-ss" may come before it, and "-t"
+// after it shortens what the progress counts to.
+int encoder(int argc, char** argv, int at)
 {
-    const std::string input = argv[2];
+    const std::string input = argv[at + 1];
+    double seek = 0;
+    double limit = -1;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "-ss")
+            seek = std::atof(argv[i + 1]);
+        else if (std::string(argv[i]) == "-t")
+            limit = std::atof(argv[i + 1]);
+    }
     std::string output;
-    if (argc > 3 && argv[argc - 1][0] != '-')
+    if (argc > at + 2 && argv[argc - 1][0] != '-')
         output = argv[argc - 1];
 
     std::fputs("ffmpeg version 0.0-standin Copyright (c) the Tarnwick developers\n", stdout);
@@ -259,7 +269,9 @@ int encoder(int argc, char** argv)
     for (int waited = 0; !script.waitFor.empty() && waited < 60000 && !std::ifstream(script.waitFor).good();
          waited += 5)
         pause(5);
-    const double total = parseClock(script.duration);
+    double total = parseClock(script.duration) - seek;
+    if (limit >= 0 && limit < total)
+        total = limit;
     for (int k = 1; k <= script.progress; ++k) {
         pause(script.sleepMs);
         std::printf("frame=%5d fps=0.0 q=0.0 size=%8dkB time=%s bitrate=N/A speed=1x    \r", k * 10,
@@ -283,6 +295,8 @@ int main(int argc, char** argv)
 {
     logCall(argc, argv);
     if (argc >= 3 && std::string(argv[1]) == "-i")
-        return encoder(argc, argv);
+        return encoder(argc, argv, 1);
+    if (argc >= 5 && std::string(argv[1]) == "-ss" && std::string(argv[3]) == "-i")
+        return encoder(argc, argv, 3);
     return plainChild(argc, argv);
 }

@@ -201,6 +201,48 @@ inline QList<CorpusSource> hdrCorpus()
     return corpus;
 }
 
+// Sources to cut a part from, as phones, DVDs and screen recorders make
+// them: four seconds each, key frames a second or less
+// apart, each picture of testsrc2 unlike its neighbours, and at 2 s a white
+// flash in one picture and a click in the sound, by which the sound is held
+// against the picture.
+inline QList<CorpusSource> rangeCorpus()
+{
+    const auto in = [](const QString& graph) { return QStringList{"-f", "lavfi", "-i", graph}; };
+    const auto picture = [&](const QString& size, const QString& rate, const QString& between = {}) {
+        return in(QStringLiteral("testsrc2=size=%1:rate=%2:duration=4%3,"
+                                 "drawbox=c=white:t=fill:enable='between(t,1.999,2.02)'")
+                      .arg(size, rate, between));
+    };
+    const auto click = [&](int rate) {
+        return in(QStringLiteral("aevalsrc='0.8*sin(2*PI*1000*t)*between(t,2,2.03)':s=%1:d=4").arg(rate));
+    };
+    QList<CorpusSource> corpus;
+    corpus << CorpusSource{"phone-h264.mp4",
+                           picture("320x240", "30") + click(48000) +
+                               QStringList{"-ac", "2", "-c:v", "libx264", "-g", "30", "-pix_fmt", "yuv420p", "-c:a",
+                                           "aac"},
+                           {}};
+    corpus << CorpusSource{"dvd-mpeg2-ac3.vob",
+                           picture("720x480", "30000/1001") + click(48000) +
+                               QStringList{"-ac", "2", "-target", "ntsc-dvd", "-aspect", "4:3"},
+                           {}};
+    corpus << CorpusSource{"phone-hevc10.mp4",
+                           picture("320x180", "30") + click(48000) +
+                               QStringList{"-ac", "2", "-c:v", "libx265", "-pix_fmt", "yuv420p10le", "-x265-params",
+                                           "log-level=error:keyint=30", "-tag:v", "hvc1", "-c:a", "aac"},
+                           {}};
+    // A screen recorder writes a picture when the screen changes: thirty a
+    // second at first, then fifteen.
+    corpus << CorpusSource{"screen-vfr.mp4",
+                           picture("320x240", "30", ",setpts='if(lt(N,40),N/30/TB,(40+(N-40)*2)/30/TB)'") +
+                               click(44100) +
+                               QStringList{"-ac", "2", "-c:v", "libx264", "-g", "30", "-vsync", "vfr", "-c:a", "aac",
+                                           "-t", "4"},
+                           {}};
+    return corpus;
+}
+
 // Makes the sources in `folder`; the paths of the sources made, or an empty
 // list with `error` set. A source already there from the same recipe is kept,
 // so a corpus is made once and shared by every test and run that asks for it;

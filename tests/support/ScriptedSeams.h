@@ -23,6 +23,7 @@ public:
     }
     void answerOpenSeveral(const QStringList& paths) { m_openAnswers.append(paths); }
     void answerFolder(std::optional<QString> path) { m_folderAnswers.append(std::move(path)); }
+    void answerTimeRange(std::optional<TimeRangeAnswer> times) { m_rangeAnswers.append(std::move(times)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override
     {
@@ -54,7 +55,20 @@ public:
         return m_folderAnswers.takeFirst();
     }
 
-    bool done() const { return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty(); }
+    std::optional<TimeRangeAnswer> askTimeRange(const TimeRangeRequest& request) override
+    {
+        rangeRequests.append(request);
+        if (m_rangeAnswers.isEmpty()) {
+            problems << QStringLiteral("unexpected time range dialog for \"%1\"").arg(request.file);
+            return std::nullopt;
+        }
+        return m_rangeAnswers.takeFirst();
+    }
+
+    bool done() const
+    {
+        return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty() && m_rangeAnswers.isEmpty();
+    }
     QString report() const
     {
         QStringList all = problems;
@@ -62,16 +76,20 @@ public:
             all << QStringLiteral("%1 open answer(s) left").arg(m_openAnswers.size());
         if (!m_folderAnswers.isEmpty())
             all << QStringLiteral("%1 folder answer(s) left").arg(m_folderAnswers.size());
+        if (!m_rangeAnswers.isEmpty())
+            all << QStringLiteral("%1 time range answer(s) left").arg(m_rangeAnswers.size());
         return all.join(u"; ");
     }
 
     QList<OpenFileRequest> openRequests;
     QStringList folderPrompts;
+    QList<TimeRangeRequest> rangeRequests;
     QStringList problems;
 
 private:
     QList<std::optional<QStringList>> m_openAnswers;
     QList<std::optional<QString>> m_folderAnswers;
+    QList<std::optional<TimeRangeAnswer>> m_rangeAnswers;
 };
 
 // A machine whose volumes are the test's folders; some of them optical.
