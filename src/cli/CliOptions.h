@@ -29,6 +29,8 @@ struct Request {
     QStringList discs;
     const OutputFormat* format = &outputFormats().first();
     std::optional<int> kilobits;    // nullopt: the format's default
+    std::optional<int> quality;     // constant quality on the format's scale
+    qint64 targetBytes = 0;         // the whole file at most this; 0: no size aimed at
     int rotation = 5;               // among the rotation choices
     QString output = QStringLiteral("output");
     int jobs = 1;

@@ -78,7 +78,11 @@ signals:
 private:
     enum class Phase { Idle, Probing, Converting };
     void probeEnded();
+    void startRun();
     void conversionEnded();
+    // Aiming at a size: true when the last pass runs again at a corrected
+    // rate; false when the result stands (or, above the target, fails).
+    bool triedAgain(qint64 madeBytes);
     void complete();
 
     QString m_programFolder;
@@ -98,10 +102,21 @@ private:
     RotationScan m_scan;
     ProgressParser m_length; // the probe's length, read as the progress reads it
     ConversionJob m_job;
+    QList<ConsoleCommand> m_runs; // the encoder's runs for the job: one, or two passes
+    qsizetype m_run = 0;
+    QString m_passLog;            // the first pass's log, in the temporary folder
+    QList<QPair<QString, QString>> m_ranRuns; // the runs before the current one: command and output
+    int m_tries = 0;              // encodes of the last pass aiming at a size
+    qint64 m_lastMade = 0;        // and at which rate
+    int m_lastKilobits = 0;
     bool m_existedBefore = false;
     QDateTime m_started;
     ConversionResult m_result;
 };
+
+// A name for the first pass's log in the temporary folder, unique to this
+// process and conversion.
+QString newPassLog();
 
 // The line that says why the encoder failed: its last error line before the
 // closing summary ("No space left on device", "Permission denied", ...);

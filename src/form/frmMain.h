@@ -14,6 +14,7 @@ namespace tarnwick {
 
 class ChmViewerQuery;
 class HandOver;
+class RateMenu;
 class SignalExit;
 class Skin;
 
@@ -69,6 +70,8 @@ public:
     QMenu* rotateMenu() const { return m_rotateMenu; }
     // How many files convert at once: 1 up to the cores, or Automatic.
     QMenu* lanesMenu() const { return m_lanesMenu; }
+    // Constant quality and a target size instead of the bitrate.
+    RateMenu* rateMenu() const { return m_rateMenu; }
     Skin& skin() { return *m_skin; }
     SleepInhibitor& inhibitor() { return *m_inhibitor; }
 
@@ -130,6 +133,7 @@ private:
     QMenu* m_menu = nullptr;
     QMenu* m_rotateMenu = nullptr;
     QMenu* m_lanesMenu = nullptr;
+    RateMenu* m_rateMenu = nullptr;
     ProgramSettings m_programSettings;
     // The lanes of the batch running or last run: with one, the bar follows
     // the file; with more, the batch, and each row its own file.

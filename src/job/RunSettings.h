@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/RateControl.h"
 #include "media/SourceStreams.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace tarnwick {
 struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
     int internalIndex = -1;  // the format record's internal index
-    int kilobits = 0;        // the video rate; 0: the format's own
+    RateControl rate;        // a bitrate (0 kilobits: the format's own), a constant quality or a size
     int rotationChoice = 5;  // among the rotation choices; 5 is "None"
     qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
     qint32 cutToSeconds = 0;

@@ -258,6 +258,8 @@ SourceStreams scanDescription(const QString& text, const QString& source)
         QStringLiteral("^\\s*Stream #0:(\\d{1,5})(?:\\[[^\\]]*\\])?(?:\\([^)]*\\))?: ([A-Za-z]+): (.*)$"));
     static const QRegularExpression matrix(QStringLiteral("^\\s*displaymatrix: rotation of (-?\\d{1,9}(?:\\.\\d*)?) degrees"));
     static const QRegularExpression rotateKey(QStringLiteral("^\\s*rotate\\s*: (-?\\d{1,9})\\s*$"));
+    static const QRegularExpression length(
+        QStringLiteral("^\\s*Duration: (\\d{1,6}):(\\d{1,2}):(\\d{1,2}(?:\\.\\d{1,9})?),"));
     SourceStreams streams;
     VideoStream* lastVideo = nullptr;
     const QString openPrefix = source.isEmpty() ? QString() : source + QStringLiteral(": ");
@@ -269,6 +271,10 @@ SourceStreams scanDescription(const QString& text, const QString& source)
                 streams.described = true;
             else if (!openPrefix.isEmpty() && line.startsWith(openPrefix))
                 streams.openError = line.trimmed();
+            continue;
+        }
+        if (const auto m = length.match(line); m.hasMatch()) {
+            streams.seconds = m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60 + m.captured(3).toDouble();
             continue;
         }
         if (const auto m = stream.match(line); m.hasMatch()) {

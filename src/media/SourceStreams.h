@@ -103,6 +103,7 @@ struct SourceStreams {
     QList<AudioStream> audio;
     QList<SubtitleStream> subtitles;
     QStringList kinds;         // "Video", "Audio", "Subtitle", "Data", ... in file order
+    double seconds = 0;        // how long it lasts, to the hundredth; 0 when not said
 
     // The streams FFmpeg picks when no stream is named: the largest moving
     // picture, the audio with the most channels (the first of equals).

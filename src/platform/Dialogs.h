@@ -22,6 +22,13 @@ struct OpenFileRequest {
     QString initialFile; // pre-filled, may be empty
 };
 
+// What a dialog asking for one line of text shows.
+struct TextRequest {
+    QString title;
+    QString label;
+    QString text; // pre-filled, may be empty
+};
+
 // The dialogs seam: the real one shows the platform's dialogs, the tests'
 // one answers from a script.
 class Dialogs
@@ -35,6 +42,12 @@ public:
     virtual std::optional<QStringList> openFiles(const OpenFileRequest& request) = 0;
     // A file-system folder, or nullopt when cancelled.
     virtual std::optional<QString> browseFolder(const QString& prompt) = 0;
+    // The line entered, or nullopt when cancelled; a face that cannot ask cancels.
+    virtual std::optional<QString> askText(const TextRequest& request)
+    {
+        Q_UNUSED(request);
+        return std::nullopt;
+    }
 };
 
 // "label|pattern|label|pattern..." as filter entries; a trailing label

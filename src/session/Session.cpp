@@ -26,6 +26,7 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
 {
     m_progress.follow(m_batch);
+    m_presets.formatChosen = [this] { m_rate.formatChosen(format()); };
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
     connect(&m_batch, &BatchDriver::outputFolderUsed, this, &Session::setOutputFolder);
     // A long probe output is scanned with window events let through now and then.
@@ -50,7 +51,7 @@ RunSettings Session::runSettings() const
     RunSettings settings;
     settings.outputFolder = m_outputFolder;
     settings.internalIndex = m_presets.internalFormat.position();
-    settings.kilobits = kilobitsFromText(m_presets.bitrate.text());
+    settings.rate = m_rate.control(kilobitsFromText(m_presets.bitrate.text()));
     settings.rotationChoice = m_rotation.choices.position();
     settings.musicCutter = m_options.MusicCutter;
     settings.cutToSeconds = m_options.CutToSeconds;
@@ -214,8 +215,9 @@ void Session::applyRunSettings(const RunSettings& settings)
     // The format first: it brings its own bitrate, which the run's replaces.
     if (const OutputFormat* chosen = formatForIndex(settings.internalIndex))
         setFormat(*chosen);
-    if (settings.kilobits > 0)
-        setKilobits(settings.kilobits);
+    if (settings.rate.mode == RateControl::Mode::Bitrate && settings.rate.kilobits > 0)
+        setKilobits(settings.rate.kilobits);
+    m_rate.apply(settings.rate);
     setRotationChoice(settings.rotationChoice);
     setOutputFolder(settings.outputFolder);
 }

@@ -181,7 +181,7 @@ private slots:
         w.c().cmbBitrate->lineEdit()->clear();
         QTest::keyClicks(w.c().cmbBitrate->lineEdit(), "750 -y k");
         QCOMPARE(w.c().cmbBitrate->currentText(), QString("750"));
-        QCOMPARE(w.form->session().runSettings().kilobits, 750);
+        QCOMPARE(w.form->session().runSettings().rate.kilobits, 750);
 
         auto* web = w.form->findChild<QAction*>("actWebOptimized");
         QVERIFY(web && web->isCheckable() && !web->isChecked());

@@ -23,6 +23,7 @@ public:
     }
     void answerOpenSeveral(const QStringList& paths) { m_openAnswers.append(paths); }
     void answerFolder(std::optional<QString> path) { m_folderAnswers.append(std::move(path)); }
+    void answerText(std::optional<QString> text) { m_textAnswers.append(std::move(text)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override
     {
@@ -54,7 +55,20 @@ public:
         return m_folderAnswers.takeFirst();
     }
 
-    bool done() const { return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty(); }
+    std::optional<QString> askText(const TextRequest& request) override
+    {
+        textRequests.append(request);
+        if (m_textAnswers.isEmpty()) {
+            problems << QStringLiteral("unexpected text dialog \"%1\"").arg(request.title);
+            return std::nullopt;
+        }
+        return m_textAnswers.takeFirst();
+    }
+
+    bool done() const
+    {
+        return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty() && m_textAnswers.isEmpty();
+    }
     QString report() const
     {
         QStringList all = problems;
@@ -62,16 +76,20 @@ public:
             all << QStringLiteral("%1 open answer(s) left").arg(m_openAnswers.size());
         if (!m_folderAnswers.isEmpty())
             all << QStringLiteral("%1 folder answer(s) left").arg(m_folderAnswers.size());
+        if (!m_textAnswers.isEmpty())
+            all << QStringLiteral("%1 text answer(s) left").arg(m_textAnswers.size());
         return all.join(u"; ");
     }
 
     QList<OpenFileRequest> openRequests;
     QStringList folderPrompts;
+    QList<TextRequest> textRequests;
     QStringList problems;
 
 private:
     QList<std::optional<QStringList>> m_openAnswers;
     QList<std::optional<QString>> m_folderAnswers;
+    QList<std::optional<QString>> m_textAnswers;
 };
 
 // A machine whose volumes are the test's folders; some of them optical.
