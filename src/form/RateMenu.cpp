@@ -62,6 +62,8 @@ QComboBox* RateMenu::box()
         m_box->setObjectName(QStringLiteral("cmbQuality"));
         m_box->setGeometry(m_w.cmbBitrate->geometry());
         m_box->setFont(m_w.cmbBitrate->font());
+        // In the bitrate box's place among the controls, under the cover panel as it is.
+        m_box->stackUnder(m_w.cmbBitrate);
         QWidget::setTabOrder(m_w.cmbOF1, m_box);
         QWidget::setTabOrder(m_box, m_w.txtPath);
         connect(m_box, &QComboBox::activated, this, [this](int index) {
