@@ -132,9 +132,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_runs.clear();
     m_ranRuns.clear();
     m_run = 0;
-    m_tries = 0;
-    m_lastMade = 0;
-    m_lastKilobits = 0;
+    m_tries.clear();
     m_passLog.clear();
     m_scan = RotationScan{};
     m_length = ProgressParser{};
@@ -206,18 +204,16 @@ void Converter::startRun()
 bool Converter::triedAgain(qint64 madeBytes)
 {
     const SizePlan& plan = m_job.sizePlan;
-    ++m_tries;
-    int next = correctedKilobits(plan, m_job.rate.kilobits, madeBytes, videoBytesOf(m_encoder.Outputs()));
+    m_tries.append({m_job.rate.kilobits, madeBytes, videoBytesOf(m_encoder.Outputs())});
+    const int next = nextKilobits(plan, m_tries);
     const bool over = madeBytes > plan.targetBytes;
-    // A higher rate that made the file no larger: the picture needs no more.
-    const bool saturated = !over && m_lastKilobits > 0 && m_lastKilobits < m_job.rate.kilobits &&
-                           madeBytes < m_lastMade * 103 / 100;
-    m_lastMade = madeBytes;
-    m_lastKilobits = m_job.rate.kilobits;
-    if (next <= 0 || m_tries >= SizePlan::kMaxTries || saturated) {
-        if (!over && madeBytes < SizePlan::kLeast * double(plan.targetBytes))
+    if (next <= 0) {
+        if (!over && madeBytes < SizePlan::kLeast * double(plan.targetBytes)) {
             m_result.added << QStringLiteral("%1 of the target %2: the picture needs no more at this size")
                                   .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
+            m_result.notes << tr("it came out at %1 of the target %2: the picture needs no more")
+                                  .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
+        }
         return false;
     }
     m_result.added << QStringLiteral("encoded again at -vb %1k: at %2k the file came out at %3, %4 the target %5")
@@ -225,6 +221,11 @@ bool Converter::triedAgain(qint64 madeBytes)
                           .arg(m_job.rate.kilobits)
                           .arg(sizeText(madeBytes),
                                over ? QStringLiteral("above") : QStringLiteral("well below"), sizeText(plan.targetBytes));
+    m_result.notes << (over ? tr("encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4")
+                            : tr("encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4"))
+                          .arg(next)
+                          .arg(m_job.rate.kilobits)
+                          .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
     m_ranRuns.append({m_encoder.CommandLine(), m_encoder.Outputs()});
     QFile::remove(m_result.output);
     m_job.rate.kilobits = next;

@@ -106,9 +106,7 @@ private:
     qsizetype m_run = 0;
     QString m_passLog;            // the first pass's log, in the temporary folder
     QList<QPair<QString, QString>> m_ranRuns; // the runs before the current one: command and output
-    int m_tries = 0;              // encodes of the last pass aiming at a size
-    qint64 m_lastMade = 0;        // and at which rate
-    int m_lastKilobits = 0;
+    QList<SizeTry> m_tries;       // encodes of the last pass aiming at a size
     bool m_existedBefore = false;
     QDateTime m_started;
     ConversionResult m_result;

@@ -124,11 +124,17 @@ QStringList passOptions(QStringList options, const OutputFormat& format, Convers
 }
 
 // Where the first pass ends: its encoder named, since some formats leave
-// it to the extension, which the null writer has none of.
+// it to the extension, which the null writer has none of; and its frames
+// timed as the file's writer times them (AVI, Matroska and WebM as they
+// come, the others at a constant rate), or the second pass would count
+// other frames than the first learnt.
 QStringList firstPassEnd(const OutputFormat& format)
 {
-    return {QStringLiteral("-vcodec"), format.videoCodec, QStringLiteral("-an"), QStringLiteral("-sn"),
-            QStringLiteral("-dn"),     QStringLiteral("-f"),  QStringLiteral("null"), QStringLiteral("-")};
+    static const QStringList variable{QStringLiteral("avi"), QStringLiteral("matroska"), QStringLiteral("webm")};
+    return {QStringLiteral("-vcodec"), format.videoCodec,
+            QStringLiteral("-fps_mode"), variable.contains(format.container) ? QStringLiteral("vfr") : QStringLiteral("cfr"),
+            QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
+            QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
 }
 
 bool isMp4Family(const QString& muxer)

@@ -44,6 +44,7 @@ struct ConversionResult {
     bool outputUnwritable = false;
     QString log; // the conversion's log, where logs are kept
     QStringList added; // why each option beyond the format's own was added
+    QStringList notes; // what the user should know of how it went: a size met only by encoding again
     bool stopped = false; // ended by a stop, not by anything of its own
 };
 

@@ -103,24 +103,42 @@ SizePlan planSize(const SourceStreams& streams, const OutputFormat& format, qint
     return plan;
 }
 
-int correctedKilobits(const SizePlan& plan, int kilobits, qint64 madeBytes, qint64 videoBytes)
+int nextKilobits(const SizePlan& plan, const QList<SizeTry>& tries)
 {
+    if (tries.isEmpty())
+        return 0;
+    const SizeTry& last = tries.last();
     const double target = double(plan.targetBytes);
-    if (madeBytes <= plan.targetBytes && madeBytes >= SizePlan::kLeast * target)
+    const bool over = last.madeBytes > plan.targetBytes;
+    if ((!over && last.madeBytes >= SizePlan::kLeast * target) || tries.size() >= SizePlan::kMaxTries)
         return 0;
-    // What the encoder made of the rate it was given, applied to the share
-    // the picture may take beside what the sound and the container took.
-    const double picture = videoBytes > 0 ? double(videoBytes)
-                                          : double(madeBytes) - (double(plan.audioKilobits) * 1000 / 8 * plan.seconds +
-                                                                 double(plan.overheadBytes));
-    if (picture <= 0)
+    const auto picture = [&plan](const SizeTry& t) {
+        return t.videoBytes > 0 ? double(t.videoBytes)
+                                : double(t.madeBytes) - (double(plan.audioKilobits) * 1000 / 8 * plan.seconds +
+                                                         double(plan.overheadBytes));
+    };
+    // The picture the aim leaves beside what the sound and container took.
+    const double wanted = SizePlan::kAim * target - (double(last.madeBytes) - picture(last));
+    if (picture(last) <= 0 || wanted <= 0)
         return 0;
-    const double rest = double(madeBytes) - picture;
-    const double wanted = SizePlan::kAim * target - rest;
-    int next = int(std::floor(kilobits * wanted / picture));
-    if (madeBytes > plan.targetBytes)
-        next = qMin(next, int(kilobits * 0.97)); // always a step down
-    return qMax(1, next);
+    // How the picture grows with the rate, as a power: encoders come near
+    // 1 at small rates and fall towards 0.5 where the picture needs
+    // little more. Measured by the last two tries when there are two.
+    double elasticity = 0.7;
+    if (tries.size() >= 2) {
+        const SizeTry& before = tries.at(tries.size() - 2);
+        if (before.kilobits != last.kilobits && picture(before) > 0) {
+            const double measured =
+                std::log(picture(last) / picture(before)) / std::log(double(last.kilobits) / before.kilobits);
+            if (!over && last.kilobits > before.kilobits && measured < 0.1)
+                return 0;
+            elasticity = qBound(0.3, measured, 1.5);
+        }
+    }
+    double next = last.kilobits * std::pow(wanted / picture(last), 1 / elasticity);
+    if (over)
+        next = qMin(next, last.kilobits * 0.97); // always a step down
+    return qBound(1, int(std::floor(next)), last.kilobits * 4);
 }
 
 qint64 videoBytesOf(const QString& encoderOutput)

@@ -35,11 +35,18 @@ struct SizePlan {
 // `seconds` (0: as long as the source).
 SizePlan planSize(const SourceStreams& streams, const OutputFormat& format, qint64 targetBytes, double seconds = 0);
 
-// After an encode at `kilobits` made `madeBytes`, the picture `videoBytes`
-// of them (-1: not known): the rate to encode at again, or 0 when the
-// result stands (at most the target and at least kLeast of it, or no
-// better one to be had).
-int correctedKilobits(const SizePlan& plan, int kilobits, qint64 madeBytes, qint64 videoBytes);
+// One encode aiming at the size: the rate it was given, the bytes of the
+// whole file and of its picture (-1: not known).
+struct SizeTry {
+    int kilobits = 0;
+    qint64 madeBytes = 0;
+    qint64 videoBytes = -1;
+};
+
+// After `tries` (in order): the rate to encode at again, or 0 when the last
+// stands: at most the target and at least kLeast of it, no tries left, or
+// a higher rate that made the picture hardly larger (it needs no more).
+int nextKilobits(const SizePlan& plan, const QList<SizeTry>& tries);
 
 // The picture's bytes as the encoder's closing summary gives them
 // ("video:1234kB audio:..."); -1 when it does not.

@@ -74,12 +74,12 @@ private slots:
                                      << QStringList{"-acodec libopus -crf 32 -b:v 0 " + out};
         QTest::newRow("MPEG-4 size") << "mp4" << RateControl::size(3000000) << true
                                      << QStringList{"-vb 7454k -b:a 128k -qmin 1 -lmin 118  -pass 1 -passlogfile "
-                                                    "\"/t/log\" -vcodec mpeg4 -an -sn -dn -f null -",
+                                                    "\"/t/log\" -vcodec mpeg4 -fps_mode cfr -an -sn -dn -f null -",
                                                     "-qmin 1 -lmin 118  -movflags +faststart -pass 2 -passlogfile "
                                                     "\"/t/log\"" + out};
         QTest::newRow("x265 size") << "mp4-h265" << RateControl::size(3000000) << false
                                    << QStringList{"-x265-params pass=1:slow-firstpass=0:stats=/t/log.x265.log "
-                                                  "-vcodec libx265 -an -sn -dn -f null -",
+                                                  "-vcodec libx265 -fps_mode cfr -an -sn -dn -f null -",
                                                   "-x265-params pass=2:stats=/t/log.x265.log" + out};
         QTest::newRow("AV1 size") << "mp4-av1" << RateControl::size(3000000) << false
                                   << QStringList{"-vb 7454k -b:a 128k " + out};
@@ -115,10 +115,12 @@ private slots:
                  qPrintable(tiny.refusal));
         QVERIFY(planSize(streams, mkv, tiny.smallestBytes - 1000).refusal.contains("picture worth watching"));
         QVERIFY(planSize(streams, mkv, tiny.smallestBytes).refusal.isEmpty());
-        // Corrections: down when above, up when well below, none in between.
-        QCOMPARE(correctedKilobits(plan, 1000, 1950000, -1), 0);
-        QVERIFY(correctedKilobits(plan, 1000, 2100000, 1900000) < 970);
-        QVERIFY(correctedKilobits(plan, 1000, 1500000, 1200000) > 1000);
+        // Corrections: down when above, up when well below, none in between
+        // nor once a higher rate made the picture no larger.
+        QCOMPARE(nextKilobits(plan, {{1000, 1950000, -1}}), 0);
+        QVERIFY(nextKilobits(plan, {{1000, 2100000, 1900000}}) < 970);
+        QVERIFY(nextKilobits(plan, {{1000, 1500000, 1200000}}) > 1000);
+        QCOMPARE(nextKilobits(plan, {{1000, 1500000, 1200000}, {1400, 1510000, 1210000}}), 0);
         QCOMPARE(videoBytesOf("video:1022kB audio:47kB subtitle:0kB"), 1022 * 1024);
     }
 };
