@@ -28,7 +28,8 @@ run() { # file of commands -> seconds
   mkdir -p "$work/out"
   start=$(now)
   while IFS= read -r line; do
-    eval "${line/ -i / -nostdin -v error -i }" < /dev/null
+    # x265 and SVT-AV1 print their own banners whatever FFmpeg is told.
+    eval "${line/ -i / -nostdin -v error -i }" < /dev/null 2> /dev/null
   done < "$1"
   end=$(now)
   echo "$end - $start" | bc -l

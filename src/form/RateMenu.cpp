@@ -98,7 +98,11 @@ void RateMenu::show()
     }
     m_size->setChecked(target > 0);
     m_size->setText(target > 0 ? tr("Target Size: %1...").arg(sizeText(target)) : tr("Target Size..."));
-    if (!rate.constantQuality() && target == 0) {
+    const OutputFormat* format = m_session.format();
+    const bool scaled = format && format->quality.isKnown();
+    // The copy encodes nothing, so neither applies: it shows the bitrate
+    // box as it always has, greyed.
+    if (!scaled || (target == 0 && !rate.constantQuality())) {
         if (m_box) {
             m_box->hide();
             m_w.cmbBitrate->show();
@@ -109,24 +113,20 @@ void RateMenu::show()
     QComboBox* list = box();
     QStringList items;
     int current = -1;
-    const OutputFormat* format = m_session.format();
-    const bool scaled = format && format->quality.isKnown();
     if (target > 0) {
         items << sizeText(target);
         current = 0;
         setCaption(tr("Target Size (the whole file):"), list);
     } else {
-        const QualityScale& scale = scaled ? format->quality : QualityScale{};
+        const QualityScale& scale = format->quality;
         for (int level : scale.levels())
             items << QString::number(level);
-        if (scaled && !items.contains(QString::number(rate.quality())) && scale.takes(rate.quality()))
+        if (!items.contains(QString::number(rate.quality())) && scale.takes(rate.quality()))
             items << QString::number(rate.quality());
         current = int(items.indexOf(QString::number(rate.quality())));
         //: The caption of the quality list; %1 is the scale, CRF or quantiser.
         setCaption(tr("Constant Quality (%1, lower is better):")
-                       .arg(scaled ? QCoreApplication::translate(OutputPresets::kCaptionContext,
-                                                                 scale.name.toUtf8().constData())
-                                   : QStringLiteral("-")),
+                       .arg(QCoreApplication::translate(OutputPresets::kCaptionContext, scale.name.toUtf8().constData())),
                    list);
     }
     QStringList shown;
@@ -139,7 +139,7 @@ void RateMenu::show()
     }
     list->setCurrentIndex(current);
     list->setToolTip(target > 0 ? tr("Target size, set in the menu") : tr("Constant quality: lower numbers look better and take more space"));
-    list->setEnabled(m_w.cmbBitrate->isEnabled() && target == 0 && scaled);
+    list->setEnabled(m_w.cmbBitrate->isEnabled() && target == 0);
     m_w.cmbBitrate->hide();
     list->show();
 }

@@ -238,14 +238,15 @@ private slots:
         QVERIFY(QSettings(ProgramSettings::defaultPath(), QSettings::IniFormat).value("Output/ConstantQuality").toBool());
         emit levels->activated(levels->findText("31"));
         QCOMPARE(w.form->session().runSettings().rate, RateControl::constantQuality(31));
-        // Another format: its own scale, its default; a copy greys it.
+        // Another format: its own scale, its default; a copy has none.
         emit w.c().cmbOF1->activated(0);
         QCOMPARE(levels->currentText(), QString("4"));
         QCOMPARE(w.form->session().runSettings().rate, RateControl::constantQuality(4));
         emit w.c().cmbOF1->activated(w.c().cmbOF1->findText("Same as Source (Copy)"));
-        QVERIFY(!levels->isEnabled());
+        QVERIFY(!levels->isVisible() && w.c().cmbBitrate->isVisible() && !w.c().cmbBitrate->isEnabled());
+        QCOMPARE(w.c().lblBitrate->text(), caption);
         emit w.c().cmbOF1->activated(0);
-        QVERIFY(levels->isEnabled());
+        QVERIFY(levels->isVisible() && levels->isEnabled());
         {
             Window again;
             QVERIFY(again.form->findChild<QAction*>("actConstantQuality")->isChecked());

@@ -3,6 +3,7 @@
 // the container and the picture, and the two passes' commands.
 
 #include "job/ConversionJob.h"
+#include "media/Rotation.h"
 
 #include <QFile>
 #include <QTest>
@@ -63,40 +64,55 @@ private slots:
     // parameters; SVT-AV1 takes one pass.
     void commandsByRate_data()
     {
+        QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("format");
         QTest::addColumn<RateControl>("rate");
         QTest::addColumn<bool>("web");
         QTest::addColumn<QStringList>("texts"); // each command's text ends so
         const QString out = " \"/o.mp4\"";
-        QTest::newRow("x264 quality") << "mp4-h264" << RateControl::constantQuality(20) << false
+        QTest::newRow("x264 quality") << "h264-420" << "mp4-h264" << RateControl::constantQuality(20) << false
                                       << QStringList{"-vcodec h264 -crf 20 " + out};
-        QTest::newRow("VP9 quality") << "webm-vp9" << RateControl::constantQuality(-1) << false
+        QTest::newRow("VP9 quality") << "h264-420" << "webm-vp9" << RateControl::constantQuality(-1) << false
                                      << QStringList{"-acodec libopus -crf 32 -b:v 0 " + out};
-        QTest::newRow("MPEG-4 size") << "mp4" << RateControl::size(3000000) << true
+        QTest::newRow("MPEG-4 size") << "h264-420" << "mp4" << RateControl::size(3000000) << true
                                      << QStringList{"-vb 7454k -b:a 128k -qmin 1 -lmin 118  -pass 1 -passlogfile "
                                                     "\"/t/log\" -vcodec mpeg4 -fps_mode cfr -an -sn -dn -f null -",
                                                     "-qmin 1 -lmin 118  -movflags +faststart -pass 2 -passlogfile "
                                                     "\"/t/log\"" + out};
-        QTest::newRow("x265 size") << "mp4-h265" << RateControl::size(3000000) << false
+        QTest::newRow("x265 size") << "h264-420" << "mp4-h265" << RateControl::size(3000000) << false
                                    << QStringList{"-x265-params pass=1:slow-firstpass=0:stats=/t/log.x265.log "
                                                   "-vcodec libx265 -fps_mode cfr -an -sn -dn -f null -",
                                                   "-x265-params pass=2:stats=/t/log.x265.log" + out};
-        QTest::newRow("AV1 size") << "mp4-av1" << RateControl::size(3000000) << false
+        QTest::newRow("AV1 size") << "h264-420" << "mp4-av1" << RateControl::size(3000000) << false
                                   << QStringList{"-vb 7454k -b:a 128k " + out};
+        // With what the source needs: one chain, x265's own parameters joined.
+        QTest::newRow("turned phone clip, quality") << "hevc10-displaymatrix" << "mp4-h264"
+                                                    << RateControl::constantQuality(-1) << false
+                                                    << QStringList{"-crf 23 -vf \"transpose=2\""};
+        QTest::newRow("HDR10 kept, size") << "hdr10-mastering" << "mp4-h265" << RateControl::size(500000) << false
+                                          << QStringList{":max-cll=1000,400:pass=1:slow-firstpass=0:stats=/t/log.x265.log "
+                                                         "-vcodec libx265 -fps_mode cfr -an -sn -dn -f null -",
+                                                         ":max-cll=1000,400:pass=2:stats=/t/log.x265.log" + out};
     }
     void commandsByRate()
     {
+        QFETCH(QString, source);
         QFETCH(QString, format);
         QFETCH(RateControl, rate);
         QFETCH(bool, web);
         QFETCH(QStringList, texts);
-        ConversionJob job = planJob(described("h264-420"), *formatNamed(format), rate, {}, web);
+        const SourceStreams streams = described(source);
+        const Turn turn = Rotation::turnFor(5, QString::number(streams.mainVideo()->rotation));
+        ConversionJob job = planJob(streams, *formatNamed(format), rate, turn, web);
         job.source = "/in.mp4";
         job.output = "/o.mp4";
         const QList<ConsoleCommand> commands = job.commands("/p", "/t/log");
         QCOMPARE(commands.size(), texts.size());
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            QVERIFY2(commands[i].text().endsWith(texts[i]), qPrintable(commands[i].text()));
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QVERIFY2(commands[i].text().endsWith(texts[i]) || (texts[i].endsWith('"') && commands[i].text().contains(texts[i])),
+                     qPrintable(commands[i].text()));
+            QVERIFY(commands[i].arguments().count("-vf") <= 1);
+        }
     }
 
     // A size goes to the container, the sound (every track of a format that
