@@ -80,13 +80,15 @@ QString helpText()
            QStringLiteral("\n\n") +
            Texts::tr(
                "Instead of a bitrate:\n"
-               "  -q, --quality N        constant quality on the format's own scale: the CRF of\n"
-               "                         H.264, H.265, AV1 and VP9, the quantiser of MPEG-4,\n"
-               "                         MPEG-1 and WMV; lower is better (see --list-formats)\n"
-               "      --size SIZE        the whole file, sound included, at most SIZE and close\n"
-               "                         to it: 25M, 700MB, 4G, in decimal units as file\n"
-               "                         managers count (1M = 1,000,000 bytes; MiB, GiB are\n"
-               "                         binary); two passes where the encoder takes them") +
+               "  -q, --quality N        constant quality on the format's own scale: the CRF\n"
+               "                         of H.264, H.265, AV1 and VP9, the quantiser of\n"
+               "                         MPEG-4, MPEG-1 and WMV; lower is better (see\n"
+               "                         --list-formats for each scale and its default)\n"
+               "      --size SIZE        the whole file, sound included, at most SIZE and\n"
+               "                         close to it: 25M, 700MB, 4G, in decimal units as\n"
+               "                         file managers count (1M = 1,000,000 bytes; MiB and\n"
+               "                         GiB are binary); two passes where the encoder\n"
+               "                         takes them") +
            QStringLiteral("\n\n") +
            Texts::tr("Outputs are named <source name>_<hour><minute><second>.<extension>; a name\n"
                      "already taken gets _2, _3, ... Nothing in the output folder is overwritten,\n"

@@ -13,9 +13,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
-#include <QRegularExpression>
 
 namespace tarnwick {
 

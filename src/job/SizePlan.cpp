@@ -41,11 +41,6 @@ int soundTracks(const SourceStreams& streams, const OutputFormat& format)
     return streams.mainAudio() ? 1 : 0;
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("tarnwick::SizePlan", text);
-}
-
 } // namespace
 
 int SizePlan::videoKilobitsFor(double bytes) const
@@ -74,7 +69,8 @@ SizePlan planSize(const SourceStreams& streams, const OutputFormat& format, qint
     plan.targetBytes = targetBytes;
     plan.seconds = seconds > 0 ? seconds : streams.seconds;
     if (plan.seconds <= 0) {
-        plan.refusal = tr("its length is not known, so no size can be aimed at");
+        plan.refusal =
+            QCoreApplication::translate("tarnwick::SizePlan", "its length is not known, so no size can be aimed at");
         return plan;
     }
     plan.audioKilobits = format.audioKilobits * soundTracks(streams, format);
@@ -95,10 +91,13 @@ SizePlan planSize(const SourceStreams& streams, const OutputFormat& format, qint
     if (plan.videoKilobits < plan.leastVideoKilobits) {
         const double soundBytes = double(plan.audioKilobits) * 1000 / 8 * plan.seconds;
         plan.refusal = soundBytes + double(plan.overheadBytes) >= double(targetBytes)
-                           ? tr("%1 is less than the sound alone needs; the smallest size that works is %2")
-                                 .arg(sizeText(targetBytes), sizeText(plan.smallestBytes, true))
-                           : tr("%1 leaves too little for a picture worth watching; the smallest size that works is %2")
-                                 .arg(sizeText(targetBytes), sizeText(plan.smallestBytes, true));
+                           ? QCoreApplication::translate("tarnwick::SizePlan",
+                                                         "%1 is less than the sound alone needs; the smallest "
+                                                         "size that works is %2")
+                           : QCoreApplication::translate("tarnwick::SizePlan",
+                                                         "%1 leaves too little for a picture worth watching; the "
+                                                         "smallest size that works is %2");
+        plan.refusal = plan.refusal.arg(sizeText(targetBytes), sizeText(plan.smallestBytes, true));
     }
     return plan;
 }
