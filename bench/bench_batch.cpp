@@ -88,7 +88,7 @@ int main(int argc, char* argv[])
     RunSettings settings;
     settings.outputFolder = dir.filePath("batch");
     settings.internalIndex = 4;
-    settings.kilobits = 1000;
+    settings.rate = RateControl::bitrate(1000);
     settings.rotationChoice = Rotation::kNone;
     for (const QString& clip : std::as_const(clips))
         queue.AddQueueEntry(clip);

@@ -28,7 +28,7 @@ base=$(seconds mp4-h264)
 again=$(seconds mp4-h264)
 base=$(echo "if ($again < $base) $again else $base" | bc -l)
 printf "%-10s %8s %8s %10s\n" format seconds ratio "size KiB"
-for format in $("$cli" --list-formats | awk '{print $1}'); do
+for format in $("$cli" --list-formats | awk '/^[^ ]/ {print $1}'); do
   t=$(seconds "$format")
   size=$(du -k "$work/out-$format"/* | awk '{print $1}')
   printf "%-10s %8.2f %8.3f %10s\n" "$format" "$t" "$(echo "$t / $base" | bc -l)" "$size"

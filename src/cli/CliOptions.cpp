@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 #include "base/Text.h"
+#include "job/RateControl.h"
 #include "media/OutputFormats.h"
 
 #include <QCommandLineParser>
@@ -77,6 +78,18 @@ QString helpText()
                "  -v, --version          the program's version")
                .arg(formatHelp()) +
            QStringLiteral("\n\n") +
+           Texts::tr(
+               "Instead of a bitrate:\n"
+               "  -q, --quality N        constant quality on the format's own scale: the CRF\n"
+               "                         of H.264, H.265, AV1 and VP9, the quantiser of\n"
+               "                         MPEG-4, MPEG-1 and WMV; lower is better (see\n"
+               "                         --list-formats for each scale and its default)\n"
+               "      --size SIZE        the whole file, sound included, at most SIZE and\n"
+               "                         close to it: 25M, 700MB, 4G, in decimal units as\n"
+               "                         file managers count (1M = 1,000,000 bytes; MiB and\n"
+               "                         GiB are binary); two passes where the encoder\n"
+               "                         takes them") +
+           QStringLiteral("\n\n") +
            Texts::tr("A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a\n"
                      "fraction if wanted (90, 1:30, 1:02:03.5):\n"
                      "      --start T          from T; copy begins at the key frame at or before T\n"
@@ -126,6 +139,8 @@ Parsed parse(const QStringList& arguments, int cores)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     const QCommandLineOption format({"f", "format"}, {}, "NAME");
     const QCommandLineOption bitrate({"b", "bitrate"}, {}, "KBITS");
+    const QCommandLineOption quality({"q", "quality"}, {}, "N");
+    const QCommandLineOption size(QStringLiteral("size"), {}, "SIZE");
     const QCommandLineOption rotate({"r", "rotate"}, {}, "NAME");
     const QCommandLineOption output({"o", "output"}, {}, "DIR");
     const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
@@ -139,7 +154,8 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption listFormats(QStringLiteral("list-formats"));
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({format, bitrate, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats, help, version});
+    parser.addOptions({format, bitrate, quality, size, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats,
+                       help, version});
     parser.addOptions({start, end});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -152,7 +168,7 @@ Parsed parse(const QStringList& arguments, int cores)
     request.web = parser.isSet(web);
     request.sdr = parser.isSet(sdr);
     request.json = parser.isSet(json);
-    for (const QCommandLineOption* single : {&format, &bitrate, &rotate, &output, &jobs, &start, &end}) {
+    for (const QCommandLineOption* single : {&format, &bitrate, &quality, &size, &rotate, &output, &jobs, &start, &end}) {
         if (parser.values(*single).size() > 1)
             return failure(Texts::tr("--%1 given more than once").arg(single->names().constLast()));
     }
@@ -172,6 +188,30 @@ Parsed parse(const QStringList& arguments, int cores)
                     "bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
                     .arg(text));
         request.kilobits = value;
+    }
+    // One way to rate the picture: a bitrate, a quality or a size.
+    if (parser.isSet(quality) + parser.isSet(size) + parser.isSet(bitrate) > 1)
+        return failure(Texts::tr("--bitrate, --quality and --size each rate the picture: give one of them"));
+    if (parser.isSet(quality) && !request.format->copies) {
+        const QualityScale& scale = request.format->quality;
+        const QString text = parser.value(quality);
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || text.startsWith(u'+') || !scale.takes(value))
+            return failure(Texts::tr("quality for %1 must be a whole number from %2 (best) to %3: '%4'")
+                               .arg(request.format->cliName)
+                               .arg(scale.best)
+                               .arg(scale.worst)
+                               .arg(text));
+        request.quality = value;
+    }
+    if (parser.isSet(size)) {
+        const auto bytes = parseSize(parser.value(size));
+        if (!bytes)
+            return failure(Texts::tr("size must be a number of megabytes, or with K, M or G after it (25M, "
+                                     "700MB, 4G): '%1'")
+                               .arg(parser.value(size)));
+        request.targetBytes = *bytes;
     }
     if (parser.isSet(rotate)) {
         const auto position = lookUp(rotationNames(), parser.value(rotate));
@@ -215,6 +255,10 @@ Parsed parse(const QStringList& arguments, int cores)
     if (request.format->copies) {
         if (request.kilobits)
             return failure(Texts::tr("--bitrate does not apply to copy, which re-encodes nothing"));
+        if (parser.isSet(quality))
+            return failure(Texts::tr("--quality does not apply to copy, which re-encodes nothing"));
+        if (request.targetBytes > 0)
+            return failure(Texts::tr("--size does not apply to copy, which re-encodes nothing"));
         if (request.rotation != 5)
             return failure(Texts::tr("--rotate does not apply to copy, which re-encodes nothing"));
         if (request.sdr)

@@ -30,6 +30,8 @@ struct Request {
     QStringList discs;
     const OutputFormat* format = &outputFormats().first();
     std::optional<int> kilobits;    // nullopt: the format's default
+    std::optional<int> quality;     // constant quality on the format's scale
+    qint64 targetBytes = 0;         // the whole file at most this; 0: no size aimed at
     int rotation = 5;               // among the rotation choices
     TimeRange range;                // of every source; unset: all of each
     QString output = QStringLiteral("output");

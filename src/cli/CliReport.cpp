@@ -68,6 +68,10 @@ void CliReport::progress(int index, double percent)
 void CliReport::finished(int index, const ConversionResult& result)
 {
     m_running.remove(index);
+    if (m_mode == Mode::Terminal && !result.notes.isEmpty())
+        clearStatus();
+    for (const QString& note : result.notes)
+        writeLine(m_err, QStringLiteral("tarnwick-cli: %1: %2").arg(result.source, note));
     if (!result.ok)
         writeLine(m_err, QStringLiteral("tarnwick-cli: %1: %2").arg(result.source, result.error));
     switch (m_mode) {

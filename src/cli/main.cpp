@@ -50,11 +50,24 @@ void listFormats()
                                                 format.caption.toUtf8().constData());
         captionColumns = qMax(captionColumns, terminalColumns(captions.last()));
     }
+    // Under each format that encodes, its quality scale, its default
+    // quality in the bitrates' column.
+    QStringList scales;
+    for (const OutputFormat& format : outputFormats()) {
+        const QualityScale& scale = format.quality;
+        //: A line under a format in --list-formats: its constant quality option and range.
+        scales << (scale.isKnown() ? Texts::tr("quality %1, %2 (best) to %3").arg(scale.option).arg(scale.best).arg(scale.worst)
+                                   : QString());
+        captionColumns = qMax(captionColumns, terminalColumns(scales.last()));
+    }
     for (qsizetype i = 0; i < captions.size(); ++i) {
         const OutputFormat& format = outputFormats().at(i);
         writeLine(stdout, padded(format.cliName, 9) + u' ' +
                               padded(captions.at(i), captionColumns) + u' ' +
                               (format.takesBitrate ? defaultBitrate(format) : QStringLiteral("-")));
+        if (!scales.at(i).isEmpty())
+            writeLine(stdout, padded(QString(), 9) + u' ' + padded(scales.at(i), captionColumns) + u' ' +
+                                  QString::number(format.quality.byDefault));
     }
 }
 
@@ -137,7 +150,9 @@ int main(int argc, char* argv[])
     // The request's choices as they are: no list of the window stands between.
     RunSettings settings = session.runSettings();
     settings.internalIndex = request.format->internalIndex;
-    settings.kilobits = request.kilobits.value_or(0); // 0: the format's own
+    settings.rate = request.targetBytes > 0 ? RateControl::size(request.targetBytes)
+                    : request.quality       ? RateControl::constantQuality(*request.quality)
+                                            : RateControl::bitrate(request.kilobits.value_or(0)); // 0: the format's own
     settings.rotationChoice = request.rotation;
     settings.beepAtEnd = false;
     settings.webOptimized = request.web;

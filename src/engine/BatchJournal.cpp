@@ -60,10 +60,15 @@ QList<TimeRange> BatchJournal::rangesOf(const Entry& entry) const
 void BatchJournal::write(const Entry& entry) const
 {
     const RunSettings& s = entry.settings;
-    const QJsonObject settings{{"outputFolder", s.outputFolder},   {"internalIndex", s.internalIndex},
-                               {"bitrateText", s.kilobits > 0 ? QString::number(s.kilobits) : QString()},     {"rotationChoice", s.rotationChoice},
-                               {"musicCutter", s.musicCutter},     {"cutToSeconds", s.cutToSeconds},
-                               {"beepAtEnd", s.beepAtEnd}};
+    const int kilobits = s.rate.mode == RateControl::Mode::Bitrate ? s.rate.kilobits : 0;
+    QJsonObject settings{{"outputFolder", s.outputFolder},   {"internalIndex", s.internalIndex},
+                         {"bitrateText", kilobits > 0 ? QString::number(kilobits) : QString()},     {"rotationChoice", s.rotationChoice},
+                         {"musicCutter", s.musicCutter},     {"cutToSeconds", s.cutToSeconds},
+                         {"beepAtEnd", s.beepAtEnd}};
+    if (s.rate.mode == RateControl::Mode::Quality)
+        settings.insert("quality", s.rate.quality);
+    else if (s.rate.mode == RateControl::Mode::Size)
+        settings.insert("targetBytes", double(s.rate.targetBytes));
     // The first lane's output where a journal of one lane has it, the
     // others' beside it.
     const Writing first = entry.writing.value(0);
@@ -123,7 +128,11 @@ std::optional<BatchJournal::Entry> BatchJournal::read() const
     Entry entry;
     entry.settings.outputFolder = s.value("outputFolder").toString();
     entry.settings.internalIndex = s.value("internalIndex").toInt();
-    entry.settings.kilobits = kilobitsFromText(s.value("bitrateText").toString());
+    entry.settings.rate = RateControl::bitrate(kilobitsFromText(s.value("bitrateText").toString()));
+    if (s.value("quality").isDouble())
+        entry.settings.rate = RateControl::constantQuality(s.value("quality").toInt());
+    else if (const double target = s.value("targetBytes").toDouble(); target >= 1 && target <= 1e15)
+        entry.settings.rate = RateControl::size(qint64(target));
     entry.settings.rotationChoice = s.value("rotationChoice").toInt();
     entry.settings.musicCutter = qint16(s.value("musicCutter").toInt());
     entry.settings.cutToSeconds = s.value("cutToSeconds").toInt();

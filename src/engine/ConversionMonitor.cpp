@@ -11,6 +11,7 @@ ConversionMonitor::ConversionMonitor(QObject* parent)
 void ConversionMonitor::resetBar()
 {
     m_percent = 0;
+    setSpan(0, 100);
     // The bar empties; the label keeps what it said (the last batch's
     // "Done." or this batch's last report) until the new run reports.
     emit barReset();
@@ -19,7 +20,7 @@ void ConversionMonitor::resetBar()
 void ConversionMonitor::receiveOutputs(const QString& CommandOutputs)
 {
     if (const auto percent = m_parser.receiveOutputs(CommandOutputs)) {
-        m_percent = *percent;
+        m_percent = m_from + *percent * (m_to - m_from) / 100;
         emit progressChanged(m_percent);
     }
 }

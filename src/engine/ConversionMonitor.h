@@ -23,6 +23,13 @@ public:
     // Resets the bar for the next file; the label shown keeps its text until
     // the next report arrives.
     void resetBar();
+    // The part of the bar the next run of the encoder fills, in percent: a
+    // conversion in two passes fills the first half, then the second.
+    void setSpan(double from, double to)
+    {
+        m_from = from;
+        m_to = to;
+    }
 
     void receiveOutputs(const QString& CommandOutputs);
     void commandOver();
@@ -34,6 +41,8 @@ signals:
 private:
     ProgressParser m_parser;
     double m_percent = 0;
+    double m_from = 0;
+    double m_to = 100;
 };
 
 } // namespace tarnwick

@@ -5,13 +5,18 @@
 #include "job/EncoderCommand.h"
 #include "job/OutputNames.h"
 #include "engine/Progress.h"
+#include "engine/TemporaryFolder.h"
+#include "job/RateControl.h"
 #include "platform/Messages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
+#include <atomic>
 
 namespace tarnwick {
 
@@ -51,6 +56,13 @@ QString tellingLine(const QString& output)
             return withoutContext(line);
     }
     return last.isEmpty() ? Converter::tr("the encoder printed nothing") : last;
+}
+
+QString newPassLog()
+{
+    static std::atomic<int> count{0};
+    return temporaryFolderPath() + QDir::separator() +
+           QStringLiteral("pass-%1-%2").arg(QCoreApplication::applicationPid()).arg(++count);
 }
 
 bool meansOutputUnwritable(const QString& reason)
@@ -129,6 +141,11 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_job = ConversionJob{};
     m_probeCommand.clear();
     m_probeOutputs.clear();
+    m_runs.clear();
+    m_ranRuns.clear();
+    m_run = 0;
+    m_tries.clear();
+    m_passLog.clear();
     m_scan = RotationScan{};
     m_length = ProgressParser{};
     m_monitor.resetBar();
@@ -202,33 +219,105 @@ void Converter::convert()
     m_existedBefore = isOccupied(m_result.output);
     m_job.output = m_result.output;
     m_result.added = m_job.added();
+    if (m_job.takesTwoPasses() && !m_settings.planOnly) {
+        m_passLog = newPassLog();
+        if (!ensureTemporaryFolder(temporaryFolderPath())) {
+            m_result.error = tr("the temporary folder %1 cannot be used for the first pass's log")
+                                 .arg(temporaryFolderPath());
+            m_names->release(m_result.output);
+            m_result.output.clear();
+            complete();
+            return;
+        }
+    }
+    m_runs = m_job.commands(m_programFolder, m_settings.planOnly ? newPassLog() : m_passLog);
     if (m_settings.planOnly) {
         // The name stays held: a later source of the same name is shown
         // with the name it would get beside this one's output.
         m_result.plan = m_probeCommand;
         for (const QString& reason : m_job.added())
             m_result.plan += QStringLiteral("\n# added ") + reason;
-        m_result.plan += u'\n' + m_job.command(m_programFolder).text();
+        for (const ConsoleCommand& run : m_runs)
+            m_result.plan += u'\n' + run.text();
         m_result.ok = true;
         complete();
         return;
     }
-    m_encoder.setCommand(m_job.command(m_programFolder));
     if (m_outputChosen)
         m_outputChosen(m_job, m_existedBefore);
     m_phase = Phase::Converting;
+    startRun();
+}
+
+// Each run fills its share of the bar: two passes a half each.
+void Converter::startRun()
+{
+    m_encoder.setCommand(m_runs.at(m_run));
+    const double share = 100.0 / double(m_runs.size());
+    m_monitor.setSpan(share * double(m_run), share * double(m_run + 1));
     if (m_stopping || !m_encoder.start())
         conversionEnded();
+}
+
+bool Converter::triedAgain(qint64 madeBytes)
+{
+    const SizePlan& plan = m_job.sizePlan;
+    m_tries.append({m_job.rate.kilobits, madeBytes, videoBytesOf(m_encoder.Outputs())});
+    const int next = nextKilobits(plan, m_tries);
+    const bool over = madeBytes > plan.targetBytes;
+    if (next <= 0) {
+        if (!over && madeBytes < SizePlan::kLeast * double(plan.targetBytes)) {
+            m_result.added << QStringLiteral("%1 of the target %2: the picture needs no more at this size")
+                                  .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
+            m_result.notes << tr("it came out at %1 of the target %2: the picture needs no more")
+                                  .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
+        }
+        return false;
+    }
+    m_result.added << QStringLiteral("encoded again at -vb %1k: at %2k the file came out at %3, %4 the target %5")
+                          .arg(next)
+                          .arg(m_job.rate.kilobits)
+                          .arg(sizeText(madeBytes),
+                               over ? QStringLiteral("above") : QStringLiteral("well below"), sizeText(plan.targetBytes));
+    m_result.notes << (over ? tr("encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4")
+                            : tr("encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4"))
+                          .arg(next)
+                          .arg(m_job.rate.kilobits)
+                          .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
+    m_ranRuns.append({m_encoder.CommandLine(), m_encoder.Outputs()});
+    QFile::remove(m_result.output);
+    m_job.rate.kilobits = next;
+    m_runs.last() = m_job.command(m_programFolder,
+                                  m_runs.size() > 1 ? ConversionJob::Pass::Second : ConversionJob::Pass::Only,
+                                  m_passLog);
+    m_run = m_runs.size() - 1;
+    startRun();
+    return true;
 }
 
 void Converter::conversionEnded()
 {
     const DOSOutputs::RunEnd end = m_encoder.lastRunEnd();
+    const bool ran = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_encoder.lastExitCode() == 0;
+    if (ran && m_run + 1 < m_runs.size()) {
+        m_ranRuns.append({m_encoder.CommandLine(), m_encoder.Outputs()});
+        ++m_run;
+        startRun();
+        return;
+    }
     const QFileInfo written(m_result.output);
     ConversionResult& result = m_result;
-    result.ok = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_encoder.lastExitCode() == 0 &&
-                written.isFile() && written.size() > 0;
-    if (!result.ok) {
+    result.ok = ran && written.isFile() && written.size() > 0;
+    const bool sized = m_job.rate.mode == RateControl::Mode::Size;
+    if (result.ok && sized && !m_existedBefore && triedAgain(written.size()))
+        return;
+    const bool tooLarge = result.ok && sized && written.size() > m_job.sizePlan.targetBytes;
+    if (tooLarge) {
+        result.ok = false;
+        result.error = tr("it came out at %1, above the target %2, however it was encoded")
+                           .arg(sizeText(written.size()), sizeText(m_job.sizePlan.targetBytes));
+    }
+    if (!result.ok && !tooLarge) {
         if (m_stopping)
             result.error = tr("stopped");
         else if (end == DOSOutputs::RunEnd::NotStarted)
@@ -237,6 +326,8 @@ void Converter::conversionEnded()
             result.error = tr("The encoder stopped unexpectedly.");
         else
             result.error = tellingLine(m_encoder.Outputs());
+    }
+    if (!result.ok) {
         // A folder that can no longer be written to fails every file after
         // this one too: tell the batch, which stops.
         result.outputUnwritable = !m_stopping && end == DOSOutputs::RunEnd::Exited &&
@@ -255,14 +346,28 @@ void Converter::conversionEnded()
 void Converter::complete()
 {
     m_result.stopped = m_stopping;
+    if (!m_passLog.isEmpty()) {
+        const QFileInfo log(m_passLog);
+        for (const QFileInfo& file : log.dir().entryInfoList({log.fileName() + u'*'}, QDir::Files | QDir::Hidden))
+            QFile::remove(file.filePath());
+    }
     if (m_logs && !m_settings.planOnly) {
         const bool converted = !m_result.output.isEmpty();
         const bool probed = !m_probeCommand.isEmpty();
+        // Every run of the encoder, one after the other.
+        QString command = converted ? m_encoder.CommandLine() : QString();
+        QString output = converted ? m_encoder.Outputs() : QString();
+        if (converted && !m_ranRuns.isEmpty()) {
+            const QString last = QStringLiteral("\n$ ") + command + u'\n' + output;
+            command = m_ranRuns.first().first;
+            output = m_ranRuns.first().second;
+            for (qsizetype i = 1; i < m_ranRuns.size(); ++i)
+                output += QStringLiteral("\n$ ") + m_ranRuns.at(i).first + u'\n' + m_ranRuns.at(i).second;
+            output += last;
+        }
         m_result.log = m_logs->write({m_result.source, m_result.output,
-                                      probed ? m_probeCommand : m_probe.CommandLine(),
-                                      converted ? m_encoder.CommandLine() : QString(),
-                                      probed ? m_probeOutputs : m_probe.Outputs(),
-                                      converted ? m_encoder.Outputs() : QString(), m_started,
+                                      probed ? m_probeCommand : m_probe.CommandLine(), command,
+                                      probed ? m_probeOutputs : m_probe.Outputs(), output, m_started,
                                       QDateTime::currentDateTime(),
                                       m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
     }

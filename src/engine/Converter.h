@@ -78,7 +78,11 @@ private:
     void probeEnded();
     void keyFrameFound();
     void convert();
+    void startRun();
     void conversionEnded();
+    // Aiming at a size: true when the last pass runs again at a corrected
+    // rate; false when the result stands (or, above the target, fails).
+    bool triedAgain(qint64 madeBytes);
     void complete();
     ProbeResult described(const QString& source, const RotationScan& scan, const ProgressParser& length) const;
 
@@ -102,10 +106,19 @@ private:
     ConversionJob m_job;
     QString m_probeCommand; // the probe's, and the key frame's run after it
     QString m_probeOutputs;
+    QList<ConsoleCommand> m_runs; // the encoder's runs for the job: one, or two passes
+    qsizetype m_run = 0;
+    QString m_passLog;            // the first pass's log, in the temporary folder
+    QList<QPair<QString, QString>> m_ranRuns; // the runs before the current one: command and output
+    QList<SizeTry> m_tries;       // encodes of the last pass aiming at a size
     bool m_existedBefore = false;
     QDateTime m_started;
     ConversionResult m_result;
 };
+
+// A name for the first pass's log in the temporary folder, unique to this
+// process and conversion.
+QString newPassLog();
 
 // The line that says why the encoder failed: its last error line before the
 // closing summary ("No space left on device", "Permission denied", ...);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QUrl>
 
 namespace tarnwick {
@@ -34,6 +35,13 @@ std::optional<QString> QtDialogs::openFile(const OpenFileRequest& request)
 std::optional<QStringList> QtDialogs::openFiles(const OpenFileRequest& request)
 {
     return open(request, QFileDialog::ExistingFiles);
+}
+
+std::optional<QString> QtDialogs::askText(const TextRequest& request)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_owner, request.title, request.label, QLineEdit::Normal, request.text, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
 std::optional<QStringList> QtDialogs::open(const OpenFileRequest& request, int mode)

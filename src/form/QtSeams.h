@@ -17,6 +17,7 @@ public:
     std::optional<QStringList> openFiles(const OpenFileRequest& request) override;
     std::optional<QString> browseFolder(const QString& prompt) override;
     std::optional<TimeRangeAnswer> askTimeRange(const TimeRangeRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
 
 private:
     std::optional<QStringList> open(const OpenFileRequest& request, int mode);

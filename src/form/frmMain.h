@@ -15,6 +15,7 @@ namespace tarnwick {
 class BatchWindowSteps;
 class ChmViewerQuery;
 class HandOver;
+class RateMenu;
 class SignalExit;
 class Skin;
 
@@ -74,6 +75,8 @@ public:
     QAction* timeRangeAction() const { return m_timeRange; }
     // How many files convert at once: 1 up to the cores, or Automatic.
     QMenu* lanesMenu() const { return m_lanesMenu; }
+    // Constant quality and a target size instead of the bitrate.
+    RateMenu* rateMenu() const { return m_rateMenu; }
     Skin& skin() { return *m_skin; }
     SleepInhibitor& inhibitor() { return *m_inhibitor; }
 
@@ -139,6 +142,7 @@ private:
     QMenu* m_lanesMenu = nullptr;
     QAction* m_timeRange = nullptr;
     bool m_menuForRow = false; // the next opening of the menu is over a row
+    RateMenu* m_rateMenu = nullptr;
     ProgramSettings m_programSettings;
     BatchWindowSteps* m_batchSteps;
     DesktopNotifier m_notifier;

@@ -1,6 +1,7 @@
 #include "form/frmMain.h"
 
 #include "form/MainWidgets.h"
+#include "form/RateMenu.h"
 #include "platform/Messages.h"
 #include "platform/Shell.h"
 
@@ -178,6 +179,7 @@ void frmMain::createRotateMenu()
     sdr->setToolTip(tr("HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, "
                        "which otherwise keep it in HDR"));
     connect(sdr, &QAction::toggled, m_session, &Session::setHdrToSdr);
+    m_rateMenu = new RateMenu(m_menu, m_w, *m_session, this);
 }
 
 // A copy encodes nothing: its bitrate and rotation are greyed, the

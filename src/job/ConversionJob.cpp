@@ -95,6 +95,48 @@ SourceFit copyInto(const Container& container, const SourceStreams& streams)
     return fit;
 }
 
+// A pass's options: x265 takes its pass among its own parameters, joined
+// to those the source needed; the first pass leaves out what only a file
+// takes (the null writer refuses the MP4 writer's flags).
+QStringList passOptions(QStringList options, const OutputFormat& format, ConversionJob::Pass pass,
+                        const QString& passLog)
+{
+    if (pass == ConversionJob::Pass::First) {
+        const qsizetype flags = options.indexOf(QStringLiteral("-movflags"));
+        if (flags >= 0)
+            options.remove(flags, qMin<qsizetype>(2, options.size() - flags));
+    }
+    if (format.passes == Passes::X265) {
+        // The stats path is one value among x265's "key=value:..." pairs.
+        QString path = passLog + QStringLiteral(".x265.log");
+        for (const QChar special : {u'\\', u':', u'=', u'\''})
+            path.replace(special, QStringLiteral("\\") + special);
+        const QString params = (pass == ConversionJob::Pass::First ? QStringLiteral("pass=1:slow-firstpass=0")
+                                                                   : QStringLiteral("pass=2")) +
+                               QStringLiteral(":stats=") + path;
+        const qsizetype at = options.indexOf(QStringLiteral("-x265-params"));
+        if (at >= 0 && at + 1 < options.size())
+            options[at + 1] += u':' + params;
+        else
+            options << QStringLiteral("-x265-params") << params;
+    }
+    return options;
+}
+
+// Where the first pass ends: its encoder named, since some formats leave
+// it to the extension, which the null writer has none of; and its frames
+// timed as the file's writer times them (AVI, Matroska and WebM as they
+// come, the others at a constant rate), or the second pass would count
+// other frames than the first learnt.
+QStringList firstPassEnd(const OutputFormat& format)
+{
+    static const QStringList variable{QStringLiteral("avi"), QStringLiteral("matroska"), QStringLiteral("webm")};
+    return {QStringLiteral("-vcodec"), format.videoCodec,
+            QStringLiteral("-fps_mode"), variable.contains(format.container) ? QStringLiteral("vfr") : QStringLiteral("cfr"),
+            QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
+            QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
+}
+
 bool isMp4Family(const QString& muxer)
 {
     return muxer == u"mp4" || muxer == u"mov";
@@ -111,12 +153,26 @@ QStringList ConversionJob::rateArguments() const
 {
     if (!format.takesBitrate)
         return {};
-    return {QStringLiteral("-vb"), QString::number(kilobits) + u'k'};
+    const auto kilobitsOf = [](int value) { return QString::number(value) + u'k'; };
+    switch (rate.mode) {
+    case RateControl::Mode::Quality: {
+        const QualityScale& scale = format.quality;
+        const int quality = scale.takes(rate.quality) ? rate.quality : scale.byDefault;
+        return QStringList{scale.option, QString::number(quality)} + scale.alongside;
+    }
+    case RateControl::Mode::Size:
+        return QStringList{QStringLiteral("-vb"), kilobitsOf(rate.kilobits), QStringLiteral("-b:a"),
+                           kilobitsOf(format.audioKilobits)} +
+               format.sizeOptions;
+    case RateControl::Mode::Bitrate:
+        break;
+    }
+    return {QStringLiteral("-vb"), kilobitsOf(rate.kilobits)};
 }
 
 // The text keeps the blanks the command has always shown: one after the
 // rate, one after the (maybe empty) filter, one after the added options.
-ConsoleCommand ConversionJob::command(const QString& programFolder) const
+ConsoleCommand ConversionJob::command(const QString& programFolder, Pass pass, const QString& passLog) const
 {
     ConsoleCommand::Builder builder(encoderPath(programFolder));
     builder.blank();
@@ -130,9 +186,25 @@ ConsoleCommand ConversionJob::command(const QString& programFolder) const
     if (const QStringList chain = videoFilters(); !chain.isEmpty())
         builder.argument(QStringLiteral("-vf")).blank().argument(chain.join(u','), turn.shownQuoted());
     builder.blank();
-    if (!fit.options.isEmpty())
-        builder.arguments(fit.options).blank();
+    const QStringList options = pass == Pass::Only ? fit.options : passOptions(fit.options, format, pass, passLog);
+    if (!options.isEmpty())
+        builder.arguments(options).blank();
+    if (pass != Pass::Only && format.passes == Passes::FFmpeg) {
+        builder.arguments({QStringLiteral("-pass"), pass == Pass::First ? QStringLiteral("1") : QStringLiteral("2"),
+                           QStringLiteral("-passlogfile")});
+        builder.blank().argument(passLog, true).blank();
+    }
+    // The first pass keeps nothing but its log: no sound, no file.
+    if (pass == Pass::First)
+        return builder.arguments(firstPassEnd(format)).build();
     return builder.quoted(output).build();
+}
+
+QList<ConsoleCommand> ConversionJob::commands(const QString& programFolder, const QString& passLog) const
+{
+    if (!takesTwoPasses())
+        return {command(programFolder)};
+    return {command(programFolder, Pass::First, passLog), command(programFolder, Pass::Second, passLog)};
 }
 
 std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
@@ -154,19 +226,19 @@ ConsoleCommand conversionCommand(const QString& programFolder, const QString& so
     job.output = outputPath;
     job.format = format;
     job.extension = format.extension;
-    job.kilobits = kilobits;
+    job.rate = RateControl::bitrate(kilobits);
     job.turn = turn;
     job.fit = fit;
     return job.command(programFolder);
 }
 
-ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, int kilobits, const Turn& turn,
-                      bool webOptimized, bool hdrToSdr)
+ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
+                      const Turn& turn, bool webOptimized, bool hdrToSdr)
 {
     ConversionJob job;
     job.format = chosen;
     job.extension = chosen.extension;
-    job.kilobits = kilobits;
+    job.rate = rate;
     job.turn = turn;
     bool mp4Family = chosen.isMp4Family();
     if (chosen.copies) {
@@ -179,7 +251,7 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
         } else if (const OutputFormat* converting = formatNamed(chosen.convertsBy)) {
             job.format = *converting;
             job.extension = converting->extension;
-            job.kilobits = defaultBitrate(*converting).toInt(); // a copy was given none
+            job.rate = RateControl::bitrate(defaultBitrate(*converting).toInt()); // a copy was given none
             job.fit = fitSource(streams, *converting, job.turn, hdrToSdr);
             job.fit.reasons.prepend(QStringLiteral("converted to MP4 (H.264): no container keeps the source's "
                                                    "streams as they are"));
@@ -192,16 +264,38 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
         job.fit.options << QStringLiteral("-movflags") << QStringLiteral("+faststart");
         job.fit.reasons << QStringLiteral("-movflags +faststart: made for the web, the index before the pictures");
     }
+    if (job.format.copies)
+        return job;
+    if (job.rate.mode == RateControl::Mode::Bitrate && job.rate.kilobits <= 0)
+        job.rate.kilobits = defaultBitrate(job.format).toInt();
+    if (job.rate.mode == RateControl::Mode::Quality && !job.format.quality.takes(job.rate.quality))
+        job.rate.quality = job.format.quality.byDefault;
+    if (job.rate.mode == RateControl::Mode::Size) {
+        job.sizePlan = planSize(streams, job.format, job.rate.targetBytes);
+        job.rate.kilobits = qMax(1, job.sizePlan.videoKilobits);
+        job.fit.reasons << job.sizePlan.reason();
+    }
     return job;
 }
+
+namespace {
+
+// The streams as the run sees them: a range lasts its part of the source,
+// which is what a size is shared out over.
+SourceStreams withinRange(SourceStreams streams, const TimeRange& range)
+{
+    if (const double part = range.isSet() ? range.lengthWithin(streams.duration) : 0; part > 0)
+        streams.duration = part;
+    return streams;
+}
+
+} // namespace
 
 ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
                       const TimeRange& range)
 {
     const OutputFormat& chosen = *formatOf(settings);
-    // A rate that is not a number of kilobits is the format's own.
-    const int kilobits = settings.kilobits > 0 ? settings.kilobits : defaultBitrate(chosen).toInt();
-    ConversionJob job = planJob(probed.streams, chosen, kilobits,
+    ConversionJob job = planJob(withinRange(probed.streams, range), chosen, settings.rate,
                                 Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
                                 settings.webOptimized, settings.hdrToSdr);
     job.source = source;
@@ -229,6 +323,11 @@ QString refusal(const ProbeResult& probed, const RunSettings& settings, const Ti
                                            "its picture is Dolby Vision profile %1, whose colours only a Dolby "
                                            "Vision player shows; Same as Source (Copy) keeps it as it is")
             .arg(video->dolbyVision.profile);
+    if (settings.rate.mode == RateControl::Mode::Size && !format->copies) {
+        if (const SizePlan plan = planSize(withinRange(probed.streams, range), *format, settings.rate.targetBytes);
+            !plan.refusal.isEmpty())
+            return plan.refusal;
+    }
     return {};
 }
 

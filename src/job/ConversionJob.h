@@ -2,6 +2,7 @@
 
 #include "media/OutputFormats.h"
 #include "job/RunSettings.h"
+#include "job/SizePlan.h"
 #include "media/SourceFit.h"
 #include "job/TimeRange.h"
 #include "media/Turn.h"
@@ -22,21 +23,31 @@ struct ConversionJob {
     QString output;
     OutputFormat format;  // the one it converts by: a copy no container keeps converts
     QString extension;    // the output's: a copy's follows the source's codecs
-    int kilobits = 0;     // the video rate, for a format that encodes
+    RateControl rate;     // for a format that encodes: its kilobits or its quality, as the encoder takes them
     Turn turn;            // the rotation; a copy turns nothing
     SourceFit fit;        // what this source needs beyond the format's options
     TimeRange range;      // the part of the source it keeps; unset: all of it
     std::optional<double> keyFrame; // where a copy cut to a range begins, once found
+    SizePlan sizePlan;    // with a size: how it is shared out
 
     // The one "-vf" chain: the fit's leading filters, the turn, its fixes.
     QStringList videoFilters() const { return fit.firstFilters + turn.filters + fit.filters; }
-    // The rate's options: "-vb" and the kilobits, for a format that encodes.
+    // The rate's options, for a format that encodes: "-vb" and the kilobits
+    // (with a size, the sound's rate too), or the quality on its scale.
     QStringList rateArguments() const;
     // The range's options: "-ss" before the input, and after it "-t" (and
     // for a copy the shift that starts the file at its first key frame).
     QStringList seekArguments() const;
     QStringList cutArguments() const;
-    ConsoleCommand command(const QString& programFolder) const;
+
+    // Aiming at a size, an encoder that takes two passes makes them: the
+    // first learns the picture into `passLog` (a path and name without
+    // extension, in the temporary folder) and writes nothing else.
+    enum class Pass { Only, First, Second };
+    bool takesTwoPasses() const { return rate.mode == RateControl::Mode::Size && format.passes != Passes::One; }
+    ConsoleCommand command(const QString& programFolder, Pass pass = Pass::Only, const QString& passLog = {}) const;
+    // Every run of the encoder the conversion makes, in order.
+    QList<ConsoleCommand> commands(const QString& programFolder, const QString& passLog) const;
     // Why each option beyond the format's own was added, one line each.
     QStringList added() const;
 
@@ -53,8 +64,8 @@ struct ConversionJob {
 // `webOptimized`: an MP4 or QuickTime file gets its index at the front.
 // `hdrToSdr`: HLG and PQ pictures become SDR in every format. A copy picks
 // its container from the source's codecs, or converts when none keeps them.
-ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, int kilobits, const Turn& turn,
-                      bool webOptimized, bool hdrToSdr = false);
+ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
+                      const Turn& turn, bool webOptimized, bool hdrToSdr = false);
 // The same for a probed source by a run's settings, keeping `range` of it;
 // the format must exist.
 ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
@@ -71,7 +82,8 @@ std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, co
                                                 const QString& outputPath);
 
 // Why a probed source cannot be converted with these settings, or `range`
-// not cut from it; empty when it can.
+// not cut from it; empty when it can. A size too small for it is refused
+// here, with the smallest that works.
 QString refusal(const ProbeResult& probed, const RunSettings& settings, const TimeRange& range = {});
 
 } // namespace tarnwick

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/RateControl.h"
 #include "media/SourceStreams.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace tarnwick {
 struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
     int internalIndex = -1;  // the format record's internal index
-    int kilobits = 0;        // the video rate; 0: the format's own
+    RateControl rate;        // a bitrate (0 kilobits: the format's own), a constant quality or a size
     int rotationChoice = 5;  // among the rotation choices; 5 is "None"
     qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
     qint32 cutToSeconds = 0;
@@ -45,6 +46,7 @@ struct ConversionResult {
     bool outputUnwritable = false;
     QString log; // the conversion's log, where logs are kept
     QStringList added; // why each option beyond the format's own was added
+    QStringList notes; // what the user should know of how it went: a size met only by encoding again
     bool stopped = false; // ended by a stop, not by anything of its own
     QString plan; // a dry run's: the commands it would run, each addition's reason, or why not
 };

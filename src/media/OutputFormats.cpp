@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarnwick {
 
@@ -82,6 +83,57 @@ CodecLimits av1Limits(bool aac)
     return limits;
 }
 
+// What each encoder is given beyond its bitrate. Defaults keep a phone's
+// clip looking as it did (an SSIM of 0.95 or more against it); x264's scale
+// starts at 1 because its 0 is lossless, in a profile players refuse. The
+// least picture rates are where MPEG-1 and MPEG-4 blur into blocks, and
+// the newer codecs, at a third to a half of that, soon after.
+struct EncoderRate {
+    const char* encoder;
+    QualityScale quality;
+    Passes passes;
+    double leastBitsPerPixel;
+    QStringList sizeOptions = {};
+};
+
+// FFmpeg's own rate control stops at quantiser 2 (its least Lagrange
+// factor, 2 * 118): short clips at generous sizes come out well below them.
+const QStringList kFinestQuantiser{"-qmin", "1", "-lmin", "118"};
+
+const QList<EncoderRate>& encoderRates()
+{
+    static const QList<EncoderRate> rates{
+        {"mpeg4", {"-q:v", QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "quantiser"), 1, 31, 4}, Passes::FFmpeg, 0.1, kFinestQuantiser},
+        {"msmpeg4", {"-q:v", QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "quantiser"), 1, 31, 4}, Passes::FFmpeg, 0.1, kFinestQuantiser},
+        {"mpeg1video", {"-q:v", QT_TRANSLATE_NOOP("tarnwick::OutputPresets", "quantiser"), 1, 31, 4}, Passes::FFmpeg, 0.1, kFinestQuantiser},
+        {"libx264", {"-crf", "CRF", 1, 51, 23}, Passes::FFmpeg, 0.05},
+        {"libx265", {"-crf", "CRF", 0, 51, 26}, Passes::X265, 0.035},
+        {"libsvtav1", {"-crf", "CRF", 1, 63, 35}, Passes::One, 0.035},
+        {"libvpx-vp9", {"-crf", "CRF", 0, 63, 32, false, {"-b:v", "0"}}, Passes::FFmpeg, 0.035},
+    };
+    return rates;
+}
+
+// Each sound track's rate aiming at a size: what the encoders give stereo by
+// themselves, Opus a little less for the same sound.
+int audioKilobitsOf(const QString& encoder)
+{
+    return encoder == u"libopus" ? 96 : encoder == u"copy" ? 0 : 128;
+}
+
+void addRates(OutputFormat& format)
+{
+    for (const EncoderRate& rate : encoderRates()) {
+        if (format.videoCodec == QLatin1String(rate.encoder)) {
+            format.quality = rate.quality;
+            format.passes = rate.passes;
+            format.leastBitsPerPixel = rate.leastBitsPerPixel;
+            format.sizeOptions = rate.sizeOptions;
+        }
+    }
+    format.audioKilobits = audioKilobitsOf(format.audioCodec);
+}
+
 QList<OutputFormat> makeFormats()
 {
     const auto s = [](const char* text) { return QString::fromLatin1(text); };
@@ -144,6 +196,8 @@ QList<OutputFormat> makeFormats()
                     .defaultBitratePosition = -1, .arguments = {"-c", "copy"}, .accepts = {}, .takesBitrate = false,
                     .copies = true, .copyContainers = {s("mp4"), s("mov"), s("matroska")},
                     .convertsBy = s("mp4-h264")});
+    for (OutputFormat& format : formats)
+        addRates(format);
     return formats;
 }
 
@@ -210,6 +264,26 @@ const QList<OutputFormat>& outputFormats()
 {
     static const QList<OutputFormat> formats = makeFormats();
     return formats;
+}
+
+QList<int> QualityScale::levels() const
+{
+    const int low = qMin(best, worst);
+    const int high = qMax(best, worst);
+    const int step = qMax(1, int(std::lround((high - low) / 12.0)));
+    QList<int> levels;
+    for (int level = byDefault - (byDefault - low) / step * step; level <= high; level += step)
+        levels << level;
+    if (higherIsBetter)
+        std::reverse(levels.begin(), levels.end());
+    return levels;
+}
+
+int QualityScale::better(int quality, int steps) const
+{
+    const int step = qMax(1, int(std::lround((qMax(best, worst) - qMin(best, worst)) / 12.0)));
+    const int moved = quality + (higherIsBetter ? steps : -steps) * step;
+    return qBound(qMin(best, worst), moved, qMax(best, worst));
 }
 
 const OutputFormat* formatAtPosition(int position)

@@ -28,6 +28,33 @@ struct CodecLimits {
     QStringList refusedLayouts;     // channel layouts its audio encoder refuses, remapped to the plain one
 };
 
+// A format's constant quality, on its encoder's own scale: x264's, x265's,
+// SVT-AV1's and VP9's constant rate factor, the MPEG quantiser.
+struct QualityScale {
+    QString option;            // "-crf", "-q:v"; empty: the format encodes nothing
+    QString name;              // how people know the scale: "CRF", "quantiser"
+    int best = 0;
+    int worst = 0;
+    int byDefault = 0;         // looks good on a phone's clip
+    bool higherIsBetter = false;
+    QStringList alongside = {}; // what the scale needs beside its number: VP9 takes it only without a bitrate
+
+    bool isKnown() const { return !option.isEmpty(); }
+    bool takes(int quality) const { return quality >= qMin(best, worst) && quality <= qMax(best, worst); }
+    // What the window offers, the best first: the default and steps around it.
+    QList<int> levels() const;
+    // The next level `steps` steps better (negative: worse), held within the scale.
+    int better(int quality, int steps) const;
+};
+
+// How a format's encoder takes two passes over the picture, the first
+// learning where the bits are needed.
+enum class Passes {
+    One,     // a single pass only
+    FFmpeg,  // FFmpeg's -pass and -passlogfile
+    X265,    // x265's own pass and stats parameters
+};
+
 // One output format: everything the window, the command line, the presets
 // and the command builder know of it.
 struct OutputFormat {
@@ -50,6 +77,12 @@ struct OutputFormat {
     QString hdrPixelFormat = {};  // HLG and PQ pictures kept in it, 10-bit; empty: 8-bit video, HDR is tone-mapped
     QStringList copyContainers = {}; // a copy's containers (muxers), the first that keeps the source's streams
     QString convertsBy = {};         // a copy no container keeps converts by this format (its -f name)
+
+    QualityScale quality = {};    // its constant quality
+    Passes passes = Passes::One;  // aiming at a size
+    int audioKilobits = 0;        // each sound track's rate when aiming at a size
+    double leastBitsPerPixel = 0; // below it a picture is not worth watching, however small the file
+    QStringList sizeOptions = {}; // what its rate control needs to fill a generous size
 
     // MP4 or QuickTime inside, whatever the extension: an index at the front makes it play as it arrives.
     bool isMp4Family() const { return container == u"mp4" || container == u"mov"; }

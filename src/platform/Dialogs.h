@@ -38,6 +38,12 @@ struct TimeRangeAnswer {
     QString end;
     friend bool operator==(const TimeRangeAnswer&, const TimeRangeAnswer&) = default;
 };
+// What a dialog asking for one line of text shows.
+struct TextRequest {
+    QString title;
+    QString label;
+    QString text; // pre-filled, may be empty
+};
 
 // The dialogs seam: the real one shows the platform's dialogs, the tests'
 // one answers from a script.
@@ -55,6 +61,12 @@ public:
     // The times typed, or nullopt when cancelled. A face without the dialog
     // answers as a cancel.
     virtual std::optional<TimeRangeAnswer> askTimeRange(const TimeRangeRequest&) { return std::nullopt; }
+    // The line entered, or nullopt when cancelled; a face that cannot ask cancels.
+    virtual std::optional<QString> askText(const TextRequest& request)
+    {
+        Q_UNUSED(request);
+        return std::nullopt;
+    }
 };
 
 // "label|pattern|label|pattern..." as filter entries; a trailing label

@@ -29,6 +29,7 @@ Session::Session(const Services& services, const QString& programFolder, QObject
     // The progress follows the batch before any face does: a face hears
     // the bar emptied before the controls come back.
     m_progress.follow(m_batch, m_queue);
+    m_presets.formatChosen = [this] { m_rate.formatChosen(format()); };
     connect(&m_queue, &Queue::changed, &m_batch, &BatchDriver::runListChanged);
     // As a batch takes the folder, it ends in a separator here too, where
     // the window shows it: the session's own value, not the batch's copy.
@@ -56,7 +57,7 @@ RunSettings Session::runSettings() const
     RunSettings settings;
     settings.outputFolder = m_outputFolder;
     settings.internalIndex = m_presets.internalFormat.position();
-    settings.kilobits = kilobitsFromText(m_presets.bitrate.text());
+    settings.rate = m_rate.control(kilobitsFromText(m_presets.bitrate.text()));
     settings.rotationChoice = m_rotation.choices.position();
     settings.musicCutter = m_options.MusicCutter;
     settings.cutToSeconds = m_options.CutToSeconds;
@@ -215,8 +216,9 @@ void Session::applyRunSettings(const RunSettings& settings)
     // The format first: it brings its own bitrate, which the run's replaces.
     if (const OutputFormat* chosen = formatForIndex(settings.internalIndex))
         setFormat(*chosen);
-    if (settings.kilobits > 0)
-        setKilobits(settings.kilobits);
+    if (settings.rate.mode == RateControl::Mode::Bitrate && settings.rate.kilobits > 0)
+        setKilobits(settings.rate.kilobits);
+    m_rate.apply(settings.rate);
     setRotationChoice(settings.rotationChoice);
     setOutputFolder(settings.outputFolder);
 }

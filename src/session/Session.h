@@ -7,6 +7,7 @@
 #include "engine/Converter.h"
 #include "settings/Options.h"
 #include "settings/OutputPresets.h"
+#include "settings/RateChoice.h"
 #include "media/Rotation.h"
 #include "job/RunSettings.h"
 #include "sources/CCommonDialogs.h"
@@ -51,6 +52,8 @@ public:
     CCommonDialogs& commonDialogs() { return m_commonDialogs; }
     SourceCommands& sources() { return m_sources; }
     OutputPresets& presets() { return m_presets; }
+    // Constant quality or a target size instead of the bitrate.
+    RateChoice& rate() { return m_rate; }
     Rotation& rotation() { return m_rotation; }
     Options& options() { return m_options; }
     Converter& converter() { return m_converter; }
@@ -114,6 +117,7 @@ private:
     CCommonDialogs m_commonDialogs;
     SourceCommands m_sources;
     OutputPresets m_presets;
+    RateChoice m_rate;
     Rotation m_rotation;
     Options m_options;
     Converter m_converter;

@@ -90,6 +90,8 @@ void OutputPresets::SelectOutputFormat()
         return;
     bitrate.select(format->defaultBitratePosition);
     internalFormat.select(format->internalIndex);
+    if (formatChosen)
+        formatChosen();
 }
 
 void OutputPresets::ApplyFormatPreset()

@@ -31,6 +31,8 @@ public:
 
     void SelectOutputFormat();
     void ApplyFormatPreset();
+    // Told once a visible format's choice has set the bitrate and the index.
+    EditableList::Handler formatChosen;
 };
 
 } // namespace tarnwick

@@ -11,6 +11,7 @@ namespace {
 
 const QString kWebOptimized = QStringLiteral("Output/WebOptimized");
 const QString kHdrToSdr = QStringLiteral("Output/HdrToSdr");
+const QString kConstantQuality = QStringLiteral("Output/ConstantQuality");
 const QString kConversionsAtOnce = QStringLiteral("Batch/ConversionsAtOnce");
 
 int cores()
@@ -54,6 +55,19 @@ void ProgramSettings::setHdrToSdr(bool on)
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setValue(kHdrToSdr, on);
+}
+
+bool ProgramSettings::constantQuality() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    return settings.value(kConstantQuality, false).toBool();
+}
+
+void ProgramSettings::setConstantQuality(bool on)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(kConstantQuality, on);
 }
 
 int ProgramSettings::conversionsAtOnce() const

@@ -26,6 +26,11 @@ public:
     bool hdrToSdr() const;
     void setHdrToSdr(bool on);
 
+    // Output/ConstantQuality: the window offers the format's quality levels
+    // instead of bitrates.
+    bool constantQuality() const;
+    void setConstantQuality(bool on);
+
     // Batch/ConversionsAtOnce: 1 to the core count, 0 for one per core.
     int conversionsAtOnce() const;
     void setConversionsAtOnce(int lanes);

@@ -266,6 +266,11 @@ private slots:
         QTest::newRow("missing value") << QStringList{"x.mp4", "-o"} << "o";
         QTest::newRow("no source") << QStringList{"-f", "avi"} << "SOURCE";
         QTest::newRow("SDR asked of a copy") << QStringList{"-f", "copy", "--sdr", "x.mp4"} << "--sdr";
+        QTest::newRow("quality off the scale") << QStringList{"-f", "mp4-h264", "-q", "52", "x.mp4"} << "1 (best) to 51";
+        QTest::newRow("quality of a copy") << QStringList{"-f", "copy", "-q", "20", "x.mp4"} << "--quality";
+        QTest::newRow("quality and bitrate") << QStringList{"-q", "4", "-b", "900", "x.mp4"} << "give one";
+        QTest::newRow("size unreadable") << QStringList{"--size", "25Q", "x.mp4"} << "'25Q'";
+        QTest::newRow("size of a copy") << QStringList{"-f", "copy", "--size", "25M", "x.mp4"} << "--size";
     }
     void badUsageGivesStatus2AndWritesNothing()
     {

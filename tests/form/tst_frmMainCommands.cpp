@@ -12,6 +12,7 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include "form/RateMenu.h"
 #include "settings/ProgramSettings.h"
 
 #include <QAccessible>
@@ -181,7 +182,7 @@ private slots:
         w.c().cmbBitrate->lineEdit()->clear();
         QTest::keyClicks(w.c().cmbBitrate->lineEdit(), "750 -y k");
         QCOMPARE(w.c().cmbBitrate->currentText(), QString("750"));
-        QCOMPARE(w.form->session().runSettings().kilobits, 750);
+        QCOMPARE(w.form->session().runSettings().rate.kilobits, 750);
 
         auto* web = w.form->findChild<QAction*>("actWebOptimized");
         QVERIFY(web && web->isCheckable() && !web->isChecked());
@@ -211,6 +212,71 @@ private slots:
         QVERIFY(again.form->findChild<QAction*>("actHdrToSdr")->isChecked());
         again.form->findChild<QAction*>("actHdrToSdr")->trigger();
         QVERIFY(!ProgramSettings().hdrToSdr());
+    }
+
+    // Constant Quality turns the bitrate list into the chosen format's
+    // quality levels, its default chosen, and back, kept in Tarnwick.conf;
+    // off, the window is as it always was. A target size, asked for in a
+    // dialog, goes before either while it is set.
+    void constantQualityAndTargetSize()
+    {
+        ProgramSettings().setConstantQuality(false);
+        Window w;
+        const QString caption = w.c().lblBitrate->text();
+        auto* quality = w.form->findChild<QAction*>("actConstantQuality");
+        auto* size = w.form->findChild<QAction*>("actTargetSize");
+        QVERIFY(quality && quality->isCheckable() && !quality->isChecked() && size);
+        QVERIFY(!w.form->findChild<QComboBox*>("cmbQuality"));
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::bitrate(5000));
+
+        emit w.c().cmbOF1->activated(1); // MP4 (H.264)
+        quality->trigger();
+        QComboBox* levels = w.form->rateMenu()->rateBox();
+        QVERIFY(levels && levels->isVisible() && levels->isEnabled() && !w.c().cmbBitrate->isVisible());
+        QCOMPARE(levels->currentText(), QString("23"));
+        QVERIFY2(w.c().lblBitrate->text().contains("CRF"), qPrintable(w.c().lblBitrate->text()));
+        QVERIFY(QSettings(ProgramSettings::defaultPath(), QSettings::IniFormat).value("Output/ConstantQuality").toBool());
+        emit levels->activated(levels->findText("31"));
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::constantQuality(31));
+        // Another format: its own scale, its default; a copy has none.
+        emit w.c().cmbOF1->activated(0);
+        QCOMPARE(levels->currentText(), QString("4"));
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::constantQuality(4));
+        emit w.c().cmbOF1->activated(w.c().cmbOF1->findText("Same as Source (Copy)"));
+        QVERIFY(!levels->isVisible() && w.c().cmbBitrate->isVisible() && !w.c().cmbBitrate->isEnabled());
+        QCOMPARE(w.c().lblBitrate->text(), caption);
+        emit w.c().cmbOF1->activated(0);
+        QVERIFY(levels->isVisible() && levels->isEnabled());
+        {
+            Window again;
+            QVERIFY(again.form->findChild<QAction*>("actConstantQuality")->isChecked());
+            QVERIFY(again.form->rateMenu()->rateBox()->isVisible());
+        }
+
+        // A size in decimal megabytes; what is no size is said so and kept out.
+        w.dialogs.answerText(QString("25M"));
+        size->trigger();
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::size(25000000));
+        QVERIFY(size->isChecked() && !levels->isEnabled() && levels->currentText() == "25 MB");
+        w.dialogs.answerText(QString("lots"));
+        w.messages.expect("\"lots\" is not a size. Write a number of megabytes, or a number with K, M or G after it: "
+                          "25M, 700MB, 4G.",
+                          "Tarnwick", MessageIcon::Exclamation);
+        size->trigger();
+        QCOMPARE(w.dialogs.textRequests.last().text, QString("25 MB"));
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::size(25000000));
+        w.dialogs.answerText(QString());
+        size->trigger();
+        QVERIFY(!size->isChecked());
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::constantQuality(4));
+
+        quality->trigger();
+        QVERIFY(!levels->isVisible() && w.c().cmbBitrate->isVisible());
+        QCOMPARE(w.c().lblBitrate->text(), caption);
+        QCOMPARE(w.form->session().runSettings().rate, RateControl::bitrate(5000));
+        QVERIFY(!ProgramSettings().constantQuality());
+        QString why;
+        QVERIFY2(w.done(&why), qPrintable(why));
     }
 
     void standardKeysWhereThereAreSome()

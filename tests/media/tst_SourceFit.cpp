@@ -313,7 +313,7 @@ private slots:
     void theCopyKeepsTheFields()
     {
         const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
-        const ConversionJob plan = planJob(streams, *formatNamed("copy"), 0, {}, false);
+        const ConversionJob plan = planJob(streams, *formatNamed("copy"), RateControl::bitrate(0), {}, false);
         QVERIFY(plan.fit.firstFilters.isEmpty());
         QVERIFY2(!plan.fit.reasons.join(u'\n').contains("bwdif"), qPrintable(plan.fit.reasons.join(u'\n')));
     }
@@ -592,7 +592,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, extension);
         QFETCH(bool, strict);
-        const ConversionJob plan = planJob(scanDescription(description(name)), *formatNamed("copy"), 0, {}, false, true);
+        const ConversionJob plan = planJob(scanDescription(description(name)), *formatNamed("copy"), RateControl::bitrate(0), {}, false, true);
         QCOMPARE(plan.extension, extension);
         QCOMPARE(plan.fit.options.join(u' ').contains("-strict unofficial"), strict);
         QVERIFY(plan.fit.filters.isEmpty());

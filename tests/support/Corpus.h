@@ -243,6 +243,38 @@ inline QList<CorpusSource> rangeCorpus()
     return corpus;
 }
 
+// Sources to rate by size and by quality, as a phone, a camcorder, a
+// screen recorder and an action camera write them: 10-bit HEVC, MPEG-2
+// with 5.1 sound, a variable frame rate, 60 frames a second.
+inline QList<CorpusSource> rateCorpus()
+{
+    const QString t = QStringLiteral("3");
+    const QString picture = QStringLiteral("testsrc2=size=%1:rate=%2:duration=") + t;
+    const QString tone = QStringLiteral("sine=frequency=440:sample_rate=48000:duration=") + t;
+    const auto in = [](const QString& graph) { return QStringList{"-f", "lavfi", "-i", graph}; };
+    QList<CorpusSource> corpus;
+    corpus << CorpusSource{"phone-hevc10.mp4",
+                           in(picture.arg("320x240", "30")) + in(tone) +
+                               QStringList{"-ac", "2", "-c:v", "libx265", "-pix_fmt", "yuv420p10le", "-x265-params",
+                                           "log-level=error", "-tag:v", "hvc1", "-c:a", "aac"},
+                           {}};
+    corpus << CorpusSource{"camcorder-mpeg2-51.vob",
+                           in(picture.arg("352x288", "25")) + in(tone + ",aformat=channel_layouts=5.1") +
+                               QStringList{"-c:v", "mpeg2video", "-b:v", "3000k", "-c:a", "ac3", "-b:a", "384k", "-f",
+                                           "vob"},
+                           {}};
+    corpus << CorpusSource{"screen-vfr.mp4",
+                           in(picture.arg("320x240", "30")) + in(tone) +
+                               QStringList{"-ac", "2", "-vf", "setpts='if(lt(N,40),N/30/TB,(40+(N-40)*2)/30/TB)'",
+                                           "-c:v", "libx264", "-vsync", "vfr", "-c:a", "aac", "-t", t},
+                           {}};
+    corpus << CorpusSource{"action-60fps.mp4",
+                           in(picture.arg("320x240", "60")) + in(tone) +
+                               QStringList{"-ac", "2", "-c:v", "libx264", "-c:a", "aac"},
+                           {}};
+    return corpus;
+}
+
 // Makes the sources in `folder`; the paths of the sources made, or an empty
 // list with `error` set. A source already there from the same recipe is kept,
 // so a corpus is made once and shared by every test and run that asks for it;

@@ -24,6 +24,7 @@ public:
     void answerOpenSeveral(const QStringList& paths) { m_openAnswers.append(paths); }
     void answerFolder(std::optional<QString> path) { m_folderAnswers.append(std::move(path)); }
     void answerTimeRange(std::optional<TimeRangeAnswer> times) { m_rangeAnswers.append(std::move(times)); }
+    void answerText(std::optional<QString> text) { m_textAnswers.append(std::move(text)); }
 
     std::optional<QString> openFile(const OpenFileRequest& request) override
     {
@@ -64,10 +65,20 @@ public:
         }
         return m_rangeAnswers.takeFirst();
     }
+    std::optional<QString> askText(const TextRequest& request) override
+    {
+        textRequests.append(request);
+        if (m_textAnswers.isEmpty()) {
+            problems << QStringLiteral("unexpected text dialog \"%1\"").arg(request.title);
+            return std::nullopt;
+        }
+        return m_textAnswers.takeFirst();
+    }
 
     bool done() const
     {
-        return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty() && m_rangeAnswers.isEmpty();
+        return problems.isEmpty() && m_openAnswers.isEmpty() && m_folderAnswers.isEmpty() && m_rangeAnswers.isEmpty() &&
+               m_textAnswers.isEmpty();
     }
     QString report() const
     {
@@ -78,18 +89,22 @@ public:
             all << QStringLiteral("%1 folder answer(s) left").arg(m_folderAnswers.size());
         if (!m_rangeAnswers.isEmpty())
             all << QStringLiteral("%1 time range answer(s) left").arg(m_rangeAnswers.size());
+        if (!m_textAnswers.isEmpty())
+            all << QStringLiteral("%1 text answer(s) left").arg(m_textAnswers.size());
         return all.join(u"; ");
     }
 
     QList<OpenFileRequest> openRequests;
     QStringList folderPrompts;
     QList<TimeRangeRequest> rangeRequests;
+    QList<TextRequest> textRequests;
     QStringList problems;
 
 private:
     QList<std::optional<QStringList>> m_openAnswers;
     QList<std::optional<QString>> m_folderAnswers;
     QList<std::optional<TimeRangeAnswer>> m_rangeAnswers;
+    QList<std::optional<QString>> m_textAnswers;
 };
 
 // A machine whose volumes are the test's folders; some of them optical.

@@ -16,7 +16,8 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     const QList<std::pair<QString, QList<CorpusSource>>> corpora{
         {QStringLiteral("device"), deviceCorpus()}, {QStringLiteral("interlaced"), interlacedCorpus()},
-        {QStringLiteral("hdr"), hdrCorpus() << sdrMaster()}, {QStringLiteral("range"), rangeCorpus()}};
+        {QStringLiteral("hdr"), hdrCorpus() << sdrMaster()}, {QStringLiteral("range"), rangeCorpus()},
+        {QStringLiteral("rate"), rateCorpus()}};
     for (const auto& [set, sources] : corpora) {
         QElapsedTimer clock;
         clock.start();
