@@ -77,6 +77,25 @@ private slots:
         QVERIFY(!QFile::exists(journal)); // a batch that ended leaves none
     }
 
+    // A batch by quality or by size is picked up by the same.
+    void theRateIsKept()
+    {
+        QTemporaryDir dir;
+        const BatchJournal journal(dir.filePath("batch.journal"));
+        for (const RateControl& rate :
+             {RateControl::constantQuality(28), RateControl::size(25000000), RateControl::bitrate(750)}) {
+            BatchJournal::Entry entry;
+            entry.settings.outputFolder = dir.path();
+            entry.settings.internalIndex = 2;
+            entry.settings.rate = rate;
+            entry.remaining = {"/v/a.mp4"};
+            journal.write(entry);
+            const auto read = journal.read();
+            QVERIFY(read);
+            QCOMPARE(read->settings.rate, rate);
+        }
+    }
+
     void untrustworthyJournalsAreIgnored_data()
     {
         QTest::addColumn<QByteArray>("journal");
