@@ -187,6 +187,26 @@
         <source>its picture is Dolby Vision profile %1, whose colours only a Dolby Vision player shows; Same as Source (Copy) keeps it as it is</source>
         <translation>התמונה שלו היא Dolby Vision בפרופיל %1, שאת צבעיו מציג נכון רק נגן Dolby Vision; &quot;כמו המקור (העתקה)&quot; שומר אותו כפי שהוא</translation>
     </message>
+    <message>
+        <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it came out at %1 of the target %2: the picture needs no more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it came out at %1, above the target %2, however it was encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::DOSOutputs</name>
@@ -481,6 +501,10 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <source>Same as Source (Copy)</source>
         <translation>כמו המקור (העתקה)</translation>
     </message>
+    <message>
+        <source>quantiser</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tarnwick::Queue</name>
@@ -491,6 +515,59 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>Format</source>
         <translation>פורמט</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::RateMenu</name>
+    <message>
+        <source>Constant Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Size...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Size: %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Size (the whole file):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant Quality (%1, lower is better):</source>
+        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target size, set in the menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant quality: lower numbers look better and take more space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
+Empty: no target, the bitrate or quality again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -532,6 +609,21 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
             <numerusform>האצווה האחרונה נקטעה כשנותר %n קובץ. להוסיף אותו שוב לתור?</numerusform>
             <numerusform>האצווה האחרונה נקטעה כשנותרו %n קבצים. להוסיף אותם שוב לתור?</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SizePlan</name>
+    <message>
+        <source>its length is not known, so no size can be aimed at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -596,6 +688,69 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>Open File</source>
         <translation>פתיחת קובץ</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::TimeRange</name>
+    <message>
+        <source>the time range ends at %1, which is not after its start at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time range starts at %1, but the video is only %2 long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end must come after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::TimeRangeDialog</name>
+    <message>
+        <source>Time Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -749,6 +904,63 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr אינו חל על copy, שאינו מקודד דבר מחדש</translation>
+    </message>
+    <message>
+        <source>Instead of a bitrate:
+  -q, --quality N        constant quality on the format&apos;s own scale: the CRF
+                         of H.264, H.265, AV1 and VP9, the quantiser of
+                         MPEG-4, MPEG-1 and WMV; lower is better (see
+                         --list-formats for each scale and its default)
+      --size SIZE        the whole file, sound included, at most SIZE and
+                         close to it: 25M, 700MB, 4G, in decimal units as
+                         file managers count (1M = 1,000,000 bytes; MiB and
+                         GiB are binary); two passes where the encoder
+                         takes them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
+fraction if wanted (90, 1:30, 1:02:03.5):
+      --start T          from T; copy begins at the key frame at or before T
+      --end T            up to T; an end past a source&apos;s end is its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--end (%1) must come after --start (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--end must come after the beginning: &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quality %1, %2 (best) to %3</source>
+        <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -936,6 +1148,10 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
     <message>
         <source>HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, which otherwise keep it in HDR</source>
         <translation>וידאו HDR הופך לווידאו SDR רגיל בכל פורמט, גם ב־H.265, ב־AV1 וב־VP9, ששומרים אותו אחרת ב־HDR</translation>
+    </message>
+    <message>
+        <source>Time Range...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
