@@ -544,7 +544,7 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Kualitas Konstan (%1, lebih rendah lebih baik):</translation>
+        <translation>Kualitas Konstan (%1, kecil lebih baik):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>

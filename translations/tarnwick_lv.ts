@@ -548,7 +548,7 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Nemainīga kvalitāte (%1, mazāks ir labāk):</translation>
+        <translation>Nemainīga kvalitāte (%1, mazāks – labāk):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
