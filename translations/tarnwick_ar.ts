@@ -197,23 +197,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام المجلد المؤقت %1 لسجل التمريرة الأولى</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>جاء الحجم %1 من الهدف %2: لا تحتاج الصورة إلى أكثر</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيد الترميز بمعدل %1 كيلوبت/ث: بمعدل %2 كيلوبت/ث جاء الحجم %3، فوق الهدف %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيد الترميز بمعدل %1 كيلوبت/ث: بمعدل %2 كيلوبت/ث جاء الحجم %3، أقل بكثير من الهدف %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>جاء الحجم %1، فوق الهدف %2، مهما كانت طريقة الترميز</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>المكمّم</translation>
     </message>
 </context>
 <context>
@@ -529,53 +529,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>جودة ثابتة</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>الجودة نفسها أيًّا كان الحجم: مستويات جودة التنسيق بدلًا من معدلات البت</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم المستهدف...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر حجم مسموح للملف كله بما فيه الصوت؛ يخرج الملف بهذا الحجم على الأكثر وقريبًا منه</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم المستهدف: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم المستهدف (الملف كله):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جودة ثابتة (%1، الأقل أفضل):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم المستهدف، مضبوط من القائمة</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>جودة ثابتة: الأرقام الأصغر تعطي مظهرًا أفضل وتشغل مساحة أكبر</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم المستهدف</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>أقصى ما يمكن أن يشغله الملف كله بما فيه الصوت، بالميغابايت كما تحسبها مديرات الملفات (1 MB = 1,000,000 بايت)، أو مع K أو G بعد الرقم: 25M، 700MB، 4G.
+فارغ: بلا هدف، ويعود معدل البت أو الجودة.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ليس حجمًا. اكتب عدد الميغابايتات، أو عددًا يتبعه K أو M أو G: 25M، 700MB، 4G.</translation>
     </message>
 </context>
 <context>
@@ -627,15 +628,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>مدته غير معروفة، لذا لا يمكن استهداف حجم</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 أقل مما يحتاجه الصوت وحده؛ أصغر حجم ممكن هو %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 يترك القليل جدًا لصورة تستحق المشاهدة؛ أصغر حجم ممكن هو %2</translation>
     </message>
 </context>
 <context>
@@ -714,63 +715,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتهي النطاق الزمني عند %1، وهذا ليس بعد بدايته عند %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ النطاق الزمني عند %1، لكن مدة الفيديو %2 فقط</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>البداية «%1» ليست وقتًا. اكتب الثواني أو m:ss أو h:mm:ss، مثل 90 أو 1:30 أو 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>النهاية «%1» ليست وقتًا. اكتب الثواني أو m:ss أو h:mm:ss، مثل 90 أو 1:30 أو 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تأتي النهاية بعد البداية.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من %1 إلى %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>من %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>حتى %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق الزمني</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>البداية</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>النهاية</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ أو m:ss أو h:mm:ss، مثل 90 أو 1:30 أو 1:02:03.5. اترك الوقت فارغًا للبدء من البداية أو الانتهاء عند النهاية.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>البداية:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>النهاية:</translation>
     </message>
 </context>
 <context>
@@ -936,51 +937,62 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>بدلًا من معدل البت:
+  -q, --quality N        جودة ثابتة على مقياس التنسيق نفسه: CRF في H.264
+                         وH.265 وAV1 وVP9، والمكمّم في MPEG-4 وMPEG-1 وWMV؛
+                         الأقل أفضل (انظر --list-formats لمعرفة مقياس كل
+                         تنسيق وقيمته الافتراضية)
+      --size SIZE        الملف كله بما فيه الصوت، بحجم SIZE على الأكثر
+                         وقريبًا منه: 25M، 700MB، 4G، بوحدات عشرية كما تحسبها
+                         مديرات الملفات (1M = 1,000,000 بايت؛ أما MiB وGiB
+                         فثنائية)؛ بتمريرتين حيث يدعمهما المرمّز</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>جزء من كل مصدر، بأوقات T بالثواني أو m:ss أو h:mm:ss، مع كسر عند الحاجة
+(90، 1:30، 1:02:03.5):
+      --start T          من T؛ يبدأ copy من الإطار المفتاحي عند T أو قبله
+      --end T            حتى T؛ النهاية بعد نهاية المصدر هي نهايته</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>كلٌّ من --bitrate و--quality و--size يحدد جودة الصورة: حدد واحدًا منها فقط</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون الجودة لـ %1 عددًا صحيحًا من %2 (الأفضل) إلى %3: «%4»</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون الحجم عددًا من الميغابايتات، أو عددًا يتبعه K أو M أو G (25M، 700MB، 4G): «%1»</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل --%1 وقتًا بالثواني أو m:ss أو h:mm:ss (مثل 90 أو 1:30 أو 1:02:03.5): «%2»</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يأتي --end (%1) بعد --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يأتي --end بعد البداية: «%1»</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا ينطبق --quality على copy، فهو لا يعيد ترميز أي شيء</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا ينطبق --size على copy، فهو لا يعيد ترميز أي شيء</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الجودة %1، من %2 (الأفضل) إلى %3</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1187,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق الزمني...</translation>
     </message>
 </context>
 <context>

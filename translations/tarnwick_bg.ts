@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>временната папка %1 не може да се използва за журнала на първия проход</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>получи се %1 от целевите %2: картината няма нужда от повече</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>кодирано отново с %1 кбит/с: с %2 кбит/с се получи %3, над целта %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>кодирано отново с %1 кбит/с: с %2 кбит/с се получи %3, доста под целта %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>получи се %1, над целта %2, както и да се кодира</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>квантизатор</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Постоянно качество</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Едно и също качество при всеки размер: нивата на качество на формата вместо битрейт</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Целеви размер...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Най-големият размер на целия файл, заедно със звука; файлът излиза не по-голям и близо до него</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Целеви размер: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Целеви размер (целият файл):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Постоянно качество (%1, по-малко е по-добре):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Целеви размер, зададен в менюто</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Постоянно качество: по-малките числа изглеждат по-добре и заемат повече място</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Целеви размер</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Най-много колко може да заема целият файл, заедно със звука, в мегабайти, както ги броят файловите мениджъри (1 MB = 1 000 000 байта), или с K или G след числото: 25M, 700MB, 4G.
+Празно: без цел, отново битрейт или качество.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ не е размер. Въведете брой мегабайти или число с K, M или G след него: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>продължителността му не е известна, затова не може да се цели размер</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 е по-малко, отколкото е нужно само за звука; най-малкият възможен размер е %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 оставя твърде малко за гледаема картина; най-малкият възможен размер е %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>времевият интервал свършва на %1, което не е след началото му на %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>времевият интервал започва от %1, но видеото е дълго само %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Началото „%1“ не е време. Въведете секунди, m:ss или h:mm:ss, например 90, 1:30 или 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Краят „%1“ не е време. Въведете секунди, m:ss или h:mm:ss, например 90, 1:30 или 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Краят трябва да е след началото.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>от %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>до %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Времеви интервал</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>от началото</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>до края</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунди, m:ss или h:mm:ss, например 90, 1:30 или 1:02:03.5. Оставете време празно за началото или края.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Край:</translation>
     </message>
 </context>
 <context>
@@ -919,51 +920,63 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместо битрейт:
+  -q, --quality N        постоянно качество по скалата на формата: CRF за
+                         H.264, H.265, AV1 и VP9, квантизатор за MPEG-4,
+                         MPEG-1 и WMV; по-малко е по-добре (скалата на всеки
+                         формат и стойността по подразбиране: --list-formats)
+      --size SIZE        целият файл, заедно със звука, най-много SIZE и
+                         близо до него: 25M, 700MB, 4G, в десетични единици,
+                         както броят файловите мениджъри (1M = 1 000 000
+                         байта; MiB и GiB са двоични); два прохода, където
+                         кодерът ги поддържа</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Част от всеки източник, по времена T в секунди, m:ss или h:mm:ss, с дробна
+част при нужда (90, 1:30, 1:02:03.5):
+      --start T          от T; copy започва от ключовия кадър в T или преди
+      --end T            до T; край след края на източника е неговият край</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality и --size задават качеството на картината: дайте едно</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>качеството за %1 трябва да е цяло число от %2 (най-добро) до %3: „%4“</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>размерът трябва да е брой мегабайти или число с K, M или G след него (25M, 700MB, 4G): „%1“</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 приема време в секунди, m:ss или h:mm:ss (например 90, 1:30 или 1:02:03.5): „%2“</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) трябва да е след --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end трябва да е след началото: „%1“</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality не се прилага за copy, който не прекодира нищо</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size не се прилага за copy, който не прекодира нищо</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>качество %1, от %2 (най-добро) до %3</translation>
     </message>
 </context>
 <context>
@@ -1154,7 +1167,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Времеви интервал...</translation>
     </message>
 </context>
 <context>

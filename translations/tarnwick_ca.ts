@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta temporal %1 no es pot fer servir per al registre de la primera passada</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>ha quedat en %1 de l&apos;objectiu de %2: la imatge no necessita més</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;ha tornat a codificar a %1 kb/s: a %2 kb/s ha quedat en %3, per sobre de l&apos;objectiu de %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;ha tornat a codificar a %1 kb/s: a %2 kb/s ha quedat en %3, molt per sota de l&apos;objectiu de %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>ha quedat en %1, per sobre de l&apos;objectiu de %2, tot i les codificacions</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>quantificador</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualitat constant</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>La mateixa qualitat sigui quina sigui la mida: els nivells de qualitat del format en lloc de taxes de bits</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida objectiu...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>La mida màxima de tot el fitxer, so inclòs; en surt com a màxim aquesta i a prop seu</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida objectiu: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida objectiu (tot el fitxer):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qualitat constant (%1, menys és millor):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida objectiu, definida al menú</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualitat constant: els nombres més baixos es veuen millor i ocupen més espai</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mida objectiu</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El màxim que pot ocupar tot el fitxer, so inclòs, en megabytes tal com els compten els gestors de fitxers (1 MB = 1.000.000 bytes), o amb K o G després del nombre: 25M, 700MB, 4G.
+Buit: sense objectiu, torna la taxa de bits o la qualitat.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no és una mida. Escriviu un nombre de megabytes, o un nombre seguit de K, M o G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>no se&apos;n coneix la durada, així que no es pot apuntar a cap mida</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 és menys del que necessita només el so; la mida mínima que funciona és %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deixa massa poc per a una imatge que valgui la pena; la mida mínima que funciona és %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;interval de temps acaba a %1, que no és després del seu inici a %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;interval de temps comença a %1, però el vídeo només dura %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inici «%1» no és un temps. Escriviu segons, m:ss o h:mm:ss, com ara 90, 1:30 o 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final «%1» no és un temps. Escriviu segons, m:ss o h:mm:ss, com ara 90, 1:30 o 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final ha de ser posterior a l&apos;inici.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>des de %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fins a %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval de temps</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>el principi</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>el final</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segons, m:ss o h:mm:ss, com ara 90, 1:30 o 1:02:03.5. Deixeu un temps buit per al principi o el final.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inici:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Final:</translation>
     </message>
 </context>
 <context>
@@ -919,51 +920,65 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>En lloc d&apos;una taxa de bits:
+  -q, --quality N        qualitat constant en l&apos;escala pròpia del format: el
+                         CRF d&apos;H.264, H.265, AV1 i VP9, el quantificador
+                         d&apos;MPEG-4, MPEG-1 i WMV; menys és millor (vegeu
+                         --list-formats per a cada escala i el seu valor per
+                         defecte)
+      --size SIZE        tot el fitxer, so inclòs, com a màxim SIZE i a prop
+                         seu: 25M, 700MB, 4G, en unitats decimals com compten
+                         els gestors de fitxers (1M = 1.000.000 bytes; MiB i
+                         GiB són binàries); dues passades on el codificador les
+                         admet</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Una part de cada origen, per temps T en segons, m:ss o h:mm:ss, cadascun
+amb decimals si cal (90, 1:30, 1:02:03.5):
+      --start T          des de T; copy comença al fotograma clau a T o abans
+      --end T            fins a T; un final més enllà del final d&apos;un origen és
+                         el seu final</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality i --size defineixen cadascun la qualitat de la imatge: indiqueu-ne només un</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la qualitat per a %1 ha de ser un nombre enter de %2 (la millor) a %3: «%4»</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la mida ha de ser un nombre de megabytes, o seguit de K, M o G (25M, 700MB, 4G): «%1»</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accepta un temps en segons, m:ss o h:mm:ss (com ara 90, 1:30 o 1:02:03.5): «%2»</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) ha de ser posterior a --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end ha de ser posterior al principi: «%1»</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality no s&apos;aplica a copy, que no recodifica res</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size no s&apos;aplica a copy, que no recodifica res</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qualitat %1, de %2 (la millor) a %3</translation>
     </message>
 </context>
 <context>
@@ -1154,7 +1169,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval de temps...</translation>
     </message>
 </context>
 <context>

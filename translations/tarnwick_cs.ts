@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>dočasnou složku %1 nelze použít pro protokol prvního průchodu</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>vyšlo to na %1 z cílových %2: obraz víc nepotřebuje</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>znovu zakódováno s %1 kb/s: při %2 kb/s vyšlo %3, nad cílem %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>znovu zakódováno s %1 kb/s: při %2 kb/s vyšlo %3, hluboko pod cílem %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>vyšlo to na %1, nad cílem %2, jakkoli se kódovalo</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ Disk DVD nebo Blu-ray načtete tlačítkem „Načíst DVD“ nahoře.</translat
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantizér</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ Disk DVD nebo Blu-ray načtete tlačítkem „Načíst DVD“ nahoře.</translat
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstantní kvalita</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Stejná kvalita bez ohledu na velikost: úrovně kvality formátu místo datového toku</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová velikost...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Největší velikost celého souboru včetně zvuku; výsledek ji nepřekročí a bude se jí blížit</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová velikost: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová velikost (celý soubor):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konstantní kvalita (%1, méně je lépe):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová velikost, nastavená v nabídce</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstantní kvalita: nižší čísla vypadají lépe a zabírají víc místa</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílová velikost</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejvíce, kolik smí celý soubor zabrat, včetně zvuku, v megabajtech tak, jak je počítají správci souborů (1 MB = 1 000 000 bajtů), nebo s K či G za číslem: 25M, 700MB, 4G.
+Prázdné: žádný cíl, opět datový tok nebo kvalita.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není velikost. Zadejte počet megabajtů nebo číslo s K, M či G za ním: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho délka není známa, takže nelze mířit na žádnou velikost</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je méně, než potřebuje samotný zvuk; nejmenší použitelná velikost je %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ponechá příliš málo na obraz, který by stál za podívání; nejmenší použitelná velikost je %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>časový úsek končí v %1, což není po jeho začátku v %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>časový úsek začíná v %1, ale video je dlouhé jen %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek „%1“ není čas. Zadejte sekundy, m:ss nebo h:mm:ss, například 90, 1:30 nebo 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec „%1“ není čas. Zadejte sekundy, m:ss nebo h:mm:ss, například 90, 1:30 nebo 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec musí být až po začátku.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 až %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>do %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Časový úsek</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>začátek</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>konec</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy, m:ss nebo h:mm:ss, například 90, 1:30 nebo 1:02:03.5. Prázdný čas znamená začátek nebo konec.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec:</translation>
     </message>
 </context>
 <context>
@@ -921,51 +922,62 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Místo datového toku:
+  -q, --quality N        konstantní kvalita na vlastní stupnici formátu: CRF u
+                         H.264, H.265, AV1 a VP9, kvantizér u MPEG-4, MPEG-1 a
+                         WMV; méně je lépe (stupnice a výchozí hodnoty viz
+                         --list-formats)
+      --size SIZE        celý soubor včetně zvuku nejvýše SIZE a co nejblíže:
+                         25M, 700MB, 4G, v desítkových jednotkách jako ve
+                         správcích souborů (1M = 1 000 000 bajtů; MiB a GiB
+                         jsou dvojkové); dva průchody, kde je kodér podporuje</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Část každého zdroje podle časů T v sekundách, m:ss nebo h:mm:ss, případně s
+desetinnou částí (90, 1:30, 1:02:03.5):
+      --start T          od T; copy začíná na klíčovém snímku v T nebo před ním
+      --end T            do T; konec za koncem zdroje znamená jeho konec</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality a --size určují kvalitu obrazu: zadejte jen jednu z nich</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kvalita pro %1 musí být celé číslo od %2 (nejlepší) do %3: „%4“</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>velikost musí být počet megabajtů nebo číslo s K, M či G (25M, 700MB, 4G): „%1“</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 přijímá čas v sekundách, m:ss nebo h:mm:ss (například 90, 1:30 nebo 1:02:03.5): „%2“</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) musí být až po --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end musí být až po začátku: „%1“</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality nelze použít s copy, který nic nepřekódovává</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size nelze použít s copy, který nic nepřekódovává</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kvalita %1, %2 (nejlepší) až %3</translation>
     </message>
 </context>
 <context>
@@ -1157,7 +1169,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Časový úsek...</translation>
     </message>
 </context>
 <context>

@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>den midlertidige mappe %1 kan ikke bruges til første gennemløbs log</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>den blev på %1 af målet på %2: billedet behøver ikke mere</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>kodet igen ved %1 kbit/s: ved %2 kbit/s blev den på %3, over målet på %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>kodet igen ved %1 kbit/s: ved %2 kbit/s blev den på %3, langt under målet på %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>den blev på %1, over målet på %2, uanset hvordan den blev kodet</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Læs en DVD eller Blu-ray-disk med “Læs DVD” ovenfor.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantisering</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Læs en DVD eller Blu-ray-disk med “Læs DVD” ovenfor.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstant kvalitet</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Samme kvalitet uanset størrelsen: formatets kvalitetsniveauer i stedet for bithastigheder</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Målstørrelse...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Det største hele filen må fylde, lyd medregnet; den bliver højst så stor og tæt på</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Målstørrelse: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Målstørrelse (hele filen):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konstant kvalitet (%1, lavere er bedre):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Målstørrelse, angivet i menuen</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstant kvalitet: lavere tal ser bedre ud og fylder mere</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Målstørrelse</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det meste hele filen må fylde, lyd medregnet, i megabyte som filhåndteringer tæller dem (1 MB = 1.000.000 byte), eller med K eller G efter tallet: 25M, 700MB, 4G.
+Tom: intet mål, bithastigheden eller kvaliteten igen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; er ikke en størrelse. Skriv et antal megabyte eller et tal med K, M eller G efter: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>dens længde kendes ikke, så der kan ikke sigtes efter en størrelse</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er mindre end lyden alene kræver; den mindste størrelse, der virker, er %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 levner for lidt til et billede, der er værd at se; den mindste størrelse, der virker, er %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tidsintervallet slutter ved %1, som ikke er efter dets start ved %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>tidsintervallet starter ved %1, men videoen er kun %2 lang</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten &quot;%1&quot; er ikke et tidspunkt. Skriv sekunder, m:ss eller h:mm:ss, f.eks. 90, 1:30 eller 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slutningen &quot;%1&quot; er ikke et tidspunkt. Skriv sekunder, m:ss eller h:mm:ss, f.eks. 90, 1:30 eller 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slutningen skal ligge efter starten.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 til %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fra %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>til %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsinterval</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>begyndelsen</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>slutningen</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunder, m:ss eller h:mm:ss, f.eks. 90, 1:30 eller 1:02:03.5. Lad et tidspunkt stå tomt for begyndelsen eller slutningen.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Slut:</translation>
     </message>
 </context>
 <context>
@@ -915,51 +916,63 @@ mangler), 130 stoppet med Ctrl+C eller et afslutningssignal.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>I stedet for en bithastighed:
+  -q, --quality N        konstant kvalitet på formatets egen skala: CRF for
+                         H.264, H.265, AV1 og VP9, kvantisering for MPEG-4,
+                         MPEG-1 og WMV; lavere er bedre (se --list-formats for
+                         hver skala og dens standard)
+      --size SIZE        hele filen, lyd medregnet, højst SIZE og tæt på: 25M,
+                         700MB, 4G, i decimale enheder som filhåndteringer
+                         tæller (1M = 1.000.000 byte; MiB og GiB er binære); to
+                         gennemløb, hvor koderen understøtter det</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>En del af hver kilde, angivet med tidspunkter T i sekunder, m:ss eller
+h:mm:ss, hver med decimaler om ønsket (90, 1:30, 1:02:03.5):
+      --start T          fra T; copy begynder ved nøglebilledet ved eller før T
+      --end T            til T; en slutning efter kildens slutning er dens
+                         slutning</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality og --size fastsætter hver billedets kvalitet: angiv kun én af dem</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kvaliteten for %1 skal være et helt tal fra %2 (bedst) til %3: &quot;%4&quot;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>størrelsen skal være et antal megabyte eller et tal med K, M eller G efter (25M, 700MB, 4G): &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 kræver et tidspunkt i sekunder, m:ss eller h:mm:ss (f.eks. 90, 1:30 eller 1:02:03.5): &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) skal ligge efter --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end skal ligge efter begyndelsen: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality gælder ikke for copy, som ikke genkoder noget</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size gælder ikke for copy, som ikke genkoder noget</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kvalitet %1, %2 (bedst) til %3</translation>
     </message>
 </context>
 <context>
@@ -1150,7 +1163,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsinterval...</translation>
     </message>
 </context>
 <context>

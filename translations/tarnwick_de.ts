@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>der temporäre Ordner %1 kann nicht für das Protokoll des ersten Durchgangs verwendet werden</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde %1 groß bei einem Ziel von %2: mehr braucht das Bild nicht</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>erneut kodiert mit %1 kb/s: mit %2 kb/s wurde sie %3 groß, über dem Ziel von %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>erneut kodiert mit %1 kb/s: mit %2 kb/s wurde sie %3 groß, deutlich unter dem Ziel von %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde %1 groß, über dem Ziel von %2, wie auch immer kodiert wurde</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantisierer</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante Qualität</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Qualität unabhängig von der Größe: die Qualitätsstufen des Formats statt Bitraten</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Größe der ganzen Datei, Ton eingeschlossen; sie wird höchstens so groß und kommt nahe heran</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße (ganze Datei):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konstante Qualität (%1, kleiner ist besser):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße, im Menü festgelegt</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante Qualität: kleinere Zahlen sehen besser aus und brauchen mehr Platz</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Größe der ganzen Datei, Ton eingeschlossen, in Megabyte, wie Dateimanager sie zählen (1 MB = 1.000.000 Byte), oder mit K oder G hinter der Zahl: 25M, 700MB, 4G.
+Leer: kein Ziel, wieder die Bitrate oder Qualität.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Größe. Bitte eine Zahl in Megabyte eingeben oder eine Zahl mit K, M oder G dahinter: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Länge ist unbekannt, daher kann keine Größe angestrebt werden</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist weniger, als allein der Ton braucht; die kleinste mögliche Größe ist %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt zu wenig für ein sehenswertes Bild; die kleinste mögliche Größe ist %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeitbereich endet bei %1, also nicht nach seinem Beginn bei %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zeitbereich beginnt bei %1, aber das Video ist nur %2 lang</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn „%1“ ist keine Zeitangabe. Bitte Sekunden, m:ss oder h:mm:ss eingeben, etwa 90, 1:30 oder 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende „%1“ ist keine Zeitangabe. Bitte Sekunden, m:ss oder h:mm:ss eingeben, etwa 90, 1:30 oder 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende muss nach dem Beginn liegen.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ab %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bis %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitbereich</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden, m:ss oder h:mm:ss, etwa 90, 1:30 oder 1:02:03.5. Eine leere Zeit steht für den Anfang bzw. das Ende.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende:</translation>
     </message>
 </context>
 <context>
@@ -918,51 +919,63 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Statt einer Bitrate:
+  -q, --quality N        konstante Qualität auf der eigenen Skala des Formats:
+                         CRF bei H.264, H.265, AV1 und VP9, Quantisierer bei
+                         MPEG-4, MPEG-1 und WMV; kleiner ist besser (siehe
+                         --list-formats für jede Skala und ihren Standard)
+      --size SIZE        die ganze Datei, Ton eingeschlossen, höchstens SIZE
+                         und nahe daran: 25M, 700MB, 4G, in Dezimaleinheiten
+                         wie bei Dateimanagern (1M = 1.000.000 Byte; MiB und
+                         GiB sind binär); zwei Durchgänge, wo der Encoder
+                         sie unterstützt</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil jeder Quelle, nach Zeiten T in Sekunden, m:ss oder h:mm:ss, jeweils
+auf Wunsch mit Nachkommastellen (90, 1:30, 1:02:03.5):
+      --start T          ab T; copy beginnt am Schlüsselbild bei oder vor T
+      --end T            bis T; ein Ende nach dem Ende der Quelle ist ihr Ende</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality und --size bestimmen jeweils die Bildqualität: nur eine davon angeben</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Qualität für %1 muss eine ganze Zahl von %2 (beste) bis %3 sein: „%4“</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Größe muss eine Zahl in Megabyte sein oder eine mit K, M oder G dahinter (25M, 700MB, 4G): „%1“</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Zeit in Sekunden, m:ss oder h:mm:ss (etwa 90, 1:30 oder 1:02:03.5): „%2“</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) muss nach --start (%2) liegen</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end muss nach dem Anfang liegen: „%1“</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qualität %1, %2 (beste) bis %3</translation>
     </message>
 </context>
 <context>
@@ -1153,7 +1166,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitbereich...</translation>
     </message>
 </context>
 <context>

@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>ο προσωρινός φάκελος %1 δεν μπορεί να χρησιμοποιηθεί για την καταγραφή του πρώτου περάσματος</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>βγήκε %1 από τον στόχο των %2: η εικόνα δεν χρειάζεται περισσότερα</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>κωδικοποιήθηκε ξανά με %1 kbit/s: με %2 kbit/s βγήκε %3, πάνω από τον στόχο %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>κωδικοποιήθηκε ξανά με %1 kbit/s: με %2 kbit/s βγήκε %3, πολύ κάτω από τον στόχο %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>βγήκε %1, πάνω από τον στόχο %2, όπως κι αν κωδικοποιήθηκε</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>κβαντιστής</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Σταθερή ποιότητα</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ίδια ποιότητα ανεξάρτητα από το μέγεθος: τα επίπεδα ποιότητας της μορφής αντί για ρυθμούς bit</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιθυμητό μέγεθος...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μέγιστο μέγεθος ολόκληρου του αρχείου, μαζί με τον ήχο· το αρχείο βγαίνει έως τόσο και κοντά σε αυτό</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιθυμητό μέγεθος: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιθυμητό μέγεθος (όλο το αρχείο):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Σταθερή ποιότητα (%1, μικρότερο είναι καλύτερο):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιθυμητό μέγεθος, ορισμένο στο μενού</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Σταθερή ποιότητα: οι μικρότεροι αριθμοί δίνουν καλύτερη εικόνα και πιάνουν περισσότερο χώρο</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιθυμητό μέγεθος</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μέγιστο που μπορεί να πιάνει ολόκληρο το αρχείο, μαζί με τον ήχο, σε megabyte όπως τα μετρούν οι διαχειριστές αρχείων (1 MB = 1.000.000 byte), ή με K ή G μετά τον αριθμό: 25M, 700MB, 4G.
+Κενό: χωρίς στόχο, ξανά ρυθμός bit ή ποιότητα.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το «%1» δεν είναι μέγεθος. Γράψτε αριθμό megabyte ή αριθμό με K, M ή G μετά από αυτόν: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>η διάρκειά του δεν είναι γνωστή, οπότε δεν μπορεί να στοχευτεί μέγεθος</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 είναι λιγότερο από όσο χρειάζεται μόνο ο ήχος· το μικρότερο μέγεθος που λειτουργεί είναι %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 αφήνει πολύ λίγα για εικόνα που αξίζει να τη δει κανείς· το μικρότερο μέγεθος που λειτουργεί είναι %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>το χρονικό διάστημα τελειώνει στο %1, που δεν είναι μετά την αρχή του στο %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>το χρονικό διάστημα αρχίζει στο %1, αλλά το βίντεο διαρκεί μόνο %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η αρχή «%1» δεν είναι χρόνος. Πληκτρολογήστε δευτερόλεπτα, m:ss ή h:mm:ss, π.χ. 90, 1:30 ή 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το τέλος «%1» δεν είναι χρόνος. Πληκτρολογήστε δευτερόλεπτα, m:ss ή h:mm:ss, π.χ. 90, 1:30 ή 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το τέλος πρέπει να είναι μετά την αρχή.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>από %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>έως %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρονικό διάστημα</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>αρχή</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>τέλος</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δευτερόλεπτα, m:ss ή h:mm:ss, π.χ. 90, 1:30 ή 1:02:03.5. Αφήστε έναν χρόνο κενό για την αρχή ή το τέλος.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχή:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Τέλος:</translation>
     </message>
 </context>
 <context>
@@ -920,51 +921,64 @@ data/conv.exe στον φάκελο του προγράμματος), 130 δια
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντί για ρυθμό bit:
+  -q, --quality N        σταθερή ποιότητα στη δική κλίμακα της μορφής: το CRF
+                         των H.264, H.265, AV1 και VP9, ο κβαντιστής των
+                         MPEG-4, MPEG-1 και WMV· μικρότερο είναι καλύτερο
+                         (δείτε --list-formats για κάθε κλίμακα και την
+                         προεπιλογή της)
+      --size SIZE        όλο το αρχείο, μαζί με τον ήχο, έως SIZE και κοντά
+                         σε αυτό: 25M, 700MB, 4G, σε δεκαδικές μονάδες όπως
+                         μετρούν οι διαχειριστές αρχείων (1M = 1.000.000
+                         byte· τα MiB και GiB είναι δυαδικά)· δύο περάσματα
+                         όπου ο κωδικοποιητής τα υποστηρίζει</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ένα τμήμα κάθε πηγής, με χρόνους T σε δευτερόλεπτα, m:ss ή h:mm:ss, με
+δεκαδικά αν χρειάζεται (90, 1:30, 1:02:03.5):
+      --start T          από το T· το copy αρχίζει στο καρέ-κλειδί στο T ή πριν
+      --end T            έως το T· μετά το τέλος της πηγής ισχύει το τέλος της</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>τα --bitrate, --quality και --size ορίζουν την ποιότητα εικόνας: δώστε ένα από αυτά</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>η ποιότητα για το %1 πρέπει να είναι ακέραιος από %2 (καλύτερη) έως %3: «%4»</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>το μέγεθος πρέπει να είναι αριθμός megabyte ή αριθμός με K, M ή G μετά (25M, 700MB, 4G): «%1»</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>το --%1 δέχεται χρόνο σε δευτερόλεπτα, m:ss ή h:mm:ss (π.χ. 90, 1:30 ή 1:02:03.5): «%2»</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>το --end (%1) πρέπει να είναι μετά το --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>το --end πρέπει να είναι μετά την αρχή: «%1»</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>το --quality δεν ισχύει για το copy, που δεν επανακωδικοποιεί τίποτα</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>το --size δεν ισχύει για το copy, που δεν επανακωδικοποιεί τίποτα</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ποιότητα %1, από %2 (καλύτερη) έως %3</translation>
     </message>
 </context>
 <context>
@@ -1155,7 +1169,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρονικό διάστημα...</translation>
     </message>
 </context>
 <context>

@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta temporal %1 no se puede usar para el registro de la primera pasada</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>quedó en %1 de un objetivo de %2: la imagen no necesita más</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>codificado de nuevo a %1 kb/s: a %2 kb/s quedó en %3, por encima del objetivo de %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>codificado de nuevo a %1 kb/s: a %2 kb/s quedó en %3, muy por debajo del objetivo de %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>quedó en %1, por encima del objetivo de %2, sin importar cómo se codificara</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>cuantificador</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad constante</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma calidad sea cual sea el tamaño: los niveles de calidad del formato en lugar de tasas de bits</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño objetivo...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo máximo que puede ocupar el archivo entero, sonido incluido; queda como mucho en eso y cerca de ello</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño objetivo: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño objetivo (archivo entero):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calidad constante (%1, menor es mejor):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño objetivo, fijado en el menú</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad constante: los números bajos se ven mejor y ocupan más espacio</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño objetivo</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo máximo que puede ocupar el archivo entero, sonido incluido, en megabytes como los cuentan los gestores de archivos (1 MB = 1.000.000 bytes), o con K o G tras el número: 25M, 700MB, 4G.
+Vacío: sin objetivo, de nuevo la tasa de bits o la calidad.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un tamaño. Escriba un número de megabytes, o un número seguido de K, M o G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>no se conoce su duración, así que no se puede apuntar a ningún tamaño</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es menos de lo que necesita solo el sonido; el tamaño más pequeño posible es %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deja demasiado poco para una imagen que valga la pena; el tamaño más pequeño posible es %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el intervalo de tiempo termina en %1, que no es posterior a su inicio en %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>el intervalo de tiempo empieza en %1, pero el vídeo solo dura %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio «%1» no es un tiempo. Escriba segundos, m:ss o h:mm:ss, como 90, 1:30 o 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final «%1» no es un tiempo. Escriba segundos, m:ss o h:mm:ss, como 90, 1:30 o 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El final debe ir después del inicio.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>desde %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hasta %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tiempo</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>el principio</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>el final</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos, m:ss o h:mm:ss, como 90, 1:30 o 1:02:03.5. Deje un tiempo vacío para el principio o el final.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin:</translation>
     </message>
 </context>
 <context>
@@ -919,51 +920,64 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>En lugar de una tasa de bits:
+  -q, --quality N        calidad constante en la escala propia del formato:
+                         el CRF de H.264, H.265, AV1 y VP9, el cuantificador
+                         de MPEG-4, MPEG-1 y WMV; menor es mejor (vea
+                         --list-formats para cada escala y su valor
+                         predeterminado)
+      --size SIZE        el archivo entero, sonido incluido, como mucho SIZE
+                         y cerca de ello: 25M, 700MB, 4G, en unidades
+                         decimales como los gestores de archivos
+                         (1M = 1.000.000 bytes; MiB y GiB son binarios); dos
+                         pasadas donde el codificador las admite</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Una parte de cada origen, por tiempos T en segundos, m:ss o h:mm:ss, con
+fracción si se desea (90, 1:30, 1:02:03.5):
+      --start T          desde T; copy parte del fotograma clave en T o antes
+      --end T            hasta T; un final tras el fin del origen es su fin</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality y --size fijan cada uno la imagen: indique solo uno</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la calidad para %1 debe ser un número entero de %2 (la mejor) a %3: «%4»</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>el tamaño debe ser un número de megabytes, o con K, M o G detrás (25M, 700MB, 4G): «%1»</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 acepta un tiempo en segundos, m:ss o h:mm:ss (como 90, 1:30 o 1:02:03.5): «%2»</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) debe ir después de --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end debe ir después del principio: «%1»</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality no se aplica a copy, que no recodifica nada</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size no se aplica a copy, que no recodifica nada</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>calidad %1, de %2 (la mejor) a %3</translation>
     </message>
 </context>
 <context>
@@ -1154,7 +1168,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tiempo...</translation>
     </message>
 </context>
 <context>

@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>ajutist kausta %1 ei saa kasutada esimese läbimise logi jaoks</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>tulemus oli %1 sihtmärgist %2: pilt rohkem ei vaja</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>kodeeriti uuesti kiirusel %1 kb/s: kiirusel %2 kb/s oli tulemus %3, üle sihtmärgi %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>kodeeriti uuesti kiirusel %1 kb/s: kiirusel %2 kb/s oli tulemus %3, tublisti alla sihtmärgi %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>tulemus oli %1, üle sihtmärgi %2, kuidas seda ka ei kodeeritud</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ DVD- või Blu-ray-plaadi lugemiseks kasuta ülal nuppu „Loe DVD“.</translati
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantija</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ DVD- või Blu-ray-plaadi lugemiseks kasuta ülal nuppu „Loe DVD“.</translati
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Püsikvaliteet</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sama kvaliteet suurusest olenemata: vormingu kvaliteeditasemed bitikiiruste asemel</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihtsuurus...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kogu faili suurim lubatud suurus koos heliga; tulemus on kõige rohkem nii suur ja selle lähedal</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihtsuurus: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihtsuurus (kogu fail):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Püsikvaliteet (%1, väiksem on parem):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihtsuurus, määratud menüüs</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Püsikvaliteet: väiksemad arvud näevad parem välja ja võtavad rohkem ruumi</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihtsuurus</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kõige rohkem, mida kogu fail koos heliga võib võtta, megabaitides nagu failihaldurid neid loevad (1 MB = 1 000 000 baiti), või arv, mille järel on K või G: 25M, 700MB, 4G.
+Tühi: sihtmärki pole, jälle bitikiirus või kvaliteet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ pole suurus. Kirjuta megabaitide arv või arv, mille järel on K, M või G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>selle kestus pole teada, seega ei saa suurust sihtida</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on vähem, kui ainuüksi heli vajab; väikseim sobiv suurus on %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jätab liiga vähe vaatamisväärse pildi jaoks; väikseim sobiv suurus on %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ajavahemik lõpeb ajal %1, mis pole pärast selle algust ajal %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>ajavahemik algab ajal %1, kuid video on ainult %2 pikk</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algus „%1“ pole aeg. Kirjuta sekundid, m:ss või h:mm:ss, näiteks 90, 1:30 või 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lõpp „%1“ pole aeg. Kirjuta sekundid, m:ss või h:mm:ss, näiteks 90, 1:30 või 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lõpp peab olema pärast algust.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kuni %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alates %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kuni %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajavahemik</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>algus</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>lõpp</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundid, m:ss või h:mm:ss, näiteks 90, 1:30 või 1:02:03.5. Jäta aeg tühjaks, kui soovid algust või lõppu.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algus:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lõpp:</translation>
     </message>
 </context>
 <context>
@@ -916,51 +917,65 @@ data/conv.exe), 130 peatatud klahvidega Ctrl+C või lõpetamissignaaliga.</trans
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitikiiruse asemel:
+  -q, --quality N        püsikvaliteet vormingu enda skaalal: H.264, H.265, AV1
+                         ja VP9 puhul CRF, MPEG-4, MPEG-1 ja WMV puhul
+                         kvantija; väiksem on parem (iga skaala ja selle
+                         vaikeväärtus: vt --list-formats)
+      --size SIZE        kogu fail koos heliga kõige rohkem SIZE ja selle
+                         lähedal: 25M, 700MB, 4G, kümnendühikutes nagu
+                         failihaldurid loevad (1M = 1 000 000 baiti; MiB ja GiB
+                         on kahendühikud); kaks läbimist, kui kodeerija neid
+                         toetab</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Iga allika osa, ajad T sekundites, m:ss või h:mm:ss, soovi korral murdosaga
+(90, 1:30, 1:02:03.5):
+      --start T          alates T-st; copy algab võtmekaadrist T juures või
+                         enne seda
+      --end T            kuni T-ni; allika lõpust kaugemal olev lõpp on allika
+                         lõpp</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality ja --size määravad kõik pildi kvaliteedi: anna neist ainult üks</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>vormingu %1 kvaliteet peab olema täisarv vahemikus %2 (parim) kuni %3: „%4“</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>suurus peab olema megabaitide arv või arv, mille järel on K, M või G (25M, 700MB, 4G): „%1“</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vajab aega sekundites, m:ss või h:mm:ss (näiteks 90, 1:30 või 1:02:03.5): „%2“</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) peab olema pärast --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end peab olema pärast algust: „%1“</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality ei kehti vormingule copy, mis ei kodeeri midagi ümber</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ei kehti vormingule copy, mis ei kodeeri midagi ümber</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kvaliteet %1, %2 (parim) kuni %3</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1166,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajavahemik...</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>پوشهٔ موقت %1 را نمی‌توان برای گزارش گذر نخست به کار برد</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم %1 از هدف %2 شد: تصویر بیش از این نیاز ندارد</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>دوباره با %1 کیلوبیت بر ثانیه رمزگذاری شد: با %2 کیلوبیت بر ثانیه حجم %3 شد، بالاتر از هدف %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>دوباره با %1 کیلوبیت بر ثانیه رمزگذاری شد: با %2 کیلوبیت بر ثانیه حجم %3 شد، بسیار پایین‌تر از هدف %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم %1 شد، بالاتر از هدف %2، هر طور که رمزگذاری شود</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>کوانتایزر</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت ثابت</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت یکسان، هر حجمی که شود: سطح‌های کیفیت قالب به جای نرخ بیت</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم هدف...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>بیشترین حجم کل پرونده، همراه با صدا؛ پرونده حداکثر همین‌قدر و نزدیک به آن می‌شود</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم هدف: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم هدف (کل پرونده):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت ثابت (%1، کمتر بهتر است):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم هدف، تنظیم‌شده در منو</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت ثابت: عددهای کمتر بهتر به نظر می‌رسند و فضای بیشتری می‌گیرند</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم هدف</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>بیشترین فضایی که کل پرونده، همراه با صدا، می‌تواند بگیرد، بر حسب مگابایت آن‌گونه که مدیران پرونده می‌شمارند (1 MB = 1,000,000 بایت)، یا با K یا G پس از عدد: 25M، 700MB، 4G.
+خالی: بدون هدف، دوباره نرخ بیت یا کیفیت.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» حجم نیست. عددی بر حسب مگابایت بنویسید، یا عددی با K، M یا G پس از آن: 25M، 700MB، 4G.</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>مدت آن معلوم نیست، پس نمی‌توان حجمی را هدف گرفت</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 کمتر از چیزی است که صدا به‌تنهایی نیاز دارد؛ کوچک‌ترین حجم شدنی %2 است</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 برای تصویری که ارزش دیدن داشته باشد جای بسیار کمی می‌گذارد؛ کوچک‌ترین حجم شدنی %2 است</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>بازهٔ زمانی در %1 پایان می‌یابد که پس از آغازش در %2 نیست</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>بازهٔ زمانی در %1 آغاز می‌شود، ولی ویدیو فقط %2 طول دارد</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>آغاز «%1» زمان نیست. ثانیه، m:ss یا h:mm:ss بنویسید، مانند 90، 1:30 یا 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>پایان «%1» زمان نیست. ثانیه، m:ss یا h:mm:ss بنویسید، مانند 90، 1:30 یا 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>پایان باید پس از آغاز باشد.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 تا %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>از %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تا %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>بازهٔ زمانی</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>آغاز</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>پایان</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>ثانیه، m:ss یا h:mm:ss، مانند 90، 1:30 یا 1:02:03.5. برای آغاز یا پایان، زمان را خالی بگذارید.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>آغاز:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>پایان:</translation>
     </message>
 </context>
 <context>
@@ -910,51 +911,62 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>به جای نرخ بیت:
+  -q, --quality N        کیفیت ثابت بر مقیاس خود قالب: CRF برای H.264،
+                         H.265، AV1 و VP9، و کوانتایزر برای MPEG-4، MPEG-1
+                         و WMV؛ کمتر بهتر است (مقیاس هر قالب و پیش‌فرض آن
+                         را در --list-formats ببینید)
+      --size SIZE        کل پرونده، همراه با صدا، حداکثر SIZE و نزدیک به
+                         آن: 25M، 700MB، 4G، با یکای دهدهی آن‌گونه که مدیران
+                         پرونده می‌شمارند (1M = 1,000,000 بایت؛ MiB و GiB
+                         دودویی‌اند)؛ دو گذر هرجا رمزگذار آن را بپذیرد</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>بخشی از هر منبع، با زمان‌های T بر حسب ثانیه، m:ss یا h:mm:ss، در صورت نیاز
+با کسر (90، 1:30، 1:02:03.5):
+      --start T          از T؛ copy از فریم کلیدی در T یا پیش از آن آغاز می‌کند
+      --end T            تا T؛ پایانی پس از پایان منبع، همان پایان منبع است</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate، --quality و --size هر یک کیفیت تصویر را تعیین می‌کنند: فقط یکی را بدهید</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت برای %1 باید عددی صحیح از %2 (بهترین) تا %3 باشد: «%4»</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم باید عددی بر حسب مگابایت باشد، یا با K، M یا G پس از آن (25M، 700MB، 4G): «%1»</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 زمانی بر حسب ثانیه، m:ss یا h:mm:ss می‌پذیرد (مانند 90، 1:30 یا 1:02:03.5): «%2»</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) باید پس از --start (%2) باشد</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end باید پس از آغاز باشد: «%1»</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality برای copy کاربرد ندارد، چون copy چیزی را دوباره رمزگذاری نمی‌کند</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size برای copy کاربرد ندارد، چون copy چیزی را دوباره رمزگذاری نمی‌کند</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>کیفیت %1، از %2 (بهترین) تا %3</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1156,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>بازهٔ زمانی...</translation>
     </message>
 </context>
 <context>

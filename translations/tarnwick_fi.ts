@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>väliaikaista kansiota %1 ei voi käyttää ensimmäisen vaiheen lokille</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>tulos oli %1 tavoitteesta %2: kuva ei tarvitse enempää</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>koodattu uudelleen nopeudella %1 kb/s: nopeudella %2 kb/s tulos oli %3, yli tavoitteen %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>koodattu uudelleen nopeudella %1 kb/s: nopeudella %2 kb/s tulos oli %3, selvästi alle tavoitteen %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>tulos oli %1, yli tavoitteen %2, koodattiinpa se miten tahansa</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Lue DVD- tai Blu-ray-levy yllä olevalla ”Lue DVD” -painikkeella.</translati
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantisoija</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Lue DVD- tai Blu-ray-levy yllä olevalla ”Lue DVD” -painikkeella.</translati
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Vakiolaatu</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sama laatu koosta riippumatta: muodon laatutasot bittinopeuksien sijaan</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavoitekoko...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Koko tiedoston suurin sallittu koko äänineen; tulos on enintään sen kokoinen ja lähellä sitä</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavoitekoko: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavoitekoko (koko tiedosto):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vakiolaatu (%1, pienempi on parempi):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavoitekoko, asetettu valikossa</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Vakiolaatu: pienemmät luvut näyttävät paremmilta ja vievät enemmän tilaa</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavoitekoko</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enintään näin paljon koko tiedosto saa viedä äänineen, megatavuina kuten tiedostonhallinnat ne laskevat (1 MB = 1 000 000 tavua), tai luku, jonka perässä on K tai G: 25M, 700MB, 4G.
+Tyhjä: ei tavoitetta, taas bittinopeus tai laatu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole koko. Kirjoita megatavujen määrä tai luku, jonka perässä on K, M tai G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>sen kestoa ei tiedetä, joten mitään kokoa ei voi tavoitella</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on vähemmän kuin pelkkä ääni tarvitsee; pienin toimiva koko on %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jättää liian vähän katsomisen arvoiselle kuvalle; pienin toimiva koko on %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aikaväli päättyy kohtaan %1, joka ei ole sen alun %2 jälkeen</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>aikaväli alkaa kohdasta %1, mutta video on vain %2 pitkä</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku ”%1” ei ole aika. Kirjoita sekunnit, m:ss tai h:mm:ss, esimerkiksi 90, 1:30 tai 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu ”%1” ei ole aika. Kirjoita sekunnit, m:ss tai h:mm:ss, esimerkiksi 90, 1:30 tai 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopun on oltava alun jälkeen.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 alkaen</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 asti</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikaväli</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>alku</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>loppu</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunnit, m:ss tai h:mm:ss, esimerkiksi 90, 1:30 tai 1:02:03.5. Jätä aika tyhjäksi, niin käytetään alkua tai loppua.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alku:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu:</translation>
     </message>
 </context>
 <context>
@@ -916,51 +917,64 @@ data/conv.exe, puuttuu), 130 pysäytetty Ctrl+C:llä tai lopetussignaalilla.</tr
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Bittinopeuden sijaan:
+  -q, --quality N        vakiolaatu muodon omalla asteikolla: H.264:n, H.265:n,
+                         AV1:n ja VP9:n CRF, MPEG-4:n, MPEG-1:n ja WMV:n
+                         kvantisoija; pienempi on parempi (asteikot ja
+                         oletukset: --list-formats)
+      --size SIZE        koko tiedosto äänineen enintään SIZE ja lähellä sitä:
+                         25M, 700MB, 4G, kymmenjärjestelmän yksiköinä kuten
+                         tiedostonhallinnat laskevat (1M = 1 000 000 tavua; MiB
+                         ja GiB ovat binäärisiä); kaksi vaihetta, jos kooderi
+                         tukee niitä</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Osa kustakin lähteestä ajoilla T sekunteina, m:ss tai h:mm:ss, halutessa
+desimaalein (90, 1:30, 1:02:03.5):
+      --start T          T:stä alkaen; copy alkaa T:n kohdalla tai ennen sitä
+                         olevasta avainkuvasta
+      --end T            T:hen asti; lähteen lopun jälkeinen loppu on sen loppu</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality ja --size määräävät kukin kuvan laadun: anna vain yksi niistä</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>muodon %1 laadun on oltava kokonaisluku väliltä %2 (paras) – %3: ”%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>koon on oltava megatavujen määrä tai luku, jonka perässä on K, M tai G (25M, 700MB, 4G): ”%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vaatii ajan sekunteina, m:ss tai h:mm:ss (esimerkiksi 90, 1:30 tai 1:02:03.5): ”%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) on oltava --start-kohdan (%2) jälkeen</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end on oltava alun jälkeen: ”%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality ei koske copy-muotoa, joka ei koodaa mitään uudelleen</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ei koske copy-muotoa, joka ei koodaa mitään uudelleen</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>laatu %1, %2 (paras) – %3</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1165,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikaväli...</translation>
     </message>
 </context>
 <context>

@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier temporaire %1 ne peut pas servir au journal de la première passe</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier fait %1 pour un objectif de %2&#xa0;: l’image n’a pas besoin de plus</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>réencodé à %1&#xa0;kb/s&#xa0;: à %2&#xa0;kb/s, il faisait %3, au-dessus de l’objectif de %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>réencodé à %1&#xa0;kb/s&#xa0;: à %2&#xa0;kb/s, il faisait %3, bien en dessous de l’objectif de %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait %1, au-dessus de l’objectif de %2, quel que soit l’encodage</translation>
     </message>
 </context>
 <context>
@@ -504,7 +504,7 @@ maintenant&#xa0;!</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>quantificateur</translation>
     </message>
 </context>
 <context>
@@ -522,53 +522,54 @@ maintenant&#xa0;!</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité constante</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>La même qualité quelle que soit la taille&#xa0;: les niveaux de qualité du format au lieu des débits</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille cible...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille maximale du fichier entier, son compris&#xa0;; il fait au plus cette taille, et s’en approche</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille cible&#xa0;: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille cible (fichier entier)&#xa0;:</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qualité constante (%1, plus bas = mieux)&#xa0;:</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille cible, définie dans le menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité constante&#xa0;: les valeurs basses donnent une meilleure image et prennent plus de place</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille cible</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille maximale du fichier entier, son compris, en mégaoctets comme les comptent les gestionnaires de fichiers (1 MB = 1&#xa0;000&#xa0;000 octets), ou avec K ou G après le nombre&#xa0;: 25M, 700MB, 4G.
+Vide&#xa0;: pas de cible, de nouveau le débit ou la qualité.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une taille. Saisissez un nombre de mégaoctets, ou un nombre suivi de K, M ou G&#xa0;: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -616,15 +617,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>sa durée est inconnue, aucune taille ne peut donc être visée</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est moins que ce qu’il faut au son seul&#xa0;; la plus petite taille possible est %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 laisse trop peu pour une image regardable&#xa0;; la plus petite taille possible est %2</translation>
     </message>
 </context>
 <context>
@@ -695,63 +696,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la plage de temps finit à %1, ce qui n’est pas après son début à %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>la plage de temps commence à %1, mais la vidéo ne dure que %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début «&#xa0;%1&#xa0;» n’est pas un temps valide. Saisissez des secondes, m:ss ou h:mm:ss, par exemple 90, 1:30 ou 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin «&#xa0;%1&#xa0;» n’est pas un temps valide. Saisissez des secondes, m:ss ou h:mm:ss, par exemple 90, 1:30 ou 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin doit être après le début.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>à partir de %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu’à %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de temps</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>le début</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>la fin</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes, m:ss ou h:mm:ss, par exemple 90, 1:30 ou 1:02:03.5. Laissez un temps vide pour le début ou la fin.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Début&#xa0;:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -918,51 +919,63 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Au lieu d’un débit&#xa0;:
+  -q, --quality N        qualité constante sur l’échelle propre au format&#xa0;:
+                         le CRF de H.264, H.265, AV1 et VP9, le quantificateur
+                         de MPEG-4, MPEG-1 et WMV&#xa0;; plus bas est meilleur
+                         (voir --list-formats&#xa0;: échelles et valeurs par défaut)
+      --size SIZE        le fichier entier, son compris, au plus SIZE et
+                         proche de SIZE&#xa0;: 25M, 700MB, 4G, en unités décimales
+                         comme les gestionnaires de fichiers (1M = 1&#xa0;000&#xa0;000
+                         octets&#xa0;; MiB et GiB sont binaires)&#xa0;; deux passes
+                         si l’encodeur les permet</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie de chaque source, par des temps T en secondes, m:ss ou h:mm:ss,
+avec une fraction si besoin (90, 1:30, 1:02:03.5)&#xa0;:
+      --start T          dès T&#xa0;; copy commence à l’image clé à T ou avant
+      --end T            jusqu’à T&#xa0;; une fin au-delà de la source est sa fin</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality et --size règlent chacun l’image&#xa0;: n’en indiquez qu’un</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la qualité pour %1 doit être un nombre entier de %2 (la meilleure) à %3&#xa0;: «&#xa0;%4&#xa0;»</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille doit être un nombre de mégaoctets, ou suivi de K, M ou G (25M, 700MB, 4G)&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 prend un temps en secondes, m:ss ou h:mm:ss (par exemple 90, 1:30 ou 1:02:03.5)&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) doit être après --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end doit être après le début&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qualité %1, de %2 (la meilleure) à %3</translation>
     </message>
 </context>
 <context>
@@ -1153,7 +1166,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de temps...</translation>
     </message>
 </context>
 <context>

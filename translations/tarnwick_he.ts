@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להשתמש בתיקייה הזמנית %1 עבור היומן של המעבר הראשון</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>יצא %1 מתוך היעד %2: התמונה לא צריכה יותר</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>קודד שוב ב־%1 kbit/s: ב־%2 kbit/s יצא %3, מעל היעד %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>קודד שוב ב־%1 kbit/s: ב־%2 kbit/s יצא %3, הרבה מתחת ליעד %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>יצא %1, מעל היעד %2, בכל אופן קידוד</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>מכמת</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>איכות קבועה</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>אותה איכות בכל גודל: רמות האיכות של הפורמט במקום קצבי סיביות</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל יעד...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>הגודל המרבי של הקובץ כולו, כולל השמע; הקובץ יוצא לכל היותר בגודל הזה וקרוב אליו</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל יעד: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל יעד (הקובץ כולו):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>איכות קבועה (%1, נמוך יותר עדיף):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל יעד, נקבע בתפריט</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>איכות קבועה: מספרים נמוכים נראים טוב יותר ותופסים יותר מקום</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>גודל יעד</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>המקסימום שהקובץ כולו יכול לתפוס, כולל השמע, במגה־בייטים כפי שמנהלי קבצים סופרים אותם (1 MB = 1,000,000 בתים), או עם K או G אחרי המספר: 25M, 700MB, 4G.
+ריק: ללא יעד, שוב קצב סיביות או איכות.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; אינו גודל. יש לכתוב מספר מגה־בייטים, או מספר ואחריו K, M או G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>האורך שלו אינו ידוע, ולכן אי אפשר לכוון לגודל</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 קטן ממה שהשמע לבדו צריך; הגודל הקטן ביותר שמתאים הוא %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 משאיר מעט מדי לתמונה ששווה לצפות בה; הגודל הקטן ביותר שמתאים הוא %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>טווח הזמן מסתיים ב־%1, וזה לא אחרי ההתחלה שלו ב־%2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>טווח הזמן מתחיל ב־%1, אבל הווידאו באורך %2 בלבד</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתחלה &quot;%1&quot; אינה זמן. יש להקליד שניות, m:ss או h:mm:ss, כגון 90, 1:30 או 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>הסוף &quot;%1&quot; אינו זמן. יש להקליד שניות, m:ss או h:mm:ss, כגון 90, 1:30 או 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>הסוף חייב לבוא אחרי ההתחלה.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 עד %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מ־%1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>עד %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>טווח זמן</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>ההתחלה</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>הסוף</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>שניות, m:ss או h:mm:ss, כגון 90, 1:30 או 1:02:03.5. אפשר להשאיר זמן ריק כדי להתחיל מההתחלה או להגיע עד הסוף.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>התחלה:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>סוף:</translation>
     </message>
 </context>
 <context>
@@ -916,51 +917,62 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>במקום קצב סיביות:
+  -q, --quality N        איכות קבועה בסולם של הפורמט עצמו: CRF של H.264,
+                         H.265, AV1 ו־VP9, המכמת של MPEG-4, MPEG-1 ו־WMV;
+                         נמוך יותר עדיף (הסולם של כל פורמט וברירת המחדל
+                         שלו מופיעים ב־--list-formats)
+      --size SIZE        הקובץ כולו, כולל השמע, לכל היותר SIZE וקרוב לכך:
+                         25M, 700MB, 4G, ביחידות עשרוניות כפי שמנהלי קבצים
+                         סופרים (1M = 1,000,000 בתים; MiB ו־GiB בינאריים);
+                         שני מעברים כשהמקודד תומך בהם</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>חלק מכל מקור, לפי זמנים T בשניות, m:ss או h:mm:ss, עם שבר אם רוצים
+(90, 1:30, 1:02:03.5):
+      --start T          מ־T; copy מתחיל בפריים המפתח שב־T או לפניו
+      --end T            עד T; סוף שאחרי סוף המקור הוא סוף המקור</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality ו־--size קובעים כל אחד את איכות התמונה: יש לציין רק אחד</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>האיכות עבור %1 חייבת להיות מספר שלם מ־%2 (הטוב ביותר) עד %3: &quot;%4&quot;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>הגודל חייב להיות מספר מגה־בייטים, או מספר ואחריו K, M או G (25M, 700MB, 4G): &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 מקבל זמן בשניות, m:ss או h:mm:ss (כגון 90, 1:30 או 1:02:03.5): &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) חייב לבוא אחרי --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end חייב לבוא אחרי ההתחלה: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality אינו חל על copy, שאינו מקודד דבר מחדש</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size אינו חל על copy, שאינו מקודד דבר מחדש</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>איכות %1, מ־%2 (הטוב ביותר) עד %3</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1163,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>טווח זמן...</translation>
     </message>
 </context>
 <context>

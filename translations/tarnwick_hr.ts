@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>privremena mapa %1 ne može se koristiti za zapisnik prvog prolaza</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>ispalo je %1 od ciljanih %2: slici ne treba više</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ponovno kodirano s %1 kbit/s: s %2 kbit/s ispalo je %3, iznad cilja %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ponovno kodirano s %1 kbit/s: s %2 kbit/s ispalo je %3, znatno ispod cilja %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>ispalo je %1, iznad cilja %2, kako god se kodiralo</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantizator</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstantna kvaliteta</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ista kvaliteta bez obzira na veličinu: razine kvalitete formata umjesto brzine prijenosa</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna veličina...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Najveća veličina cijele datoteke, zajedno sa zvukom; datoteka neće biti veća i bit će blizu nje</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna veličina: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna veličina (cijela datoteka):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konstantna kvaliteta (%1, manje je bolje):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna veličina, postavljena u izborniku</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstantna kvaliteta: manji brojevi izgledaju bolje i zauzimaju više prostora</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna veličina</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najviše koliko cijela datoteka smije zauzeti, zajedno sa zvukom, u megabajtima kako ih broje upravitelji datoteka (1 MB = 1.000.000 bajtova), ili s K ili G iza broja: 25M, 700MB, 4G.
+Prazno: bez cilja, ponovno brzina prijenosa ili kvaliteta.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nije veličina. Upišite broj megabajta ili broj s K, M ili G iza njega: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>trajanje nije poznato pa se ne može ciljati veličina</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je manje nego što treba samom zvuku; najmanja upotrebljiva veličina je %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ostavlja premalo za gledljivu sliku; najmanja upotrebljiva veličina je %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vremenski raspon završava u %1, što nije nakon njegova početka u %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>vremenski raspon počinje u %1, ali video traje samo %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Početak „%1” nije vrijeme. Upišite sekunde, m:ss ili h:mm:ss, na primjer 90, 1:30 ili 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraj „%1” nije vrijeme. Upišite sekunde, m:ss ili h:mm:ss, na primjer 90, 1:30 ili 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraj mora biti nakon početka.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>do %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Vremenski raspon</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>početak</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>kraj</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde, m:ss ili h:mm:ss, na primjer 90, 1:30 ili 1:02:03.5. Ostavite vrijeme prazno za početak ili kraj.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Početak:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraj:</translation>
     </message>
 </context>
 <context>
@@ -922,51 +923,64 @@ programa), 130 zaustavljeno tipkama Ctrl+C ili signalom za prekid.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Umjesto brzine prijenosa:
+  -q, --quality N        konstantna kvaliteta na vlastitoj ljestvici formata:
+                         CRF za H.264, H.265, AV1 i VP9, kvantizator za
+                         MPEG-4, MPEG-1 i WMV; manje je bolje (ljestvicu
+                         svakog formata i njezinu zadanu vrijednost vidi
+                         u --list-formats)
+      --size SIZE        cijela datoteka, zajedno sa zvukom, najviše SIZE i
+                         blizu toga: 25M, 700MB, 4G, u decimalnim jedinicama
+                         kako broje upravitelji datoteka (1M = 1.000.000
+                         bajtova; MiB i GiB su binarne); dva prolaza gdje
+                         ih koder podržava</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Dio svakog izvora, po vremenima T u sekundama, m:ss ili h:mm:ss, po potrebi
+s decimalama (90, 1:30, 1:02:03.5):
+      --start T          od T; copy počinje od ključnog okvira u T ili prije
+      --end T            do T; kraj iza kraja izvora je kraj izvora</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality i --size određuju kvalitetu slike: navedite jedno od njih</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kvaliteta za %1 mora biti cijeli broj od %2 (najbolje) do %3: „%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>veličina mora biti broj megabajta ili broj s K, M ili G iza njega (25M, 700MB, 4G): „%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 prima vrijeme u sekundama, m:ss ili h:mm:ss (na primjer 90, 1:30 ili 1:02:03.5): „%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) mora biti nakon --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end mora biti nakon početka: „%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality ne vrijedi za copy, koji ništa ne kodira ponovno</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ne vrijedi za copy, koji ništa ne kodira ponovno</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kvaliteta %1, od %2 (najbolje) do %3</translation>
     </message>
 </context>
 <context>
@@ -1158,7 +1172,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vremenski raspon...</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 ideiglenes mappa nem használható az első menet naplójához</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>az eredmény %1 lett a(z) %2 célból: a képnek nincs szüksége többre</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>újrakódolva %1 kb/s-mal: %2 kb/s-mal az eredmény %3 lett, a(z) %4 cél felett</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>újrakódolva %1 kb/s-mal: %2 kb/s-mal az eredmény %3 lett, jóval a(z) %4 cél alatt</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>az eredmény %1 lett, a(z) %2 cél felett, akárhogy is lett kódolva</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantáló</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Állandó minőség</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyanaz a minőség méretétől függetlenül: a formátum minőségi szintjei bitráták helyett</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Célméret...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>A teljes fájl legnagyobb mérete a hanggal együtt; az eredmény legfeljebb ekkora, és közel lesz hozzá</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Célméret: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Célméret (a teljes fájl):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Állandó minőség (%1, a kisebb jobb):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Célméret, a menüben beállítva</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Állandó minőség: a kisebb számok jobban néznek ki, és több helyet foglalnak</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Célméret</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A teljes fájl legfeljebb ennyi helyet foglalhat a hanggal együtt, megabájtban, ahogy a fájlkezelők számolják (1 MB = 1 000 000 bájt), vagy a szám után K-val vagy G-vel: 25M, 700MB, 4G.
+Üres: nincs cél, ismét a bitráta vagy a minőség.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) „%1” nem méret. Írjon be megabájtszámot, vagy egy számot K, M vagy G utótaggal: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>a hossza nem ismert, így nem lehet méretet megcélozni</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kevesebb, mint amennyi magának a hangnak kell; a legkisebb működő méret: %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 túl keveset hagy egy nézhető képhez; a legkisebb működő méret: %2</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>az időtartomány vége (%1) nem a kezdete (%2) után van</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>az időtartomány kezdete %1, de a videó csak %2 hosszú</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) „%1” kezdet nem időpont. Adjon meg másodperceket, m:ss vagy h:mm:ss formát, például 90, 1:30 vagy 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) „%1” vég nem időpont. Adjon meg másodperceket, m:ss vagy h:mm:ss formát, például 90, 1:30 vagy 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>A végnek a kezdet után kell lennie.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ettől: %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eddig: %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Időtartomány</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>az eleje</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>a vége</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Másodpercek, m:ss vagy h:mm:ss, például 90, 1:30 vagy 1:02:03.5. Az elejéhez vagy a végéhez hagyja üresen az időt.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kezdet:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vég:</translation>
     </message>
 </context>
 <context>
@@ -913,51 +914,64 @@ leállítási jelzéssel.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitráta helyett:
+  -q, --quality N        állandó minőség a formátum saját skáláján: H.264,
+                         H.265, AV1 és VP9 esetén a CRF, MPEG-4, MPEG-1 és WMV
+                         esetén a kvantáló; a kisebb jobb (a skálákat és
+                         alapértékeiket lásd: --list-formats)
+      --size SIZE        a teljes fájl a hanggal együtt legfeljebb SIZE és
+                         közel hozzá: 25M, 700MB, 4G, decimális egységekben,
+                         ahogy a fájlkezelők számolnak (1M = 1 000 000 bájt; a
+                         MiB és a GiB bináris); két menet, ahol a kódoló
+                         támogatja</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden forrás egy része, T időpontokkal másodpercben, m:ss vagy h:mm:ss
+formában, igény szerint törtrésszel (90, 1:30, 1:02:03.5):
+      --start T          T-től; a copy a T-nél vagy előtte lévő kulcskockánál
+                         kezd
+      --end T            T-ig; a forrás végén túli vég a forrás vége</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>a --bitrate, a --quality és a --size mind a kép minőségét szabja meg: csak az egyiket adja meg</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 minőségének egész számnak kell lennie %2 (legjobb) és %3 között: „%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>a méretnek megabájtszámnak kell lennie, vagy K, M vagy G utótagos számnak (25M, 700MB, 4G): „%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>a --%1 időt vár másodpercben, m:ss vagy h:mm:ss formában (például 90, 1:30 vagy 1:02:03.5): „%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>a --end (%1) értékének a --start (%2) után kell lennie</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>a --end értékének az eleje után kell lennie: „%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>a --quality nem vonatkozik a copy formátumra, amely semmit sem kódol újra</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>a --size nem vonatkozik a copy formátumra, amely semmit sem kódol újra</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minőség %1, %2 (legjobb) – %3</translation>
     </message>
 </context>
 <context>
@@ -1147,7 +1161,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Időtartomány...</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>folder sementara %1 tidak dapat dipakai untuk log lintasan pertama</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>hasilnya %1 dari target %2: gambar tidak memerlukan lebih</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>dikodekan ulang pada %1 kb/s: pada %2 kb/s hasilnya %3, di atas target %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>dikodekan ulang pada %1 kb/s: pada %2 kb/s hasilnya %3, jauh di bawah target %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>hasilnya %1, di atas target %2, bagaimanapun cara mengodekannya</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kuantiser</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Kualitas Konstan</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kualitas sama berapa pun ukurannya: tingkat kualitas format sebagai ganti laju bit</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran Target...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran terbesar untuk seluruh berkas, termasuk suara; hasilnya paling banyak sebesar itu dan mendekatinya</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran Target: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran Target (seluruh berkas):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kualitas Konstan (%1, kecil lebih baik):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran target, diatur di menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Kualitas konstan: angka lebih rendah tampak lebih baik dan memakan lebih banyak ruang</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran Target</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran paling besar seluruh berkas, termasuk suara, dalam megabyte seperti yang dihitung pengelola berkas (1 MB = 1.000.000 byte), atau dengan K atau G setelah angka: 25M, 700MB, 4G.
+Kosong: tanpa target, kembali ke laju bit atau kualitas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bukan ukuran. Tulis jumlah megabyte, atau angka dengan K, M, atau G di belakangnya: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>durasinya tidak diketahui, jadi tidak ada ukuran yang dapat dituju</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kurang dari yang dibutuhkan suaranya saja; ukuran terkecil yang bisa adalah %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menyisakan terlalu sedikit untuk gambar yang layak ditonton; ukuran terkecil yang bisa adalah %2</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rentang waktu berakhir pada %1, yang tidak setelah awalnya pada %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>rentang waktu dimulai pada %1, tetapi video hanya sepanjang %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Awal &quot;%1&quot; bukan waktu. Ketik detik, m:ss, atau h:mm:ss, seperti 90, 1:30, atau 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akhir &quot;%1&quot; bukan waktu. Ketik detik, m:ss, atau h:mm:ss, seperti 90, 1:30, atau 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akhir harus setelah awal.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sampai %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dari %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sampai %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentang Waktu</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>awal video</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>akhir video</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detik, m:ss, atau h:mm:ss, seperti 90, 1:30, atau 1:02:03.5. Biarkan waktu kosong untuk awal atau akhir video.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Awal:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Akhir:</translation>
     </message>
 </context>
 <context>
@@ -913,51 +914,65 @@ terminasi.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Sebagai ganti laju bit:
+  -q, --quality N        kualitas konstan pada skala format itu sendiri: CRF
+                         untuk H.264, H.265, AV1, dan VP9, kuantiser untuk
+                         MPEG-4, MPEG-1, dan WMV; lebih rendah lebih baik
+                         (lihat --list-formats untuk tiap skala dan bawaannya)
+      --size SIZE        seluruh berkas, termasuk suara, paling banyak SIZE dan
+                         mendekatinya: 25M, 700MB, 4G, dalam satuan desimal
+                         seperti hitungan pengelola berkas (1M = 1.000.000
+                         byte; MiB dan GiB biner); dua lintasan bila pengodenya
+                         mendukung</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Sebagian dari tiap sumber, menurut waktu T dalam detik, m:ss, atau h:mm:ss,
+masing-masing boleh dengan pecahan (90, 1:30, 1:02:03.5):
+      --start T          dari T; copy mulai pada bingkai kunci di T atau
+                         sebelumnya
+      --end T            sampai T; akhir yang melewati akhir sumber berarti
+                         akhir sumber itu</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality, dan --size masing-masing menentukan mutu gambar: berikan salah satu saja</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kualitas untuk %1 harus bilangan bulat dari %2 (terbaik) sampai %3: &apos;%4&apos;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ukuran harus jumlah megabyte, atau angka dengan K, M, atau G di belakangnya (25M, 700MB, 4G): &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 menerima waktu dalam detik, m:ss, atau h:mm:ss (seperti 90, 1:30, atau 1:02:03.5): &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) harus setelah --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end harus setelah awal: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality tidak berlaku untuk copy, yang tidak mengodekan ulang apa pun</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size tidak berlaku untuk copy, yang tidak mengodekan ulang apa pun</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kualitas %1, %2 (terbaik) sampai %3</translation>
     </message>
 </context>
 <context>
@@ -1147,7 +1162,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentang Waktu...</translation>
     </message>
 </context>
 <context>

@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella temporanea %1 non può essere usata per il registro della prima passata</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è risultato di %1 su un obiettivo di %2: l&apos;immagine non ha bisogno di più</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ricodificato a %1 kb/s: a %2 kb/s era risultato di %3, sopra l&apos;obiettivo di %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ricodificato a %1 kb/s: a %2 kb/s era risultato di %3, ben sotto l&apos;obiettivo di %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>è risultato di %1, sopra l&apos;obiettivo di %2, comunque sia stato codificato</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>quantizzatore</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità costante</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>La stessa qualità a prescindere dalla dimensione: i livelli di qualità del formato invece dei bitrate</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione target...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>La dimensione massima dell&apos;intero file, audio incluso; risulta al massimo quella e vicino a essa</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione target: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione target (intero file):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qualità costante (%1, più basso è meglio):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione target, impostata nel menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità costante: i numeri più bassi danno un&apos;immagine migliore e occupano più spazio</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione target</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dimensione massima dell&apos;intero file, audio incluso, in megabyte come li contano i gestori di file (1 MB = 1.000.000 byte), oppure con K o G dopo il numero: 25M, 700MB, 4G.
+Vuoto: nessun target, di nuovo il bitrate o la qualità.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una dimensione. Scrivi un numero di megabyte, o un numero seguito da K, M o G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua durata non è nota, quindi non si può puntare a nessuna dimensione</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è meno di quanto serve al solo audio; la dimensione minima possibile è %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lascia troppo poco per un&apos;immagine guardabile; la dimensione minima possibile è %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervallo di tempo finisce a %1, che non è dopo il suo inizio a %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervallo di tempo inizia a %1, ma il video dura solo %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inizio &quot;%1&quot; non è un tempo. Scrivi secondi, m:ss o h:mm:ss, come 90, 1:30 o 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine &quot;%1&quot; non è un tempo. Scrivi secondi, m:ss o h:mm:ss, come 90, 1:30 o 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fine deve venire dopo l&apos;inizio.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>da %1 a %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fino a %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di tempo</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;inizio</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>la fine</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi, m:ss o h:mm:ss, come 90, 1:30 o 1:02:03.5. Lascia un tempo vuoto per l&apos;inizio o la fine.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine:</translation>
     </message>
 </context>
 <context>
@@ -918,51 +919,63 @@ programma), 130 interrotto da Ctrl+C o da un segnale di terminazione.</translati
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Invece di un bitrate:
+  -q, --quality N        qualità costante sulla scala propria del formato: il
+                         CRF di H.264, H.265, AV1 e VP9, il quantizzatore di
+                         MPEG-4, MPEG-1 e WMV; più basso è meglio (vedi
+                         --list-formats per ogni scala e il suo predefinito)
+      --size SIZE        l’intero file, audio incluso, al massimo SIZE e
+                         vicino a esso: 25M, 700MB, 4G, in unità decimali
+                         come li contano i gestori di file (1M = 1.000.000
+                         byte; MiB e GiB sono binari); due passate dove
+                         l’encoder le supporta</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Una parte di ogni sorgente, per tempi T in secondi, m:ss o h:mm:ss, ciascuno
+con una frazione se si vuole (90, 1:30, 1:02:03.5):
+      --start T          da T; copy inizia dal fotogramma chiave in T o prima
+      --end T            fino a T; una fine oltre la sorgente è la sua fine</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality e --size regolano ciascuno l&apos;immagine: indicane solo uno</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la qualità per %1 deve essere un numero intero da %2 (la migliore) a %3: &quot;%4&quot;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la dimensione deve essere un numero di megabyte, o con K, M o G dopo (25M, 700MB, 4G): &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accetta un tempo in secondi, m:ss o h:mm:ss (come 90, 1:30 o 1:02:03.5): &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) deve venire dopo --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end deve venire dopo l&apos;inizio: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality non si applica a copy, che non ricodifica nulla</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size non si applica a copy, che non ricodifica nulla</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qualità %1, da %2 (la migliore) a %3</translation>
     </message>
 </context>
 <context>
@@ -1153,7 +1166,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di tempo...</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>一時フォルダー %1 を 1 パス目のログに使用できません</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>目標 %2 に対して %1 になりました: 映像にはこれ以上必要ありません</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s で再エンコードしました: %2 kb/s では %3 になり、目標 %4 を超えました</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s で再エンコードしました: %2 kb/s では %3 になり、目標 %4 を大きく下回りました</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 になり、目標 %2 を超えました (どうエンコードしても超えます)</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>量子化値</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>固定品質</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズに関係なく同じ品質: ビットレートの代わりに形式の品質レベルを使用</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>目標サイズ...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を含むファイル全体の最大サイズ。このサイズ以下で、これに近いサイズになります</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>目標サイズ: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>目標サイズ (ファイル全体):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>固定品質 (%1、低いほど高画質):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>目標サイズ (メニューで設定)</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>固定品質: 数値が低いほど高画質になり、サイズが大きくなります</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>目標サイズ</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を含むファイル全体の最大サイズ。ファイルマネージャーと同じ数え方のメガバイト (1 MB = 1,000,000 バイト) で指定するか、数値の後に K または G を付けます: 25M、700MB、4G。
+空欄: 目標なし (ビットレートまたは品質に戻ります)。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; はサイズではありません。メガバイト数か、後に K、M、G を付けた数値を入力してください: 25M、700MB、4G。</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>長さが不明なため、目標サイズに合わせられません</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は音声だけに必要なサイズより小さいです。指定できる最小サイズは %2 です</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 では見られる映像にするには少なすぎます。指定できる最小サイズは %2 です</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>時間範囲の終了 %1 が開始 %2 より後ではありません</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>時間範囲の開始は %1 ですが、ビデオの長さは %2 しかありません</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>開始 &quot;%1&quot; は時間ではありません。秒、m:ss または h:mm:ss で入力してください (例: 90、1:30、1:02:03.5)。</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了 &quot;%1&quot; は時間ではありません。秒、m:ss または h:mm:ss で入力してください (例: 90、1:30、1:02:03.5)。</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了は開始より後にしてください。</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ～ %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 まで</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>時間範囲</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>末尾</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>秒、m:ss または h:mm:ss (例: 90、1:30、1:02:03.5)。空欄にすると先頭または末尾になります。</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了:</translation>
     </message>
 </context>
 <context>
@@ -912,51 +913,61 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットレートの代わりに:
+  -q, --quality N        形式ごとの尺度による固定品質: H.264、H.265、AV1、
+                         VP9 は CRF、MPEG-4、MPEG-1、WMV は量子化値。低い
+                         ほど高画質 (各尺度と既定値は --list-formats を参照)
+      --size SIZE        音声を含むファイル全体を SIZE 以下で、それに近い
+                         サイズにする: 25M、700MB、4G。ファイルマネージャー
+                         と同じ 10 進単位 (1M = 1,000,000 バイト。MiB と
+                         GiB は 2 進)。エンコーダーが対応していれば 2 パス</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>各ソースの一部。時間 T は秒、m:ss または h:mm:ss で、小数も指定可能
+(90、1:30、1:02:03.5):
+      --start T          T から。copy は T またはその前のキーフレームから開始
+      --end T            T まで。ソースの末尾より後の終了はソースの末尾</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate、--quality、--size はどれも画質を決めます。1 つだけ指定してください</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の品質は %2 (最高) から %3 の整数で指定してください: &quot;%4&quot;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズはメガバイト数か、後に K、M、G を付けた数値で指定してください (25M、700MB、4G): &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 には秒、m:ss または h:mm:ss で時間を指定してください (例: 90、1:30、1:02:03.5): &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) は --start (%2) より後にしてください</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end は先頭より後にしてください: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality は copy には使えません (copy は再エンコードしません)</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size は copy には使えません (copy は再エンコードしません)</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>品質 %1、%2 (最高) から %3</translation>
     </message>
 </context>
 <context>
@@ -1146,7 +1157,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>時間範囲...</translation>
     </message>
 </context>
 <context>

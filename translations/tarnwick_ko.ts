@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>임시 폴더 %1을(를) 첫 번째 패스의 로그에 사용할 수 없습니다</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>결과가 목표 %2 중 %1입니다: 영상에 더 필요하지 않습니다</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s로 다시 인코딩했습니다: %2 kb/s에서는 결과가 %3(으)로 목표 %4보다 컸습니다</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s로 다시 인코딩했습니다: %2 kb/s에서는 결과가 %3(으)로 목표 %4보다 훨씬 작았습니다</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>결과가 %1(으)로 목표 %2보다 큽니다. 어떻게 인코딩해도 마찬가지입니다</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ DVD 또는 Blu-ray 디스크는 위의 &quot;DVD 읽기&quot;로 읽습니다.</
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>양자화 값</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ DVD 또는 Blu-ray 디스크는 위의 &quot;DVD 읽기&quot;로 읽습니다.</
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>고정 품질</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>크기와 관계없이 같은 품질: 비트레이트 대신 형식의 품질 단계 사용</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>목표 크기...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>소리를 포함한 전체 파일의 최대 크기. 결과는 이 크기 이하이며 이에 가깝습니다</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>목표 크기: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>목표 크기(전체 파일):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>고정 품질(%1, 낮을수록 좋음):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>목표 크기, 메뉴에서 설정됨</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>고정 품질: 숫자가 낮을수록 화질이 좋고 용량이 큽니다</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>목표 크기</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>소리를 포함한 전체 파일이 차지할 수 있는 최대 크기. 파일 관리자와 같은 방식의 메가바이트(1 MB = 1,000,000바이트)로 입력하거나 숫자 뒤에 K나 G를 붙이십시오: 25M, 700MB, 4G.
+비워 두면 목표 없이 다시 비트레이트나 품질을 사용합니다.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;은(는) 크기가 아닙니다. 메가바이트 수 또는 뒤에 K, M, G를 붙인 숫자를 입력하십시오: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>길이를 알 수 없어 목표 크기를 맞출 수 없습니다</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 소리에만 필요한 크기보다 작습니다. 가능한 최소 크기는 %2입니다</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1(으)로는 볼 만한 영상을 만들기에 너무 작습니다. 가능한 최소 크기는 %2입니다</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 범위의 끝 %1이(가) 시작 %2보다 뒤가 아닙니다</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 범위가 %1에 시작하지만 동영상 길이는 %2뿐입니다</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 &apos;%1&apos;은(는) 시간이 아닙니다. 초, m:ss 또는 h:mm:ss로 입력하십시오(예: 90, 1:30, 1:02:03.5).</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>끝 &apos;%1&apos;은(는) 시간이 아닙니다. 초, m:ss 또는 h:mm:ss로 입력하십시오(예: 90, 1:30, 1:02:03.5).</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>끝은 시작보다 뒤여야 합니다.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1~%2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1부터</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1까지</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 범위</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>처음</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>끝</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>초, m:ss 또는 h:mm:ss(예: 90, 1:30, 1:02:03.5). 시간을 비워 두면 처음 또는 끝을 뜻합니다.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>시작:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>끝:</translation>
     </message>
 </context>
 <context>
@@ -910,51 +911,61 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>비트레이트 대신:
+  -q, --quality N        형식 고유 척도의 고정 품질: H.264, H.265, AV1,
+                         VP9는 CRF, MPEG-4, MPEG-1, WMV는 양자화 값,
+                         낮을수록 좋음(척도와 기본값은 --list-formats 참조)
+      --size SIZE        소리를 포함한 전체 파일을 SIZE 이하로, 그에 가깝게:
+                         25M, 700MB, 4G, 파일 관리자와 같은 10진 단위
+                         (1M = 1,000,000바이트, MiB와 GiB는 2진), 인코더가
+                         지원하면 2패스</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>각 원본의 일부, 시간 T는 초, m:ss 또는 h:mm:ss, 필요하면 소수 포함
+(90, 1:30, 1:02:03.5):
+      --start T          T부터, copy는 T 또는 그 이전의 키 프레임에서 시작
+      --end T            T까지, 원본 끝을 넘는 끝은 원본의 끝</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality, --size는 모두 화질을 정합니다: 하나만 지정하십시오</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 품질은 %2(최고)~%3 사이의 정수여야 합니다: &apos;%4&apos;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>크기는 메가바이트 수이거나 뒤에 K, M, G를 붙인 숫자여야 합니다(25M, 700MB, 4G): &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1에는 초, m:ss 또는 h:mm:ss 형식의 시간을 지정해야 합니다(예: 90, 1:30, 1:02:03.5): &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end(%1)는 --start(%2)보다 뒤여야 합니다</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end는 처음보다 뒤여야 합니다: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality는 copy에 적용되지 않습니다(copy는 다시 인코딩하지 않음)</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size는 copy에 적용되지 않습니다(copy는 다시 인코딩하지 않음)</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>품질 %1, %2(최고)~%3</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1155,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>시간 범위...</translation>
     </message>
 </context>
 <context>

@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>laikinojo aplanko %1 negalima naudoti pirmojo perėjimo žurnalui</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>gauta %1 iš tikslinių %2: vaizdui daugiau nereikia</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>perkoduota iš naujo %1 kb/s sparta: esant %2 kb/s gauta %3, daugiau nei tikslas %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>perkoduota iš naujo %1 kb/s sparta: esant %2 kb/s gauta %3, gerokai mažiau nei tikslas %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>gauta %1, daugiau nei tikslas %2, kad ir kaip buvo koduota</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantizatorius</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastovi kokybė</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta pati kokybė, nesvarbu koks dydis: formato kokybės lygiai vietoj bitų spartos</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikslinis dydis...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Didžiausias viso failo dydis kartu su garsu; rezultatas bus ne didesnis ir artimas jam</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikslinis dydis: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikslinis dydis (visas failas):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pastovi kokybė (%1, mažesnis – geriau):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikslinis dydis, nustatytas meniu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastovi kokybė: mažesni skaičiai atrodo geriau ir užima daugiau vietos</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tikslinis dydis</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daugiausia, kiek gali užimti visas failas kartu su garsu, megabaitais, kaip juos skaičiuoja failų tvarkytuvės (1 MB = 1 000 000 baitų), arba su K ar G po skaičiaus: 25M, 700MB, 4G.
+Tuščia: jokio tikslo, vėl bitų sparta arba kokybė.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nėra dydis. Įrašykite megabaitų skaičių arba skaičių su K, M ar G po jo: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>jo trukmė nežinoma, todėl negalima siekti jokio dydžio</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yra mažiau, nei reikia vien garsui; mažiausias tinkamas dydis yra %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palieka per mažai vaizdui, kurį verta žiūrėti; mažiausias tinkamas dydis yra %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>laiko intervalas baigiasi %1, o tai nėra po jo pradžios %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>laiko intervalas prasideda %1, bet vaizdo įrašas trunka tik %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pradžia „%1“ nėra laikas. Įrašykite sekundes, m:ss arba h:mm:ss, pvz., 90, 1:30 arba 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pabaiga „%1“ nėra laikas. Įrašykite sekundes, m:ss arba h:mm:ss, pvz., 90, 1:30 arba 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pabaiga turi būti po pradžios.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuo %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>iki %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiko intervalas</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>pradžia</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>pabaiga</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundės, m:ss arba h:mm:ss, pvz., 90, 1:30 arba 1:02:03.5. Palikite laiką tuščią, jei norite pradžios ar pabaigos.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pradžia:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pabaiga:</translation>
     </message>
 </context>
 <context>
@@ -921,51 +922,64 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietoj bitų spartos:
+  -q, --quality N        pastovi kokybė paties formato skalėje: H.264, H.265,
+                         AV1 ir VP9 – CRF, MPEG-4, MPEG-1 ir WMV –
+                         kvantizatorius; mažesnis – geriau (kiekvienos skalės
+                         numatytąją reikšmę žr. --list-formats)
+      --size SIZE        visas failas kartu su garsu ne didesnis nei SIZE ir
+                         artimas jam: 25M, 700MB, 4G, dešimtainiais vienetais,
+                         kaip skaičiuoja failų tvarkytuvės (1M = 1 000 000
+                         baitų; MiB ir GiB – dvejetainiai); du perėjimai, jei
+                         koduotuvas juos palaiko</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiekvieno šaltinio dalis pagal laikus T sekundėmis, m:ss arba h:mm:ss, jei
+reikia, su trupmena (90, 1:30, 1:02:03.5):
+      --start T          nuo T; copy pradeda nuo rakto kadro ties T arba prieš
+                         jį
+      --end T            iki T; pabaiga už šaltinio pabaigos reiškia jo pabaigą</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality ir --size kiekvienas nustato vaizdo kokybę: nurodykite tik vieną iš jų</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kokybė turi būti sveikasis skaičius nuo %2 (geriausia) iki %3: „%4“</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>dydis turi būti megabaitų skaičius arba skaičius su K, M ar G (25M, 700MB, 4G): „%1“</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 reikia laiko sekundėmis, m:ss arba h:mm:ss (pvz., 90, 1:30 arba 1:02:03.5): „%2“</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) turi būti po --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end turi būti po pradžios: „%1“</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality netaikoma copy, kuris nieko neperkoduoja</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size netaikoma copy, kuris nieko neperkoduoja</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kokybė %1, nuo %2 (geriausia) iki %3</translation>
     </message>
 </context>
 <context>
@@ -1157,7 +1171,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiko intervalas...</translation>
     </message>
 </context>
 <context>

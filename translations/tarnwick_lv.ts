@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>pagaidu mapi %1 nevar izmantot pirmā gājiena žurnālam</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>rezultāts ir %1 no mērķa %2: attēlam vairāk nevajag</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>pārkodēts ar %1 kb/s: ar %2 kb/s rezultāts bija %3, virs mērķa %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>pārkodēts ar %1 kb/s: ar %2 kb/s rezultāts bija %3, krietni zem mērķa %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>rezultāts ir %1, virs mērķa %2, lai kā tas tika kodēts</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantizētājs</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemainīga kvalitāte</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tāda pati kvalitāte neatkarīgi no izmēra: formāta kvalitātes līmeņi bitu ātruma vietā</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mērķa izmērs...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Lielākais, cik var būt viss fails kopā ar skaņu; rezultāts būs ne lielāks un tuvu tam</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mērķa izmērs: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mērķa izmērs (viss fails):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nemainīga kvalitāte (%1, mazāks – labāk):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Mērķa izmērs, iestatīts izvēlnē</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemainīga kvalitāte: mazāki skaitļi izskatās labāk un aizņem vairāk vietas</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mērķa izmērs</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vairākais, ko var aizņemt viss fails kopā ar skaņu, megabaitos, kā tos skaita failu pārvaldnieki (1 MB = 1 000 000 baitu), vai ar K vai G aiz skaitļa: 25M, 700MB, 4G.
+Tukšs: nav mērķa, atkal bitu ātrums vai kvalitāte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” nav izmērs. Ierakstiet megabaitu skaitu vai skaitli ar K, M vai G aiz tā: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>tā ilgums nav zināms, tāpēc nevar tiekties uz kādu izmēru</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ir mazāk, nekā vajag skaņai vien; mazākais derīgais izmērs ir %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atstāj par maz attēlam, ko būtu vērts skatīties; mazākais derīgais izmērs ir %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>laika intervāls beidzas %1, kas nav pēc tā sākuma %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>laika intervāls sākas %1, bet video ir tikai %2 garš</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sākums “%1” nav laiks. Ierakstiet sekundes, m:ss vai h:mm:ss, piemēram, 90, 1:30 vai 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beigas “%1” nav laiks. Ierakstiet sekundes, m:ss vai h:mm:ss, piemēram, 90, 1:30 vai 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beigām jābūt pēc sākuma.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>līdz %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Laika intervāls</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>sākums</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>beigas</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundes, m:ss vai h:mm:ss, piemēram, 90, 1:30 vai 1:02:03.5. Atstājiet laiku tukšu, lai būtu sākums vai beigas.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sākums:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beigas:</translation>
     </message>
 </context>
 <context>
@@ -922,51 +923,62 @@ programmas mapē), 130 apturēts ar Ctrl+C vai beigšanas signālu.</translation
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitu ātruma vietā:
+  -q, --quality N        nemainīga kvalitāte paša formāta skalā: H.264, H.265,
+                         AV1 un VP9 – CRF, MPEG-4, MPEG-1 un WMV –
+                         kvantizētājs; mazāks ir labāk (katras skalas
+                         noklusējumu sk. --list-formats)
+      --size SIZE        viss fails kopā ar skaņu ne vairāk kā SIZE un tuvu
+                         tam: 25M, 700MB, 4G, decimālās vienībās, kā skaita
+                         failu pārvaldnieki (1M = 1 000 000 baitu; MiB un GiB
+                         ir bināras); divi gājieni, ja kodētājs tos atbalsta</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Katra avota daļa pēc laikiem T sekundēs, m:ss vai h:mm:ss, ja vajag, ar
+daļu (90, 1:30, 1:02:03.5):
+      --start T          no T; copy sāk ar atslēgkadru pie T vai pirms tā
+      --end T            līdz T; beigas aiz avota beigām ir tā beigas</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality un --size katrs nosaka attēla kvalitāti: norādiet tikai vienu no tiem</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kvalitātei jābūt veselam skaitlim no %2 (labākā) līdz %3: “%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>izmēram jābūt megabaitu skaitam vai skaitlim ar K, M vai G (25M, 700MB, 4G): “%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vajag laiku sekundēs, m:ss vai h:mm:ss (piemēram, 90, 1:30 vai 1:02:03.5): “%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) jābūt pēc --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end jābūt pēc sākuma: “%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality neattiecas uz copy, kas neko nepārkodē</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size neattiecas uz copy, kas neko nepārkodē</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kvalitāte %1, no %2 (labākā) līdz %3</translation>
     </message>
 </context>
 <context>
@@ -1158,7 +1170,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laika intervāls...</translation>
     </message>
 </context>
 <context>

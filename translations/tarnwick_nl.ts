@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>de tijdelijke map %1 kan niet worden gebruikt voor het logboek van de eerste pass</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>het resultaat is %1 bij een doel van %2: het beeld heeft niet meer nodig</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>opnieuw gecodeerd met %1 kb/s: met %2 kb/s werd het %3, boven het doel van %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>opnieuw gecodeerd met %1 kb/s: met %2 kb/s werd het %3, ruim onder het doel van %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>het resultaat is %1, boven het doel van %2, hoe het ook werd gecodeerd</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>quantizer</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante kwaliteit</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezelfde kwaliteit ongeacht de grootte: de kwaliteitsniveaus van het formaat in plaats van bitrates</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelgrootte...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe groot het hele bestand mag zijn, geluid inbegrepen; het wordt hooguit zo groot en komt er dicht bij</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelgrootte: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelgrootte (hele bestand):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Constante kwaliteit (%1, lager is beter):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelgrootte, ingesteld in het menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante kwaliteit: lagere getallen zien er beter uit en nemen meer ruimte in</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Doelgrootte</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel het hele bestand hooguit mag innemen, geluid inbegrepen, in megabytes zoals bestandsbeheerders ze tellen (1 MB = 1.000.000 bytes), of met K of G achter het getal: 25M, 700MB, 4G.
+Leeg: geen doel, weer de bitrate of kwaliteit.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen grootte. Voer een aantal megabytes in, of een getal met K, M of G erachter: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>de duur is onbekend, dus er kan geen grootte worden nagestreefd</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is minder dan alleen het geluid al nodig heeft; de kleinste grootte die werkt is %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 laat te weinig over voor beeld dat het bekijken waard is; de kleinste grootte die werkt is %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het tijdbereik eindigt op %1, wat niet na het begin op %2 ligt</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>het tijdbereik begint op %1, maar de video duurt maar %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het begin &apos;%1&apos; is geen tijd. Voer seconden, m:ss of h:mm:ss in, zoals 90, 1:30 of 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het einde &apos;%1&apos; is geen tijd. Voer seconden, m:ss of h:mm:ss in, zoals 90, 1:30 of 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het einde moet na het begin liggen.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vanaf %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tot %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdbereik</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>het begin</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>het einde</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconden, m:ss of h:mm:ss, zoals 90, 1:30 of 1:02:03.5. Laat een tijd leeg voor het begin of het einde.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde:</translation>
     </message>
 </context>
 <context>
@@ -918,51 +919,65 @@ ontbreekt), 130 gestopt door Ctrl+C of een beëindigingssignaal.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>In plaats van een bitrate:
+  -q, --quality N        constante kwaliteit op de eigen schaal van het
+                         formaat: de CRF van H.264, H.265, AV1 en VP9, de
+                         quantizer van MPEG-4, MPEG-1 en WMV; lager is beter
+                         (zie --list-formats voor elke schaal en de
+                         standaardwaarde)
+      --size SIZE        het hele bestand, geluid inbegrepen, hooguit SIZE en
+                         er dicht bij: 25M, 700MB, 4G, in decimale eenheden
+                         zoals bestandsbeheerders tellen (1M = 1.000.000 bytes;
+                         MiB en GiB zijn binair); twee passes waar de encoder
+                         dat ondersteunt</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Een deel van elke bron, met tijden T in seconden, m:ss of h:mm:ss, desgewenst
+met decimalen (90, 1:30, 1:02:03.5):
+      --start T          vanaf T; copy begint bij het sleutelbeeld op of vóór T
+      --end T            tot T; een einde voorbij het einde van de bron is dat
+                         einde</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality en --size bepalen elk de beeldkwaliteit: geef er maar één op</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>de kwaliteit voor %1 moet een geheel getal van %2 (best) tot %3 zijn: &apos;%4&apos;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>de grootte moet een aantal megabytes zijn, of met K, M of G erachter (25M, 700MB, 4G): &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 verwacht een tijd in seconden, m:ss of h:mm:ss (zoals 90, 1:30 of 1:02:03.5): &apos;%2&apos;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) moet na --start (%2) liggen</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end moet na het begin liggen: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality geldt niet voor copy, dat niets opnieuw codeert</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size geldt niet voor copy, dat niets opnieuw codeert</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kwaliteit %1, %2 (best) tot %3</translation>
     </message>
 </context>
 <context>
@@ -1153,7 +1168,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdbereik...</translation>
     </message>
 </context>
 <context>

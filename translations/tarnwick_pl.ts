@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>katalogu tymczasowego %1 nie można użyć na dziennik pierwszego przebiegu</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>wynik ma %1 przy celu %2: obraz nie potrzebuje więcej</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ponownie zakodowano z %1 kb/s: przy %2 kb/s wynik miał %3, powyżej celu %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ponownie zakodowano z %1 kb/s: przy %2 kb/s wynik miał %3, znacznie poniżej celu %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>wynik ma %1, powyżej celu %2, niezależnie od sposobu kodowania</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kwantyzator</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała jakość</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta sama jakość niezależnie od rozmiaru: poziomy jakości formatu zamiast prędkości bitowych</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar docelowy...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Największy rozmiar całego pliku, łącznie z dźwiękiem; wynik go nie przekroczy i będzie mu bliski</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar docelowy: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar docelowy (cały plik):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stała jakość (%1, mniej = lepiej):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar docelowy, ustawiony w menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała jakość: mniejsze liczby dają lepszy obraz i zajmują więcej miejsca</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar docelowy</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Największy rozmiar całego pliku, łącznie z dźwiękiem, w megabajtach liczonych jak w menedżerach plików (1 MB = 1 000 000 bajtów), albo z K lub G po liczbie: 25M, 700MB, 4G.
+Puste: bez celu, znów prędkość bitowa lub jakość.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest rozmiarem. Proszę wpisać liczbę megabajtów albo liczbę z K, M lub G po niej: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>długość jest nieznana, więc nie można dążyć do żadnego rozmiaru</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to mniej, niż potrzebuje sam dźwięk; najmniejszy działający rozmiar to %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zostawia za mało na obraz wart oglądania; najmniejszy działający rozmiar to %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zakres czasu kończy się w %1, a to nie jest po jego początku w %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>zakres czasu zaczyna się w %1, ale wideo trwa tylko %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek „%1” nie jest czasem. Proszę wpisać sekundy, m:ss lub h:mm:ss, np. 90, 1:30 lub 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec „%1” nie jest czasem. Proszę wpisać sekundy, m:ss lub h:mm:ss, np. 90, 1:30 lub 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec musi być po początku.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>od %1 do %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>do %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres czasu</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>początek</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy, m:ss lub h:mm:ss, np. 90, 1:30 lub 1:02:03.5. Puste pole oznacza początek lub koniec.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec:</translation>
     </message>
 </context>
 <context>
@@ -923,51 +924,63 @@ w katalogu programu), 130 zatrzymano przez Ctrl+C lub sygnał zakończenia.</tra
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamiast prędkości bitowej:
+  -q, --quality N        stała jakość w skali właściwej dla formatu: CRF dla
+                         H.264, H.265, AV1 i VP9, kwantyzator dla MPEG-4,
+                         MPEG-1 i WMV; mniej znaczy lepiej (skalę i wartość
+                         domyślną każdego formatu podaje --list-formats)
+      --size SIZE        cały plik, łącznie z dźwiękiem, co najwyżej SIZE i
+                         blisko tego: 25M, 700MB, 4G, w jednostkach
+                         dziesiętnych jak w menedżerach plików (1M = 1 000 000
+                         bajtów; MiB i GiB są dwójkowe); dwa przebiegi, gdy
+                         koder je obsługuje</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Część każdego źródła, wg czasów T w sekundach, m:ss lub h:mm:ss, w razie
+potrzeby z częścią ułamkową (90, 1:30, 1:02:03.5):
+      --start T          od T; copy zaczyna od klatki kluczowej w T lub przed T
+      --end T            do T; koniec za końcem źródła oznacza koniec źródła</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality i --size określają jakość obrazu: proszę podać tylko jedną z nich</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>jakość dla %1 musi być liczbą całkowitą od %2 (najlepsza) do %3: „%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>rozmiar musi być liczbą megabajtów albo liczbą z K, M lub G po niej (25M, 700MB, 4G): „%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 przyjmuje czas w sekundach, m:ss lub h:mm:ss (np. 90, 1:30 lub 1:02:03.5): „%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) musi być po --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end musi być po początku: „%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality nie dotyczy copy, które niczego nie koduje ponownie</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size nie dotyczy copy, które niczego nie koduje ponownie</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jakość %1, od %2 (najlepsza) do %3</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1172,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres czasu...</translation>
     </message>
 </context>
 <context>

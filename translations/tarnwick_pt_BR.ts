@@ -189,23 +189,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta temporária %1 não pode ser usada para o log da primeira passagem</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>ficou com %1 de uma meta de %2: a imagem não precisa de mais</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>codificado de novo a %1 kb/s: a %2 kb/s ficou com %3, acima da meta de %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>codificado de novo a %1 kb/s: a %2 kb/s ficou com %3, bem abaixo da meta de %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>ficou com %1, acima da meta de %2, não importa como fosse codificado</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>quantizador</translation>
     </message>
 </context>
 <context>
@@ -521,53 +521,54 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade constante</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>A mesma qualidade seja qual for o tamanho: os níveis de qualidade do formato em vez de taxas de bits</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho-alvo...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>O máximo que o arquivo inteiro pode ocupar, som incluído; ele fica no máximo com isso e perto disso</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho-alvo: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho-alvo (arquivo inteiro):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade constante (%1, menor é melhor):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho-alvo, definido no menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade constante: números menores ficam melhores e ocupam mais espaço</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho-alvo</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O máximo que o arquivo inteiro pode ocupar, som incluído, em megabytes como os gerenciadores de arquivos contam (1 MB = 1.000.000 bytes), ou com K ou G depois do número: 25M, 700MB, 4G.
+Vazio: sem meta, de novo a taxa de bits ou a qualidade.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um tamanho. Digite um número de megabytes, ou um número seguido de K, M ou G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -615,15 +616,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>sua duração não é conhecida, então não dá para visar um tamanho</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é menos do que só o som precisa; o menor tamanho possível é %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deixa pouco demais para uma imagem que valha a pena assistir; o menor tamanho possível é %2</translation>
     </message>
 </context>
 <context>
@@ -694,63 +695,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o intervalo de tempo termina em %1, que não é depois do seu início em %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>o intervalo de tempo começa em %1, mas o vídeo só tem %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>O início &quot;%1&quot; não é um tempo. Digite segundos, m:ss ou h:mm:ss, como 90, 1:30 ou 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fim &quot;%1&quot; não é um tempo. Digite segundos, m:ss ou h:mm:ss, como 90, 1:30 ou 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fim deve vir depois do início.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a partir de %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>até %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tempo</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>o início</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>o fim</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos, m:ss ou h:mm:ss, como 90, 1:30 ou 1:02:03.5. Deixe um tempo vazio para o início ou o fim.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Início:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim:</translation>
     </message>
 </context>
 <context>
@@ -918,51 +919,63 @@ programa), 130 parado por Ctrl+C ou por um sinal de término.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Em vez de uma taxa de bits:
+  -q, --quality N        qualidade constante na escala própria do formato: o
+                         CRF de H.264, H.265, AV1 e VP9, o quantizador de
+                         MPEG-4, MPEG-1 e WMV; menor é melhor (veja
+                         --list-formats para cada escala e seu padrão)
+      --size SIZE        o arquivo inteiro, som incluído, no máximo SIZE e
+                         perto disso: 25M, 700MB, 4G, em unidades decimais
+                         como os gerenciadores de arquivos contam
+                         (1M = 1.000.000 bytes; MiB e GiB são binários);
+                         duas passagens onde o codificador aceita</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma parte de cada origem, por tempos T em segundos, m:ss ou h:mm:ss, cada um
+com fração se quiser (90, 1:30, 1:02:03.5):
+      --start T          desde T; copy começa no quadro-chave em T ou antes
+      --end T            até T; um fim além do fim da origem é o fim dela</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality e --size definem cada um a imagem: informe só um deles</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>a qualidade para %1 deve ser um número inteiro de %2 (melhor) a %3: &quot;%4&quot;</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>o tamanho deve ser um número de megabytes, ou com K, M ou G depois (25M, 700MB, 4G): &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 aceita um tempo em segundos, m:ss ou h:mm:ss (como 90, 1:30 ou 1:02:03.5): &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) deve vir depois de --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end deve vir depois do início: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality não se aplica a copy, que não recodifica nada</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size não se aplica a copy, que não recodifica nada</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>qualidade %1, de %2 (melhor) a %3</translation>
     </message>
 </context>
 <context>
@@ -1153,7 +1166,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de tempo...</translation>
     </message>
 </context>
 <context>

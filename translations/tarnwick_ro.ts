@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>dosarul temporar %1 nu poate fi folosit pentru jurnalul primei treceri</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>a ieșit %1 din ținta de %2: imaginea nu are nevoie de mai mult</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>recodificat la %1 kb/s: la %2 kb/s a ieșit %3, peste ținta de %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>recodificat la %1 kb/s: la %2 kb/s a ieșit %3, mult sub ținta de %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>a ieșit %1, peste ținta de %2, oricum ar fi fost codificat</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ Citiți un DVD sau Blu-ray cu „Citește DVD” de mai sus.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>cuantizor</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ Citiți un DVD sau Blu-ray cu „Citește DVD” de mai sus.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calitate constantă</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceeași calitate indiferent de dimensiune: nivelurile de calitate ale formatului în loc de rate de biți</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiune țintă...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Cât de mare poate fi tot fișierul, cu sunet cu tot; iese cel mult atât și aproape de atât</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiune țintă: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiune țintă (tot fișierul):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calitate constantă (%1, mai mic e mai bine):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiune țintă, setată din meniu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Calitate constantă: numerele mai mici arată mai bine și ocupă mai mult spațiu</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiune țintă</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cât poate ocupa cel mult tot fișierul, cu sunet cu tot, în megaocteți așa cum îi numără administratoarele de fișiere (1 MB = 1.000.000 de octeți), sau cu K ori G după număr: 25M, 700MB, 4G.
+Gol: fără țintă, din nou rata de biți sau calitatea.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nu este o dimensiune. Scrieți un număr de megaocteți sau un număr urmat de K, M sau G: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>durata nu este cunoscută, deci nu se poate ținti nicio dimensiune</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 este mai puțin decât are nevoie doar sunetul; cea mai mică dimensiune care merge este %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lasă prea puțin pentru o imagine care să merite privită; cea mai mică dimensiune care merge este %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>intervalul de timp se termină la %1, care nu este după începutul său de la %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>intervalul de timp începe la %1, dar videoclipul durează doar %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Începutul „%1” nu este un timp. Scrieți secunde, m:ss sau h:mm:ss, de exemplu 90, 1:30 sau 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfârșitul „%1” nu este un timp. Scrieți secunde, m:ss sau h:mm:ss, de exemplu 90, 1:30 sau 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfârșitul trebuie să fie după început.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 până la %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de la %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>până la %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval de timp</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>început</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>sfârșit</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secunde, m:ss sau h:mm:ss, de exemplu 90, 1:30 sau 1:02:03.5. Lăsați un timp gol pentru început sau sfârșit.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Început:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfârșit:</translation>
     </message>
 </context>
 <context>
@@ -923,51 +924,66 @@ programului), 130 oprit cu Ctrl+C sau cu un semnal de terminare.</translation>
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>În locul unei rate de biți:
+  -q, --quality N        calitate constantă pe scara proprie a formatului: CRF
+                         pentru H.264, H.265, AV1 și VP9, cuantizorul pentru
+                         MPEG-4, MPEG-1 și WMV; mai mic e mai bine (vedeți
+                         --list-formats pentru fiecare scară și valoarea
+                         implicită)
+      --size SIZE        tot fișierul, cu sunet cu tot, cel mult SIZE și
+                         aproape de atât: 25M, 700MB, 4G, în unități zecimale
+                         așa cum numără administratoarele de fișiere
+                         (1M = 1.000.000 de octeți; MiB și GiB sunt binare);
+                         două treceri unde codificatorul le acceptă</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>O parte din fiecare sursă, după timpi T în secunde, m:ss sau h:mm:ss, fiecare
+cu zecimale dacă se dorește (90, 1:30, 1:02:03.5):
+      --start T          de la T; copy începe la cadrul cheie de la T sau
+                         dinaintea lui
+      --end T            până la T; un sfârșit după sfârșitul sursei înseamnă
+                         sfârșitul ei</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality și --size stabilesc fiecare calitatea imaginii: dați doar una dintre ele</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>calitatea pentru %1 trebuie să fie un număr întreg de la %2 (cea mai bună) la %3: „%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>dimensiunea trebuie să fie un număr de megaocteți sau un număr urmat de K, M sau G (25M, 700MB, 4G): „%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 acceptă un timp în secunde, m:ss sau h:mm:ss (de exemplu 90, 1:30 sau 1:02:03.5): „%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) trebuie să fie după --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end trebuie să fie după început: „%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality nu se aplică la copy, care nu recodifică nimic</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size nu se aplică la copy, care nu recodifică nimic</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>calitate %1, de la %2 (cea mai bună) la %3</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1175,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval de timp...</translation>
     </message>
 </context>
 <context>

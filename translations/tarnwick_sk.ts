@@ -191,23 +191,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>dočasný priečinok %1 nemožno použiť na záznam prvého prechodu</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>výsledok má %1 z cieľa %2: obraz viac nepotrebuje</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>znova zakódované pri %1 kb/s: pri %2 kb/s vyšlo %3, nad cieľom %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>znova zakódované pri %1 kb/s: pri %2 kb/s vyšlo %3, hlboko pod cieľom %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>výsledok má %1, nad cieľom %2, nech bol zakódovaný akokoľvek</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@ DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translatio
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantizér</translation>
     </message>
 </context>
 <context>
@@ -523,53 +523,54 @@ DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translatio
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Konštantná kvalita</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rovnaká kvalita bez ohľadu na veľkosť: úrovne kvality formátu namiesto bitových rýchlostí</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cieľová veľkosť...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Najväčšia veľkosť celého súboru vrátane zvuku; výsledok bude najviac taký a blízko k nej</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cieľová veľkosť: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cieľová veľkosť (celý súbor):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konštantná kvalita (%1, menej je lepšie):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cieľová veľkosť, nastavená v ponuke</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Konštantná kvalita: nižšie čísla vyzerajú lepšie a zaberú viac miesta</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cieľová veľkosť</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najviac, koľko môže zabrať celý súbor vrátane zvuku, v megabajtoch, ako ich počítajú správcovia súborov (1 MB = 1 000 000 bajtov), alebo s K či G za číslom: 25M, 700MB, 4G.
+Prázdne: bez cieľa, znova bitová rýchlosť alebo kvalita.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nie je veľkosť. Zadajte počet megabajtov alebo číslo s K, M či G za ním: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -618,15 +619,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>dĺžka nie je známa, takže nemožno mieriť na žiadnu veľkosť</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je menej, ako potrebuje samotný zvuk; najmenšia veľkosť, ktorá funguje, je %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necháva príliš málo na obraz, ktorý stojí za pozretie; najmenšia veľkosť, ktorá funguje, je %2</translation>
     </message>
 </context>
 <context>
@@ -699,63 +700,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>časový rozsah končí v %1, čo nie je po jeho začiatku v %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>časový rozsah začína v %1, ale video trvá iba %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začiatok „%1“ nie je čas. Zadajte sekundy, m:ss alebo h:mm:ss, napríklad 90, 1:30 alebo 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec „%1“ nie je čas. Zadajte sekundy, m:ss alebo h:mm:ss, napríklad 90, 1:30 alebo 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec musí byť po začiatku.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 až %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>do %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Časový rozsah</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>začiatok</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy, m:ss alebo h:mm:ss, napríklad 90, 1:30 alebo 1:02:03.5. Prázdny čas znamená začiatok alebo koniec.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Začiatok:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec:</translation>
     </message>
 </context>
 <context>
@@ -922,51 +923,63 @@ programu), 130 zastavené klávesmi Ctrl+C alebo signálom ukončenia.</translat
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Namiesto bitovej rýchlosti:
+  -q, --quality N        konštantná kvalita na vlastnej stupnici formátu: CRF
+                         pre H.264, H.265, AV1 a VP9, kvantizér pre MPEG-4,
+                         MPEG-1 a WMV; menej je lepšie (stupnicu a predvolenú
+                         hodnotu každého formátu uvádza --list-formats)
+      --size SIZE        celý súbor vrátane zvuku najviac SIZE a blízko k tomu:
+                         25M, 700MB, 4G, v desiatkových jednotkách, ako ich
+                         počítajú správcovia súborov (1M = 1 000 000 bajtov;
+                         MiB a GiB sú binárne); dva prechody, ak ich kodér
+                         podporuje</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Časť každého zdroja podľa časov T v sekundách, m:ss alebo h:mm:ss, podľa
+potreby s desatinnou časťou (90, 1:30, 1:02:03.5):
+      --start T          od T; copy začína kľúčovou snímkou v T alebo pred ním
+      --end T            do T; koniec za koncom zdroja je koniec zdroja</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality a --size určujú kvalitu obrazu: zadajte iba jednu z nich</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kvalita pre %1 musí byť celé číslo od %2 (najlepšia) do %3: „%4“</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>veľkosť musí byť počet megabajtov alebo číslo s K, M či G za ním (25M, 700MB, 4G): „%1“</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 prijíma čas v sekundách, m:ss alebo h:mm:ss (napríklad 90, 1:30 alebo 1:02:03.5): „%2“</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) musí byť po --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end musí byť po začiatku: „%1“</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality sa nevzťahuje na copy, ktorý nič neprekóduje</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size sa nevzťahuje na copy, ktorý nič neprekóduje</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kvalita %1, %2 (najlepšia) až %3</translation>
     </message>
 </context>
 <context>
@@ -1158,7 +1171,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Časový rozsah...</translation>
     </message>
 </context>
 <context>

@@ -193,23 +193,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>začasne mape %1 ni mogoče uporabiti za dnevnik prvega prehoda</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>rezultat ima %1 od cilja %2: slika ne potrebuje več</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>znova kodirano pri %1 kb/s: pri %2 kb/s je rezultat imel %3, nad ciljem %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>znova kodirano pri %1 kb/s: pri %2 kb/s je rezultat imel %3, precej pod ciljem %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>rezultat ima %1, nad ciljem %2, ne glede na način kodiranja</translation>
     </message>
 </context>
 <context>
@@ -507,7 +507,7 @@ DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>kvantizator</translation>
     </message>
 </context>
 <context>
@@ -525,53 +525,54 @@ DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Stalna kakovost</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Enaka kakovost ne glede na velikost: ravni kakovosti formata namesto bitnih hitrosti</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna velikost ...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Največja velikost cele datoteke, skupaj z zvokom; rezultat bo največ tolikšen in blizu tega</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna velikost: %1 ...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna velikost (cela datoteka):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stalna kakovost (%1, manj je bolje):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna velikost, nastavljena v meniju</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Stalna kakovost: manjša števila so videti bolje in zasedejo več prostora</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciljna velikost</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Največ, kar sme zasesti cela datoteka, skupaj z zvokom, v megabajtih, kot jih štejejo upravljalniki datotek (1 MB = 1.000.000 bajtov), ali s K ali G za številom: 25M, 700MB, 4G.
+Prazno: brez cilja, spet bitna hitrost ali kakovost.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« ni velikost. Vpišite število megabajtov ali število s K, M ali G za njim: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -621,15 +622,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>dolžina ni znana, zato ni mogoče ciljati na nobeno velikost</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 je manj, kot potrebuje že sam zvok; najmanjša velikost, ki deluje, je %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pusti premalo za sliko, vredno ogleda; najmanjša velikost, ki deluje, je %2</translation>
     </message>
 </context>
 <context>
@@ -704,63 +705,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>časovni obseg se konča pri %1, kar ni za njegovim začetkom pri %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>časovni obseg se začne pri %1, video pa traja le %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Začetek »%1« ni čas. Vpišite sekunde, m:ss ali h:mm:ss, na primer 90, 1:30 ali 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec »%1« ni čas. Vpišite sekunde, m:ss ali h:mm:ss, na primer 90, 1:30 ali 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec mora biti za začetkom.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 do %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>od %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>do %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovni obseg</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>začetek</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>konec</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde, m:ss ali h:mm:ss, na primer 90, 1:30 ali 1:02:03.5. Prazen čas pomeni začetek ali konec.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Začetek:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec:</translation>
     </message>
 </context>
 <context>
@@ -925,51 +926,64 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Namesto bitne hitrosti:
+  -q, --quality N        stalna kakovost na formatovi lastni lestvici: CRF za
+                         H.264, H.265, AV1 in VP9, kvantizator za MPEG-4,
+                         MPEG-1 in WMV; manj je bolje (lestvico in privzeto
+                         vrednost vsakega formata izpiše --list-formats)
+      --size SIZE        cela datoteka, skupaj z zvokom, največ SIZE in blizu
+                         tega: 25M, 700MB, 4G, v desetiških enotah, kot štejejo
+                         upravljalniki datotek (1M = 1.000.000 bajtov; MiB in
+                         GiB sta dvojiški); dva prehoda, kjer ju kodirnik
+                         podpira</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Del vsakega vira, s časi T v sekundah, m:ss ali h:mm:ss, po želji z
+decimalnim delom (90, 1:30, 1:02:03.5):
+      --start T          od T; copy začne pri ključni sličici pri T ali pred
+                         njim
+      --end T            do T; konec za koncem vira je konec vira</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality in --size vsak določa kakovost slike: podajte le enega od njih</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kakovost za %1 mora biti celo število od %2 (najboljša) do %3: »%4«</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>velikost mora biti število megabajtov ali število s K, M ali G za njim (25M, 700MB, 4G): »%1«</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 sprejme čas v sekundah, m:ss ali h:mm:ss (na primer 90, 1:30 ali 1:02:03.5): »%2«</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) mora biti za --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end mora biti za začetkom: »%1«</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality ne velja za copy, ki ničesar ne kodira znova</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ne velja za copy, ki ničesar ne kodira znova</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kakovost %1, od %2 (najboljša) do %3</translation>
     </message>
 </context>
 <context>
@@ -1162,7 +1176,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovni obseg ...</translation>
     </message>
 </context>
 <context>

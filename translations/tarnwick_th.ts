@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>ใช้โฟลเดอร์ชั่วคราว %1 เก็บบันทึกของรอบแรกไม่ได้</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>ได้ขนาด %1 จากเป้าหมาย %2: ภาพไม่ต้องการมากกว่านี้</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>เข้ารหัสใหม่ที่ %1 kb/s: ที่ %2 kb/s ได้ขนาด %3 เกินเป้าหมาย %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>เข้ารหัสใหม่ที่ %1 kb/s: ที่ %2 kb/s ได้ขนาด %3 ต่ำกว่าเป้าหมาย %4 มาก</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>ได้ขนาด %1 เกินเป้าหมาย %2 ไม่ว่าจะเข้ารหัสอย่างไร</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>ควอนไทเซอร์</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณภาพคงที่</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณภาพเท่าเดิมไม่ว่าขนาดเท่าใด: ใช้ระดับคุณภาพของรูปแบบแทนอัตราบิต</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดเป้าหมาย...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดสูงสุดของทั้งไฟล์ รวมเสียง; ไฟล์จะไม่เกินขนาดนี้และใกล้เคียงที่สุด</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดเป้าหมาย: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดเป้าหมาย (ทั้งไฟล์):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>คุณภาพคงที่ (%1 ยิ่งต่ำยิ่งดี):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดเป้าหมาย ตั้งค่าในเมนู</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณภาพคงที่: ตัวเลขยิ่งต่ำ ภาพยิ่งดีและใช้พื้นที่มากขึ้น</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดเป้าหมาย</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดสูงสุดที่ทั้งไฟล์ใช้ได้ รวมเสียง เป็นเมกะไบต์ตามที่ตัวจัดการไฟล์นับ (1 MB = 1,000,000 ไบต์) หรือมี K หรือ G ต่อท้ายตัวเลข: 25M, 700MB, 4G
+เว้นว่าง: ไม่มีเป้าหมาย กลับไปใช้อัตราบิตหรือคุณภาพ</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ไม่ใช่ขนาด ให้พิมพ์จำนวนเมกะไบต์ หรือตัวเลขที่มี K, M หรือ G ต่อท้าย: 25M, 700MB, 4G</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ทราบความยาว จึงกำหนดขนาดเป้าหมายไม่ได้</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 น้อยกว่าที่เสียงอย่างเดียวต้องใช้ ขนาดเล็กที่สุดที่ใช้ได้คือ %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 เหลือไม่พอสำหรับภาพที่น่าดู ขนาดเล็กที่สุดที่ใช้ได้คือ %2</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงเวลาสิ้นสุดที่ %1 ซึ่งไม่ได้อยู่หลังจุดเริ่มต้นที่ %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงเวลาเริ่มที่ %1 แต่วิดีโอยาวเพียง %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดเริ่มต้น “%1” ไม่ใช่เวลา ให้พิมพ์วินาที, m:ss หรือ h:mm:ss เช่น 90, 1:30 หรือ 1:02:03.5</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดสิ้นสุด “%1” ไม่ใช่เวลา ให้พิมพ์วินาที, m:ss หรือ h:mm:ss เช่น 90, 1:30 หรือ 1:02:03.5</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดสิ้นสุดต้องอยู่หลังจุดเริ่มต้น</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ถึง %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ตั้งแต่ %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>จนถึง %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงเวลา</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดเริ่มต้น</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>จุดสิ้นสุด</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>วินาที, m:ss หรือ h:mm:ss เช่น 90, 1:30 หรือ 1:02:03.5 เว้นเวลาว่างไว้เพื่อใช้จุดเริ่มต้นหรือจุดสิ้นสุด</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>เริ่ม:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>สิ้นสุด:</translation>
     </message>
 </context>
 <context>
@@ -910,51 +911,62 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>แทนอัตราบิต:
+  -q, --quality N        คุณภาพคงที่ตามสเกลของรูปแบบเอง: CRF ของ H.264, H.265, AV1
+                         และ VP9 ควอนไทเซอร์ของ MPEG-4, MPEG-1 และ WMV
+                         ยิ่งต่ำยิ่งดี (ดูสเกลและค่าเริ่มต้นของแต่ละรูปแบบได้ที่
+                         --list-formats)
+      --size SIZE        ทั้งไฟล์ รวมเสียง ไม่เกิน SIZE และใกล้เคียงที่สุด: 25M,
+                         700MB, 4G เป็นหน่วยฐานสิบตามที่ตัวจัดการไฟล์นับ
+                         (1M = 1,000,000 ไบต์ ส่วน MiB และ GiB เป็นฐานสอง)
+                         เข้ารหัสสองรอบเมื่อตัวเข้ารหัสรองรับ</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>ส่วนหนึ่งของแต่ละต้นฉบับ ตามเวลา T เป็นวินาที, m:ss หรือ h:mm:ss มีทศนิยมได้
+(90, 1:30, 1:02:03.5):
+      --start T          ตั้งแต่ T; copy เริ่มที่คีย์เฟรมที่ T หรือก่อนหน้า
+      --end T            จนถึง T; จุดสิ้นสุดที่เลยความยาวต้นฉบับ จะใช้จุดจบของต้นฉบับ</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality และ --size ต่างกำหนดคุณภาพของภาพ: ระบุเพียงอย่างเดียว</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>คุณภาพของ %1 ต้องเป็นจำนวนเต็มตั้งแต่ %2 (ดีที่สุด) ถึง %3: “%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ขนาดต้องเป็นจำนวนเมกะไบต์ หรือมี K, M หรือ G ต่อท้าย (25M, 700MB, 4G): “%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 รับเวลาเป็นวินาที, m:ss หรือ h:mm:ss (เช่น 90, 1:30 หรือ 1:02:03.5): “%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) ต้องอยู่หลัง --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end ต้องอยู่หลังจุดเริ่มต้น: “%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>คุณภาพ %1, %2 (ดีที่สุด) ถึง %3</translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1156,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>ช่วงเวลา...</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>geçici klasör %1, ilk geçişin günlüğü için kullanılamıyor</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 çıktı, hedef %2: görüntünün daha fazlasına ihtiyacı yok</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/sn ile yeniden kodlandı: %2 kbit/sn ile %3 çıkmıştı, hedefin (%4) üzerinde</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/sn ile yeniden kodlandı: %2 kbit/sn ile %3 çıkmıştı, hedefin (%4) çok altında</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 çıktı, hedefin (%2) üzerinde; nasıl kodlanırsa kodlansın</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ DVD veya Blu-ray diski yukarıdaki “DVD oku” ile okuyun.</translation>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>niceleyici</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ DVD veya Blu-ray diski yukarıdaki “DVD oku” ile okuyun.</translation>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabit kalite</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Boyut ne olursa olsun aynı kalite: bit hızları yerine biçimin kalite düzeyleri</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef boyut...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses dahil tüm dosyanın olabileceği en büyük boyut; dosya en fazla bu kadar ve buna yakın çıkar</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef boyut: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef boyut (tüm dosya):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sabit kalite (%1, düşük olan daha iyi):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef boyut, menüden ayarlandı</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabit kalite: düşük sayılar daha iyi görünür ve daha çok yer kaplar</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef boyut</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses dahil tüm dosyanın kaplayabileceği en fazla boyut, dosya yöneticilerinin saydığı gibi megabayt cinsinden (1 MB = 1.000.000 bayt) ya da sayıdan sonra K veya G ile: 25M, 700MB, 4G.
+Boş: hedef yok, yeniden bit hızı ya da kalite.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” bir boyut değil. Bir megabayt sayısı ya da ardından K, M veya G gelen bir sayı yazın: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>süresi bilinmiyor, bu yüzden bir boyut hedeflenemez</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, yalnızca sesin gerektirdiğinden az; işe yarayan en küçük boyut %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, izlenmeye değer bir görüntü için çok az yer bırakıyor; işe yarayan en küçük boyut %2</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zaman aralığı %1 konumunda bitiyor, bu da %2 konumundaki başlangıcından sonra değil</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>zaman aralığı %1 konumunda başlıyor, ancak video yalnızca %2 uzunluğunda</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıç “%1” bir zaman değil. Saniye, m:ss veya h:mm:ss yazın; örneğin 90, 1:30 ya da 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş “%1” bir zaman değil. Saniye, m:ss veya h:mm:ss yazın; örneğin 90, 1:30 ya da 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş, başlangıçtan sonra olmalıdır.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>başlangıç %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bitiş %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaman aralığı</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>baştan</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>sona kadar</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saniye, m:ss veya h:mm:ss; örneğin 90, 1:30 ya da 1:02:03.5. Baştan ya da sona kadar almak için zamanı boş bırakın.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlangıç:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitiş:</translation>
     </message>
 </context>
 <context>
@@ -912,51 +913,63 @@ FFmpeg eksik), 130 Ctrl+C veya bir sonlandırma sinyaliyle durduruldu.</translat
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit hızı yerine:
+  -q, --quality N        biçimin kendi ölçeğinde sabit kalite: H.264, H.265,
+                         AV1 ve VP9 için CRF, MPEG-4, MPEG-1 ve WMV için
+                         niceleyici; düşük olan daha iyidir (her ölçek ve
+                         varsayılanı için bkz. --list-formats)
+      --size SIZE        ses dahil tüm dosya, en fazla SIZE ve buna yakın:
+                         25M, 700MB, 4G, dosya yöneticilerinin saydığı gibi
+                         ondalık birimlerle (1M = 1.000.000 bayt; MiB ve GiB
+                         ikilidir); kodlayıcının desteklediği yerde iki
+                         geçiş</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Her kaynağın bir bölümü, saniye, m:ss veya h:mm:ss biçiminde T zamanlarıyla,
+istenirse kesirli (90, 1:30, 1:02:03.5):
+      --start T          T&apos;den; copy, T&apos;deki ya da önceki anahtar kareden başlar
+      --end T            T&apos;ye kadar; kaynağın sonunu aşan bitiş onun sonudur</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality ve --size görüntü kalitesini belirler: yalnızca birini verin</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 için kalite %2 (en iyi) ile %3 arasında bir tam sayı olmalıdır: “%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>boyut bir megabayt sayısı ya da ardından K, M veya G gelen bir sayı olmalıdır (25M, 700MB, 4G): “%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 saniye, m:ss veya h:mm:ss biçiminde bir zaman alır (örneğin 90, 1:30 ya da 1:02:03.5): “%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1), --start (%2) değerinden sonra olmalıdır</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end başlangıçtan sonra olmalıdır: “%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality, hiçbir şeyi yeniden kodlamayan copy için geçerli değildir</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size, hiçbir şeyi yeniden kodlamayan copy için geçerli değildir</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kalite %1, %2 (en iyi) ile %3 arası</translation>
     </message>
 </context>
 <context>
@@ -1146,7 +1159,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaman aralığı...</translation>
     </message>
 </context>
 <context>

@@ -187,23 +187,23 @@
     </message>
     <message>
         <source>the temporary folder %1 cannot be used for the first pass&apos;s log</source>
-        <translation type="unfinished"></translation>
+        <translation>không thể dùng thư mục tạm %1 cho nhật ký của lượt đầu tiên</translation>
     </message>
     <message>
         <source>it came out at %1 of the target %2: the picture needs no more</source>
-        <translation type="unfinished"></translation>
+        <translation>kết quả là %1 so với mục tiêu %2: hình ảnh không cần thêm</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, above the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>đã mã hóa lại ở %1 kb/s: ở %2 kb/s kết quả là %3, vượt mục tiêu %4</translation>
     </message>
     <message>
         <source>encoded again at %1 kb/s: at %2 kb/s it came out at %3, well below the target %4</source>
-        <translation type="unfinished"></translation>
+        <translation>đã mã hóa lại ở %1 kb/s: ở %2 kb/s kết quả là %3, thấp hơn nhiều so với mục tiêu %4</translation>
     </message>
     <message>
         <source>it came out at %1, above the target %2, however it was encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>kết quả là %1, vượt mục tiêu %2, dù mã hóa thế nào</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
     <message>
         <source>quantiser</source>
-        <translation type="unfinished"></translation>
+        <translation>hệ số lượng tử</translation>
     </message>
 </context>
 <context>
@@ -519,53 +519,54 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <name>tarnwick::RateMenu</name>
     <message>
         <source>Constant Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Chất lượng không đổi</translation>
     </message>
     <message>
         <source>The same quality whatever the size: the format&apos;s quality levels instead of bitrates</source>
-        <translation type="unfinished"></translation>
+        <translation>Cùng chất lượng bất kể kích thước: dùng các mức chất lượng của định dạng thay cho tốc độ bit</translation>
     </message>
     <message>
         <source>Target Size...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kích thước đích...</translation>
     </message>
     <message>
         <source>The largest the whole file may be, sound included; it comes out at most that and close to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kích thước tối đa của cả tệp, gồm cả âm thanh; kết quả không vượt quá và gần với mức đó</translation>
     </message>
     <message>
         <source>Target Size: %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kích thước đích: %1...</translation>
     </message>
     <message>
         <source>Target Size (the whole file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kích thước đích (cả tệp):</translation>
     </message>
     <message>
         <source>Constant Quality (%1, lower is better):</source>
         <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chất lượng không đổi (%1, thấp hơn là tốt hơn):</translation>
     </message>
     <message>
         <source>Target size, set in the menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Kích thước đích, đặt trong menu</translation>
     </message>
     <message>
         <source>Constant quality: lower numbers look better and take more space</source>
-        <translation type="unfinished"></translation>
+        <translation>Chất lượng không đổi: số càng thấp hình càng đẹp và càng tốn dung lượng</translation>
     </message>
     <message>
         <source>Target Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kích thước đích</translation>
     </message>
     <message>
         <source>The most the whole file may take, sound included, in megabytes as file managers count them (1 MB = 1,000,000 bytes), or with K or G after the number: 25M, 700MB, 4G.
 Empty: no target, the bitrate or quality again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dung lượng tối đa cả tệp được chiếm, gồm cả âm thanh, tính bằng megabyte như trình quản lý tệp đếm (1 MB = 1.000.000 byte), hoặc thêm K hay G sau số: 25M, 700MB, 4G.
+Để trống: không có đích, dùng lại tốc độ bit hoặc chất lượng.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” không phải là kích thước. Hãy nhập số megabyte, hoặc một số có K, M hay G phía sau: 25M, 700MB, 4G.</translation>
     </message>
 </context>
 <context>
@@ -612,15 +613,15 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SizePlan</name>
     <message>
         <source>its length is not known, so no size can be aimed at</source>
-        <translation type="unfinished"></translation>
+        <translation>không biết độ dài nên không thể nhắm tới kích thước nào</translation>
     </message>
     <message>
         <source>%1 is less than the sound alone needs; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ít hơn mức riêng âm thanh đã cần; kích thước nhỏ nhất dùng được là %2</translation>
     </message>
     <message>
         <source>%1 leaves too little for a picture worth watching; the smallest size that works is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 còn quá ít cho hình ảnh đáng xem; kích thước nhỏ nhất dùng được là %2</translation>
     </message>
 </context>
 <context>
@@ -689,63 +690,63 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::TimeRange</name>
     <message>
         <source>the time range ends at %1, which is not after its start at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>khoảng thời gian kết thúc ở %1, không nằm sau điểm bắt đầu ở %2</translation>
     </message>
     <message>
         <source>the time range starts at %1, but the video is only %2 long</source>
-        <translation type="unfinished"></translation>
+        <translation>khoảng thời gian bắt đầu ở %1, nhưng video chỉ dài %2</translation>
     </message>
     <message>
         <source>The start &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm bắt đầu “%1” không phải là thời gian. Hãy nhập số giây, m:ss hoặc h:mm:ss, ví dụ 90, 1:30 hoặc 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end &quot;%1&quot; is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm kết thúc “%1” không phải là thời gian. Hãy nhập số giây, m:ss hoặc h:mm:ss, ví dụ 90, 1:30 hoặc 1:02:03.5.</translation>
     </message>
     <message>
         <source>The end must come after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Điểm kết thúc phải sau điểm bắt đầu.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A queued file&apos;s time range: its start and its end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 đến %2</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>từ %1</translation>
     </message>
     <message>
         <source>up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>đến %1</translation>
     </message>
 </context>
 <context>
     <name>tarnwick::TimeRangeDialog</name>
     <message>
         <source>Time Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Khoảng thời gian</translation>
     </message>
     <message>
         <source>the beginning</source>
-        <translation type="unfinished"></translation>
+        <translation>từ đầu</translation>
     </message>
     <message>
         <source>the end</source>
-        <translation type="unfinished"></translation>
+        <translation>đến cuối</translation>
     </message>
     <message>
         <source>Seconds, m:ss or h:mm:ss, such as 90, 1:30 or 1:02:03.5. Leave a time empty for the beginning or the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Số giây, m:ss hoặc h:mm:ss, ví dụ 90, 1:30 hoặc 1:02:03.5. Để trống một thời điểm để dùng đầu hoặc cuối video.</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bắt đầu:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kết thúc:</translation>
     </message>
 </context>
 <context>
@@ -911,51 +912,64 @@ thư mục chương trình), 130 bị dừng bởi Ctrl+C hoặc tín hiệu k�
                          file managers count (1M = 1,000,000 bytes; MiB and
                          GiB are binary); two passes where the encoder
                          takes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Thay cho tốc độ bit:
+  -q, --quality N        chất lượng không đổi theo thang riêng của định dạng:
+                         CRF của H.264, H.265, AV1 và VP9, hệ số lượng tử của
+                         MPEG-4, MPEG-1 và WMV; thấp hơn là tốt hơn (xem
+                         --list-formats để biết thang và giá trị mặc định của
+                         từng định dạng)
+      --size SIZE        cả tệp, gồm cả âm thanh, tối đa SIZE và gần mức đó:
+                         25M, 700MB, 4G, theo đơn vị thập phân như
+                         trình quản lý tệp đếm (1M = 1.000.000 byte; MiB và GiB
+                         là nhị phân); mã hóa hai lượt khi bộ mã hóa hỗ trợ</translation>
     </message>
     <message>
         <source>A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a
 fraction if wanted (90, 1:30, 1:02:03.5):
       --start T          from T; copy begins at the key frame at or before T
       --end T            up to T; an end past a source&apos;s end is its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Một phần của mỗi nguồn, theo thời điểm T tính bằng giây, m:ss hoặc h:mm:ss,
+có thể kèm phần thập phân (90, 1:30, 1:02:03.5):
+      --start T          từ T; copy bắt đầu ở khung hình khóa tại hoặc trước T
+      --end T            đến T; điểm cuối vượt quá cuối nguồn được tính là
+                         cuối nguồn</translation>
     </message>
     <message>
         <source>--bitrate, --quality and --size each rate the picture: give one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate, --quality và --size đều quy định chất lượng hình: chỉ chọn một trong số đó</translation>
     </message>
     <message>
         <source>quality for %1 must be a whole number from %2 (best) to %3: &apos;%4&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>chất lượng cho %1 phải là số nguyên từ %2 (tốt nhất) đến %3: “%4”</translation>
     </message>
     <message>
         <source>size must be a number of megabytes, or with K, M or G after it (25M, 700MB, 4G): &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>kích thước phải là số megabyte, hoặc có K, M hay G phía sau (25M, 700MB, 4G): “%1”</translation>
     </message>
     <message>
         <source>--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or 1:02:03.5): &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 nhận thời gian tính bằng giây, m:ss hoặc h:mm:ss (ví dụ 90, 1:30 hoặc 1:02:03.5): “%2”</translation>
     </message>
     <message>
         <source>--end (%1) must come after --start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--end (%1) phải sau --start (%2)</translation>
     </message>
     <message>
         <source>--end must come after the beginning: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end phải sau điểm đầu: “%1”</translation>
     </message>
     <message>
         <source>--quality does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality không áp dụng cho copy, vốn không mã hóa lại gì</translation>
     </message>
     <message>
         <source>--size does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--size không áp dụng cho copy, vốn không mã hóa lại gì</translation>
     </message>
     <message>
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>chất lượng %1, %2 (tốt nhất) đến %3</translation>
     </message>
 </context>
 <context>
@@ -1145,7 +1159,7 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Time Range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Khoảng thời gian...</translation>
     </message>
 </context>
 <context>
