@@ -552,11 +552,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>الحجم المستهدف (الملف كله):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>جودة ثابتة (%1، الأقل أفضل):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>الحجم المستهدف، مضبوط من القائمة</translation>
     </message>
@@ -577,6 +572,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>«%1» ليس حجمًا. اكتب عدد الميغابايتات، أو عددًا يتبعه K أو M أو G: 25M، 700MB، 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>جودة الفيديو (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
         <translation>Mida objectiu (tot el fitxer):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Qualitat constant (%1, menys és millor):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Mida objectiu, definida al menú</translation>
     </message>
@@ -569,6 +564,11 @@ Buit: sense objectiu, torna la taxa de bits o la qualitat.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>«%1» no és una mida. Escriviu un nombre de megabytes, o un nombre seguit de K, M o G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Qualitat del vídeo (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
         <translation>Zielgröße (ganze Datei):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Konstante Qualität (%1, kleiner ist besser):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Zielgröße, im Menü festgelegt</translation>
     </message>
@@ -569,6 +564,11 @@ Leer: kein Ziel, wieder die Bitrate oder Qualität.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1“ ist keine Größe. Bitte eine Zahl in Megabyte eingeben oder eine Zahl mit K, M oder G dahinter: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Videoqualität (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Επιθυμητό μέγεθος (όλο το αρχείο):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Σταθερή ποιότητα (%1, μικρότερο είναι καλύτερο):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Επιθυμητό μέγεθος, ορισμένο στο μενού</translation>
     </message>
@@ -569,6 +564,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>Το «%1» δεν είναι μέγεθος. Γράψτε αριθμό megabyte ή αριθμό με K, M ή G μετά από αυτόν: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Ποιότητα βίντεο (%1):</translation>
     </message>
 </context>
 <context>

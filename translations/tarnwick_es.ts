@@ -544,11 +544,6 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
         <translation>Tamaño objetivo (archivo entero):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Calidad constante (%1, menor es mejor):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Tamaño objetivo, fijado en el menú</translation>
     </message>
@@ -569,6 +564,11 @@ Vacío: sin objetivo, de nuevo la tasa de bits o la calidad.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>«%1» no es un tamaño. Escriba un número de megabytes, o un número seguido de K, M o G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Calidad de vídeo (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ DVD- või Blu-ray-plaadi lugemiseks kasuta ülal nuppu „Loe DVD“.</translati
         <translation>Sihtsuurus (kogu fail):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Püsikvaliteet (%1, väiksem on parem):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Sihtsuurus, määratud menüüs</translation>
     </message>
@@ -569,6 +564,11 @@ Tühi: sihtmärki pole, jälle bitikiirus või kvaliteet.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1“ pole suurus. Kirjuta megabaitide arv või arv, mille järel on K, M või G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Video kvaliteet (%1):</translation>
     </message>
 </context>
 <context>

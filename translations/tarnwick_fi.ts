@@ -544,11 +544,6 @@ Lue DVD- tai Blu-ray-levy yllä olevalla ”Lue DVD” -painikkeella.</translati
         <translation>Tavoitekoko (koko tiedosto):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Vakiolaatu (%1, pienempi on parempi):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Tavoitekoko, asetettu valikossa</translation>
     </message>
@@ -569,6 +564,11 @@ Tyhjä: ei tavoitetta, taas bittinopeus tai laatu.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>”%1” ei ole koko. Kirjoita megatavujen määrä tai luku, jonka perässä on K, M tai G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Videon laatu (%1):</translation>
     </message>
 </context>
 <context>

@@ -545,11 +545,6 @@ maintenant&#xa0;!</translation>
         <translation>Taille cible (fichier entier)&#xa0;:</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Qualité constante (%1, plus bas = mieux)&#xa0;:</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Taille cible, définie dans le menu</translation>
     </message>
@@ -570,6 +565,11 @@ Vide&#xa0;: pas de cible, de nouveau le débit ou la qualité.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas une taille. Saisissez un nombre de mégaoctets, ou un nombre suivi de K, M ou G&#xa0;: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Qualité vidéo (%1)&#xa0;:</translation>
     </message>
 </context>
 <context>

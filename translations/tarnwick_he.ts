@@ -544,11 +544,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>גודל יעד (הקובץ כולו):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>איכות קבועה (%1, נמוך יותר עדיף):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>גודל יעד, נקבע בתפריט</translation>
     </message>
@@ -569,6 +564,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&quot;%1&quot; אינו גודל. יש לכתוב מספר מגה־בייטים, או מספר ואחריו K, M או G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>איכות וידאו (%1):</translation>
     </message>
 </context>
 <context>

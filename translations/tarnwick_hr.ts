@@ -546,11 +546,6 @@ DVD ili Blu-ray disk učitajte gumbom „Čitaj DVD” iznad.</translation>
         <translation>Ciljna veličina (cijela datoteka):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Konstantna kvaliteta (%1, manje je bolje):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Ciljna veličina, postavljena u izborniku</translation>
     </message>
@@ -571,6 +566,11 @@ Prazno: bez cilja, ponovno brzina prijenosa ili kvaliteta.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1” nije veličina. Upišite broj megabajta ili broj s K, M ili G iza njega: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Kvaliteta videa (%1):</translation>
     </message>
 </context>
 <context>

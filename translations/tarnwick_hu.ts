@@ -542,11 +542,6 @@ DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
         <translation>Célméret (a teljes fájl):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Állandó minőség (%1, a kisebb jobb):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Célméret, a menüben beállítva</translation>
     </message>
@@ -567,6 +562,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>A(z) „%1” nem méret. Írjon be megabájtszámot, vagy egy számot K, M vagy G utótaggal: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Videominőség (%1):</translation>
     </message>
 </context>
 <context>

@@ -542,11 +542,6 @@ Baca cakram DVD atau Blu-ray dengan &quot;Baca DVD&quot; di atas.</translation>
         <translation>Ukuran Target (seluruh berkas):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Kualitas Konstan (%1, kecil lebih baik):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Ukuran target, diatur di menu</translation>
     </message>
@@ -567,6 +562,11 @@ Kosong: tanpa target, kembali ke laju bit atau kualitas.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&quot;%1&quot; bukan ukuran. Tulis jumlah megabyte, atau angka dengan K, M, atau G di belakangnya: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Kualitas Video (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ Leggi un DVD o un Blu-ray con «Leggi DVD» qui sopra.</translation>
         <translation>Dimensione target (intero file):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Qualità costante (%1, più basso è meglio):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Dimensione target, impostata nel menu</translation>
     </message>
@@ -569,6 +564,11 @@ Vuoto: nessun target, di nuovo il bitrate o la qualità.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&quot;%1&quot; non è una dimensione. Scrivi un numero di megabyte, o un numero seguito da K, M o G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Qualità video (%1):</translation>
     </message>
 </context>
 <context>

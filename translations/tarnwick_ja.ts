@@ -542,11 +542,6 @@ DVD や Blu-ray は上の「DVD 読込」で読み込めます。</translation>
         <translation>目標サイズ (ファイル全体):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>固定品質 (%1、低いほど高画質):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>目標サイズ (メニューで設定)</translation>
     </message>
@@ -567,6 +562,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&quot;%1&quot; はサイズではありません。メガバイト数か、後に K、M、G を付けた数値を入力してください: 25M、700MB、4G。</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>画質 (%1):</translation>
     </message>
 </context>
 <context>

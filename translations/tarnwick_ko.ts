@@ -542,11 +542,6 @@ DVD 또는 Blu-ray 디스크는 위의 &quot;DVD 읽기&quot;로 읽습니다.</
         <translation>목표 크기(전체 파일):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>고정 품질(%1, 낮을수록 좋음):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>목표 크기, 메뉴에서 설정됨</translation>
     </message>
@@ -567,6 +562,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&apos;%1&apos;은(는) 크기가 아닙니다. 메가바이트 수 또는 뒤에 K, M, G를 붙인 숫자를 입력하십시오: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>동영상 품질(%1):</translation>
     </message>
 </context>
 <context>

@@ -546,11 +546,6 @@ DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation
         <translation>Tikslinis dydis (visas failas):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Pastovi kokybė (%1, mažesnis – geriau):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Tikslinis dydis, nustatytas meniu</translation>
     </message>
@@ -571,6 +566,11 @@ Tuščia: jokio tikslo, vėl bitų sparta arba kokybė.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1“ nėra dydis. Įrašykite megabaitų skaičių arba skaičių su K, M ar G po jo: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Vaizdo kokybė (%1):</translation>
     </message>
 </context>
 <context>

@@ -546,11 +546,6 @@ DVD vai Blu-ray disku nolasiet ar pogu “Lasīt DVD” augšā.</translation>
         <translation>Mērķa izmērs (viss fails):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Nemainīga kvalitāte (%1, mazāks – labāk):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Mērķa izmērs, iestatīts izvēlnē</translation>
     </message>
@@ -571,6 +566,11 @@ Tukšs: nav mērķa, atkal bitu ātrums vai kvalitāte.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>“%1” nav izmērs. Ierakstiet megabaitu skaitu vai skaitli ar K, M vai G aiz tā: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Video kvalitāte (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ Les en DVD eller Blu-ray med «Les DVD» ovenfor.</translation>
         <translation>Målstørrelse (hele filen):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Konstant kvalitet (%1, lavere er bedre):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Målstørrelse, satt i menyen</translation>
     </message>
@@ -569,6 +564,11 @@ Tomt: ingen målstørrelse, bitraten eller kvaliteten igjen.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>«%1» er ikke en størrelse. Skriv et antall megabyte, eller et tall med K, M eller G etter: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Videokvalitet (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ Lees een DVD of Blu-ray met ‘DVD lezen’ hierboven.</translation>
         <translation>Doelgrootte (hele bestand):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Constante kwaliteit (%1, lager is beter):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Doelgrootte, ingesteld in het menu</translation>
     </message>
@@ -569,6 +564,11 @@ Leeg: geen doel, weer de bitrate of kwaliteit.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&apos;%1&apos; is geen grootte. Voer een aantal megabytes in, of een getal met K, M of G erachter: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Videokwaliteit (%1):</translation>
     </message>
 </context>
 <context>

@@ -546,11 +546,6 @@ Płytę DVD lub Blu-ray odczytasz przyciskiem „Czytaj DVD”.</translation>
         <translation>Rozmiar docelowy (cały plik):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Stała jakość (%1, mniej = lepiej):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Rozmiar docelowy, ustawiony w menu</translation>
     </message>
@@ -571,6 +566,11 @@ Puste: bez celu, znów prędkość bitowa lub jakość.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1” nie jest rozmiarem. Proszę wpisać liczbę megabajtów albo liczbę z K, M lub G po niej: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Jakość wideo (%1):</translation>
     </message>
 </context>
 <context>

@@ -544,11 +544,6 @@ Leia um DVD ou Blu-ray com &quot;Ler DVD&quot;, acima.</translation>
         <translation>Tamanho-alvo (arquivo inteiro):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Qualidade constante (%1, menor é melhor):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Tamanho-alvo, definido no menu</translation>
     </message>
@@ -569,6 +564,11 @@ Vazio: sem meta, de novo a taxa de bits ou a qualidade.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>&quot;%1&quot; não é um tamanho. Digite um número de megabytes, ou um número seguido de K, M ou G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Qualidade do vídeo (%1):</translation>
     </message>
 </context>
 <context>

@@ -546,11 +546,6 @@ Citiți un DVD sau Blu-ray cu „Citește DVD” de mai sus.</translation>
         <translation>Dimensiune țintă (tot fișierul):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Calitate constantă (%1, mai mic e mai bine):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Dimensiune țintă, setată din meniu</translation>
     </message>
@@ -571,6 +566,11 @@ Gol: fără țintă, din nou rata de biți sau calitatea.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1” nu este o dimensiune. Scrieți un număr de megaocteți sau un număr urmat de K, M sau G: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Calitate video (%1):</translation>
     </message>
 </context>
 <context>

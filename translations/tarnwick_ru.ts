@@ -546,11 +546,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>Целевой размер (весь файл):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Постоянное качество (%1, меньше — лучше):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Целевой размер, заданный в меню</translation>
     </message>
@@ -571,6 +566,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>«%1» — не размер. Введите число мегабайт или число с K, M или G после него: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Качество видео (%1):</translation>
     </message>
 </context>
 <context>

@@ -546,11 +546,6 @@ DVD alebo Blu-ray načítate tlačidlom „Čítať DVD“ vyššie.</translatio
         <translation>Cieľová veľkosť (celý súbor):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Konštantná kvalita (%1, menej je lepšie):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Cieľová veľkosť, nastavená v ponuke</translation>
     </message>
@@ -571,6 +566,11 @@ Prázdne: bez cieľa, znova bitová rýchlosť alebo kvalita.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1“ nie je veľkosť. Zadajte počet megabajtov alebo číslo s K, M či G za ním: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Kvalita videa (%1):</translation>
     </message>
 </context>
 <context>

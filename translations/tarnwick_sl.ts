@@ -548,11 +548,6 @@ DVD ali Blu-ray preberete z gumbom »Beri DVD« zgoraj.</translation>
         <translation>Ciljna velikost (cela datoteka):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Stalna kakovost (%1, manj je bolje):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Ciljna velikost, nastavljena v meniju</translation>
     </message>
@@ -573,6 +568,11 @@ Prazno: brez cilja, spet bitna hitrost ali kakovost.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>»%1« ni velikost. Vpišite število megabajtov ali število s K, M ali G za njim: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Kakovost videa (%1):</translation>
     </message>
 </context>
 <context>

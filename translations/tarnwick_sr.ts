@@ -546,11 +546,6 @@ DVD или Blu-ray диск читајте дугметом „Читај DVD“
         <translation>Циљна величина (цела датотека):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Константан квалитет (%1, мање је боље):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Циљна величина, подешена у менију</translation>
     </message>
@@ -571,6 +566,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>„%1“ није величина. Унесите број мегабајта или број са K, M или G после њега: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Квалитет видеа (%1):</translation>
     </message>
 </context>
 <context>

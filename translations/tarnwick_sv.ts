@@ -544,11 +544,6 @@ Läs en DVD eller Blu-ray med ”Läs DVD” ovan.</translation>
         <translation>Målstorlek (hela filen):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Konstant kvalitet (%1, lägre är bättre):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Målstorlek, inställd i menyn</translation>
     </message>
@@ -569,6 +564,11 @@ Tomt: inget mål, bithastigheten eller kvaliteten igen.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>”%1” är ingen storlek. Skriv ett antal megabyte, eller ett tal med K, M eller G efter: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Videokvalitet (%1):</translation>
     </message>
 </context>
 <context>

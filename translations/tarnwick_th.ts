@@ -542,11 +542,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>ขนาดเป้าหมาย (ทั้งไฟล์):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>คุณภาพคงที่ (%1 ยิ่งต่ำยิ่งดี):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>ขนาดเป้าหมาย ตั้งค่าในเมนู</translation>
     </message>
@@ -567,6 +562,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>“%1” ไม่ใช่ขนาด ให้พิมพ์จำนวนเมกะไบต์ หรือตัวเลขที่มี K, M หรือ G ต่อท้าย: 25M, 700MB, 4G</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>คุณภาพวิดีโอ (%1):</translation>
     </message>
 </context>
 <context>

@@ -542,11 +542,6 @@ DVD veya Blu-ray diski yukarıdaki “DVD oku” ile okuyun.</translation>
         <translation>Hedef boyut (tüm dosya):</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>Sabit kalite (%1, düşük olan daha iyi):</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>Hedef boyut, menüden ayarlandı</translation>
     </message>
@@ -567,6 +562,11 @@ Boş: hedef yok, yeniden bit hızı ya da kalite.</translation>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>“%1” bir boyut değil. Bir megabayt sayısı ya da ardından K, M veya G gelen bir sayı yazın: 25M, 700MB, 4G.</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>Video kalitesi (%1):</translation>
     </message>
 </context>
 <context>

@@ -542,11 +542,6 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
         <translation>目标大小（整个文件）：</translation>
     </message>
     <message>
-        <source>Constant Quality (%1, lower is better):</source>
-        <extracomment>The caption of the quality list; %1 is the scale, CRF or quantiser.</extracomment>
-        <translation>恒定质量（%1，越低越好）：</translation>
-    </message>
-    <message>
         <source>Target size, set in the menu</source>
         <translation>目标大小，在菜单中设置</translation>
     </message>
@@ -567,6 +562,11 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>&quot;%1&quot; is not a size. Write a number of megabytes, or a number with K, M or G after it: 25M, 700MB, 4G.</source>
         <translation>“%1”不是有效的大小。请输入兆字节数，或在数字后加 K、M 或 G：25M、700MB、4G。</translation>
+    </message>
+    <message>
+        <source>Video Quality (%1):</source>
+        <extracomment>The caption of the quality list in the bitrate list&apos;s place; %1 is the scale, CRF or quantiser.</extracomment>
+        <translation>视频质量（%1）：</translation>
     </message>
 </context>
 <context>

@@ -124,8 +124,8 @@ void RateMenu::show()
         if (!items.contains(QString::number(rate.quality())) && scale.takes(rate.quality()))
             items << QString::number(rate.quality());
         current = int(items.indexOf(QString::number(rate.quality())));
-        //: The caption of the quality list; %1 is the scale, CRF or quantiser.
-        setCaption(tr("Constant Quality (%1, lower is better):")
+        //: The caption of the quality list in the bitrate list's place; %1 is the scale, CRF or quantiser.
+        setCaption(tr("Video Quality (%1):")
                        .arg(QCoreApplication::translate(OutputPresets::kCaptionContext, scale.name.toUtf8().constData())),
                    list);
     }
