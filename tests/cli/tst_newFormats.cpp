@@ -3,6 +3,7 @@
 // hashes, the file's own boxes and a browser.
 
 #include "support/BrowserPlayer.h"
+#include "support/CliConvert.h"
 #include "support/Corpus.h"
 #include "support/TestPaths.h"
 
@@ -14,27 +15,6 @@
 using namespace tarnwick::test;
 
 namespace {
-
-struct Converted {
-    int status = -1;
-    QString output; // the file written, when one was
-    QString said;
-};
-
-Converted convert(const QStringList& arguments)
-{
-    QProcess cli;
-    cli.setStandardInputFile(QProcess::nullDevice());
-    cli.start(realProgramFolder() + "/tarnwick-cli", arguments);
-    cli.waitForFinished(300000);
-    Converted result;
-    result.status = cli.exitCode();
-    result.said = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
-    static const QRegularExpression converted(QStringLiteral("^converted .+ -> (.+)$"),
-                                              QRegularExpression::MultilineOption);
-    result.output = converted.match(result.said).captured(1);
-    return result;
-}
 
 // The top-level boxes of an MP4 or QuickTime file, in order.
 QStringList topLevelBoxes(const QString& path)

@@ -8,6 +8,7 @@
 // file that is less alike.
 
 #include "media/OutputFormats.h"
+#include "support/CliConvert.h"
 #include "support/Corpus.h"
 #include "support/Shards.h"
 #include "support/TestPaths.h"
@@ -20,27 +21,6 @@ using namespace tarnwick;
 using namespace tarnwick::test;
 
 namespace {
-
-struct Converted {
-    int status = -1;
-    QString output; // the file written, when one was
-    QString said;
-};
-
-Converted convert(const QStringList& arguments)
-{
-    QProcess cli;
-    cli.setStandardInputFile(QProcess::nullDevice());
-    cli.start(realProgramFolder() + "/tarnwick-cli", arguments);
-    cli.waitForFinished(300000);
-    Converted result;
-    result.status = cli.exitCode();
-    result.said = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
-    static const QRegularExpression converted(QStringLiteral("^converted .+ -> (.+)$"),
-                                              QRegularExpression::MultilineOption);
-    result.output = converted.match(result.said).captured(1);
-    return result;
-}
 
 // FFmpeg's SSIM of a file's pictures against the source's, frame by frame.
 double ssim(const QString& file, const QString& source)
