@@ -2,6 +2,7 @@
 
 #include "engine/BatchDriver.h"
 #include "engine/ConversionQueue.h"
+#include "job/TimeRange.h"
 
 #include <QFileInfo>
 
@@ -9,15 +10,10 @@
 
 namespace tarnwick {
 
+// The range's clock, to the nearest second.
 QString clockText(double seconds)
 {
-    const qint64 total = qMax<qint64>(0, std::llround(seconds));
-    const qint64 h = total / 3600;
-    const qint64 m = total / 60 % 60;
-    const qint64 s = total % 60;
-    if (h > 0)
-        return QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(s, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+    return timeText(std::round(seconds));
 }
 
 BatchProgress::BatchProgress(QObject* parent) : QObject(parent)
