@@ -94,6 +94,11 @@ void dryRun(Session& session, RunSettings settings)
     settings.planOnly = true;
     BatchDriver& batch = session.batch();
     batch.setLanes(1);
+    // Every name as the clock reads when the run is asked for: the probes
+    // take time, and a second passing between two of them would name the
+    // outputs unlike one another.
+    const QTime now = QTime::currentTime();
+    batch.setClock([now] { return now; });
     batch.ConvertQueue(settings);
     for (const ConversionResult& result : batch.results()) {
         writeLine(stdout, QStringLiteral("# ") + result.source);
