@@ -10,7 +10,7 @@
 #include "settings/Options.h"
 #include "settings/OutputPresets.h"
 #include "media/Rotation.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "platform/Messages.h"
 #include "sources/Queue.h"
 
@@ -91,9 +91,9 @@ int main(int argc, char* argv[])
     settings.rate = RateControl::bitrate(1000);
     settings.rotationChoice = Rotation::kNone;
     for (const QString& clip : std::as_const(clips))
-        queue.AddQueueEntry(clip);
+        queue.addEntry(clip);
     clock.restart();
-    driver.ConvertQueue(settings);
+    driver.run(settings);
     const double batch = clock.nsecsElapsed() / 1e9;
     const double direct = (directBefore + directRun()) / 2;
 

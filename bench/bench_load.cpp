@@ -7,7 +7,7 @@
 #include "engine/BatchDriver.h"
 #include "form/QtSeams.h"
 #include "form/frmMain.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "platform/Messages.h"
 #include "platform/Shell.h"
 #include "platform/Drives.h"
@@ -129,7 +129,7 @@ int main(int argc, char* argv[])
     form.rotation().choices.select(5);
     form.widgets().txtPath->setText(dir.filePath("out"));
     for (const QString& clip : std::as_const(clips))
-        form.queue().AddQueueEntry(clip);
+        form.queue().addEntry(clip);
 
     Lateness lateness;
     QEventLoop idle;
@@ -141,7 +141,7 @@ int main(int argc, char* argv[])
     const double idle99 = lateness.percentile(0.99);
 
     std::vector<long> resident;
-    QObject::connect(&form.objDOS(), &DOSOutputs::CommandOver, [&] { resident.push_back(residentKiB()); });
+    QObject::connect(&form.objDOS(), &ProcessRunner::finished, [&] { resident.push_back(residentKiB()); });
     QObject::connect(&form.batch(), &BatchDriver::batchFinished, &app, &QApplication::quit);
     QElapsedTimer clock;
     clock.start();

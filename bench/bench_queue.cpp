@@ -54,15 +54,15 @@ int main(int argc, char* argv[])
 
     QElapsedTimer clock;
     clock.start();
-    window.sources().AddaFolder();
+    window.sources().chooseFolder();
     const double add = clock.nsecsElapsed() / 1e9;
     std::printf("add a folder of 30000 files: %.3f s, %d queued (target < 2 s)\n", add,
                 window.queue().displayCount());
 
     for (int i = window.queue().displayCount(); i < Queue::kMaxEntries; ++i)
-        window.queue().AddQueueEntry(QString("/x/%1.vob").arg(i));
+        window.queue().addEntry(QString("/x/%1.vob").arg(i));
     clock.restart();
-    window.sources().RemoveAll();
+    window.sources().removeAll();
     const double remove = clock.nsecsElapsed() / 1e9;
     std::printf("remove all of %d entries: %.3f s (target < 2 s)\n", Queue::kMaxEntries, remove);
     return 0;

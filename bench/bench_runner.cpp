@@ -1,8 +1,8 @@
 // Console runner figures, as ratios against a baseline measured in the same
 // process: throughput against a plain blocking read of the same child's
-// output, and the time from the child's exit to CommandOver.
+// output, and the time from the child's exit to finished.
 
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "platform/Messages.h"
 
 #include <QCoreApplication>
@@ -46,13 +46,13 @@ double blockingReadSeconds(qint64 bytes)
     return clock.nsecsElapsed() / 1e9;
 }
 
-double runnerSeconds(DOSOutputs& runner, qint64 bytes)
+double runnerSeconds(ProcessRunner& runner, qint64 bytes)
 {
     QElapsedTimer clock;
     clock.start();
     runner.ExecuteCommand(kStandin + " --bytes " + QString::number(bytes));
-    if (runner.Outputs().size() != bytes)
-        std::fprintf(stderr, "runner got %lld of %lld bytes\n", qlonglong(runner.Outputs().size()),
+    if (runner.outputs().size() != bytes)
+        std::fprintf(stderr, "runner got %lld of %lld bytes\n", qlonglong(runner.outputs().size()),
                      qlonglong(bytes));
     return clock.nsecsElapsed() / 1e9;
 }
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     PrintedMessages messages;
-    DOSOutputs runner(messages);
+    ProcessRunner runner(messages);
 
     const qint64 bytes = 32 * 1024 * 1024;
     std::vector<double> plain, ours;
@@ -85,13 +85,13 @@ int main(int argc, char* argv[])
                 mb / median(plain), mb / median(ours), mb / ours.front(), median(plain) / median(ours));
 
     // The child prints its monotonic clock as its last act; the difference to
-    // the clock at CommandOver is the runner's end latency.
+    // the clock at finished is the runner's end latency.
     std::vector<double> latencies;
     qint64 stamp = 0;
-    QObject::connect(&runner, &DOSOutputs::CommandOver, [&] {
+    QObject::connect(&runner, &ProcessRunner::finished, [&] {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
         const qint64 ns = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-        stamp = runner.Outputs().trimmed().toLongLong();
+        stamp = runner.outputs().trimmed().toLongLong();
         latencies.push_back((ns - stamp) / 1e6);
     });
     for (int i = 0; i < 41; ++i)

@@ -127,7 +127,7 @@ struct Bench {
         form.rotation().choices.select(5);
         form.widgets().txtPath->setText(freshFolder());
         for (const QString& clip : std::as_const(clips))
-            form.queue().AddQueueEntry(clip);
+            form.queue().addEntry(clip);
         QEventLoop done;
         QObject::connect(&form.batch(), &BatchDriver::batchFinished, &done, &QEventLoop::quit);
         QElapsedTimer clock;

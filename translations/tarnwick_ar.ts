@@ -167,7 +167,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::CCommonDialogs</name>
+    <name>tarnwick::OpenFileDialog</name>
     <message>
         <source>Select a folder:</source>
         <translation>اختر مجلدًا:</translation>
@@ -217,7 +217,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::DOSOutputs</name>
+    <name>tarnwick::ProcessRunner</name>
     <message>
         <source>Command Line empty</source>
         <translation>سطر الأوامر فارغ</translation>

@@ -159,7 +159,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::CCommonDialogs</name>
+    <name>tarnwick::OpenFileDialog</name>
     <message>
         <source>Select a folder:</source>
         <translation>Επιλέξτε φάκελο:</translation>
@@ -209,7 +209,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::DOSOutputs</name>
+    <name>tarnwick::ProcessRunner</name>
     <message>
         <source>Command Line empty</source>
         <translation>Η γραμμή εντολών είναι κενή</translation>

@@ -161,7 +161,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::CCommonDialogs</name>
+    <name>tarnwick::OpenFileDialog</name>
     <message>
         <source>Select a folder:</source>
         <translation>Odaberite mapu:</translation>
@@ -211,7 +211,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::DOSOutputs</name>
+    <name>tarnwick::ProcessRunner</name>
     <message>
         <source>Command Line empty</source>
         <translation>Naredbeni redak je prazan</translation>

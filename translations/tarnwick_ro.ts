@@ -161,7 +161,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::CCommonDialogs</name>
+    <name>tarnwick::OpenFileDialog</name>
     <message>
         <source>Select a folder:</source>
         <translation>Selectați un dosar:</translation>
@@ -211,7 +211,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::DOSOutputs</name>
+    <name>tarnwick::ProcessRunner</name>
     <message>
         <source>Command Line empty</source>
         <translation>Linie de comandă goală</translation>

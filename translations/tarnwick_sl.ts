@@ -163,7 +163,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::CCommonDialogs</name>
+    <name>tarnwick::OpenFileDialog</name>
     <message>
         <source>Select a folder:</source>
         <translation>Izberite mapo:</translation>
@@ -213,7 +213,7 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::DOSOutputs</name>
+    <name>tarnwick::ProcessRunner</name>
     <message>
         <source>Command Line empty</source>
         <translation>Ukazna vrstica je prazna</translation>

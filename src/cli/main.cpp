@@ -99,7 +99,7 @@ void dryRun(Session& session, RunSettings settings)
     // outputs unlike one another.
     const QTime now = QTime::currentTime();
     batch.setClock([now] { return now; });
-    batch.ConvertQueue(settings);
+    batch.run(settings);
     for (const ConversionResult& result : batch.results()) {
         writeLine(stdout, QStringLiteral("# ") + result.source);
         writeLine(stdout, result.plan.isEmpty() ? QStringLiteral("# not converted: ") + result.error : result.plan);
@@ -159,12 +159,12 @@ int main(int argc, char* argv[])
                     : request.quality       ? RateControl::constantQuality(*request.quality)
                                             : RateControl::bitrate(request.kilobits.value_or(0)); // 0: the format's own
     settings.rotationChoice = request.rotation;
-    settings.beepAtEnd = false;
+    settings.beep = false;
     settings.webOptimized = request.web;
     settings.hdrToSdr = request.sdr;
 
     queueSources(session, request);
-    const QStringList sources = session.queue().lstFile();
+    const QStringList sources = session.queue().pending();
     if (sources.isEmpty()) {
         writeLine(stderr, QStringLiteral("tarnwick-cli: ") + Texts::tr("nothing to convert"));
         return SomeFailed;
@@ -195,7 +195,7 @@ int main(int argc, char* argv[])
     QObject::connect(&batch, &BatchDriver::fileFinished, &app,
                      [&](int index, const ConversionResult& result) { report.finished(index, result); });
     QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
-    batch.ConvertQueue(settings);
+    batch.run(settings);
     report.summary(interrupt.caught());
     if (interrupt.caught())
         return Interrupted;

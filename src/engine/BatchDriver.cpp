@@ -25,7 +25,7 @@ BatchDriver::BatchDriver(const Parts& parts, QObject* parent)
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(100);
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
+    connect(&m_timer, &QTimer::timeout, this, &BatchDriver::begin);
     connect(&m_lanes, &ConverterLanes::outputChosen, this, [this] {
         if (m_state == State::Running)
             m_records.update();
@@ -55,7 +55,7 @@ int BatchDriver::laneCount() const
     return m_lanesWanted > 0 ? m_lanesWanted : qMax(1, QThread::idealThreadCount());
 }
 
-void BatchDriver::StartConversion(const RunSettings& settings)
+void BatchDriver::arm(const RunSettings& settings)
 {
     // One batch at a time: a second would run nested inside the first on
     // the same runners.
@@ -71,16 +71,16 @@ void BatchDriver::StartConversion(const RunSettings& settings)
     m_timer.start();
 }
 
-void BatchDriver::Timer1_Timer()
+void BatchDriver::begin()
 {
     m_timer.stop();
     if (m_state != State::Armed)
         return;
     QCoreApplication::processEvents();
-    ConvertQueue(m_settings);
+    run(m_settings);
 }
 
-void BatchDriver::ConvertQueue(const RunSettings& settings)
+void BatchDriver::run(const RunSettings& settings)
 {
     m_state = State::Running;
     m_aborting = false;

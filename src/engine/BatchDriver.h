@@ -57,7 +57,7 @@ public:
 
     State state() const { return m_state; }
     bool busy() const { return m_state != State::Idle; }
-    QTimer& Timer1() { return m_timer; }
+    QTimer& armingTimer() { return m_timer; }
     const QList<ConversionResult>& results() const { return m_results; }
     const RunSettings& settings() const { return m_settings; }
 
@@ -68,10 +68,10 @@ public:
     void setJournal(const BatchJournal* journal) { m_records.setJournal(journal); }
 
     // Arms the batch with these settings; it starts on Timer1.
-    void StartConversion(const RunSettings& settings);
-    void Timer1_Timer();
+    void arm(const RunSettings& settings);
+    void begin();
     // Converts the queue with these settings and returns when it is done.
-    void ConvertQueue(const RunSettings& settings);
+    void run(const RunSettings& settings);
 
     // Stops every lane's encoder and ends the batch without its closing
     // steps: the program is exiting. The unfinished outputs are deleted.

@@ -63,8 +63,8 @@ void BatchJournal::write(const Entry& entry) const
     const int kilobits = s.rate.mode == RateControl::Mode::Bitrate ? s.rate.kilobits : 0;
     QJsonObject settings{{"outputFolder", s.outputFolder},   {"internalIndex", s.internalIndex},
                          {"bitrateText", kilobits > 0 ? QString::number(kilobits) : QString()},     {"rotationChoice", s.rotationChoice},
-                         {"musicCutter", s.musicCutter},     {"cutToSeconds", s.cutToSeconds},
-                         {"beepAtEnd", s.beepAtEnd}};
+                         {"musicCutter", s.countedSeconds ? 1 : 0},     {"cutToSeconds", s.countedSeconds.value_or(0)},
+                         {"beepAtEnd", s.beep}};
     if (s.rate.mode == RateControl::Mode::Quality)
         settings.insert("quality", s.rate.quality);
     else if (s.rate.mode == RateControl::Mode::Size)
@@ -134,9 +134,9 @@ std::optional<BatchJournal::Entry> BatchJournal::read() const
     else if (const double target = s.value("targetBytes").toDouble(); target >= 1 && target <= 1e15)
         entry.settings.rate = RateControl::size(qint64(target));
     entry.settings.rotationChoice = s.value("rotationChoice").toInt();
-    entry.settings.musicCutter = qint16(s.value("musicCutter").toInt());
-    entry.settings.cutToSeconds = s.value("cutToSeconds").toInt();
-    entry.settings.beepAtEnd = s.value("beepAtEnd").toBool();
+    if (s.value("musicCutter").toInt() != 0)
+        entry.settings.countedSeconds = s.value("cutToSeconds").toInt();
+    entry.settings.beep = s.value("beepAtEnd").toBool();
     const QJsonArray ranges = root.value("ranges").toArray();
     for (qsizetype i = 0; i < remaining.size(); ++i) {
         const QJsonValue path = remaining.at(i);

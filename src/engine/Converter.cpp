@@ -28,23 +28,23 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
     m_probe.setObjectName(QStringLiteral("probe"));
     m_encoder.setEncoderProcessName(kEncoderName);
     m_probe.setEncoderProcessName(kEncoderName);
-    connect(&m_encoder, &DOSOutputs::ReceiveOutputs, &m_monitor, &ConversionMonitor::receiveOutputs);
-    connect(&m_encoder, &DOSOutputs::CommandOver, &m_monitor, &ConversionMonitor::commandOver);
+    connect(&m_encoder, &ProcessRunner::outputReceived, &m_monitor, &ConversionMonitor::receiveOutputs);
+    connect(&m_encoder, &ProcessRunner::finished, &m_monitor, &ConversionMonitor::commandOver);
     // The probe's description is read as it arrives, as the progress
     // display reads the conversion's.
-    connect(&m_probe, &DOSOutputs::ReceiveOutputs, this, [this](const QString& piece) {
+    connect(&m_probe, &ProcessRunner::outputReceived, this, [this](const QString& piece) {
         if (m_phase != Phase::Probing)
             return;
         m_scan.feed(piece, m_yield);
         m_length.receiveOutputs(piece);
     });
-    connect(&m_probe, &DOSOutputs::CommandOver, this, [this] {
+    connect(&m_probe, &ProcessRunner::finished, this, [this] {
         if (m_phase == Phase::Probing)
             probeEnded();
         else if (m_phase == Phase::FindingKeyFrame)
             keyFrameFound();
     });
-    connect(&m_encoder, &DOSOutputs::CommandOver, this, [this] {
+    connect(&m_encoder, &ProcessRunner::finished, this, [this] {
         if (m_phase == Phase::Converting)
             conversionEnded();
     });
@@ -54,7 +54,7 @@ ProbeResult Converter::probe(const QString& source)
 {
     RotationScan scan;
     ProgressParser length;
-    const auto connection = connect(&m_probe, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+    const auto connection = connect(&m_probe, &ProcessRunner::outputReceived, this, [&](const QString& piece) {
         scan.feed(piece, m_yield);
         length.receiveOutputs(piece);
     });
@@ -66,11 +66,11 @@ ProbeResult Converter::probe(const QString& source)
 ProbeResult Converter::described(const QString& source, const RotationScan& scan, const ProgressParser& length) const
 {
     ProbeResult result;
-    result.ran = m_probe.lastRunEnd() != DOSOutputs::RunEnd::NotStarted;
+    result.ran = m_probe.lastRunEnd() != ProcessRunner::RunEnd::NotStarted;
     result.declaredRotation = scan.declared;
     result.lengthSeconds = length.TotalSeconds();
     if (result.ran)
-        result.streams = scanDescription(m_probe.Outputs(), source);
+        result.streams = scanDescription(m_probe.outputs(), source);
     return result;
 }
 
@@ -97,7 +97,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
     m_scan = RotationScan{};
     m_length = ProgressParser{};
     m_monitor.resetBar();
-    m_monitor.parser().setCutter(settings.musicCutter, settings.cutToSeconds);
+    m_monitor.parser().setCountedLength(settings.countedSeconds);
     m_monitor.parser().setRunLength(std::nullopt);
 
     m_phase = Phase::Probing;
@@ -114,8 +114,8 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
 void Converter::probeEnded()
 {
     const ProbeResult probed = described(m_result.source, m_scan, m_length);
-    m_probeCommand = m_probe.CommandLine();
-    m_probeOutputs = m_probe.Outputs();
+    m_probeCommand = m_probe.commandLine();
+    m_probeOutputs = m_probe.outputs();
     m_result.lengthSeconds = probed.lengthSeconds;
     m_result.sourceSeconds = probed.lengthSeconds;
     if (m_stopping) {
@@ -151,8 +151,8 @@ void Converter::probeEnded()
 
 void Converter::keyFrameFound()
 {
-    m_job.keyFrame = m_job.keyFrameIn(m_probe.Outputs());
-    m_probeOutputs += QStringLiteral("\n$ ") + m_probe.CommandLine() + u'\n' + m_probe.Outputs();
+    m_job.keyFrame = m_job.keyFrameIn(m_probe.outputs());
+    m_probeOutputs += QStringLiteral("\n$ ") + m_probe.commandLine() + u'\n' + m_probe.outputs();
     if (m_stopping) {
         m_result.error = tr("stopped");
         complete();
@@ -210,7 +210,7 @@ void Converter::startRun()
 bool Converter::triedAgain(qint64 madeBytes)
 {
     const SizePlan& plan = m_job.sizePlan;
-    m_tries.append({m_job.rate.kilobits, madeBytes, videoBytesOf(m_encoder.Outputs())});
+    m_tries.append({m_job.rate.kilobits, madeBytes, videoBytesOf(m_encoder.outputs())});
     const int next = nextKilobits(plan, m_tries);
     const bool over = madeBytes > plan.targetBytes;
     if (next <= 0) {
@@ -232,7 +232,7 @@ bool Converter::triedAgain(qint64 madeBytes)
                           .arg(next)
                           .arg(m_job.rate.kilobits)
                           .arg(sizeText(madeBytes), sizeText(plan.targetBytes));
-    m_ranRuns.append({m_encoder.CommandLine(), m_encoder.Outputs()});
+    m_ranRuns.append({m_encoder.commandLine(), m_encoder.outputs()});
     QFile::remove(m_result.output);
     m_job.rate.kilobits = next;
     m_runs.last() = m_job.command(m_programFolder,
@@ -245,10 +245,10 @@ bool Converter::triedAgain(qint64 madeBytes)
 
 void Converter::conversionEnded()
 {
-    const DOSOutputs::RunEnd end = m_encoder.lastRunEnd();
-    const bool ran = !m_stopping && end == DOSOutputs::RunEnd::Exited && m_encoder.lastExitCode() == 0;
+    const ProcessRunner::RunEnd end = m_encoder.lastRunEnd();
+    const bool ran = !m_stopping && end == ProcessRunner::RunEnd::Exited && m_encoder.lastExitCode() == 0;
     if (ran && m_run + 1 < m_runs.size()) {
-        m_ranRuns.append({m_encoder.CommandLine(), m_encoder.Outputs()});
+        m_ranRuns.append({m_encoder.commandLine(), m_encoder.outputs()});
         ++m_run;
         startRun();
         return;
@@ -268,17 +268,17 @@ void Converter::conversionEnded()
     if (!result.ok && !tooLarge) {
         if (m_stopping)
             result.error = tr("stopped");
-        else if (end == DOSOutputs::RunEnd::NotStarted)
+        else if (end == ProcessRunner::RunEnd::NotStarted)
             result.error = fileNotFound();
-        else if (end == DOSOutputs::RunEnd::Crashed)
+        else if (end == ProcessRunner::RunEnd::Crashed)
             result.error = tr("The encoder stopped unexpectedly.");
         else
-            result.error = tellingLine(m_encoder.Outputs());
+            result.error = tellingLine(m_encoder.outputs());
     }
     if (!result.ok) {
         // A folder that can no longer be written to fails every file after
         // this one too: tell the batch, which stops.
-        result.outputUnwritable = !m_stopping && end == DOSOutputs::RunEnd::Exited &&
+        result.outputUnwritable = !m_stopping && end == ProcessRunner::RunEnd::Exited &&
                                   (meansOutputUnwritable(result.error) ||
                                    !outputFolderProblem(m_settings.outputFolder).isEmpty());
         // A file this run made but did not finish must not look like a
@@ -303,8 +303,8 @@ void Converter::complete()
         const bool converted = !m_result.output.isEmpty();
         const bool probed = !m_probeCommand.isEmpty();
         // Every run of the encoder, one after the other.
-        QString command = converted ? m_encoder.CommandLine() : QString();
-        QString output = converted ? m_encoder.Outputs() : QString();
+        QString command = converted ? m_encoder.commandLine() : QString();
+        QString output = converted ? m_encoder.outputs() : QString();
         if (converted && !m_ranRuns.isEmpty()) {
             const QString last = QStringLiteral("\n$ ") + command + u'\n' + output;
             command = m_ranRuns.first().first;
@@ -314,8 +314,8 @@ void Converter::complete()
             output += last;
         }
         m_result.log = m_logs->write({m_result.source, m_result.output,
-                                      probed ? m_probeCommand : m_probe.CommandLine(), command,
-                                      probed ? m_probeOutputs : m_probe.Outputs(), output, m_started,
+                                      probed ? m_probeCommand : m_probe.commandLine(), command,
+                                      probed ? m_probeOutputs : m_probe.outputs(), output, m_started,
                                       QDateTime::currentDateTime(),
                                       m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
     }

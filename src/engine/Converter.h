@@ -6,7 +6,7 @@
 #include "job/OutputNames.h"
 #include "media/Rotation.h"
 #include "job/RunSettings.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -36,8 +36,8 @@ public:
     Converter(Messages& messages, const QString& programFolder, QObject* parent = nullptr);
 
     const QString& programFolder() const { return m_programFolder; }
-    DOSOutputs& encoderRunner() { return m_encoder; }
-    DOSOutputs& probeRunner() { return m_probe; }
+    ProcessRunner& encoderRunner() { return m_encoder; }
+    ProcessRunner& probeRunner() { return m_probe; }
     ConversionMonitor& monitor() { return m_monitor; }
     // Lets window events run during the rotation scan.
     void setYield(Rotation::Yield yield) { m_yield = std::move(yield); }
@@ -88,8 +88,8 @@ private:
     ProbeResult described(const QString& source, const RotationScan& scan, const ProgressParser& length) const;
 
     QString m_programFolder;
-    DOSOutputs m_encoder;
-    DOSOutputs m_probe;
+    ProcessRunner m_encoder;
+    ProcessRunner m_probe;
     ConversionMonitor m_monitor;
     Rotation::Yield m_yield;
     OutputChosen m_outputChosen;

@@ -97,8 +97,8 @@ int ProgressParser::wholePercent(double percent)
 
 void ProgressParser::findTotal(const QString& piece)
 {
-    if (m_musicCutter != 0) {
-        m_totalSeconds = m_cutToSeconds;
+    if (m_countedLength) {
+        m_totalSeconds = *m_countedLength;
         return;
     }
     QString token;

@@ -17,12 +17,8 @@ std::optional<qint32> readTimeToken(const QString& token);
 class ProgressParser
 {
 public:
-    // The options record's cutter: while on, the run's length is the cut end.
-    void setCutter(qint16 musicCutter, qint32 cutToSeconds)
-    {
-        m_musicCutter = musicCutter;
-        m_cutToSeconds = cutToSeconds;
-    }
+    // The options record's cut: while on, the run's length is the cut's end.
+    void setCountedLength(std::optional<qint32> seconds) { m_countedLength = seconds; }
 
     // A run that converts part of its source (a time range): its length is
     // that part's, whatever the Duration line or the cutter says. nullopt:
@@ -50,8 +46,7 @@ private:
 
     qint32 m_totalSeconds = 0;
     std::optional<double> m_runLength;
-    qint16 m_musicCutter = 0;
-    qint32 m_cutToSeconds = 0;
+    std::optional<qint32> m_countedLength;
 };
 
 } // namespace tarnwick

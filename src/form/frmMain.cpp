@@ -50,7 +50,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     // the skin's own button minimizes it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
-    m_session->commonDialogs().Init(this);
+    m_session->openFileDialog().Init(this);
 
     m_w.LV->setModel(&m_session->queue());
     m_w.LV->header()->resizeSection(0, MainWidgets::px(6800));
@@ -124,7 +124,7 @@ void frmMain::wireSources()
 
     connect(m_w.cmdLoad, &QPushButton::clicked, this, [this] {
         hidePicDoor();
-        sources().ReadDisc(m_w.Drive1->currentData().toString());
+        sources().readDisc(m_w.Drive1->currentData().toString());
     });
     for (QToolButton* button : std::as_const(m_w.CmdToolsBar)) {
         const int index = button->property("index").toInt();
@@ -154,8 +154,8 @@ void frmMain::wireSources()
 void frmMain::wireBatch()
 {
     hooks::onClick(m_w.imgExit, [this] { action(Exit)->trigger(); });
-    hooks::onClick(m_w.imgStart, [this] { m_session->StartConversion(); });
-    hooks::onClick(m_w.imgConvert, [this] { m_session->StartConversion(); });
+    hooks::onClick(m_w.imgStart, [this] { m_session->startBatch(); });
+    hooks::onClick(m_w.imgConvert, [this] { m_session->startBatch(); });
     connect(m_w.Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);
     connect(m_batchSteps, &BatchWindowSteps::settingsEnabledChanged, this, [this](bool on) {
         m_w.setSettingsEnabled(on);

@@ -61,8 +61,8 @@ public:
     SourceCommands& sources() { return m_session->sources(); }
     OutputPresets& presets() { return m_session->presets(); }
     Rotation& rotation() { return m_session->rotation(); }
-    DOSOutputs& objDOS() { return m_session->converter().encoderRunner(); }
-    DOSOutputs& objffmpeg() { return m_session->converter().probeRunner(); }
+    ProcessRunner& objDOS() { return m_session->converter().encoderRunner(); }
+    ProcessRunner& objffmpeg() { return m_session->converter().probeRunner(); }
     BatchDriver& batch() { return m_session->batch(); }
     BatchWindowSteps& batchSteps() { return *m_batchSteps; }
     tarnwick::Options& options() { return m_session->options(); }

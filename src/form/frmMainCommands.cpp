@@ -56,13 +56,13 @@ void frmMain::createActions()
     };
     const std::array<Entry, CommandCount> table{{
         {"actAddFile", QT_TR_NOOP("Add a File"), QKeySequence::Open,
-         [this] { sources().AddaFile(); }},
+         [this] { sources().chooseFiles(); }},
         {"actAddFolder", QT_TR_NOOP("Add a Folder"), QKeySequence(tr("Ctrl+Shift+O")),
-         [this] { sources().AddaFolder(); }},
+         [this] { sources().chooseFolder(); }},
         {"actRemove", QT_TR_NOOP("Remove"), QKeySequence::Delete,
-         [this] { sources().RemoveSelected(selectedRow()); }},
+         [this] { sources().removeSelected(selectedRow()); }},
         {"actRemoveAll", QT_TR_NOOP("Remove All"), QKeySequence(tr("Ctrl+Shift+Del")),
-         [this] { sources().RemoveAll(); }},
+         [this] { sources().removeAll(); }},
         {"actReadDisc", QT_TR_NOOP("Read DVD"), QKeySequence(tr("Ctrl+D")),
          [this] { m_w.cmdLoad->click(); }},
         {"actStart", QT_TR_NOOP("Start"), QKeySequence(tr("Ctrl+Return")),

@@ -29,7 +29,7 @@ frmOptions::frmOptions(Options& record, const QString& optionsFile, Messages& me
     m_cmbSR->setObjectName(QStringLiteral("cmbSR"));
     m_cmbSR->addItems({tr("ON"), tr("OFF")});
     m_cmbSR->setGeometry(MainWidgets::px(240), MainWidgets::px(480), MainWidgets::px(4095), MainWidgets::px(330));
-    m_cmbSR->setCurrentIndex(m_editor.soundReminder);
+    m_cmbSR->setCurrentIndex(m_editor.beep ? 0 : 1); // "ON", "OFF"
     label->setBuddy(m_cmbSR); // the list is called by its caption
 
     auto* ok = new QPushButton(tr("OK"), this);
@@ -42,7 +42,7 @@ frmOptions::frmOptions(Options& record, const QString& optionsFile, Messages& me
 
     m_chkMC = new QCheckBox(tr("Music Cutter"), this);
     m_chkMC->setObjectName(QStringLiteral("chkMC"));
-    m_chkMC->setChecked(m_editor.musicCutter);
+    m_chkMC->setChecked(m_editor.cutOn);
     m_chkMC->hide();
     const char* names[6] = {"txtFromH", "txtFromM", "txtFromS", "txtToH", "txtToM", "txtToS"};
     for (int i = 0; i < 6; ++i) {
@@ -70,8 +70,8 @@ void frmOptions::mousePressEvent(QMouseEvent* event)
 
 void frmOptions::Command1_Click()
 {
-    m_editor.soundReminder = m_cmbSR->currentIndex();
-    m_editor.musicCutter = m_chkMC->isChecked();
+    m_editor.beep = m_cmbSR->currentIndex() == 0;
+    m_editor.cutOn = m_chkMC->isChecked();
     for (int i = 0; i < 6; ++i)
         m_editor.boxes[i] = m_boxes.at(i)->text();
     if (const auto refusal = m_editor.accept(m_record, m_optionsFile)) {
@@ -79,7 +79,7 @@ void frmOptions::Command1_Click()
         m_boxes.at(refusal->box)->setFocus();
         return;
     }
-    m_chkMC->setChecked(m_editor.musicCutter);
+    m_chkMC->setChecked(m_editor.cutOn);
     accept();
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tarnwick {
 
 // Everything a batch converts by, taken once when it starts: the window's
@@ -16,9 +18,8 @@ struct RunSettings {
     int internalIndex = -1;  // the format record's internal index
     RateControl rate;        // a bitrate (0 kilobits: the format's own), a constant quality or a size
     int rotationChoice = 5;  // among the rotation choices; 5 is "None"
-    qint16 musicCutter = 0;  // not 0: each run's length is cutToSeconds
-    qint32 cutToSeconds = 0;
-    bool beepAtEnd = false;  // the options record's sound reminder
+    bool beep = false;       // at the end of the batch
+    std::optional<qint32> countedSeconds; // the options record's cut: each run counted as this long
     bool webOptimized = false; // MP4 and MOV files with their index at the front
     bool hdrToSdr = false;   // HLG and PQ sources SDR in every format, not only in the 8-bit ones
     bool planOnly = false;   // a dry run: each source probed and its job planned, nothing run or written

@@ -11,7 +11,7 @@ inline const QString kProgramTitle = QStringLiteral("Tarnwick");
 // Said when the encoder (or any command) cannot be started.
 inline QString fileNotFound()
 {
-    return QCoreApplication::translate("tarnwick::DOSOutputs", "File or command not found");
+    return QCoreApplication::translate("tarnwick::ProcessRunner", "File or command not found");
 }
 
 enum class MessageIcon { None, Critical, Exclamation, Information, Question };

@@ -32,7 +32,7 @@ void BatchWindowSteps::startOrStop()
         return;
     }
     emit settingsEnabledChanged(false);
-    m_session.StartConversion();
+    m_session.startBatch();
     if (!batch.busy())
         emit settingsEnabledChanged(true);
 }
@@ -51,7 +51,7 @@ void BatchWindowSteps::finish()
     Shell& shell = m_session.services().shell;
     emit settingsEnabledChanged(true);
     shell.openPath(settings.outputFolder);
-    if (settings.beepAtEnd)
+    if (settings.beep)
         shell.beep();
     emit queueControlsEnabledChanged(true);
     emit batchEnded(tr("Done."));

@@ -18,8 +18,8 @@ namespace tarnwick {
 
 Session::Session(const Services& services, const QString& programFolder, QObject* parent)
     : QObject(parent), m_services(services), m_programFolder(programFolder), m_queue(this),
-      m_commonDialogs(services.dialogs),
-      m_sources(m_queue, m_commonDialogs, services.dialogs, services.drives, services.messages, programFolder,
+      m_openFileDialog(services.dialogs),
+      m_sources(m_queue, m_openFileDialog, services.dialogs, services.drives, services.messages, programFolder,
                 this),
       m_converter(services.messages, programFolder, this),
       m_batch({m_queue, m_converter, services.messages}, this), m_progress(this),
@@ -59,9 +59,8 @@ RunSettings Session::runSettings() const
     settings.internalIndex = m_presets.internalFormat.position();
     settings.rate = m_rate.control(kilobitsFromText(m_presets.bitrate.text()));
     settings.rotationChoice = m_rotation.choices.position();
-    settings.musicCutter = m_options.MusicCutter;
-    settings.cutToSeconds = m_options.CutToSeconds;
-    settings.beepAtEnd = m_options.SoundReminder == 0;
+    settings.beep = m_options.beep;
+    settings.countedSeconds = m_options.cut.countedLength();
     settings.webOptimized = m_webOptimized;
     settings.hdrToSdr = m_hdrToSdr;
     return settings;
@@ -105,9 +104,9 @@ void Session::setRotationChoice(int choice)
     m_rotation.choices.select(choice);
 }
 
-void Session::StartConversion()
+void Session::startBatch()
 {
-    m_batch.StartConversion(runSettings());
+    m_batch.arm(runSettings());
 }
 
 QString Session::settingsFile(const QString& name) const
@@ -143,15 +142,11 @@ void Session::loadSettings()
         setOutputFolder(defaultOutputFolder());
 
     if (const auto content = SettingsFiles::readFile(settingsFile(SettingsFiles::kOptionsFile))) {
-        const SettingsFiles::ReadOptions read = SettingsFiles::parseOptions(*content);
-        m_options.SoundReminder = read.SoundReminder.value_or(m_options.SoundReminder);
-        m_options.MusicCutter = read.MusicCutter.value_or(m_options.MusicCutter);
-        m_options.CutFromSeconds = read.CutFromSeconds.value_or(m_options.CutFromSeconds);
-        m_options.CutToSeconds = read.CutToSeconds.value_or(m_options.CutToSeconds);
+        m_options = SettingsFiles::parseOptions(*content).appliedTo(m_options);
     }
     // The record's reminder and cutter always start off, whatever was stored.
-    m_options.SoundReminder = 0;
-    m_options.MusicCutter = 0;
+    m_options.beep = true;
+    m_options.cut.on = false;
     m_presets.visibleFormat.select(0);
     m_presets.internalFormat.select(4);
     m_rotation.choices.select(Rotation::kNone);

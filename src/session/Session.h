@@ -10,7 +10,7 @@
 #include "settings/RateChoice.h"
 #include "media/Rotation.h"
 #include "job/RunSettings.h"
-#include "sources/CCommonDialogs.h"
+#include "sources/OpenFileDialog.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
 
@@ -49,7 +49,7 @@ public:
     const QString& programFolder() const { return m_programFolder; }
     const Services& services() const { return m_services; }
     Queue& queue() { return m_queue; }
-    CCommonDialogs& commonDialogs() { return m_commonDialogs; }
+    OpenFileDialog& openFileDialog() { return m_openFileDialog; }
     SourceCommands& sources() { return m_sources; }
     OutputPresets& presets() { return m_presets; }
     // Constant quality or a target size instead of the bitrate.
@@ -82,7 +82,7 @@ public:
     // The settings a batch started now would convert by.
     RunSettings runSettings() const;
     // The start image: a batch with the settings as they are now.
-    void StartConversion();
+    void startBatch();
 
     // The start-up values of every list, then what setup.ini and
     // options.ini hold, in the order the window has always applied them.
@@ -114,7 +114,7 @@ private:
     Services m_services;
     QString m_programFolder;
     Queue m_queue;
-    CCommonDialogs m_commonDialogs;
+    OpenFileDialog m_openFileDialog;
     SourceCommands m_sources;
     OutputPresets m_presets;
     RateChoice m_rate;

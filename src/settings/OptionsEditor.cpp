@@ -21,9 +21,9 @@ double number(const QString& text)
 } // namespace
 
 OptionsEditor::OptionsEditor(const Options& record)
-    : soundReminder(record.SoundReminder == 1 ? 1 : 0), musicCutter(record.MusicCutter != 0)
+    : beep(record.beep), cutOn(record.cut.on)
 {
-    if (!musicCutter)
+    if (!cutOn)
         return;
     const auto fill = [this](qint32 total, Box first) {
         const qint64 t = total;
@@ -34,8 +34,8 @@ OptionsEditor::OptionsEditor(const Options& record)
         boxes[first + 1] = QString::number(m);
         boxes[first + 2] = QString::number(s);
     };
-    fill(record.CutFromSeconds, FromH);
-    fill(record.CutToSeconds, ToH);
+    fill(record.cut.fromSeconds, FromH);
+    fill(record.cut.toSeconds, ToH);
 }
 
 qint32 OptionsEditor::seconds(Box hours) const
@@ -66,12 +66,10 @@ std::optional<OptionsEditor::Refusal> OptionsEditor::accept(Options& record, con
     for (const QString& text : boxes)
         allZero = allZero && number(text) == 0;
     if (allZero)
-        musicCutter = false;
+        cutOn = false;
 
-    record.SoundReminder = qint16(soundReminder);
-    record.MusicCutter = musicCutter ? 1 : 0;
-    record.CutFromSeconds = seconds(FromH);
-    record.CutToSeconds = seconds(ToH);
+    record.beep = beep;
+    record.cut = {cutOn, seconds(FromH), seconds(ToH)};
     SettingsFiles::writeFileAtomically(optionsFile, SettingsFiles::formatOptions(record));
     return std::nullopt;
 }

@@ -9,7 +9,7 @@
 
 namespace tarnwick {
 
-// The options dialog without its widgets: the reminder choice, the cutter
+// The options dialog without its widgets: the beep, the cut's
 // switch and its six time boxes, the checks of OK, and options.ini.
 class OptionsEditor
 {
@@ -25,10 +25,10 @@ public:
 
     explicit OptionsEditor(const Options& record);
 
-    int soundReminder = 0;       // 0 "ON", 1 "OFF"
-    bool musicCutter = false;
+    bool beep = true;
+    bool cutOn = false;
     std::array<QString, 6> boxes{"0", "0", "0", "0", "0", "0"};
-    bool boxesEnabled() const { return musicCutter; }
+    bool boxesEnabled() const { return cutOn; }
 
     // Checks the boxes; on success updates the record and writes the file
     // (a file that cannot be written is not reported: the record holds the values).

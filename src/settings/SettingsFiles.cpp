@@ -147,24 +147,35 @@ ReadOptions parseOptions(const QByteArray& content)
     constexpr qint64 max32 = std::numeric_limits<qint32>::max();
     if (f.size() > 0)
         if (auto v = leadingNumber(f[0], min16, max16))
-            read.SoundReminder = qint16(*v);
+            read.soundReminder = qint16(*v);
     if (f.size() > 1)
         if (auto v = leadingNumber(f[1], min16, max16))
-            read.MusicCutter = qint16(*v);
+            read.musicCutter = qint16(*v);
     if (f.size() > 2)
         if (auto v = leadingNumber(f[2], min32, max32))
-            read.CutFromSeconds = qint32(*v);
+            read.cutFromSeconds = qint32(*v);
     if (f.size() > 3)
         if (auto v = leadingNumber(f[3], min32, max32))
-            read.CutToSeconds = qint32(*v);
+            read.cutToSeconds = qint32(*v);
     return read;
+}
+
+Options ReadOptions::appliedTo(Options record) const
+{
+    if (soundReminder)
+        record.beep = *soundReminder == 0;
+    if (musicCutter)
+        record.cut.on = *musicCutter != 0;
+    record.cut.fromSeconds = cutFromSeconds.value_or(record.cut.fromSeconds);
+    record.cut.toSeconds = cutToSeconds.value_or(record.cut.toSeconds);
+    return record;
 }
 
 QByteArray formatOptions(const Options& o)
 {
     QByteArray out;
-    for (qint64 value : {qint64(o.SoundReminder), qint64(o.MusicCutter), qint64(o.CutFromSeconds),
-                         qint64(o.CutToSeconds)})
+    for (qint64 value : {qint64(o.beep ? 0 : 1), qint64(o.cut.on ? 1 : 0), qint64(o.cut.fromSeconds),
+                         qint64(o.cut.toSeconds)})
         out += QByteArray::number(value) + "\r\n";
     return out;
 }

@@ -47,9 +47,13 @@ struct ReadSetup {
 ReadSetup parseSetup(const QByteArray& content);
 QByteArray formatSetup(const WindowSettings& settings);
 
+// options.ini's four fields as they stand: the reminder (0 is on), the
+// cutter (not 0 is on), the cut's two times in seconds.
 struct ReadOptions {
-    std::optional<qint16> SoundReminder, MusicCutter;
-    std::optional<qint32> CutFromSeconds, CutToSeconds;
+    std::optional<qint16> soundReminder, musicCutter;
+    std::optional<qint32> cutFromSeconds, cutToSeconds;
+    // The record with what was read applied over `record`.
+    Options appliedTo(Options record) const;
 };
 ReadOptions parseOptions(const QByteArray& content);
 QByteArray formatOptions(const Options& options);

@@ -20,28 +20,28 @@ void Queue::appendRow(const QString& path, const QString& tag, qsizetype master)
     endInsertRows();
 }
 
-bool Queue::AddQueueEntry(const QString& path, const QString& tag)
+bool Queue::addEntry(const QString& path, const QString& tag)
 {
-    if (m_lstAddFolder.size() >= kMaxEntries || m_lstFile.size() >= kMaxEntries)
+    if (m_allEntries.size() >= kMaxEntries || m_pending.size() >= kMaxEntries)
         return false;
-    m_lstFile.append(path);
-    m_lstAddFolder.append(path);
-    appendRow(path, tag, m_lstAddFolder.size() - 1);
+    m_pending.append(path);
+    m_allEntries.append(path);
+    appendRow(path, tag, m_allEntries.size() - 1);
     emit changed();
     return true;
 }
 
-int Queue::RefillQueue()
+int Queue::refill()
 {
-    const int room = kMaxEntries - int(qMax(m_lstFile.size(), m_rows.size()));
-    const int take = int(qMin<qsizetype>(room, m_lstAddFolder.size()));
+    const int room = kMaxEntries - int(qMax(m_pending.size(), m_rows.size()));
+    const int take = int(qMin<qsizetype>(room, m_allEntries.size()));
     if (take <= 0)
         return 0;
     const int first = displayCount();
     beginInsertRows({}, first, first + take - 1);
     for (int i = 0; i < take; ++i) {
-        const QString& path = m_lstAddFolder.at(i);
-        m_lstFile.append(path);
+        const QString& path = m_allEntries.at(i);
+        m_pending.append(path);
         m_rows.append({path, FormatTag(path), m_nextId++, i, std::nullopt, m_masterRanges.value(i)});
     }
     endInsertRows();
@@ -68,7 +68,7 @@ void Queue::setRange(int row, const TimeRange& range)
         return;
     m_rows[row].range = range;
     const qsizetype master = m_rows.at(row).master;
-    if (master >= 0 && master < m_lstAddFolder.size()) {
+    if (master >= 0 && master < m_allEntries.size()) {
         if (m_masterRanges.size() <= master)
             m_masterRanges.resize(master + 1);
         m_masterRanges[master] = range;
@@ -83,8 +83,8 @@ void Queue::removeRow(int row)
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     endRemoveRows();
-    if (row < m_lstFile.size())
-        m_lstFile.removeAt(row);
+    if (row < m_pending.size())
+        m_pending.removeAt(row);
     emit changed();
 }
 
@@ -128,7 +128,7 @@ void Queue::setRunProgress(quint64 id, std::optional<double> percent)
 void Queue::restoreFromMaster()
 {
     clearDisplayAndRun();
-    RefillQueue();
+    refill();
 }
 
 void Queue::removeAt(int row)
@@ -139,10 +139,10 @@ void Queue::removeAt(int row)
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     endRemoveRows();
-    if (row < m_lstFile.size())
-        m_lstFile.removeAt(row);
-    if (master >= 0 && master < m_lstAddFolder.size()) {
-        m_lstAddFolder.removeAt(master);
+    if (row < m_pending.size())
+        m_pending.removeAt(row);
+    if (master >= 0 && master < m_allEntries.size()) {
+        m_allEntries.removeAt(master);
         if (master < m_masterRanges.size())
             m_masterRanges.removeAt(master);
         for (Row& other : m_rows) {
@@ -160,13 +160,13 @@ void Queue::clearDisplayAndRun()
         m_rows.clear();
         endResetModel();
     }
-    m_lstFile.clear();
+    m_pending.clear();
     emit changed();
 }
 
 void Queue::clearAll()
 {
-    m_lstAddFolder.clear();
+    m_allEntries.clear();
     m_masterRanges.clear();
     clearDisplayAndRun();
 }

@@ -32,9 +32,9 @@ public:
 
     explicit Queue(QObject* parent = nullptr);
 
-    const QStringList& lstFile() const { return m_lstFile; }
-    const QStringList& lstAddFolder() const { return m_lstAddFolder; }
-    QStringList& lstAddFolder() { return m_lstAddFolder; }
+    const QStringList& pending() const { return m_pending; }
+    const QStringList& allEntries() const { return m_allEntries; }
+    QStringList& allEntries() { return m_allEntries; }
     int displayCount() const { return int(m_rows.size()); }
     const QString& displayPath(int row) const { return m_rows.at(row).path; }
     const QString& displayTag(int row) const { return m_rows.at(row).tag; }
@@ -44,19 +44,19 @@ public:
     void setRange(int row, const TimeRange& range);
 
     // Appends to all three lists. False when the queue is full.
-    bool AddQueueEntry(const QString& path, const QString& tag);
-    bool AddQueueEntry(const QString& path) { return AddQueueEntry(path, FormatTag(path)); }
+    bool addEntry(const QString& path, const QString& tag);
+    bool addEntry(const QString& path) { return addEntry(path, FormatTag(path)); }
 
     // Appends every master-list path to the run list and the display list.
     // The callers empty those two first. Returns how many fitted.
-    int RefillQueue();
+    int refill();
 
     // ConversionQueue. The end of a conversion run drops the front of the
     // run list and the first display row, whatever they are by then.
-    bool runListEmpty() const override { return m_lstFile.isEmpty(); }
-    int runCount() const override { return int(m_lstFile.size()); }
-    QStringList runList() const override { return m_lstFile; }
-    QString runFront() const override { return m_lstFile.value(0); }
+    bool runListEmpty() const override { return m_pending.isEmpty(); }
+    int runCount() const override { return int(m_pending.size()); }
+    QStringList runList() const override { return m_pending; }
+    QString runFront() const override { return m_pending.value(0); }
     RunEntry runEntry(int position) const override;
     void removeRunFront() override;
     bool removeRunEntry(quint64 id) override;
@@ -93,8 +93,8 @@ private:
     void removeRow(int row);
 
     QList<Row> m_rows; // the display list and, position for position, the run list
-    QStringList m_lstFile;
-    QStringList m_lstAddFolder;
+    QStringList m_pending;
+    QStringList m_allEntries;
     // By master position; the entries past its end have none, so paths
     // appended to the master list alone need no range.
     QList<TimeRange> m_masterRanges;

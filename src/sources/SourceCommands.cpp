@@ -3,7 +3,7 @@
 #include "job/TimeRange.h"
 #include "platform/Messages.h"
 #include "process/UiYield.h"
-#include "sources/CCommonDialogs.h"
+#include "sources/OpenFileDialog.h"
 #include "platform/Drives.h"
 #include "sources/FileSearch.h"
 #include "sources/Queue.h"
@@ -19,10 +19,10 @@ QString dropHere()
     return SourceCommands::tr("Drop Your Video Files Here");
 }
 
-SourceCommands::SourceCommands(Queue& queue, CCommonDialogs& commonDialogs, Dialogs& dialogs,
+SourceCommands::SourceCommands(Queue& queue, OpenFileDialog& openFileDialog, Dialogs& dialogs,
                                Drives& drives, Messages& messages, const QString& programFolder,
                                QObject* parent)
-    : QObject(parent), m_queue(queue), m_commonDialogs(commonDialogs), m_dialogs(dialogs),
+    : QObject(parent), m_queue(queue), m_openFileDialog(openFileDialog), m_dialogs(dialogs),
       m_drives(drives), m_messages(messages), m_programFolder(programFolder)
 {
     // The hint follows the queue however it changed: a batch ending, a drop,
@@ -90,8 +90,8 @@ void SourceCommands::addEntries(const QStringList& paths, bool threeCharacterTag
 {
     qsizetype skipped = 0;
     for (const QString& path : paths) {
-        const bool added = threeCharacterTag ? m_queue.AddQueueEntry(path, path.right(3).toUpper())
-                                             : m_queue.AddQueueEntry(path);
+        const bool added = threeCharacterTag ? m_queue.addEntry(path, path.right(3).toUpper())
+                                             : m_queue.addEntry(path);
         if (!added)
             ++skipped;
     }
@@ -99,15 +99,15 @@ void SourceCommands::addEntries(const QStringList& paths, bool threeCharacterTag
         reportFull(skipped);
 }
 
-void SourceCommands::AddaFile()
+void SourceCommands::chooseFiles()
 {
-    m_commonDialogs.setTitle(tr("Open Files"));
-    m_commonDialogs.setFilter(tr("All formats") + QStringLiteral("(*.*)|*.*"));
-    QStringList paths = m_commonDialogs.ShowOpenSeveral();
+    m_openFileDialog.setTitle(tr("Open Files"));
+    m_openFileDialog.setFilter(tr("All formats") + QStringLiteral("(*.*)|*.*"));
+    QStringList paths = m_openFileDialog.ShowOpenSeveral();
     if (paths.isEmpty())
         return;
     for (QString& path : paths)
-        path = CCommonDialogs::beforeNul(path);
+        path = OpenFileDialog::beforeNul(path);
     paths.removeAll(QString());
     addEntries(paths, false);
     applyHintRule();
@@ -118,15 +118,15 @@ void SourceCommands::AddaFile()
 // the search yields to the window then stays in step in all three lists.
 void SourceCommands::appendFoundToMaster(const QStringList& found)
 {
-    const qsizetype room = Queue::kMaxEntries - m_queue.lstAddFolder().size();
+    const qsizetype room = Queue::kMaxEntries - m_queue.allEntries().size();
     const qsizetype take = qMin(room, found.size());
-    m_queue.lstAddFolder().append(found.first(qMax<qsizetype>(0, take)));
+    m_queue.allEntries().append(found.first(qMax<qsizetype>(0, take)));
     m_queue.restoreFromMaster();
     if (take < found.size())
         reportFull(found.size() - take);
 }
 
-void SourceCommands::AddaFolder()
+void SourceCommands::chooseFolder()
 {
     const std::optional<QString> folder = m_dialogs.browseFolder(folderPrompt());
     startSearch();
@@ -172,20 +172,20 @@ void SourceCommands::chooseTimeRange(int row)
     m_queue.setRange(row, parsed.range);
 }
 
-void SourceCommands::RemoveSelected(int selectedRow)
+void SourceCommands::removeSelected(int selectedRow)
 {
     if (m_queue.displayCount() > 0 && selectedRow >= 0)
         m_queue.removeAt(selectedRow);
     applyHintRule();
 }
 
-void SourceCommands::RemoveAll()
+void SourceCommands::removeAll()
 {
     m_queue.clearAll();
     applyHintRule();
 }
 
-void SourceCommands::ReadDisc(const QString& volumeRoot)
+void SourceCommands::readDisc(const QString& volumeRoot)
 {
     m_queue.clearAll();
     if (volumeRoot.isEmpty() || !m_drives.isOptical(volumeRoot)) {
@@ -266,7 +266,7 @@ void SourceCommands::queueDropped(const QStringList& dropped, qsizetype unnamed)
 
 void SourceCommands::pickDropZoneFile()
 {
-    const QString path = CCommonDialogs::beforeNul(COMDLG::PickOpenFile(
+    const QString path = OpenFileDialog::beforeNul(pickOpenFile(
         m_dialogs, m_programFolder, tr("Open File"), m_dropZoneFolder, QStringLiteral("*.*|*.*")));
     m_dropZoneFolder.clear(); // every click starts from an empty initial folder
     if (path.isEmpty())

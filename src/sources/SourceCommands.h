@@ -7,7 +7,7 @@ class QMimeData;
 
 namespace tarnwick {
 
-class CCommonDialogs;
+class OpenFileDialog;
 class Dialogs;
 class Drives;
 class Messages;
@@ -34,19 +34,19 @@ class SourceCommands : public QObject
     Q_DISABLE_COPY_MOVE(SourceCommands)
 
 public:
-    SourceCommands(Queue& queue, CCommonDialogs& commonDialogs, Dialogs& dialogs, Drives& drives,
+    SourceCommands(Queue& queue, OpenFileDialog& openFileDialog, Dialogs& dialogs, Drives& drives,
                    Messages& messages, const QString& programFolder, QObject* parent = nullptr);
 
     const QueueHint& hint() const { return m_hint; }
     bool searching() const { return m_searching; }
 
-    void AddaFile();
-    void AddaFolder();
+    void chooseFiles();
+    void chooseFolder();
     // `selectedRow` is the 0-based selected row of the list, -1 for none.
-    void RemoveSelected(int selectedRow);
-    void RemoveAll();
+    void removeSelected(int selectedRow);
+    void removeAll();
     // Replaces the queue with the title files of the disc in `volumeRoot`.
-    void ReadDisc(const QString& volumeRoot);
+    void readDisc(const QString& volumeRoot);
     // Queues the local files of a drop; false when it carried none.
     bool handleDrop(const QMimeData* data);
     // The drop zone's click: one file from the Open File dialog.
@@ -86,7 +86,7 @@ private:
     void setHint(const QueueHint& hint);
 
     Queue& m_queue;
-    CCommonDialogs& m_commonDialogs;
+    OpenFileDialog& m_openFileDialog;
     Dialogs& m_dialogs;
     Drives& m_drives;
     Messages& m_messages;

@@ -131,7 +131,7 @@ private slots:
         TestWindow w(standinProgramFolder()); // never shown, so never the active window
         for (const char* name : {"a.mp4", "b.mp4"}) {
             QVERIFY(writeFile(dir.filePath(name), "#standin\nprogress 20\nsleep 10\n"));
-            w.form->queue().AddQueueEntry(dir.filePath(name));
+            w.form->queue().addEntry(dir.filePath(name));
         }
         w.c().txtPath->setText(dir.filePath("out"));
         bool heldDuring = false;

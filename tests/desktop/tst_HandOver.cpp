@@ -77,7 +77,7 @@ private slots:
         QVERIFY(handOver.listen());
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitCode(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(w.form->queue().lstFile(), QStringList({clip, folder + "/beach.mp4"}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.form->queue().pending(), QStringList({clip, folder + "/beach.mp4"}), 10000);
         QVERIFY(!w.c().picDoor->isVisible());
     }
 
@@ -114,7 +114,7 @@ private slots:
             QVERIFY2(!sent && output.contains("PermissionError"), qPrintable(output)); // the door stays shut
         }
         QTRY_COMPARE_WITH_TIMEOUT(refusals.count(), 1, 5000);
-        QCOMPARE(w.form->queue().lstFile(), QStringList());
+        QCOMPARE(w.form->queue().pending(), QStringList());
     }
 };
 

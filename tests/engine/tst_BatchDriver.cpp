@@ -7,7 +7,7 @@
 #include "settings/OutputPresets.h"
 #include "media/Rotation.h"
 #include "engine/TemporaryFolder.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/BatchFixture.h"
@@ -46,7 +46,7 @@ private slots:
         b.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
         b.start();
         QCOMPARE(b.driver.state(), BatchDriver::State::Idle);
-        QVERIFY(!b.driver.Timer1().isActive());
+        QVERIFY(!b.driver.armingTimer().isActive());
         b.messages.expect("Please add a file.", "Add", MessageIcon::Exclamation);
         b.command3(); // the five settings come back
         QCOMPARE(b.window.events, QStringList({"settings off", "settings on"}));
@@ -61,7 +61,7 @@ private slots:
         b.driver.setLanes(lanes);
         const QStringList sources{b.source("a.vob"), b.source("b clip.mp4"), b.source("c")};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         QSignalSpy reports(&b.monitor, &ConversionMonitor::progressChanged);
         b.command3();
         QCOMPARE(b.driver.state(), BatchDriver::State::Armed);
@@ -79,7 +79,7 @@ private slots:
             QVERIFY(own.at(1).startsWith("-i\t" + sources.at(i) + "\t-vcodec\tmpeg4\t-vb\t5000k\t"));
         }
         if (lanes == 1)
-            QCOMPARE(b.objDOS.CommandLine(),
+            QCOMPARE(b.objDOS.commandLine(),
                      encoderPath(standinProgramFolder()) + " -i \"" + sources.at(2) +
                          "\" -vcodec mpeg4 -vb 5000k  \"" + b.driver.results().at(2).output + "\"");
         QVERIFY(QFileInfo(b.driver.results().at(2).output).fileName().startsWith("c_"));
@@ -89,7 +89,7 @@ private slots:
                  QStringList({"settings off", "queue off", "settings on", "queue on", "Done."}));
         QCOMPARE(b.shell.opened, QStringList{"path:" + b.dir.filePath("out") + "/"});
         QCOMPARE(b.shell.beeps, 1);
-        QCOMPARE(b.queue.lstFile(), sources);
+        QCOMPARE(b.queue.pending(), sources);
         QCOMPARE(b.queue.displayCount(), 3);
         QCOMPARE(reports.last().first().toDouble(), 100.0); // the label's last word
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
@@ -101,15 +101,15 @@ private slots:
         QFETCH(int, lanes);
         Batch b;
         b.driver.setLanes(lanes);
-        b.options.SoundReminder = 1;
+        b.options.beep = false;
         for (const char* name : {"a.mp4", "b.mp4", "c.mp4"})
-            b.queue.AddQueueEntry(b.source(name, "#standin\nsleep 20\n"));
+            b.queue.addEntry(b.source(name, "#standin\nsleep 20\n"));
         const QString late = b.source("late.mp4");
         bool added = false;
-        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
+        QObject::connect(&b.objDOS, &ProcessRunner::outputReceived, &b.queue, [&] {
             if (!added) {
                 added = true;
-                b.queue.AddQueueEntry(late, "MP4");
+                b.queue.addEntry(late, "MP4");
                 b.start(); // ignored while running
             }
         });
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(b.driver.results().size(), 4);
         QCOMPARE(b.driver.results().at(3).source, late);
         QCOMPARE(b.shell.beeps, 0);
-        QCOMPARE(b.queue.lstAddFolder().size(), 4);
+        QCOMPARE(b.queue.allEntries().size(), 4);
     }
 
     // The end of a run removes the front entry, whatever it is by then.
@@ -128,9 +128,9 @@ private slots:
         Batch b;
         const QStringList sources{b.source("a.mp4", "#standin\nsleep 20\n"), b.source("b.mp4"), b.source("c.mp4")};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         bool removed = false;
-        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
+        QObject::connect(&b.objDOS, &ProcessRunner::outputReceived, &b.queue, [&] {
             if (!removed) {
                 removed = true;
                 b.queue.removeAt(0);
@@ -139,7 +139,7 @@ private slots:
         b.run();
         QCOMPARE(b.driver.results().size(), 2);
         QCOMPARE(b.driver.results().at(1).source, sources.at(2));
-        QCOMPARE(b.queue.lstFile(), QStringList({sources.at(1), sources.at(2)}));
+        QCOMPARE(b.queue.pending(), QStringList({sources.at(1), sources.at(2)}));
     }
 
     // An encoder that cannot be run fails every file alike: the batch says
@@ -168,7 +168,7 @@ private slots:
         Batch b(program.path());
         const QStringList sources{b.source("a.mp4"), b.source("c.mp4")};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         QSignalSpy finished(&b.driver, &BatchDriver::batchFinished);
         b.command3();
         QTRY_COMPARE(finished.count(), 1);
@@ -181,7 +181,7 @@ private slots:
         QVERIFY2(message.text.contains("Tarnwick converts with FFmpeg") && message.text.contains("ln -sfn "),
                  qPrintable(message.text));
         QCOMPARE(b.window.events, QStringList({"settings off", "queue off", "settings on", "queue on"}));
-        QCOMPARE(b.queue.lstFile(), sources);
+        QCOMPARE(b.queue.pending(), sources);
         QVERIFY(!QFileInfo::exists(b.dir.filePath("out")));
         QVERIFY(!QFileInfo::exists(temporaryFolderPath()));
         QCOMPARE(b.driver.state(), BatchDriver::State::Idle);
@@ -197,7 +197,7 @@ private slots:
         const QString crashed = b.source("half.mp4", "#standin\nexit 1\n");
         const QString good = b.source("good.mp4");
         for (const QString& s : {bad, crashed, good})
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         b.messages.expect("2 files could not be converted:\n\n" + bad +
                               "\n    bad.mp4: Invalid data found when processing input\n" + crashed +
                               "\n    video:1kB audio:0kB subtitle:0kB other streams:0kB",
@@ -224,7 +224,7 @@ private slots:
             b.source("cam.mp4", "#standin\nstream Video: h264 (High 4:2:2), yuv422p10le(tv), 321x241, 25 fps\n");
         const QString plain = b.source("plain.mp4");
         for (const QString& s : {unreadable, music, camera, plain})
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         b.messages.expect("2 files could not be converted:\n\n" + unreadable + "\n    not a video file FFmpeg can read\n" +
                               music + "\n    no video stream",
                           "Tarnwick", MessageIcon::Exclamation);
@@ -277,8 +277,8 @@ private slots:
         Batch b;
         b.driver.setLanes(lanes);
         const QString source = b.source("same.mp4", "#standin\n");
-        b.queue.AddQueueEntry(source);
-        b.queue.AddQueueEntry(source);
+        b.queue.addEntry(source);
+        b.queue.addEntry(source);
         const QString out = b.dir.filePath("out/");
         QDir().mkpath(out);
         QStringList precious;
@@ -318,13 +318,13 @@ private slots:
         const QString blocker = b.dir.filePath("a file");
         QVERIFY(writeFile(blocker, "x"));
         b.window.path = blocker + "/out";
-        b.queue.AddQueueEntry(b.source("one.mp4"));
+        b.queue.addEntry(b.source("one.mp4"));
         b.messages.expect("The output folder could not be created:\n\n" + blocker + "/out/", "Tarnwick",
                           MessageIcon::Exclamation);
         b.run();
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
         QVERIFY(b.calls().isEmpty());
-        QCOMPARE(b.queue.lstFile().size(), 1);
+        QCOMPARE(b.queue.pending().size(), 1);
         QCOMPARE(b.queue.displayCount(), 1);
         QCOMPARE(b.window.events, QStringList({"queue off", "settings on", "queue on"}));
     }
@@ -335,7 +335,7 @@ private slots:
     {
         Batch b;
         for (const char* name : {"a.mp4", "b.mp4", "c.mp4"})
-            b.queue.AddQueueEntry(b.source(name, "#standin\nduration 00:00:10.00\nprogress 4\n"));
+            b.queue.addEntry(b.source(name, "#standin\nduration 00:00:10.00\nprogress 4\n"));
         double now = 0;
         BatchProgress& follower = b.session.progress();
         follower.setClock([&] { return now; });
@@ -420,9 +420,9 @@ private slots:
             QVERIFY(runTool(TARNWICK_FFMPEG, {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
                                               "nullsrc=s=320x240:d=2,geq=random(1)*255:128:128", "-c:v", "mpeg4",
                                               "-q:v", "2", sources.last()}));
-            b.queue.AddQueueEntry(sources.last());
+            b.queue.addEntry(sources.last());
         }
-        b.options.SoundReminder = 1;
+        b.options.beep = false;
         b.run();
         const QList<ConversionResult>& results = b.driver.results();
         if (lanes == 1) {
@@ -430,7 +430,7 @@ private slots:
             QVERIFY(results.at(0).ok);
             QVERIFY(results.at(1).outputUnwritable);
             QCOMPARE(b.outputs().size(), 1);
-            QCOMPARE(b.queue.lstFile(), sources.mid(2));
+            QCOMPARE(b.queue.pending(), sources.mid(2));
         }
         // Left queued: what was not tried, and what a lane stopped part way.
         QStringList left = sources;
@@ -443,7 +443,7 @@ private slots:
                 left.removeOne(r.source);
         }
         QVERIFY(!full.isEmpty());
-        QCOMPARE(b.queue.lstFile(), left);
+        QCOMPARE(b.queue.pending(), left);
         QCOMPARE(b.messages.shown().size(), 1);
         const QString message = b.messages.shown().first().text;
         QVERIFY2(message.startsWith("The batch stopped: the output folder takes no more files.\n\n" + full.first()) &&
@@ -465,9 +465,9 @@ private slots:
     void abortStopsTheEncoderAndDropsItsUnfinishedFile()
     {
         Batch b;
-        b.queue.AddQueueEntry(b.source("long.mp4", "#standin\nprogress 100\nsleep 100\n"));
-        b.queue.AddQueueEntry(b.source("next.mp4"));
-        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.driver, [&](const QString& s) {
+        b.queue.addEntry(b.source("long.mp4", "#standin\nprogress 100\nsleep 100\n"));
+        b.queue.addEntry(b.source("next.mp4"));
+        QObject::connect(&b.objDOS, &ProcessRunner::outputReceived, &b.driver, [&](const QString& s) {
             if (s.contains("time="))
                 b.driver.abort();
         });

@@ -37,13 +37,13 @@ private slots:
         const QString slow = b.source("slow.mp4", "#standin\nwrite-early\nprogress 50\nsleep 20\n");
         const QString c = b.source("c.mp4");
         for (const QString& s : {a, slow, c})
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         b.presets.visibleFormat.select(2); // AVI
         b.session.rotation().choices.select(1);
         // What a kill in the middle of the second file would leave: the
         // journal as it stands then, and the half-written output.
         QByteArray atTheKill;
-        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.driver, [&](const QString& piece) {
+        QObject::connect(&b.objDOS, &ProcessRunner::outputReceived, &b.driver, [&](const QString& piece) {
             if (atTheKill.isEmpty() && piece.contains("time=") && b.queue.runFront() == slow) {
                 atTheKill = contents(journal);
                 b.driver.abort();
@@ -65,12 +65,12 @@ private slots:
         QVERIFY2(next.messages.done(), qPrintable(next.messages.problems()));
         QVERIFY(!QFile::exists(half));
         QVERIFY(!QFile::exists(journal));
-        QCOMPARE(next.queue.lstFile(), QStringList({slow, c}));
+        QCOMPARE(next.queue.pending(), QStringList({slow, c}));
         const RunSettings settings = next.session.runSettings();
         QCOMPARE(settings.internalIndex, 3); // AVI's
         QCOMPARE(settings.rotationChoice, 1);
         QCOMPARE(settings.outputFolder, b.dir.filePath("out") + "/");
-        next.session.StartConversion();
+        next.session.startBatch();
         QTRY_VERIFY_WITH_TIMEOUT(next.driver.state() == BatchDriver::State::Idle, 60000);
         QCOMPARE(next.driver.results().size(), 2);
         QVERIFY(next.driver.results().at(0).ok && next.driver.results().at(1).ok);
@@ -133,7 +133,7 @@ private slots:
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
         QCOMPARE(contents(precious), QByteArray("keep me"));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(b.queue.lstFile(), QStringList());
+        QCOMPARE(b.queue.pending(), QStringList());
     }
 
     // Each file left keeps its time range as written; a journal from before

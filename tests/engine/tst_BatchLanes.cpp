@@ -6,7 +6,7 @@
 #include "engine/BatchDriver.h"
 #include "engine/BatchJournal.h"
 #include "engine/Converter.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/BatchFixture.h"
@@ -30,7 +30,7 @@ void whenBothLanesWrite(Batch& b, const std::function<void()>& act)
 {
     auto writing = std::make_shared<QSet<int>>();
     for (int lane = 0; lane < 2; ++lane) {
-        QObject::connect(&b.driver.laneConverter(lane).encoderRunner(), &DOSOutputs::ReceiveOutputs, &b.driver,
+        QObject::connect(&b.driver.laneConverter(lane).encoderRunner(), &ProcessRunner::outputReceived, &b.driver,
                          [=](const QString& piece) {
                              if (!piece.startsWith("Output #0") || writing->contains(lane))
                                  return;
@@ -66,7 +66,7 @@ private slots:
         const QStringList sources{b.source("a.mp4", heldOn(gate)), b.source("b.mp4"), b.source("c.mp4"),
                                   b.source("d.mp4")};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         QStringList started;
         QList<int> finished;
         QObject::connect(&b.driver, &BatchDriver::fileStarted, &b.driver,
@@ -84,7 +84,7 @@ private slots:
             QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(b.outputs().size(), 4);
         QVERIFY(b.window.events.contains("Done."));
-        QCOMPARE(b.queue.lstFile(), sources);
+        QCOMPARE(b.queue.pending(), sources);
         QVERIFY2(b.messages.done(), qPrintable(b.messages.problems()));
     }
 
@@ -97,11 +97,11 @@ private slots:
         const QString gate = b.dir.filePath("gate");
         const QString held = b.source("held.mp4", heldOn(gate));
         const QString added = b.source("added.mp4");
-        b.queue.AddQueueEntry(held);
-        QObject::connect(&b.driver.laneConverter(0).encoderRunner(), &DOSOutputs::ReceiveOutputs, &b.driver,
+        b.queue.addEntry(held);
+        QObject::connect(&b.driver.laneConverter(0).encoderRunner(), &ProcessRunner::outputReceived, &b.driver,
                          [&](const QString& piece) {
                              if (piece.startsWith("Output #0"))
-                                 b.queue.AddQueueEntry(added);
+                                 b.queue.addEntry(added);
                          });
         QList<int> finished;
         QObject::connect(&b.driver, &BatchDriver::fileFinished, &b.driver, [&](int index, const ConversionResult&) {
@@ -120,13 +120,13 @@ private slots:
     {
         Batch b;
         b.driver.setLanes(2);
-        b.options.SoundReminder = 1;
+        b.options.beep = false;
         const QString gate = b.dir.filePath("gate");
         const QString held = b.source("held.mp4", heldOn(gate));
         const QString bad = b.source("bad.mp4", "#standin\nfail bad.mp4: Invalid data found when processing input\n");
         const QString after = b.source("after.mp4");
         for (const QString& s : {held, bad, after})
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         QObject::connect(&b.driver, &BatchDriver::fileFinished, &b.driver, [&](int index, const ConversionResult&) {
             if (index == 2)
                 writeFile(gate);
@@ -156,7 +156,7 @@ private slots:
         const QStringList sources{b.source("a.mp4", heldOn(never)), b.source("b.mp4", heldOn(never)),
                                   b.source("c.mp4")};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         const QString journal = b.dir.filePath("state/batch.journal");
         b.session.keepJournal(journal);
         QSignalSpy stopped(&b.driver, &BatchDriver::batchStopped);
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(stopped.count(), 1);
         QVERIFY(!b.window.events.contains("Done."));
         QVERIFY(b.outputs().isEmpty());
-        QCOMPARE(b.queue.lstFile(), sources);
+        QCOMPARE(b.queue.pending(), sources);
         QCOMPARE(b.queue.displayCount(), 3);
         for (int lane = 0; lane < 2; ++lane)
             QVERIFY(!b.driver.laneConverter(lane).encoderRunner().isRunning());
@@ -186,7 +186,7 @@ private slots:
         const QString never = b.dir.filePath("never");
         const QStringList sources{b.source("a.mp4", heldOn(never)), b.source("b.mp4", heldOn(never))};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         const QString journal = b.dir.filePath("state/batch.journal");
         b.session.keepJournal(journal);
         QByteArray atTheKill;
@@ -233,9 +233,9 @@ private slots:
         const QStringList sources{b.source("a.mp4", heldOn(gate)), b.source("b.mp4", "#standin\nsleep 20\n"),
                                   b.source("c.mp4"), b.source("d.mp4")};
         for (const QString& s : sources)
-            b.queue.AddQueueEntry(s);
+            b.queue.addEntry(s);
         bool removed = false;
-        QObject::connect(&b.driver.laneConverter(1).encoderRunner(), &DOSOutputs::ReceiveOutputs, &b.queue, [&] {
+        QObject::connect(&b.driver.laneConverter(1).encoderRunner(), &ProcessRunner::outputReceived, &b.queue, [&] {
             if (!removed && b.queue.displayPath(1) == sources.at(1)) {
                 removed = true;
                 b.queue.removeAt(1);
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(removed);
         QCOMPARE(started, QStringList({sources.at(0), sources.at(1), sources.at(3)}));
         QCOMPARE(sourcesOf(b.driver.results()), started);
-        QCOMPARE(b.queue.lstFile(), QStringList({sources.at(0), sources.at(2), sources.at(3)}));
+        QCOMPARE(b.queue.pending(), QStringList({sources.at(0), sources.at(2), sources.at(3)}));
     }
 
     // Each conversion has its log, whichever lane ran it; the folder is
@@ -270,7 +270,7 @@ private slots:
             QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-31), QFileDevice::FileModificationTime));
         }
         for (const char* name : {"a.mp4", "b.mp4", "c.mp4"})
-            b.queue.AddQueueEntry(b.source(name));
+            b.queue.addEntry(b.source(name));
         b.run();
         QStringList logs;
         for (const ConversionResult& r : b.driver.results()) {

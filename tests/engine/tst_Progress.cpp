@@ -2,7 +2,7 @@
 #include "job/ConversionJob.h"
 #include "job/EncoderCommand.h"
 #include "engine/Progress.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 
 #include "support/ScriptedMessages.h"
 #include "support/TestPaths.h"
@@ -123,13 +123,13 @@ private slots:
     void cutterTakesTheCutEnd()
     {
         ProgressParser parser;
-        parser.setCutter(1, 120);
+        parser.setCountedLength(120);
         parser.receiveOutputs(kDuration100);
         QCOMPARE(parser.TotalSeconds(), 120);
         QCOMPARE(parser.receiveOutputs("time=00:01:00.00 "), std::optional<double>(50));
 
         ProgressParser zero; // cutter on with no end: the length stays unknown
-        zero.setCutter(1, 0);
+        zero.setCountedLength(0);
         QVERIFY(!zero.receiveOutputs(kDuration100 + "time=00:00:10.00 "));
     }
 
@@ -163,17 +163,17 @@ private slots:
         QCOMPARE(make.exitCode(), 0);
 
         test::ScriptedMessages messages;
-        DOSOutputs objDOS(messages);
+        ProcessRunner objDOS(messages);
         ConversionMonitor monitor;
         QList<double> shown;
-        connect(&objDOS, &DOSOutputs::ReceiveOutputs, &monitor, &ConversionMonitor::receiveOutputs);
-        connect(&objDOS, &DOSOutputs::CommandOver, &monitor, &ConversionMonitor::commandOver);
+        connect(&objDOS, &ProcessRunner::outputReceived, &monitor, &ConversionMonitor::receiveOutputs);
+        connect(&objDOS, &ProcessRunner::finished, &monitor, &ConversionMonitor::commandOver);
         connect(&monitor, &ConversionMonitor::progressChanged, this, [&](double percent) { shown << percent; });
         const auto command = conversionCommand(test::realProgramFolder(), clip, internalIndex, 1000, {},
                                                dir.filePath("out") + formatForIndex(internalIndex)->extension);
         objDOS.ExecuteCommand(*command);
         QCOMPARE(objDOS.lastExitCode(), 0);
-        QVERIFY2(!shown.isEmpty(), qPrintable(objDOS.Outputs()));
+        QVERIFY2(!shown.isEmpty(), qPrintable(objDOS.outputs()));
         QCOMPARE(shown.last(), 100.0);
         QVERIFY(std::is_sorted(shown.begin(), shown.end()));
         QVERIFY2(messages.done(), qPrintable(messages.problems()));

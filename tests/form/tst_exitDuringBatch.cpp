@@ -1,5 +1,5 @@
 #include "form/frmMain.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/TestFiles.h"
@@ -34,12 +34,12 @@ private slots:
         const QString running = dir.filePath("running.mp4");
         QVERIFY(writeFile(done, "#standin\n"));
         QVERIFY(writeFile(running, "#standin\nwrite-early\nprogress 400\nsleep 50\n"));
-        w.form->queue().AddQueueEntry(done);
-        w.form->queue().AddQueueEntry(running);
+        w.form->queue().addEntry(done);
+        w.form->queue().addEntry(running);
         w.c().txtPath->setText(dir.filePath("out"));
         bool exited = false;
-        for (DOSOutputs* runner : conversionRunners(*w.form))
-            connect(runner, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+        for (ProcessRunner* runner : conversionRunners(*w.form))
+            connect(runner, &ProcessRunner::outputReceived, this, [&](const QString& piece) {
                 if (!exited && piece.contains("time=") && w.form->queue().runFront() == running) {
                     exited = true;
                     w.form->close();
@@ -48,7 +48,7 @@ private slots:
             });
         w.c().Command3->click();
         QTRY_VERIFY_WITH_TIMEOUT(exited && w.form->batch().state() == BatchDriver::State::Idle, 30000);
-        for (DOSOutputs* runner : conversionRunners(*w.form))
+        for (ProcessRunner* runner : conversionRunners(*w.form))
             QVERIFY(!runner->isRunning());
         const QStringList outputs = QDir(dir.filePath("out")).entryList(QDir::Files);
         QCOMPARE(outputs.size(), 1);

@@ -6,7 +6,7 @@
 #include "form/frmMain.h"
 #include "form/Look.h"
 #include "form/frmOptions.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
@@ -104,7 +104,7 @@ private slots:
         problems << misnamed(w.form.get(), "queued");
 
         QStringList running; // the start button and a control the batch disables
-        connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+        connect(&w.form->objDOS(), &ProcessRunner::outputReceived, this, [&](const QString& piece) {
             if (running.isEmpty() && piece.contains("time=")) {
                 running << calledBy(w.c().Command3) << QString::number(w.c().lblFeed->isEnabled());
                 problems << misnamed(w.form.get(), "running");

@@ -1,5 +1,5 @@
 #include "form/frmMain.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
 
@@ -49,7 +49,7 @@ class tst_frmMainBatch : public QObject
         m_outputs.emplace_back(out);
         const MainWidgets& c = form.widgets();
         for (const QString& s : sources)
-            form.queue().AddQueueEntry(s);
+            form.queue().addEntry(s);
         form.presets().visibleFormat.select(format);
         if (rotation >= 0)
             form.rotation().choices.select(rotation);
@@ -63,7 +63,7 @@ class tst_frmMainBatch : public QObject
         QVERIFY2(bars.contains(100), qPrintable(QString("progress %1").arg(bars.size())));
         for (const ConversionResult& r : form.batch().results())
             files << r.output;
-        form.sources().RemoveAll();
+        form.sources().removeAll();
         QVERIFY2(messages.done(), qPrintable(messages.problems()));
     }
 
@@ -104,7 +104,7 @@ private slots:
         frmMain& form = *w.form;
         ScriptedMessages& messages = w.messages;
         RecordingShell& shell = w.shell;
-        form.options().SoundReminder = 1;
+        form.options().beep = false;
         form.show();
         QStringList outputs;
         convert(form, messages, {m_mp4}, format, outputs);
@@ -147,7 +147,7 @@ private slots:
         QVERIFY(choice->isChecked());
         QCOMPARE(form.widgets().cmbRotate->currentText(), choice->text());
         QList<bool> enabledDuringBatch;
-        connect(&form.objDOS(), &DOSOutputs::ReceiveOutputs, this,
+        connect(&form.objDOS(), &ProcessRunner::outputReceived, this,
                 [&] { enabledDuringBatch << form.rotateMenu()->isEnabled(); });
         QStringList outputs;
         convert(form, messages, {m_mp4}, 0, outputs, -1);
@@ -169,7 +169,7 @@ private slots:
         QStringList outputs;
         convert(form, messages, {m_mp4}, 0, outputs);
         QStringList duringProbe;
-        auto watch = connect(&form.objffmpeg(), &DOSOutputs::ReceiveOutputs, this,
+        auto watch = connect(&form.objffmpeg(), &ProcessRunner::outputReceived, this,
                              [&] { duringProbe << form.widgets().lblPB->text(); });
         convert(form, messages, {m_mp4}, 0, outputs);
         disconnect(watch);
@@ -207,7 +207,7 @@ private slots:
         const Probe probe = ffprobe(turned.first());
         QCOMPARE(probe.width, 240);
         QCOMPARE(probe.height, 320);
-        QVERIFY(form.objDOS().CommandLine().contains(" -vb 5000k -vf \"transpose=1\" \""));
+        QVERIFY(form.objDOS().commandLine().contains(" -vb 5000k -vf \"transpose=1\" \""));
     }
 };
 

@@ -247,8 +247,8 @@ private slots:
                               "address:mailto:feedback@tarnwick.example?subject=Feedback/Bug Report",
                               "address:https://www.tarnwick.example/"}));
         QCOMPARE(w.c().lblFeed->toolTip(), QString("Send us your suggestion or question"));
-        QCOMPARE(w.form->batch().Timer1().interval(), 100);
-        QVERIFY(w.form->batch().Timer1().isSingleShot());
+        QCOMPARE(w.form->batch().armingTimer().interval(), 100);
+        QVERIFY(w.form->batch().armingTimer().isSingleShot());
         w.check();
     }
 

@@ -4,7 +4,7 @@
 
 #include "form/frmMain.h"
 #include "form/frmOptions.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/FakeXdgMime.h"
@@ -68,7 +68,7 @@ class tst_frmMainCommands : public QObject
         switch (command) {
         case frmMain::AddFile:
             return {[](Window& w) { w.dialogs.answerOpen(QString("/v/new.mp4")); },
-                    [](Window& w) { return w.form->queue().lstFile().last() == "/v/new.mp4"; }};
+                    [](Window& w) { return w.form->queue().pending().last() == "/v/new.mp4"; }};
         case frmMain::AddFolder:
             return {[](Window& w) { w.dialogs.answerFolder(std::nullopt); },
                     [](Window& w) { return w.dialogs.folderPrompts.size() == 1; }};
@@ -76,7 +76,7 @@ class tst_frmMainCommands : public QObject
             return {[](Window& w) { w.c().LV->setCurrentIndex(w.c().LV->model()->index(0, 0)); },
                     [](Window& w) { return w.form->queue().displayCount() == 0; }};
         case frmMain::RemoveAll:
-            return {{}, [](Window& w) { return w.form->queue().lstAddFolder().isEmpty(); }};
+            return {{}, [](Window& w) { return w.form->queue().allEntries().isEmpty(); }};
         case frmMain::ReadDisc:
             return {[](Window& w) { w.messages.expect("Please select a DVD Drive", "DVD", MessageIcon::None); },
                     [](Window& w) { return w.messages.done(); }};
@@ -142,7 +142,7 @@ private slots:
         QFETCH(bool, byShortcut);
         Window w(standinProgramFolder());
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-        w.form->queue().AddQueueEntry("/v/queued.mp4");
+        w.form->queue().addEntry("/v/queued.mp4");
         const Expectation e = expectation(command);
         if (e.prepare)
             e.prepare(w);
@@ -306,7 +306,7 @@ private slots:
     {
         Window w;
         for (const char* path : {"/v/a.mp4", "/v/b.mp4", "/v/c.mp4"})
-            w.form->queue().AddQueueEntry(path);
+            w.form->queue().addEntry(path);
         QMenu* menu = w.form->commandMenu();
         const auto rightClick = [](QWidget* target, const QPoint& at) {
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
@@ -326,7 +326,7 @@ private slots:
         QTRY_VERIFY(menu->isVisible());
         menu->hide();
         w.form->action(frmMain::Remove)->trigger();
-        QCOMPARE(w.form->queue().lstFile(), QStringList({"/v/a.mp4", "/v/c.mp4"}));
+        QCOMPARE(w.form->queue().pending(), QStringList({"/v/a.mp4", "/v/c.mp4"}));
         // The menu button lies where no laid-out control is.
         for (QWidget* child : w.form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child != w.c().btnMenu && child->isVisible() && child != w.c().picDoor)
@@ -360,13 +360,13 @@ private slots:
             // The first one short: with two lanes, the third begins while the second runs.
             QVERIFY(writeFile(sources.last(), sources.size() == 1 ? "#standin\nwrite-early\nprogress 5\nsleep 20\n"
                                                                    : "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
-            w.form->queue().AddQueueEntry(sources.last());
+            w.form->queue().addEntry(sources.last());
         }
         const QString out = dir.filePath("out");
         w.c().txtPath->setText(out);
         QString caption;
         bool stopped = false;
-        connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+        connect(&w.form->objDOS(), &ProcessRunner::outputReceived, this, [&](const QString& piece) {
             if (!stopped && piece.contains("time=") && w.form->queue().runFront() == sources.at(1)) {
                 stopped = true;
                 caption = w.c().Command3->text();
@@ -384,7 +384,7 @@ private slots:
         QCOMPARE(w.c().Command3->text(), QString("Start Ripping Now!"));
         QVERIFY(w.c().cmbOF1->isEnabled() && w.c().LV->isEnabled());
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), 1); // the first kept, no partial second
-        QCOMPARE(w.form->queue().lstFile(), sources.mid(1));
+        QCOMPARE(w.form->queue().pending(), sources.mid(1));
         QVERIFY(w.shell.opened.isEmpty());
 
         w.c().Command3->click(); // Start again converts those two
@@ -402,7 +402,7 @@ private slots:
         w.dialogs.answerOpenSeveral({"/w/3.vob", "/w/1.vob", "/w/2.vob"});
         w.form->action(frmMain::AddFile)->trigger();
         w.form->action(frmMain::AddFile)->trigger();
-        QCOMPARE(w.form->queue().lstFile(),
+        QCOMPARE(w.form->queue().pending(),
                  QStringList({"/v/b.mp4", "/v/a.mkv", "/w/3.vob", "/w/1.vob", "/w/2.vob"}));
         QCOMPARE(w.form->queue().displayTag(1), QString("MKV"));
         QString why;

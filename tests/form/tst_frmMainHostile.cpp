@@ -5,7 +5,7 @@
 #include "job/EncoderCommand.h"
 #include "engine/TemporaryFolder.h"
 #include "form/frmMain.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
 
@@ -184,7 +184,7 @@ private slots:
                          QUrl::fromEncoded("file://" + latin1.toPercentEncoding("/")), QUrl::fromLocalFile(empty)});
         QCOMPARE(drop(w.c().LV->viewport(), dropped), Qt::CopyAction);
         w.dropFiles({quoted, truncated, dash, gone, newline, folder, longName});
-        QCOMPARE(w.form->queue().lstFile().size(), 10);
+        QCOMPARE(w.form->queue().pending().size(), 10);
         QVERIFY(QFile::remove(gone)); // queued, then deleted
         const QStringList before = snapshot(sources) + snapshot(odd);
 
@@ -244,7 +244,7 @@ private slots:
                  qPrintable(message));
         QVERIFY(message.contains(target));
         QCOMPARE(snapshot(w.root.path()), before);
-        QCOMPARE(w.form->queue().lstFile(), QStringList{source});
+        QCOMPARE(w.form->queue().pending(), QStringList{source});
         QVERIFY(w.c().lblPB->text() != "Done.");
         QVERIFY(w.c().Command3->isEnabled());
     }
@@ -259,8 +259,8 @@ private slots:
         QVERIFY(makeClip(longer, 60, "640x480"));
         QVERIFY(makeClip(last));
         bool killed = false;
-        connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
-            if (!killed && piece.contains("time=") && w.form->objDOS().CommandLine().contains("longer"))
+        connect(&w.form->objDOS(), &ProcessRunner::outputReceived, this, [&](const QString& piece) {
+            if (!killed && piece.contains("time=") && w.form->objDOS().commandLine().contains("longer"))
                 killed = killChildNamed("conv.exe");
         });
         w.dropFiles({first, longer, last});
@@ -303,7 +303,7 @@ private slots:
         QVERIFY2(said.contains("ffmpeg-gone, which is not there.\n\nTarnwick converts with FFmpeg"), qPrintable(said));
         QVERIFY(!QFileInfo::exists(w.out));
         QVERIFY(!QFileInfo::exists(temporaryFolderPath()));
-        QCOMPARE(w.form->queue().lstFile(), QStringList({a, b}));
+        QCOMPARE(w.form->queue().pending(), QStringList({a, b}));
         QCOMPARE(w.c().Command3->text(), QString("Start Ripping Now!"));
         QVERIFY(w.c().Command3->isEnabled() && w.c().cmbOF1->isEnabled() && w.c().LV->isEnabled());
         QCOMPARE(w.c().lblPB->text(), QString("0%")); // no "Done." for a batch that did not run

@@ -3,7 +3,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "form/frmMain.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/TestFiles.h"
@@ -100,14 +100,14 @@ private slots:
         QVERIFY(writeFile(sources.at(1), sized("#standin\nprogress 4\nsleep 20\n")));
         QVERIFY(writeFile(sources.at(2), sized("#standin\n")));
         for (const QString& s : sources)
-            w.form->queue().AddQueueEntry(s);
+            w.form->queue().addEntry(s);
         w.c().txtPath->setText(dir.filePath("out"));
 
         Queue& queue = w.form->queue();
         const auto rowShare = [&](int row) { return queue.index(row, 1).data(Queue::ProgressRole); };
         QVariant heldShare, quickShare;
         QString whileBothRun;
-        QObject::connect(&w.form->batch().laneConverter(1).encoderRunner(), &DOSOutputs::ReceiveOutputs, this,
+        QObject::connect(&w.form->batch().laneConverter(1).encoderRunner(), &ProcessRunner::outputReceived, this,
                          [&](const QString& piece) {
                              if (whileBothRun.isEmpty() && piece.contains("time=00:00:01") &&
                                  queue.displayPath(1) == sources.at(1)) {
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(w.c().pb->value(), 0);
         QCOMPARE(w.form->windowTitle(), QString("Tarnwick"));
         QVERIFY(w.form->lanesMenu()->isEnabled());
-        QCOMPARE(w.form->queue().lstFile(), sources);
+        QCOMPARE(w.form->queue().pending(), sources);
         entry(*w.form, "actLanes1")->trigger();
         QString why;
         QVERIFY2(w.done(&why), qPrintable(why));

@@ -8,7 +8,7 @@
 #include "form/TimeRangeDialog.h"
 #include "form/frmMain.h"
 #include "job/TimeRange.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/TestFiles.h"
@@ -60,7 +60,7 @@ int killedBatch(const QString& folder, bool ranged)
         w.dialogs.answerTimeRange(TimeRangeAnswer{row == 1 ? "0.5" : "", "1:30"});
         w.form->timeRangeAction()->trigger();
     }
-    QObject::connect(&w.form->objDOS(), &DOSOutputs::ReceiveOutputs, w.form.get(),
+    QObject::connect(&w.form->objDOS(), &ProcessRunner::outputReceived, w.form.get(),
                      [&](const QString& piece) {
                          if (piece.contains("time=") && w.form->queue().runFront() == sources.at(1))
                              ::kill(::getpid(), SIGKILL);

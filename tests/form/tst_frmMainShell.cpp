@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(w.form->widgets().txtPath->text(), folder);
         QCOMPARE(w.form->presets().internalFormat.position(), 4);
         QCOMPARE(w.form->presets().bitrate.text(), QString("5000"));
-        QCOMPARE(w.form->options(), (Options{0, 0, 30, 90}));
+        QCOMPARE(w.form->options(), (Options{true, {false, 30, 90}}));
     }
 
     void emptyFolderLineAndGarbage()
@@ -138,7 +138,7 @@ private slots:
             frmOptions dialog(record, file, w.messages);
             dialog.cmbSR()->setCurrentIndex(1);
             dialog.findChild<QPushButton*>("Command2")->click();
-            QCOMPARE(record.SoundReminder, qint16(0));
+            QVERIFY(record.beep);
             QVERIFY(!QFile::exists(file));
         }
         { // a refusal keeps the dialog open and focuses the box
@@ -159,7 +159,7 @@ private slots:
             dialog.findChild<QPushButton*>("Command1")->click();
             QVERIFY(!dialog.isVisible());
         }
-        QCOMPARE(record, (Options{1, 0, 0, 0}));
+        QCOMPARE(record, (Options{false, {}}));
         QCOMPARE(SettingsFiles::readFile(file).value(), QByteArray("1\r\n0\r\n0\r\n0\r\n"));
         QVERIFY2(w.messages.done(), qPrintable(w.messages.problems()));
     }

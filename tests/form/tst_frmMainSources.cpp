@@ -41,7 +41,7 @@ private slots:
         QVERIFY(c.picText->isVisible());
         const auto three = localFilesMime({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"});
         QCOMPARE(drop(c.LV->viewport(), *three), Qt::CopyAction);
-        QCOMPARE(w.form->queue().lstFile(), QStringList({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
+        QCOMPARE(w.form->queue().pending(), QStringList({"/v/a.mp4", "/v/b.avi", "/v/c.VOB"}));
         QVERIFY(!c.picText->isVisible());
         QCOMPARE(c.LV->model()->index(1, 1).data().toString(), QString("AVI"));
         QCOMPARE(c.LV->model()->headerData(0, Qt::Horizontal).toString(), QString("Filename"));
@@ -63,7 +63,7 @@ private slots:
     {
         Window w;
         const MainWidgets& c = w.c();
-        w.form->queue().AddQueueEntry("/v/a.mp4");
+        w.form->queue().addEntry("/v/a.mp4");
         QVERIFY(c.picDoor->isVisible());
         c.CmdToolsBar.at(5)->click();
         QVERIFY(!c.picDoor->isVisible());
@@ -89,10 +89,10 @@ private slots:
         Window w;
         const MainWidgets& c = w.c();
         for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4"})
-            w.form->queue().AddQueueEntry(p);
+            w.form->queue().addEntry(p);
         c.LV->setCurrentIndex(c.LV->model()->index(1, 0));
         c.CmdToolsBar.at(2)->click();
-        QCOMPARE(w.form->queue().lstAddFolder(), QStringList({"/a.mp4", "/c.mp4"}));
+        QCOMPARE(w.form->queue().allEntries(), QStringList({"/a.mp4", "/c.mp4"}));
     }
 };
 

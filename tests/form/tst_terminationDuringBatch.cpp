@@ -5,7 +5,7 @@
 #include "engine/TemporaryFolder.h"
 #include "process/SignalExit.h"
 #include "form/frmMain.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 #include "sources/Queue.h"
 
 #include "support/Media.h"
@@ -52,13 +52,13 @@ private slots:
         w.form->closeOnTermination(termination);
         w.form->show();
         w.form->batch().setLanes(lanesUnderTest());
-        w.form->queue().AddQueueEntry(done);
-        w.form->queue().AddQueueEntry(running);
+        w.form->queue().addEntry(done);
+        w.form->queue().addEntry(running);
         w.c().txtPath->setText(out);
         QByteArray before;
         bool sent = false;
-        for (DOSOutputs* runner : conversionRunners(*w.form))
-            connect(runner, &DOSOutputs::ReceiveOutputs, this, [&](const QString& piece) {
+        for (ProcessRunner* runner : conversionRunners(*w.form))
+            connect(runner, &ProcessRunner::outputReceived, this, [&](const QString& piece) {
                 if (!sent && piece.contains("time=") && w.form->queue().runFront() == running) {
                     sent = true;
                     before = digest(QDir(out).entryInfoList(QDir::Files).value(0).filePath());
@@ -71,7 +71,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(termination.caught() && !w.form->isVisible() &&
                                      w.form->batch().state() == BatchDriver::State::Idle,
                                  5000);
-        for (DOSOutputs* runner : conversionRunners(*w.form))
+        for (ProcessRunner* runner : conversionRunners(*w.form))
             QVERIFY(!runner->isRunning());
         QVERIFY(!processMentioning(out));
         const QFileInfoList outputs = QDir(out).entryInfoList(QDir::Files);

@@ -159,7 +159,7 @@ private slots:
     void progressCountsTheRange()
     {
         ProgressParser parser;
-        parser.setCutter(1, 120);
+        parser.setCountedLength(120);
         parser.setRunLength(30);
         QVERIFY(!parser.receiveOutputs("  Duration: 00:01:40.00, start: 0.000000, bitrate: 2140 kb/s\n"));
         QCOMPARE(parser.receiveOutputs("frame=  1 time=00:00:15.00 bitrate=1k").value_or(-1), 50.0);

@@ -1,7 +1,7 @@
 #include "engine/Converter.h"
 #include "media/Rotation.h"
 #include "job/EncoderCommand.h"
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 
 #include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"

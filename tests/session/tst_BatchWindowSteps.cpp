@@ -36,8 +36,8 @@ private slots:
         QFETCH(int, opened);
         QFETCH(int, left);
         Batch b;
-        b.queue.AddQueueEntry(b.source("clip.mp4", "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
-        QObject::connect(&b.objDOS, &DOSOutputs::ReceiveOutputs, &b.driver, [&](const QString& piece) {
+        b.queue.addEntry(b.source("clip.mp4", "#standin\nwrite-early\nprogress 50\nsleep 20\n"));
+        QObject::connect(&b.objDOS, &ProcessRunner::outputReceived, &b.driver, [&](const QString& piece) {
             if (secondPress == "converting" && piece.contains("time=") && b.driver.busy())
                 b.steps.startOrStop();
         });

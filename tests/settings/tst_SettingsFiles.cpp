@@ -117,16 +117,16 @@ private slots:
 
     void optionsRoundTrip()
     {
-        QCOMPARE(formatOptions({1, 0, 0, 0}), QByteArray("1\r\n0\r\n0\r\n0\r\n"));
-        QCOMPARE(formatOptions({0, 1, -5, 90}), QByteArray("0\r\n1\r\n-5\r\n90\r\n"));
+        QCOMPARE(formatOptions({false, {}}), QByteArray("1\r\n0\r\n0\r\n0\r\n"));
+        QCOMPARE(formatOptions({true, {true, -5, 90}}), QByteArray("0\r\n1\r\n-5\r\n90\r\n"));
         const ReadOptions read = parseOptions("1\r\n1\r\n30\r\n90\r\n");
-        QCOMPARE(read.SoundReminder, std::optional<qint16>(1));
-        QCOMPARE(read.MusicCutter, std::optional<qint16>(1));
-        QCOMPARE(read.CutFromSeconds, std::optional<qint32>(30));
-        QCOMPARE(read.CutToSeconds, std::optional<qint32>(90));
+        QCOMPARE(read.soundReminder, std::optional<qint16>(1));
+        QCOMPARE(read.musicCutter, std::optional<qint16>(1));
+        QCOMPARE(read.cutFromSeconds, std::optional<qint32>(30));
+        QCOMPARE(read.cutToSeconds, std::optional<qint32>(90));
         const ReadOptions odd = parseOptions("7 apples\r\n");
-        QCOMPARE(odd.SoundReminder, std::optional<qint16>(7));
-        QVERIFY(!odd.CutToSeconds);
+        QCOMPARE(odd.soundReminder, std::optional<qint16>(7));
+        QVERIFY(!odd.cutToSeconds);
     }
 
     // Settings wait for the disk; the journal and the logs, written for
@@ -179,7 +179,7 @@ private slots:
         QTemporaryDir dir;
         Options record;
         OptionsEditor editor(record);
-        editor.musicCutter = true;
+        editor.cutOn = true;
         editor.boxes[box] = value;
         const auto refused = editor.accept(record, dir.filePath("options.ini"));
         if (refusal.isEmpty()) {
@@ -197,17 +197,17 @@ private slots:
     void okStoresTheRecordAndTheFile()
     {
         QTemporaryDir dir;
-        Options record{0, 1, 3725, 90};
+        Options record{true, {true, 3725, 90}};
         OptionsEditor editor(record);
-        QVERIFY(editor.musicCutter);
+        QVERIFY(editor.cutOn);
         QCOMPARE(editor.boxes, (std::array<QString, 6>{"1", "2", "5", "0", "1", "30"}));
-        editor.soundReminder = 1;
+        editor.beep = false;
         QVERIFY(!editor.accept(record, dir.filePath("options.ini")));
-        QCOMPARE(record, (Options{1, 1, 3725, 90}));
+        QCOMPARE(record, (Options{false, {true, 3725, 90}}));
 
-        OptionsEditor zeros(Options{0, 1, 0, 0}); // all boxes 0: the cutter goes off
+        OptionsEditor zeros(Options{true, {true, 0, 0}}); // all boxes 0: the cutter goes off
         QVERIFY(!zeros.accept(record, dir.filePath("options.ini")));
-        QCOMPARE(record.MusicCutter, qint16(0));
+        QVERIFY(!record.cut.on);
         QCOMPARE(readFile(dir.filePath("options.ini")).value(), QByteArray("0\r\n0\r\n0\r\n0\r\n"));
     }
 

@@ -1,4 +1,4 @@
-#include "sources/CCommonDialogs.h"
+#include "sources/OpenFileDialog.h"
 #include "sources/Queue.h"
 #include "sources/SourceCommands.h"
 
@@ -22,7 +22,7 @@ struct Fixture {
     ScriptedDrives drives;
     ScriptedMessages messages;
     Queue queue;
-    CCommonDialogs common{dialogs};
+    OpenFileDialog common{dialogs};
     SourceCommands commands{queue, common, dialogs, drives, messages, "/program"};
 
     bool inStep() const
@@ -30,7 +30,7 @@ struct Fixture {
         QStringList shown;
         for (int i = 0; i < queue.displayCount(); ++i)
             shown << queue.displayPath(i);
-        return shown == queue.lstFile() && shown == queue.lstAddFolder();
+        return shown == queue.pending() && shown == queue.allEntries();
     }
     QStringList tags() const
     {
@@ -78,11 +78,11 @@ private slots:
         f.dialogs.answerOpen("/v/a.m2ts");
         f.dialogs.answerOpen("/v/a.m2ts");
         f.dialogs.answerOpen(std::nullopt);
-        f.commands.AddaFile();
-        f.commands.AddaFile();
+        f.commands.chooseFiles();
+        f.commands.chooseFiles();
         QCOMPARE(f.commands.hint().shown, false);
-        f.commands.AddaFile(); // cancelled
-        QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.m2ts", "/v/a.m2ts"}));
+        f.commands.chooseFiles(); // cancelled
+        QCOMPARE(f.queue.pending(), QStringList({"/v/a.m2ts", "/v/a.m2ts"}));
         QCOMPARE(f.tags(), QStringList({"M2TS", "M2TS"}));
         QCOMPARE(f.dialogs.openRequests.at(0).title, QString("Open Files"));
         f.check();
@@ -95,15 +95,15 @@ private slots:
         QVERIFY(writeFile(dir.filePath("sub/two.VOB")));
         QVERIFY(writeFile(dir.filePath("sub/three.mp4")));
         Fixture f;
-        f.queue.AddQueueEntry("/first.avi");
-        f.queue.AddQueueEntry("/second.avi");
+        f.queue.addEntry("/first.avi");
+        f.queue.addEntry("/second.avi");
         f.dialogs.answerFolder(dir.path());
         f.dialogs.answerFolder(std::nullopt);
-        f.commands.AddaFolder();
-        QCOMPARE(f.queue.lstAddFolder(),
+        f.commands.chooseFolder();
+        QCOMPARE(f.queue.allEntries(),
                  QStringList({"/first.avi", "/second.avi", dir.filePath("one.mp4"), dir.filePath("sub/two.VOB")}));
         QCOMPARE(f.dialogs.folderPrompts.at(0), QString("Select a folder:"));
-        f.commands.AddaFolder(); // cancelled: unchanged, label hidden
+        f.commands.chooseFolder(); // cancelled: unchanged, label hidden
         QCOMPARE(f.queue.displayCount(), 4);
         QCOMPARE(f.commands.hint().captionShown, false);
         QCOMPARE(f.commands.hint().shown, false);
@@ -115,7 +115,7 @@ private slots:
         QTemporaryDir dir;
         Fixture f;
         f.dialogs.answerFolder(dir.path());
-        f.commands.AddaFolder();
+        f.commands.chooseFolder();
         QCOMPARE(f.commands.hint(), (QueueHint{true, false, "Drop Your Video Files Here"}));
         f.check();
     }
@@ -124,16 +124,16 @@ private slots:
     {
         Fixture f;
         for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4"})
-            f.queue.AddQueueEntry(p);
-        f.commands.RemoveSelected(-1);
+            f.queue.addEntry(p);
+        f.commands.removeSelected(-1);
         QCOMPARE(f.queue.displayCount(), 3);
-        f.commands.RemoveSelected(1);
-        QCOMPARE(f.queue.lstAddFolder(), QStringList({"/a.mp4", "/c.mp4"}));
+        f.commands.removeSelected(1);
+        QCOMPARE(f.queue.allEntries(), QStringList({"/a.mp4", "/c.mp4"}));
         f.check();
-        f.commands.RemoveAll();
+        f.commands.removeAll();
         QCOMPARE(f.queue.displayCount(), 0);
         QVERIFY(f.commands.hint().shown);
-        f.commands.RemoveSelected(0); // empty: nothing, the hint shows
+        f.commands.removeSelected(0); // empty: nothing, the hint shows
         QVERIFY(f.commands.hint().shown);
         f.check();
     }
@@ -144,11 +144,11 @@ private slots:
     {
         Fixture f;
         for (const char* p : {"/a.mp4", "/b.mp4", "/c.mp4", "/d.mp4"})
-            f.queue.AddQueueEntry(p);
+            f.queue.addEntry(p);
         f.queue.removeRunFront(); // a.mp4 converted
         f.queue.removeAt(1);      // the row showing c.mp4
-        QCOMPARE(f.queue.lstFile(), QStringList({"/b.mp4", "/d.mp4"}));
-        QCOMPARE(f.queue.lstAddFolder(), QStringList({"/a.mp4", "/b.mp4", "/d.mp4"}));
+        QCOMPARE(f.queue.pending(), QStringList({"/b.mp4", "/d.mp4"}));
+        QCOMPARE(f.queue.allEntries(), QStringList({"/a.mp4", "/b.mp4", "/d.mp4"}));
         f.queue.restoreFromMaster();
         QVERIFY(f.inStep());
     }
@@ -160,12 +160,12 @@ private slots:
             QVERIFY(writeFile(dir.filePath(QString("f%1.mp4").arg(i))));
         Fixture f;
         for (int i = 0; i < Queue::kMaxEntries - 2; ++i)
-            f.queue.lstAddFolder().append(QString("/q/%1.mp4").arg(i));
+            f.queue.allEntries().append(QString("/q/%1.mp4").arg(i));
         f.queue.restoreFromMaster();
         f.dialogs.answerFolder(dir.path());
         f.messages.expect("The queue is full: it holds at most 32767 files. 3 files were not added.",
                           "Tarnwick", MessageIcon::Exclamation);
-        f.commands.AddaFolder();
+        f.commands.chooseFolder();
         QCOMPARE(f.queue.displayCount(), Queue::kMaxEntries);
         f.messages.expect("The queue is full: it holds at most 32767 files. 1 file was not added.",
                           "Tarnwick", MessageIcon::Exclamation);
@@ -189,7 +189,7 @@ private slots:
         Fixture f;
         const auto files = localFilesMime({before, folder, after});
         QVERIFY(f.commands.handleDrop(files.get()));
-        QCOMPARE(f.queue.lstFile(),
+        QCOMPARE(f.queue.pending(),
                  QStringList({before, folder + "/beach.mp4", folder + "/disc/VIDEO_TS/VTS_01_1.VOB", after}));
         QCOMPARE(f.tags(), QStringList({"MKV", "MP4", "VOB", "AVI"}));
         f.check();
@@ -201,7 +201,7 @@ private slots:
         Fixture f;
         const auto files = localFilesMime({"/v/a.mp4", "/v/b.m2ts", dir.path()});
         QVERIFY(f.commands.handleDrop(files.get()));
-        QCOMPARE(f.queue.lstFile(), QStringList({"/v/a.mp4", "/v/b.m2ts"}));
+        QCOMPARE(f.queue.pending(), QStringList({"/v/a.mp4", "/v/b.m2ts"}));
         QCOMPARE(f.tags(), QStringList({"MP4", "2TS"}));
         QMimeData text;
         text.setText("/v/c.mp4");
@@ -228,9 +228,9 @@ private slots:
     void readDiscOnANonOpticalDrive()
     {
         Fixture f;
-        f.queue.AddQueueEntry("/a.mp4");
+        f.queue.addEntry("/a.mp4");
         f.messages.expect("Please select a DVD Drive", "DVD", MessageIcon::None);
-        f.commands.ReadDisc("/");
+        f.commands.readDisc("/");
         QCOMPARE(f.queue.displayCount(), 0);
         QVERIFY(f.commands.hint().shown);
         f.check();
@@ -266,11 +266,11 @@ private slots:
 
         Fixture f;
         f.drives.optical = {disc};
-        f.queue.AddQueueEntry("/before.mp4");
-        f.commands.ReadDisc(disc);
-        QCOMPARE(f.queue.lstFile(), expected);
-        f.commands.ReadDisc(disc); // twice: the same queue, not a doubled one
-        QCOMPARE(f.queue.lstAddFolder(), expected);
+        f.queue.addEntry("/before.mp4");
+        f.commands.readDisc(disc);
+        QCOMPARE(f.queue.pending(), expected);
+        f.commands.readDisc(disc); // twice: the same queue, not a doubled one
+        QCOMPARE(f.queue.allEntries(), expected);
         QCOMPARE(f.tags().filter("M2TS").size(), 2);
         QCOMPARE(f.commands.hint().captionShown, false);
         f.check();
@@ -282,8 +282,8 @@ private slots:
         Fixture f;
         f.drives.optical = {dir.path()};
         for (int i = 0; i < 5; ++i)
-            f.queue.AddQueueEntry(QString("/%1.mp4").arg(i));
-        f.commands.ReadDisc(dir.path());
+            f.queue.addEntry(QString("/%1.mp4").arg(i));
+        f.commands.readDisc(dir.path());
         QCOMPARE(f.queue.displayCount(), 0);
         QCOMPARE(f.commands.hint(), (QueueHint{true, false, "Drag your Video Here"}));
         f.check();

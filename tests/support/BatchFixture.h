@@ -32,8 +32,8 @@ struct Batch {
     Session session;
     Queue& queue;
     Converter& converter;
-    DOSOutputs& objDOS;
-    DOSOutputs& objffmpeg;
+    ProcessRunner& objDOS;
+    ProcessRunner& objffmpeg;
     ConversionMonitor& monitor;
     OutputPresets& presets;
     Options& options;
@@ -73,7 +73,7 @@ struct Batch {
     void start()
     {
         session.setOutputFolder(window.path);
-        session.StartConversion();
+        session.startBatch();
     }
     void command3()
     {

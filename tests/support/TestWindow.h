@@ -39,9 +39,9 @@ inline int lanesUnderTest()
 }
 
 // The conversion runner of every lane the window's batch has.
-inline QList<DOSOutputs*> conversionRunners(frmMain& form)
+inline QList<ProcessRunner*> conversionRunners(frmMain& form)
 {
-    QList<DOSOutputs*> runners;
+    QList<ProcessRunner*> runners;
     for (int lane = 0; lane < form.batch().laneConverters(); ++lane)
         runners << &form.batch().laneConverter(lane).encoderRunner();
     return runners;

@@ -80,7 +80,7 @@ Seen see()
 {
     TestWindow w;
     w.form->hidePicDoor();
-    w.form->queue().AddQueueEntry(kLatinPath);
+    w.form->queue().addEntry(kLatinPath);
     w.c().txtPath->setText(kLatinPath);
     w.form->show();
     if (!QTest::qWaitForWindowExposed(w.form.get()))

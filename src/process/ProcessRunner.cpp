@@ -1,4 +1,4 @@
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 
 #include "platform/Messages.h"
 #include "process/OutputFramer.h"
@@ -70,13 +70,13 @@ QString resolveProgram(const QString& program)
 
 } // namespace
 
-DOSOutputs::DOSOutputs(Messages& messages, QObject* parent) : QObject(parent), m_messages(messages)
+ProcessRunner::ProcessRunner(Messages& messages, QObject* parent) : QObject(parent), m_messages(messages)
 {
     m_hold.setSingleShot(true);
     connect(&m_hold, &QTimer::timeout, this, [this] { pump(m_framer && m_framer->partialAge() >= m_partialHoldMs); });
 }
 
-DOSOutputs::~DOSOutputs()
+ProcessRunner::~ProcessRunner()
 {
     // An owner that goes away mid-run takes its child with it: no orphan.
     if (m_process) {
@@ -85,17 +85,17 @@ DOSOutputs::~DOSOutputs()
     }
 }
 
-void DOSOutputs::setCommandLine(const QString& DOSCommand)
+void ProcessRunner::setCommandLine(const QString& text)
 {
-    m_command = ConsoleCommand::fromText(DOSCommand);
+    m_command = ConsoleCommand::fromText(text);
 }
 
-void DOSOutputs::setCommand(const ConsoleCommand& command)
+void ProcessRunner::setCommand(const ConsoleCommand& command)
 {
     m_command = command;
 }
 
-QString DOSOutputs::ExecuteCommand(const QString& CommandLine)
+QString ProcessRunner::ExecuteCommand(const QString& CommandLine)
 {
     if (isRunning())
         return {}; // the pipe and the collected text belong to the running command
@@ -108,7 +108,7 @@ QString DOSOutputs::ExecuteCommand(const QString& CommandLine)
     // caller here, with window events running, until it has ended. The
     // pause is the longest the loop sleeps; the end wakes it at once.
     clsWaitableTimer timer;
-    const auto woken = connect(this, &DOSOutputs::CommandOver, this, [&timer] { timer.Wake(); });
+    const auto woken = connect(this, &ProcessRunner::finished, this, [&timer] { timer.Wake(); });
     // Waits let window events run on the program's main thread; a runner
     // on a worker thread blocks on the child instead.
     const bool blocking = QThread::currentThread() != QCoreApplication::instance()->thread();
@@ -130,7 +130,7 @@ QString DOSOutputs::ExecuteCommand(const QString& CommandLine)
     return m_outputs;
 }
 
-QString DOSOutputs::ExecuteCommand(const ConsoleCommand& command)
+QString ProcessRunner::ExecuteCommand(const ConsoleCommand& command)
 {
     if (isRunning())
         return {};
@@ -139,7 +139,7 @@ QString DOSOutputs::ExecuteCommand(const ConsoleCommand& command)
     return ExecuteCommand(QString());
 }
 
-void DOSOutputs::stop()
+void ProcessRunner::stop()
 {
     m_stopRequested = true;
     if (QThread::currentThread() == thread()) {
@@ -153,19 +153,19 @@ void DOSOutputs::stop()
     }, Qt::QueuedConnection);
 }
 
-void DOSOutputs::fail(const QString& message)
+void ProcessRunner::fail(const QString& message)
 {
     m_lastRunEnd = RunEnd::NotStarted;
     m_lastExitCode = -1;
     m_messages.show(message, kProgramTitle, MessageIcon::Critical);
 }
 
-bool DOSOutputs::ProcessExists(const QString& executableName) const
+bool ProcessRunner::processExists(const QString& executableName) const
 {
     return runningProcessNamed(executableName);
 }
 
-bool DOSOutputs::start()
+bool ProcessRunner::start()
 {
     if (isRunning())
         return false;
@@ -230,7 +230,7 @@ bool DOSOutputs::start()
 // rotation scan does) may bring more output in; that output joins the
 // delivery in progress instead of overtaking it, so every handler finishes
 // before the next piece is raised, and the end comes after the last piece.
-void DOSOutputs::pump(bool flush)
+void ProcessRunner::pump(bool flush)
 {
     if (!m_process)
         return;
@@ -243,7 +243,7 @@ void DOSOutputs::pump(bool flush)
     for (bool again = true; again;) {
         m_framer->takePieces(flush || m_childEnded, [this](const QString& piece) {
             m_outputs += piece;
-            emit ReceiveOutputs(piece);
+            emit outputReceived(piece);
         });
         flush = flush || m_flushPending;
         again = m_flushPending || (m_childEnded && !m_framer->isEmpty());
@@ -260,7 +260,7 @@ void DOSOutputs::pump(bool flush)
 }
 
 // A partial line waits for its end at most the hold time.
-void DOSOutputs::holdPartialLine()
+void ProcessRunner::holdPartialLine()
 {
     if (m_framer->isEmpty()) {
         m_hold.stop();
@@ -270,7 +270,7 @@ void DOSOutputs::holdPartialLine()
     m_hold.start(int(qBound<qint64>(1, left, qint64(m_partialHoldMs))));
 }
 
-void DOSOutputs::waitForActivity(qint32 milliSeconds)
+void ProcessRunner::waitForActivity(qint32 milliSeconds)
 {
     if (!m_process)
         return;
@@ -288,7 +288,7 @@ void DOSOutputs::waitForActivity(qint32 milliSeconds)
         pump(true);
 }
 
-void DOSOutputs::finish()
+void ProcessRunner::finish()
 {
     m_hold.stop();
     QProcess* process = m_process;
@@ -303,7 +303,7 @@ void DOSOutputs::finish()
     m_lastExitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
     // Deleted once the signal that brought us here has returned.
     process->deleteLater();
-    emit CommandOver();
+    emit finished();
 }
 
 } // namespace tarnwick

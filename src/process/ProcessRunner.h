@@ -19,34 +19,34 @@ class OutputFramer;
 
 // Runs one console command as a hidden child, hands each piece of its merged
 // standard output and standard error to the owner as it arrives
-// (ReceiveOutputs), and reports its end (CommandOver). ExecuteCommand returns
+// (outputReceived), and reports its end (finished). ExecuteCommand returns
 // only when the child has ended and every piece has been delivered, but the
 // event loop keeps running while it waits, so the window stays live and the
 // owner's handlers run from inside the call. start() is the same run without
 // the wait: the owner hears of it through the two signals only, so several
 // runners can work side by side on one thread.
-class DOSOutputs : public QObject
+class ProcessRunner : public QObject
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(DOSOutputs)
+    Q_DISABLE_COPY_MOVE(ProcessRunner)
 
 public:
     // How the last run ended, for owners that must tell success from failure.
     enum class RunEnd { None, NotStarted, Exited, Crashed, Stopped };
 
-    explicit DOSOutputs(Messages& messages, QObject* parent = nullptr);
-    ~DOSOutputs() override;
+    explicit ProcessRunner(Messages& messages, QObject* parent = nullptr);
+    ~ProcessRunner() override;
 
-    QString CommandLine() const { return m_command.text(); }
-    void setCommandLine(const QString& DOSCommand);
+    QString commandLine() const { return m_command.text(); }
+    void setCommandLine(const QString& text);
     const ConsoleCommand& command() const { return m_command; }
     void setCommand(const ConsoleCommand& command);
 
     // Everything the current or last run printed, decoded.
-    const QString& Outputs() const { return m_outputs; }
+    const QString& outputs() const { return m_outputs; }
 
     // The executable name that identifies the encoder while it runs.
-    const QString& EncoderProcessName() const { return m_encoderProcessName; }
+    const QString& encoderProcessName() const { return m_encoderProcessName; }
     void setEncoderProcessName(const QString& name) { m_encoderProcessName = name; }
 
     // An empty argument runs the current CommandLine. Returns the collected
@@ -63,7 +63,7 @@ public:
     void waitForActivity(qint32 milliSeconds);
 
     bool isRunning() const { return m_process != nullptr; }
-    // Kills the running child; its run then ends as usual, with CommandOver.
+    // Kills the running child; its run then ends as usual, with finished.
     // May be called from any thread.
     void stop();
 
@@ -75,12 +75,12 @@ public:
     int lastExitCode() const { return m_lastExitCode; }
 
 signals:
-    void ReceiveOutputs(const QString& CommandOutputs);
-    void CommandOver();
+    void outputReceived(const QString& CommandOutputs);
+    void finished();
 
 private:
     void fail(const QString& message);
-    bool ProcessExists(const QString& executableName) const;
+    bool processExists(const QString& executableName) const;
     void pump(bool flush);
     void holdPartialLine();
     void finish();
@@ -100,7 +100,7 @@ private:
     int m_lastExitCode = -1;
     qint32 m_partialHoldMs = 50;
 
-    friend class DOSOutputsProbe; // tests reach the private process walk
+    friend class ProcessRunnerProbe; // tests reach the private process walk
 };
 
 } // namespace tarnwick

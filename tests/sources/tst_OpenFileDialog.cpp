@@ -1,4 +1,4 @@
-#include "sources/CCommonDialogs.h"
+#include "sources/OpenFileDialog.h"
 
 #include "support/ScriptedSeams.h"
 #include "support/TestFiles.h"
@@ -10,7 +10,7 @@
 using namespace tarnwick;
 using namespace tarnwick::test;
 
-class tst_CommonDialogs : public QObject
+class tst_OpenFileDialog : public QObject
 {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.answerOpen(clip);
         dialogs.answerOpen(std::nullopt);
-        CCommonDialogs common(dialogs);
+        OpenFileDialog common(dialogs);
         common.setTitle("Open Files");
         common.setFilter("All formats(*.*)|*.*");
         const QString before = QDir::currentPath();
@@ -50,7 +50,7 @@ private slots:
     void gettersStopAtNul()
     {
         ScriptedDialogs dialogs;
-        CCommonDialogs common(dialogs);
+        OpenFileDialog common(dialogs);
         common.setTitle(QString("Open") + QChar(0) + "junk");
         common.setFileName(QString("/a.mp4") + QChar(0) + QChar(0));
         common.setFilter(QString("a") + QChar(0) + "b");
@@ -80,7 +80,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.answerOpen(dir.filePath("full/x.vob"));
         const QString before = QDir::currentPath();
-        const QString picked = COMDLG::PickOpenFile(dialogs, "/program", "Open File", folder, "*.*|*.*");
+        const QString picked = pickOpenFile(dialogs, "/program", "Open File", folder, "*.*|*.*");
         QCOMPARE(picked, dir.filePath("full/x.vob"));
         QCOMPARE(dialogs.openRequests.at(0).initialFolder, programFolder ? QString("/program") : dir.filePath("full/"));
         QCOMPARE(dialogs.openRequests.at(0).filters, (QList<FileFilter>{{"*.*", "*.*"}}));
@@ -92,5 +92,5 @@ private:
     QString m_startFolder;
 };
 
-QTEST_GUILESS_MAIN(tst_CommonDialogs)
-#include "tst_CommonDialogs.moc"
+QTEST_GUILESS_MAIN(tst_OpenFileDialog)
+#include "tst_OpenFileDialog.moc"

@@ -12,10 +12,10 @@ namespace tarnwick {
 // The common-dialog object of the main window; the program uses its Open
 // dialog for adding a file. A confirmed file makes its folder the process's
 // current folder, and the next dialog opens on the file chosen before.
-class CCommonDialogs
+class OpenFileDialog
 {
 public:
-    explicit CCommonDialogs(Dialogs& dialogs) : m_dialogs(dialogs) {}
+    explicit OpenFileDialog(Dialogs& dialogs) : m_dialogs(dialogs) {}
 
     bool FontUnderline() const { return m_fontUnderline; }
     void setFontUnderline(bool v) { m_fontUnderline = v; }
@@ -76,15 +76,13 @@ private:
 // The one-call open-file dialog of the drop zone. An empty, blank or
 // unlistable initial folder opens in the program's folder; the folder is
 // rewritten to the one used. The current folder is left where it was.
-namespace COMDLG {
-QString PickOpenFile(Dialogs& dialogs, const QString& programFolder, const QString& title,
+QString pickOpenFile(Dialogs& dialogs, const QString& programFolder, const QString& title,
                      QString& initialFolder, const QString& filter);
-}
 
 // The prompt of every folder browser the program shows.
 inline QString folderPrompt()
 {
-    return QCoreApplication::translate("tarnwick::CCommonDialogs", "Select a folder:");
+    return QCoreApplication::translate("tarnwick::OpenFileDialog", "Select a folder:");
 }
 
 } // namespace tarnwick

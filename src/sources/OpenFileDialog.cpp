@@ -1,4 +1,4 @@
-#include "sources/CCommonDialogs.h"
+#include "sources/OpenFileDialog.h"
 #include "base/Text.h"
 
 #include <QDir>
@@ -15,13 +15,13 @@ QList<FileFilter> parseFilter(const QString& filter)
     return filters;
 }
 
-QString CCommonDialogs::beforeNul(const QString& text)
+QString OpenFileDialog::beforeNul(const QString& text)
 {
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     return nul < 0 ? text : text.left(nul);
 }
 
-OpenFileRequest CCommonDialogs::request() const
+OpenFileRequest OpenFileDialog::request() const
 {
     OpenFileRequest request;
     request.title = Title();
@@ -31,7 +31,7 @@ OpenFileRequest CCommonDialogs::request() const
     return request;
 }
 
-void CCommonDialogs::remember(const QString& chosen)
+void OpenFileDialog::remember(const QString& chosen)
 {
     m_fileName = chosen;
     const qsizetype slash = lastSeparator(chosen);
@@ -43,7 +43,7 @@ void CCommonDialogs::remember(const QString& chosen)
         QDir::setCurrent(QStringLiteral("/"));
 }
 
-bool CCommonDialogs::ShowOpen()
+bool OpenFileDialog::ShowOpen()
 {
     const std::optional<QString> chosen = m_dialogs.openFile(request());
     if (!chosen)
@@ -52,7 +52,7 @@ bool CCommonDialogs::ShowOpen()
     return true;
 }
 
-QStringList CCommonDialogs::ShowOpenSeveral()
+QStringList OpenFileDialog::ShowOpenSeveral()
 {
     const std::optional<QStringList> chosen = m_dialogs.openFiles(request());
     if (!chosen || chosen->isEmpty())
@@ -61,9 +61,7 @@ QStringList CCommonDialogs::ShowOpenSeveral()
     return *chosen;
 }
 
-namespace COMDLG {
-
-QString PickOpenFile(Dialogs& dialogs, const QString& programFolder, const QString& title,
+QString pickOpenFile(Dialogs& dialogs, const QString& programFolder, const QString& title,
                      QString& initialFolder, const QString& filter)
 {
     if (isBlank(initialFolder)) {
@@ -81,7 +79,5 @@ QString PickOpenFile(Dialogs& dialogs, const QString& programFolder, const QStri
     request.initialFolder = initialFolder;
     return dialogs.openFile(request).value_or(QString());
 }
-
-} // namespace COMDLG
 
 } // namespace tarnwick

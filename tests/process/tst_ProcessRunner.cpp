@@ -1,4 +1,4 @@
-#include "process/DOSOutputs.h"
+#include "process/ProcessRunner.h"
 
 #include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"
@@ -19,12 +19,12 @@
 
 namespace tarnwick {
 // Reaches the runner's private process walk.
-class DOSOutputsProbe
+class ProcessRunnerProbe
 {
 public:
-    static bool exists(const DOSOutputs& runner, const QString& name)
+    static bool exists(const ProcessRunner& runner, const QString& name)
     {
-        return runner.ProcessExists(name);
+        return runner.processExists(name);
     }
 };
 } // namespace tarnwick
@@ -42,14 +42,14 @@ struct Recorder {
     int overs = 0;
     int piecesAfterOver = 0;
 
-    explicit Recorder(DOSOutputs& runner)
+    explicit Recorder(ProcessRunner& runner)
     {
-        QObject::connect(&runner, &DOSOutputs::ReceiveOutputs, [this](const QString& s) {
+        QObject::connect(&runner, &ProcessRunner::outputReceived, [this](const QString& s) {
             pieces << s;
             if (overs)
                 ++piecesAfterOver;
         });
-        QObject::connect(&runner, &DOSOutputs::CommandOver, [this] { ++overs; });
+        QObject::connect(&runner, &ProcessRunner::finished, [this] { ++overs; });
     }
     QString joined() const { return pieces.join(QString()); }
 };
@@ -61,7 +61,7 @@ QString standin(const QString& options)
 
 } // namespace
 
-class tst_DOSOutputs : public QObject
+class tst_ProcessRunner : public QObject
 {
     Q_OBJECT
 
@@ -81,37 +81,37 @@ private slots:
         QFETCH(QString, message);
         ScriptedMessages messages;
         messages.expect(message, "Tarnwick", MessageIcon::Critical);
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         QCOMPARE(runner.ExecuteCommand(command), QString());
         QCOMPARE(events.pieces.size(), 0);
         QCOMPARE(events.overs, 0);
-        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::NotStarted);
+        QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::NotStarted);
         QVERIFY2(messages.done(), qPrintable(messages.problems()));
     }
 
     void deliversOutputInPiecesThenOneEnd()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         const QString result = runner.ExecuteCommand(standin("--bytes 5000"));
         QCOMPARE(result.size(), 5000);
         QVERIFY(events.pieces.size() >= 5);
         for (const QString& piece : events.pieces)
             QVERIFY(piece.toLocal8Bit().size() <= 1024);
-        QCOMPARE(events.joined(), runner.Outputs());
-        QCOMPARE(result, runner.Outputs());
+        QCOMPARE(events.joined(), runner.outputs());
+        QCOMPARE(result, runner.outputs());
         QCOMPARE(events.overs, 1);
         QCOMPARE(events.piecesAfterOver, 0);
-        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Exited);
+        QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::Exited);
         QVERIFY2(messages.done(), qPrintable(messages.problems()));
     }
 
     void silentChildEndsOnce()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         QCOMPARE(runner.ExecuteCommand(standin("--sleep 30")), QString());
         QVERIFY(events.joined().isEmpty());
@@ -121,24 +121,24 @@ private slots:
     void emptyArgumentRerunsCommandLineAndReplacesOutputs()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         runner.ExecuteCommand(standin("--text first\\n"));
-        QCOMPARE(runner.Outputs(), QString("first\n"));
+        QCOMPARE(runner.outputs(), QString("first\n"));
         runner.setCommandLine(standin("--text second\\n"));
         QCOMPARE(runner.ExecuteCommand(), QString("second\n"));
         QCOMPARE(runner.ExecuteCommand(QString()), QString("second\n"));
-        QCOMPARE(runner.CommandLine(), standin("--text second\\n"));
+        QCOMPARE(runner.commandLine(), standin("--text second\\n"));
         QCOMPARE(runner.lastExitCode(), 0);
     }
 
     void mergesStandardErrorAndReportsExitStatus()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         runner.ExecuteCommand(standin("--text out\\n --stderr err\\n --exit 3"));
-        QCOMPARE(runner.Outputs(), QString("out\nerr\n"));
+        QCOMPARE(runner.outputs(), QString("out\nerr\n"));
         QCOMPARE(runner.lastExitCode(), 3);
-        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Exited);
+        QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::Exited);
     }
 
     // FFmpeg writes "  Duration: " and the time in two calls; the owner's
@@ -146,7 +146,7 @@ private slots:
     void lineWrittenInTwoCallsArrivesInOnePiece()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         // Held for as long as it takes: how long the child's two calls are
         // apart on a loaded machine is not the test's to decide.
         runner.setPartialLineHold(600000);
@@ -159,7 +159,7 @@ private slots:
     void piecesEndAtCarriageReturns()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         runner.ExecuteCommand(standin("--text frame=1\\ttime=00:00:01.00\\r --sleep 80 "
                                       "--text frame=2\\ttime=00:00:02.00\\r"));
@@ -170,7 +170,7 @@ private slots:
     void longLineIsCutAt1024WithoutSplittingACharacter()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         const QString text = QString(1023, u'a') + QString::fromUtf8("\xc3\xa9") + "tail";
         runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder()).words(" --text ").quoted(text).build());
@@ -194,7 +194,7 @@ private slots:
         QTemporaryDir dir;
         const QString argvFile = dir.filePath("argv.txt");
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder())
                                   .words(" --argv ")
                                   .quoted(argvFile)
@@ -210,9 +210,9 @@ private slots:
     void eventsRunDuringTheRun()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         QStringList order;
-        connect(&runner, &DOSOutputs::CommandOver, this, [&] { order << "over"; });
+        connect(&runner, &ProcessRunner::finished, this, [&] { order << "over"; });
         QTemporaryDir dir;
         const QString gate = dir.filePath("gate");
         QTimer::singleShot(10, this, [&] {
@@ -228,16 +228,16 @@ private slots:
     void fiftyMegabytesAreConsumed()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         qint64 total = 0;
         qsizetype largest = 0;
-        connect(&runner, &DOSOutputs::ReceiveOutputs, this, [&](const QString& s) {
+        connect(&runner, &ProcessRunner::outputReceived, this, [&](const QString& s) {
             total += s.size();
             largest = qMax(largest, s.size());
         });
         runner.ExecuteCommand(standin("--bytes 52428800"));
         QCOMPARE(total, qint64(52428800));
-        QCOMPARE(runner.Outputs().size(), qsizetype(52428800));
+        QCOMPARE(runner.outputs().size(), qsizetype(52428800));
         QVERIFY(largest <= 1024);
     }
 
@@ -246,23 +246,23 @@ private slots:
     void grandchildHoldingThePipeDoesNotHoldTheRun()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         runner.ExecuteCommand(QStringLiteral("sh -c \"sleep 4 & echo started\""));
         QCOMPARE(events.overs, 1);
-        QVERIFY(runner.Outputs().startsWith("started"));
+        QVERIFY(runner.outputs().startsWith("started"));
     }
 
     void stopEndsTheRunWithOneEnd()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
-        connect(&runner, &DOSOutputs::ReceiveOutputs, &runner, &DOSOutputs::stop);
+        connect(&runner, &ProcessRunner::outputReceived, &runner, &ProcessRunner::stop);
         runner.ExecuteCommand(standin("--text begun\\n --sleep 60000"));
         QCOMPARE(events.overs, 1);
-        QCOMPARE(runner.lastRunEnd(), DOSOutputs::RunEnd::Stopped);
-        QCOMPARE(runner.Outputs(), QString("begun\n"));
+        QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::Stopped);
+        QCOMPARE(runner.outputs(), QString("begun\n"));
     }
 
     // Two runs side by side on one thread, heard of through the signals
@@ -270,8 +270,8 @@ private slots:
     void runsSideBySideThroughSignals()
     {
         ScriptedMessages messages;
-        DOSOutputs held(messages);
-        DOSOutputs quick(messages);
+        ProcessRunner held(messages);
+        ProcessRunner quick(messages);
         Recorder heldEvents(held);
         Recorder quickEvents(quick);
         QTemporaryDir dir;
@@ -292,14 +292,14 @@ private slots:
         QTRY_COMPARE(heldEvents.overs, 1);
         QCOMPARE(heldEvents.joined(), QString("held\n"));
         QCOMPARE(quickEvents.joined(), QString("quick\n"));
-        QCOMPARE(held.lastRunEnd(), DOSOutputs::RunEnd::Exited);
+        QCOMPARE(held.lastRunEnd(), ProcessRunner::RunEnd::Exited);
         QVERIFY2(messages.done(), qPrintable(messages.problems()));
     }
 
     void secondCommandWhileRunningIsRefused()
     {
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         QString nested = "untouched";
         QTemporaryDir dir;
@@ -314,7 +314,7 @@ private slots:
                                   .words(" --text outer")
                                   .build());
         QCOMPARE(nested, QString());
-        QCOMPARE(runner.Outputs(), QString("outer"));
+        QCOMPARE(runner.outputs(), QString("outer"));
         QCOMPARE(events.overs, 1);
     }
 
@@ -328,10 +328,10 @@ private slots:
         child.start(upper, {"--sleep", "20000"});
         QVERIFY(child.waitForStarted());
         ScriptedMessages messages;
-        DOSOutputs runner(messages);
-        QVERIFY(DOSOutputsProbe::exists(runner, "conv.exe"));
-        QVERIFY(DOSOutputsProbe::exists(runner, "Conv.Exe"));
-        QVERIFY(!DOSOutputsProbe::exists(runner, "no-such-tw.exe"));
+        ProcessRunner runner(messages);
+        QVERIFY(ProcessRunnerProbe::exists(runner, "conv.exe"));
+        QVERIFY(ProcessRunnerProbe::exists(runner, "Conv.Exe"));
+        QVERIFY(!ProcessRunnerProbe::exists(runner, "no-such-tw.exe"));
         child.kill();
         child.waitForFinished();
     }
@@ -348,7 +348,7 @@ private slots:
             highest = qMax(highest, fd.toInt());
         ScriptedMessages messages;
         messages.expect("CreatePipe failed. Error: 24", "Tarnwick", MessageIcon::Critical);
-        DOSOutputs runner(messages);
+        ProcessRunner runner(messages);
         Recorder events(runner);
         rlimit tight = saved;
         tight.rlim_cur = rlim_t(highest + 1);
@@ -368,5 +368,5 @@ private slots:
 #endif
 };
 
-QTEST_GUILESS_MAIN(tst_DOSOutputs)
-#include "tst_DOSOutputs.moc"
+QTEST_GUILESS_MAIN(tst_ProcessRunner)
+#include "tst_ProcessRunner.moc"
