@@ -1,0 +1,161 @@
+#include "media/SoundLevel.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <cmath>
+
+using namespace tarnwick;
+
+namespace {
+QString recorded(const QString& name)
+{
+    QFile file(QStringLiteral(TARNWICK_TEST_DATA "/loudness/") + name + QStringLiteral(".txt"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+// A reading as "I/LRA/TP", or "error" when it has none.
+QString shown(const LoudnessReading& reading)
+{
+    if (!reading.loudness)
+        return reading.error.isEmpty() ? QStringLiteral("error without a reason") : QStringLiteral("error");
+    const Loudness& l = *reading.loudness;
+    return QStringLiteral("%1/%2/%3").arg(l.integrated).arg(l.range).arg(std::isinf(l.truePeak) ? QStringLiteral("-inf")
+                                                                                               : QString::number(l.truePeak));
+}
+const SoundTrack kStereo{0, QStringLiteral("stereo"), 48000};
+} // namespace
+
+class tst_SoundLevel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void targets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("setting"); // empty: a usage error
+        for (const auto& [text, setting] : QList<std::pair<const char*, const char*>>{
+                 {"ebu", "-23"}, {" Stream ", "-14"}, {"PODCAST", "-16"}, {"off", "off"}, {"-18.5", "-18.5"},
+                 {"-14 LUFS", "-14"}, {"-40", "-40"}, {"-5", "-5"}, {"", ""}, {"loud", ""}, {"-40.1", ""},
+                 {"-4", ""}, {"14", ""}, {"nan", ""}, {"-14dB", ""}})
+            QTest::newRow(text) << QString::fromLatin1(text) << QString::fromLatin1(setting);
+    }
+    void targets()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, setting);
+        const ParsedLoudness parsed = parseLoudness(text);
+        QCOMPARE(parsed.error.isEmpty(), !setting.isEmpty());
+        if (setting.isEmpty())
+            QVERIFY(parsed.error.contains("ebu") && parsed.error.contains("-40 to -5"));
+        else
+            QCOMPARE(parsed.target.settingText(), setting);
+        QCOMPARE(parseLoudness(parsed.target.settingText()).target, parsed.target);
+    }
+
+    // Real runs of FFmpeg 5.1's meter: each prints an empty summary while
+    // FFmpeg only sizes up the graph, and the rest in no set order.
+    void readings_data()
+    {
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<QStringList>("expected");
+        const QString tracks = recorded("two-tracks");
+        QTest::newRow("two tracks over a range") << tracks << true << QStringList{"-41.9/0.7/-23.5", "-8/0.2/-0.1"};
+        QTest::newRow("film and two trials") << recorded("film-trials") << true
+                                             << QStringList{"-20.8/14/-7.2", "-13.4/13.4/-1.3", "-12.1/10.8/0"};
+        QTest::newRow("digital silence") << recorded("silence") << true << QStringList{"-70/0/-inf"};
+        QTest::newRow("six channels without a layout") << recorded("unknown-layout") << true << QStringList{"error"};
+        QTest::newRow("stopped") << tracks << false << QStringList{"error", "error"};
+        QTest::newRow("cut short after a summary")
+            << tracks.left(tracks.lastIndexOf("[ebur128@m0")) << true << QStringList{"error", "-8/0.2/-0.1"};
+        QTest::newRow("only the first graph's") << tracks.left(tracks.indexOf("Stream mapping")) << true
+                                                << QStringList{"error", "error"};
+        QTest::newRow("nothing") << QString() << true << QStringList{"error"};
+        QTest::newRow("a number unread")
+            << QString(tracks).replace("-41.9 LUFS", "x LUFS") << true << QStringList{"error", "-8/0.2/-0.1"};
+    }
+    void readings()
+    {
+        QFETCH(QString, printed);
+        QFETCH(bool, finished);
+        QFETCH(QStringList, expected);
+        QStringList read;
+        for (const LoudnessReading& reading : readMeasurement(printed, int(expected.size()), finished))
+            read << shown(reading);
+        QCOMPARE(read, expected);
+    }
+
+    void plans_data()
+    {
+        QTest::addColumn<SoundTrack>("track");
+        QTest::addColumn<Loudness>("measured");
+        QTest::addColumn<double>("target");
+        QTest::addColumn<QString>("encoder");
+        QTest::addColumn<QString>("filters");
+        QTest::addColumn<QString>("reason");
+        const SoundTrack mono{0, "mono", 44100};
+        QTest::newRow("EBU reference tone as it is") << kStereo << Loudness{-23, 0, -23} << -23.0 << "aac"
+            << "aformat=channel_layouts=stereo,volume=+0.0dB"
+            << "volume=+0.0dB: the sound measured -23.0 LUFS, peaks -23.0 dBTP";
+        QTest::newRow("quiet speech to EBU R128") << mono << Loudness{-41.8, 0.8, -23.1} << -23.0 << "aac"
+            << "aformat=channel_layouts=mono,volume=+18.8dB"
+            << "volume=+18.8dB: the sound measured -41.8 LUFS, peaks -23.1 dBTP";
+        QTest::newRow("quiet speech to streaming, limited") << mono << Loudness{-41.8, 0.8, -23.1} << -14.0 << "aac"
+            << "aformat=channel_layouts=mono,volume=+27.8dB,aresample=176400,alimiter=limit=0.6683:level=false:"
+               "latency=1,aresample=44100"
+            << "volume=+27.8dB with a -1 dBTP limit: the sound measured -41.8 LUFS, peaks -23.1 dBTP";
+        QTest::newRow("loud advert down, MP3 quieter by itself") << kStereo << Loudness{-7.8, 0.3, 0.1} << -16.0
+            << "libmp3lame" << "aformat=channel_layouts=stereo,volume=-7.8dB"
+            << "volume=-7.8dB: the sound measured -7.8 LUFS, peaks 0.1 dBTP";
+        QTest::newRow("96 kHz limited at twice its rate") << SoundTrack{1, "5.1(side)", 96000} << Loudness{-30, 12, -3}
+            << -23.0 << "ac3" << "aformat=channel_layouts=5.1(side),volume=+7.0dB,aresample=192000,alimiter=limit=0.8414:"
+                                 "level=false:latency=1,aresample=96000"
+            << "volume=+7.0dB with a -1 dBTP limit: the sound measured -30.0 LUFS, peaks -3.0 dBTP";
+        QTest::newRow("silence stays silence") << kStereo << Loudness{-70, 0, -INFINITY} << -14.0 << "aac" << ""
+            << "no volume change: the sound measured -70.0 LUFS, peaks -inf dBTP, silence";
+    }
+    void plans()
+    {
+        QFETCH(SoundTrack, track);
+        QFETCH(Loudness, measured);
+        QFETCH(double, target);
+        QFETCH(QString, encoder);
+        const LevelPlan plan = planLevel(track, measured, target, soundCodec(encoder));
+        QTEST(plan.filters(), "filters");
+        QTEST(plan.reason(), "reason");
+        QCOMPARE(plan.trials().size(), plan.limited ? 2 : 0);
+    }
+
+    // The film's trials above: +8 dB gave -13.4 LUFS, +11 dB -12.1; the
+    // gain that reaches -14 follows from the two.
+    void limiterTrialsSettleTheGain()
+    {
+        LevelPlan plan = planLevel(SoundTrack{0, "5.1(side)", 48000}, {-20.8, 14, -7.2}, -14, soundCodec("aac"));
+        plan.gain = 8;
+        QCOMPARE(plan.trials().at(1).filters,
+                 "volume=+11.0dB,aresample=192000,alimiter=limit=0.6683:level=false:latency=1,aresample=48000");
+        QCOMPARE(settleLevel(plan, -13.4, -12.1).reason().left(14), "volume=+6.6dB ");
+        QCOMPARE(settleLevel(plan, -14.5, -14.4).gain, 10.0); // a limiter taking nearly all of a step
+    }
+
+    void arguments()
+    {
+        const QList<MeteredChain> chains{{SoundTrack{1, "5.1(side)", 48000}, {}}, {kStereo, "volume=+3.0dB"}};
+        QCOMPARE(measurementArguments("in put.mkv", chains, TimeRange{1.5, 6.5}).join(u'|'),
+                 "-nostdin|-hide_banner|-nostats|-vn|-sn|-dn|-ss|1.5|-t|5|-i|in put.mkv|-filter_complex|"
+                 "[0:a:1]aformat=channel_layouts=5.1(side),ebur128@m0=peak=true:framelog=verbose[m0];"
+                 "[0:a:0]aformat=channel_layouts=stereo,volume=+3.0dB,ebur128@m1=peak=true:framelog=verbose[m1]|"
+                 "-map|[m0]|-f|null|-|-map|[m1]|-f|null|-");
+        const LevelPlan quiet = planLevel(kStereo, {-30, 3, -20}, -23, soundCodec("aac"));
+        const LevelPlan silent = planLevel(kStereo, {-70, 0, -INFINITY}, -23, soundCodec("aac"));
+        QCOMPARE(levelArguments({quiet, silent}, false).join(u'|'), "-af|aformat=channel_layouts=stereo,volume=+7.0dB");
+        QCOMPARE(levelArguments({silent, quiet}, true, usualSoundCodec("matroska")).join(u'|'),
+                 "-c:a|aac|-filter:a:1|aformat=channel_layouts=stereo,volume=+7.0dB");
+        QCOMPARE(SoundTrack::of(0, "5.1(side)", 6, 48000, 2).layout, "stereo");
+        QCOMPARE(SoundTrack::of(0, {}, 6, 48000, 0).layout, "5.1");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SoundLevel)
+#include "tst_SoundLevel.moc"
