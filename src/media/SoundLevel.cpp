@@ -129,9 +129,10 @@ QStringList measurementArguments(const QString& source, const QList<MeteredChain
     for (qsizetype n = 0; n < chains.size(); ++n) {
         const MeteredChain& chain = chains[n];
         const QString filters = joined(trackFilters(chain.track), chain.filters);
-        graph << QStringLiteral("[0:a:%1]%2%3=peak=true:framelog=verbose[m%4]")
+        graph << QStringLiteral("[0:a:%1]%2%3=%4framelog=verbose[m%5]")
                      .arg(chain.track.audioIndex)
-                     .arg(filters.isEmpty() ? QString() : filters + u',', meterName(int(n)))
+                     .arg(filters.isEmpty() ? QString() : filters + u',', meterName(int(n)),
+                          chain.peaks ? QStringLiteral("peak=true:") : QString())
                      .arg(n);
     }
     arguments << QStringLiteral("-filter_complex") << graph.join(u';');
@@ -141,15 +142,15 @@ QStringList measurementArguments(const QString& source, const QList<MeteredChain
     return arguments;
 }
 
-QList<LoudnessReading> readMeasurement(const QString& printed, int chains, bool finished)
+QList<LoudnessReading> readMeasurement(const QString& printed, const QList<MeteredChain>& chains, bool finished)
 {
-    QList<LoudnessReading> readings(qMax(0, chains));
+    QList<LoudnessReading> readings(chains.size());
     // FFmpeg builds the graph once to learn its outputs and drops it, and
     // each meter of that first graph prints an empty summary: only those
     // after the stream mapping measured anything.
     const qsizetype mapping = printed.indexOf(QLatin1String("Stream mapping:"));
     const QString fatal = fatalLine(printed);
-    for (int n = 0; n < chains; ++n) {
+    for (int n = 0; n < int(chains.size()); ++n) {
         LoudnessReading& reading = readings[n];
         if (!fatal.isEmpty() || !finished) {
             reading.error = fatal.isEmpty() ? QStringLiteral("the measurement of the sound did not finish") : fatal;
@@ -167,7 +168,9 @@ QList<LoudnessReading> readMeasurement(const QString& printed, int chains, bool 
         const auto integrated = valueAfter(block, QStringLiteral("I:"));
         const auto range = valueAfter(block, QStringLiteral("LRA:"));
         const qsizetype truePeak = block.indexOf(QLatin1String("True peak:"));
-        const auto peak = truePeak < 0 ? std::nullopt : valueAfter(block.mid(truePeak), QStringLiteral("Peak:"));
+        std::optional<double> peak = std::numeric_limits<double>::quiet_NaN();
+        if (chains[n].peaks)
+            peak = truePeak < 0 ? std::nullopt : valueAfter(block.mid(truePeak), QStringLiteral("Peak:"));
         if (!integrated || !range || !peak || std::isnan(*integrated) || std::isinf(*integrated)) {
             reading.error = QStringLiteral("the measurement of the sound could not be read");
             continue;
@@ -200,7 +203,7 @@ QString usualSoundCodec(const QString& muxer)
     return muxer == u"webm" ? QStringLiteral("libopus") : QStringLiteral("aac");
 }
 
-QString LevelPlan::gainFilters(double decibelsGain) const
+QString LevelPlan::gainFilters(double decibelsGain, bool truePeaks) const
 {
     QString chain = QStringLiteral("volume=") + decibels(decibelsGain);
     if (!limited)
@@ -208,7 +211,7 @@ QString LevelPlan::gainFilters(double decibelsGain) const
     // The limiter holds sample peaks; at four times the rate they are the
     // true peaks. Its delay is taken back so the sound stays with the picture.
     const int rate = track.sampleRate > 0 ? track.sampleRate : 48000;
-    const int over = rate <= 48000 ? 4 : rate <= 96000 ? 2 : 1;
+    const int over = !truePeaks ? 1 : rate <= 48000 ? 4 : rate <= 96000 ? 2 : 1;
     const QString limit = QString::number(std::pow(10.0, ceiling / 20), 'f', 4);
     if (over > 1)
         chain += QStringLiteral(",aresample=%1").arg(rate * over);
@@ -239,7 +242,7 @@ QList<MeteredChain> LevelPlan::trials() const
 {
     if (!limited)
         return {};
-    return {{track, gainFilters(gain)}, {track, gainFilters(gain + kTrialStep)}};
+    return {{track, gainFilters(gain, false), false}, {track, gainFilters(gain + kTrialStep, false), false}};
 }
 
 LevelPlan planLevel(const SoundTrack& track, const Loudness& measured, double target, const SoundCodec& codec)

@@ -71,13 +71,15 @@ struct LoudnessReading {
 // is a track and the filters it passes before the meter.
 struct MeteredChain {
     SoundTrack track;
-    QString filters; // empty: the track as its output carries it
+    QString filters;   // empty: the track as its output carries it
+    bool peaks = true; // the true peak too, which costs a quarter of the run
 };
 // The encoder's arguments that measure `chains` of `source` over `range`.
 QStringList measurementArguments(const QString& source, const QList<MeteredChain>& chains, const TimeRange& range = {});
-// Each chain's reading from what that run printed, in the chains' order.
-// `finished`: the run ended with status 0.
-QList<LoudnessReading> readMeasurement(const QString& printed, int chains, bool finished = true);
+// Each chain's reading from what that run printed, in the chains' order
+// (a chain without peaks reads a true peak of NaN). `finished`: the run
+// ended with status 0.
+QList<LoudnessReading> readMeasurement(const QString& printed, const QList<MeteredChain>& chains, bool finished = true);
 
 // What a format's sound codec does to the level: how far its decoded true
 // peaks rise over the encoded sound's, and how much quieter it plays.
@@ -110,12 +112,13 @@ struct LevelPlan {
     // limit: the sound measured -35.8 LUFS, peaks -18.1 dBTP".
     QString reason() const;
     // A limiter takes loudness away with the peaks: the trial gains whose
-    // measured loudness settles the gain.
+    // measured loudness settles the gain. The trials limit at the track's
+    // own rate, four times quicker, to the same loudness within 0.1 LU.
     static constexpr double kTrialStep = 3;
     QList<MeteredChain> trials() const;
 
 private:
-    QString gainFilters(double decibelsGain) const;
+    QString gainFilters(double decibelsGain, bool truePeaks = true) const;
 };
 LevelPlan planLevel(const SoundTrack& track, const Loudness& measured, double target, const SoundCodec& codec);
 // The gain that reaches the target through the limiter, from the loudness
