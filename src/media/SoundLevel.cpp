@@ -11,7 +11,8 @@ namespace {
 
 QString decibels(double value)
 {
-    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 1) + QStringLiteral("dB");
+    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 1) +
+           QStringLiteral("dB");
 }
 
 // A number as FFmpeg's meter prints it, to one decimal: "-70.0", "-inf".
@@ -23,11 +24,16 @@ QString level(double value)
 QString layoutFor(int channels)
 {
     switch (channels) {
-    case 1: return QStringLiteral("mono");
-    case 2: return QStringLiteral("stereo");
-    case 6: return QStringLiteral("5.1");
-    case 8: return QStringLiteral("7.1");
-    default: return {};
+    case 1:
+        return QStringLiteral("mono");
+    case 2:
+        return QStringLiteral("stereo");
+    case 6:
+        return QStringLiteral("5.1");
+    case 8:
+        return QStringLiteral("7.1");
+    default:
+        return {};
     }
 }
 
@@ -36,7 +42,8 @@ QString layoutFor(int channels)
 // resampler takes them: naming the layout first lets both work.
 QString trackFilters(const SoundTrack& track)
 {
-    return track.layout.isEmpty() ? QString() : QStringLiteral("aformat=channel_layouts=") + track.layout;
+    return track.layout.isEmpty() ? QString()
+                                  : QStringLiteral("aformat=channel_layouts=") + track.layout;
 }
 
 QString joined(const QString& first, const QString& second)
@@ -54,13 +61,15 @@ QString meterName(int chain)
 std::optional<double> valueAfter(const QString& block, const QString& key)
 {
     static const QString number = QStringLiteral(R"(\s*(-?inf|[-+]?\d+(?:\.\d+)?)\s)");
-    const QRegularExpression pattern(QStringLiteral("(?:^|\\n)\\s*") + QRegularExpression::escape(key) + number);
+    const QRegularExpression pattern(QStringLiteral("(?:^|\\n)\\s*") +
+                                     QRegularExpression::escape(key) + number);
     const QRegularExpressionMatch match = pattern.match(block + u'\n');
     if (!match.hasMatch())
         return std::nullopt;
     const QString text = match.captured(1);
     if (text.endsWith(QLatin1String("inf")))
-        return text.startsWith(u'-') ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+        return text.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
     return text.toDouble();
 }
 
@@ -69,7 +78,8 @@ std::optional<double> valueAfter(const QString& block, const QString& key)
 QString fatalLine(const QString& printed)
 {
     static const QRegularExpression fatal(
-        QStringLiteral(R"(^(?:\[[^\]]*\]\s*)?(Conversion failed!|Error (?:while|reinitializing|initializing|opening).*|Failed to .*|.*not supported.*)$)"),
+        QStringLiteral(
+            R"(^(?:\[[^\]]*\]\s*)?(Conversion failed!|Error (?:while|reinitializing|initializing|opening).*|Failed to .*|.*not supported.*)$)"),
         QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = fatal.match(printed);
     return match.hasMatch() ? match.captured(0).trimmed() : QString();
@@ -101,12 +111,15 @@ ParsedLoudness parseLoudness(const QString& text)
         if (lufs >= LoudnessTarget::kLeast && lufs <= LoudnessTarget::kMost)
             return chosen(lufs);
     }
-    return {{}, QStringLiteral("unknown loudness \"%1\": choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), "
-                               "off, or a number of LUFS from -40 to -5")
-                    .arg(text)};
+    return {{},
+            QStringLiteral("unknown loudness \"%1\": choose ebu (-23 LUFS), stream (-14 LUFS), "
+                           "podcast (-16 LUFS), "
+                           "off, or a number of LUFS from -40 to -5")
+                .arg(text)};
 }
 
-SoundTrack SoundTrack::of(int audioIndex, const QString& layout, int channels, int sampleRate, int maxChannels)
+SoundTrack SoundTrack::of(int audioIndex, const QString& layout, int channels, int sampleRate,
+                          int maxChannels)
 {
     SoundTrack track{audioIndex, layout, sampleRate};
     if (maxChannels > 0 && channels > maxChannels)
@@ -116,10 +129,12 @@ SoundTrack SoundTrack::of(int audioIndex, const QString& layout, int channels, i
     return track;
 }
 
-QStringList measurementArguments(const QString& source, const QList<MeteredChain>& chains, const TimeRange& range)
+QStringList measurementArguments(const QString& source, const QList<MeteredChain>& chains,
+                                 const TimeRange& range)
 {
-    QStringList arguments{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-nostats"),
-                          QStringLiteral("-vn"), QStringLiteral("-sn"), QStringLiteral("-dn")};
+    QStringList arguments{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                          QStringLiteral("-nostats"), QStringLiteral("-vn"),
+                          QStringLiteral("-sn"),      QStringLiteral("-dn")};
     if (range.start)
         arguments << QStringLiteral("-ss") << secondsArgument(*range.start);
     if (range.end)
@@ -137,12 +152,13 @@ QStringList measurementArguments(const QString& source, const QList<MeteredChain
     }
     arguments << QStringLiteral("-filter_complex") << graph.join(u';');
     for (qsizetype n = 0; n < chains.size(); ++n)
-        arguments << QStringLiteral("-map") << QStringLiteral("[m%1]").arg(n) << QStringLiteral("-f")
-                  << QStringLiteral("null") << QStringLiteral("-");
+        arguments << QStringLiteral("-map") << QStringLiteral("[m%1]").arg(n)
+                  << QStringLiteral("-f") << QStringLiteral("null") << QStringLiteral("-");
     return arguments;
 }
 
-QList<LoudnessReading> readMeasurement(const QString& printed, const QList<MeteredChain>& chains, bool finished)
+QList<LoudnessReading> readMeasurement(const QString& printed, const QList<MeteredChain>& chains,
+                                       bool finished)
 {
     QList<LoudnessReading> readings(chains.size());
     // FFmpeg builds the graph once to learn its outputs and drops it, and
@@ -153,7 +169,9 @@ QList<LoudnessReading> readMeasurement(const QString& printed, const QList<Meter
     for (int n = 0; n < int(chains.size()); ++n) {
         LoudnessReading& reading = readings[n];
         if (!fatal.isEmpty() || !finished) {
-            reading.error = fatal.isEmpty() ? QStringLiteral("the measurement of the sound did not finish") : fatal;
+            reading.error = fatal.isEmpty()
+                                ? QStringLiteral("the measurement of the sound did not finish")
+                                : fatal;
             continue;
         }
         const QString head = u'[' + meterName(n) + QStringLiteral(" @");
@@ -170,7 +188,8 @@ QList<LoudnessReading> readMeasurement(const QString& printed, const QList<Meter
         const qsizetype truePeak = block.indexOf(QLatin1String("True peak:"));
         std::optional<double> peak = std::numeric_limits<double>::quiet_NaN();
         if (chains[n].peaks)
-            peak = truePeak < 0 ? std::nullopt : valueAfter(block.mid(truePeak), QStringLiteral("Peak:"));
+            peak = truePeak < 0 ? std::nullopt
+                                : valueAfter(block.mid(truePeak), QStringLiteral("Peak:"));
         if (!integrated || !range || !peak || std::isnan(*integrated) || std::isinf(*integrated)) {
             reading.error = QStringLiteral("the measurement of the sound could not be read");
             continue;
@@ -186,9 +205,9 @@ QList<LoudnessReading> readMeasurement(const QString& printed, const QList<Meter
 const SoundCodec& soundCodec(const QString& encoder)
 {
     static const QList<SoundCodec> codecs{
-        {QStringLiteral("aac"), 2.5, 0, 0},       {QStringLiteral("libmp3lame"), 0.5, 0.4, 2},
-        {QStringLiteral("wmav2"), 1.0, 0, 2},     {QStringLiteral("mp2"), 0.5, 0, 2},
-        {QStringLiteral("libopus"), 1.0, 0, 0},   {QStringLiteral("ac3"), 0.5, 0, 6},
+        {QStringLiteral("aac"), 2.5, 0, 0},     {QStringLiteral("libmp3lame"), 0.5, 0.4, 2},
+        {QStringLiteral("wmav2"), 1.0, 0, 2},   {QStringLiteral("mp2"), 0.5, 0, 2},
+        {QStringLiteral("libopus"), 1.0, 0, 0}, {QStringLiteral("ac3"), 0.5, 0, 6},
     };
     static const SoundCodec lossless;
     for (const SoundCodec& codec : codecs) {
@@ -234,7 +253,9 @@ QString LevelPlan::reason() const
         return QStringLiteral("no volume change: %1, silence").arg(measuredText);
     return QStringLiteral("volume=%1%2: %3")
         .arg(decibels(gain),
-             limited ? QStringLiteral(" with a %1 dBTP limit").arg(QString::number(LoudnessTarget::kCeiling)) : QString(),
+             limited ? QStringLiteral(" with a %1 dBTP limit")
+                           .arg(QString::number(LoudnessTarget::kCeiling))
+                     : QString(),
              measuredText);
 }
 
@@ -242,10 +263,12 @@ QList<MeteredChain> LevelPlan::trials() const
 {
     if (!limited)
         return {};
-    return {{track, gainFilters(gain, false), false}, {track, gainFilters(gain + kTrialStep, false), false}};
+    return {{track, gainFilters(gain, false), false},
+            {track, gainFilters(gain + kTrialStep, false), false}};
 }
 
-LevelPlan planLevel(const SoundTrack& track, const Loudness& measured, double target, const SoundCodec& codec)
+LevelPlan planLevel(const SoundTrack& track, const Loudness& measured, double target,
+                    const SoundCodec& codec)
 {
     LevelPlan plan{track, measured, target};
     if (measured.isSilent())
@@ -279,7 +302,8 @@ QStringList levelArguments(const QList<LevelPlan>& plans, bool everyTrack, const
         const QString filters = plans[n].filters();
         if (filters.isEmpty())
             continue;
-        arguments << (everyTrack ? QStringLiteral("-filter:a:%1").arg(n) : QStringLiteral("-af")) << filters;
+        arguments << (everyTrack ? QStringLiteral("-filter:a:%1").arg(n) : QStringLiteral("-af"))
+                  << filters;
         if (!everyTrack)
             break;
     }
