@@ -74,15 +74,16 @@ std::optional<double> valueAfter(const QString& block, const QString& key)
 }
 
 // The first line that says the run gave up: its meters then print what they
-// had, which is not the sound's level.
+// had, which is not the sound's level. The encoder's own lines say so; the
+// libraries' lines, named in brackets, are warnings it goes on after.
 QString fatalLine(const QString& printed)
 {
     static const QRegularExpression fatal(
         QStringLiteral(
-            R"(^(?:\[[^\]]*\]\s*)?(Conversion failed!|Error (?:while|reinitializing|initializing|opening).*|Failed to .*|.*not supported.*)$)"),
+            R"((?:^|\r)(Conversion failed!|Error (?:while|reinitializing|initializing|opening)[^\r\n]*|Failed to [^\r\n]*)\r?$)"),
         QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = fatal.match(printed);
-    return match.hasMatch() ? match.captured(0).trimmed() : QString();
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 } // namespace

@@ -66,6 +66,8 @@ private slots:
             << tracks.left(tracks.lastIndexOf("[ebur128@m0")) << 0 << QStringList{"error", "-8/0.2/-0.1"};
         QTest::newRow("only the first graph's") << tracks.left(tracks.indexOf("Stream mapping")) << 0
                                                 << QStringList{"error", "error"};
+        QTest::newRow("failed after a progress line") << tracks + "\rConversion failed!\r\n" << 0
+                                                      << QStringList{"error", "error"};
         QTest::newRow("a number unread")
             << QString(tracks).replace("-41.9 LUFS", "x LUFS") << 0 << QStringList{"error", "-8/0.2/-0.1"};
     }
