@@ -16,6 +16,8 @@ packages=(
   fonts-dejavu-core fonts-noto-cjk fonts-tlwg-loma-otf
   # The script that merges the languages' lines into the menu entry and the listing.
   python3
+  # Speaks test sentences to a file: the speech the loudness tests measure.
+  espeak-ng
   dvdauthor fp-utils desktop-file-utils parallel bc
   clang libclang-rt-14-dev valgrind
   # Independent players of the converted files, for the tests.

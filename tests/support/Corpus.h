@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace tarnwick::test {
@@ -275,6 +277,51 @@ inline QList<CorpusSource> rateCorpus()
     return corpus;
 }
 
+// Sound as people have it, each under a small picture since Tarnwick
+// converts videos: a phone's quiet speech (espeak-ng speaks it, SPEECH), an
+// advert's loud, compressed speech over noise, a film's 5.1 mix of quiet
+// dialogue and a loud burst, EBU Tech 3341's first case (1 kHz at -23 dBFS
+// in both channels: -23.0 LUFS) and digital silence.
+inline QList<CorpusSource> loudnessCorpus()
+{
+    const QString t = QStringLiteral("3");
+    const QStringList picture{"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=" + t};
+    const QStringList speech{"-stream_loop", "-1", "-i", "SPEECH"};
+    const auto in = [](const QString& graph) { return QStringList{"-f", "lavfi", "-i", graph}; };
+    const QStringList video{"-c:v", "libx264", "-pix_fmt", "yuv420p", "-t", t};
+    const QString tone = QStringLiteral("0.0707946*sin(2*PI*1000*t)");
+    QList<CorpusSource> corpus;
+    corpus << CorpusSource{"phone-quiet-speech.mp4",
+                           picture + speech + QStringList{"-af", "volume=-22dB,aresample=44100", "-c:a", "aac"} + video,
+                           {}};
+    corpus << CorpusSource{"advert-loud.mp4",
+                           picture + speech + in("anoisesrc=color=pink:amplitude=0.3:sample_rate=44100") +
+                               QStringList{"-filter_complex",
+                                           "[1:a]aresample=44100,volume=12dB[s];[s][2:a]amix=inputs=2:normalize=0,"
+                                           "acompressor=threshold=-30dB:ratio=20:attack=1:release=50:makeup=20,"
+                                           "alimiter=limit=0.9:level=false,aformat=channel_layouts=stereo[a]",
+                                           "-map", "0:v", "-map", "[a]", "-c:a", "aac", "-b:a", "192k"} +
+                               video,
+                           {}};
+    corpus << CorpusSource{"film-51-wide.mkv",
+                           picture + speech + in("anoisesrc=color=brown:amplitude=0.5:sample_rate=48000") +
+                               QStringList{"-filter_complex",
+                                           "[1:a]aresample=48000,volume=-10dB[d];"
+                                           "[2:a]volume='if(between(t,1.5,2.2),1,0)':eval=frame,asplit=5[n1][n2][n3][n4][n5];"
+                                           "[n1][n2][d][n3][n4][n5]join=inputs=6:channel_layout=5.1:"
+                                           "map=0.0-FL|1.0-FR|2.0-FC|3.0-LFE|4.0-BL|5.0-BR[a]",
+                                           "-map", "0:v", "-map", "[a]", "-c:a", "ac3", "-b:a", "448k"} +
+                               video,
+                           {}};
+    corpus << CorpusSource{"ebu-3341-case1.mov",
+                           picture + in("aevalsrc=" + tone + "|" + tone + ":s=48000") +
+                               QStringList{"-c:a", "pcm_s16le"} + video,
+                           {}};
+    corpus << CorpusSource{"silence.mp4",
+                           picture + in("anullsrc=r=48000:cl=stereo") + QStringList{"-c:a", "aac"} + video, {}};
+    return corpus;
+}
+
 // Makes the sources in `folder`; the paths of the sources made, or an empty
 // list with `error` set. A source already there from the same recipe is kept,
 // so a corpus is made once and shared by every test and run that asks for it;
@@ -294,6 +341,18 @@ inline QStringList makeCorpus(const QString& folder, const QList<CorpusSource>& 
     }
     const QString subtitles = folder + QStringLiteral("/subtitles.srt");
     writeFile(subtitles, "1\n00:00:00,000 --> 00:00:01,000\nHello\n\n2\n00:00:02,000 --> 00:00:03,000\nWorld\n");
+    const QString speech = folder + QStringLiteral("/speech.wav");
+    const auto speaks = [](const CorpusSource& source) { return source.encode.contains(QStringLiteral("SPEECH")); };
+    if (std::any_of(sources.begin(), sources.end(), speaks) && !QFileInfo::exists(speech)) {
+        QString said;
+        if (!runTool(QStringLiteral("espeak-ng"),
+                     {"-w", speech, "The family sat down to dinner at seven. Grandmother told the story of the old "
+                                    "mill by the river, and everyone laughed."},
+                     &said)) {
+            *error = QStringLiteral("espeak-ng (scripts/setup.sh installs it): ") + said;
+            return {};
+        }
+    }
     QStringList made;
     for (const CorpusSource& source : sources) {
         // A name may hold folders, as a disc's title files do.
@@ -304,6 +363,7 @@ inline QStringList makeCorpus(const QString& folder, const QList<CorpusSource>& 
         QStringList arguments{"-nostdin", "-v", "error", "-y"};
         arguments += source.encode;
         arguments.replaceInStrings(QStringLiteral("SUBTITLES"), subtitles);
+        arguments.replaceInStrings(QStringLiteral("SPEECH"), speech);
         const QByteArray recipe =
             (arguments.join(u'\x1f') + u'\x1e' + source.rotate).toUtf8() + '\x1e' + source.boxes.toHex();
         const QString stamp = place + u'.' + file + QStringLiteral(".recipe");
