@@ -28,6 +28,8 @@ constexpr double kProgressiveShare = 0.2;
 
 // A window's edge holds when this share of its frames lies near the median.
 constexpr double kSteadyShare = 0.6;
+// A frame lit over less of a side than this is as good as black.
+constexpr double kLitShare = 0.4;
 // Across windows the widest edge needs this share of them behind it.
 constexpr double kBackedShare = 0.25;
 
@@ -40,7 +42,7 @@ QString secondsText(double seconds)
 
 bool near(double rate, double target)
 {
-    return std::fabs(rate - target) < 0.05;
+    return std::fabs(rate - target) < 0.01;
 }
 
 int numberAfter(const QString& line, QStringView key)
@@ -96,18 +98,7 @@ void readLine(WindowReading& window, const QString& filter, const QString& line)
         e.bottom = numberAfter(line, u"y2:");
         e.time = decimalAfter(line, u" t:");
         window.extents << e;
-    } else if (filter == u"blackdetect") {
-        const double start = decimalAfter(line, u"black_start:");
-        const double end = decimalAfter(line, u"black_end:");
-        if (start >= 0)
-            window.blackSpans << std::pair{start, end >= start ? end : 1e9};
     }
-}
-
-bool inBlack(const WindowReading& window, double time)
-{
-    return std::any_of(window.blackSpans.begin(), window.blackSpans.end(),
-                       [time](const auto& span) { return time >= span.first - 1e-3 && time <= span.second + 1e-3; });
 }
 
 template <typename T>
@@ -201,6 +192,7 @@ LookPlan planLook(const SourceStreams& streams, double rangeStart, double rangeL
     if (!plan.fields && !plan.crop)
         return plan;
     plan.blackLimit = blackLimit(*video);
+    plan.bitDepth = std::clamp(video->bitDepth, 8, 16);
     plan.streamIndex = video->index;
     plan.windows = lookWindows(streams.duration, rangeStart, rangeLength, plan.fields);
     return plan;
@@ -223,9 +215,12 @@ QStringList LookPlan::arguments(const QString& source) const
         QStringList filters;
         if (fields)
             filters << QStringLiteral("idet@w%1").arg(n);
-        if (crop)
-            filters << QStringLiteral("cropdetect@w%1=limit=%2:round=2:skip=0:reset=1").arg(n).arg(blackLimit)
-                    << QStringLiteral("blackdetect@w%1=d=0").arg(n);
+        if (crop) {
+            // Brighter than black in full, 3% of a line such pixels.
+            const int full = (256 << (bitDepth - 8)) - 1;
+            filters << QStringLiteral("lutyuv=y='gt(val,%1)*%2'").arg(blackLimit).arg(full)
+                    << QStringLiteral("cropdetect@w%1=limit=%2:round=2:skip=0:reset=1").arg(n).arg(full * 3 / 100);
+        }
         graph << QStringLiteral("[%1:%2]%3[w%1]").arg(n).arg(streamIndex).arg(filters.join(u','));
         outputs << QStringLiteral("-map") << QStringLiteral("[w%1]").arg(n) << QStringLiteral("-f")
                 << QStringLiteral("null") << QStringLiteral("-");
@@ -236,7 +231,7 @@ QStringList LookPlan::arguments(const QString& source) const
 QList<WindowReading> readWindows(const QString& output, int windowCount)
 {
     QList<WindowReading> windows(std::max(0, windowCount));
-    static const QRegularExpression named(QStringLiteral("^\\[(idet|cropdetect|blackdetect)@w(\\d+) @ "));
+    static const QRegularExpression named(QStringLiteral("^\\[(idet|cropdetect)@w(\\d+) @ "));
     for (const QString& line : output.split(u'\n')) {
         const QRegularExpressionMatch match = named.match(line);
         if (!match.hasMatch())
@@ -288,7 +283,10 @@ CropArea agreeCrop(const QList<WindowReading>& windows, int width, int height)
     for (const WindowReading& w : windows) {
         QList<int> l, r, t, b;
         for (const Extent& e : w.extents) {
-            if (e.isBlack() || inBlack(w, e.time))
+            // Fades, title cards on black, the darkest scenes: what little
+            // is lit there says nothing of where the picture ends.
+            if (e.isBlack() || (e.right - e.left + 1) < kLitShare * width ||
+                (e.bottom - e.top + 1) < kLitShare * height)
                 continue;
             l << std::clamp(e.left, 0, width - 1);
             r << std::clamp(e.right, 0, width - 1);
@@ -310,10 +308,8 @@ CropArea agreeCrop(const QList<WindowReading>& windows, int width, int height)
     const int right = std::min(width, (widestEdge(rights, toleranceX, width - 1, false) + 2) & ~1);
     const int bottom = std::min(height, (widestEdge(bottoms, toleranceY, height - 1, false) + 2) & ~1);
     const CropArea area{(right - left) & ~1, (bottom - top) & ~1, left, top};
-    // A sliver is the encoder's edge, not a bar; more than half gone is
-    // not a picture in bars but a picture misread.
-    const bool sliver = width - area.width < toleranceX && height - area.height < toleranceY;
-    if (sliver || area.width * 2 < width || area.height * 2 < height)
+    // A sliver is the encoder's edge, not a bar.
+    if (width - area.width < toleranceX && height - area.height < toleranceY)
         return {};
     return area;
 }

@@ -39,8 +39,7 @@ struct Extent {
 
 struct WindowReading {
     FieldCounts fields;
-    QList<Extent> extents;                      // one a frame, in order
-    QList<std::pair<double, double>> blackSpans; // blackdetect's, window time
+    QList<Extent> extents;  // one a frame, in order
     bool hasFrames() const { return fields.frames() > 0 || !extents.isEmpty(); }
 };
 
@@ -65,15 +64,18 @@ struct CropArea {
 struct LookPlan {
     QList<LookWindow> windows;  // empty: nothing to look at, no run
     bool fields = false;        // idet
-    bool crop = false;          // cropdetect and blackdetect
-    int blackLimit = 24;        // cropdetect's limit in the source's own sample values
+    bool crop = false;          // cropdetect
+    int blackLimit = 24;        // the brightest black, in the source's own sample values
+    int bitDepth = 8;
     int streamIndex = 0;        // the picture looked at
 
     bool isEmpty() const { return windows.isEmpty(); }
     // The encoder's arguments: one input per window, each through its own
     // named filters ("idet@w3") so that its lines can be told apart, each
     // to a null output. Seeks land on the key frame before a window's start,
-    // so that nothing is decoded only to be thrown away.
+    // so that nothing is decoded only to be thrown away. A line of the
+    // picture is black for cropdetect when nearly all its pixels are: a
+    // dark picture has a few brighter ones, where its average would be black.
     QStringList arguments(const QString& source) const;
 };
 
@@ -92,7 +94,7 @@ struct PictureLook {
 // looked at for fields: no disc or broadcast makes them interlaced.
 bool mayCarryFields(const VideoStream& video);
 
-// cropdetect's black: a little above the black of the source's range, in
+// The brightest black: a little above the black of the source's range, in
 // its bit depth.
 int blackLimit(const VideoStream& video);
 
