@@ -147,8 +147,8 @@ bool mayCarryFields(const VideoStream& video)
         return true;
     const double rate = video.frameRate;
     const bool televisionRate = near(rate, 25) || near(rate, 30000.0 / 1001) || near(rate, 30);
-    const bool televisionSize = (video.height > 0 && video.height <= 576) || video.height == 1080 ||
-                                video.height == 1088;
+    static const QList<int> fieldHeights{480, 486, 576, 1080, 1088};
+    const bool televisionSize = fieldHeights.contains(video.height);
     return televisionRate && televisionSize && !video.attachedPicture;
 }
 

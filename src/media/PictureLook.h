@@ -89,9 +89,9 @@ struct PictureLook {
 };
 
 // Whether a picture could carry fields or pulldown: said so by the source,
-// or a television rate (25, 29.97, 30) in a television size (up to 576
-// lines, or 1080). Progressive 720p, phone sizes and other rates are not
-// looked at for fields: no disc or broadcast makes them interlaced.
+// or a television rate (25, 29.97, 30) in a size television sends in
+// fields (480, 486, 576 or 1080 lines). 720p, web sizes and other rates
+// are not looked at for fields: no disc or broadcast makes them interlaced.
 bool mayCarryFields(const VideoStream& video);
 
 // The brightest black: a little above the black of the source's range, in

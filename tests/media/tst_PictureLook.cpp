@@ -42,27 +42,28 @@ private slots:
         QTest::addColumn<bool>("crop");
         QTest::addColumn<int>("fields");
         QTest::addColumn<CropArea>("area");
+        QTest::addColumn<int>("unread");
         const CropArea none;
         QTest::newRow("3:2 NTSC film") << "telecined-ntsc" << video(720, 480, kNtsc, true) << 10.0 << false
-                                       << int(FieldLook::Telecined) << none;
+                                       << int(FieldLook::Telecined) << none << 0;
         QTest::newRow("NTSC video") << "interlaced-ntsc" << video(720, 480, kNtsc, true) << 10.0 << false
-                                    << int(FieldLook::Interlaced) << none;
+                                    << int(FieldLook::Interlaced) << none << 0;
         QTest::newRow("2:2 PAL film") << "film-pal-22" << video(720, 576, 25, true) << 10.0 << false
-                                      << int(FieldLook::FilmInFields) << none;
+                                      << int(FieldLook::FilmInFields) << none << 0;
         QTest::newRow("progressive, then interlaced")
-            << "mixed-dvd" << video(720, 480, kNtsc, false) << 8.0 << false << int(FieldLook::Mixed) << none;
+            << "mixed-dvd" << video(720, 480, kNtsc, false) << 8.0 << false << int(FieldLook::Mixed) << none << 0;
         QTest::newRow("scope, title card, fade") << "scope-card-fade" << video(1280, 720, 24, false) << 10.0
-                                                 << true << int(FieldLook::Unread) << CropArea{1280, 536, 0, 92};
+                                                 << true << int(FieldLook::Unread) << CropArea{1280, 536, 0, 92} << 0;
         QTest::newRow("4:3 in 16:9") << "pillarbox" << video(1280, 720, 25, false) << 6.0 << true
-                                     << int(FieldLook::Unread) << CropArea{960, 720, 160, 0};
+                                     << int(FieldLook::Unread) << CropArea{960, 720, 160, 0} << 0;
         QTest::newRow("dark full frame") << "dark-full-frame" << video(640, 360, 25, false) << 6.0 << true
-                                         << int(FieldLook::Unread) << none;
+                                         << int(FieldLook::Unread) << none << 0;
         QTest::newRow("scope and full frame") << "scope-and-full-frame" << video(1280, 720, 24, false) << 9.0
-                                              << true << int(FieldLook::Unread) << none;
+                                              << true << int(FieldLook::Unread) << none << 0;
         QTest::newRow("10-bit scope") << "letterbox-10bit" << video(1280, 720, 24, false, 10) << 4.0 << true
-                                      << int(FieldLook::Unread) << CropArea{1280, 536, 0, 92};
+                                      << int(FieldLook::Unread) << CropArea{1280, 536, 0, 92} << 0;
         QTest::newRow("damaged 3:2 DVD") << "damaged-dvd" << video(720, 480, kNtsc, true) << 10.0 << true
-                                         << int(FieldLook::Telecined) << none;
+                                         << int(FieldLook::Telecined) << none << 1;
     }
     void recordedLooks()
     {
@@ -79,6 +80,7 @@ private slots:
         const PictureLook look = readPictureLook(output, plan, source);
         QTEST(int(look.fields), "fields");
         QTEST(look.crop, "area");
+        QTEST(int(look.unread.size()), "unread");
         // Whatever part of it arrives: a reading, never a crash.
         for (qsizetype cut = 1; cut < output.size(); cut += output.size() / 7)
             readPictureLook(output.left(cut) + QStringLiteral("[idet@w1 @ 0x1] Multi frame detection: TFF:"), plan,
