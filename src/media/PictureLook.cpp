@@ -21,8 +21,8 @@ constexpr double kCropWindow = 0.2;
 constexpr double kUnknownLength = 2.0;
 
 // Verdicts of a window: shares of the frames idet decided.
-constexpr int kFewestDecided = 5;       // fewer: a still scene tells nothing
-constexpr double kRepeatedFilm = 0.2;   // 3:2 repeats a field in 2 of 5 frames
+constexpr int kFewestDecided = 5;     // fewer: a still scene tells nothing
+constexpr double kRepeatedFilm = 0.2; // 3:2 repeats a field in 2 of 5 frames
 constexpr double kInterlacedShare = 0.5;
 constexpr double kProgressiveShare = 0.2;
 
@@ -101,8 +101,7 @@ void readLine(WindowReading& window, const QString& filter, const QString& line)
     }
 }
 
-template <typename T>
-T median(QList<T> values)
+template <typename T> T median(QList<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -170,8 +169,9 @@ QList<LookWindow> lookWindows(double duration, double rangeStart, double rangeLe
     if (span <= 0)
         return {LookWindow{start, kUnknownLength}};
     int count = std::clamp(int(std::lround(std::sqrt(span / 6))), kFewestWindows, kMostWindows);
-    const double length = fields ? std::clamp(kSampledShare * span / count, kShortestWindow, kLongestWindow)
-                                 : kCropWindow;
+    const double length =
+        fields ? std::clamp(kSampledShare * span / count, kShortestWindow, kLongestWindow)
+               : kCropWindow;
     if (span <= length * 2)
         return {LookWindow{start, rangeLength > 0 ? span : 0}};
     count = std::min(count, int(span / (length * 2)));
@@ -181,7 +181,8 @@ QList<LookWindow> lookWindows(double duration, double rangeStart, double rangeLe
     return windows;
 }
 
-LookPlan planLook(const SourceStreams& streams, double rangeStart, double rangeLength, bool crop, bool copy)
+LookPlan planLook(const SourceStreams& streams, double rangeStart, double rangeLength, bool crop,
+                  bool copy)
 {
     LookPlan plan;
     const VideoStream* video = streams.mainVideo();
@@ -200,7 +201,8 @@ LookPlan planLook(const SourceStreams& streams, double rangeStart, double rangeL
 
 QStringList LookPlan::arguments(const QString& source) const
 {
-    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-nostats")};
+    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"),
+                     QStringLiteral("-nostats")};
     QStringList graph;
     QStringList outputs;
     for (qsizetype n = 0; n < windows.size(); ++n) {
@@ -219,7 +221,9 @@ QStringList LookPlan::arguments(const QString& source) const
             // Brighter than black in full, 3% of a line such pixels.
             const int full = (256 << (bitDepth - 8)) - 1;
             filters << QStringLiteral("lutyuv=y='gt(val,%1)*%2'").arg(blackLimit).arg(full)
-                    << QStringLiteral("cropdetect@w%1=limit=%2:round=2:skip=0:reset=1").arg(n).arg(full * 3 / 100);
+                    << QStringLiteral("cropdetect@w%1=limit=%2:round=2:skip=0:reset=1")
+                           .arg(n)
+                           .arg(full * 3 / 100);
         }
         graph << QStringLiteral("[%1:%2]%3[w%1]").arg(n).arg(streamIndex).arg(filters.join(u','));
         outputs << QStringLiteral("-map") << QStringLiteral("[w%1]").arg(n) << QStringLiteral("-f")
@@ -306,7 +310,8 @@ CropArea agreeCrop(const QList<WindowReading>& windows, int width, int height)
     const int left = widestEdge(lefts, toleranceX, 0, true) & ~1;
     const int top = widestEdge(tops, toleranceY, 0, true) & ~1;
     const int right = std::min(width, (widestEdge(rights, toleranceX, width - 1, false) + 2) & ~1);
-    const int bottom = std::min(height, (widestEdge(bottoms, toleranceY, height - 1, false) + 2) & ~1);
+    const int bottom =
+        std::min(height, (widestEdge(bottoms, toleranceY, height - 1, false) + 2) & ~1);
     const CropArea area{(right - left) & ~1, (bottom - top) & ~1, left, top};
     // A sliver is the encoder's edge, not a bar.
     if (width - area.width < toleranceX && height - area.height < toleranceY)
@@ -356,24 +361,29 @@ void fitPictureLook(SourceFit& fit, const PictureLook& look, const VideoStream& 
     case FieldLook::Telecined:
         filters << QStringLiteral("fieldmatch=order=auto:combmatch=full") << kDeinterlace
                 << QStringLiteral("decimate");
-        reason = QStringLiteral("fieldmatch,decimate: film telecined to %1 fps (3:2), returned to %2")
-                     .arg(rate, near(video.frameRate, 30) ? QStringLiteral("24") : QStringLiteral("23.976"));
+        reason =
+            QStringLiteral("fieldmatch,decimate: film telecined to %1 fps (3:2), returned to %2")
+                .arg(rate,
+                     near(video.frameRate, 30) ? QStringLiteral("24") : QStringLiteral("23.976"));
         break;
     case FieldLook::FilmInFields:
         filters << QStringLiteral("fieldmatch=order=auto:combmatch=full") << kDeinterlace;
-        reason = QStringLiteral("fieldmatch: whole film frames in fields (2:2), woven back at %1 fps, "
-                                "not deinterlaced")
-                     .arg(rate);
+        reason =
+            QStringLiteral("fieldmatch: whole film frames in fields (2:2), woven back at %1 fps, "
+                           "not deinterlaced")
+                .arg(rate);
         break;
     case FieldLook::Interlaced:
         if (!video.interlaced()) {
             filters << kDeinterlace;
-            reason = QStringLiteral("bwdif: the pictures are interlaced, though the source says progressive");
+            reason = QStringLiteral(
+                "bwdif: the pictures are interlaced, though the source says progressive");
         }
         break;
     case FieldLook::Mixed:
         filters << kDeinterlace;
-        reason = QStringLiteral("bwdif: interlaced in part, each picture deinterlaced as it is marked");
+        reason =
+            QStringLiteral("bwdif: interlaced in part, each picture deinterlaced as it is marked");
         break;
     }
     // The look's reading of the fields replaces the description's.

@@ -10,16 +10,18 @@
 namespace tarnwick {
 
 // A stretch of the source the look decodes, in seconds from its start.
-struct LookWindow {
+struct LookWindow
+{
     double start = 0;
-    double length = 0;  // 0: from start to the end (a source shorter than a window)
+    double length = 0; // 0: from start to the end (a source shorter than a window)
     friend bool operator==(const LookWindow&, const LookWindow&) = default;
 };
 
 // What idet counted over one window: its multi-frame verdicts and the
 // fields it found repeated from the frame before (3:2 pulldown repeats one
 // field in two of every five frames).
-struct FieldCounts {
+struct FieldCounts
+{
     int topFirst = 0, bottomFirst = 0, progressive = 0, undetermined = 0;
     int neither = 0, repeatedTop = 0, repeatedBottom = 0;
 
@@ -31,15 +33,17 @@ struct FieldCounts {
 
 // The rows and columns of one frame brighter than black, inclusive, as
 // cropdetect gives them (left > right or top > bottom: nothing but black).
-struct Extent {
+struct Extent
+{
     int left = 0, right = -1, top = 0, bottom = -1;
-    double time = 0;  // seconds from the window's first frame
+    double time = 0; // seconds from the window's first frame
     bool isBlack() const { return left > right || top > bottom; }
 };
 
-struct WindowReading {
+struct WindowReading
+{
     FieldCounts fields;
-    QList<Extent> extents;  // one a frame, in order
+    QList<Extent> extents; // one a frame, in order
     bool hasFrames() const { return fields.frames() > 0 || !extents.isEmpty(); }
 };
 
@@ -53,21 +57,23 @@ enum class FieldLook {
 };
 
 // A rectangle of the decoded picture, even in every number.
-struct CropArea {
+struct CropArea
+{
     int width = 0, height = 0, x = 0, y = 0;
     bool isEmpty() const { return width <= 0 || height <= 0; }
-    QString filter() const;  // "crop=w:h:x:y"
+    QString filter() const; // "crop=w:h:x:y"
     friend bool operator==(const CropArea&, const CropArea&) = default;
 };
 
 // What the analysis run does for one source.
-struct LookPlan {
-    QList<LookWindow> windows;  // empty: nothing to look at, no run
-    bool fields = false;        // idet
-    bool crop = false;          // cropdetect
-    int blackLimit = 24;        // the brightest black, in the source's own sample values
+struct LookPlan
+{
+    QList<LookWindow> windows; // empty: nothing to look at, no run
+    bool fields = false;       // idet
+    bool crop = false;         // cropdetect
+    int blackLimit = 24;       // the brightest black, in the source's own sample values
     int bitDepth = 8;
-    int streamIndex = 0;        // the picture looked at
+    int streamIndex = 0; // the picture looked at
 
     bool isEmpty() const { return windows.isEmpty(); }
     // The encoder's arguments: one input per window, each through its own
@@ -80,12 +86,13 @@ struct LookPlan {
 };
 
 // What the look found: a value beside the description that the fit reads.
-struct PictureLook {
-    bool ran = false;              // a run was made and its output read
-    QList<WindowReading> windows;  // one a planned window, in order
+struct PictureLook
+{
+    bool ran = false;             // a run was made and its output read
+    QList<WindowReading> windows; // one a planned window, in order
     FieldLook fields = FieldLook::Unread;
-    CropArea crop;                 // empty: the whole picture, or no crop asked
-    QStringList unread;            // what could not be looked at, for the log
+    CropArea crop;      // empty: the whole picture, or no crop asked
+    QStringList unread; // what could not be looked at, for the log
 };
 
 // Whether a picture could carry fields or pulldown: said so by the source,
@@ -106,7 +113,8 @@ QList<LookWindow> lookWindows(double duration, double rangeStart, double rangeLe
 
 // The look a source needs for what it is converted to: nothing for the
 // copy, nor for a source with no moving picture.
-LookPlan planLook(const SourceStreams& streams, double rangeStart, double rangeLength, bool crop, bool copy);
+LookPlan planLook(const SourceStreams& streams, double rangeStart, double rangeLength, bool crop,
+                  bool copy);
 
 // Reads the run's output; whatever it holds (cut short, garbage, nothing)
 // gives a reading per window, empty where nothing was said.
