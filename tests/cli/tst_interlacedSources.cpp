@@ -87,6 +87,8 @@ private slots:
         const QList<CorpusSource> corpus = interlacedCorpus();
         QVERIFY2(!sharedCorpus("interlaced", corpus, &error).isEmpty(), qPrintable(error));
         for (const CorpusSource& source : corpus) {
+            if (source.awaitsLook)
+                continue;
             const QString path = m_corpus + u'/' + source.name;
             const Source made{mediaInfo(path), detectInterlace(path)};
             // Made as it should be: fields that differ, which the detector sees.
@@ -102,6 +104,8 @@ private slots:
         QTest::addColumn<QString>("format");
         Shard shard;
         for (const CorpusSource& source : interlacedCorpus()) {
+            if (source.awaitsLook)
+                continue;
             // One disc title, read as Read DVD reads it, is enough.
             if (isDiscTitle(source.name)) {
                 if (shard.takes())

@@ -27,6 +27,9 @@ struct CorpusSource {
     QStringList encode;  // FFmpeg's arguments after its inputs' common ones
     QString rotate;      // written afterwards by a stream copy, as phones declare it
     QByteArray boxes = {}; // MP4 boxes added to the video's sample entry last (Mp4Boxes.h)
+    // Film, bars and pictures that the converter's look at the pictures is
+    // for: its table's checks take it once the look decides its command.
+    bool awaitsLook = false;
 };
 
 // A few seconds each, small sizes: the whole set converts in every format
@@ -93,6 +96,22 @@ inline QList<CorpusSource> deviceCorpus()
                            in(picture.arg("320x240", "12")) + surround("7.1", 96000) +
                                QStringList{"-c:v", "libx264", "-c:a", "flac"},
                            {}};
+    // Black bars: a 2.39:1 film in 16:9 ending in a fade to black, a 4:3
+    // programme in a 16:9 broadcast; and a night scene filling its frame,
+    // its darkest parts below black's limit.
+    const QStringList bars{"-c:v", "libx264", "-preset", "ultrafast", "-g", "24", "-c:a", "aac"};
+    corpus << CorpusSource{"scope-letterboxed.mp4",
+                           in(picture.arg("640x268", "24")) + in(tone.arg(440).arg(48000)) +
+                               QStringList{"-vf", "pad=640:360:0:46:black,fade=out:st=3:d=1"} + bars,
+                           {}, {}, true};
+    corpus << CorpusSource{"tv-pillarboxed.ts",
+                           in(picture.arg("480x360", "25")) + in(tone.arg(440).arg(48000)) +
+                               QStringList{"-vf", "pad=640:360:80:0:black"} + bars,
+                           {}, {}, true};
+    corpus << CorpusSource{"night-full-frame.mp4",
+                           in(picture.arg("640x360", "25")) + in(tone.arg(440).arg(48000)) +
+                               QStringList{"-vf", "eq=brightness=-0.36:contrast=0.5,gblur=sigma=3"} + bars,
+                           {}, {}, true};
     return corpus;
 }
 
@@ -134,6 +153,27 @@ inline QList<CorpusSource> interlacedCorpus()
                                QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "ac3", "-ac", "2"} +
                                interlacedCoding,
                            {}};
+    // NTSC film: 24 pictures a second, telecined by 3:2 pulldown.
+    corpus << CorpusSource{"film-ntsc-telecined.vob",
+                           in(picture.arg("720x480", "24000/1001")) + in(tone) +
+                               QStringList{"-vf", "telecine=first_field=top:pattern=23,setfield=tff", "-target",
+                                           "ntsc-dvd", "-aspect", "16:9", "-ac", "2", "-top", "1"} +
+                               interlacedCoding,
+                           {}, {}, true};
+    // Progressive for a second and a half, interlaced after, as a trailer
+    // spliced before a programme: two streams joined, the first pictures
+    // described as progressive.
+    const QStringList part{"-c:v", "mpeg2video", "-b:v", "6000k", "-g", "15"};
+    corpus << CorpusSource{"parts/mixed-1.m2v", in(picture.arg("720x480", "30000/1001")) + QStringList{"-t", "1.5"} + part,
+                           {}, {}, true};
+    corpus << CorpusSource{"parts/mixed-2.m2v",
+                           in(picture.arg("720x480", "60000/1001")) + fields("top") + part + interlacedCoding +
+                               QStringList{"-top", "1"},
+                           {}, {}, true};
+    corpus << CorpusSource{"dvd-mixed.vob",
+                           {"-fflags", "+genpts", "-r", "30000/1001", "-f", "mpegvideo", "-i",
+                            "concat:FOLDER/parts/mixed-1.m2v|FOLDER/parts/mixed-2.m2v", "-c", "copy", "-f", "vob"},
+                           {}, {}, true};
     // A title of a DVD video folder, for the disc search.
     corpus << CorpusSource{"disc-ntsc/VIDEO_TS/VTS_01_1.VOB",
                            in(picture.arg("720x480", "60000/1001")) + in(tone) + fields("top") +
@@ -364,6 +404,7 @@ inline QStringList makeCorpus(const QString& folder, const QList<CorpusSource>& 
         arguments += source.encode;
         arguments.replaceInStrings(QStringLiteral("SUBTITLES"), subtitles);
         arguments.replaceInStrings(QStringLiteral("SPEECH"), speech);
+        arguments.replaceInStrings(QStringLiteral("FOLDER"), folder);
         const QByteArray recipe =
             (arguments.join(u'\x1f') + u'\x1e' + source.rotate).toUtf8() + '\x1e' + source.boxes.toHex();
         const QString stamp = place + u'.' + file + QStringLiteral(".recipe");
@@ -429,7 +470,13 @@ inline QStringList sharedCorpus(const QString& set, const QList<CorpusSource>& s
 
 inline QStringList sharedDeviceCorpus(QString* error)
 {
-    return sharedCorpus(QStringLiteral("device"), deviceCorpus(), error);
+    const QList<CorpusSource> corpus = deviceCorpus();
+    QStringList made = sharedCorpus(QStringLiteral("device"), corpus, error);
+    for (const CorpusSource& source : corpus) {
+        if (source.awaitsLook)
+            made.removeIf([&](const QString& path) { return path.endsWith(u'/' + source.name); });
+    }
+    return made;
 }
 
 // What ffprobe says of a file's streams.
