@@ -68,6 +68,10 @@ QString helpText()
                "                         at the front, so a browser plays them as they arrive\n"
                "      --sdr              HDR to SDR: HDR sources become SDR in every format;\n"
                "                         without it H.265, AV1 and VP9 keep HDR in 10 bits\n"
+               "      --crop             crop the black bars the pictures agree on\n"
+               "      --loudness TARGET  every file's sound at one loudness, true peaks\n"
+               "                         under -1 dBTP: ebu (-23 LUFS), stream (-14),\n"
+               "                         podcast (-16), or a number of LUFS, -40 to -5\n"
                "  -j, --jobs N           N conversions at once; \"auto\" for one per core\n"
                "      --disc DIR         queue a DVD's VIDEO_TS or a Blu-ray's BDMV/STREAM\n"
                "                         title files below DIR (repeatable)\n"
@@ -150,13 +154,15 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
     const QCommandLineOption web(QStringLiteral("web"));
     const QCommandLineOption sdr(QStringLiteral("sdr"));
+    const QCommandLineOption crop(QStringLiteral("crop"));
+    const QCommandLineOption loudness(QStringLiteral("loudness"), {}, "TARGET");
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption listFormats(QStringLiteral("list-formats"));
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
     parser.addOptions({format, bitrate, quality, size, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats,
                        help, version});
-    parser.addOptions({start, end});
+    parser.addOptions({start, end, crop, loudness});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -167,8 +173,10 @@ Parsed parse(const QStringList& arguments, int cores)
     request.dryRun = parser.isSet(dryRun);
     request.web = parser.isSet(web);
     request.sdr = parser.isSet(sdr);
+    request.crop = parser.isSet(crop);
     request.json = parser.isSet(json);
-    for (const QCommandLineOption* single : {&format, &bitrate, &quality, &size, &rotate, &output, &jobs, &start, &end}) {
+    for (const QCommandLineOption* single :
+         {&format, &bitrate, &quality, &size, &rotate, &output, &jobs, &start, &end, &loudness}) {
         if (parser.values(*single).size() > 1)
             return failure(Texts::tr("--%1 given more than once").arg(single->names().constLast()));
     }
@@ -212,6 +220,12 @@ Parsed parse(const QStringList& arguments, int cores)
                                      "700MB, 4G): '%1'")
                                .arg(parser.value(size)));
         request.targetBytes = *bytes;
+    }
+    if (parser.isSet(loudness)) {
+        const ParsedLoudness parsed = parseLoudness(parser.value(loudness));
+        if (!parsed.error.isEmpty())
+            return failure(parsed.error);
+        request.loudness = parsed.target;
     }
     if (parser.isSet(rotate)) {
         const auto position = lookUp(rotationNames(), parser.value(rotate));
@@ -263,6 +277,8 @@ Parsed parse(const QStringList& arguments, int cores)
             return failure(Texts::tr("--rotate does not apply to copy, which re-encodes nothing"));
         if (request.sdr)
             return failure(Texts::tr("--sdr does not apply to copy, which re-encodes nothing"));
+        if (request.crop)
+            return failure(Texts::tr("--crop does not apply to copy, which re-encodes nothing"));
     }
     request.discs = parser.values(disc);
     request.sources = parser.positionalArguments();

@@ -2,6 +2,7 @@
 
 #include "job/TimeRange.h"
 #include "media/OutputFormats.h"
+#include "media/SoundLevel.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -39,6 +40,8 @@ struct Request {
     bool dryRun = false;
     bool web = false;
     bool sdr = false;
+    bool crop = false;
+    LoudnessTarget loudness;        // off: each source's sound keeps its level
     bool json = false;
     bool listFormats = false;
     bool help = false;

@@ -162,6 +162,8 @@ int main(int argc, char* argv[])
     settings.beep = false;
     settings.webOptimized = request.web;
     settings.hdrToSdr = request.sdr;
+    settings.cropBlackBars = request.crop;
+    settings.loudness = request.loudness;
 
     queueSources(session, request);
     const QStringList sources = session.queue().pending();

@@ -41,6 +41,8 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
     connect(&m_probe, &ProcessRunner::finished, this, [this] {
         if (m_phase == Phase::Probing)
             probeEnded();
+        else if (m_phase == Phase::Looking)
+            lookEnded();
         else if (m_phase == Phase::FindingKeyFrame)
             keyFrameFound();
     });
@@ -139,6 +141,53 @@ void Converter::probeEnded()
             m_result.lengthSeconds = qint32(std::lround(std::max(1.0, part)));
     }
     m_job = planJob(m_result.source, probed, m_settings, m_range);
+    m_streams = probed.streams;
+    m_look = ContentLook(m_job, m_streams, m_settings);
+    lookNext();
+}
+
+void Converter::lookNext()
+{
+    if (m_stopping) {
+        m_result.error = tr("stopped");
+        complete();
+        return;
+    }
+    if (!m_look.isDone()) {
+        m_phase = Phase::Looking;
+        const ConsoleCommand command = m_look.nextCommand(m_programFolder);
+        m_probe.setCommand(command);
+        if (m_settings.planOnly)
+            m_probeCommand += u'\n' + command.text();
+        if (m_probe.start())
+            return;
+        // A look that cannot run says nothing: the pictures stay as described.
+        m_look.read(QString(), false);
+        lookNext();
+        return;
+    }
+    applyLook(m_job, m_look.found(), m_streams);
+    if (const QString& why = m_look.found().soundError; !why.isEmpty()) {
+        m_result.error = why;
+        if (m_settings.planOnly)
+            m_result.plan = m_probeCommand + QStringLiteral("\n# not converted: ") + why;
+        complete();
+        return;
+    }
+    planned();
+}
+
+void Converter::lookEnded()
+{
+    const bool finished = m_probe.lastRunEnd() == ProcessRunner::RunEnd::Exited && m_probe.lastExitCode() == 0;
+    if (!m_settings.planOnly)
+        m_probeOutputs += QStringLiteral("\n$ ") + m_probe.commandLine() + u'\n' + m_probe.outputs();
+    m_look.read(m_probe.outputs(), finished);
+    lookNext();
+}
+
+void Converter::planned()
+{
     // A copy from a start begins at a key frame: the log says which.
     if (m_job.beginsAtKeyFrame() && !m_stopping) {
         m_phase = Phase::FindingKeyFrame;
@@ -325,7 +374,7 @@ void Converter::complete()
 
 void Converter::waitForActivity(qint32 milliSeconds)
 {
-    if (m_phase == Phase::Probing || m_phase == Phase::FindingKeyFrame)
+    if (m_phase == Phase::Probing || m_phase == Phase::Looking || m_phase == Phase::FindingKeyFrame)
         m_probe.waitForActivity(milliSeconds);
     else if (m_phase == Phase::Converting)
         m_encoder.waitForActivity(milliSeconds);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/ContentLook.h"
 #include "job/ConversionJob.h"
 #include "engine/ConversionMonitor.h"
 #include "engine/EncoderOutput.h"
@@ -75,8 +76,12 @@ signals:
     void finished(const tarnwick::ConversionResult& result);
 
 private:
-    enum class Phase { Idle, Probing, FindingKeyFrame, Converting };
+    enum class Phase { Idle, Probing, Looking, FindingKeyFrame, Converting };
     void probeEnded();
+    // The look's runs one after the other, then what follows the probe.
+    void lookNext();
+    void lookEnded();
+    void planned();
     void keyFrameFound();
     void convert();
     void startRun();
@@ -105,6 +110,8 @@ private:
     RotationScan m_scan;
     ProgressParser m_length; // the probe's length, read as the progress reads it
     ConversionJob m_job;
+    ContentLook m_look;
+    SourceStreams m_streams; // the probed description, which the look adds to
     QString m_probeCommand; // the probe's, and the key frame's run after it
     QString m_probeOutputs;
     QList<ConsoleCommand> m_runs; // the encoder's runs for the job: one, or two passes

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/RateControl.h"
+#include "media/SoundLevel.h"
 #include "media/SourceStreams.h"
 
 #include <QString>
@@ -22,6 +23,8 @@ struct RunSettings {
     std::optional<qint32> countedSeconds; // the options record's cut: each run counted as this long
     bool webOptimized = false; // MP4 and MOV files with their index at the front
     bool hdrToSdr = false;   // HLG and PQ sources SDR in every format, not only in the 8-bit ones
+    bool cropBlackBars = false; // each encoded picture cropped to what its samples agree is picture
+    LoudnessTarget loudness;    // every kept sound track brought to it; off: each keeps its level
     bool planOnly = false;   // a dry run: each source probed and its job planned, nothing run or written
     friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };

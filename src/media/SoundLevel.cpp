@@ -1,5 +1,6 @@
 #include "media/SoundLevel.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -113,9 +114,9 @@ ParsedLoudness parseLoudness(const QString& text)
             return chosen(lufs);
     }
     return {{},
-            QStringLiteral("unknown loudness \"%1\": choose ebu (-23 LUFS), stream (-14 LUFS), "
-                           "podcast (-16 LUFS), "
-                           "off, or a number of LUFS from -40 to -5")
+            QCoreApplication::translate("tarnwick::SoundLevel",
+                                        "unknown loudness \"%1\": choose ebu (-23 LUFS), stream (-14 LUFS), "
+                                        "podcast (-16 LUFS), off, or a number of LUFS from -40 to -5")
                 .arg(text)};
 }
 
