@@ -9,9 +9,11 @@
 set -euo pipefail
 
 cpu() { # command... -> processor seconds of user and system
-  local t
-  t=$( { /usr/bin/time -f '%U %S' "$@" > /dev/null 2> /dev/null; } 2>&1 | tail -1)
-  echo "$t" | awk '{print $1 + $2}'
+  local times
+  times=$(mktemp)
+  /usr/bin/time -f '%U %S' -o "$times" "$@" > /dev/null 2>&1
+  awk '{print $1 + $2}' "$times"
+  rm -f "$times"
 }
 
 # The windows as the look plans them: about sqrt(length / 6) of them, 3 to
