@@ -39,6 +39,8 @@ QString ConversionLogs::write(const LogRecord& record) const
                           .toUtf8();
     for (const QString& reason : record.added)
         head += ("added:      " + reason + "\n").toUtf8();
+    for (const QString& what : record.unlooked)
+        head += ("not looked at: " + what + "\n").toUtf8();
     head += ("\n$ " + record.probeCommand + "\n").toUtf8();
     QByteArray body = record.probeOutput.toUtf8();
     if (!record.conversionCommand.isEmpty())

@@ -18,6 +18,7 @@ struct LogRecord {
     QDateTime ended;
     QString outcome; // "converted", or why it failed
     QStringList added; // why each option beyond the format's own was added
+    QStringList unlooked; // what the look before converting could not see
 };
 
 // A folder with one log a conversion, named after its output: the commands,

@@ -141,8 +141,8 @@ void Converter::probeEnded()
             m_result.lengthSeconds = qint32(std::lround(std::max(1.0, part)));
     }
     m_job = planJob(m_result.source, probed, m_settings, m_range);
-    m_streams = probed.streams;
-    m_look = ContentLook(m_job, m_streams, m_settings);
+    m_probed = probed;
+    m_look = ContentLook(m_job, m_probed.streams, m_settings);
     lookNext();
 }
 
@@ -166,7 +166,12 @@ void Converter::lookNext()
         lookNext();
         return;
     }
-    applyLook(m_job, m_look.found(), m_streams);
+    // What the pictures showed decides with the description: the job is
+    // planned again from both.
+    if (m_look.found().pictures.ran)
+        m_job = planJob(m_result.source, m_probed, m_settings, m_range, m_look.found().pictures);
+    applyLook(m_job, m_look.found());
+    m_result.unlooked = m_look.found().pictures.unread;
     if (const QString& why = m_look.found().soundError; !why.isEmpty()) {
         m_result.error = why;
         if (m_settings.planOnly)
@@ -234,6 +239,8 @@ void Converter::convert()
         m_result.plan = m_probeCommand;
         for (const QString& reason : m_job.added())
             m_result.plan += QStringLiteral("\n# added ") + reason;
+        for (const QString& what : std::as_const(m_result.unlooked))
+            m_result.plan += QStringLiteral("\n# not looked at: ") + what;
         for (const ConsoleCommand& run : m_runs)
             m_result.plan += u'\n' + run.text();
         m_result.ok = true;
@@ -366,7 +373,8 @@ void Converter::complete()
                                       probed ? m_probeCommand : m_probe.commandLine(), command,
                                       probed ? m_probeOutputs : m_probe.outputs(), output, m_started,
                                       QDateTime::currentDateTime(),
-                                      m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added});
+                                      m_result.ok ? QStringLiteral("converted") : m_result.error, m_result.added,
+                                      m_result.unlooked});
     }
     m_phase = Phase::Idle;
     emit finished(m_result);

@@ -111,7 +111,7 @@ private:
     ProgressParser m_length; // the probe's length, read as the progress reads it
     ConversionJob m_job;
     ContentLook m_look;
-    SourceStreams m_streams; // the probed description, which the look adds to
+    ProbeResult m_probed; // the description, which the look adds to
     QString m_probeCommand; // the probe's, and the key frame's run after it
     QString m_probeOutputs;
     QList<ConsoleCommand> m_runs; // the encoder's runs for the job: one, or two passes

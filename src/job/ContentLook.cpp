@@ -151,10 +151,8 @@ void ContentLook::read(const QString& printed, bool finished)
     }
 }
 
-void applyLook(ConversionJob& job, const SourceLook& look, const SourceStreams& streams)
+void applyLook(ConversionJob& job, const SourceLook& look)
 {
-    if (const VideoStream* video = streams.mainVideo(); video && look.pictures.ran)
-        fitPictureLook(job.fit, look.pictures, *video);
     if (look.levels.isEmpty())
         return;
     const bool everyTrack = job.format.copies || job.format.keepsAllTracks;

@@ -55,8 +55,8 @@ private:
     SourceLook m_found;
 };
 
-// Adds what the look found to the job: the fields' and the crop's filters,
-// and each track's level, each with its reason.
-void applyLook(ConversionJob& job, const SourceLook& look, const SourceStreams& streams);
+// Adds each track's level the look found to the job, with its reason. What
+// the pictures showed is not added on: the job is planned with it (planJob).
+void applyLook(ConversionJob& job, const SourceLook& look);
 
 } // namespace tarnwick

@@ -233,7 +233,7 @@ ConsoleCommand conversionCommand(const QString& programFolder, const QString& so
 }
 
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
-                      const Turn& turn, bool webOptimized, bool hdrToSdr)
+                      const Turn& turn, bool webOptimized, bool hdrToSdr, const PictureLook& look)
 {
     ConversionJob job;
     job.format = chosen;
@@ -252,13 +252,13 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
             job.format = *converting;
             job.extension = converting->extension;
             job.rate = RateControl::bitrate(defaultBitrate(*converting).toInt()); // a copy was given none
-            job.fit = fitSource(streams, *converting, job.turn, hdrToSdr);
+            job.fit = fitSource(streams, *converting, job.turn, hdrToSdr, look);
             job.fit.reasons.prepend(QStringLiteral("converted to MP4 (H.264): no container keeps the source's "
                                                    "streams as they are"));
             mp4Family = converting->isMp4Family();
         }
     } else {
-        job.fit = fitSource(streams, chosen, turn, hdrToSdr);
+        job.fit = fitSource(streams, chosen, turn, hdrToSdr, look);
     }
     if (webOptimized && mp4Family) {
         job.fit.options << QStringLiteral("-movflags") << QStringLiteral("+faststart");
@@ -292,12 +292,12 @@ SourceStreams withinRange(SourceStreams streams, const TimeRange& range)
 } // namespace
 
 ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
-                      const TimeRange& range)
+                      const TimeRange& range, const PictureLook& look)
 {
     const OutputFormat& chosen = *formatOf(settings);
     ConversionJob job = planJob(withinRange(probed.streams, range), chosen, settings.rate,
                                 Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
-                                settings.webOptimized, settings.hdrToSdr);
+                                settings.webOptimized, settings.hdrToSdr, look);
     job.source = source;
     job.range = range;
     return job;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/OutputFormats.h"
+#include "media/PictureLook.h"
 #include "job/RunSettings.h"
 #include "job/SizePlan.h"
 #include "media/SourceFit.h"
@@ -64,12 +65,13 @@ struct ConversionJob {
 // `webOptimized`: an MP4 or QuickTime file gets its index at the front.
 // `hdrToSdr`: HLG and PQ pictures become SDR in every format. A copy picks
 // its container from the source's codecs, or converts when none keeps them.
+// `look`: what a look at the pictures found, where one was made.
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
-                      const Turn& turn, bool webOptimized, bool hdrToSdr = false);
+                      const Turn& turn, bool webOptimized, bool hdrToSdr = false, const PictureLook& look = {});
 // The same for a probed source by a run's settings, keeping `range` of it;
 // the format must exist.
 ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,
-                      const TimeRange& range = {});
+                      const TimeRange& range = {}, const PictureLook& look = {});
 
 // Converts one file: the job of this format, rate and turn with what the
 // source needs (`fit`); without it the plain command.

@@ -50,6 +50,7 @@ struct ConversionResult {
     bool outputUnwritable = false;
     QString log; // the conversion's log, where logs are kept
     QStringList added; // why each option beyond the format's own was added
+    QStringList unlooked; // what the look before converting could not see
     QStringList notes; // what the user should know of how it went: a size met only by encoding again
     bool stopped = false; // ended by a stop, not by anything of its own
     QString plan; // a dry run's: the commands it would run, each addition's reason, or why not

@@ -156,12 +156,15 @@ QString subtitleCodec(const SubtitleStream& subtitle, const QString& textCodec, 
     return same ? QStringLiteral("copy") : textCodec;
 }
 
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr)
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr,
+                    const PictureLook& look)
 {
     SourceFit fit;
     const CodecLimits& limits = format.accepts;
     if (const VideoStream* video = streams.mainVideo()) {
-        deinterlace(fit, *video);
+        if (look.fields == FieldLook::Unread || look.fields == FieldLook::Interlaced)
+            deinterlace(fit, *video);
+        fitPictureLook(fit, look, *video);
         // HDR kept has a depth of its own.
         if (!keepsHighDynamicRange(*video, format, hdrToSdr) && !limits.pixelFormats.isEmpty() &&
             !video->pixelFormat.isEmpty() &&
@@ -173,9 +176,16 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
         }
         // Sides as they come out: FFmpeg turns a picture by its display
         // rotation before the filter chain, and the chain may turn it again.
+        // A crop is of the picture already turned by its display rotation.
         int width = video->width;
         int height = video->height;
-        if (video->quarterTurned() != (turn.quarterTurns() % 2 == 1))
+        bool across = video->quarterTurned() != (turn.quarterTurns() % 2 == 1);
+        if (!look.crop.isEmpty()) {
+            width = look.crop.width;
+            height = look.crop.height;
+            across = turn.quarterTurns() % 2 == 1;
+        }
+        if (across)
             std::swap(width, height);
         if (width > 0 && height > 0) {
             // The scale filter keeps the display aspect by adjusting the
@@ -198,11 +208,12 @@ SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, co
                                    .arg(sizeText(width, height));
             }
         }
-        if (!limits.frameRates.isEmpty() && video->frameRate > 0 && !rateAllowed(video->frameRate, limits.frameRates)) {
-            const FrameRate rate = nearestRate(video->frameRate, limits.frameRates);
+        const double frameRate = look.frameRate(*video);
+        if (!limits.frameRates.isEmpty() && frameRate > 0 && !rateAllowed(frameRate, limits.frameRates)) {
+            const FrameRate rate = nearestRate(frameRate, limits.frameRates);
             fit.options << QStringLiteral("-r") << rate.text();
             fit.reasons << QStringLiteral("-r %1: this format's video does not take %2 frames a second")
-                               .arg(rate.text(), QString::number(video->frameRate, 'g', 6));
+                               .arg(rate.text(), QString::number(frameRate, 'g', 6));
         }
         // Last in the chain: the turns and sizes before it work on the
         // decoded 10-bit picture, and a smaller picture is quicker to map.

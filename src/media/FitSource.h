@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/OutputFormats.h"
+#include "media/PictureLook.h"
 #include "media/SourceFit.h"
 #include "media/SourceStreams.h"
 #include "media/Turn.h"
@@ -9,8 +10,11 @@ namespace tarnwick {
 
 // `turn`: its quarter turns, with the source's own display rotation, decide
 // which side of the picture is its width. `hdrToSdr`: HLG and PQ pictures
-// become SDR in the formats that could keep them too.
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr = false);
+// become SDR in the formats that could keep them too. `look`: what the
+// pictures showed, which decides the fields over the description and gives
+// the picture's size and rate after its filters.
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr = false,
+                    const PictureLook& look = {});
 
 // The codec a subtitle becomes in an output whose text subtitles become
 // `textCodec` ("copy": as they are; empty: dropped) and that keeps bitmap

@@ -140,6 +140,11 @@ QString CropArea::filter() const
     return QStringLiteral("crop=%1:%2:%3:%4").arg(width).arg(height).arg(x).arg(y);
 }
 
+double PictureLook::frameRate(const VideoStream& video) const
+{
+    return fields == FieldLook::Telecined ? video.frameRate * 4 / 5 : video.frameRate;
+}
+
 bool mayCarryFields(const VideoStream& video)
 {
     if (video.interlaced())
@@ -385,11 +390,6 @@ void fitPictureLook(SourceFit& fit, const PictureLook& look, const VideoStream& 
         reason =
             QStringLiteral("bwdif: interlaced in part, each picture deinterlaced as it is marked");
         break;
-    }
-    // The look's reading of the fields replaces the description's.
-    if (look.fields != FieldLook::Unread && look.fields != FieldLook::Interlaced) {
-        fit.firstFilters.removeIf([](const QString& f) { return f.startsWith(u"bwdif="); });
-        fit.reasons.removeIf([](const QString& r) { return r.startsWith(u"bwdif:"); });
     }
     fit.firstFilters << filters;
     if (!reason.isEmpty())

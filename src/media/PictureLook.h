@@ -93,6 +93,10 @@ struct PictureLook
     FieldLook fields = FieldLook::Unread;
     CropArea crop;      // empty: the whole picture, or no crop asked
     QStringList unread; // what could not be looked at, for the log
+
+    // The picture's rate once the look's filters made it: film returned
+    // from 3:2 pulldown keeps four frames of five.
+    double frameRate(const VideoStream& video) const;
 };
 
 // Whether a picture could carry fields or pulldown: said so by the source,
@@ -129,9 +133,9 @@ CropArea agreeCrop(const QList<WindowReading>& windows, int width, int height);
 // The whole reading of a run's output for the plan it followed.
 PictureLook readPictureLook(const QString& output, const LookPlan& plan, const VideoStream& video);
 
-// Adds what the look found to a fit made from the description: a verdict
-// on the fields replaces the description's deinterlacing, and the crop
-// comes after it, on whole frames. Each addition with its reason.
+// Adds the filters of what the look found, each with its reason: those of
+// a verdict on the fields (where the description's deinterlacing is not
+// what it needs, the fit leaves that out), then the crop, on whole frames.
 void fitPictureLook(SourceFit& fit, const PictureLook& look, const VideoStream& video);
 
 } // namespace tarnwick

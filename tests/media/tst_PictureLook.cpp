@@ -146,8 +146,6 @@ private slots:
     {
         const VideoStream ntsc = video(720, 480, kNtsc, true);
         SourceFit fit;
-        fit.firstFilters << QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
-        fit.reasons << QStringLiteral("bwdif: the source is interlaced (top field first)");
         PictureLook look;
         look.fields = FieldLook::Telecined;
         look.crop = CropArea{704, 480, 8, 0};

@@ -8,6 +8,7 @@
 #include "media/Rotation.h"
 
 #include <QFile>
+#include <QRect>
 #include <QTest>
 
 using namespace tarnwick;
@@ -23,10 +24,11 @@ QString description(const QString& name)
 }
 
 // The fit as the command shows it: the filters, then the options.
-QString added(const QString& name, const QString& format, int rotationChoice = Rotation::kNone)
+QString added(const QString& name, const QString& format, int rotationChoice = Rotation::kNone,
+              const PictureLook& look = {})
 {
     const SourceStreams streams = scanDescription(description(name));
-    const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::turnFor(rotationChoice, "0"));
+    const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::turnFor(rotationChoice, "0"), false, look);
     QStringList words;
     if (!fit.firstFilters.isEmpty() || !fit.filters.isEmpty())
         words << "-vf" << (fit.firstFilters + fit.filters).join(u',');
@@ -50,6 +52,7 @@ const QString kDeinterlace = QStringLiteral("bwdif=mode=send_frame:parity=auto:d
 } // namespace
 
 Q_DECLARE_METATYPE(tarnwick::FieldOrder)
+Q_DECLARE_METATYPE(tarnwick::FieldLook)
 
 class tst_SourceFit : public QObject
 {
@@ -168,6 +171,55 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QString, expected);
         QCOMPARE(added(name, format), expected);
+    }
+
+    // What the pictures showed decides the fields over the description, and
+    // the format's rules take the picture as the look's filters leave it.
+    void whatTheLookAdds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<FieldLook>("fields");
+        QTest::addColumn<QRect>("crop");
+        QTest::addColumn<QString>("expected");
+        const QString ivtc = "-vf fieldmatch=order=auto:combmatch=full," + kDeinterlace + ",decimate";
+        for (const OutputFormat& format : outputFormats()) {
+            if (!format.copies)
+                QTest::addRow("progressive to %s", qPrintable(format.cliName))
+                    << "h264-420" << format.cliName << FieldLook::Progressive << QRect() << "";
+        }
+        QTest::newRow("telecined to mp4-h264") << "mpeg2-hard-telecine" << "mp4-h264" << FieldLook::Telecined << QRect()
+                                               << ivtc;
+        QTest::newRow("telecined to mpg: 23.976 taken") << "mpeg2-hard-telecine" << "mpg" << FieldLook::Telecined
+                                                        << QRect() << ivtc;
+        QTest::newRow("PAL film in fields") << "mpeg2-pal-tff" << "mkv-h264" << FieldLook::FilmInFields << QRect()
+                                            << "-vf fieldmatch=order=auto:combmatch=full," + kDeinterlace;
+        QTest::newRow("interlaced as described") << "mpeg2-pal-tff" << "mp4-h264" << FieldLook::Interlaced << QRect()
+                                                 << "-vf " + kDeinterlace;
+        QTest::newRow("anamorphic, mixed, cropped") << "mpeg2-ac3-51" << "mp4-h264" << FieldLook::Mixed
+                                                    << QRect(8, 0, 704, 480) << "-vf " + kDeinterlace + ",crop=704:480:8:0";
+        QTest::newRow("cropped within MPEG-1's sides") << "h264-4200x2400" << "mpg" << FieldLook::Progressive
+                                                       << QRect(100, 200, 4000, 2000)
+                                                       << "-vf crop=4000:2000:100:200 -r 24000/1001";
+        QTest::newRow("odd sides cropped away") << "h264-444-odd" << "mp4-h264" << FieldLook::Unread
+                                                << QRect(0, 20, 320, 200) << "-vf crop=320:200:0:20 -pix_fmt yuv420p";
+        QTest::newRow("cropped below AV1's sides") << "h264-420" << "mp4-av1" << FieldLook::Unread
+                                                   << QRect(0, 100, 320, 40)
+                                                   << "-vf crop=320:40:0:100,scale=64:64:force_original_aspect_ratio="
+                                                      "increase:force_divisible_by=2";
+    }
+    void whatTheLookAdds()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        QFETCH(FieldLook, fields);
+        QFETCH(QRect, crop);
+        QFETCH(QString, expected);
+        PictureLook look;
+        look.ran = true;
+        look.fields = fields;
+        look.crop = CropArea{crop.width(), crop.height(), crop.x(), crop.y()};
+        QCOMPARE(added(name, format, Rotation::kNone, look), expected);
     }
 
     // The size fix joins the rotation's chain: FFmpeg keeps only the last -vf.
