@@ -8,6 +8,7 @@
 #include "support/TestPaths.h"
 
 #include <QProcess>
+#include <QSize>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +98,51 @@ private slots:
         }
         QCOMPARE(outputs, m_sources.size());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // Black bars cropped when asked: the picture inside them at its own
+    // display aspect; a dark picture filling its frame, and anything
+    // without --crop, keep the whole frame.
+    void cropsTheBars_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("crop");
+        QTest::addColumn<QSize>("picture");
+        for (const QString& format : someFormats()) {
+            QTest::addRow("letterboxed to %s", qPrintable(format)) << "scope-letterboxed.mp4" << format << true
+                                                                   << QSize(640, 268);
+            QTest::addRow("pillarboxed to %s", qPrintable(format)) << "tv-pillarboxed.ts" << format << true
+                                                                   << QSize(480, 360);
+        }
+        QTest::newRow("dark full frame") << "night-full-frame.mp4" << "mp4-h264" << true << QSize(640, 360);
+        QTest::newRow("letterboxed, not asked") << "scope-letterboxed.mp4" << "mp4-h264" << false << QSize(640, 360);
+    }
+    void cropsTheBars()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, format);
+        QFETCH(bool, crop);
+        QFETCH(QSize, picture);
+        const QString folder = sharedCorpusFolder("device");
+        QStringList arguments{"-f", format, "-o", m_dir.filePath("bars-" + format), folder + u'/' + source};
+        if (crop)
+            arguments.prepend("--crop");
+        QString said;
+        QVERIFY2(runTool(realProgramFolder() + "/tarnwick-cli", arguments, &said, 600000), qPrintable(said));
+        static const QRegularExpression converted(QStringLiteral("^converted .+ -> (.+)$"),
+                                                  QRegularExpression::MultilineOption);
+        const auto m = converted.match(said);
+        QVERIFY2(m.hasMatch(), qPrintable(said));
+        QString sides;
+        runTool(QStringLiteral(TARNWICK_FFPROBE),
+                {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=width,height", "-of", "csv=p=0",
+                 m.captured(1)},
+                &sides);
+        QCOMPARE(sides.trimmed(), QString("%1,%2").arg(picture.width()).arg(picture.height()));
+        const MediaInfo result = mediaInfo(m.captured(1));
+        QVERIFY2(std::fabs(result.displayAspect * picture.height() / picture.width() - 1) <= 0.01,
+                 qPrintable(QString("display aspect %1").arg(result.displayAspect)));
     }
 };
 

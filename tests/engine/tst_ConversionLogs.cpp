@@ -21,7 +21,7 @@ private slots:
         LogRecord record{"/v/clip.mp4", "/out/clip_1000.mp4", "conv.exe -i \"/v/clip.mp4\"",
                          "conv.exe -i \"/v/clip.mp4\" -vb 5000k \"/out/clip_1000.mp4\"", "  Duration: 00:00:02.00,",
                          "HEAD" + QString(3 * 1024 * 1024, u'x') + "TAIL", start, start.addSecs(5), "converted",
-                         {"-pix_fmt yuv420p: why"}};
+                         {"-pix_fmt yuv420p: why"}, {"no pictures in 1 of 3 windows"}};
         const QString path = logs.write(record);
         QCOMPARE(path, dir.filePath("logs/clip_1000.mp4.log"));
         QCOMPARE(logs.write(record), dir.filePath("logs/clip_1000.mp4_2.log")); // never over another
@@ -31,7 +31,8 @@ private slots:
         QVERIFY(text.size() <= ConversionLogs::kMaxBytes);
         QVERIFY(text.startsWith("source:     /v/clip.mp4\noutput:     /out/clip_1000.mp4\n"
                                 "started:    2026-12-09T10:00:00.000\nended:      2026-12-09T10:00:05.000\n"
-                                "outcome:    converted\nadded:      -pix_fmt yuv420p: why\n\n$ conv.exe -i \"/v/clip.mp4\"\n  Duration: 00:00:02.00,\n$ "));
+                                "outcome:    converted\nadded:      -pix_fmt yuv420p: why\n"
+                                "not looked at: no pictures in 1 of 3 windows\n\n$ conv.exe -i \"/v/clip.mp4\"\n  Duration: 00:00:02.00,\n$ "));
         QVERIFY(text.contains(" bytes were cut ...]"));
         QVERIFY(text.endsWith("TAIL"));
         QCOMPARE(ConversionLogs::capped("short", 100), QByteArray("short"));

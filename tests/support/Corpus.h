@@ -27,10 +27,19 @@ struct CorpusSource {
     QStringList encode;  // FFmpeg's arguments after its inputs' common ones
     QString rotate;      // written afterwards by a stream copy, as phones declare it
     QByteArray boxes = {}; // MP4 boxes added to the video's sample entry last (Mp4Boxes.h)
-    // Film, bars and pictures that the converter's look at the pictures is
-    // for: its table's checks take it once the look decides its command.
-    bool awaitsLook = false;
+    // The formats its table converts it to; empty: every one. A source the
+    // look at the pictures is for costs that look in each, and needs no more.
+    QStringList formats = {};
+    // Film telecined from this picture: converted, it holds each of the
+    // master's frames once, in order.
+    QString master = {};
 };
+
+// The formats a source converts to where one encoder of each kind is enough.
+inline QStringList someFormats()
+{
+    return {QStringLiteral("mp4-h264"), QStringLiteral("mpg")};
+}
 
 // A few seconds each, small sizes: the whole set converts in every format
 // within a few minutes on two cores.
@@ -103,15 +112,15 @@ inline QList<CorpusSource> deviceCorpus()
     corpus << CorpusSource{"scope-letterboxed.mp4",
                            in(picture.arg("640x268", "24")) + in(tone.arg(440).arg(48000)) +
                                QStringList{"-vf", "pad=640:360:0:46:black,fade=out:st=3:d=1"} + bars,
-                           {}, {}, true};
+                           {}, {}, someFormats()};
     corpus << CorpusSource{"tv-pillarboxed.ts",
                            in(picture.arg("480x360", "25")) + in(tone.arg(440).arg(48000)) +
                                QStringList{"-vf", "pad=640:360:80:0:black"} + bars,
-                           {}, {}, true};
+                           {}, {}, someFormats()};
     corpus << CorpusSource{"night-full-frame.mp4",
                            in(picture.arg("640x360", "25")) + in(tone.arg(440).arg(48000)) +
                                QStringList{"-vf", "eq=brightness=-0.36:contrast=0.5,gblur=sigma=3"} + bars,
-                           {}, {}, true};
+                           {}, {}, someFormats()};
     return corpus;
 }
 
@@ -154,26 +163,27 @@ inline QList<CorpusSource> interlacedCorpus()
                                interlacedCoding,
                            {}};
     // NTSC film: 24 pictures a second, telecined by 3:2 pulldown.
+    const QString film = picture.arg("720x480", "24000/1001");
     corpus << CorpusSource{"film-ntsc-telecined.vob",
-                           in(picture.arg("720x480", "24000/1001")) + in(tone) +
+                           in(film) + in(tone) +
                                QStringList{"-vf", "telecine=first_field=top:pattern=23,setfield=tff", "-target",
                                            "ntsc-dvd", "-aspect", "16:9", "-ac", "2", "-top", "1"} +
                                interlacedCoding,
-                           {}, {}, true};
+                           {}, {}, someFormats(), film};
     // Progressive for a second and a half, interlaced after, as a trailer
     // spliced before a programme: two streams joined, the first pictures
     // described as progressive.
     const QStringList part{"-c:v", "mpeg2video", "-b:v", "6000k", "-g", "15"};
     corpus << CorpusSource{"parts/mixed-1.m2v", in(picture.arg("720x480", "30000/1001")) + QStringList{"-t", "1.5"} + part,
-                           {}, {}, true};
+                           {}};
     corpus << CorpusSource{"parts/mixed-2.m2v",
                            in(picture.arg("720x480", "60000/1001")) + fields("top") + part + interlacedCoding +
                                QStringList{"-top", "1"},
-                           {}, {}, true};
+                           {}};
     corpus << CorpusSource{"dvd-mixed.vob",
                            {"-fflags", "+genpts", "-r", "30000/1001", "-f", "mpegvideo", "-i",
                             "concat:FOLDER/parts/mixed-1.m2v|FOLDER/parts/mixed-2.m2v", "-c", "copy", "-f", "vob"},
-                           {}, {}, true};
+                           {}, {}, someFormats()};
     // A title of a DVD video folder, for the disc search.
     corpus << CorpusSource{"disc-ntsc/VIDEO_TS/VTS_01_1.VOB",
                            in(picture.arg("720x480", "60000/1001")) + in(tone) + fields("top") +
@@ -473,7 +483,7 @@ inline QStringList sharedDeviceCorpus(QString* error)
     const QList<CorpusSource> corpus = deviceCorpus();
     QStringList made = sharedCorpus(QStringLiteral("device"), corpus, error);
     for (const CorpusSource& source : corpus) {
-        if (source.awaitsLook)
+        if (!source.formats.isEmpty())
             made.removeIf([&](const QString& path) { return path.endsWith(u'/' + source.name); });
     }
     return made;
