@@ -379,7 +379,9 @@ void fitPictureLook(SourceFit& fit, const PictureLook& look, const VideoStream& 
                 .arg(rate);
         break;
     case FieldLook::Interlaced:
-        if (!video.interlaced()) {
+        // Unless the description already has it deinterlaced (DV says
+        // nothing of its fields, yet is known to be filmed in them).
+        if (!fit.firstFilters.contains(kDeinterlace)) {
             filters << kDeinterlace;
             reason = QStringLiteral(
                 "bwdif: the pictures are interlaced, though the source says progressive");

@@ -196,6 +196,8 @@ private slots:
                                             << "-vf fieldmatch=order=auto:combmatch=full," + kDeinterlace;
         QTest::newRow("interlaced as described") << "mpeg2-pal-tff" << "mp4-h264" << FieldLook::Interlaced << QRect()
                                                  << "-vf " + kDeinterlace;
+        QTest::newRow("DV, interlaced as known") << "dv-pal" << "mp4-h264" << FieldLook::Interlaced << QRect()
+                                                 << "-vf " + kDeinterlace;
         QTest::newRow("anamorphic, mixed, cropped") << "mpeg2-ac3-51" << "mp4-h264" << FieldLook::Mixed
                                                     << QRect(8, 0, 704, 480) << "-vf " + kDeinterlace + ",crop=704:480:8:0";
         QTest::newRow("cropped within MPEG-1's sides") << "h264-4200x2400" << "mpg" << FieldLook::Progressive
