@@ -180,10 +180,23 @@ ConsoleCommand ConversionJob::command(const QString& programFolder, Pass pass, c
     if (const QStringList seek = seekArguments(); !seek.isEmpty())
         builder.arguments(seek).blank();
     builder.argument(QStringLiteral("-i")).blank().quoted(source).blank();
+    // A second input, of nothing, makes the graph one of two inputs, which
+    // FFmpeg ties to neither: the picture it gives takes no record of the
+    // source's stream. The graph's one output goes to the file unasked, and
+    // the sound and subtitles are chosen as without it.
+    const bool unlinked = fit.unlinkedPicture >= 0;
+    if (unlinked)
+        builder.arguments({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                           QStringLiteral("nullsrc=s=16x16:r=1:d=1")})
+            .blank();
     if (const QStringList cut = cutArguments(); !cut.isEmpty())
         builder.arguments(cut).blank();
     builder.arguments(format.arguments + rateArguments()).blank();
-    if (const QStringList chain = videoFilters(); !chain.isEmpty())
+    if (const QStringList chain = videoFilters(); unlinked)
+        builder.argument(QStringLiteral("-filter_complex"))
+            .blank()
+            .argument(QStringLiteral("[0:%1]%2;[1:v]nullsink").arg(fit.unlinkedPicture).arg(chain.join(u',')), true);
+    else if (!chain.isEmpty())
         builder.argument(QStringLiteral("-vf")).blank().argument(chain.join(u','), turn.shownQuoted());
     builder.blank();
     const QStringList options = pass == Pass::Only ? fit.options : passOptions(fit.options, format, pass, passLog);

@@ -88,9 +88,11 @@ void keepTracks(SourceFit& fit, const SourceStreams& streams, const OutputFormat
 {
     const CodecLimits& limits = format.accepts;
     QStringList maps;
-    if (const VideoStream* video = streams.mainVideo())
-        maps << QStringLiteral("-map") << QStringLiteral("0:%1").arg(video->index);
-    else
+    // An unlinked picture is the graph's output, which the file takes unasked.
+    const VideoStream* picture = streams.mainVideo();
+    if (picture && fit.unlinkedPicture < 0)
+        maps << QStringLiteral("-map") << QStringLiteral("0:%1").arg(picture->index);
+    else if (!picture)
         maps << QStringLiteral("-map") << QStringLiteral("0:v:0?");
     maps << QStringLiteral("-map") << QStringLiteral("0:a?");
     int highestRate = 0;

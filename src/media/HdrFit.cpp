@@ -165,6 +165,7 @@ void fitDynamicRange(SourceFit& fit, const VideoStream& video, const OutputForma
         return;
     }
     fit.filters << toneMapFilter(video);
+    fit.unlinkedPicture = video.index;
     fit.options << QStringLiteral("-color_primaries") << QStringLiteral("bt709") << QStringLiteral("-color_trc")
                 << QStringLiteral("bt709") << QStringLiteral("-colorspace") << QStringLiteral("bt709");
     fit.reasons << QStringLiteral("tone map %1 to BT.709 SDR, peak %2 nits: %3%4")
@@ -174,6 +175,9 @@ void fitDynamicRange(SourceFit& fit, const VideoStream& video, const OutputForma
                                 ? QStringLiteral("this format's video is 8-bit, where HDR pictures look grey and flat")
                                 : QStringLiteral("HDR to SDR is chosen"),
                             dolbyNote(video));
+    fit.reasons << QStringLiteral("-filter_complex: the picture made apart from the source's stream, so that no "
+                                  "mastering display, light level or Dolby Vision record of the HDR source is left "
+                                  "on the SDR output");
 }
 
 } // namespace tarnwick

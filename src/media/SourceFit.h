@@ -14,6 +14,11 @@ struct SourceFit {
     QStringList filters;  // after the turn in the chain
     QStringList options;  // put after the format's options, before the output
     QStringList reasons;  // one line per addition, for the log and the dry run
+    // >= 0: the picture is this stream of the source made by a graph that no
+    // input stream is tied to, so that FFmpeg gives the output none of the
+    // source stream's records (mastering display, light levels, Dolby
+    // Vision), which no option of its removes; -1: the plain "-vf" chain.
+    int unlinkedPicture = -1;
 
     bool isEmpty() const { return firstFilters.isEmpty() && filters.isEmpty() && options.isEmpty(); }
     friend bool operator==(const SourceFit&, const SourceFit&) = default;

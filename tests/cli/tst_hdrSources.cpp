@@ -137,6 +137,13 @@ private slots:
                               .arg(m_master.saturation);
             if (std::fabs(levels.brightness - m_master.brightness) > m_master.brightness / 3)
                 faults << QString("brightness %1, the SDR grade's %2").arg(levels.brightness).arg(m_master.brightness);
+            // Nothing of the HDR source left for a television to act on.
+            const QStringList records = out.sideData + firstPictureSideData(c.output);
+            for (const char* stale : {"Mastering display metadata", "Content light level metadata",
+                                      "DOVI configuration record"}) {
+                if (records.contains(stale))
+                    faults << QString("the SDR output keeps the source's %1").arg(stale);
+            }
         }
         // The mastering display reaches the encoders that write one, and
         // every container that keeps one.
