@@ -210,7 +210,7 @@ const SoundCodec& soundCodec(const QString& encoder)
     static const QList<SoundCodec> codecs{
         {QStringLiteral("aac"), 2.5, 0, 0, 128}, {QStringLiteral("libmp3lame"), 0.5, 0.4, 2},
         {QStringLiteral("wmav2"), 1.0, 0, 2},    {QStringLiteral("mp2"), 0.5, 0, 2},
-        {QStringLiteral("libopus"), 1.5, 0, 0},  {QStringLiteral("ac3"), 0.5, 0, 6},
+        {QStringLiteral("libopus"), 2.5, 0, 0},  {QStringLiteral("ac3"), 0.5, 0, 6},
     };
     static const SoundCodec lossless;
     for (const SoundCodec& codec : codecs) {
