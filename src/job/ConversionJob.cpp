@@ -11,14 +11,15 @@ namespace tarnwick {
 
 namespace {
 
-bool takesCodecs(const Container& container, const SourceStreams& streams)
+// `sound`: the codec every audio track will be re-encoded in; empty: as they are.
+bool takesCodecs(const Container& container, const SourceStreams& streams, const QString& sound)
 {
     for (const VideoStream& video : streams.video) {
         if (!video.attachedPicture && !container.takesVideo(video.codec))
             return false;
     }
     for (const AudioStream& audio : streams.audio) {
-        if (!container.takesAudio(audio.codec))
+        if (!container.takesAudio(sound.isEmpty() ? audio.codec : sound))
             return false;
     }
     return true;
@@ -32,7 +33,7 @@ bool hasBitmapSubtitles(const SourceStreams& streams)
 
 // The first of the copy's containers that keeps every stream as it is and
 // the picture's display rotation.
-const Container* containerForCopy(const OutputFormat& copy, const SourceStreams& streams)
+const Container* containerForCopy(const OutputFormat& copy, const SourceStreams& streams, const QString& sound = {})
 {
     const VideoStream* video = streams.mainVideo();
     if (streams.kinds.isEmpty() || !video)
@@ -45,7 +46,7 @@ const Container* containerForCopy(const OutputFormat& copy, const SourceStreams&
             continue;
         if (bitmaps && !container->bitmapSubtitles && !rotated)
             continue; // one further on keeps them
-        if (takesCodecs(*container, streams))
+        if (takesCodecs(*container, streams, sound))
             return container;
     }
     return nullptr;
@@ -246,7 +247,8 @@ ConsoleCommand conversionCommand(const QString& programFolder, const QString& so
 }
 
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
-                      const Turn& turn, bool webOptimized, bool hdrToSdr, const PictureLook& look)
+                      const Turn& turn, bool webOptimized, bool hdrToSdr, const PictureLook& look,
+                      const QString& copySound)
 {
     ConversionJob job;
     job.format = chosen;
@@ -257,7 +259,7 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
     if (chosen.copies) {
         // A copy re-encodes nothing, so it turns nothing either.
         job.turn = {};
-        if (const Container* container = containerForCopy(chosen, streams)) {
+        if (const Container* container = containerForCopy(chosen, streams, copySound)) {
             job.extension = container->extension;
             job.fit = copyInto(*container, streams);
             mp4Family = isMp4Family(container->muxer);
@@ -308,9 +310,12 @@ ConversionJob planJob(const QString& source, const ProbeResult& probed, const Ru
                       const TimeRange& range, const PictureLook& look)
 {
     const OutputFormat& chosen = *formatOf(settings);
+    // A copy brought to a loudness re-encodes its sound in the usual codec
+    // of every container it picks from.
     ConversionJob job = planJob(withinRange(probed.streams, range), chosen, settings.rate,
                                 Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
-                                settings.webOptimized, settings.hdrToSdr, look);
+                                settings.webOptimized, settings.hdrToSdr, look,
+                                settings.loudness.isOff() ? QString() : QStringLiteral("aac"));
     job.source = source;
     job.range = range;
     return job;

@@ -64,10 +64,13 @@ struct ConversionJob {
 // How `streams` convert into the chosen format with this rate and turn.
 // `webOptimized`: an MP4 or QuickTime file gets its index at the front.
 // `hdrToSdr`: HLG and PQ pictures become SDR in every format. A copy picks
-// its container from the source's codecs, or converts when none keeps them.
-// `look`: what a look at the pictures found, where one was made.
+// its container from the source's codecs, or converts when none keeps them;
+// one whose sound is re-encoded to change its level (`copySound`: the codec)
+// picks by that sound as it will be. `look`: what a look at the pictures
+// found, where one was made.
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
-                      const Turn& turn, bool webOptimized, bool hdrToSdr = false, const PictureLook& look = {});
+                      const Turn& turn, bool webOptimized, bool hdrToSdr = false, const PictureLook& look = {},
+                      const QString& copySound = {});
 // The same for a probed source by a run's settings, keeping `range` of it;
 // the format must exist.
 ConversionJob planJob(const QString& source, const ProbeResult& probed, const RunSettings& settings,

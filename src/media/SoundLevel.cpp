@@ -114,9 +114,10 @@ ParsedLoudness parseLoudness(const QString& text)
             return chosen(lufs);
     }
     return {{},
-            QCoreApplication::translate("tarnwick::SoundLevel",
-                                        "unknown loudness \"%1\": choose ebu (-23 LUFS), stream (-14 LUFS), "
-                                        "podcast (-16 LUFS), off, or a number of LUFS from -40 to -5")
+            QCoreApplication::translate(
+                "tarnwick::SoundLevel",
+                "unknown loudness \"%1\": choose ebu (-23 LUFS), stream (-14 LUFS), "
+                "podcast (-16 LUFS), off, or a number of LUFS from -40 to -5")
                 .arg(text)};
 }
 
@@ -207,9 +208,9 @@ QList<LoudnessReading> readMeasurement(const QString& printed, const QList<Meter
 const SoundCodec& soundCodec(const QString& encoder)
 {
     static const QList<SoundCodec> codecs{
-        {QStringLiteral("aac"), 2.5, 0, 0},     {QStringLiteral("libmp3lame"), 0.5, 0.4, 2},
-        {QStringLiteral("wmav2"), 1.0, 0, 2},   {QStringLiteral("mp2"), 0.5, 0, 2},
-        {QStringLiteral("libopus"), 1.0, 0, 0}, {QStringLiteral("ac3"), 0.5, 0, 6},
+        {QStringLiteral("aac"), 2.5, 0, 0, 128}, {QStringLiteral("libmp3lame"), 0.5, 0.4, 2},
+        {QStringLiteral("wmav2"), 1.0, 0, 2},    {QStringLiteral("mp2"), 0.5, 0, 2},
+        {QStringLiteral("libopus"), 2.5, 0, 0},  {QStringLiteral("ac3"), 0.5, 0, 6},
     };
     static const SoundCodec lossless;
     for (const SoundCodec& codec : codecs) {
@@ -231,15 +232,17 @@ QString LevelPlan::gainFilters(double decibelsGain, bool truePeaks) const
         return chain;
     // The limiter holds sample peaks; at four times the rate they are the
     // true peaks. Its delay is taken back so the sound stays with the picture.
+    // Where it presses hard, its quick changes of gain ring when the rate
+    // is taken back down, up to 3 dB over its limit: a second pass holds that.
     const int rate = track.sampleRate > 0 ? track.sampleRate : 48000;
     const int over = !truePeaks ? 1 : rate <= 48000 ? 4 : rate <= 96000 ? 2 : 1;
-    const QString limit = QString::number(std::pow(10.0, ceiling / 20), 'f', 4);
-    if (over > 1)
-        chain += QStringLiteral(",aresample=%1").arg(rate * over);
-    chain += QStringLiteral(",alimiter=limit=%1:level=false:latency=1").arg(limit);
-    if (over > 1)
-        chain += QStringLiteral(",aresample=%1").arg(rate);
-    return chain;
+    const QString limiter = QStringLiteral(",alimiter=limit=%1:level=false:latency=1")
+                                .arg(QString::number(std::pow(10.0, ceiling / 20), 'f', 4));
+    if (over == 1)
+        return chain + limiter;
+    const QString pass = QStringLiteral(",aresample=%1").arg(rate * over) + limiter +
+                         QStringLiteral(",aresample=%1").arg(rate);
+    return chain + pass + pass;
 }
 
 QString LevelPlan::filters() const
@@ -253,12 +256,15 @@ QString LevelPlan::reason() const
                                      .arg(level(measured.integrated), level(measured.truePeak));
     if (measured.isSilent())
         return QStringLiteral("no volume change: %1, silence").arg(measuredText);
-    return QStringLiteral("volume=%1%2: %3")
+    return QStringLiteral("volume=%1%2: %3%4")
         .arg(decibels(gain),
              limited ? QStringLiteral(" with a %1 dBTP limit")
                            .arg(QString::number(LoudnessTarget::kCeiling))
                      : QString(),
-             measuredText);
+             measuredText,
+             reaches ? QStringLiteral("; about %1 LUFS, as loud as it goes under the limit")
+                           .arg(level(qMin(*reaches, target)))
+                     : QString());
 }
 
 QList<MeteredChain> LevelPlan::trials() const
@@ -272,13 +278,24 @@ QList<MeteredChain> LevelPlan::trials() const
 LevelPlan planLevel(const SoundTrack& track, const Loudness& measured, double target,
                     const SoundCodec& codec)
 {
-    LevelPlan plan{track, measured, target};
+    LevelPlan plan;
+    plan.track = track;
+    plan.measured = measured;
+    plan.target = plan.aim = target;
     if (measured.isSilent())
         return plan;
+    plan.codecLoss = codec.loss;
     plan.aim = target + codec.loss;
     plan.gain = plan.aim - measured.integrated;
     plan.ceiling = LoudnessTarget::kCeiling - codec.headroom;
     plan.limited = measured.truePeak + plan.gain > plan.ceiling;
+    if (plan.limited && plan.aim > LevelPlan::kLoudestLimited + codec.loss) {
+        plan.aim = LevelPlan::kLoudestLimited + codec.loss;
+        plan.gain = plan.aim - measured.integrated;
+        plan.reaches = LevelPlan::kLoudestLimited;
+    }
+    if (plan.limited && track.layout == u"mono")
+        plan.kilobits = codec.monoKilobits;
     return plan;
 }
 
@@ -291,7 +308,14 @@ LevelPlan settleLevel(LevelPlan plan, double atGain, double atStep)
     // sound crushed, so a step never counts for less than a quarter of it.
     const double slope = qMax((atStep - atGain) / LevelPlan::kTrialStep, 0.25);
     const double wanted = plan.aim - atGain;
-    plan.gain += qBound(-12.0, wanted / slope, 12.0);
+    // What the limiter takes grows by the part of each decibel of gain the
+    // loudness does not follow; it stops at kMostSquash.
+    const double squashed = plan.measured.integrated + plan.gain - atGain;
+    const double most = (LevelPlan::kMostSquash - squashed) / qMax(1 - slope, 0.1);
+    const double added = qBound(-12.0, qMin(wanted / slope, most), 12.0);
+    plan.gain += added;
+    if (added < wanted / slope - 0.1)
+        plan.reaches = atGain + slope * added - plan.codecLoss;
     return plan;
 }
 
@@ -306,6 +330,9 @@ QStringList levelArguments(const QList<LevelPlan>& plans, bool everyTrack, const
             continue;
         arguments << (everyTrack ? QStringLiteral("-filter:a:%1").arg(n) : QStringLiteral("-af"))
                   << filters;
+        if (plans[n].kilobits > 0)
+            arguments << (everyTrack ? QStringLiteral("-b:a:%1").arg(n) : QStringLiteral("-b:a"))
+                      << QString::number(plans[n].kilobits) + u'k';
         if (!everyTrack)
             break;
     }

@@ -98,6 +98,10 @@ struct SoundCodec
     double headroom = 0; // dB kept under the ceiling
     double loss = 0;     // dB of loudness it loses
     int maxChannels = 0; // 0: any
+    // The rate a limited mono track is encoded at (0: the encoder's own):
+    // FFmpeg's AAC gives mono half of stereo's rate, at which its peaks
+    // rise a full 2.5 dB over the limiter's.
+    int monoKilobits = 0;
 };
 const SoundCodec& soundCodec(const QString& encoder);
 // The codec a copy's sound is re-encoded in to change its level: the
@@ -117,6 +121,17 @@ struct LevelPlan
     double gain = 0;                   // dB
     bool limited = false;
     double ceiling = LoudnessTarget::kCeiling; // dBTP the limiter holds, before the codec
+    double codecLoss = 0;                      // dB the codec takes, which `aim` makes up
+    int kilobits = 0;                          // the encoder's rate for it; 0: its own
+    // Where the limiter cannot bring the sound to the target without
+    // squaring its waves (which every codec then pushes over the ceiling):
+    // the loudness it reaches instead, as the trials foretell it.
+    std::optional<double> reaches;
+    // A limited sound plays at most this loud: nearer its peaks, every
+    // codec's overshoot outgrows its headroom.
+    static constexpr double kLoudestLimited = -10;
+    // The loudness the limiter may take away, at most.
+    static constexpr double kMostSquash = 10;
 
     // The filters from the decoded sound to the encoder; empty: untouched.
     QString filters() const;

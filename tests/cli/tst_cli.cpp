@@ -271,6 +271,8 @@ private slots:
         QTest::newRow("quality and bitrate") << QStringList{"-q", "4", "-b", "900", "x.mp4"} << "give one";
         QTest::newRow("size unreadable") << QStringList{"--size", "25Q", "x.mp4"} << "'25Q'";
         QTest::newRow("size of a copy") << QStringList{"-f", "copy", "--size", "25M", "x.mp4"} << "--size";
+        for (const char* loudness : {"loud", "-41", ""})
+            QTest::addRow("loudness '%s'", loudness) << QStringList{"--loudness", loudness, "x.mp4"} << "podcast (-16 LUFS)";
     }
     void badUsageGivesStatus2AndWritesNothing()
     {

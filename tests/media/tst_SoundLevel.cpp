@@ -96,19 +96,23 @@ private slots:
         QTest::addColumn<QString>("encoder");
         QTest::addColumn<QString>("expected");
         const SoundTrack mono{0, "mono", 44100};
-        const QString limit = ",alimiter=limit=%1:level=false:latency=1,aresample=%2";
+        const QString limit = ",alimiter=limit=%1:level=false:latency=1,aresample=%2"; // a pass; two are made
         QTest::newRow("EBU tone as it is") << kStereo << Loudness{-23, 0, -23} << -23.0 << "aac"
             << "aformat=channel_layouts=stereo,volume=+0.0dB|volume=+0.0dB: the sound measured -23.0 LUFS, peaks -23.0 dBTP";
         QTest::newRow("speech to EBU") << mono << Loudness{-41.8, 0.8, -23.1} << -23.0 << "wmav2"
             << "aformat=channel_layouts=mono,volume=+18.8dB|volume=+18.8dB: the sound measured -41.8 LUFS, peaks -23.1 dBTP";
         QTest::newRow("speech to stream, limited") << mono << Loudness{-41.8, 0.8, -23.1} << -14.0 << "aac"
-            << "aformat=channel_layouts=mono,volume=+27.8dB,aresample=176400" + limit.arg("0.6683", "44100") +
+            << "aformat=channel_layouts=mono,volume=+27.8dB" + (",aresample=176400" + limit.arg("0.6683", "44100")).repeated(2) +
                    "|volume=+27.8dB with a -1 dBTP limit: the sound measured -41.8 LUFS, peaks -23.1 dBTP";
         QTest::newRow("advert down, LAME quieter") << kStereo << Loudness{-7.8, 0.3, 0.1} << -16.0 << "libmp3lame"
             << "aformat=channel_layouts=stereo,volume=-7.8dB|volume=-7.8dB: the sound measured -7.8 LUFS, peaks 0.1 dBTP";
         QTest::newRow("96 kHz limited at 2x") << SoundTrack{1, "5.1(side)", 96000} << Loudness{-30, 12, -3} << -23.0 << "ac3"
-            << "aformat=channel_layouts=5.1(side),volume=+7.0dB,aresample=192000" + limit.arg("0.8414", "96000") +
+            << "aformat=channel_layouts=5.1(side),volume=+7.0dB" + (",aresample=192000" + limit.arg("0.8414", "96000")).repeated(2) +
                    "|volume=+7.0dB with a -1 dBTP limit: the sound measured -30.0 LUFS, peaks -3.0 dBTP";
+        QTest::newRow("advert to -5: as loud as limited sound goes") << kStereo << Loudness{-7.7, 0.3, 0.4} << -5.0 << "aac"
+            << "aformat=channel_layouts=stereo,volume=-2.3dB" + (",aresample=192000" + limit.arg("0.6683", "48000")).repeated(2) +
+                   "|volume=-2.3dB with a -1 dBTP limit: the sound measured -7.7 LUFS, peaks 0.4 dBTP; about -10.0 LUFS, "
+                   "as loud as it goes under the limit";
         QTest::newRow("silence stays") << kStereo << Loudness{-70, 0, -INFINITY} << -14.0 << "aac"
             << "|no volume change: the sound measured -70.0 LUFS, peaks -inf dBTP, silence";
     }
@@ -132,6 +136,12 @@ private slots:
         QCOMPARE(plan.trials().at(1).filters, "volume=+11.0dB,alimiter=limit=0.6683:level=false:latency=1");
         QCOMPARE(settleLevel(plan, -13.6, -12.4).gain, 7.0);
         QCOMPARE(settleLevel(plan, -14.5, -14.4).gain, 10.0); // a limiter taking nearly all of a step
+        // Speech to -14 in mono AAC: the limiter may take up to 10 dB of its loudness, at a rate that holds the peaks.
+        const LevelPlan speech = planLevel(SoundTrack{0, "mono", 44100}, {-41.8, 0.8, -23.1}, -14, soundCodec("aac"));
+        QCOMPARE(qRound(settleLevel(speech, -16.7, -15.8).gain * 10), 368);
+        QVERIFY(!settleLevel(speech, -16.7, -15.8).reaches);
+        QCOMPARE(qRound(*settleLevel(speech, -19.7, -18.8).reaches * 10), -179); // 5.7 dB taken at +27.8 dB: 6.1 more
+        QCOMPARE(levelArguments({speech}, false).mid(2), QStringList({"-b:a", "128k"}));
         const QList<MeteredChain> chains{{SoundTrack{1, "5.1(side)", 48000}, {}}, {kStereo, "volume=+3.0dB", false}};
         QCOMPARE(measurementArguments("in put.mkv", chains, TimeRange{1.5, 6.5}).join(u'|'),
                  "-nostdin|-hide_banner|-nostats|-vn|-sn|-dn|-ss|1.5|-t|5|-i|in put.mkv|-filter_complex|"

@@ -329,9 +329,10 @@ inline QList<CorpusSource> rateCorpus()
 
 // Sound as people have it, each under a small picture since Tarnwick
 // converts videos: a phone's quiet speech (espeak-ng speaks it, SPEECH), an
-// advert's loud, compressed speech over noise, a film's 5.1 mix of quiet
-// dialogue and a loud burst, EBU Tech 3341's first case (1 kHz at -23 dBFS
-// in both channels: -23.0 LUFS) and digital silence.
+// advert's loud, compressed speech over noise, a film's 5.1 mix of
+// dialogue and loud bursts with a quiet commentary track beside it, EBU
+// Tech 3341's first case (1 kHz at -23 dBFS in both channels: -23.0 LUFS)
+// and digital silence.
 inline QList<CorpusSource> loudnessCorpus()
 {
     const QString t = QStringLiteral("3");
@@ -353,15 +354,22 @@ inline QList<CorpusSource> loudnessCorpus()
                                            "-map", "0:v", "-map", "[a]", "-c:a", "aac", "-b:a", "192k"} +
                                video,
                            {}};
+    // Six seconds, the dialogue well clear of the meter's relative gate: in
+    // three, or near the gate, a codec's small change at the bursts moves
+    // the whole by half a LU or more.
+    const QString film = QStringLiteral("6");
     corpus << CorpusSource{"film-51-wide.mkv",
-                           picture + speech + in("anoisesrc=color=brown:amplitude=0.5:sample_rate=48000") +
+                           QStringList{"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=" + film} + speech +
+                               in("anoisesrc=color=brown:amplitude=0.5:sample_rate=48000") +
                                QStringList{"-filter_complex",
-                                           "[1:a]aresample=48000,volume=-10dB[d];"
-                                           "[2:a]volume='if(between(t,1.5,2.2),1,0)':eval=frame,asplit=5[n1][n2][n3][n4][n5];"
+                                           "[1:a]aresample=48000,asplit[s][c];[s]volume=-4dB[d];"
+                                           "[c]volume=-28dB,aformat=channel_layouts=stereo[commentary];"
+                                           "[2:a]volume='if(between(t,1.5,2.2)+between(t,4,4.4),1,0)':eval=frame,"
+                                           "asplit=5[n1][n2][n3][n4][n5];"
                                            "[n1][n2][d][n3][n4][n5]join=inputs=6:channel_layout=5.1:"
                                            "map=0.0-FL|1.0-FR|2.0-FC|3.0-LFE|4.0-BL|5.0-BR[a]",
-                                           "-map", "0:v", "-map", "[a]", "-c:a", "ac3", "-b:a", "448k"} +
-                               video,
+                                           "-map", "0:v", "-map", "[a]", "-map", "[commentary]", "-c:a", "ac3",
+                                           "-b:a", "448k", "-c:v", "libx264", "-pix_fmt", "yuv420p", "-t", film},
                            {}};
     corpus << CorpusSource{"ebu-3341-case1.mov",
                            picture + in("aevalsrc=" + tone + "|" + tone + ":s=48000") +
