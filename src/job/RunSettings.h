@@ -37,6 +37,7 @@ struct ProbeResult {
 // One conversion's outcome.
 struct ConversionResult {
     QString source;
+    ProbeResult probe; // what the probe found, once it has run
     QString output;
     bool ok = false;
     QString error; // the encoder's most telling line, or why it could not start
