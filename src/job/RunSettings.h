@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QJsonObject;
+
 namespace tarnwick {
 
 // Everything a batch converts by, taken once when it starts: the window's
@@ -25,6 +27,11 @@ struct RunSettings {
     bool planOnly = false;   // a dry run: each source probed and its job planned, nothing run or written
     friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
+
+// Every field, as the batch journal keeps it; read back, nullopt when the
+// object is not settings this program wrote.
+QJsonObject toJson(const RunSettings& settings);
+std::optional<RunSettings> runSettingsFromJson(const QJsonObject& object);
 
 // What the probe run found in a source's description.
 struct ProbeResult {

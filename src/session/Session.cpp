@@ -213,6 +213,11 @@ void Session::applyRunSettings(const RunSettings& settings)
     m_rate.apply(settings.rate);
     setRotationChoice(settings.rotationChoice);
     setOutputFolder(settings.outputFolder);
+    setWebOptimized(settings.webOptimized);
+    setHdrToSdr(settings.hdrToSdr);
+    m_options.beep = settings.beep;
+    m_options.cut.on = settings.countedSeconds.has_value();
+    m_options.cut.toSeconds = settings.countedSeconds.value_or(m_options.cut.toSeconds);
 }
 
 void Session::shutDown()
