@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTime>
@@ -93,7 +94,11 @@ int main(int argc, char* argv[])
     for (const QString& clip : std::as_const(clips))
         queue.addEntry(clip);
     clock.restart();
+    QEventLoop ended;
+    QObject::connect(&driver, &BatchDriver::batchFinished, &ended, &QEventLoop::quit);
     driver.run(settings);
+    if (driver.busy())
+        ended.exec();
     const double batch = clock.nsecsElapsed() / 1e9;
     const double direct = (directBefore + directRun()) / 2;
 

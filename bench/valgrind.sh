@@ -10,7 +10,7 @@ scripts/setup.sh
 scripts/build.sh build
 tests=("$@")
 if ((${#tests[@]} == 0)); then
-  tests=(tst_ConsoleCommand tst_clsWaitableTimer tst_ProcessRunner tst_BatchDriver tst_BatchLanes tst_exitDuringBatch
+  tests=(tst_ConsoleCommand tst_ProcessRunner tst_BatchDriver tst_BatchLanes tst_exitDuringBatch
          tst_frmMainBatch tst_frmMainHostile)
 fi
 mkdir -p build/valgrind

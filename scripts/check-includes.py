@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks that the program's includes run one way: between folders, by the
-layer order below, and between the files of one folder, with no cycle.
-Prints each offence and exits 1 when there is any."""
+layer order below, and between the files of one folder, with no cycle; that
+nothing waits in a nested event loop; and that the old program's names stay
+with the window. Prints each offence and exits 1 when there is any."""
 import os
 import re
 import sys
@@ -11,17 +12,29 @@ LAYERS = ["base", "platform", "process", "media", "job", "engine", "settings", "
           "session", "help", "language", "desktop", "form", "cli"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+# A batch runs on signals: a local event loop would run handlers inside handlers.
+WAIT = re.compile(r'\b(QEventLoop|processEvents)\b')
+# The window keeps the names people and files know it by; the engine is named in Qt's words.
+OLD_NAME = re.compile(r'\b(DOSOutputs|clsWaitableTimer|ConvertQueue|StartConversion|Timer1_Timer|lstFile|'
+                      r'lstAddFolder|CCommonDialogs|COMDLG|SoundReminder|MusicCutter|CutToSeconds|CutFromSeconds|'
+                      r'ReceiveOutputs|CommandOver|ExecuteCommand|AddaFile|AddaFolder|RefillQueue|AddQueueEntry|UiYield)\b')
 
 
 def main(root):
     files = {}
+    problems = []
     for folder, _, names in os.walk(root):
         for name in names:
             if name.endswith((".h", ".cpp")):
                 path = os.path.relpath(os.path.join(folder, name), root)
                 with open(os.path.join(root, path), encoding="utf-8") as f:
-                    files[path] = [i for i in INCLUDE.findall(f.read()) if os.path.exists(os.path.join(root, i))]
-    problems = []
+                    text = f.read()
+                files[path] = [i for i in INCLUDE.findall(text) if os.path.exists(os.path.join(root, i))]
+                for n, line in enumerate(text.splitlines(), 1):
+                    if WAIT.search(line):
+                        problems.append(f"{path}:{n}: a nested event loop: {line.strip()}")
+                    if os.path.dirname(path) != "form" and OLD_NAME.search(line):
+                        problems.append(f"{path}:{n}: the window's name outside the window: {line.strip()}")
     rank = {layer: n for n, layer in enumerate(LAYERS)}
     for path, includes in sorted(files.items()):
         folder = os.path.dirname(path)

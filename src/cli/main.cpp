@@ -85,6 +85,19 @@ void queueSources(Session& session, const Request& request)
         session.queue().setRange(row, request.range);
 }
 
+// Runs the batch on the application's event loop until it ends.
+void runBatch(BatchDriver& batch, const RunSettings& settings)
+{
+    const auto quit = [] { QCoreApplication::quit(); };
+    const QMetaObject::Connection finished = QObject::connect(&batch, &BatchDriver::batchFinished, quit);
+    const QMetaObject::Connection aborted = QObject::connect(&batch, &BatchDriver::aborted, quit);
+    batch.run(settings);
+    if (batch.busy())
+        QCoreApplication::exec();
+    QObject::disconnect(finished);
+    QObject::disconnect(aborted);
+}
+
 // What the batch would run, as the engine plans it: each source probed
 // and its job planned by the lanes, every output name held as the run
 // would hold it, nothing run or written. One lane: the names come out in
@@ -99,7 +112,7 @@ void dryRun(Session& session, RunSettings settings)
     // outputs unlike one another.
     const QTime now = QTime::currentTime();
     batch.setClock([now] { return now; });
-    batch.run(settings);
+    runBatch(batch, settings);
     for (const ConversionResult& result : batch.results()) {
         writeLine(stdout, QStringLiteral("# ") + result.source);
         writeLine(stdout, result.plan.isEmpty() ? QStringLiteral("# not converted: ") + result.error : result.plan);
@@ -197,7 +210,7 @@ int main(int argc, char* argv[])
     QObject::connect(&batch, &BatchDriver::fileFinished, &app,
                      [&](int index, const ConversionResult& result) { report.finished(index, result); });
     QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
-    batch.run(settings);
+    runBatch(batch, settings);
     report.summary(interrupt.caught());
     if (interrupt.caught())
         return Interrupted;

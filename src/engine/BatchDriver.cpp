@@ -7,7 +7,6 @@
 #include "engine/TemporaryFolder.h"
 #include "platform/Messages.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -32,7 +31,7 @@ BatchDriver::BatchDriver(const Parts& parts, QObject* parent)
     });
     connect(&m_lanes, &ConverterLanes::finished, this, [this](int lane) {
         m_finishedLanes.append(lane);
-        m_wait.Wake();
+        advanceSoon();
     });
     connect(&m_lanes, &ConverterLanes::progressChanged, this, [this](int lane, double percent) {
         if (const int index = m_lanes[lane].index; index >= 0)
@@ -76,7 +75,6 @@ void BatchDriver::begin()
     m_timer.stop();
     if (m_state != State::Armed)
         return;
-    QCoreApplication::processEvents();
     run(m_settings);
 }
 
@@ -99,33 +97,62 @@ void BatchDriver::run(const RunSettings& settings)
 
     m_records.begin();
     emit batchStarted(m_parts.queue.runList());
-    // The batch returns when its queue is done, as its callers expect; the
-    // lanes convert through their runners' signals meanwhile, and the
-    // waits between run window events, so the window stays live and a file
-    // queued during the batch joins it.
-    for (;;) {
-        // Every free lane takes the first entry no lane holds.
-        for (int lane = 0; lane < m_lanes.count() && !m_aborting && !m_stopping && !m_outputFull; ++lane) {
-            if (m_lanes[lane].index >= 0)
-                continue;
-            const std::optional<RunEntry> entry = nextWaiting();
-            if (!entry)
-                break;
-            startLane(lane, *entry);
-        }
-        if (!m_lanes.anyBusy())
-            break;
-        waitForALane();
+    advance();
+}
+
+// A lane's end and a change of the run list are taken up once the signal
+// that told of them has returned, never inside a runner's own handler.
+void BatchDriver::advanceSoon()
+{
+    if (m_advancePosted)
+        return;
+    m_advancePosted = true;
+    QMetaObject::invokeMethod(this, &BatchDriver::advance, Qt::QueuedConnection);
+}
+
+// One step of a running batch: the lanes that ended are wound up in the
+// order they ended, every free lane takes the first entry no lane holds,
+// and the batch ends when no lane has a file left.
+void BatchDriver::advance()
+{
+    m_advancePosted = false;
+    if (m_state != State::Running)
+        return;
+    if (m_advancing) {
+        m_advanceAgain = true;
+        return;
+    }
+    m_advancing = true;
+    do {
+        m_advanceAgain = false;
         while (!m_finishedLanes.isEmpty())
             finishLane(m_finishedLanes.takeFirst());
-        if (m_outputFull && !m_lanes.anyBusy())
+        startFreeLanes();
+    } while (!m_finishedLanes.isEmpty() || m_advanceAgain);
+    m_advancing = false;
+    if (!m_lanes.anyBusy())
+        end();
+}
+
+void BatchDriver::startFreeLanes()
+{
+    for (int lane = 0; lane < m_lanes.count() && !m_aborting && !m_stopping && !m_outputFull; ++lane) {
+        if (m_lanes[lane].index >= 0)
+            continue;
+        const std::optional<RunEntry> entry = nextWaiting();
+        if (!entry)
             break;
-        QCoreApplication::processEvents();
+        startLane(lane, *entry);
     }
+}
+
+void BatchDriver::end()
+{
     // Whichever way it ended, nothing is left to pick up.
     m_records.end();
     if (m_aborting) {
         m_state = State::Idle; // left by Exit: no closing steps
+        emit aborted();
         return;
     }
     if (m_outputFull) {
@@ -193,28 +220,8 @@ void BatchDriver::startLane(int lane, const RunEntry& entry)
 
 void BatchDriver::runListChanged()
 {
-    if (m_state != State::Running)
-        return;
-    m_runListChanged = true;
-    m_wait.Wake();
-}
-
-// Returns once a lane has finished or the run list has changed. The wait
-// is a nested event loop: window events run in it, and a lane's end or a
-// change of the run list wakes it.
-void BatchDriver::waitForALane()
-{
-    m_runListChanged = false;
-    while (m_finishedLanes.isEmpty() && !m_runListChanged) {
-        try {
-            m_wait.WaitAtMost(1000);
-        } catch (const WaitError&) {
-            // The application is exiting and no event loop runs any more:
-            // the wait blocks on the encoders instead, which still brings
-            // their ends in.
-            m_lanes.blockOnEncoders([this] { return !m_finishedLanes.isEmpty(); });
-        }
-    }
+    if (m_state == State::Running)
+        advanceSoon();
 }
 
 void BatchDriver::finishLane(int lane)
@@ -327,8 +334,11 @@ void BatchDriver::abort()
     }
     if (m_state != State::Running)
         return;
+    // No event may come any more: every lane ends here and now, and the
+    // batch with them.
     m_aborting = true;
-    m_lanes.stopAll();
+    m_lanes.endAllNow();
+    advance();
 }
 
 } // namespace tarnwick

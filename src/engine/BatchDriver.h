@@ -5,7 +5,6 @@
 #include "engine/ConverterLanes.h"
 #include "job/OutputNames.h"
 #include "job/RunSettings.h"
-#include "process/clsWaitableTimer.h"
 
 #include <QList>
 #include <QObject>
@@ -67,14 +66,16 @@ public:
     // Where the batch keeps its journal while it runs; none unless given.
     void setJournal(const BatchJournal* journal) { m_records.setJournal(journal); }
 
-    // Arms the batch with these settings; it starts on Timer1.
+    // Arms the batch with these settings; it begins when the arming timer
+    // (the window's Timer1) fires.
     void arm(const RunSettings& settings);
-    void begin();
-    // Converts the queue with these settings and returns when it is done.
+    // Begins converting the queue with these settings now. The batch runs
+    // on the converters' signals; batchFinished (or aborted) says it ended.
     void run(const RunSettings& settings);
 
-    // Stops every lane's encoder and ends the batch without its closing
-    // steps: the program is exiting. The unfinished outputs are deleted.
+    // Stops every lane's encoder and ends the batch before returning,
+    // without its closing steps: the program is exiting. The unfinished
+    // outputs are deleted; aborted() follows.
     void abort();
     // The user's Stop: every lane's encoder ended and its unfinished output
     // deleted, every file not converted kept in the queue.
@@ -89,9 +90,9 @@ public:
 signals:
     // A start with nothing queued: no batch.
     void nothingToConvert();
-    // A start taken: the batch begins on Timer1.
+    // A start taken: the batch begins when the arming timer fires.
     void armed();
-    // A batch stopped before Timer1 began it.
+    // A batch stopped before the arming timer began it.
     void disarmed();
     // The batch could not begin: every file would fail alike. Why is said
     // next, through the messages.
@@ -114,12 +115,18 @@ signals:
     // what was not converted stays queued.
     void batchStopped();
     void batchFinished();
+    // A batch ended by abort(): no closing steps.
+    void aborted();
 
 private:
+    void begin();
     bool setUp();
+    void advanceSoon();
+    void advance();
+    void startFreeLanes();
+    void end();
     std::optional<RunEntry> nextWaiting() const;
     void startLane(int lane, const RunEntry& entry);
-    void waitForALane();
     void finishLane(int lane);
     void refuse(const QString& problem, MessageIcon icon);
     void finishBatch();
@@ -137,8 +144,9 @@ private:
     int m_lanesWanted = 1;
     ConverterLanes m_lanes;
     QList<int> m_finishedLanes; // in the order they finished
-    bool m_runListChanged = false;
-    clsWaitableTimer m_wait;
+    bool m_advancePosted = false;
+    bool m_advancing = false;
+    bool m_advanceAgain = false;
     bool m_temporaryUsable = false;
     QString m_temporary;
     int m_started = 0;

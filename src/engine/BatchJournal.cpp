@@ -59,16 +59,6 @@ QList<TimeRange> BatchJournal::rangesOf(const Entry& entry) const
 
 void BatchJournal::write(const Entry& entry) const
 {
-    const RunSettings& s = entry.settings;
-    const int kilobits = s.rate.mode == RateControl::Mode::Bitrate ? s.rate.kilobits : 0;
-    QJsonObject settings{{"outputFolder", s.outputFolder},   {"internalIndex", s.internalIndex},
-                         {"bitrateText", kilobits > 0 ? QString::number(kilobits) : QString()},     {"rotationChoice", s.rotationChoice},
-                         {"musicCutter", s.countedSeconds ? 1 : 0},     {"cutToSeconds", s.countedSeconds.value_or(0)},
-                         {"beepAtEnd", s.beep}};
-    if (s.rate.mode == RateControl::Mode::Quality)
-        settings.insert("quality", s.rate.quality);
-    else if (s.rate.mode == RateControl::Mode::Size)
-        settings.insert("targetBytes", double(s.rate.targetBytes));
     // The first lane's output where a journal of one lane has it, the
     // others' beside it.
     const Writing first = entry.writing.value(0);
@@ -81,7 +71,7 @@ void BatchJournal::write(const Entry& entry) const
     }
     QJsonObject root{{"kind", kKind},
                      {"version", kVersion},
-                     {"settings", settings},
+                     {"settings", toJson(entry.settings)},
                      {"remaining", QJsonArray::fromStringList(entry.remaining)},
                      {"writing", first.output},
                      {"writingExisted", first.existed}};
@@ -114,29 +104,16 @@ std::optional<BatchJournal::Entry> BatchJournal::read() const
     }
     const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
     file.close();
-    const QJsonObject s = root.value("settings").toObject();
+    const std::optional<RunSettings> settings = runSettingsFromJson(root.value("settings").toObject());
     const QJsonArray remaining = root.value("remaining").toArray();
     const bool ours = root.value("kind").toString() == kKind && root.value("version").toInt() == kVersion &&
-                      s.value("outputFolder").isString() && QDir::isAbsolutePath(s.value("outputFolder").toString()) &&
-                      s.value("internalIndex").isDouble() && s.value("bitrateText").isString() &&
-                      s.value("rotationChoice").isDouble() && root.value("writing").isString() &&
-                      !remaining.isEmpty();
+                      settings && root.value("writing").isString() && !remaining.isEmpty();
     if (!ours) {
         clear();
         return std::nullopt;
     }
     Entry entry;
-    entry.settings.outputFolder = s.value("outputFolder").toString();
-    entry.settings.internalIndex = s.value("internalIndex").toInt();
-    entry.settings.rate = RateControl::bitrate(kilobitsFromText(s.value("bitrateText").toString()));
-    if (s.value("quality").isDouble())
-        entry.settings.rate = RateControl::constantQuality(s.value("quality").toInt());
-    else if (const double target = s.value("targetBytes").toDouble(); target >= 1 && target <= 1e15)
-        entry.settings.rate = RateControl::size(qint64(target));
-    entry.settings.rotationChoice = s.value("rotationChoice").toInt();
-    if (s.value("musicCutter").toInt() != 0)
-        entry.settings.countedSeconds = s.value("cutToSeconds").toInt();
-    entry.settings.beep = s.value("beepAtEnd").toBool();
+    entry.settings = *settings;
     const QJsonArray ranges = root.value("ranges").toArray();
     for (qsizetype i = 0; i < remaining.size(); ++i) {
         const QJsonValue path = remaining.at(i);

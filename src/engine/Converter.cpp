@@ -35,7 +35,7 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
     connect(&m_probe, &ProcessRunner::outputReceived, this, [this](const QString& piece) {
         if (m_phase != Phase::Probing)
             return;
-        m_scan.feed(piece, m_yield);
+        m_scan.feed(piece);
         m_length.receiveOutputs(piece);
     });
     connect(&m_probe, &ProcessRunner::finished, this, [this] {
@@ -50,19 +50,6 @@ Converter::Converter(Messages& messages, const QString& programFolder, QObject* 
         if (m_phase == Phase::Converting)
             conversionEnded();
     });
-}
-
-ProbeResult Converter::probe(const QString& source)
-{
-    RotationScan scan;
-    ProgressParser length;
-    const auto connection = connect(&m_probe, &ProcessRunner::outputReceived, this, [&](const QString& piece) {
-        scan.feed(piece, m_yield);
-        length.receiveOutputs(piece);
-    });
-    m_probe.ExecuteCommand(probeCommand(m_programFolder, source));
-    disconnect(connection);
-    return described(source, scan, length);
 }
 
 ProbeResult Converter::described(const QString& source, const RotationScan& scan, const ProgressParser& length) const
@@ -116,6 +103,7 @@ bool Converter::start(const QString& source, const RunSettings& settings, Output
 void Converter::probeEnded()
 {
     const ProbeResult probed = described(m_result.source, m_scan, m_length);
+    m_result.probe = probed;
     m_probeCommand = m_probe.commandLine();
     m_probeOutputs = m_probe.outputs();
     m_result.lengthSeconds = probed.lengthSeconds;
@@ -380,19 +368,30 @@ void Converter::complete()
     emit finished(m_result);
 }
 
-void Converter::waitForActivity(qint32 milliSeconds)
-{
-    if (m_phase == Phase::Probing || m_phase == Phase::Looking || m_phase == Phase::FindingKeyFrame)
-        m_probe.waitForActivity(milliSeconds);
-    else if (m_phase == Phase::Converting)
-        m_encoder.waitForActivity(milliSeconds);
-}
-
 void Converter::stop()
 {
     m_stopping = true;
     m_encoder.stop();
     m_probe.stop();
+}
+
+void Converter::endNow()
+{
+    if (!busy())
+        return;
+    m_stopping = true;
+    m_encoder.stopAndWait();
+    m_probe.stopAndWait();
+    // The runners' ends may have ended the conversion already; if they come
+    // later (from inside a runner's own handler), they find it idle.
+    if (!busy())
+        return;
+    if (m_phase == Phase::Converting) {
+        conversionEnded();
+        return;
+    }
+    m_result.error = tr("stopped");
+    complete();
 }
 
 } // namespace tarnwick

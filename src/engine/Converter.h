@@ -40,9 +40,6 @@ public:
     ProcessRunner& encoderRunner() { return m_encoder; }
     ProcessRunner& probeRunner() { return m_probe; }
     ConversionMonitor& monitor() { return m_monitor; }
-    // Lets window events run during the rotation scan.
-    void setYield(Rotation::Yield yield) { m_yield = std::move(yield); }
-    const Rotation::Yield& yield() const { return m_yield; }
     // Told the job (and whether something was at its output) just before
     // the encoder starts writing it.
     using OutputChosen = std::function<void(const ConversionJob& job, bool existedBefore)>;
@@ -50,8 +47,6 @@ public:
     // Where each conversion's log goes; none unless given.
     void setLogs(const ConversionLogs* logs) { m_logs = logs; }
     const ConversionLogs* logs() const { return m_logs; }
-
-    ProbeResult probe(const QString& source);
 
     // Starts converting `source`, the part `range` of it; `names` picks the
     // output path, by the time of day `clock` gives, and must outlive the
@@ -61,13 +56,13 @@ public:
                const TimeRange& range = {});
     bool busy() const { return m_phase != Phase::Idle; }
     const ConversionResult& result() const { return m_result; }
-    // Blocks for at most `milliSeconds` on the running encoder: for when no
-    // event loop runs any more.
-    void waitForActivity(qint32 milliSeconds);
 
     // Ends the running encoder; the conversion in progress ends failed
     // with its unfinished output removed.
     void stop();
+    // The same, but over before it returns, `finished` included: for when
+    // no event may come any more. The encoder's own end is not waited for.
+    void endNow();
     // A stopped converter takes work again.
     void resume() { m_stopping = false; }
 
@@ -96,7 +91,6 @@ private:
     ProcessRunner m_encoder;
     ProcessRunner m_probe;
     ConversionMonitor m_monitor;
-    Rotation::Yield m_yield;
     OutputChosen m_outputChosen;
     const ConversionLogs* m_logs = nullptr;
     bool m_stopping = false;

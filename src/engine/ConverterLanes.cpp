@@ -46,7 +46,6 @@ void ConverterLanes::prepare(int count)
         lane.entry = 0;
         lane.job.reset();
         lane.converter->setLogs(m_first.logs());
-        lane.converter->setYield(m_first.yield());
         lane.converter->resume();
     }
 }
@@ -78,12 +77,10 @@ void ConverterLanes::stopAll()
         lane.converter->stop();
 }
 
-void ConverterLanes::blockOnEncoders(const std::function<bool()>& over)
+void ConverterLanes::endAllNow()
 {
-    for (const Lane& lane : m_lanes) {
-        if (lane.index >= 0 && !over())
-            lane.converter->waitForActivity(20);
-    }
+    for (const Lane& lane : m_lanes)
+        lane.converter->endNow();
 }
 
 } // namespace tarnwick

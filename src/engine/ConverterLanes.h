@@ -47,9 +47,8 @@ public:
     // The output each busy lane writes, with whether something was there.
     QList<BatchJournal::Writing> writing() const;
     void stopAll();
-    // Blocks on the busy lanes' encoders, a little each, until `over` says
-    // so or every lane has had its turn: for when no event loop runs.
-    void blockOnEncoders(const std::function<bool()>& over);
+    // Every busy lane's conversion ended at once, as stopAll ends it.
+    void endAllNow();
 
 signals:
     void outputChosen(int lane);

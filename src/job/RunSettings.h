@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QJsonObject;
+
 namespace tarnwick {
 
 // Everything a batch converts by, taken once when it starts: the window's
@@ -29,6 +31,11 @@ struct RunSettings {
     friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 
+// Every field, as the batch journal keeps it; read back, nullopt when the
+// object is not settings this program wrote.
+QJsonObject toJson(const RunSettings& settings);
+std::optional<RunSettings> runSettingsFromJson(const QJsonObject& object);
+
 // What the probe run found in a source's description.
 struct ProbeResult {
     bool ran = false;                         // the encoder could be started
@@ -40,6 +47,7 @@ struct ProbeResult {
 // One conversion's outcome.
 struct ConversionResult {
     QString source;
+    ProbeResult probe; // what the probe found, once it has run
     QString output;
     bool ok = false;
     QString error; // the encoder's most telling line, or why it could not start

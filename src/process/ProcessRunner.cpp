@@ -3,19 +3,13 @@
 #include "platform/Messages.h"
 #include "process/OutputFramer.h"
 #include "process/ProcessList.h"
-#include "process/clsWaitableTimer.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
 #include <cerrno>
 #include <unistd.h>
-#endif
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
@@ -25,30 +19,17 @@ namespace tarnwick {
 
 namespace {
 
-constexpr qint32 kPollMilliseconds = 50;
-
 // The child's output travels through a pipe; when the system has none left
 // to give (too many open files), say so with the system's error number
 // rather than pretending the program was not found.
 int pipeUnavailable()
 {
-#ifdef Q_OS_WIN
-    SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &attributes, 0))
-        return int(GetLastError());
-    CloseHandle(readEnd);
-    CloseHandle(writeEnd);
-    return 0;
-#else
     int ends[2];
     if (::pipe(ends) != 0)
         return errno;
     ::close(ends[0]);
     ::close(ends[1]);
     return 0;
-#endif
 }
 
 // The first word names the program, found as the system finds commands: a
@@ -57,12 +38,7 @@ QString resolveProgram(const QString& program)
 {
     if (program.isEmpty())
         return {};
-    const bool hasFolder = program.contains(u'/')
-#ifdef Q_OS_WIN
-                           || program.contains(u'\\')
-#endif
-        ;
-    if (!hasFolder)
+    if (!program.contains(u'/'))
         return QStandardPaths::findExecutable(program);
     const QFileInfo file(program);
     return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
@@ -95,50 +71,6 @@ void ProcessRunner::setCommand(const ConsoleCommand& command)
     m_command = command;
 }
 
-QString ProcessRunner::ExecuteCommand(const QString& CommandLine)
-{
-    if (isRunning())
-        return {}; // the pipe and the collected text belong to the running command
-    if (!CommandLine.isEmpty())
-        setCommandLine(CommandLine);
-    if (!start())
-        return {};
-
-    // The run goes on through the process's signals; this only keeps the
-    // caller here, with window events running, until it has ended. The
-    // pause is the longest the loop sleeps; the end wakes it at once.
-    clsWaitableTimer timer;
-    const auto woken = connect(this, &ProcessRunner::finished, this, [&timer] { timer.Wake(); });
-    // Waits let window events run on the program's main thread; a runner
-    // on a worker thread blocks on the child instead.
-    const bool blocking = QThread::currentThread() != QCoreApplication::instance()->thread();
-    while (isRunning()) {
-        if (blocking) {
-            waitForActivity(kPollMilliseconds);
-            continue;
-        }
-        try {
-            timer.WaitAtMost(kPollMilliseconds);
-        } catch (const WaitError&) {
-            // No event loop runs here (none, or the application is exiting):
-            // block on the child instead, which still drains its pipe and
-            // notices its end.
-            waitForActivity(kPollMilliseconds);
-        }
-    }
-    disconnect(woken);
-    return m_outputs;
-}
-
-QString ProcessRunner::ExecuteCommand(const ConsoleCommand& command)
-{
-    if (isRunning())
-        return {};
-    if (!command.isEmpty())
-        m_command = command;
-    return ExecuteCommand(QString());
-}
-
 void ProcessRunner::stop()
 {
     m_stopRequested = true;
@@ -151,6 +83,17 @@ void ProcessRunner::stop()
         if (m_process)
             m_process->kill();
     }, Qt::QueuedConnection);
+}
+
+void ProcessRunner::stopAndWait()
+{
+    if (!m_process)
+        return;
+    stop();
+    // A killed child is gone within milliseconds; the bound is for a
+    // system too busy to say so.
+    QPointer<QProcess> process = m_process;
+    process->waitForFinished(5000);
 }
 
 void ProcessRunner::fail(const QString& message)
@@ -226,10 +169,10 @@ bool ProcessRunner::start()
     return true;
 }
 
-// Hands over everything waiting. A handler that lets events run (the
-// rotation scan does) may bring more output in; that output joins the
-// delivery in progress instead of overtaking it, so every handler finishes
-// before the next piece is raised, and the end comes after the last piece.
+// Hands over everything waiting. Output that arrives while a handler runs
+// (one that ends the run, say) joins the delivery in progress instead of
+// overtaking it, so every handler finishes before the next piece is
+// raised, and the end comes after the last piece.
 void ProcessRunner::pump(bool flush)
 {
     if (!m_process)
@@ -268,24 +211,6 @@ void ProcessRunner::holdPartialLine()
     }
     const qint64 left = qint64(m_partialHoldMs) - m_framer->partialAge();
     m_hold.start(int(qBound<qint64>(1, left, qint64(m_partialHoldMs))));
-}
-
-void ProcessRunner::waitForActivity(qint32 milliSeconds)
-{
-    if (!m_process)
-        return;
-    if (m_stopRequested && m_process->state() != QProcess::NotRunning)
-        m_process->kill();
-    if (m_process->state() == QProcess::NotRunning) {
-        // Ended while its end could not be handled (inside a delivery).
-        m_childEnded = true;
-        pump(true);
-        return;
-    }
-    // Reports the output and the end through the same signals.
-    m_process->waitForReadyRead(milliSeconds);
-    if (m_process && m_framer->partialAge() >= m_partialHoldMs)
-        pump(true);
 }
 
 void ProcessRunner::finish()

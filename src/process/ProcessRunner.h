@@ -19,12 +19,9 @@ class OutputFramer;
 
 // Runs one console command as a hidden child, hands each piece of its merged
 // standard output and standard error to the owner as it arrives
-// (outputReceived), and reports its end (finished). ExecuteCommand returns
-// only when the child has ended and every piece has been delivered, but the
-// event loop keeps running while it waits, so the window stays live and the
-// owner's handlers run from inside the call. start() is the same run without
-// the wait: the owner hears of it through the two signals only, so several
-// runners can work side by side on one thread.
+// (outputReceived), and reports its end (finished), every piece delivered
+// before it. Nothing waits: the owner hears of the run through the two
+// signals only, so several runners work side by side on one thread.
 class ProcessRunner : public QObject
 {
     Q_OBJECT
@@ -49,23 +46,19 @@ public:
     const QString& encoderProcessName() const { return m_encoderProcessName; }
     void setEncoderProcessName(const QString& name) { m_encoderProcessName = name; }
 
-    // An empty argument runs the current CommandLine. Returns the collected
-    // output, or empty text when no process could be started.
-    QString ExecuteCommand(const QString& CommandLine = QString());
-    QString ExecuteCommand(const ConsoleCommand& command);
-
-    // Starts the CommandLine and returns at once; false (with the message
-    // ExecuteCommand would show, and no events) when nothing could start.
-    // The output and the end arrive through the signals.
+    // Starts the command and returns at once; false (with a message, and
+    // no events) when nothing could start, or a run is going on. The output
+    // and the end arrive through the signals.
     bool start();
-    // Blocks for at most `milliSeconds` on the running child, handling its
-    // output and its end: for when no event loop runs any more.
-    void waitForActivity(qint32 milliSeconds);
 
     bool isRunning() const { return m_process != nullptr; }
     // Kills the running child; its run then ends as usual, with finished.
     // May be called from any thread.
     void stop();
+    // The same, and the child gone before it returns: its end is handed
+    // over at once, or, from inside a handler of this runner, as soon as
+    // that handler has returned. For when no event may come any more.
+    void stopAndWait();
 
     // How long a line without its end is held back before it is handed
     // over anyway (a prompt, or a child that pauses mid-line).

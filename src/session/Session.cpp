@@ -6,7 +6,6 @@
 #include "settings/ProgramSettings.h"
 #include "settings/SettingsFiles.h"
 #include "platform/Messages.h"
-#include "process/UiYield.h"
 
 #include <memory>
 
@@ -35,8 +34,6 @@ Session::Session(const Services& services, const QString& programFolder, QObject
     // the window shows it: the session's own value, not the batch's copy.
     connect(&m_batch, &BatchDriver::outputFolderTaken, this,
             [this] { setOutputFolder(withTrailingSeparator(m_outputFolder)); });
-    // A long probe output is scanned with window events let through now and then.
-    m_converter.setYield([yield = std::make_shared<UiYield>()] { (*yield)(); });
 }
 
 void Session::setOutputFolder(const QString& folder)
@@ -216,6 +213,11 @@ void Session::applyRunSettings(const RunSettings& settings)
     m_rate.apply(settings.rate);
     setRotationChoice(settings.rotationChoice);
     setOutputFolder(settings.outputFolder);
+    setWebOptimized(settings.webOptimized);
+    setHdrToSdr(settings.hdrToSdr);
+    m_options.beep = settings.beep;
+    m_options.cut.on = settings.countedSeconds.has_value();
+    m_options.cut.toSeconds = settings.countedSeconds.value_or(m_options.cut.toSeconds);
 }
 
 void Session::shutDown()

@@ -12,11 +12,11 @@ namespace tarnwick {
 // "PEG", clip.ts gives ".TS").
 QString FormatTag(const QString& path);
 
-// The queue of source files, held in three lists kept in step: the display
-// list (this model, shown by the list view `LV`), the run list `lstFile`
-// (paths still to convert; its front is the current file) and the master
-// list `lstAddFolder` (the whole queue, restored into the other two after a
-// search and after a batch).
+// The queue of source files, held in three lists kept in step: the rows
+// (this model, shown by the window's list), the pending entries (paths
+// still to convert; the front is the current file) and all entries (the
+// whole queue, restored into the other two after a search and after a
+// batch).
 class Queue : public QAbstractTableModel, public ConversionQueue
 {
     Q_OBJECT

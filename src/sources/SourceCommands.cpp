@@ -2,7 +2,6 @@
 
 #include "job/TimeRange.h"
 #include "platform/Messages.h"
-#include "process/UiYield.h"
 #include "sources/OpenFileDialog.h"
 #include "platform/Drives.h"
 #include "sources/FileSearch.h"
@@ -139,8 +138,7 @@ void SourceCommands::searchFolder(const QString& folder)
 {
     QStringList found;
     qsizetype unnamed = 0;
-    UiYield yield;
-    FileSearch::SearchFolder(folder, found, [&yield] { yield(); }, &unnamed);
+    FileSearch::SearchFolder(folder, found, {}, &unnamed);
     appendFoundToMaster(found);
     reportUnnamed(unnamed);
 }
@@ -202,14 +200,12 @@ void SourceCommands::searchDisc(const QString& volumeRoot)
 {
     QStringList found;
     qsizetype unnamed = 0;
-    UiYield yield;
-    const auto step = [&yield] { yield(); };
     const QString dvd = findDiscFolder(volumeRoot, {QStringLiteral("VIDEO_TS")});
     if (!dvd.isEmpty())
-        FileSearch::SearchTitleFiles(dvd, found, step, &unnamed);
+        FileSearch::SearchTitleFiles(dvd, found, {}, &unnamed);
     const QString bluray = findDiscFolder(volumeRoot, {QStringLiteral("BDMV"), QStringLiteral("STREAM")});
     if (!bluray.isEmpty())
-        FileSearch::SearchTitleFiles(bluray, found, step, &unnamed);
+        FileSearch::SearchTitleFiles(bluray, found, {}, &unnamed);
     appendFoundToMaster(found);
     reportUnnamed(unnamed);
 }
@@ -252,10 +248,9 @@ void SourceCommands::addDropped(const QStringList& paths)
 void SourceCommands::queueDropped(const QStringList& dropped, qsizetype unnamed)
 {
     QStringList paths;
-    UiYield yield;
     for (const QString& path : dropped) {
         if (QFileInfo(path).isDir())
-            FileSearch::SearchFolder(path, paths, [&yield] { yield(); }, &unnamed);
+            FileSearch::SearchFolder(path, paths, {}, &unnamed);
         else
             paths << path;
     }

@@ -77,14 +77,20 @@ private slots:
         QVERIFY(!QFile::exists(journal)); // a batch that ended leaves none
     }
 
-    // A batch by quality or by size is picked up by the same.
+    // A batch by quality or by size is picked up by the same; a batch made
+    // for the web, HDR to SDR or with the cut on is picked up as it was, and
+    // the session takes every setting of it.
     void theRateIsKept()
     {
         QTemporaryDir dir;
         const BatchJournal journal(dir.filePath("batch.journal"));
-        for (const RateControl& rate :
-             {RateControl::constantQuality(28), RateControl::size(25000000), RateControl::bitrate(750)}) {
+        RunSettings web;
+        web.webOptimized = web.hdrToSdr = web.beep = true;
+        web.countedSeconds = 90;
+        for (const RateControl& rate : {RateControl::constantQuality(28), RateControl::size(25000000),
+                                        RateControl::bitrate(750), RateControl::bitrate(750)}) {
             BatchJournal::Entry entry;
+            entry.settings = rate == RateControl::bitrate(750) ? std::exchange(web, RunSettings{}) : RunSettings{};
             entry.settings.outputFolder = dir.path();
             entry.settings.internalIndex = 2;
             entry.settings.rate = rate;
@@ -93,6 +99,10 @@ private slots:
             const auto read = journal.read();
             QVERIFY(read);
             QCOMPARE(read->settings.rate, rate);
+            QVERIFY(read->settings == entry.settings);
+            Batch next;
+            next.session.applyRunSettings(read->settings);
+            QVERIFY(next.session.runSettings() == entry.settings);
         }
     }
 

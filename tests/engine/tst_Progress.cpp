@@ -5,6 +5,7 @@
 #include "process/ProcessRunner.h"
 
 #include "support/ScriptedMessages.h"
+#include "support/RunToEnd.h"
 #include "support/TestPaths.h"
 
 #include <QProcess>
@@ -171,7 +172,7 @@ private slots:
         connect(&monitor, &ConversionMonitor::progressChanged, this, [&](double percent) { shown << percent; });
         const auto command = conversionCommand(test::realProgramFolder(), clip, internalIndex, 1000, {},
                                                dir.filePath("out") + formatForIndex(internalIndex)->extension);
-        objDOS.ExecuteCommand(*command);
+        test::runToEnd(objDOS, *command);
         QCOMPARE(objDOS.lastExitCode(), 0);
         QVERIFY2(!shown.isEmpty(), qPrintable(objDOS.outputs()));
         QCOMPARE(shown.last(), 100.0);

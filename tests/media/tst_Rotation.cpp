@@ -8,6 +8,7 @@
 #include "support/TestPaths.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +16,20 @@
 using namespace tarnwick;
 
 namespace {
+// What the converter's probe reads of a source, as a dry run's first step.
+ProbeResult probeOf(Converter& converter, const QString& source)
+{
+    RunSettings plan;
+    plan.planOnly = true;
+    plan.outputFolder = QDir::tempPath();
+    plan.internalIndex = outputFormats().first().internalIndex;
+    OutputNames names;
+    QSignalSpy ended(&converter, &Converter::finished);
+    if (converter.start(source, plan, names, realTimeOfDay))
+        ended.wait(30000);
+    return converter.result().probe;
+}
+
 const QString kKey = QStringLiteral("rotate          : ");
 QString quotedFilter(const QString& x)
 {
@@ -129,11 +144,11 @@ private slots:
         QVERIFY(test::writeFile(plain, "#standin\n"));
         test::ScriptedMessages messages;
         Converter converter(messages, test::standinProgramFolder());
-        const ProbeResult first = converter.probe(turned);
+        const ProbeResult first = probeOf(converter, turned);
         QVERIFY(first.ran);
         QCOMPARE(first.declaredRotation, QString("90"));
         QCOMPARE(first.lengthSeconds, 65);
-        const ProbeResult second = converter.probe(plain);
+        const ProbeResult second = probeOf(converter, plain);
         QCOMPARE(second.declaredRotation, QString("0"));
         QCOMPARE(second.lengthSeconds, 2);
         QVERIFY2(messages.done(), qPrintable(messages.problems()));

@@ -2,6 +2,7 @@
 
 #include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"
+#include "support/RunToEnd.h"
 #include "support/TestPaths.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ public:
 } // namespace tarnwick
 
 using namespace tarnwick;
+using tarnwick::test::runToEnd;
 using tarnwick::test::ScriptedMessages;
 using tarnwick::test::standinEncoder;
 using tarnwick::test::writeFile;
@@ -83,7 +85,7 @@ private slots:
         messages.expect(message, "Tarnwick", MessageIcon::Critical);
         ProcessRunner runner(messages);
         Recorder events(runner);
-        QCOMPARE(runner.ExecuteCommand(command), QString());
+        QCOMPARE(runToEnd(runner, command), QString());
         QCOMPARE(events.pieces.size(), 0);
         QCOMPARE(events.overs, 0);
         QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::NotStarted);
@@ -95,7 +97,7 @@ private slots:
         ScriptedMessages messages;
         ProcessRunner runner(messages);
         Recorder events(runner);
-        const QString result = runner.ExecuteCommand(standin("--bytes 5000"));
+        const QString result = runToEnd(runner, standin("--bytes 5000"));
         QCOMPARE(result.size(), 5000);
         QVERIFY(events.pieces.size() >= 5);
         for (const QString& piece : events.pieces)
@@ -113,7 +115,7 @@ private slots:
         ScriptedMessages messages;
         ProcessRunner runner(messages);
         Recorder events(runner);
-        QCOMPARE(runner.ExecuteCommand(standin("--sleep 30")), QString());
+        QCOMPARE(runToEnd(runner, standin("--sleep 30")), QString());
         QVERIFY(events.joined().isEmpty());
         QCOMPARE(events.overs, 1);
     }
@@ -122,11 +124,11 @@ private slots:
     {
         ScriptedMessages messages;
         ProcessRunner runner(messages);
-        runner.ExecuteCommand(standin("--text first\\n"));
+        runToEnd(runner, standin("--text first\\n"));
         QCOMPARE(runner.outputs(), QString("first\n"));
         runner.setCommandLine(standin("--text second\\n"));
-        QCOMPARE(runner.ExecuteCommand(), QString("second\n"));
-        QCOMPARE(runner.ExecuteCommand(QString()), QString("second\n"));
+        QCOMPARE(runToEnd(runner), QString("second\n"));
+        QCOMPARE(runToEnd(runner, QString()), QString("second\n"));
         QCOMPARE(runner.commandLine(), standin("--text second\\n"));
         QCOMPARE(runner.lastExitCode(), 0);
     }
@@ -135,7 +137,7 @@ private slots:
     {
         ScriptedMessages messages;
         ProcessRunner runner(messages);
-        runner.ExecuteCommand(standin("--text out\\n --stderr err\\n --exit 3"));
+        runToEnd(runner, standin("--text out\\n --stderr err\\n --exit 3"));
         QCOMPARE(runner.outputs(), QString("out\nerr\n"));
         QCOMPARE(runner.lastExitCode(), 3);
         QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::Exited);
@@ -151,7 +153,7 @@ private slots:
         // apart on a loaded machine is not the test's to decide.
         runner.setPartialLineHold(600000);
         Recorder events(runner);
-        runner.ExecuteCommand(standin("--split-line"));
+        runToEnd(runner, standin("--split-line"));
         QCOMPARE(events.pieces.size(), 1);
         QVERIFY(events.pieces.first().contains("Duration: 00:01:40.00, start"));
     }
@@ -161,7 +163,7 @@ private slots:
         ScriptedMessages messages;
         ProcessRunner runner(messages);
         Recorder events(runner);
-        runner.ExecuteCommand(standin("--text frame=1\\ttime=00:00:01.00\\r --sleep 80 "
+        runToEnd(runner, standin("--text frame=1\\ttime=00:00:01.00\\r --sleep 80 "
                                       "--text frame=2\\ttime=00:00:02.00\\r"));
         QCOMPARE(events.pieces,
                  QStringList({"frame=1\ttime=00:00:01.00\r", "frame=2\ttime=00:00:02.00\r"}));
@@ -173,7 +175,7 @@ private slots:
         ProcessRunner runner(messages);
         Recorder events(runner);
         const QString text = QString(1023, u'a') + QString::fromUtf8("\xc3\xa9") + "tail";
-        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder()).words(" --text ").quoted(text).build());
+        runToEnd(runner, ConsoleCommand::Builder(standinEncoder()).words(" --text ").quoted(text).build());
         QVERIFY(events.pieces.size() >= 2);
         for (const QString& piece : events.pieces)
             QVERIFY(!piece.contains(QChar::ReplacementCharacter));
@@ -195,7 +197,7 @@ private slots:
         const QString argvFile = dir.filePath("argv.txt");
         ScriptedMessages messages;
         ProcessRunner runner(messages);
-        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder())
+        runToEnd(runner, ConsoleCommand::Builder(standinEncoder())
                                   .words(" --argv ")
                                   .quoted(argvFile)
                                   .words(" ")
@@ -219,7 +221,7 @@ private slots:
             order << "timer";
             writeFile(gate);
         });
-        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder()).words(" --wait-for ").quoted(gate).build());
+        runToEnd(runner, ConsoleCommand::Builder(standinEncoder()).words(" --wait-for ").quoted(gate).build());
         QCOMPARE(order, QStringList({"timer", "over"}));
     }
 
@@ -235,20 +237,20 @@ private slots:
             total += s.size();
             largest = qMax(largest, s.size());
         });
-        runner.ExecuteCommand(standin("--bytes 52428800"));
+        runToEnd(runner, standin("--bytes 52428800"));
         QCOMPARE(total, qint64(52428800));
         QCOMPARE(runner.outputs().size(), qsizetype(52428800));
         QVERIFY(largest <= 1024);
     }
 
     // The child's end, not its grandchildren, ends the run: a background job
-    // that inherited the pipe must not keep ExecuteCommand waiting.
+    // that inherited the pipe must not keep the run from ending.
     void grandchildHoldingThePipeDoesNotHoldTheRun()
     {
         ScriptedMessages messages;
         ProcessRunner runner(messages);
         Recorder events(runner);
-        runner.ExecuteCommand(QStringLiteral("sh -c \"sleep 4 & echo started\""));
+        runToEnd(runner, QStringLiteral("sh -c \"sleep 4 & echo started\""));
         QCOMPARE(events.overs, 1);
         QVERIFY(runner.outputs().startsWith("started"));
     }
@@ -259,7 +261,7 @@ private slots:
         ProcessRunner runner(messages);
         Recorder events(runner);
         connect(&runner, &ProcessRunner::outputReceived, &runner, &ProcessRunner::stop);
-        runner.ExecuteCommand(standin("--text begun\\n --sleep 60000"));
+        runToEnd(runner, standin("--text begun\\n --sleep 60000"));
         QCOMPARE(events.overs, 1);
         QCOMPARE(runner.lastRunEnd(), ProcessRunner::RunEnd::Stopped);
         QCOMPARE(runner.outputs(), QString("begun\n"));
@@ -305,10 +307,10 @@ private slots:
         QTemporaryDir dir;
         const QString gate = dir.filePath("gate");
         QTimer::singleShot(20, this, [&] {
-            nested = runner.ExecuteCommand(standin("--text nested"));
+            nested = runToEnd(runner, standin("--text nested"));
             writeFile(gate);
         });
-        runner.ExecuteCommand(ConsoleCommand::Builder(standinEncoder())
+        runToEnd(runner, ConsoleCommand::Builder(standinEncoder())
                                   .words(" --wait-for ")
                                   .quoted(gate)
                                   .words(" --text outer")
@@ -357,7 +359,7 @@ private slots:
         QList<int> fillers; // take the free numbers below the limit too
         for (int fd; (fd = ::dup(0)) >= 0;)
             fillers << fd;
-        const QString result = runner.ExecuteCommand(standin("--text x"));
+        const QString result = runToEnd(runner, standin("--text x"));
         for (int fd : fillers)
             ::close(fd);
         QVERIFY(setrlimit(RLIMIT_NOFILE, &saved) == 0);

@@ -1,0 +1,55 @@
+#include "job/RunSettings.h"
+
+#include "media/OutputFormats.h"
+
+#include <QDir>
+#include <QJsonObject>
+
+namespace tarnwick {
+
+QJsonObject toJson(const RunSettings& s)
+{
+    const int kilobits = s.rate.mode == RateControl::Mode::Bitrate ? s.rate.kilobits : 0;
+    QJsonObject object{{"outputFolder", s.outputFolder},
+                       {"internalIndex", s.internalIndex},
+                       {"bitrateText", kilobits > 0 ? QString::number(kilobits) : QString()},
+                       {"rotationChoice", s.rotationChoice},
+                       {"musicCutter", s.countedSeconds ? 1 : 0},
+                       {"cutToSeconds", s.countedSeconds.value_or(0)},
+                       {"beepAtEnd", s.beep},
+                       {"webOptimized", s.webOptimized},
+                       {"hdrToSdr", s.hdrToSdr},
+                       {"planOnly", s.planOnly}};
+    if (s.rate.mode == RateControl::Mode::Quality)
+        object.insert("quality", s.rate.quality);
+    else if (s.rate.mode == RateControl::Mode::Size)
+        object.insert("targetBytes", double(s.rate.targetBytes));
+    return object;
+}
+
+std::optional<RunSettings> runSettingsFromJson(const QJsonObject& s)
+{
+    const bool ours = s.value("outputFolder").isString() && QDir::isAbsolutePath(s.value("outputFolder").toString()) &&
+                      s.value("internalIndex").isDouble() && s.value("bitrateText").isString() &&
+                      s.value("rotationChoice").isDouble();
+    if (!ours)
+        return std::nullopt;
+    RunSettings settings;
+    settings.outputFolder = s.value("outputFolder").toString();
+    settings.internalIndex = s.value("internalIndex").toInt();
+    settings.rate = RateControl::bitrate(kilobitsFromText(s.value("bitrateText").toString()));
+    if (s.value("quality").isDouble())
+        settings.rate = RateControl::constantQuality(s.value("quality").toInt());
+    else if (const double target = s.value("targetBytes").toDouble(); target >= 1 && target <= 1e15)
+        settings.rate = RateControl::size(qint64(target));
+    settings.rotationChoice = s.value("rotationChoice").toInt();
+    if (s.value("musicCutter").toInt() != 0)
+        settings.countedSeconds = s.value("cutToSeconds").toInt();
+    settings.beep = s.value("beepAtEnd").toBool();
+    settings.webOptimized = s.value("webOptimized").toBool();
+    settings.hdrToSdr = s.value("hdrToSdr").toBool();
+    settings.planOnly = s.value("planOnly").toBool();
+    return settings;
+}
+
+} // namespace tarnwick
