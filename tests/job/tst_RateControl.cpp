@@ -159,7 +159,7 @@ private slots:
         QTest::addColumn<int>("kilobits");
         QTest::addColumn<QString>("picked"); // empty: none
         QTest::newRow("720p fits") << QSize(1280, 720) << 1 << "mp4" << 3000 << "1280x720";
-        QTest::newRow("720p at 5 MB in 20 s") << QSize(1280, 720) << 1 << "mp4" << 1759 << "854x480";
+        QTest::newRow("720p at 5 MB in 20 s") << QSize(1280, 720) << 1 << "mp4" << 1759 << "960x540";
         QTest::newRow("720p WMV") << QSize(1280, 720) << 1 << "wmv" << 1000 << "640x360";
         QTest::newRow("720p, too few for 240 lines") << QSize(1280, 720) << 1 << "mp4" << 200 << "";
         QTest::newRow("portrait 1080p H.264") << QSize(1080, 1920) << 1 << "mp4-h264" << 1500 << "720x1280";
