@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "cli/MadeForOption.h"
 #include "base/Text.h"
 #include "job/RateControl.h"
 #include "media/OutputFormats.h"
@@ -94,6 +95,7 @@ QString helpText()
                "                         GiB are binary); two passes where the encoder\n"
                "                         takes them") +
            QStringLiteral("\n\n") +
+           madeForHelp() + QStringLiteral("\n\n") +
            Texts::tr("A part of each source, by times T in seconds, m:ss or h:mm:ss, each with a\n"
                      "fraction if wanted (90, 1:30, 1:02:03.5):\n"
                      "      --start T          from T; copy begins at the key frame at or before T\n"
@@ -151,6 +153,7 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption start(QStringLiteral("start"), {}, "T");
     const QCommandLineOption end(QStringLiteral("end"), {}, "T");
     const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
+    const QCommandLineOption madeFor(QStringLiteral("for"), {}, "NAME");
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
     const QCommandLineOption web(QStringLiteral("web"));
     const QCommandLineOption sdr(QStringLiteral("sdr"));
@@ -162,7 +165,7 @@ Parsed parse(const QStringList& arguments, int cores)
     const QCommandLineOption version(QStringList{"v", "version"});
     parser.addOptions({format, bitrate, quality, size, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats,
                        help, version});
-    parser.addOptions({start, end, crop, loudness});
+    parser.addOptions({start, end, crop, loudness, madeFor});
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
@@ -176,7 +179,7 @@ Parsed parse(const QStringList& arguments, int cores)
     request.crop = parser.isSet(crop);
     request.json = parser.isSet(json);
     for (const QCommandLineOption* single :
-         {&format, &bitrate, &quality, &size, &rotate, &output, &jobs, &start, &end, &loudness}) {
+         {&format, &bitrate, &quality, &size, &rotate, &output, &jobs, &start, &end, &loudness, &madeFor}) {
         if (parser.values(*single).size() > 1)
             return failure(Texts::tr("--%1 given more than once").arg(single->names().constLast()));
     }
@@ -226,6 +229,15 @@ Parsed parse(const QStringList& arguments, int cores)
         if (!parsed.error.isEmpty())
             return failure(parsed.error);
         request.loudness = parsed.target;
+    }
+    if (parser.isSet(madeFor)) {
+        QStringList alsoGiven;
+        for (const QCommandLineOption* chooses : {&format, &bitrate, &quality, &size}) {
+            if (parser.isSet(*chooses))
+                alsoGiven << QStringLiteral("--") + chooses->names().constLast();
+        }
+        if (const QString error = applyMadeFor(parser.value(madeFor), alsoGiven, request); !error.isEmpty())
+            return failure(error);
     }
     if (parser.isSet(rotate)) {
         const auto position = lookUp(rotationNames(), parser.value(rotate));

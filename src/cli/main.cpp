@@ -5,6 +5,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
+#include "cli/MadeForOption.h"
 #include "cli/TerminalColumns.h"
 #include "engine/EncoderCheck.h"
 #include "job/EncoderCommand.h"
@@ -69,6 +70,10 @@ void listFormats()
             writeLine(stdout, padded(QString(), 9) + u' ' + padded(scales.at(i), captionColumns) + u' ' +
                                   QString::number(format.quality.byDefault));
     }
+    // The places --for names, after a blank line, their format in the last column.
+    writeLine(stdout, QString());
+    for (const QString& line : madeForListing(captionColumns))
+        writeLine(stdout, line);
 }
 
 void queueSources(Session& session, const Request& request)

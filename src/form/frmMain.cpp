@@ -7,6 +7,7 @@
 #include "form/EventHooks.h"
 #include "help/Links.h"
 #include "form/ListBinding.h"
+#include "form/MadeForMenu.h"
 #include "form/Look.h"
 #include "form/ReadingDirection.h"
 #include "form/RowProgressDelegate.h"
@@ -82,6 +83,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     m_session->keepJournal(state + QStringLiteral("/batch.journal"));
     m_session->keepLogs(state + QStringLiteral("/logs"));
     m_session->loadSettings();
+    m_madeForMenu->restore();
     m_w.imgPB->resize(0, m_w.imgPB->height());
     m_w.lblWeb->setText(links::kWebCaption);
     m_w.lblWeb->adjustSize();

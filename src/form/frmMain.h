@@ -16,6 +16,7 @@ class BatchWindowSteps;
 class ChmViewerQuery;
 class HandOver;
 class RateMenu;
+class MadeForMenu;
 class SignalExit;
 class Skin;
 
@@ -77,6 +78,8 @@ public:
     QMenu* lanesMenu() const { return m_lanesMenu; }
     // Constant quality and a target size instead of the bitrate.
     RateMenu* rateMenu() const { return m_rateMenu; }
+    QMenu* outputMenu() const { return m_outputMenu; }
+    MadeForMenu* madeForMenu() const { return m_madeForMenu; }
     Skin& skin() { return *m_skin; }
     SleepInhibitor& inhibitor() { return *m_inhibitor; }
 
@@ -121,6 +124,7 @@ private:
     void createActions();
     void createMenu();
     void createRotateMenu();
+    void createOutputMenu();
     void createLanesMenu();
     void createRowEntries();
     void showCopyLocks();
@@ -143,6 +147,8 @@ private:
     QAction* m_timeRange = nullptr;
     bool m_menuForRow = false; // the next opening of the menu is over a row
     RateMenu* m_rateMenu = nullptr;
+    QMenu* m_outputMenu = nullptr;
+    MadeForMenu* m_madeForMenu = nullptr;
     ProgramSettings m_programSettings;
     BatchWindowSteps* m_batchSteps;
     DesktopNotifier m_notifier;

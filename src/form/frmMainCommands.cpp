@@ -1,5 +1,6 @@
 #include "form/frmMain.h"
 
+#include "form/MadeForMenu.h"
 #include "form/MainWidgets.h"
 #include "form/RateMenu.h"
 #include "platform/Messages.h"
@@ -165,21 +166,32 @@ void frmMain::createRotateMenu()
     connect(m_w.cmbRotate, &QComboBox::currentIndexChanged, this, showChoice);
     showChoice(m_w.cmbRotate->currentIndex());
 
-    auto* web = m_menu->addAction(tr("Made for the Web"));
+    createOutputMenu();
+}
+
+// The conversion's choices beyond the format, bitrate and rotation, in a
+// submenu of their own so the menu stays short.
+void frmMain::createOutputMenu()
+{
+    m_outputMenu = m_menu->addMenu(tr("Output"));
+    m_outputMenu->setObjectName(QStringLiteral("menuOutput"));
+    auto* web = m_outputMenu->addAction(tr("Made for the Web"));
     web->setObjectName(QStringLiteral("actWebOptimized"));
     web->setCheckable(true);
     web->setChecked(m_session->webOptimized());
     web->setToolTip(tr("MP4 and MOV files with their index at the front, so that a browser plays them as they arrive"));
     connect(web, &QAction::toggled, m_session, &Session::setWebOptimized);
 
-    auto* sdr = m_menu->addAction(tr("HDR to SDR"));
+    auto* sdr = m_outputMenu->addAction(tr("HDR to SDR"));
     sdr->setObjectName(QStringLiteral("actHdrToSdr"));
     sdr->setCheckable(true);
     sdr->setChecked(m_session->hdrToSdr());
     sdr->setToolTip(tr("HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, "
                        "which otherwise keep it in HDR"));
     connect(sdr, &QAction::toggled, m_session, &Session::setHdrToSdr);
-    m_rateMenu = new RateMenu(m_menu, m_w, *m_session, this);
+    m_rateMenu = new RateMenu(m_outputMenu, m_w, *m_session, this);
+    m_outputMenu->addSeparator();
+    m_madeForMenu = new MadeForMenu(m_outputMenu, *m_session, web, this);
 }
 
 // A copy encodes nothing: its bitrate and rotation are greyed, the

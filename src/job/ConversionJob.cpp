@@ -1,6 +1,7 @@
 #include "job/ConversionJob.h"
 
 #include "media/FitSource.h"
+#include "media/HdrFit.h"
 
 #include "job/EncoderCommand.h"
 #include "media/Rotation.h"
@@ -141,6 +142,20 @@ QStringList firstPassEnd(const OutputFormat& format)
 bool isMp4Family(const QString& muxer)
 {
     return muxer == u"mp4" || muxer == u"mov";
+}
+
+// The picture made smaller as the size's plan chose: after the turn and
+// the fits, before a tone map, which is quicker on fewer pixels.
+void makeSmaller(ConversionJob& job, const VideoStream& video)
+{
+    const PictureSize& picture = job.sizePlan.picture;
+    const bool sideways = video.quarterTurned() != (job.turn.quarterTurns() % 2 == 1);
+    const QString scale = QStringLiteral("scale=%1:%2")
+                              .arg(sideways ? picture.height : picture.width)
+                              .arg(sideways ? picture.width : picture.height);
+    const qsizetype toneMap = job.fit.filters.indexOf(toneMapFilter(video));
+    job.fit.filters.insert(toneMap >= 0 ? toneMap : job.fit.filters.size(), scale);
+    job.fit.reasons << job.sizePlan.smallerReason(scale);
 }
 
 const OutputFormat* formatOf(const RunSettings& settings)
@@ -289,6 +304,8 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
         job.sizePlan = planSize(streams, job.format, job.rate.targetBytes);
         job.rate.kilobits = qMax(1, job.sizePlan.videoKilobits);
         job.fit.reasons << job.sizePlan.reason();
+        if (job.sizePlan.picture.lines > 0 && streams.mainVideo())
+            makeSmaller(job, *streams.mainVideo());
     }
     return job;
 }

@@ -41,7 +41,59 @@ int soundTracks(const SourceStreams& streams, const OutputFormat& format)
     return streams.mainAudio() ? 1 : 0;
 }
 
+int even(double side)
+{
+    return qMax(2, int(std::lround(side / 2)) * 2);
+}
+
+double frameRateOf(const VideoStream& video)
+{
+    return video.frameRate > 0 ? qMin(video.frameRate, 240.0) : 30.0;
+}
+
+QString rateText(int kilobits)
+{
+    return kilobits >= 1000 ? QString::number(kilobits / 1000.0, 'f', 1) + QStringLiteral(" Mb/s")
+                            : QString::number(kilobits) + QStringLiteral(" kb/s");
+}
+
 } // namespace
+
+QList<PictureSize> pictureSizes(const VideoStream& video)
+{
+    QList<PictureSize> sizes{{video.width, video.height, 0}};
+    if (video.width <= 0 || video.height <= 0)
+        return sizes;
+    // In square pixels: an anamorphic DVD's 720x480 shows as 853x480.
+    const double shownWidth = double(video.width) * qMax(1, video.sarNum) / qMax(1, video.sarDen);
+    const double height = video.height;
+    const bool portrait = shownWidth < height;
+    const double own = portrait ? shownWidth : height;
+    for (const int lines : kLineSteps) {
+        if (lines >= own)
+            continue;
+        if (portrait)
+            sizes.append({lines, even(lines * height / shownWidth), lines});
+        else
+            sizes.append({even(lines * shownWidth / height), lines, lines});
+    }
+    return sizes;
+}
+
+int leastKilobits(const PictureSize& picture, const VideoStream& video, const OutputFormat& format)
+{
+    const double pixels = double(picture.width) * picture.height * frameRateOf(video);
+    return qMax(16, int(std::ceil(pixels * format.leastBitsPerPixel / 1000)));
+}
+
+std::optional<PictureSize> pictureFor(const VideoStream& video, const OutputFormat& format, int kilobits)
+{
+    for (const PictureSize& picture : pictureSizes(video)) {
+        if (kilobits >= leastKilobits(picture, video, format))
+            return picture;
+    }
+    return std::nullopt;
+}
 
 int SizePlan::videoKilobitsFor(double bytes) const
 {
@@ -63,6 +115,15 @@ QString SizePlan::reason() const
         .arg(int(kAim * 100));
 }
 
+QString SizePlan::smallerReason(const QString& scale) const
+{
+    if (picture.lines == 0)
+        return {};
+    return QStringLiteral("%1: %2 leaves %3 for the picture, enough for %4 lines")
+        .arg(scale, sizeText(targetBytes), rateText(videoKilobits))
+        .arg(picture.lines);
+}
+
 SizePlan planSize(const SourceStreams& streams, const OutputFormat& format, qint64 targetBytes, double seconds)
 {
     SizePlan plan;
@@ -77,17 +138,29 @@ SizePlan planSize(const SourceStreams& streams, const OutputFormat& format, qint
     const Overhead& container = overheadOf(format.container);
     const double fixedOverhead = double(container.fixedBytes) + double(container.bytesPerSecond) * plan.seconds;
     plan.overheadBytes = qint64(fixedOverhead + container.share * double(targetBytes));
-    if (const VideoStream* video = streams.mainVideo()) {
-        const double rate = video->frameRate > 0 ? qMin(video->frameRate, 240.0) : 30.0;
-        const double pixels = double(video->width) * video->height * rate;
-        plan.leastVideoKilobits = qMax(16, int(std::ceil(pixels * format.leastBitsPerPixel / 1000)));
+    const VideoStream* video = streams.mainVideo();
+    int smallestKilobits = 0;
+    if (video) {
+        const QList<PictureSize> sizes = pictureSizes(*video);
+        plan.picture = sizes.first();
+        plan.leastVideoKilobits = leastKilobits(sizes.first(), *video, format);
+        smallestKilobits = leastKilobits(sizes.last(), *video, format);
     }
-    // The smallest target S whose aim leaves the picture its least rate:
-    // kAim * S = streams + container's fixed share + its share of S.
+    // The smallest target S whose aim leaves the smallest picture its least
+    // rate: kAim * S = streams + container's fixed share + its share of S.
     // (A kilobit more for the picture: the rate is rounded down.)
-    const double streamBytes = double(plan.leastVideoKilobits + 1 + plan.audioKilobits) * 1000 / 8 * plan.seconds;
+    const double streamBytes = double(smallestKilobits + 1 + plan.audioKilobits) * 1000 / 8 * plan.seconds;
     plan.smallestBytes = qint64(std::ceil((streamBytes + fixedOverhead) / (SizePlan::kAim - container.share)));
     plan.videoKilobits = plan.videoKilobitsFor(SizePlan::kAim * double(targetBytes));
+    // Too few bits for the picture at its own size: a smaller one looks
+    // better than blocks, and far better than no file at all.
+    const std::optional<PictureSize> smaller =
+        video && plan.videoKilobits < plan.leastVideoKilobits ? pictureFor(*video, format, plan.videoKilobits)
+                                                              : std::nullopt;
+    if (smaller) {
+        plan.picture = *smaller;
+        plan.leastVideoKilobits = leastKilobits(*smaller, *video, format);
+    }
     if (plan.videoKilobits < plan.leastVideoKilobits) {
         const double soundBytes = double(plan.audioKilobits) * 1000 / 8 * plan.seconds;
         plan.refusal = soundBytes + double(plan.overheadBytes) >= double(targetBytes)

@@ -3,9 +3,36 @@
 #include "media/OutputFormats.h"
 #include "media/SourceStreams.h"
 
+#include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace tarnwick {
+
+// The size a picture is encoded at: its own, or made smaller to a number
+// of lines on its shorter side (a portrait picture's width), in square
+// pixels with the display aspect kept and even sides, which every format's
+// pictures take.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+    int lines = 0; // 0: its own size
+    friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
+// The smaller sizes people know a picture by, in lines.
+inline constexpr int kLineSteps[] = {1080, 720, 540, 480, 360, 240};
+
+// The sizes `video` may be encoded at, the largest first: its own, then
+// each step below its own lines.
+QList<PictureSize> pictureSizes(const VideoStream& video);
+// The least rate, kilobits a second, for a picture of this size at the
+// video's frame rate to be worth watching in `format`.
+int leastKilobits(const PictureSize& picture, const VideoStream& video, const OutputFormat& format);
+// The largest of pictureSizes(video) whose least rate `kilobits` meet;
+// nullopt when even the smallest needs more.
+std::optional<PictureSize> pictureFor(const VideoStream& video, const OutputFormat& format, int kilobits);
 
 // How a target size is shared out over an output's length: the container
 // first, then the sound at the format's rate, and the picture the rest,
@@ -22,6 +49,7 @@ struct SizePlan {
     qint64 overheadBytes = 0;   // the container's own, as it grows with the length
     int leastVideoKilobits = 0; // below it the picture is not worth watching
     int videoKilobits = 0;      // what the picture gets
+    PictureSize picture;        // the size it is encoded at; lines 0: its own
     qint64 smallestBytes = 0;   // the smallest target that works
     QString refusal;            // why the target cannot be met; empty when it can
 
@@ -29,6 +57,8 @@ struct SizePlan {
     int videoKilobitsFor(double bytes) const;
     // The line the log and the dry run show for the plan.
     QString reason() const;
+    // Why the picture was made smaller, for the log and the dry run; empty when it was not.
+    QString smallerReason(const QString& scale) const;
 };
 
 // The plan for `targetBytes` when `streams` become `format`, lasting

@@ -12,6 +12,7 @@ namespace {
 const QString kWebOptimized = QStringLiteral("Output/WebOptimized");
 const QString kHdrToSdr = QStringLiteral("Output/HdrToSdr");
 const QString kConstantQuality = QStringLiteral("Output/ConstantQuality");
+const QString kMadeFor = QStringLiteral("Output/MadeFor");
 const QString kConversionsAtOnce = QStringLiteral("Batch/ConversionsAtOnce");
 
 int cores()
@@ -68,6 +69,19 @@ void ProgramSettings::setConstantQuality(bool on)
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setValue(kConstantQuality, on);
+}
+
+QString ProgramSettings::madeFor() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    return settings.value(kMadeFor).toString();
+}
+
+void ProgramSettings::setMadeFor(const QString& name)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(kMadeFor, name);
 }
 
 int ProgramSettings::conversionsAtOnce() const

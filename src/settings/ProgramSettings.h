@@ -31,6 +31,11 @@ public:
     bool constantQuality() const;
     void setConstantQuality(bool on);
 
+    // Output/MadeFor: the name of the place the window's files are made
+    // for ("discord"); empty for none.
+    QString madeFor() const;
+    void setMadeFor(const QString& name);
+
     // Batch/ConversionsAtOnce: 1 to the core count, 0 for one per core.
     int conversionsAtOnce() const;
     void setConversionsAtOnce(int lanes);

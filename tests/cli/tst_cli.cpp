@@ -157,13 +157,18 @@ private slots:
         QVERIFY(manual.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(manual.readAll()).remove(u'\\');
         const QString formatEntry = page.section("--format", 1).section(".TP", 0, 0);
+        const QString placeEntry = page.section(".BI --for ", 1).section(".TP", 0, 0);
         QStringList names;
-        for (const QString& line : list.out.split(u'\n', Qt::SkipEmptyParts)) {
+        bool places = false; // the places --for names follow a blank line
+        for (const QString& line : list.out.split(u'\n')) {
+            places = places || line.isEmpty();
             const QString name = line.section(u' ', 0, 0);
+            if (name.isEmpty())
+                continue;
             names << name;
             QVERIFY2(help.out.contains(QRegularExpression("[ ,]" + QRegularExpression::escape(name) + "[ ,\n]")),
                      qPrintable(name));
-            QVERIFY2(formatEntry.contains(QRegularExpression("\\b" + QRegularExpression::escape(name) + "\\b")),
+            QVERIFY2((places ? placeEntry : formatEntry).contains(QRegularExpression("\\b" + QRegularExpression::escape(name) + "\\b")),
                      qPrintable(name + " is missing from the manual page"));
         }
         QVERIFY(names.size() >= 7);
@@ -273,6 +278,8 @@ private slots:
         QTest::newRow("size of a copy") << QStringList{"-f", "copy", "--size", "25M", "x.mp4"} << "--size";
         for (const char* loudness : {"loud", "-41", ""})
             QTest::addRow("loudness '%s'", loudness) << QStringList{"--loudness", loudness, "x.mp4"} << "podcast (-16 LUFS)";
+        QTest::newRow("for and a format") << QStringList{"--for", "email", "-f", "avi", "x.mp4"} << "leave out --format";
+        QTest::newRow("for an unknown place") << QStringList{"--for", "fax", "x.mp4"} << "'fax' for --for (one of: discord, email)";
     }
     void badUsageGivesStatus2AndWritesNothing()
     {

@@ -7,7 +7,9 @@
 // SSIM against the source) and a quality two levels lower makes a smaller
 // file that is less alike.
 
+#include "job/RateControl.h"
 #include "media/OutputFormats.h"
+#include "support/Media.h"
 #include "support/CliConvert.h"
 #include "support/Corpus.h"
 #include "support/Shards.h"
@@ -82,25 +84,39 @@ private slots:
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("format");
         Shard shard;
+        QTest::addColumn<int>("lines"); // the picture's, made smaller for the size; 0: its own
         for (const auto& [source, sizes] : targets()) {
             for (const QString& size : sizes) {
                 for (const QString& format : encodingFormats()) {
                     if (shard.takes())
                         QTest::addRow("%s at %s to %s", qPrintable(source), qPrintable(size), qPrintable(format))
-                            << source << size << format;
+                            << source << size << format << 0;
                 }
             }
         }
+        // Too little for the picture at its own size: a smaller one, not a refusal.
+        for (const char* format : {"mp4", "wmv"}) {
+            if (shard.takes())
+                QTest::addRow("phone-noisy-720p at 5M to %s", format) << "phone-noisy-720p" << "5M" << format << 540;
+        }
+        if (shard.takes())
+            QTest::newRow("camera-1080p-minute for discord") << "camera-1080p-minute" << "10M" << "discord" << 720;
     }
     void everyFormatMeetsTheSize()
     {
         QFETCH(QString, source);
         QFETCH(QString, size);
         QFETCH(QString, format);
+        QFETCH(int, lines);
         const QString folder = m_dir.filePath(QStringLiteral("size-%1-%2-%3").arg(source, size, format));
-        const Converted c = convert({"-f", format, "--size", size, "-o", folder, m_source[source]});
+        const QStringList rated = formatNamed(format) ? QStringList{"-f", format, "--size", size} : QStringList{"--for", format};
+        const Converted c = convert(rated + QStringList{"-o", folder, m_source[source]});
         QVERIFY2(c.status == 0 && !c.output.isEmpty(), qPrintable(c.said));
-        const double target = size.chopped(1).toDouble() * 1000;
+        const double target = double(parseSize(size).value_or(0));
+        if (lines > 0) {
+            const Probe made = ffprobe(c.output);
+            QCOMPARE(qMin(made.width, made.height), lines);
+        }
         const qint64 made = QFileInfo(c.output).size();
         QVERIFY2(made <= target && made >= 0.9 * target,
                  qPrintable(QString("%1 bytes for a target of %2").arg(made).arg(target)));

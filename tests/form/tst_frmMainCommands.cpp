@@ -12,6 +12,7 @@
 #include "support/TestPaths.h"
 #include "support/TestWindow.h"
 
+#include "form/MadeForMenu.h"
 #include "form/RateMenu.h"
 #include "settings/ProgramSettings.h"
 
@@ -277,6 +278,33 @@ private slots:
         QVERIFY(!ProgramSettings().constantQuality());
         QString why;
         QVERIFY2(w.done(&why), qPrintable(why));
+    }
+
+    // Made For, under Output with the other conversion choices: a place sets
+    // its format, size and index first where the window shows them, is kept
+    // in Tarnwick.conf, and ends when one of them is changed or at None.
+    void madeForAPlace()
+    {
+        Window w;
+        QMenu* output = w.form->outputMenu();
+        for (const char* name : {"actWebOptimized", "actHdrToSdr", "actConstantQuality", "actTargetSize"})
+            QVERIFY(output->actions().contains(w.form->findChild<QAction*>(name)));
+        QVERIFY(output->actions().contains(w.form->madeForMenu()->menu()->menuAction()));
+        w.form->findChild<QAction*>("actMadeFor_discord")->trigger();
+        const RunSettings discord = w.form->session().runSettings();
+        QVERIFY(discord.rate == RateControl::size(10000000) && discord.webOptimized);
+        QCOMPARE(w.c().cmbOF1->currentText(), QString("MP4(H264 Video)"));
+        QCOMPARE(ProgramSettings().madeFor(), QString("discord"));
+        {
+            Window again;
+            QVERIFY(again.form->findChild<QAction*>("actMadeFor_discord")->isChecked());
+            QCOMPARE(again.form->session().runSettings().rate, RateControl::size(10000000));
+        }
+        emit w.c().cmbOF1->activated(0);
+        QVERIFY(w.form->findChild<QAction*>("actMadeForNone")->isChecked() && ProgramSettings().madeFor().isEmpty());
+        w.form->findChild<QAction*>("actMadeFor_email")->trigger();
+        w.form->findChild<QAction*>("actMadeForNone")->trigger();
+        QCOMPARE(w.form->session().rate().targetBytes(), 0);
     }
 
     void standardKeysWhereThereAreSome()

@@ -6,6 +6,7 @@
 #include "media/Rotation.h"
 
 #include <QFile>
+#include <QSize>
 #include <QTest>
 
 #include <algorithm>
@@ -83,6 +84,13 @@ private slots:
                                    << QStringList{"-x265-params pass=1:slow-firstpass=0:stats=/t/log.x265.log "
                                                   "-vcodec libx265 -fps_mode cfr -an -sn -dn -f null -",
                                                   "-x265-params pass=2:stats=/t/log.x265.log" + out};
+        // Too small a size for 4200x2400 even once fitted to MPEG-1: 1080 lines.
+        QTest::newRow("MPEG-1 size, smaller") << "h264-4200x2400" << "mpg" << RateControl::size(300000) << false
+                                              << QStringList{"-vf scale=4095:4095:force_original_aspect_ratio=decrease:"
+                                                             "force_divisible_by=2,scale=1890:1080 -r 24000/1001 "
+                                                             "-pass 1 -passlogfile \"/t/log\"",
+                                                             ",scale=1890:1080 -r 24000/1001 -pass 2 -passlogfile "
+                                                             "\"/t/log\"" + out};
         QTest::newRow("AV1 size") << "h264-420" << "mp4-av1" << RateControl::size(3000000) << false
                                   << QStringList{"-vb 7454k -b:a 128k " + out};
         // With what the source needs: one chain, x265's own parameters joined.
@@ -138,6 +146,41 @@ private slots:
         QVERIFY(nextKilobits(plan, {{1000, 1500000, 1200000}}) > 1000);
         QCOMPARE(nextKilobits(plan, {{1000, 1500000, 1200000}, {1400, 1510000, 1210000}}), 0);
         QCOMPARE(videoBytesOf("video:1022kB audio:47kB subtitle:0kB"), 1022 * 1024);
+    }
+
+    // The picture's size from the bits it gets: its own while they meet
+    // the format's floor there, else the largest step that they meet
+    // (lines on the shorter side, square pixels, even sides), else none.
+    void pictureForTheBits_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("sarNum");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("kilobits");
+        QTest::addColumn<QString>("picked"); // empty: none
+        QTest::newRow("720p fits") << QSize(1280, 720) << 1 << "mp4" << 3000 << "1280x720";
+        QTest::newRow("720p at 5 MB in 20 s") << QSize(1280, 720) << 1 << "mp4" << 1759 << "960x540";
+        QTest::newRow("720p WMV") << QSize(1280, 720) << 1 << "wmv" << 1000 << "640x360";
+        QTest::newRow("720p, too few for 240 lines") << QSize(1280, 720) << 1 << "mp4" << 200 << "";
+        QTest::newRow("portrait 1080p H.264") << QSize(1080, 1920) << 1 << "mp4-h264" << 1500 << "720x1280";
+        QTest::newRow("anamorphic DVD") << QSize(720, 480) << 32 << "mp4" << 450 << "426x240";
+        QTest::newRow("240 lines, nothing below") << QSize(320, 240) << 1 << "mp4" << 100 << "";
+    }
+    void pictureForTheBits()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, sarNum);
+        QFETCH(QString, format);
+        QFETCH(int, kilobits);
+        QFETCH(QString, picked);
+        VideoStream video;
+        video.width = size.width();
+        video.height = size.height();
+        video.sarNum = sarNum;
+        video.sarDen = sarNum == 1 ? 1 : 27;
+        video.frameRate = 30;
+        const std::optional<PictureSize> picture = pictureFor(video, *formatNamed(format), kilobits);
+        QCOMPARE(picture ? QString("%1x%2").arg(picture->width).arg(picture->height) : QString(), picked);
     }
 };
 

@@ -324,6 +324,22 @@ inline QList<CorpusSource> rateCorpus()
                            in(picture.arg("320x240", "60")) + in(tone) +
                                QStringList{"-ac", "2", "-c:v", "libx264", "-c:a", "aac"},
                            {}};
+    // Sizes that leave too little for the picture at its own size: a small
+    // sensor's grain in dim light, which no encoder can spare bits on, and
+    // a minute of 1080p for a chat's 10 MB.
+    const auto lasting = [&in](const QString& size, const QString& rate, int seconds) {
+        return in(QStringLiteral("testsrc2=size=%1:rate=%2:duration=%3").arg(size, rate).arg(seconds)) +
+               in(QStringLiteral("sine=frequency=440:sample_rate=48000:duration=%1").arg(seconds));
+    };
+    corpus << CorpusSource{"phone-noisy-720p.mp4",
+                           lasting("1280x720", "30", 20) +
+                               QStringList{"-ac", "2", "-vf", "noise=alls=14:allf=t+u", "-c:v", "libx264", "-preset",
+                                           "ultrafast", "-crf", "18", "-c:a", "aac"},
+                           {}};
+    corpus << CorpusSource{"camera-1080p-minute.mp4",
+                           lasting("1920x1080", "24", 60) +
+                               QStringList{"-ac", "2", "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac"},
+                           {}};
     return corpus;
 }
 
