@@ -125,6 +125,7 @@ private:
     void createMenu();
     void createRotateMenu();
     void createOutputMenu();
+    void createLoudnessMenu();
     void createLanesMenu();
     void createRowEntries();
     void showCopyLocks();

@@ -171,6 +171,28 @@ void frmMain::createRotateMenu()
 
 // The conversion's choices beyond the format, bitrate and rotation, in a
 // submenu of their own so the menu stays short.
+// The loudness every file's sound is brought to, or each its own ("Off").
+void frmMain::createLoudnessMenu()
+{
+    QMenu* menu = m_outputMenu->addMenu(tr("Even Loudness"));
+    menu->setObjectName(QStringLiteral("menuLoudness"));
+    auto* group = new QActionGroup(menu);
+    const std::optional<double> chosen = m_session->loudness().lufs;
+    const std::array<std::pair<const char*, std::optional<double>>, 4> choices{{
+        {QT_TR_NOOP("Off"), std::nullopt},
+        {QT_TR_NOOP("Broadcast, EBU R128 (-23 LUFS)"), LoudnessTarget::kEbu},
+        {QT_TR_NOOP("Podcast (-16 LUFS)"), LoudnessTarget::kPodcast},
+        {QT_TR_NOOP("Streaming (-14 LUFS)"), LoudnessTarget::kStream},
+    }};
+    for (const auto& [caption, lufs] : choices) {
+        QAction* entry = menu->addAction(tr(caption));
+        entry->setCheckable(true);
+        entry->setChecked(lufs == chosen);
+        group->addAction(entry);
+        connect(entry, &QAction::triggered, m_session, [this, lufs] { m_session->setLoudness({lufs}); });
+    }
+}
+
 void frmMain::createOutputMenu()
 {
     m_outputMenu = m_menu->addMenu(tr("Output"));
@@ -189,6 +211,14 @@ void frmMain::createOutputMenu()
     sdr->setToolTip(tr("HDR video becomes ordinary SDR video in every format, also in H.265, AV1 and VP9, "
                        "which otherwise keep it in HDR"));
     connect(sdr, &QAction::toggled, m_session, &Session::setHdrToSdr);
+
+    auto* crop = m_outputMenu->addAction(tr("Crop Black Bars"));
+    crop->setObjectName(QStringLiteral("actCropBlackBars"));
+    crop->setCheckable(true);
+    crop->setChecked(m_session->cropBlackBars());
+    crop->setToolTip(tr("Each picture cropped to what lies inside its letterbox or pillarbox bars"));
+    connect(crop, &QAction::toggled, m_session, &Session::setCropBlackBars);
+    createLoudnessMenu();
     m_rateMenu = new RateMenu(m_outputMenu, m_w, *m_session, this);
     m_outputMenu->addSeparator();
     m_madeForMenu = new MadeForMenu(m_outputMenu, *m_session, web, this);

@@ -19,6 +19,8 @@ QJsonObject toJson(const RunSettings& s)
                        {"beepAtEnd", s.beep},
                        {"webOptimized", s.webOptimized},
                        {"hdrToSdr", s.hdrToSdr},
+                       {"cropBlackBars", s.cropBlackBars},
+                       {"loudness", s.loudness.settingText()},
                        {"planOnly", s.planOnly}};
     if (s.rate.mode == RateControl::Mode::Quality)
         object.insert("quality", s.rate.quality);
@@ -48,6 +50,8 @@ std::optional<RunSettings> runSettingsFromJson(const QJsonObject& s)
     settings.beep = s.value("beepAtEnd").toBool();
     settings.webOptimized = s.value("webOptimized").toBool();
     settings.hdrToSdr = s.value("hdrToSdr").toBool();
+    settings.cropBlackBars = s.value("cropBlackBars").toBool();
+    settings.loudness = parseLoudness(s.value("loudness").toString(QStringLiteral("off"))).target;
     settings.planOnly = s.value("planOnly").toBool();
     return settings;
 }

@@ -23,7 +23,8 @@ Session::Session(const Services& services, const QString& programFolder, QObject
       m_converter(services.messages, programFolder, this),
       m_batch({m_queue, m_converter, services.messages}, this), m_progress(this),
       // Read before any view is built, so that a view shows it from the start.
-      m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr())
+      m_webOptimized(ProgramSettings().webOptimized()), m_hdrToSdr(ProgramSettings().hdrToSdr()),
+      m_cropBlackBars(ProgramSettings().cropBlackBars()), m_loudness(ProgramSettings().loudness())
 {
     // The progress follows the batch before any face does: a face hears
     // the bar emptied before the controls come back.
@@ -60,6 +61,8 @@ RunSettings Session::runSettings() const
     settings.countedSeconds = m_options.cut.countedLength();
     settings.webOptimized = m_webOptimized;
     settings.hdrToSdr = m_hdrToSdr;
+    settings.cropBlackBars = m_cropBlackBars;
+    settings.loudness = m_loudness;
     return settings;
 }
 
@@ -73,6 +76,18 @@ void Session::setHdrToSdr(bool on)
 {
     m_hdrToSdr = on;
     ProgramSettings().setHdrToSdr(on);
+}
+
+void Session::setCropBlackBars(bool on)
+{
+    m_cropBlackBars = on;
+    ProgramSettings().setCropBlackBars(on);
+}
+
+void Session::setLoudness(const LoudnessTarget& target)
+{
+    m_loudness = target;
+    ProgramSettings().setLoudness(target);
 }
 
 bool Session::copyChosen() const
@@ -215,6 +230,8 @@ void Session::applyRunSettings(const RunSettings& settings)
     setOutputFolder(settings.outputFolder);
     setWebOptimized(settings.webOptimized);
     setHdrToSdr(settings.hdrToSdr);
+    setCropBlackBars(settings.cropBlackBars);
+    setLoudness(settings.loudness);
     m_options.beep = settings.beep;
     m_options.cut.on = settings.countedSeconds.has_value();
     m_options.cut.toSeconds = settings.countedSeconds.value_or(m_options.cut.toSeconds);

@@ -70,6 +70,11 @@ public:
     // HDR to SDR in every format: kept in Tarnwick.conf between runs.
     bool hdrToSdr() const { return m_hdrToSdr; }
     void setHdrToSdr(bool on);
+    // Black bars cropped, and every file's sound at one loudness: kept in Tarnwick.conf.
+    bool cropBlackBars() const { return m_cropBlackBars; }
+    void setCropBlackBars(bool on);
+    const LoudnessTarget& loudness() const { return m_loudness; }
+    void setLoudness(const LoudnessTarget& target);
     // The chosen format copies streams: no bitrate, no rotation apply.
     bool copyChosen() const;
     // The output settings as every face chooses them. A format comes with
@@ -126,6 +131,8 @@ private:
     QString m_outputFolder;
     bool m_webOptimized = false;
     bool m_hdrToSdr = false;
+    bool m_cropBlackBars = false;
+    LoudnessTarget m_loudness;
     std::unique_ptr<BatchJournal> m_journal;
     std::unique_ptr<ConversionLogs> m_logs;
 };

@@ -13,6 +13,8 @@ const QString kWebOptimized = QStringLiteral("Output/WebOptimized");
 const QString kHdrToSdr = QStringLiteral("Output/HdrToSdr");
 const QString kConstantQuality = QStringLiteral("Output/ConstantQuality");
 const QString kMadeFor = QStringLiteral("Output/MadeFor");
+const QString kCropBlackBars = QStringLiteral("Output/CropBlackBars");
+const QString kLoudness = QStringLiteral("Output/Loudness");
 const QString kConversionsAtOnce = QStringLiteral("Batch/ConversionsAtOnce");
 
 int cores()
@@ -56,6 +58,33 @@ void ProgramSettings::setHdrToSdr(bool on)
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setValue(kHdrToSdr, on);
+}
+
+bool ProgramSettings::cropBlackBars() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    return settings.value(kCropBlackBars, false).toBool();
+}
+
+void ProgramSettings::setCropBlackBars(bool on)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(kCropBlackBars, on);
+}
+
+// A value that is not one of the choices is off, as if never set.
+LoudnessTarget ProgramSettings::loudness() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    return parseLoudness(settings.value(kLoudness, QStringLiteral("off")).toString()).target;
+}
+
+void ProgramSettings::setLoudness(const LoudnessTarget& target)
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(kLoudness, target.settingText());
 }
 
 bool ProgramSettings::constantQuality() const

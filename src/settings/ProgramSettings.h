@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/SoundLevel.h"
+
 #include <QString>
 
 namespace tarnwick {
@@ -25,6 +27,12 @@ public:
     // Output/HdrToSdr: HLG and PQ sources become SDR in every format.
     bool hdrToSdr() const;
     void setHdrToSdr(bool on);
+    // Output/CropBlackBars: encoded pictures cropped to what lies inside black bars.
+    bool cropBlackBars() const;
+    void setCropBlackBars(bool on);
+    // Output/Loudness: "off" or the LUFS every file's sound is brought to.
+    LoudnessTarget loudness() const;
+    void setLoudness(const LoudnessTarget& target);
 
     // Output/ConstantQuality: the window offers the format's quality levels
     // instead of bitrates.
