@@ -167,13 +167,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>اختر مجلدًا:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>No output format is chosen</source>
@@ -217,18 +210,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>سطر الأوامر فارغ</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>فشل CreatePipe. الخطأ: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>لم يُعثر على الملف أو الأمر</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -256,6 +245,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>المرمّز مفقود، لذا لا يمكن تحويل أي شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">بلا</translation>
     </message>
 </context>
 <context>
@@ -414,6 +418,13 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>اختر مجلدًا:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -512,6 +523,21 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>quantiser</source>
         <translation>المكمّم</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>سطر الأوامر فارغ</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>فشل CreatePipe. الخطأ: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>لم يُعثر على الملف أو الأمر</translation>
     </message>
 </context>
 <context>
@@ -644,6 +670,13 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>Converting videos</source>
         <translation>جارٍ تحويل مقاطع الفيديو</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -882,47 +915,6 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>%1 (الافتراضي)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>الخيارات:
-  -f, --format NAME      تنسيق الإخراج، وهو واحد من:
-%1
-  -b, --bitrate KBITS    معدل بت الفيديو بالكيلوبت في الثانية
-                         (الافتراضي: معدل التنسيق نفسه، انظر --list-formats)
-  -r, --rotate NAME      none (الافتراضي)، cw، ccw، vflip، hflip، 180
-  -o, --output DIR       مجلد الإخراج، يُنشأ عند الحاجة (الافتراضي ./output)
-      --web              مهيّأ للويب: تحصل ملفات MP4 وMOV على فهرسها في البداية،
-                         فيشغّلها المتصفح أثناء وصولها
-      --sdr              HDR إلى SDR: تصبح مصادر HDR بصيغة SDR في كل التنسيقات؛
-                         ودونه تُبقي H.265 وAV1 وVP9 على HDR بعمق 10 بت
-  -j, --jobs N           N من التحويلات في آن واحد؛ «auto» لتحويل واحد لكل نواة
-      --disc DIR         إضافة ملفات العناوين في VIDEO_TS لقرص DVD أو في
-                         BDMV/STREAM لقرص Blu-ray تحت DIR إلى قائمة الانتظار
-                         (يمكن تكراره)
-  -n, --dry-run          طباعة أوامر كل ملف دون تحويل أي شيء
-      --json             حدث JSON واحد في كل سطر على المخرج القياسي
-      --list-formats     طباعة التنسيقات مع معدلات البت الافتراضية لها
-  -h, --help             هذا النص
-  -v, --version          إصدار البرنامج</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>لا ينطبق --sdr على copy، فهو لا يعيد ترميز أي شيء</translation>
     </message>
@@ -993,6 +985,58 @@ fraction if wanted (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>الجودة %1، من %2 (الأفضل) إلى %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1232,38 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>النطاق الزمني...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

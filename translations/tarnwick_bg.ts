@@ -159,13 +159,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Изберете папка:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>No output format is chosen</source>
@@ -209,18 +202,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>Командният ред е празен</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>Неуспех при CreatePipe. Грешка: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>Файлът или командата не са намерени</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -248,6 +237,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>Кодерът липсва, затова нищо не може да бъде преобразувано.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Без</translation>
     </message>
 </context>
 <context>
@@ -406,6 +410,13 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Изберете папка:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -504,6 +515,21 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>quantiser</source>
         <translation>квантизатор</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Командният ред е празен</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Неуспех при CreatePipe. Грешка: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Файлът или командата не са намерени</translation>
     </message>
 </context>
 <context>
@@ -632,6 +658,13 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>Converting videos</source>
         <translation>Преобразуване на видеа</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -863,49 +896,6 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>%1 (по подразбиране)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Опции:
-  -f, --format NAME      изходният формат, един от:
-%1
-  -b, --bitrate KBITS    битрейт на видеото в килобита в секунда
-                         (по подразбиране: този на формата, вж. --list-formats)
-  -r, --rotate NAME      none (по подразбиране), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       изходна папка, създава се, ако липсва
-                         (по подразбиране ./output)
-      --web              за уеб: файловете MP4 и MOV получават индекса си
-                         в началото, за да ги възпроизвежда браузърът,
-                         докато пристигат
-      --sdr              HDR към SDR: HDR става SDR във всеки формат;
-                         без нея H.265, AV1 и VP9 запазват HDR в 10 бита
-  -j, --jobs N           N преобразувания наведнъж; „auto“ – по едно на ядро
-      --disc DIR         добавяне в опашката на файловете със заглавия
-                         от VIDEO_TS на DVD или от BDMV/STREAM на Blu-ray
-                         под DIR (може да се повтаря)
-  -n, --dry-run          извеждане на командите за всеки файл без преобразуване
-      --json             по едно JSON събитие на ред в стандартния изход
-      --list-formats     извеждане на форматите с битрейта им по подразбиране
-  -h, --help             този текст
-  -v, --version          версията на програмата</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr не се прилага за copy, който не прекодира нищо</translation>
     </message>
@@ -977,6 +967,58 @@ fraction if wanted (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>качество %1, от %2 (най-добро) до %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1210,38 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>Времеви интервал...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -159,13 +159,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Seleccioneu una carpeta:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>No output format is chosen</source>
@@ -209,18 +202,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>La línia d&apos;ordres és buida</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>Ha fallat CreatePipe. Error: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>No s&apos;ha trobat el fitxer o l&apos;ordre</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -248,6 +237,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>Falta el codificador, així que no es pot convertir res.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Cap</translation>
     </message>
 </context>
 <context>
@@ -406,6 +410,13 @@ Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Seleccioneu una carpeta:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -504,6 +515,21 @@ Llegiu un disc DVD o Blu-ray amb el botó «Llegeix» de dalt.</translation>
     <message>
         <source>quantiser</source>
         <translation>quantificador</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>La línia d&apos;ordres és buida</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Ha fallat CreatePipe. Error: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>No s&apos;ha trobat el fitxer o l&apos;ordre</translation>
     </message>
 </context>
 <context>
@@ -632,6 +658,13 @@ Buit: sense objectiu, torna la taxa de bits o la qualitat.</translation>
     <message>
         <source>Converting videos</source>
         <translation>S&apos;estan convertint vídeos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -863,49 +896,6 @@ carpeta del programa), 130 aturat amb Ctrl+C o un senyal de finalització.</tran
         <translation>%1 (per defecte)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opcions:
-  -f, --format NAME      el format de sortida, un de:
-%1
-  -b, --bitrate KBITS    taxa de bits del vídeo en kilobits per segon
-                         (per defecte: la del format, vegeu --list-formats)
-  -r, --rotate NAME      none (per defecte), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       carpeta de sortida, es crea si no existeix
-                         (per defecte ./output)
-      --web              per al web: els fitxers MP4 i MOV porten l&apos;índex al
-                         principi, perquè un navegador els reprodueixi mentre
-                         arriben
-      --sdr              HDR a SDR: l&apos;HDR passa a SDR en tots els formats;
-                         si no, H.265, AV1 i VP9 mantenen l&apos;HDR en 10 bits
-  -j, --jobs N           N conversions alhora; «auto» per a una per nucli
-      --disc DIR         posa a la cua els fitxers de títol del VIDEO_TS d&apos;un
-                         DVD o del BDMV/STREAM d&apos;un Blu-ray sota DIR
-                         (es pot repetir)
-  -n, --dry-run          mostra les ordres de cada fitxer, no converteix res
-      --json             un esdeveniment JSON per línia a la sortida estàndard
-      --list-formats     mostra els formats amb la taxa de bits per defecte
-  -h, --help             aquest text
-  -v, --version          la versió del programa</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr no s&apos;aplica a copy, que no recodifica res</translation>
     </message>
@@ -979,6 +969,58 @@ amb decimals si cal (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>qualitat %1, de %2 (la millor) a %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1212,38 @@ amb decimals si cal (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>Interval de temps...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

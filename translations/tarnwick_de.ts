@@ -159,13 +159,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Ordner auswählen:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>the encoder printed nothing</source>
@@ -209,18 +202,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>Befehlszeile leer</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>CreatePipe fehlgeschlagen. Fehler: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>Datei oder Befehl nicht gefunden</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -248,6 +237,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>Der Encoder fehlt, daher kann nichts konvertiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Keine</translation>
     </message>
 </context>
 <context>
@@ -406,6 +410,13 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Ordner auswählen:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -504,6 +515,21 @@ DVD oder Blu-ray mit „DVD lesen“ oben einlesen.</translation>
     <message>
         <source>quantiser</source>
         <translation>Quantisierer</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Befehlszeile leer</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe fehlgeschlagen. Fehler: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Datei oder Befehl nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -632,6 +658,13 @@ Leer: kein Ziel, wieder die Bitrate oder Qualität.</translation>
     <message>
         <source>Converting videos</source>
         <translation>Videos werden konvertiert</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -858,48 +891,6 @@ verknüpft, fehlt), 130 durch Strg+C oder ein Beendigungssignal gestoppt.</trans
         <translation>--rotate gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Optionen:
-  -f, --format NAME      das Ausgabeformat, eines von:
-%1
-  -b, --bitrate KBITS    Video-Bitrate in Kilobit pro Sekunde
-                         (Standard: die des Formats, siehe --list-formats)
-  -r, --rotate NAME      none (Standard), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       Ausgabeordner, wird bei Bedarf angelegt
-                         (Standard: ./output)
-      --web              fürs Web: MP4- und MOV-Dateien mit dem Index am
-                         Anfang, damit ein Browser sie schon beim Laden abspielt
-      --sdr              HDR zu SDR: HDR-Quellen werden in jedem Format SDR;
-                         sonst behalten H.265, AV1 und VP9 HDR in 10 Bit
-  -j, --jobs N           N Konvertierungen gleichzeitig; „auto“: eine je Kern
-      --disc DIR         die Titeldateien in VIDEO_TS einer DVD oder in
-                         BDMV/STREAM einer Blu-ray unter DIR einreihen
-                         (mehrfach möglich)
-  -n, --dry-run          die Befehle jeder Datei ausgeben, nichts konvertieren
-      --json             ein JSON-Ereignis pro Zeile auf der Standardausgabe
-      --list-formats     die Formate mit ihren Standard-Bitraten ausgeben
-  -h, --help             dieser Text
-  -v, --version          die Version des Programms</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
@@ -976,6 +967,58 @@ auf Wunsch mit Nachkommastellen (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>Qualität %1, %2 (beste) bis %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1210,38 @@ auf Wunsch mit Nachkommastellen (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>Zeitbereich...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -159,13 +159,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Seleccione una carpeta:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>the encoder printed nothing</source>
@@ -209,18 +202,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>Línea de comandos vacía</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>CreatePipe falló. Error: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>No se encontró el archivo o el comando</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -248,6 +237,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>Falta el codificador, así que no se puede convertir nada.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Ninguno</translation>
     </message>
 </context>
 <context>
@@ -406,6 +410,13 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Seleccione una carpeta:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -504,6 +515,21 @@ Lea un DVD o Blu-ray con «Leer DVD», arriba.</translation>
     <message>
         <source>quantiser</source>
         <translation>cuantificador</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Línea de comandos vacía</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe falló. Error: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>No se encontró el archivo o el comando</translation>
     </message>
 </context>
 <context>
@@ -632,6 +658,13 @@ Vacío: sin objetivo, de nuevo la tasa de bits o la calidad.</translation>
     <message>
         <source>Converting videos</source>
         <translation>Convirtiendo vídeos</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -858,49 +891,6 @@ programa), 130 detenido con Ctrl+C o con una señal de terminación.</translatio
         <translation>--rotate no se aplica a copy, que no recodifica nada</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Opciones:
-  -f, --format NAME      el formato de salida, uno de:
-%1
-  -b, --bitrate KBITS    tasa de bits de vídeo en kilobits por segundo
-                         (predeterminada: la del formato, vea --list-formats)
-  -r, --rotate NAME      none (predeterminado), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       carpeta de salida, se crea si falta
-                         (predeterminada: ./output)
-      --web              para la web: archivos MP4 y MOV con el índice al
-                         principio, un navegador los reproduce mientras llegan
-      --sdr              HDR a SDR: las fuentes HDR pasan a SDR en todos los
-                         formatos; sin ella H.265, AV1 y VP9 conservan el HDR
-                         en 10 bits
-  -j, --jobs N           N conversiones a la vez; «auto» para una por núcleo
-      --disc DIR         poner en cola los archivos de título del VIDEO_TS de un
-                         DVD o del BDMV/STREAM de un Blu-ray bajo DIR
-                         (repetible)
-  -n, --dry-run          mostrar los comandos de cada archivo, no convertir nada
-      --json             un evento JSON por línea en la salida estándar
-      --list-formats     mostrar los formatos con su tasa de bits predeterminada
-  -h, --help             este texto
-  -v, --version          la versión del programa</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr no se aplica a copy, que no recodifica nada</translation>
     </message>
@@ -978,6 +968,58 @@ fracción si se desea (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>calidad %1, de %2 (la mejor) a %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1211,38 @@ fracción si se desea (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>Intervalo de tiempo...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -159,13 +159,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Choisissez un dossier&#xa0;:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>the encoder printed nothing</source>
@@ -209,18 +202,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>Ligne de commande vide</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>Échec de CreatePipe. Erreur&#xa0;: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>Fichier ou commande introuvable</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -248,6 +237,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>L&apos;encodeur est absent&#xa0;: rien ne peut être converti.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Aucune</translation>
     </message>
 </context>
 <context>
@@ -407,6 +411,13 @@ maintenant&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Choisissez un dossier&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -505,6 +516,21 @@ maintenant&#xa0;!</translation>
     <message>
         <source>quantiser</source>
         <translation>quantificateur</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Ligne de commande vide</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Échec de CreatePipe. Erreur&#xa0;: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Fichier ou commande introuvable</translation>
     </message>
 </context>
 <context>
@@ -633,6 +659,13 @@ Vide&#xa0;: pas de cible, de nouveau le débit ou la qualité.</translation>
     <message>
         <source>Converting videos</source>
         <translation>Conversion de vidéos en cours</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -859,47 +892,6 @@ programme, est absent), 130 arrêté par Ctrl+C ou par un signal d&apos;arrêt.<
         <translation>--rotate ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Options&#xa0;:
-  -f, --format NAME      le format de sortie, parmi&#xa0;:
-%1
-  -b, --bitrate KBITS    débit vidéo en kilobits par seconde
-                         (par défaut&#xa0;: celui du format, voir --list-formats)
-  -r, --rotate NAME      none (par défaut), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       dossier de sortie, créé au besoin (par défaut ./output)
-      --web              pour le Web&#xa0;: index des fichiers MP4 et MOV en tête,
-                         lus par un navigateur pendant le chargement
-      --sdr              HDR vers SDR&#xa0;: les sources HDR deviennent SDR dans
-                         tous les formats&#xa0;; sinon H.265, AV1 et VP9 gardent
-                         le HDR en 10 bits
-  -j, --jobs N           N conversions à la fois&#xa0;; «&#xa0;auto&#xa0;» pour une par cœur
-      --disc DIR         ajouter les fichiers de titre du VIDEO_TS d&apos;un DVD ou
-                         du BDMV/STREAM d&apos;un Blu-ray sous DIR (répétable)
-  -n, --dry-run          afficher les commandes de chaque fichier sans convertir
-      --json             un événement JSON par ligne sur la sortie standard
-      --list-formats     afficher les formats avec leur débit par défaut
-  -h, --help             ce texte
-  -v, --version          la version du programme</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
@@ -976,6 +968,58 @@ avec une fraction si besoin (90, 1:30, 1:02:03.5)&#xa0;:
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>qualité %1, de %2 (la meilleure) à %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1211,38 @@ avec une fraction si besoin (90, 1:30, 1:02:03.5)&#xa0;:
     <message>
         <source>Time Range...</source>
         <translation>Plage de temps...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -157,13 +157,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Válasszon mappát:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>No output format is chosen</source>
@@ -207,18 +200,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>A parancssor üres</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>A CreatePipe sikertelen. Hiba: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>A fájl vagy a parancs nem található</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -246,6 +235,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>A kódoló hiányzik, így semmit sem lehet konvertálni.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Nincs</translation>
     </message>
 </context>
 <context>
@@ -404,6 +408,13 @@ DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Válasszon mappát:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -502,6 +513,21 @@ DVD-t vagy Blu-rayt a fenti „Beolvasás” gombbal olvashat be.</translation>
     <message>
         <source>quantiser</source>
         <translation>kvantáló</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>A parancssor üres</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>A CreatePipe sikertelen. Hiba: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>A fájl vagy a parancs nem található</translation>
     </message>
 </context>
 <context>
@@ -629,6 +655,13 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>Converting videos</source>
         <translation>Videók konvertálása</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -859,47 +892,6 @@ leállítási jelzéssel.</translation>
         <translation>%1 (alapértelmezett)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Kapcsolók:
-  -f, --format NAME      a kimeneti formátum, a következők egyike:
-%1
-  -b, --bitrate KBITS    videó bitrátája kilobit/másodpercben
-                         (alapértelmezett: a formátumé, lásd --list-formats)
-  -r, --rotate NAME      none (alapértelmezett), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       kimeneti mappa, szükség esetén létrejön
-                         (alapértelmezett: ./output)
-      --web              webre: az MP4 és MOV fájlok indexe az elejükre kerül,
-                         így a böngésző már letöltés közben lejátssza őket
-      --sdr              HDR-ből SDR: a HDR-forrás minden formátumban SDR lesz;
-                         nélküle a H.265, AV1 és VP9 10 biten megtartja a HDR-t
-  -j, --jobs N           N konvertálás egyszerre; „auto”: magonként egy
-      --disc DIR         a DIR alatti DVD VIDEO_TS vagy Blu-ray BDMV/STREAM
-                         címfájljainak felvétele a várólistára (ismételhető)
-  -n, --dry-run          minden fájl parancsainak kiírása, konvertálás nélkül
-      --json             soronként egy JSON-esemény a szabványos kimenetre
-      --list-formats     a formátumok kiírása alapértelmezett bitrátájukkal
-  -h, --help             ez a szöveg
-  -v, --version          a program verziója</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>a --sdr nem vonatkozik a copy formátumra, amely semmit sem kódol újra</translation>
     </message>
@@ -972,6 +964,58 @@ formában, igény szerint törtrésszel (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>minőség %1, %2 (legjobb) – %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1206,38 @@ formában, igény szerint törtrésszel (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>Időtartomány...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

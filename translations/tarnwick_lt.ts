@@ -161,13 +161,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>Pasirinkite aplanką:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>No output format is chosen</source>
@@ -211,18 +204,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>Komandų eilutė tuščia</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>CreatePipe nepavyko. Klaida: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>Failas ar komanda nerasti</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -250,6 +239,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>Trūksta koduotuvo, todėl nieko negalima konvertuoti.</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">Nėra</translation>
     </message>
 </context>
 <context>
@@ -408,6 +412,13 @@ DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>Pasirinkite aplanką:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -506,6 +517,21 @@ DVD ar Blu-ray diską įkelkite mygtuku „Įkelti DVD“ viršuje.</translation
     <message>
         <source>quantiser</source>
         <translation>kvantizatorius</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Komandų eilutė tuščia</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe nepavyko. Klaida: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Failas ar komanda nerasti</translation>
     </message>
 </context>
 <context>
@@ -635,6 +661,13 @@ Tuščia: jokio tikslo, vėl bitų sparta arba kokybė.</translation>
     <message>
         <source>Converting videos</source>
         <translation>Konvertuojami vaizdo įrašai</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -867,47 +900,6 @@ programos aplanke), 130 sustabdyta Ctrl+C arba nutraukimo signalu.</translation>
         <translation>%1 (numatyta)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>Parinktys:
-  -f, --format NAME      išvesties formatas, vienas iš:
-%1
-  -b, --bitrate KBITS    vaizdo bitų sparta kilobitais per sekundę
-                         (numatyta: formato, žr. --list-formats)
-  -r, --rotate NAME      none (numatyta), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       išvesties aplankas, sukuriamas, jei jo nėra
-                         (numatyta ./output)
-      --web              žiniatinkliui: MP4 ir MOV failų indeksas pradžioje,
-                         kad naršyklė juos rodytų dar atsisiųsdama
-      --sdr              HDR į SDR: HDR šaltiniai visuose formatuose tampa SDR;
-                         be jos H.265, AV1 ir VP9 išlaiko HDR 10 bitų
-  -j, --jobs N           N konvertavimų kartu; „auto“ – po vieną branduoliui
-      --disc DIR         įtraukti į eilę DVD VIDEO_TS ar Blu-ray BDMV/STREAM
-                         titulų failus, esančius DIR (galima kartoti)
-  -n, --dry-run          išvesti kiekvieno failo komandas, nieko nekonvertuoti
-      --json             po vieną JSON įvykį eilutėje į standartinę išvestį
-      --list-formats     išvesti formatus su numatytomis bitų spartomis
-  -h, --help             šis tekstas
-  -v, --version          programos versija</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr netaikoma copy, kuris nieko neperkoduoja</translation>
     </message>
@@ -980,6 +972,58 @@ reikia, su trupmena (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>kokybė %1, nuo %2 (geriausia) iki %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1172,6 +1216,38 @@ reikia, su trupmena (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>Laiko intervalas...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

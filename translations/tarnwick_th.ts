@@ -157,13 +157,6 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::OpenFileDialog</name>
-    <message>
-        <source>Select a folder:</source>
-        <translation>เลือกโฟลเดอร์:</translation>
-    </message>
-</context>
-<context>
     <name>tarnwick::Converter</name>
     <message>
         <source>No output format is chosen</source>
@@ -207,18 +200,14 @@
     </message>
 </context>
 <context>
-    <name>tarnwick::ProcessRunner</name>
+    <name>tarnwick::Destinations</name>
     <message>
-        <source>Command Line empty</source>
-        <translation>บรรทัดคำสั่งว่างเปล่า</translation>
+        <source>Discord (10 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CreatePipe failed. Error: </source>
-        <translation>CreatePipe ล้มเหลว ข้อผิดพลาด: </translation>
-    </message>
-    <message>
-        <source>File or command not found</source>
-        <translation>ไม่พบไฟล์หรือคำสั่ง</translation>
+        <source>E-mail (25 MB)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -246,6 +235,21 @@
     <message>
         <source>The encoder is missing, so nothing can be converted.</source>
         <translation>ไม่มีตัวเข้ารหัส จึงแปลงอะไรไม่ได้</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::MadeForMenu</name>
+    <message>
+        <source>Made For</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the files go: the format and the largest file that place takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished">ไม่หมุน</translation>
     </message>
 </context>
 <context>
@@ -404,6 +408,13 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     </message>
 </context>
 <context>
+    <name>tarnwick::OpenFileDialog</name>
+    <message>
+        <source>Select a folder:</source>
+        <translation>เลือกโฟลเดอร์:</translation>
+    </message>
+</context>
+<context>
     <name>tarnwick::OptionsEditor</name>
     <message>
         <source>分钟必须小于60</source>
@@ -502,6 +513,21 @@ Read a DVD or Blu-ray disc with &quot;Read DVD&quot; above.</source>
     <message>
         <source>quantiser</source>
         <translation>ควอนไทเซอร์</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::ProcessRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>บรรทัดคำสั่งว่างเปล่า</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe ล้มเหลว ข้อผิดพลาด: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>ไม่พบไฟล์หรือคำสั่ง</translation>
     </message>
 </context>
 <context>
@@ -629,6 +655,13 @@ Empty: no target, the bitrate or quality again.</source>
     <message>
         <source>Converting videos</source>
         <translation>กำลังแปลงวิดีโอ</translation>
+    </message>
+</context>
+<context>
+    <name>tarnwick::SoundLevel</name>
+    <message>
+        <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -857,46 +890,6 @@ encoder (FFmpeg, linked as data/conv.exe in the program folder, is missing),
         <translation>%1 (ค่าเริ่มต้น)</translation>
     </message>
     <message>
-        <source>Options:
-  -f, --format NAME      the output format, one of:
-%1
-  -b, --bitrate KBITS    video bitrate in kilobits per second
-                         (default: the format&apos;s own, see --list-formats)
-  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       output folder, created if missing (default ./output)
-      --web              made for the web: MP4 and MOV files get their index
-                         at the front, so a browser plays them as they arrive
-      --sdr              HDR to SDR: HDR sources become SDR in every format;
-                         without it H.265, AV1 and VP9 keep HDR in 10 bits
-  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
-      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
-                         title files below DIR (repeatable)
-  -n, --dry-run          print each file&apos;s commands, convert nothing
-      --json             one JSON event per line on standard output
-      --list-formats     print the formats with their default bitrates
-  -h, --help             this text
-  -v, --version          the program&apos;s version</source>
-        <translation>ตัวเลือก:
-  -f, --format NAME      รูปแบบเอาต์พุต หนึ่งใน:
-%1
-  -b, --bitrate KBITS    อัตราบิตวิดีโอเป็นกิโลบิตต่อวินาที
-                         (ค่าเริ่มต้น: ค่าของรูปแบบนั้นเอง ดู --list-formats)
-  -r, --rotate NAME      none (ค่าเริ่มต้น), cw, ccw, vflip, hflip, 180
-  -o, --output DIR       โฟลเดอร์เอาต์พุต สร้างให้หากยังไม่มี (ค่าเริ่มต้น ./output)
-      --web              สำหรับเว็บ: ไฟล์ MP4 และ MOV จะมีดัชนีอยู่ด้านหน้า
-                         เบราว์เซอร์จึงเล่นได้ขณะกำลังโหลด
-      --sdr              HDR เป็น SDR: ต้นฉบับ HDR จะเป็น SDR ในทุกรูปแบบ
-                         หากไม่ระบุ H.265, AV1 และ VP9 จะคง HDR แบบ 10 บิต
-  -j, --jobs N           แปลงพร้อมกัน N รายการ; “auto” คือหนึ่งรายการต่อหนึ่งคอร์
-      --disc DIR         เพิ่มไฟล์ไตเติลใน VIDEO_TS ของ DVD หรือใน BDMV/STREAM
-                         ของ Blu-ray ภายใต้ DIR เข้าคิว (ระบุซ้ำได้)
-  -n, --dry-run          แสดงคำสั่งของแต่ละไฟล์ โดยไม่แปลงอะไร
-      --json             เหตุการณ์ JSON บรรทัดละหนึ่งรายการทางเอาต์พุตมาตรฐาน
-      --list-formats     แสดงรูปแบบต่างๆ พร้อมอัตราบิตเริ่มต้น
-  -h, --help             ข้อความนี้
-  -v, --version          รุ่นของโปรแกรม</translation>
-    </message>
-    <message>
         <source>--sdr does not apply to copy, which re-encodes nothing</source>
         <translation>--sdr ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
     </message>
@@ -967,6 +960,58 @@ fraction if wanted (90, 1:30, 1:02:03.5):
         <source>quality %1, %2 (best) to %3</source>
         <extracomment>A line under a format in --list-formats: its constant quality option and range.</extracomment>
         <translation>คุณภาพ %1, %2 (ดีที่สุด) ถึง %3</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --format NAME      the output format, one of:
+%1
+  -b, --bitrate KBITS    video bitrate in kilobits per second
+                         (default: the format&apos;s own, see --list-formats)
+  -r, --rotate NAME      none (default), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       output folder, created if missing (default ./output)
+      --web              made for the web: MP4 and MOV files get their index
+                         at the front, so a browser plays them as they arrive
+      --sdr              HDR to SDR: HDR sources become SDR in every format;
+                         without it H.265, AV1 and VP9 keep HDR in 10 bits
+      --crop             crop the black bars the pictures agree on
+      --loudness TARGET  every file&apos;s sound at one loudness, true peaks
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), or a number of LUFS, -40 to -5
+  -j, --jobs N           N conversions at once; &quot;auto&quot; for one per core
+      --disc DIR         queue a DVD&apos;s VIDEO_TS or a Blu-ray&apos;s BDMV/STREAM
+                         title files below DIR (repeatable)
+  -n, --dry-run          print each file&apos;s commands, convert nothing
+      --json             one JSON event per line on standard output
+      --list-formats     print the formats with their default bitrates
+  -h, --help             this text
+  -v, --version          the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--crop does not apply to copy, which re-encodes nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--for %1 chooses the format and the size itself: leave out %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead of a format and a size, where the file goes:
+      --for NAME         that place&apos;s format and largest file, one of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, at most %2</source>
+        <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, index first</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1202,38 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     <message>
         <source>Time Range...</source>
         <translation>ช่วงเวลา...</translation>
+    </message>
+    <message>
+        <source>Even Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast, EBU R128 (-23 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast (-16 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming (-14 LUFS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Black Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
