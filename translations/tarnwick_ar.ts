@@ -213,11 +213,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>البريد الإلكتروني (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -251,15 +251,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>الوجهة</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>أين تذهب الملفات: التنسيق وأكبر ملف تقبله تلك الوجهة</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">بلا</translation>
+        <comment>no place chosen</comment>
+        <translation>بلا</translation>
     </message>
 </context>
 <context>
@@ -676,7 +677,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>علو صوت غير معروف «%1»: اختر ebu (-23 LUFS) أو stream (-14 LUFS) أو podcast (-16 LUFS) أو off أو عددًا من LUFS من -40 إلى -5</translation>
     </message>
 </context>
 <context>
@@ -1010,33 +1011,57 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات:
+  -f, --format NAME      تنسيق الإخراج، وهو واحد من:
+%1
+  -b, --bitrate KBITS    معدل بت الفيديو بالكيلوبت في الثانية
+                         (الافتراضي: معدل التنسيق نفسه، انظر --list-formats)
+  -r, --rotate NAME      none (الافتراضي)، cw، ccw، vflip، hflip، 180
+  -o, --output DIR       مجلد الإخراج، يُنشأ عند الحاجة (الافتراضي ./output)
+      --web              مهيّأ للويب: تحصل ملفات MP4 وMOV على فهرسها في
+                         البداية، فيشغّلها المتصفح أثناء وصولها
+      --sdr              HDR إلى SDR: تصبح مصادر HDR بصيغة SDR في كل تنسيق؛
+                         ودونه تُبقي H.265 وAV1 وVP9 على HDR بعمق 10 بت
+      --crop             قص الأشرطة السوداء التي تتفق عليها الصور
+      --loudness TARGET  صوت كل ملف بعلو واحد، والذروات الحقيقية
+                         تحت -1 dBTP: ebu (-23 LUFS)، stream (-14)،
+                         podcast (-16)، أو عدد من LUFS بين -40 و-5
+  -j, --jobs N           N من التحويلات في آن واحد؛ «auto» لواحد لكل نواة
+      --disc DIR         إضافة ملفات العناوين في VIDEO_TS لقرص DVD أو في
+                         BDMV/STREAM لقرص Blu-ray تحت DIR إلى قائمة الانتظار
+                         (يمكن تكراره)
+  -n, --dry-run          طباعة أوامر كل ملف دون تحويل أي شيء
+      --json             حدث JSON واحد في كل سطر على المخرج القياسي
+      --list-formats     طباعة التنسيقات مع معدلات البت الافتراضية لها
+  -h, --help             هذا النص
+  -v, --version          إصدار البرنامج</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لا ينطبق --crop على copy، فهو لا يعيد ترميز أي شيء</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>وجهة غير معروفة «%1» للخيار --for (أحد: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يختار --for %1 التنسيق والحجم بنفسه: احذف %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>بدلًا من تنسيق وحجم، أين يذهب الملف:
+      --for NAME         تنسيق تلك الوجهة وأكبر ملف لها، وهو واحد من:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، بحد أقصى %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، الفهرس أولًا</translation>
     </message>
 </context>
 <context>
@@ -1235,35 +1260,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>علو صوت موحّد</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>معطّل</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>البث، EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>بودكاست (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>البث عبر الإنترنت (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>الإخراج</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>قص الأشرطة السوداء</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>كل صورة مقصوصة إلى ما يقع داخل أشرطتها السوداء الأفقية أو العمودية</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Имейл (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Предназначено за</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Къде отиват файловете: форматът и най-големият файл, който това място приема</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Без</translation>
+        <comment>no place chosen</comment>
+        <translation>Без</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>непозната сила на звука „%1“: изберете ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off или число в LUFS от -40 до -5</translation>
     </message>
 </context>
 <context>
@@ -992,33 +993,59 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Опции:
+  -f, --format NAME      изходният формат, един от:
+%1
+  -b, --bitrate KBITS    битрейт на видеото в килобита в секунда
+                         (по подразбиране: на формата, вж. --list-formats)
+  -r, --rotate NAME      none (по подразбиране), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       изходна папка, създава се, ако липсва
+                         (по подразбиране ./output)
+      --web              за уеб: файловете MP4 и MOV получават индекса си
+                         в началото, за да ги възпроизвежда браузърът,
+                         докато пристигат
+      --sdr              HDR към SDR: HDR става SDR във всеки формат;
+                         без нея H.265, AV1 и VP9 запазват HDR в 10 бита
+      --crop             изрязване на черните ивици, общи за кадрите
+      --loudness TARGET  звукът на всеки файл с една сила, истинските пикове
+                         под -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) или число в LUFS от -40 до -5
+  -j, --jobs N           N преобразувания наведнъж; „auto“ – по едно на ядро
+      --disc DIR         добавяне в опашката на файловете със заглавия
+                         от VIDEO_TS на DVD или от BDMV/STREAM на Blu-ray
+                         под DIR (може да се повтаря)
+  -n, --dry-run          извеждане на командите за файловете без преобразуване
+      --json             по едно JSON събитие на ред в стандартния изход
+      --list-formats     извеждане на форматите с битрейта им по подразбиране
+  -h, --help             този текст
+  -v, --version          версията на програмата</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop не се прилага за copy, който не прекодира нищо</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>непознато място „%1“ за --for (едно от: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 сам избира формата и размера: премахнете %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместо формат и размер – къде отива файлът:
+      --for NAME         форматът и най-големият файл за мястото, едно от:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, до %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, индексът отпред</translation>
     </message>
 </context>
 <context>
@@ -1213,35 +1240,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Изравнена сила на звука</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Изкл.</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Излъчване, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкаст (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрийминг (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Изход</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Изрязване на черните ивици</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Всеки кадър изрязан до това, което е вътре в черните ивици отгоре и отдолу или отстрани</translation>
     </message>
 </context>
 <context>

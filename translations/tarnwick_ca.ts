@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Correu (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinat a</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>On van els fitxers: el format i el fitxer més gran que admet aquell destí</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Cap</translation>
+        <comment>no place chosen</comment>
+        <translation>Cap</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Buit: sense objectiu, torna la taxa de bits o la qualitat.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>sonoritat desconeguda «%1»: trieu ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off o un nombre de LUFS de -40 a -5</translation>
     </message>
 </context>
 <context>
@@ -994,33 +995,59 @@ amb decimals si cal (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcions:
+  -f, --format NAME      el format de sortida, un de:
+%1
+  -b, --bitrate KBITS    taxa de bits del vídeo en kilobits per segon
+                         (per defecte: la del format, vegeu --list-formats)
+  -r, --rotate NAME      none (per defecte), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       carpeta de sortida, es crea si no existeix
+                         (per defecte ./output)
+      --web              per al web: els fitxers MP4 i MOV porten l&apos;índex al
+                         principi, perquè un navegador els reprodueixi mentre
+                         arriben
+      --sdr              HDR a SDR: l&apos;HDR passa a SDR en tots els formats;
+                         si no, H.265, AV1 i VP9 mantenen l&apos;HDR en 10 bits
+      --crop             retalla les bandes negres comunes a totes les imatges
+      --loudness TARGET  el so de cada fitxer a una mateixa sonoritat, pics
+                         reals sota -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) o un nombre de LUFS, de -40 a -5
+  -j, --jobs N           N conversions alhora; «auto» per a una per nucli
+      --disc DIR         posa a la cua els fitxers de títol del VIDEO_TS d&apos;un
+                         DVD o del BDMV/STREAM d&apos;un Blu-ray sota DIR
+                         (es pot repetir)
+  -n, --dry-run          mostra les ordres de cada fitxer, no converteix res
+      --json             un esdeveniment JSON per línia a la sortida estàndard
+      --list-formats     mostra els formats amb la taxa de bits per defecte
+  -h, --help             aquest text
+  -v, --version          la versió del programa</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop no s&apos;aplica a copy, que no recodifica res</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>destí desconegut «%1» per a --for (un de: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 tria el format i la mida pel seu compte: traieu %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>En lloc d&apos;un format i una mida, on va el fitxer:
+      --for NAME         format i fitxer màxim d&apos;aquell destí, un de:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, màxim %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, índex al principi</translation>
     </message>
 </context>
 <context>
@@ -1215,35 +1242,35 @@ amb decimals si cal (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonoritat uniforme</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivat</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiodifusió, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortida</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Retalla les bandes negres</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada imatge retallada a allò que hi ha dins de les seves bandes negres horitzontals o verticals</translation>
     </message>
 </context>
 <context>

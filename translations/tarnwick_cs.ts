@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Určeno pro</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam soubory půjdou: formát a největší soubor, který dané místo přijme</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Žádné</translation>
+        <comment>no place chosen</comment>
+        <translation>Žádné</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Prázdné: žádný cíl, opět datový tok nebo kvalita.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámá hlasitost „%1“: zvolte ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off nebo počet LUFS od -40 do -5</translation>
     </message>
 </context>
 <context>
@@ -995,33 +996,57 @@ desetinnou částí (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Volby:
+  -f, --format NAME      výstupní formát, jeden z:
+%1
+  -b, --bitrate KBITS    datový tok videa v kilobitech za sekundu
+                         (výchozí: hodnota formátu, viz --list-formats)
+  -r, --rotate NAME      none (výchozí), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       výstupní složka, vytvoří se, pokud chybí
+                         (výchozí ./output)
+      --web              pro web: soubory MP4 a MOV mají index na začátku,
+                         takže je prohlížeč přehrává už během stahování
+      --sdr              HDR na SDR: zdroje HDR budou ve všech formátech SDR;
+                         bez ní H.265, AV1 a VP9 zachovají HDR v 10 bitech
+      --crop             oříznout černé pruhy, na kterých se snímky shodnou
+      --loudness TARGET  zvuk všech souborů na jednu hlasitost, skutečné
+                         špičky pod -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) nebo počet LUFS, -40 až -5
+  -j, --jobs N           N převodů najednou; „auto“ pro jeden na jádro
+      --disc DIR         zařadit soubory titulů z VIDEO_TS disku DVD nebo
+                         z BDMV/STREAM disku Blu-ray pod DIR (lze opakovat)
+  -n, --dry-run          vypsat příkazy pro každý soubor, nic nepřevádět
+      --json             jedna událost JSON na řádek na standardní výstup
+      --list-formats     vypsat formáty s jejich výchozím datovým tokem
+  -h, --help             tento text
+  -v, --version          verze programu</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop nelze použít s copy, který nic nepřekódovává</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámé místo „%1“ pro --for (možnosti: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 volí formát i velikost sám: vynechte %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Místo formátu a velikosti, kam soubor půjde:
+      --for NAME         formát a největší soubor daného místa, jedno z:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, nejvýše %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, index na začátku</translation>
     </message>
 </context>
 <context>
@@ -1217,35 +1242,35 @@ desetinnou částí (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyrovnaná hlasitost</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnuto</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vysílání, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Výstup</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Oříznout černé pruhy</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý obraz oříznutý na to, co leží uvnitř jeho černých pruhů nahoře a dole nebo po stranách</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Beregnet til</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor filerne skal hen: formatet og den største fil, som stedet tager imod</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ingen</translation>
+        <comment>no place chosen</comment>
+        <translation>Ingen</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Tom: intet mål, bithastigheden eller kvaliteten igen.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>ukendt lydstyrke &quot;%1&quot;: vælg ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off eller et antal LUFS fra -40 til -5</translation>
     </message>
 </context>
 <context>
@@ -991,33 +992,56 @@ h:mm:ss, hver med decimaler om ønsket (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilvalg:
+  -f, --format NAME      outputformatet, et af:
+%1
+  -b, --bitrate KBITS    videobithastighed i kilobit pr. sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       målmappe, oprettes om nødvendigt (standard ./output)
+      --web              til nettet: MP4- og MOV-filer får indekset forrest,
+                         så en browser afspiller dem, mens de hentes
+      --sdr              HDR til SDR: HDR-kilder bliver SDR i alle formater;
+                         uden den beholder H.265, AV1 og VP9 HDR i 10 bit
+      --crop             beskær de sorte bjælker, som billederne er enige om
+      --loudness TARGET  hver fils lyd ved én lydstyrke, sande spidser
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) eller et antal LUFS, -40 til -5
+  -j, --jobs N           N konverteringer ad gangen; &quot;auto&quot; for én pr. kerne
+      --disc DIR         sæt titelfilerne i en DVD&apos;s VIDEO_TS eller en
+                         Blu-rays BDMV/STREAM under DIR i kø (kan gentages)
+  -n, --dry-run          udskriv hver fils kommandoer, konvertér intet
+      --json             én JSON-hændelse pr. linje på standardoutput
+      --list-formats     udskriv formaterne med deres standardbithastighed
+  -h, --help             denne tekst
+  -v, --version          programmets version</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop gælder ikke for copy, som ikke genkoder noget</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ukendt sted &quot;%1&quot; for --for (et af: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 vælger selv format og størrelse: udelad %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>I stedet for et format og en størrelse, hvor filen skal hen:
+      --for NAME         stedets format og største fil, et af:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, højst %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeks forrest</translation>
     </message>
 </context>
 <context>
@@ -1212,35 +1236,35 @@ h:mm:ss, hver med decimaler om ønsket (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensartet lydstyrke</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tv og radio, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskær sorte bjælker</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvert billede beskåret til det, der ligger inden for dets letterbox- eller pillarbox-bjælker</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestimmt für</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin die Dateien gehen: das Format und die größte Datei, die dieses Ziel annimmt</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keine</translation>
+        <comment>no place chosen</comment>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Leer: kein Ziel, wieder die Bitrate oder Qualität.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Lautheit „%1“: wählen Sie ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off oder eine Zahl in LUFS von -40 bis -5</translation>
     </message>
 </context>
 <context>
@@ -992,33 +993,59 @@ auf Wunsch mit Nachkommastellen (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:
+  -f, --format NAME      das Ausgabeformat, eines von:
+%1
+  -b, --bitrate KBITS    Video-Bitrate in Kilobit pro Sekunde
+                         (Standard: die des Formats, siehe --list-formats)
+  -r, --rotate NAME      none (Standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       Ausgabeordner, wird bei Bedarf angelegt
+                         (Standard: ./output)
+      --web              fürs Web: MP4- und MOV-Dateien mit dem Index am
+                         Anfang, damit ein Browser sie beim Laden abspielt
+      --sdr              HDR zu SDR: HDR-Quellen werden in jedem Format SDR;
+                         sonst behalten H.265, AV1 und VP9 HDR in 10 Bit
+      --crop             die schwarzen Balken abschneiden, die alle Bilder
+                         gemeinsam haben
+      --loudness TARGET  der Ton jeder Datei auf einer Lautheit, echte Spitzen
+                         unter -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) oder eine Zahl in LUFS, -40 bis -5
+  -j, --jobs N           N Konvertierungen gleichzeitig; „auto“: eine je Kern
+      --disc DIR         die Titeldateien in VIDEO_TS einer DVD oder in
+                         BDMV/STREAM einer Blu-ray unter DIR einreihen
+                         (mehrfach möglich)
+  -n, --dry-run          die Befehle jeder Datei ausgeben, nichts konvertieren
+      --json             ein JSON-Ereignis pro Zeile auf der Standardausgabe
+      --list-formats     die Formate mit ihren Standard-Bitraten ausgeben
+  -h, --help             dieser Text
+  -v, --version          die Version des Programms</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop gilt nicht für copy, das nichts neu kodiert</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Ziel „%1“ für --for (möglich: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 wählt Format und Größe selbst: lassen Sie %2 weg</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statt Format und Größe das Ziel der Datei:
+      --for NAME         Format und größte Datei dieses Ziels, eines von:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, höchstens %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Index vorn</translation>
     </message>
 </context>
 <context>
@@ -1213,35 +1240,35 @@ auf Wunsch mit Nachkommastellen (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Lautheit</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundfunk, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze Balken entfernen</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Bild auf das zugeschnitten, was innerhalb seiner Letterbox- oder Pillarbox-Balken liegt</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Email (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Προορισμός</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Πού πηγαίνουν τα αρχεία: η μορφή και το μεγαλύτερο αρχείο που δέχεται αυτός ο προορισμός</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Καμία</translation>
+        <comment>no place chosen</comment>
+        <translation>Καμία</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>άγνωστη ένταση «%1»: επιλέξτε ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off ή έναν αριθμό LUFS από -40 έως -5</translation>
     </message>
 </context>
 <context>
@@ -994,33 +995,59 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογές:
+  -f, --format NAME      η μορφή εξόδου, μία από:
+%1
+  -b, --bitrate KBITS    ρυθμός bit βίντεο σε kilobit ανά δευτερόλεπτο
+                         (προεπιλογή: αυτός της μορφής, δείτε --list-formats)
+  -r, --rotate NAME      none (προεπιλογή), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       φάκελος εξόδου, δημιουργείται αν λείπει
+                         (προεπιλογή ./output)
+      --web              για το διαδίκτυο: τα αρχεία MP4 και MOV έχουν το
+                         ευρετήριό τους στην αρχή, ώστε ένα πρόγραμμα
+                         περιήγησης να τα αναπαράγει καθώς φτάνουν
+      --sdr              HDR σε SDR: οι πηγές HDR γίνονται SDR σε κάθε μορφή·
+                         αλλιώς τα H.265, AV1 και VP9 κρατούν HDR σε 10 bit
+      --crop             περικοπή μαύρων λωρίδων κοινών σε όλες τις εικόνες
+      --loudness TARGET  ο ήχος κάθε αρχείου σε μία ένταση, αληθινές κορυφές
+                         κάτω από -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) ή αριθμός LUFS, από -40 έως -5
+  -j, --jobs N           N μετατροπές ταυτόχρονα· «auto» για μία ανά πυρήνα
+      --disc DIR         προσθήκη στην ουρά των αρχείων τίτλων του VIDEO_TS
+                         ενός DVD ή του BDMV/STREAM ενός Blu-ray κάτω από
+                         το DIR (μπορεί να επαναληφθεί)
+  -n, --dry-run          εμφάνιση των εντολών κάθε αρχείου, χωρίς μετατροπή
+      --json             ένα συμβάν JSON ανά γραμμή στην τυπική έξοδο
+      --list-formats     εμφάνιση των μορφών με τον προεπιλεγμένο ρυθμό bit
+  -h, --help             αυτό το κείμενο
+  -v, --version          η έκδοση του προγράμματος</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>το --crop δεν ισχύει για το copy, που δεν επανακωδικοποιεί τίποτα</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>άγνωστος προορισμός «%1» για το --for (ένας από: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>το --for %1 επιλέγει μόνο του τη μορφή και το μέγεθος: παραλείψτε το %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντί για μορφή και μέγεθος, πού πηγαίνει το αρχείο:
+      --for NAME         μορφή και μέγιστο αρχείο του προορισμού, ένας από:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, έως %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ευρετήριο στην αρχή</translation>
     </message>
 </context>
 <context>
@@ -1215,35 +1242,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ομοιόμορφη ένταση</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ανενεργή</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκπομπή, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Περικοπή μαύρων λωρίδων</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάθε εικόνα περικομμένη σε ό,τι βρίσκεται μέσα στις μαύρες λωρίδες της, πάνω και κάτω ή στα πλάγια</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinado a</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Adónde van los archivos: el formato y el archivo más grande que admite ese destino</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ninguno</translation>
+        <comment>no place chosen</comment>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Vacío: sin objetivo, de nuevo la tasa de bits o la calidad.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>sonoridad desconocida «%1»: elija ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off o un número de LUFS de -40 a -5</translation>
     </message>
 </context>
 <context>
@@ -993,33 +994,59 @@ fracción si se desea (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:
+  -f, --format NAME      el formato de salida, uno de:
+%1
+  -b, --bitrate KBITS    tasa de bits de vídeo en kilobits por segundo
+                         (predeterminada: la del formato, vea --list-formats)
+  -r, --rotate NAME      none (predeterminado), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       carpeta de salida, se crea si falta
+                         (predeterminada: ./output)
+      --web              para la web: archivos MP4 y MOV con el índice al
+                         principio, un navegador los reproduce mientras llegan
+      --sdr              HDR a SDR: las fuentes HDR pasan a SDR en todos los
+                         formatos; sin ella H.265, AV1 y VP9 conservan el HDR
+                         en 10 bits
+      --crop             recortar las bandas negras comunes a las imágenes
+      --loudness TARGET  el sonido de cada archivo a igual sonoridad, picos
+                         reales bajo -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) o un número de LUFS, de -40 a -5
+  -j, --jobs N           N conversiones a la vez; «auto» para una por núcleo
+      --disc DIR         poner en cola los archivos de título del VIDEO_TS de
+                         un DVD o del BDMV/STREAM de un Blu-ray bajo DIR
+                         (repetible)
+  -n, --dry-run          mostrar los comandos de cada archivo, sin convertir
+      --json             un evento JSON por línea en la salida estándar
+      --list-formats     mostrar los formatos y su tasa de bits predeterminada
+  -h, --help             este texto
+  -v, --version          la versión del programa</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop no se aplica a copy, que no recodifica nada</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>destino desconocido «%1» para --for (uno de: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 elige por sí mismo el formato y el tamaño: quite %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>En lugar de un formato y un tamaño, adónde va el archivo:
+      --for NAME         formato y archivo máximo de ese destino, uno de:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, máximo %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, índice al inicio</translation>
     </message>
 </context>
 <context>
@@ -1214,35 +1241,35 @@ fracción si se desea (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonoridad uniforme</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiodifusión, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar bandas negras</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada imagen recortada a lo que queda dentro de sus bandas negras horizontales o verticales</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-post (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Sihtkoht</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuhu failid lähevad: vorming ja suurim fail, mida see sihtkoht vastu võtab</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Puudub</translation>
+        <comment>no place chosen</comment>
+        <translation>Puudub</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Tühi: sihtmärki pole, jälle bitikiirus või kvaliteet.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>tundmatu valjus „%1“: vali ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off või LUFS-arv vahemikus -40 kuni -5</translation>
     </message>
 </context>
 <context>
@@ -993,33 +994,57 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Võtmed:
+  -f, --format NAME      väljundvorming, üks järgmistest:
+%1
+  -b, --bitrate KBITS    video bitikiirus kilobittides sekundis
+                         (vaikimisi: vormingu oma, vt --list-formats)
+  -r, --rotate NAME      none (vaikimisi), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       väljundkaust, luuakse vajadusel (vaikimisi ./output)
+      --web              veebi jaoks: MP4- ja MOV-failide indeks algusesse,
+                         et brauser saaks neid juba laadimise ajal esitada
+      --sdr              HDR SDR-iks: HDR-allikatest saab igas vormingus SDR;
+                         muidu säilitavad H.265, AV1 ja VP9 HDR-i 10 bitis
+      --crop             kärbi mustad ribad, milles kõik pildid ühtivad
+      --loudness TARGET  iga faili heli ühele valjusele, tõelised tipud
+                         alla -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) või LUFS-arv vahemikus -40 kuni -5
+  -j, --jobs N           N teisendust korraga; „auto“: üks tuuma kohta
+      --disc DIR         lisa järjekorda DIR-i all olevad DVD kausta VIDEO_TS
+                         või Blu-ray kausta BDMV/STREAM pealkirjafailid
+                         (korratav)
+  -n, --dry-run          väljasta iga faili käsud, ära teisenda midagi
+      --json             üks JSON-sündmus rea kohta standardväljundisse
+      --list-formats     väljasta vormingud koos vaikimisi bitikiirustega
+  -h, --help             see tekst
+  -v, --version          programmi versioon</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop ei kehti vormingule copy, mis ei kodeeri midagi ümber</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>tundmatu sihtkoht „%1“ võtmele --for (võimalikud: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 valib vormingu ja suuruse ise: jäta %2 ära</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormingu ja suuruse asemel faili sihtkoht:
+      --for NAME         sihtkoha vorming ja suurim fail, üks järgmistest:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, kuni %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeks ees</translation>
     </message>
 </context>
 <context>
@@ -1214,35 +1239,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ühtlane valjus</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Väljas</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringhääling, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taskuhääling (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voogedastus (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Väljund</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kärbi mustad ribad</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Iga pilt kärbitud selleks, mis jääb tema letterbox- või pillarbox-ribade vahele</translation>
     </message>
 </context>
 <context>

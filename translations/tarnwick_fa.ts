@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>ایمیل (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>مقصد</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>پرونده‌ها به کجا می‌روند: قالب و بزرگ‌ترین پرونده‌ای که آن مقصد می‌پذیرد</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">هیچ</translation>
+        <comment>no place chosen</comment>
+        <translation>هیچ</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>بلندی صدای ناشناخته «%1»: یکی از ebu (-23 LUFS)، stream (-14 LUFS)، podcast (-16 LUFS)، off یا عددی بر حسب LUFS از -40 تا -5 را برگزینید</translation>
     </message>
 </context>
 <context>
@@ -985,33 +986,56 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>گزینه‌ها:
+  -f, --format NAME      قالب خروجی، یکی از:
+%1
+  -b, --bitrate KBITS    نرخ بیت ویدیو بر حسب کیلوبیت بر ثانیه
+                         (پیش‌فرض: نرخ خود قالب، نگاه کنید به --list-formats)
+  -r, --rotate NAME      none (پیش‌فرض)، cw، ccw، vflip، hflip، 180
+  -o, --output DIR       پوشهٔ خروجی، اگر نباشد ساخته می‌شود (پیش‌فرض ./output)
+      --web              مناسب وب: نمایهٔ پرونده‌های MP4 و MOV در آغاز می‌آید
+                         تا مرورگر آن‌ها را در حین رسیدن پخش کند
+      --sdr              HDR به SDR: منابع HDR در همهٔ قالب‌ها SDR می‌شوند؛ بدون
+                         آن، H.265، AV1 و VP9 HDR را در 10 بیت نگه می‌دارند
+      --crop             برش نوارهای سیاهی که همهٔ تصویرها در آن‌ها یکسان‌اند
+      --loudness TARGET  صدای هر پرونده با یک بلندی، قله‌های واقعی
+                         زیر -1 dBTP: ebu (-23 LUFS)، stream (-14)،
+                         podcast (-16)، یا عددی بر حسب LUFS، از -40 تا -5
+  -j, --jobs N           N تبدیل هم‌زمان؛ «auto» برای یکی به ازای هر هسته
+      --disc DIR         افزودن پرونده‌های عنوانِ VIDEO_TS یک DVD یا
+                         BDMV/STREAM یک Blu-ray در زیر DIR به صف (تکرارپذیر)
+  -n, --dry-run          چاپ فرمان‌های هر پرونده، بدون تبدیل
+      --json             یک رویداد JSON در هر خط روی خروجی استاندارد
+      --list-formats     چاپ قالب‌ها با نرخ بیت پیش‌فرضشان
+  -h, --help             همین متن
+  -v, --version          نگارش برنامه</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop برای copy کاربرد ندارد، چون copy چیزی را دوباره رمزگذاری نمی‌کند</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>مقصد ناشناخته «%1» برای --for (یکی از: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 قالب و اندازه را خودش برمی‌گزیند: %2 را کنار بگذارید</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>به جای قالب و اندازه، جایی که پرونده می‌رود:
+      --for NAME         قالب و بزرگ‌ترین پروندهٔ آن مقصد، یکی از:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، حداکثر %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، نمایه در آغاز</translation>
     </message>
 </context>
 <context>
@@ -1205,35 +1229,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>بلندی صدای یکسان</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>خاموش</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>پخش همگانی، EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>پادکست (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>استریم (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>خروجی</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>برش نوارهای سیاه</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>هر تصویر بریده به آنچه درون نوارهای سیاه افقی یا عمودی آن است</translation>
     </message>
 </context>
 <context>

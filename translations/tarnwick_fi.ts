@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttökohde</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minne tiedostot menevät: muoto ja suurin tiedosto, jonka käyttökohde ottaa vastaan</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ei mitään</translation>
+        <comment>no place chosen</comment>
+        <translation>Ei mitään</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Tyhjä: ei tavoitetta, taas bittinopeus tai laatu.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntematon äänekkyys ”%1”: valitse ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off tai LUFS-luku väliltä -40 … -5</translation>
     </message>
 </context>
 <context>
@@ -992,33 +993,57 @@ desimaalein (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitsimet:
+  -f, --format NAME      kohdemuoto, jokin seuraavista:
+%1
+  -b, --bitrate KBITS    videon bittinopeus kilobitteinä sekunnissa
+                         (oletus: muodon oma, katso --list-formats)
+  -r, --rotate NAME      none (oletus), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       kohdekansio, luodaan tarvittaessa (oletus ./output)
+      --web              verkkoa varten: MP4- ja MOV-tiedostojen indeksi
+                         alkuun, jotta selain voi toistaa ne jo latautuessaan
+      --sdr              HDR SDR:ksi: HDR-lähteet SDR:ksi kaikissa muodoissa;
+                         muuten H.265, AV1 ja VP9 pitävät HDR:n 10-bittisenä
+      --crop             rajaa mustat palkit, joista kuvat ovat yhtä mieltä
+      --loudness TARGET  kaikkien tiedostojen ääni samaan äänekkyyteen,
+                         todelliset huiput alle -1 dBTP: ebu (-23 LUFS),
+                         stream (-14), podcast (-16) tai LUFS-luku -40 … -5
+  -j, --jobs N           N muunnosta yhtä aikaa; ”auto”: yksi ydintä kohden
+      --disc DIR         lisää jonoon DIR-kansion alta DVD:n VIDEO_TS- tai
+                         Blu-rayn BDMV/STREAM-kansion nimiketiedostot
+                         (voi toistaa)
+  -n, --dry-run          tulosta kunkin tiedoston komennot, älä muunna mitään
+      --json             yksi JSON-tapahtuma riviä kohden vakiotulosteeseen
+      --list-formats     tulosta muodot oletusbittinopeuksineen
+  -h, --help             tämä ohje
+  -v, --version          ohjelman versio</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop ei koske copy-muotoa, joka ei koodaa mitään uudelleen</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntematon käyttökohde ”%1” valitsimelle --for (sallitut: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 valitsee muodon ja koon itse: jätä pois %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Muodon ja koon sijaan tiedoston käyttökohde:
+      --for NAME         kohteen muoto ja suurin tiedosto, jokin näistä:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, enintään %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeksi alussa</translation>
     </message>
 </context>
 <context>
@@ -1213,35 +1238,35 @@ desimaalein (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasainen äänekkyys</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Yleisradio, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoratoisto (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuloste</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajaa mustat palkit</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Jokainen kuva rajattu siihen, mikä jää sen letterbox- tai pillarbox-palkkien sisään</translation>
     </message>
 </context>
 <context>

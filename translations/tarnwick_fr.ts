@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 Mo)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 Mo)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Destiné à</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Où vont les fichiers&#xa0;: le format et la plus grande taille de fichier que cette destination accepte</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Aucune</translation>
+        <comment>no place chosen</comment>
+        <translation>Aucune</translation>
     </message>
 </context>
 <context>
@@ -665,7 +666,7 @@ Vide&#xa0;: pas de cible, de nouveau le débit ou la qualité.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau sonore inconnu «&#xa0;%1&#xa0;»&#xa0;: choisissez ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, ou un nombre de LUFS de -40 à -5</translation>
     </message>
 </context>
 <context>
@@ -993,33 +994,58 @@ avec une fraction si besoin (90, 1:30, 1:02:03.5)&#xa0;:
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:
+  -f, --format NAME      le format de sortie, parmi&#xa0;:
+%1
+  -b, --bitrate KBITS    débit vidéo en kilobits par seconde
+                         (par défaut&#xa0;: celui du format, voir --list-formats)
+  -r, --rotate NAME      none (par défaut), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       dossier de sortie, créé au besoin
+                         (par défaut ./output)
+      --web              pour le Web&#xa0;: index des fichiers MP4 et MOV en tête,
+                         lus par un navigateur pendant le chargement
+      --sdr              HDR vers SDR&#xa0;: les sources HDR deviennent SDR dans
+                         tous les formats&#xa0;; sinon H.265, AV1 et VP9 gardent
+                         le HDR en 10 bits
+      --crop             rogner les bandes noires communes à toutes les images
+      --loudness TARGET  le son de chaque fichier à un même niveau, crêtes
+                         vraies sous -1 dBTP&#xa0;: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), ou un nombre de LUFS, de -40 à -5
+  -j, --jobs N           N conversions à la fois&#xa0;; «&#xa0;auto&#xa0;» pour une par cœur
+      --disc DIR         ajouter les fichiers de titre du VIDEO_TS d&apos;un DVD ou
+                         du BDMV/STREAM d&apos;un Blu-ray sous DIR (répétable)
+  -n, --dry-run          afficher les commandes des fichiers sans convertir
+      --json             un événement JSON par ligne sur la sortie standard
+      --list-formats     afficher les formats avec leur débit par défaut
+  -h, --help             ce texte
+  -v, --version          la version du programme</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop ne s’applique pas à copy, qui ne réencode rien</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>destination inconnue «&#xa0;%1&#xa0;» pour --for (au choix&#xa0;: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 choisit lui-même le format et la taille&#xa0;: retirez %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au lieu d’un format et d’une taille, la destination du fichier&#xa0;:
+      --for NAME         format et taille maximale de la destination, parmi&#xa0;:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, au plus %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, index en tête</translation>
     </message>
 </context>
 <context>
@@ -1214,35 +1240,35 @@ avec une fraction si besoin (90, 1:30, 1:02:03.5)&#xa0;:
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau sonore homogène</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner les bandes noires</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque image rognée à ce qui se trouve entre ses bandes noires horizontales ou verticales</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>דוא״ל (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>יעד</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>לאן הקבצים הולכים: הפורמט והקובץ הגדול ביותר שהיעד מקבל</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">ללא</translation>
+        <comment>no place chosen</comment>
+        <translation>ללא</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצמת קול לא ידועה &quot;%1&quot;: יש לבחור ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, או מספר LUFS בין -40 ל־-5</translation>
     </message>
 </context>
 <context>
@@ -990,33 +991,57 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרויות:
+  -f, --format NAME      פורמט הפלט, אחד מתוך:
+%1
+  -b, --bitrate KBITS    קצב סיביות הווידאו בקילוביט לשנייה
+                         (ברירת מחדל: של הפורמט, ראו --list-formats)
+  -r, --rotate NAME      none (ברירת מחדל), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       תיקיית הפלט, נוצרת אם חסרה (ברירת מחדל ./output)
+      --web              מותאם לרשת: קובצי MP4 ו־MOV מקבלים את האינדקס שלהם
+                         בהתחלה, כך שדפדפן מנגן אותם תוך כדי הורדה
+      --sdr              HDR ל־SDR: מקורות HDR הופכים ל־SDR בכל פורמט;
+                         בלעדיה, H.265, AV1 ו־VP9 שומרים על HDR ב־10 סיביות
+      --crop             חיתוך הפסים השחורים המשותפים לכל התמונות
+      --loudness TARGET  הקול של כל קובץ בעוצמה אחת, שיאים אמיתיים
+                         מתחת ל־-1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16), או מספר LUFS, בין -40 ל־-5
+  -j, --jobs N           N המרות בו־זמנית; &quot;auto&quot; – אחת לכל ליבה
+      --disc DIR         הוספת קובצי הכותרים של VIDEO_TS בתקליטור DVD או של
+                         BDMV/STREAM בתקליטור Blu-ray שמתחת ל־DIR לתור
+                         (ניתן לחזור על האפשרות)
+  -n, --dry-run          הדפסת הפקודות של כל קובץ, ללא המרה
+      --json             אירוע JSON אחד בכל שורה בפלט התקני
+      --list-formats     הדפסת הפורמטים עם קצב הסיביות שלהם כברירת מחדל
+  -h, --help             טקסט זה
+  -v, --version          גרסת התכנית</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop אינו חל על copy, שאינו מקודד דבר מחדש</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>יעד לא ידוע &quot;%1&quot; עבור --for (אחד מתוך: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 בוחר בעצמו את הפורמט ואת הגודל: יש להשמיט את %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>במקום פורמט וגודל, לאן הקובץ הולך:
+      --for NAME         הפורמט והקובץ הגדול ביותר של היעד, אחד מתוך:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, לכל היותר %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, האינדקס בהתחלה</translation>
     </message>
 </context>
 <context>
@@ -1211,35 +1236,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצמה אחידה</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>כבוי</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>שידור, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>פודקאסט (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>הזרמה (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>פלט</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>חיתוך פסים שחורים</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>כל תמונה נחתכת למה שנמצא בתוך פסי ה־letterbox או ה־pillarbox שלה</translation>
     </message>
 </context>
 <context>

@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-pošta (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Odredište</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamo idu datoteke: format i najveća datoteka koju to odredište prima</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Bez zakretanja</translation>
+        <comment>no place chosen</comment>
+        <translation>Ništa</translation>
     </message>
 </context>
 <context>
@@ -623,7 +624,7 @@ Prazno: bez cilja, ponovno brzina prijenosa ili kvaliteta.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Bez zakretanja</translation>
+        <translation>Ništa</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Prazno: bez cilja, ponovno brzina prijenosa ili kvaliteta.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>nepoznata glasnoća „%1”: odaberite ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off ili broj LUFS-a od -40 do -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,58 @@ s decimalama (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Mogućnosti:
+  -f, --format NAME      izlazni format, jedan od:
+%1
+  -b, --bitrate KBITS    brzina prijenosa videa u kilobitima po sekundi
+                         (zadano: ona formata, vidi --list-formats)
+  -r, --rotate NAME      none (zadano), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izlazna mapa, stvara se ako ne postoji
+                         (zadano ./output)
+      --web              za web: indeks MP4 i MOV datoteka na početku, kako bi
+                         ih preglednik reproducirao već tijekom preuzimanja
+      --sdr              HDR u SDR: HDR izvori postaju SDR u svakom formatu;
+                         bez nje H.265, AV1 i VP9 zadržavaju HDR u 10 bita
+      --crop             obreži crne trake zajedničke svim slikama
+      --loudness TARGET  zvuk svake datoteke na istoj glasnoći, stvarni vrhovi
+                         ispod -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) ili broj LUFS-a, od -40 do -5
+  -j, --jobs N           N pretvaranja istodobno; „auto”: jedno po jezgri
+      --disc DIR         stavi u red čekanja datoteke naslova iz VIDEO_TS
+                         DVD-a ili BDMV/STREAM Blu-raya ispod DIR
+                         (može se ponoviti)
+  -n, --dry-run          ispiši naredbe za svaku datoteku, ništa ne pretvaraj
+      --json             jedan JSON događaj po retku na standardni izlaz
+      --list-formats     ispiši formate sa zadanim brzinama prijenosa
+  -h, --help             ovaj tekst
+  -v, --version          verzija programa</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop ne vrijedi za copy, koji ništa ne kodira ponovno</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nepoznato odredište „%1” za --for (moguća: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 sam bira format i veličinu: izostavite %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umjesto formata i veličine, kamo ide datoteka:
+      --for NAME         format i najveća datoteka tog odredišta, jedno od:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, najviše %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeks na početku</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1245,35 @@ s decimalama (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ujednačena glasnoća</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Isključeno</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitiranje, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Izlaz</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Obreži crne trake</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Svaka slika obrezana na ono što je unutar njezinih letterbox ili pillarbox traka</translation>
     </message>
 </context>
 <context>

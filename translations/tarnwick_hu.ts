@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Célhely</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hová kerülnek a fájlok: a formátum és a legnagyobb fájl, amelyet az a hely elfogad</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nincs</translation>
+        <comment>no place chosen</comment>
+        <translation>Nincs</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>ismeretlen hangosság: „%1”; válasszon: ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, vagy egy LUFS-értéket -40 és -5 között</translation>
     </message>
 </context>
 <context>
@@ -989,33 +990,58 @@ formában, igény szerint törtrésszel (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapcsolók:
+  -f, --format NAME      a kimeneti formátum, a következők egyike:
+%1
+  -b, --bitrate KBITS    videó bitrátája kilobit/másodpercben
+                         (alapértelmezett: a formátumé, lásd --list-formats)
+  -r, --rotate NAME      none (alapértelmezett), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       kimeneti mappa, szükség esetén létrejön
+                         (alapértelmezett: ./output)
+      --web              webre: az MP4 és MOV fájlok indexe az elejükre kerül,
+                         így a böngésző már letöltés közben lejátssza őket
+      --sdr              HDR-ből SDR: a HDR-forrás minden formátumban
+                         SDR lesz; nélküle a H.265, AV1 és VP9 10 biten
+                         megtartja a HDR-t
+      --crop             a képeken egyezően látható fekete sávok levágása
+      --loudness TARGET  minden fájl hangja egy hangosságon, a valódi csúcsok
+                         -1 dBTP alatt: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) vagy LUFS-érték -40 és -5 között
+  -j, --jobs N           N konvertálás egyszerre; „auto”: magonként egy
+      --disc DIR         a DIR alatti DVD VIDEO_TS vagy Blu-ray BDMV/STREAM
+                         címfájljainak felvétele a várólistára (ismételhető)
+  -n, --dry-run          minden fájl parancsainak kiírása, konvertálás nélkül
+      --json             soronként egy JSON-esemény a szabványos kimenetre
+      --list-formats     a formátumok kiírása alapértelmezett bitrátájukkal
+  -h, --help             ez a szöveg
+  -v, --version          a program verziója</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>a --crop nem vonatkozik a copy formátumra, amely semmit sem kódol újra</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ismeretlen hely a --for kapcsolóhoz: „%1” (lehetséges: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a --for %1 maga választja ki a formátumot és a méretet: hagyja el ezt: %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formátum és méret helyett az, hogy hová kerül a fájl:
+      --for NAME         a hely formátuma és legnagyobb fájlja, egyike:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, legfeljebb %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, index elöl</translation>
     </message>
 </context>
 <context>
@@ -1209,35 +1235,35 @@ formában, igény szerint törtrésszel (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyenletes hangerő</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ki</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Műsorszórás, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Kimenet</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Fekete sávok levágása</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden kép a letterbox vagy pillarbox sávjain belüli részre vágva</translation>
     </message>
 </context>
 <context>

@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Email (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Tujuan</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke mana berkas dikirim: format dan ukuran berkas terbesar yang diterima tujuan itu</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Tidak Ada</translation>
+        <comment>no place chosen</comment>
+        <translation>Tidak Ada</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Kosong: tanpa target, kembali ke laju bit atau kualitas.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>kenyaringan tak dikenal &apos;%1&apos;: pilih ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, atau angka LUFS dari -40 hingga -5</translation>
     </message>
 </context>
 <context>
@@ -990,33 +991,57 @@ masing-masing boleh dengan pecahan (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsi:
+  -f, --format NAME      format keluaran, salah satu dari:
+%1
+  -b, --bitrate KBITS    laju bit video dalam kilobit per detik
+                         (bawaan: milik format, lihat --list-formats)
+  -r, --rotate NAME      none (bawaan), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       folder keluaran, dibuat jika belum ada
+                         (bawaan ./output)
+      --web              untuk web: indeks berkas MP4 dan MOV diletakkan di
+                         awal, agar peramban dapat memutarnya sambil diunduh
+      --sdr              HDR ke SDR: sumber HDR menjadi SDR di semua format;
+                         tanpa opsi ini H.265, AV1, dan VP9 tetap HDR 10 bit
+      --crop             pangkas bilah hitam yang sama pada semua gambar
+      --loudness TARGET  suara tiap berkas pada satu kenyaringan, puncak
+                         sejati di bawah -1 dBTP: ebu (-23 LUFS), stream
+                         (-14), podcast (-16), atau angka LUFS, -40 hingga -5
+  -j, --jobs N           N konversi sekaligus; &quot;auto&quot; untuk satu per inti
+      --disc DIR         antrekan berkas judul VIDEO_TS dari DVD atau
+                         BDMV/STREAM dari Blu-ray di bawah DIR (dapat diulang)
+  -n, --dry-run          cetak perintah tiap berkas, tanpa mengonversi apa pun
+      --json             satu peristiwa JSON per baris di keluaran standar
+      --list-formats     cetak format beserta laju bit bawaannya
+  -h, --help             teks ini
+  -v, --version          versi program</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop tidak berlaku untuk copy, yang tidak mengodekan ulang apa pun</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>tujuan tak dikenal &apos;%1&apos; untuk --for (salah satu dari: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 memilih format dan ukurannya sendiri: hilangkan %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sebagai ganti format dan ukuran, ke mana berkas dikirim:
+      --for NAME         format dan berkas terbesar tujuan itu, salah satu:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, maksimal %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeks di awal</translation>
     </message>
 </context>
 <context>
@@ -1210,35 +1235,35 @@ masing-masing boleh dengan pecahan (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Kenyaringan Merata</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Mati</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Siaran, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Keluaran</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Pangkas Bilah Hitam</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Setiap gambar dipangkas ke bagian di dalam bilah letterbox atau pillarbox-nya</translation>
     </message>
 </context>
 <context>

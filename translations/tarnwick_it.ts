@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove vanno i file: il formato e il file più grande che quella destinazione accetta</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nessuna</translation>
+        <comment>no place chosen</comment>
+        <translation>Nessuna</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Vuoto: nessun target, di nuovo il bitrate o la qualità.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>intensità sonora sconosciuta &quot;%1&quot;: scegli ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off o un numero di LUFS da -40 a -5</translation>
     </message>
 </context>
 <context>
@@ -992,33 +993,58 @@ con una frazione se si vuole (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni:
+  -f, --format NAME      il formato di uscita, uno tra:
+%1
+  -b, --bitrate KBITS    bitrate video in kilobit al secondo
+                         (predefinito: del formato, vedi --list-formats)
+  -r, --rotate NAME      none (predefinito), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       cartella di destinazione, creata se manca
+                         (predefinita: ./output)
+      --web              per il web: file MP4 e MOV con l’indice all’inizio,
+                         un browser li riproduce mentre arrivano
+      --sdr              da HDR a SDR: le sorgenti HDR diventano SDR in ogni
+                         formato; senza, H.265, AV1 e VP9 mantengono l’HDR
+                         a 10 bit
+      --crop             ritaglia le bande nere su cui le immagini concordano
+      --loudness TARGET  il suono di ogni file a un unico volume, picchi reali
+                         sotto -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) o un numero di LUFS, da -40 a -5
+  -j, --jobs N           N conversioni alla volta; &quot;auto&quot; per una per core
+      --disc DIR         accoda i file dei titoli del VIDEO_TS di un DVD o del
+                         BDMV/STREAM di un Blu-ray sotto DIR (ripetibile)
+  -n, --dry-run          mostra i comandi di ogni file, non converte nulla
+      --json             un evento JSON per riga sullo standard output
+      --list-formats     mostra i formati con il loro bitrate predefinito
+  -h, --help             questo testo
+  -v, --version          la versione del programma</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop non si applica a copy, che non ricodifica nulla</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>destinazione sconosciuta &quot;%1&quot; per --for (una tra: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 sceglie da sé il formato e la dimensione: ometti %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Invece di un formato e una dimensione, dove va il file:
+      --for NAME         formato e file massimo della destinazione, una tra:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, fino a %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indice in testa</translation>
     </message>
 </context>
 <context>
@@ -1213,35 +1239,35 @@ con una frazione se si vuole (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume uniforme</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio e TV, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia bande nere</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni immagine ritagliata a ciò che sta dentro le sue bande nere (letterbox o pillarbox)</translation>
     </message>
 </context>
 <context>

@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>メール (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>送り先</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの送り先: その送り先の形式と受け付ける最大ファイルサイズ</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">なし</translation>
+        <comment>no place chosen</comment>
+        <translation>なし</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なラウドネス &quot;%1&quot;: ebu (-23 LUFS)、stream (-14 LUFS)、podcast (-16 LUFS)、off、または -40 から -5 までの LUFS の数値を指定してください</translation>
     </message>
 </context>
 <context>
@@ -985,33 +986,59 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション:
+  -f, --format NAME      出力形式。次のいずれか:
+%1
+  -b, --bitrate KBITS    ビデオビットレート (キロビット毎秒)
+                         (既定: 形式ごとの値。--list-formats を参照)
+  -r, --rotate NAME      none (既定), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       出力フォルダー。なければ作成 (既定 ./output)
+      --web              Web 向け: MP4 と MOV のインデックスを先頭に置き、
+                         ブラウザーが受信しながら再生できるようにする
+      --sdr              HDR を SDR に: HDR のソースをどの形式でも
+                         SDR にする。指定しないと H.265、AV1、VP9 は
+                         HDR を 10 ビットで保つ
+      --crop             すべての映像に共通する黒帯をトリミング
+      --loudness TARGET  各ファイルの音声を同じラウドネスにそろえ、
+                         トゥルーピークを -1 dBTP 未満に: ebu (-23 LUFS)、
+                         stream (-14)、podcast (-16)、または LUFS の数値
+                         (-40 ～ -5)
+  -j, --jobs N           同時に N 個変換。&quot;auto&quot; でコアごとに 1 個
+      --disc DIR         DIR の下にある DVD の VIDEO_TS または Blu-ray の
+                         BDMV/STREAM のタイトルファイルをキューに追加
+                         (複数指定可)
+  -n, --dry-run          各ファイルのコマンドを表示し、変換はしない
+      --json             標準出力に 1 行ごとに 1 個の JSON イベントを出力
+      --list-formats     形式と既定のビットレートを一覧表示
+  -h, --help             このヘルプを表示
+  -v, --version          プログラムのバージョンを表示</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop は copy には使えません (copy は再エンコードしません)</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--for の送り先 &quot;%1&quot; は不明です (指定可能: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 は形式とサイズを自動で選びます: %2 は指定しないでください</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>形式とサイズの代わりに、ファイルの送り先を指定:
+      --for NAME         送り先の形式と最大ファイルサイズ。次のいずれか:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、最大 %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、インデックスが先頭</translation>
     </message>
 </context>
 <context>
@@ -1205,35 +1232,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>音量の均一化</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>放送、EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポッドキャスト (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ストリーミング (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>出力</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>黒帯をトリミング</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>各映像をレターボックスまたはピラーボックスの黒帯の内側にトリミング</translation>
     </message>
 </context>
 <context>

@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>보낼 곳</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 보낼 곳: 그곳에 맞는 형식과 최대 파일 크기</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">없음</translation>
+        <comment>no place chosen</comment>
+        <translation>없음</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없는 음량 &apos;%1&apos;: ebu(-23 LUFS), stream(-14 LUFS), podcast(-16 LUFS), off 또는 -40에서 -5 사이의 LUFS 값을 선택하세요</translation>
     </message>
 </context>
 <context>
@@ -984,33 +985,56 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>옵션:
+  -f, --format NAME      출력 형식, 다음 중 하나:
+%1
+  -b, --bitrate KBITS    동영상 비트레이트(초당 킬로비트)
+                         (기본값: 형식별 값, --list-formats 참조)
+  -r, --rotate NAME      none(기본값), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       출력 폴더, 없으면 만듦(기본값 ./output)
+      --web              웹용: MP4와 MOV 파일의 인덱스를 앞에 두어
+                         브라우저가 받는 동안 재생할 수 있게 함
+      --sdr              HDR을 SDR로: HDR 원본을 모든 형식에서 SDR로 변환;
+                         지정하지 않으면 H.265, AV1, VP9는 HDR을 10비트로 유지
+      --crop             모든 화면에 공통된 검은 띠를 잘라냄
+      --loudness TARGET  모든 파일의 소리를 같은 음량으로, 트루 피크는
+                         -1 dBTP 미만: ebu(-23 LUFS), stream(-14),
+                         podcast(-16) 또는 LUFS 값(-40~-5)
+  -j, --jobs N           동시에 N개 변환, &quot;auto&quot;는 코어당 하나
+      --disc DIR         DIR 아래에 있는 DVD의 VIDEO_TS 또는 Blu-ray의
+                         BDMV/STREAM 타이틀 파일을 대기열에 추가(반복 가능)
+  -n, --dry-run          각 파일의 명령을 출력하고 변환하지 않음
+      --json             표준 출력에 한 줄에 JSON 이벤트 하나씩 출력
+      --list-formats     형식과 기본 비트레이트 출력
+  -h, --help             이 도움말
+  -v, --version          프로그램 버전</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop 옵션은 copy에 적용되지 않습니다(copy는 다시 인코딩하지 않음)</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--for에 알 수 없는 보낼 곳 &apos;%1&apos;(다음 중 하나: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1은(는) 형식과 크기를 스스로 고릅니다: %2은(는) 빼세요</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>형식과 크기 대신 파일을 보낼 곳:
+      --for NAME         그곳에 맞는 형식과 최대 파일 크기, 다음 중 하나:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, 최대 %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 인덱스를 앞에</translation>
     </message>
 </context>
 <context>
@@ -1204,35 +1228,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>음량 평준화</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>끄기</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>방송, EBU R128(-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>팟캐스트(-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>스트리밍(-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>출력</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>검은 띠 자르기</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>각 화면에서 레터박스나 필러박스 띠 안쪽만 남기고 자름</translation>
     </message>
 </context>
 <context>

@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>El. paštas (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Paskirtis</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kur keliauja failai: formatas ir didžiausias failas, kurį ta vieta priima</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nėra</translation>
+        <comment>no place chosen</comment>
+        <translation>Nėra</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Tuščia: jokio tikslo, vėl bitų sparta arba kokybė.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>nežinomas garsumas „%1“: pasirinkite ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off arba LUFS skaičių nuo -40 iki -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,57 @@ reikia, su trupmena (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Parinktys:
+  -f, --format NAME      išvesties formatas, vienas iš:
+%1
+  -b, --bitrate KBITS    vaizdo bitų sparta kilobitais per sekundę
+                         (numatyta: formato, žr. --list-formats)
+  -r, --rotate NAME      none (numatyta), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       išvesties aplankas, sukuriamas, jei jo nėra
+                         (numatyta ./output)
+      --web              žiniatinkliui: MP4 ir MOV failų indeksas pradžioje,
+                         kad naršyklė juos rodytų dar atsisiųsdama
+      --sdr              HDR į SDR: HDR šaltiniai visuose formatuose tampa
+                         SDR; be jos H.265, AV1 ir VP9 išlaiko HDR 10 bitų
+      --crop             apkirpti juodas juostas, bendras visiems vaizdams
+      --loudness TARGET  kiekvieno failo garsas vienodo garsumo, tikrosios
+                         smailės žemiau -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) arba LUFS skaičius nuo -40 iki -5
+  -j, --jobs N           N konvertavimų kartu; „auto“ – po vieną branduoliui
+      --disc DIR         įtraukti į eilę DVD VIDEO_TS ar Blu-ray BDMV/STREAM
+                         titulų failus, esančius DIR (galima kartoti)
+  -n, --dry-run          išvesti kiekvieno failo komandas, nieko nekonvertuoti
+      --json             po vieną JSON įvykį eilutėje į standartinę išvestį
+      --list-formats     išvesti formatus su numatytomis bitų spartomis
+  -h, --help             šis tekstas
+  -v, --version          programos versija</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop netaikoma copy, kuris nieko neperkoduoja</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nežinoma vieta „%1“ parinkčiai --for (galimos: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 pati parenka formatą ir dydį: nenurodykite %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietoj formato ir dydžio – kur keliauja failas:
+      --for NAME         tos vietos formatas ir didžiausias failas, viena iš:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, iki %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeksas pradžioje</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1244,35 @@ reikia, su trupmena (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Vienodas garsumas</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Išjungta</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Transliacija, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinklalaidė (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Srautinis (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Išvestis</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Apkirpti juodas juostas</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiekvienas vaizdas apkerpamas iki to, kas yra jo letterbox ar pillarbox juostų viduje</translation>
     </message>
 </context>
 <context>

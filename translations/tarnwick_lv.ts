@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-pasts (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Galamērķis</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kur faili nonāks: formāts un lielākais fails, ko šī vieta pieņem</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nav</translation>
+        <comment>no place chosen</comment>
+        <translation>Nav</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Tukšs: nav mērķa, atkal bitu ātrums vai kvalitāte.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>nezināms skaļums “%1”: izvēlieties ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off vai LUFS skaitli no -40 līdz -5</translation>
     </message>
 </context>
 <context>
@@ -996,33 +997,57 @@ daļu (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcijas:
+  -f, --format NAME      izvades formāts, viens no:
+%1
+  -b, --bitrate KBITS    video bitu ātrums kilobitos sekundē
+                         (noklusējums: formāta ātrums, sk. --list-formats)
+  -r, --rotate NAME      none (noklusējums), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izvades mape, tiek izveidota, ja trūkst
+                         (noklusējums ./output)
+      --web              tīmeklim: MP4 un MOV failiem indekss ir sākumā, lai
+                         pārlūks tos atskaņotu jau ielādes laikā
+      --sdr              HDR uz SDR: HDR avoti visos formātos kļūst par SDR;
+                         bez tās H.265, AV1 un VP9 saglabā HDR 10 bitos
+      --crop             apgriezt melnās joslas, kas kopīgas visiem attēliem
+      --loudness TARGET  katra faila skaņa vienā skaļumā, patiesās virsotnes
+                         zem -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) vai LUFS skaitlis no -40 līdz -5
+  -j, --jobs N           N konvertēšanas vienlaikus; “auto”: viena uz kodolu
+      --disc DIR         ievietot rindā DVD VIDEO_TS vai Blu-ray BDMV/STREAM
+                         titulu failus zem DIR (var atkārtot)
+  -n, --dry-run          izvadīt katra faila komandas, neko nekonvertēt
+      --json             pa vienam JSON notikumam rindā standarta izvadē
+      --list-formats     izvadīt formātus ar to noklusējuma bitu ātrumiem
+  -h, --help             šis teksts
+  -v, --version          programmas versija</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop neattiecas uz copy, kas neko nepārkodē</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nezināms galamērķis “%1” opcijai --for (iespējamie: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 pats izvēlas formātu un izmēru: izlaidiet %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formāta un izmēra vietā – kur fails nonāks:
+      --for NAME         šīs vietas formāts un lielākais fails, viens no:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, līdz %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indekss sākumā</translation>
     </message>
 </context>
 <context>
@@ -1218,35 +1243,35 @@ daļu (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Vienmērīgs skaļums</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Izslēgts</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apraide, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplāde (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Straumēšana (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Izvade</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Apgriezt melnās joslas</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Katrs attēls apgriezts līdz tam, kas atrodas tā letterbox vai pillarbox joslu iekšpusē</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-post (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Laget for</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvor filene skal: formatet og den største filen det stedet tar imot</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ingen</translation>
+        <comment>no place chosen</comment>
+        <translation>Ingen</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Tomt: ingen målstørrelse, bitraten eller kvaliteten igjen.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent lydstyrke «%1»: velg ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off eller et antall LUFS fra -40 til -5</translation>
     </message>
 </context>
 <context>
@@ -990,33 +991,57 @@ med desimaler om ønskelig (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Valg:
+  -f, --format NAME      utdataformatet, ett av:
+%1
+  -b, --bitrate KBITS    videobitrate i kilobit per sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       utdatamappe, opprettes om den mangler
+                         (standard ./output)
+      --web              laget for nettet: MP4- og MOV-filer får indeksen
+                         først, så en nettleser spiller dem av mens de lastes
+      --sdr              HDR til SDR: HDR-kilder blir SDR i alle formater;
+                         uten det beholder H.265, AV1 og VP9 HDR i 10 bit
+      --crop             beskjær de svarte stripene alle bildene har felles
+      --loudness TARGET  lyden i hver fil på én lydstyrke, sanne topper
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) eller et antall LUFS, -40 til -5
+  -j, --jobs N           N konverteringer samtidig; «auto» for én per kjerne
+      --disc DIR         legg tittelfilene i VIDEO_TS (DVD) eller BDMV/STREAM
+                         (Blu-ray) under DIR i kø (kan gjentas)
+  -n, --dry-run          vis kommandoene for hver fil, konverter ingenting
+      --json             én JSON-hendelse per linje på standard ut
+      --list-formats     skriv ut formatene med standard bitrate
+  -h, --help             denne teksten
+  -v, --version          programmets versjon</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop gjelder ikke copy, som ikke koder noe på nytt</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent sted «%1» for --for (ett av: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 velger format og størrelse selv: utelat %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>I stedet for et format og en størrelse, hvor filen skal:
+      --for NAME         stedets format og største fil, ett av:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, høyst %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeksen først</translation>
     </message>
 </context>
 <context>
@@ -1211,35 +1236,35 @@ med desimaler om ønskelig (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jevn lydstyrke</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Av</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kringkasting, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podkast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strømming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Utdata</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskjær svarte striper</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvert bilde beskåret til det som ligger innenfor letterbox- eller pillarbox-stripene</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestemd voor</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Waar de bestanden heen gaan: het formaat en het grootste bestand dat die plek aanneemt</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Geen</translation>
+        <comment>no place chosen</comment>
+        <translation>Geen</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Leeg: geen doel, weer de bitrate of kwaliteit.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende luidheid &apos;%1&apos;: kies ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off of een aantal LUFS van -40 tot -5</translation>
     </message>
 </context>
 <context>
@@ -994,33 +995,58 @@ met decimalen (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties:
+  -f, --format NAME      het uitvoerformaat, een van:
+%1
+  -b, --bitrate KBITS    videobitrate in kilobit per seconde
+                         (standaard: die van het formaat, zie --list-formats)
+  -r, --rotate NAME      none (standaard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       uitvoermap, zo nodig aangemaakt (standaard ./output)
+      --web              voor het web: MP4- en MOV-bestanden krijgen hun index
+                         vooraan, zodat een browser ze al tijdens het laden
+                         afspeelt
+      --sdr              HDR naar SDR: HDR-bronnen worden SDR in elk formaat;
+                         anders houden H.265, AV1 en VP9 HDR in 10 bits
+      --crop             de zwarte balken bijsnijden die alle beelden delen
+      --loudness TARGET  het geluid van elk bestand op één luidheid, echte
+                         pieken onder -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) of een aantal LUFS, -40 tot -5
+  -j, --jobs N           N conversies tegelijk; &apos;auto&apos; voor één per kern
+      --disc DIR         de titelbestanden in VIDEO_TS van een DVD of in
+                         BDMV/STREAM van een Blu-ray onder DIR in de wachtrij
+                         zetten (herhaalbaar)
+  -n, --dry-run          de opdrachten per bestand tonen, niets converteren
+      --json             één JSON-gebeurtenis per regel op standaarduitvoer
+      --list-formats     de formaten met hun standaardbitrate tonen
+  -h, --help             deze tekst
+  -v, --version          de versie van het programma</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop geldt niet voor copy, dat niets opnieuw codeert</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende plek &apos;%1&apos; voor --for (mogelijk: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 kiest zelf het formaat en de grootte: laat %2 weg</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>In plaats van een formaat en een grootte, waar het bestand heen gaat:
+      --for NAME         formaat en grootste bestand van die plek, een van:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, hoogstens %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, index vooraan</translation>
     </message>
 </context>
 <context>
@@ -1215,35 +1241,35 @@ met decimalen (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijke luidheid</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Omroep, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitvoer</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwarte balken bijsnijden</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk beeld bijgesneden tot wat binnen de letterbox- of pillarboxbalken ligt</translation>
     </message>
 </context>
 <context>

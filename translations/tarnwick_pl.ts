@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeznaczenie</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokąd trafiają pliki: format i największy plik, jaki przyjmuje to miejsce</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Brak</translation>
+        <comment>no place chosen</comment>
+        <translation>Brak</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Puste: bez celu, znów prędkość bitowa lub jakość.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana głośność „%1”: wybierz ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off lub liczbę LUFS od -40 do -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,58 @@ potrzeby z częścią ułamkową (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje:
+  -f, --format NAME      format wyjściowy, jeden z:
+%1
+  -b, --bitrate KBITS    prędkość bitowa wideo w kilobitach na sekundę
+                         (domyślnie: ta z formatu, zob. --list-formats)
+  -r, --rotate NAME      none (domyślnie), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       katalog wyjściowy, tworzony w razie potrzeby
+                         (domyślnie ./output)
+      --web              dla sieci: pliki MP4 i MOV mają indeks na początku,
+                         więc przeglądarka odtwarza je już podczas pobierania
+      --sdr              HDR na SDR: źródła HDR dają SDR w każdym formacie;
+                         bez niej H.265, AV1 i VP9 zachowują HDR w 10 bitach
+      --crop             przycina czarne pasy wspólne dla wszystkich obrazów
+      --loudness TARGET  jedna głośność dźwięku wszystkich plików, szczyty
+                         rzeczywiste poniżej -1 dBTP: ebu (-23 LUFS), stream
+                         (-14), podcast (-16) lub liczba LUFS od -40 do -5
+  -j, --jobs N           N konwersji jednocześnie; „auto”: jedna na rdzeń
+      --disc DIR         dodaje do kolejki pliki tytułów z VIDEO_TS płyty DVD
+                         lub z BDMV/STREAM płyty Blu-ray pod DIR (można
+                         powtarzać)
+  -n, --dry-run          wypisuje polecenia dla plików, niczego nie konwertuje
+      --json             jedno zdarzenie JSON na wiersz na standardowe wyjście
+      --list-formats     wypisuje formaty z ich domyślną prędkością bitową
+  -h, --help             ten tekst
+  -v, --version          wersja programu</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop nie dotyczy copy, które niczego nie koduje ponownie</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznane miejsce „%1” dla --for (dostępne: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 sam wybiera format i rozmiar: pomiń %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamiast formatu i rozmiaru – dokąd trafia plik:
+      --for NAME         format i największy plik tego miejsca, jedno z:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, do %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indeks na początku</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1245,35 @@ potrzeby z częścią ułamkową (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyrównana głośność</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączone</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio i TV, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Przytnij czarne pasy</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy obraz przycięty do tego, co leży wewnątrz jego pasów letterbox lub pillarbox</translation>
     </message>
 </context>
 <context>

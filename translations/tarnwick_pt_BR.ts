@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Feito para</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Para onde vão os arquivos: o formato e o maior arquivo que esse lugar aceita</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nenhum</translation>
+        <comment>no place chosen</comment>
+        <translation>Nenhum</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Vazio: sem meta, de novo a taxa de bits ou a qualidade.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>volume desconhecido &quot;%1&quot;: escolha ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off ou um número de LUFS de -40 a -5</translation>
     </message>
 </context>
 <context>
@@ -992,33 +993,61 @@ com fração se quiser (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções:
+  -f, --format NAME      o formato de saída, um de:
+%1
+  -b, --bitrate KBITS    taxa de bits do vídeo em kilobits por segundo
+                         (padrão: a do formato, veja --list-formats)
+  -r, --rotate NAME      none (padrão), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       pasta de saída, criada se não existir (padrão
+                         ./output)
+      --web              para a web: arquivos MP4 e MOV com o índice no
+                         início, o navegador os reproduz enquanto chegam
+      --sdr              HDR para SDR: fontes HDR viram SDR em todos os
+                         formatos; sem ela, H.265, AV1 e VP9 mantêm o HDR
+                         em 10 bits
+      --crop             cortar as barras pretas que as imagens têm em comum
+      --loudness TARGET  o som de cada arquivo no mesmo volume, picos reais
+                         abaixo de -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) ou um número de LUFS, de -40 a -5
+  -j, --jobs N           N conversões ao mesmo tempo; &quot;auto&quot; para uma por
+                         núcleo
+      --disc DIR         enfileirar os arquivos de título do VIDEO_TS de um
+                         DVD ou do BDMV/STREAM de um Blu-ray abaixo de DIR
+                         (repetível)
+  -n, --dry-run          exibir os comandos de cada arquivo, não converter
+                         nada
+      --json             um evento JSON por linha na saída padrão
+      --list-formats     exibir os formatos com sua taxa de bits padrão
+  -h, --help             este texto
+  -v, --version          a versão do programa</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop não se aplica a copy, que não recodifica nada</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lugar desconhecido &quot;%1&quot; para --for (um de: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 escolhe o formato e o tamanho por conta própria: omita %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Em vez de um formato e um tamanho, para onde vai o arquivo:
+      --for NAME         o formato e o maior arquivo desse lugar, um de:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, no máximo %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, índice no início</translation>
     </message>
 </context>
 <context>
@@ -1213,35 +1242,35 @@ com fração se quiser (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume uniforme</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desligado</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmissão, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar barras pretas</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada imagem cortada ao que está dentro de suas barras pretas, em cima e embaixo ou nas laterais</translation>
     </message>
 </context>
 <context>

@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinație</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unde ajung fișierele: formatul și cel mai mare fișier pe care îl acceptă acel loc</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Niciuna</translation>
+        <comment>no place chosen</comment>
+        <translation>Niciuna</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Gol: fără țintă, din nou rata de biți sau calitatea.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>intensitate sonoră necunoscută „%1”: alegeți ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off sau un număr de LUFS între -40 și -5</translation>
     </message>
 </context>
 <context>
@@ -1000,33 +1001,61 @@ cu zecimale dacă se dorește (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Opțiuni:
+  -f, --format NAME      formatul de ieșire, unul dintre:
+%1
+  -b, --bitrate KBITS    rata de biți video în kilobiți pe secundă
+                         (implicit: cea a formatului, vedeți --list-formats)
+  -r, --rotate NAME      none (implicit), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       dosarul de ieșire, creat dacă lipsește
+                         (implicit ./output)
+      --web              pentru web: fișierele MP4 și MOV au indexul la
+                         început, astfel încât un navigator le redă pe măsură
+                         ce sosesc
+      --sdr              HDR în SDR: sursele HDR devin SDR în orice format;
+                         fără ea, H.265, AV1 și VP9 păstrează HDR pe 10 biți
+      --crop             decupează benzile negre comune tuturor imaginilor
+      --loudness TARGET  sunetul fiecărui fișier la aceeași intensitate,
+                         vârfuri reale sub -1 dBTP: ebu (-23 LUFS),
+                         stream (-14), podcast (-16) sau un număr de LUFS,
+                         între -40 și -5
+  -j, --jobs N           N conversii simultan; „auto” pentru una pe nucleu
+      --disc DIR         pune în coadă fișierele de titlu din VIDEO_TS al unui
+                         DVD sau din BDMV/STREAM al unui Blu-ray de sub DIR
+                         (repetabil)
+  -n, --dry-run          afișează comenzile pentru fișiere, nu convertește
+                         nimic
+      --json             un eveniment JSON pe linie la ieșirea standard
+      --list-formats     afișează formatele cu ratele de biți implicite
+  -h, --help             acest text
+  -v, --version          versiunea programului</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop nu se aplică la copy, care nu recodifică nimic</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>loc necunoscut „%1” pentru --for (unul dintre: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 alege singur formatul și dimensiunea: omiteți %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>În locul unui format și al unei dimensiuni, unde ajunge fișierul:
+      --for NAME         formatul și mărimea maximă a locului, unul dintre:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, cel mult %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, indexul la început</translation>
     </message>
 </context>
 <context>
@@ -1222,35 +1251,35 @@ cu zecimale dacă se dorește (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Volum uniform</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprit</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Difuzare, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ieșire</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Decupare benzi negre</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiecare imagine decupată la ce se află în interiorul benzilor negre de sus și de jos sau din lateral</translation>
     </message>
 </context>
 <context>

@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначение</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Куда пойдут файлы: формат и наибольший размер файла, который там принимают</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Нет</translation>
+        <comment>no place chosen</comment>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная громкость «%1»: выберите ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off или число LUFS от -40 до -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,59 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры:
+  -f, --format NAME      формат вывода, один из:
+%1
+  -b, --bitrate KBITS    битрейт видео в килобитах в секунду
+                         (по умолчанию: битрейт формата, см. --list-formats)
+  -r, --rotate NAME      none (по умолчанию), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       папка вывода, создаётся при отсутствии
+                         (по умолчанию ./output)
+      --web              для веба: индекс файлов MP4 и MOV в начале,
+                         браузер воспроизводит их во время загрузки
+      --sdr              HDR в SDR: HDR-источники становятся SDR в любом
+                         формате; без него H.265, AV1 и VP9 сохраняют HDR
+                         в 10 битах
+      --crop             обрезать чёрные полосы, общие для всех кадров
+      --loudness TARGET  звук каждого файла с одной громкостью, истинные
+                         пики ниже -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) или число LUFS от -40 до -5
+  -j, --jobs N           N заданий одновременно; «auto» — по одному на ядро
+      --disc DIR         поставить в очередь файлы заголовков из VIDEO_TS
+                         диска DVD или из BDMV/STREAM диска Blu-ray в DIR
+                         (можно повторять)
+  -n, --dry-run          вывести команды каждого файла, ничего не конвертируя
+      --json             одно событие JSON на строку в стандартный вывод
+      --list-formats     вывести форматы с их битрейтом по умолчанию
+  -h, --help             этот текст
+  -v, --version          версия программы</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop не применяется к copy: он ничего не перекодирует</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестное место «%1» для --for (допустимы: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 сам выбирает формат и размер: уберите %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместо формата и размера — куда пойдёт файл:
+      --for NAME         формат и наибольший файл для этого места, одно из:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, не больше %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, индекс в начале</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1246,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ровная громкость</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вещание, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкаст (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Стриминг (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывод</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрезать чёрные полосы</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждый кадр обрезается до того, что лежит внутри чёрных полос сверху и снизу или по бокам</translation>
     </message>
 </context>
 <context>

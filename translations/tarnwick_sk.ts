@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Určené pre</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam súbory pôjdu: formát a najväčší súbor, ktorý dané miesto prijme</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Žiadne</translation>
+        <comment>no place chosen</comment>
+        <translation>Žiadne</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Prázdne: bez cieľa, znova bitová rýchlosť alebo kvalita.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>neznáma hlasitosť „%1“: zvoľte ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off alebo počet LUFS od -40 do -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,58 @@ potreby s desatinnou časťou (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Voľby:
+  -f, --format NAME      výstupný formát, jeden z:
+%1
+  -b, --bitrate KBITS    bitová rýchlosť videa v kilobitoch za sekundu
+                         (predvolene: podľa formátu, pozri --list-formats)
+  -r, --rotate NAME      none (predvolené), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       výstupný priečinok, v prípade potreby sa vytvorí
+                         (predvolene ./output)
+      --web              pre web: súbory MP4 a MOV majú index na začiatku,
+                         takže ich prehliadač prehráva už počas načítania
+      --sdr              HDR na SDR: zdroje HDR budú v každom formáte SDR;
+                         bez nej si H.265, AV1 a VP9 ponechajú HDR v 10 bitoch
+      --crop             orezať čierne pruhy, na ktorých sa obrazy zhodujú
+      --loudness TARGET  zvuk každého súboru s rovnakou hlasitosťou,
+                         skutočné špičky pod -1 dBTP: ebu (-23 LUFS),
+                         stream (-14), podcast (-16) alebo počet LUFS
+                         od -40 do -5
+  -j, --jobs N           N konverzií naraz; „auto“ – jedna na jadro
+      --disc DIR         zaradiť titulové súbory z VIDEO_TS disku DVD alebo
+                         z BDMV/STREAM disku Blu-ray pod DIR (opakovateľné)
+  -n, --dry-run          vypísať príkazy pre každý súbor, nič nekonvertovať
+      --json             jedna udalosť JSON na riadok na štandardný výstup
+      --list-formats     vypísať formáty s ich predvolenou bitovou rýchlosťou
+  -h, --help             tento text
+  -v, --version          verzia programu</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop sa nevzťahuje na copy, ktorý nič neprekóduje</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>neznáme miesto „%1“ pre --for (možnosti: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 si formát a veľkosť zvolí sám: vynechajte %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namiesto formátu a veľkosti, kam súbor pôjde:
+      --for NAME         formát a najväčší súbor daného miesta, jedno z:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, najviac %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, index na začiatku</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1245,35 @@ potreby s desatinnou časťou (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Rovnaká hlasitosť</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyp.</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vysielanie, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streamovanie (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Výstup</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Orezať čierne pruhy</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý obraz sa oreže na časť vnútri čiernych pruhov hore a dole alebo po stranách</translation>
     </message>
 </context>
 <context>

@@ -209,11 +209,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-pošta (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -247,15 +247,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Namenjeno za</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam gredo datoteke: oblika in največja datoteka, ki jo tisto mesto sprejme</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Brez</translation>
+        <comment>no place chosen</comment>
+        <translation>Brez</translation>
     </message>
 </context>
 <context>
@@ -670,7 +671,7 @@ Prazno: brez cilja, spet bitna hitrost ali kakovost.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>neznana glasnost »%1«: izberite ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off ali število LUFS od -40 do -5</translation>
     </message>
 </context>
 <context>
@@ -1002,33 +1003,58 @@ decimalnim delom (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Možnosti:
+  -f, --format NAME      izhodna oblika, ena od:
+%1
+  -b, --bitrate KBITS    bitna hitrost videa v kilobitih na sekundo
+                         (privzeto: hitrost oblike, glejte --list-formats)
+  -r, --rotate NAME      none (privzeto), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       izhodna mapa, ustvarjena, če manjka (privzeto
+                         ./output)
+      --web              za splet: datoteke MP4 in MOV dobijo kazalo na
+                         začetek, da jih brskalnik predvaja že med prenosom
+      --sdr              HDR v SDR: viri HDR postanejo SDR v vsaki obliki;
+                         brez nje H.265, AV1 in VP9 ohranijo HDR v 10 bitih
+      --crop             obreže črne pasove, ki so skupni vsem slikam
+      --loudness TARGET  zvok vsake datoteke na isti glasnosti, pravi vrhovi
+                         pod -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) ali število LUFS, od -40 do -5
+  -j, --jobs N           N pretvorb hkrati; »auto« za eno na jedro
+      --disc DIR         v vrsto doda naslovne datoteke iz VIDEO_TS na DVD-ju
+                         ali BDMV/STREAM na Blu-rayu pod DIR (ponovljivo)
+  -n, --dry-run          izpiše ukaze za vsako datoteko, ničesar ne pretvori
+      --json             en dogodek JSON na vrstico na standardni izhod
+      --list-formats     izpiše oblike z njihovimi privzetimi bitnimi
+                         hitrostmi
+  -h, --help             to besedilo
+  -v, --version          različica programa</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop ne velja za copy, ki ničesar ne kodira znova</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>neznano mesto »%1« za --for (eno od: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 sam izbere obliko in velikost: izpustite %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namesto oblike in velikosti, kam gre datoteka:
+      --for NAME         oblika in največja datoteka tistega mesta, eno od:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, največ %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kazalo na začetku</translation>
     </message>
 </context>
 <context>
@@ -1225,35 +1251,35 @@ decimalnim delom (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Enakomerna glasnost</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Izklop</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oddajanje, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pretakanje (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Izhod</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Obreži črne pasove</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsaka slika je obrezana na to, kar je znotraj črnih pasov zgoraj in spodaj ali ob straneh</translation>
     </message>
 </context>
 <context>

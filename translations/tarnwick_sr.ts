@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Е-пошта (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Намењено за</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Где датотеке иду: формат и највећа датотека коју то место прима</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Без окретања</translation>
+        <comment>no place chosen</comment>
+        <translation>Ниједно</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>непозната гласноћа „%1“: изаберите ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off или број LUFS од -40 до -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,57 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Опције:
+  -f, --format NAME      излазни формат, један од:
+%1
+  -b, --bitrate KBITS    проток бита видеа у килобитима у секунди
+                         (подразумевано: проток формата, види --list-formats)
+  -r, --rotate NAME      none (подразумевано), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       излазна фасцикла, прави се ако не постоји
+                         (подразумевано ./output)
+      --web              за веб: индекс MP4 и MOV датотека иде на почетак,
+                         па их прегледач пушта док пристижу
+      --sdr              HDR у SDR: HDR извори постају SDR у сваком формату;
+                         без ње H.265, AV1 и VP9 задржавају HDR у 10 бита
+      --crop             исеци црне траке заједничке свим сликама
+      --loudness TARGET  звук сваке датотеке на истој гласноћи, прави врхови
+                         испод -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) или број LUFS, од -40 до -5
+  -j, --jobs N           N претварања одједном; „auto“ за једно по језгру
+      --disc DIR         стави у ред насловне датотеке из VIDEO_TS DVD-а или
+                         из BDMV/STREAM Blu-ray-а испод DIR (може више пута)
+  -n, --dry-run          испиши наредбе за сваку датотеку, ништа не претварај
+      --json             један JSON догађај по реду на стандардни излаз
+      --list-formats     испиши формате са подразумеваним протоком бита
+  -h, --help             овај текст
+  -v, --version          верзија програма</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop се не примењује на copy, који ништа не кодира поново</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>непознато место „%1“ за --for (једно од: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 сам бира формат и величину: изоставите %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Уместо формата и величине, где датотека иде:
+      --for NAME         формат и највећа датотека тог места, једно од:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, највише %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, индекс на почетку</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1244,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Уједначена гласноћа</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Искључено</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Емитовање, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкаст (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Стриминг (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Излаз</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Исеци црне траке</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Свака слика се исеца на оно што је унутар црних трака горе и доле или са стране</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-post (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -243,15 +243,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjord för</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vart filerna ska: formatet och den största fil som platsen tar emot</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ingen</translation>
+        <comment>no place chosen</comment>
+        <translation>Ingen</translation>
     </message>
 </context>
 <context>
@@ -664,7 +665,7 @@ Tomt: inget mål, bithastigheten eller kvaliteten igen.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>okänd ljudstyrka ”%1”: välj ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off eller ett antal LUFS från -40 till -5</translation>
     </message>
 </context>
 <context>
@@ -990,33 +991,56 @@ med decimaler vid behov (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaggor:
+  -f, --format NAME      utdataformatet, ett av:
+%1
+  -b, --bitrate KBITS    bithastighet för video i kilobit per sekund
+                         (standard: formatets egen, se --list-formats)
+  -r, --rotate NAME      none (standard), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       utdatamapp, skapas om den saknas (standard ./output)
+      --web              för webben: MP4- och MOV-filer får sitt index först,
+                         så att en webbläsare spelar upp dem medan de laddas
+      --sdr              HDR till SDR: HDR-källor blir SDR i alla format;
+                         utan den behåller H.265, AV1 och VP9 HDR i 10 bitar
+      --crop             beskär de svarta kanter som bilderna har gemensamt
+      --loudness TARGET  varje fils ljud på samma ljudstyrka, äkta toppar
+                         under -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) eller ett antal LUFS, -40 till -5
+  -j, --jobs N           N konverteringar samtidigt; ”auto” för en per kärna
+      --disc DIR         köa titelfilerna i en DVD:s VIDEO_TS eller en
+                         Blu-rays BDMV/STREAM under DIR (kan upprepas)
+  -n, --dry-run          skriv ut varje fils kommandon, konvertera inget
+      --json             en JSON-händelse per rad på standard ut
+      --list-formats     skriv ut formaten med deras standardbithastigheter
+  -h, --help             den här texten
+  -v, --version          programmets version</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop gäller inte copy, som inte kodar om något</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>okänd plats ”%1” för --for (en av: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 väljer själv format och storlek: utelämna %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>I stället för ett format och en storlek, vart filen ska:
+      --for NAME         platsens format och största fil, en av:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, högst %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, index först</translation>
     </message>
 </context>
 <context>
@@ -1211,35 +1235,35 @@ med decimaler vid behov (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jämn ljudstyrka</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Av</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sändning, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Utdata</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskär svarta kanter</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Varje bild beskärs till det som ligger innanför de svarta kanterna ovan och under eller på sidorna</translation>
     </message>
 </context>
 <context>

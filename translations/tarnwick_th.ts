@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>อีเมล (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>ปลายทาง</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>ไฟล์จะไปที่ใด: รูปแบบและขนาดไฟล์ใหญ่สุดที่ปลายทางนั้นรับได้</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">ไม่หมุน</translation>
+        <comment>no place chosen</comment>
+        <translation>ไม่มี</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่รู้จักระดับความดัง “%1”: เลือก ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off หรือค่า LUFS ตั้งแต่ -40 ถึง -5</translation>
     </message>
 </context>
 <context>
@@ -985,33 +986,56 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัวเลือก:
+  -f, --format NAME      รูปแบบเอาต์พุต หนึ่งใน:
+%1
+  -b, --bitrate KBITS    อัตราบิตวิดีโอเป็นกิโลบิตต่อวินาที
+                         (ค่าเริ่มต้น: ค่าของรูปแบบนั้นเอง ดู --list-formats)
+  -r, --rotate NAME      none (ค่าเริ่มต้น), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       โฟลเดอร์เอาต์พุต สร้างให้หากยังไม่มี (ค่าเริ่มต้น ./output)
+      --web              สำหรับเว็บ: ไฟล์ MP4 และ MOV จะมีดัชนีอยู่ด้านหน้า
+                         เบราว์เซอร์จึงเล่นได้ขณะกำลังโหลด
+      --sdr              HDR เป็น SDR: ต้นฉบับ HDR จะเป็น SDR ในทุกรูปแบบ
+                         หากไม่ระบุ H.265, AV1 และ VP9 จะคง HDR แบบ 10 บิต
+      --crop             ตัดแถบดำที่ทุกภาพมีตรงกัน
+      --loudness TARGET  เสียงของทุกไฟล์ดังเท่ากัน พีคจริงต่ำกว่า -1 dBTP:
+                         ebu (-23 LUFS), stream (-14), podcast (-16)
+                         หรือค่า LUFS ตั้งแต่ -40 ถึง -5
+  -j, --jobs N           แปลงพร้อมกัน N รายการ; “auto” คือหนึ่งรายการต่อหนึ่งคอร์
+      --disc DIR         เพิ่มไฟล์ไตเติลใน VIDEO_TS ของ DVD หรือใน BDMV/STREAM
+                         ของ Blu-ray ภายใต้ DIR เข้าคิว (ระบุซ้ำได้)
+  -n, --dry-run          แสดงคำสั่งของแต่ละไฟล์ โดยไม่แปลงอะไร
+      --json             เหตุการณ์ JSON บรรทัดละหนึ่งรายการทางเอาต์พุตมาตรฐาน
+      --list-formats     แสดงรูปแบบต่างๆ พร้อมอัตราบิตเริ่มต้น
+  -h, --help             ข้อความนี้
+  -v, --version          รุ่นของโปรแกรม</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop ใช้กับ copy ไม่ได้ เพราะ copy ไม่เข้ารหัสใหม่</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่รู้จักปลายทาง “%1” สำหรับ --for (ใช้ได้: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 เลือกรูปแบบและขนาดเอง: ไม่ต้องระบุ %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>แทนการระบุรูปแบบและขนาด ให้ระบุว่าไฟล์จะไปที่ใด:
+      --for NAME         รูปแบบและขนาดไฟล์สูงสุดของปลายทางนั้น หนึ่งใน:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ไม่เกิน %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ดัชนีอยู่ด้านหน้า</translation>
     </message>
 </context>
 <context>
@@ -1205,35 +1229,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>ความดังเท่ากัน</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>ออกอากาศ, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>พอดแคสต์ (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>สตรีมมิง (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>เอาต์พุต</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัดแถบดำ</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>ตัดแต่ละภาพให้เหลือเฉพาะส่วนที่อยู่ภายในแถบดำด้านบนล่างหรือด้านข้าง</translation>
     </message>
 </context>
 <context>

@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Hedef</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosyaların gideceği yer: biçim ve o yerin kabul ettiği en büyük dosya</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Yok</translation>
+        <comment>no place chosen</comment>
+        <translation>Yok</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Boş: hedef yok, yeniden bit hızı ya da kalite.</translation>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>bilinmeyen ses yüksekliği “%1”: ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off veya -40 ile -5 arasında bir LUFS değeri seçin</translation>
     </message>
 </context>
 <context>
@@ -987,33 +988,61 @@ istenirse kesirli (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçenekler:
+  -f, --format NAME      çıktı biçimi, şunlardan biri:
+%1
+  -b, --bitrate KBITS    saniyede kilobit cinsinden video bit hızı
+                         (varsayılan: biçimin kendi değeri, bkz.
+                         --list-formats)
+  -r, --rotate NAME      none (varsayılan), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       çıktı klasörü, yoksa oluşturulur (varsayılan
+                         ./output)
+      --web              web için: MP4 ve MOV dosyalarının dizini başa alınır,
+                         böylece tarayıcı onları yüklenirken oynatır
+      --sdr              HDR&apos;den SDR&apos;ye: HDR kaynaklar her biçimde SDR olur;
+                         verilmezse H.265, AV1 ve VP9 HDR&apos;yi 10 bitte korur
+      --crop             görüntülerin ortak siyah şeritlerini kırp
+      --loudness TARGET  her dosyanın sesi aynı yükseklikte, gerçek tepeler
+                         -1 dBTP altında: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) veya -40 ile -5 arası bir LUFS değeri
+  -j, --jobs N           aynı anda N dönüştürme; “auto” ile çekirdek başına
+                         bir
+      --disc DIR         DIR altındaki bir DVD&apos;nin VIDEO_TS veya bir
+                         Blu-ray&apos;in BDMV/STREAM başlık dosyalarını kuyruğa
+                         ekle (yinelenebilir)
+  -n, --dry-run          her dosyanın komutlarını yazdır, hiçbir şey
+                         dönüştürme
+      --json             standart çıktıya satır başına bir JSON olayı yaz
+      --list-formats     biçimleri varsayılan bit hızlarıyla yazdır
+  -h, --help             bu metin
+  -v, --version          programın sürümü</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop, hiçbir şeyi yeniden kodlamayan copy için geçerli değildir</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--for için bilinmeyen yer “%1” (şunlardan biri: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 biçimi ve boyutu kendisi seçer: %2 kullanmayın</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Biçim ve boyut yerine, dosyanın gideceği yer:
+      --for NAME         o yerin biçimi ve en büyük dosyası, şunlardan biri:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, en fazla %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dizin başta</translation>
     </message>
 </context>
 <context>
@@ -1207,35 +1236,35 @@ istenirse kesirli (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşit ses yüksekliği</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Yayın, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Akış (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Çıktı</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Siyah şeritleri kırp</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Her görüntü, üstteki ve alttaki ya da yanlardaki siyah şeritlerin içinde kalan kısma kırpılır</translation>
     </message>
 </context>
 <context>

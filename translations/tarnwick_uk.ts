@@ -207,11 +207,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -245,15 +245,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначення</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Куди підуть файли: формат і найбільший файл, який там приймають</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Немає</translation>
+        <comment>no place chosen</comment>
+        <translation>Немає</translation>
     </message>
 </context>
 <context>
@@ -667,7 +668,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>невідома гучність «%1»: виберіть ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off або число LUFS від -40 до -5</translation>
     </message>
 </context>
 <context>
@@ -997,33 +998,58 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри:
+  -f, --format NAME      формат виведення, один з:
+%1
+  -b, --bitrate KBITS    бітрейт відео в кілобітах за секунду
+                         (типово: бітрейт формату, див. --list-formats)
+  -r, --rotate NAME      none (типово), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       тека виведення, створюється, якщо її немає
+                         (типово ./output)
+      --web              для вебу: індекс файлів MP4 і MOV на початку,
+                         браузер відтворює їх ще під час завантаження
+      --sdr              HDR у SDR: джерела HDR стають SDR у кожному форматі;
+                         без нього H.265, AV1 і VP9 зберігають HDR у 10 бітах
+      --crop             обрізати чорні смуги, спільні для всіх кадрів
+      --loudness TARGET  звук кожного файла з однаковою гучністю, справжні
+                         піки нижче -1 dBTP: ebu (-23 LUFS), stream (-14),
+                         podcast (-16) або число LUFS від -40 до -5
+  -j, --jobs N           N перетворень одночасно; «auto» — по одному на ядро
+      --disc DIR         додати до черги файли заголовків з VIDEO_TS диска
+                         DVD або з BDMV/STREAM диска Blu-ray у DIR
+                         (можна повторювати)
+  -n, --dry-run          вивести команди для кожного файла, не перетворюючи
+      --json             одна подія JSON на рядок у стандартний вивід
+      --list-formats     вивести формати з їхнім типовим бітрейтом
+  -h, --help             цей текст
+  -v, --version          версія програми</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop не застосовується до copy: він нічого не перекодовує</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>невідоме місце «%1» для --for (допустимі: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 сам вибирає формат і розмір: приберіть %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Замість формату й розміру — куди піде файл:
+      --for NAME         формат і найбільший файл для цього місця, одне з:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, не більше %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, індекс на початку</translation>
     </message>
 </context>
 <context>
@@ -1219,35 +1245,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Рівна гучність</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимк.</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Мовлення, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подкаст (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Стримінг (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Виведення</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрізати чорні смуги</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Кожен кадр обрізається до того, що лежить усередині чорних смуг згори й знизу або з боків</translation>
     </message>
 </context>
 <context>

@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>Dành cho</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nơi tệp được gửi đến: định dạng và tệp lớn nhất mà nơi đó nhận</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Không xoay</translation>
+        <comment>no place chosen</comment>
+        <translation>Không</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>độ to không xác định “%1”: hãy chọn ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off hoặc một số LUFS từ -40 đến -5</translation>
     </message>
 </context>
 <context>
@@ -988,33 +989,59 @@ có thể kèm phần thập phân (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tùy chọn:
+  -f, --format NAME      định dạng đầu ra, một trong:
+%1
+  -b, --bitrate KBITS    tốc độ bit video tính bằng kilobit mỗi giây
+                         (mặc định: của chính định dạng, xem --list-formats)
+  -r, --rotate NAME      none (mặc định), cw, ccw, vflip, hflip, 180
+  -o, --output DIR       thư mục đầu ra, tự tạo nếu chưa có (mặc định
+                         ./output)
+      --web              cho web: tệp MP4 và MOV có chỉ mục ở đầu, nên
+                         trình duyệt phát được ngay khi đang tải về
+      --sdr              HDR sang SDR: nguồn HDR thành SDR ở mọi định dạng;
+                         nếu không có, H.265, AV1 và VP9 giữ HDR 10 bit
+      --crop             cắt các dải đen mà mọi hình đều có
+      --loudness TARGET  âm thanh mọi tệp ở cùng một độ to, đỉnh thực dưới
+                         -1 dBTP: ebu (-23 LUFS), stream (-14), podcast (-16),
+                         hoặc một số LUFS từ -40 đến -5
+  -j, --jobs N           N chuyển đổi cùng lúc; “auto” để mỗi lõi một
+                         chuyển đổi
+      --disc DIR         đưa vào hàng đợi các tệp tiêu đề trong VIDEO_TS của
+                         DVD hoặc BDMV/STREAM của Blu-ray dưới DIR
+                         (có thể lặp lại)
+  -n, --dry-run          in lệnh của từng tệp, không chuyển đổi gì
+      --json             mỗi dòng một sự kiện JSON trên đầu ra chuẩn
+      --list-formats     in các định dạng cùng tốc độ bit mặc định
+  -h, --help             văn bản này
+  -v, --version          phiên bản chương trình</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop không áp dụng cho copy, vốn không mã hóa lại gì</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nơi không xác định “%1” cho --for (một trong: %2)</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 tự chọn định dạng và kích thước: hãy bỏ %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thay cho định dạng và kích thước, nơi tệp được gửi đến:
+      --for NAME         định dạng và tệp lớn nhất của nơi đó, một trong:</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tối đa %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, chỉ mục ở đầu</translation>
     </message>
 </context>
 <context>
@@ -1208,35 +1235,35 @@ có thể kèm phần thập phân (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Cân bằng độ to</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Tắt</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phát sóng, EBU R128 (-23 LUFS)</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast (-16 LUFS)</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming (-14 LUFS)</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Đầu ra</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Cắt viền đen</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Mỗi hình được cắt lấy phần nằm bên trong các dải đen trên dưới hoặc hai bên</translation>
     </message>
 </context>
 <context>

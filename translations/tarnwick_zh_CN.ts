@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮件 (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>适用于</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的去处：该去处使用的格式和可接受的最大文件</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">不旋转</translation>
+        <comment>no place chosen</comment>
+        <translation>无</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>未知响度“%1”：请选择 ebu（-23 LUFS）、stream（-14 LUFS）、podcast（-16 LUFS）、off，或 -40 到 -5 之间的 LUFS 值</translation>
     </message>
 </context>
 <context>
@@ -983,33 +984,56 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>选项：
+  -f, --format NAME      输出格式，可选：
+%1
+  -b, --bitrate KBITS    视频比特率，单位为千比特每秒
+                         （默认为该格式自身的比特率，见 --list-formats）
+  -r, --rotate NAME      none（默认）, cw, ccw, vflip, hflip, 180
+  -o, --output DIR       输出文件夹，不存在时自动创建（默认 ./output）
+      --web              适合网页播放：MP4 和 MOV 文件的索引放在开头，
+                         浏览器可边下载边播放
+      --sdr              HDR 转 SDR：HDR 源在所有格式中都转为 SDR；
+                         不加此项时 H.265、AV1 和 VP9 以 10 位保留 HDR
+      --crop             裁掉所有画面共有的黑边
+      --loudness TARGET  让每个文件的声音达到同一响度，真峰值低于 -1 dBTP：
+                         ebu（-23 LUFS）、stream（-14）、podcast（-16），
+                         或 -40 到 -5 之间的 LUFS 值
+  -j, --jobs N           同时进行 N 个转换；“auto”表示每个核心一个
+      --disc DIR         将 DIR 下 DVD 的 VIDEO_TS 或蓝光的 BDMV/STREAM
+                         中的标题文件加入队列（可重复）
+  -n, --dry-run          显示每个文件的命令，不进行转换
+      --json             在标准输出上每行输出一个 JSON 事件
+      --list-formats     显示各格式及其默认比特率
+  -h, --help             显示此帮助
+  -v, --version          显示程序版本</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop 不适用于 copy：它不重新编码任何内容</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--for 的未知去处“%1”（可选：%2）</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 会自行选择格式和大小：请去掉 %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>不指定格式和大小，而指定文件的去处：
+      --for NAME         该去处的格式和最大文件大小，可选：</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，最大 %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，索引在前</translation>
     </message>
 </context>
 <context>
@@ -1203,35 +1227,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>统一响度</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>广播，EBU R128（-23 LUFS）</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>播客（-16 LUFS）</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>流媒体（-14 LUFS）</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>输出</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>裁剪黑边</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>将每个画面裁剪为其上下或左右黑边以内的部分</translation>
     </message>
 </context>
 <context>

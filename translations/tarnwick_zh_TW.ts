@@ -203,11 +203,11 @@
     <name>tarnwick::Destinations</name>
     <message>
         <source>Discord (10 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord (10 MB)</translation>
     </message>
     <message>
         <source>E-mail (25 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>電子郵件 (25 MB)</translation>
     </message>
 </context>
 <context>
@@ -241,15 +241,16 @@
     <name>tarnwick::MadeForMenu</name>
     <message>
         <source>Made For</source>
-        <translation type="unfinished"></translation>
+        <translation>適用於</translation>
     </message>
     <message>
         <source>Where the files go: the format and the largest file that place takes</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案的去處：該去處使用的格式與可接受的最大檔案</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">不旋轉</translation>
+        <comment>no place chosen</comment>
+        <translation>無</translation>
     </message>
 </context>
 <context>
@@ -661,7 +662,7 @@ Empty: no target, the bitrate or quality again.</source>
     <name>tarnwick::SoundLevel</name>
     <message>
         <source>unknown loudness &quot;%1&quot;: choose ebu (-23 LUFS), stream (-14 LUFS), podcast (-16 LUFS), off, or a number of LUFS from -40 to -5</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的響度「%1」：請選擇 ebu（-23 LUFS）、stream（-14 LUFS）、podcast（-16 LUFS）、off，或 -40 到 -5 之間的 LUFS 值</translation>
     </message>
 </context>
 <context>
@@ -983,33 +984,56 @@ fraction if wanted (90, 1:30, 1:02:03.5):
       --list-formats     print the formats with their default bitrates
   -h, --help             this text
   -v, --version          the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>選項：
+  -f, --format NAME      輸出格式，可選：
+%1
+  -b, --bitrate KBITS    影片位元速率，單位為每秒千位元
+                         （預設為該格式本身的位元速率，見 --list-formats）
+  -r, --rotate NAME      none（預設）, cw, ccw, vflip, hflip, 180
+  -o, --output DIR       輸出資料夾，不存在時自動建立（預設 ./output）
+      --web              適合網頁播放：MP4 和 MOV 檔案的索引放在開頭，
+                         瀏覽器可邊下載邊播放
+      --sdr              HDR 轉 SDR：HDR 來源在所有格式中都轉為 SDR；
+                         不加此選項時 H.265、AV1 和 VP9 以 10 位元保留 HDR
+      --crop             裁掉所有畫面共有的黑邊
+      --loudness TARGET  讓每個檔案的聲音達到同一響度，真實峰值低於 -1 dBTP：
+                         ebu（-23 LUFS）、stream（-14）、podcast（-16），
+                         或 -40 到 -5 之間的 LUFS 值
+  -j, --jobs N           同時進行 N 個轉換；「auto」表示每個核心一個
+      --disc DIR         將 DIR 下 DVD 的 VIDEO_TS 或藍光的 BDMV/STREAM
+                         中的標題檔案加入佇列（可重複指定）
+  -n, --dry-run          顯示每個檔案的命令，不進行轉換
+      --json             在標準輸出上每行輸出一個 JSON 事件
+      --list-formats     顯示各格式及其預設位元速率
+  -h, --help             顯示此說明
+  -v, --version          顯示程式版本</translation>
     </message>
     <message>
         <source>--crop does not apply to copy, which re-encodes nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop 不適用於 copy：它不會重新編碼任何內容</translation>
     </message>
     <message>
         <source>unknown place &apos;%1&apos; for --for (one of: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--for 的未知去處「%1」（可選：%2）</translation>
     </message>
     <message>
         <source>--for %1 chooses the format and the size itself: leave out %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--for %1 會自行選擇格式與大小：請移除 %2</translation>
     </message>
     <message>
         <source>Instead of a format and a size, where the file goes:
       --for NAME         that place&apos;s format and largest file, one of:</source>
-        <translation type="unfinished"></translation>
+        <translation>不指定格式與大小，改為指定檔案的去處：
+      --for NAME         該去處的格式與最大檔案大小，可選：</translation>
     </message>
     <message>
         <source>%1, at most %2</source>
         <extracomment>A line under --for in --help: %1 the format&apos;s -f name, %2 a size such as 10 MB.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，最大 %2</translation>
     </message>
     <message>
         <source>%1, index first</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，索引在前</translation>
     </message>
 </context>
 <context>
@@ -1203,35 +1227,35 @@ fraction if wanted (90, 1:30, 1:02:03.5):
     </message>
     <message>
         <source>Even Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>統一響度</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Broadcast, EBU R128 (-23 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>廣播，EBU R128（-23 LUFS）</translation>
     </message>
     <message>
         <source>Podcast (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast（-16 LUFS）</translation>
     </message>
     <message>
         <source>Streaming (-14 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>串流（-14 LUFS）</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出</translation>
     </message>
     <message>
         <source>Crop Black Bars</source>
-        <translation type="unfinished"></translation>
+        <translation>裁切黑邊</translation>
     </message>
     <message>
         <source>Each picture cropped to what lies inside its letterbox or pillarbox bars</source>
-        <translation type="unfinished"></translation>
+        <translation>將每個畫面裁切為其上下或左右黑邊以內的部分</translation>
     </message>
 </context>
 <context>

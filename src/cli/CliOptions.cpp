@@ -1,5 +1,4 @@
 #include "cli/CliOptions.h"
-#include "cli/MadeForOption.h"
 #include "base/Text.h"
 #include "job/RateControl.h"
 #include "media/OutputFormats.h"

@@ -1,4 +1,4 @@
-#include "cli/MadeForOption.h"
+#include "cli/CliOptions.h"
 
 #include "cli/TerminalColumns.h"
 

@@ -5,7 +5,6 @@
 #include "cli/CliOptions.h"
 #include "cli/CliReport.h"
 #include "cli/CliSeams.h"
-#include "cli/MadeForOption.h"
 #include "cli/TerminalColumns.h"
 #include "engine/EncoderCheck.h"
 #include "job/EncoderCommand.h"

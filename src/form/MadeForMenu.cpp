@@ -19,7 +19,7 @@ MadeForMenu::MadeForMenu(QMenu* menu, Session& session, QAction* webOptimized, Q
     m_menu->setObjectName(QStringLiteral("menuMadeFor"));
     m_menu->setToolTip(tr("Where the files go: the format and the largest file that place takes"));
     m_group = new QActionGroup(m_menu);
-    QAction* none = m_menu->addAction(tr("None"));
+    QAction* none = m_menu->addAction(tr("None", "no place chosen"));
     none->setObjectName(QStringLiteral("actMadeForNone"));
     none->setCheckable(true);
     none->setChecked(true);

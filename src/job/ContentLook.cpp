@@ -88,10 +88,10 @@ ConsoleCommand ContentLook::nextCommand(const QString& programFolder) const
         arguments = m_pictures.arguments(m_source);
         break;
     case Step::Sound:
-        arguments = measurementArguments(m_source, m_chains, m_range);
+        arguments = measurementArguments(m_source, m_chains, m_range.start, m_range.end);
         break;
     case Step::Trials:
-        arguments = measurementArguments(m_source, trialChains(), m_range);
+        arguments = measurementArguments(m_source, trialChains(), m_range.start, m_range.end);
         break;
     case Step::Done:
         return {};

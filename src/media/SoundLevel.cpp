@@ -132,16 +132,35 @@ SoundTrack SoundTrack::of(int audioIndex, const QString& layout, int channels, i
     return track;
 }
 
+namespace {
+
+// Seconds to the millisecond, as the conversion's own seek gives them, so
+// that the sound measured is the sound converted.
+QString seekText(double seconds)
+{
+    const qint64 ms = std::llround(std::max(0.0, seconds) * 1000);
+    QString text = QString::number(ms / 1000);
+    if (ms % 1000 != 0) {
+        QString fraction = QStringLiteral("%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
+        while (fraction.endsWith(u'0'))
+            fraction.chop(1);
+        text += u'.' + fraction;
+    }
+    return text;
+}
+
+} // namespace
+
 QStringList measurementArguments(const QString& source, const QList<MeteredChain>& chains,
-                                 const TimeRange& range)
+                                 std::optional<double> start, std::optional<double> end)
 {
     QStringList arguments{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                           QStringLiteral("-nostats"), QStringLiteral("-vn"),
                           QStringLiteral("-sn"),      QStringLiteral("-dn")};
-    if (range.start)
-        arguments << QStringLiteral("-ss") << secondsArgument(*range.start);
-    if (range.end)
-        arguments << QStringLiteral("-t") << secondsArgument(*range.end - range.from());
+    if (start)
+        arguments << QStringLiteral("-ss") << seekText(*start);
+    if (end)
+        arguments << QStringLiteral("-t") << seekText(*end - start.value_or(0));
     arguments << QStringLiteral("-i") << source;
     QStringList graph;
     for (qsizetype n = 0; n < chains.size(); ++n) {

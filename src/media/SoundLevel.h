@@ -1,6 +1,5 @@
 #pragma once
 
-#include "job/TimeRange.h"
 
 #include <QList>
 #include <QString>
@@ -83,7 +82,7 @@ struct MeteredChain
 };
 // The encoder's arguments that measure `chains` of `source` over `range`.
 QStringList measurementArguments(const QString& source, const QList<MeteredChain>& chains,
-                                 const TimeRange& range = {});
+                                 std::optional<double> start = {}, std::optional<double> end = {});
 // Each chain's reading from what that run printed, in the chains' order
 // (a chain without peaks reads a true peak of NaN). `finished`: the run
 // ended with status 0.

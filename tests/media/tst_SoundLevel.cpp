@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(qRound(*settleLevel(speech, -19.7, -18.8).reaches * 10), -179); // 5.7 dB taken at +27.8 dB: 6.1 more
         QCOMPARE(levelArguments({speech}, false).mid(2), QStringList({"-b:a", "128k"}));
         const QList<MeteredChain> chains{{SoundTrack{1, "5.1(side)", 48000}, {}}, {kStereo, "volume=+3.0dB", false}};
-        QCOMPARE(measurementArguments("in put.mkv", chains, TimeRange{1.5, 6.5}).join(u'|'),
+        QCOMPARE(measurementArguments("in put.mkv", chains, 1.5, 6.5).join(u'|'),
                  "-nostdin|-hide_banner|-nostats|-vn|-sn|-dn|-ss|1.5|-t|5|-i|in put.mkv|-filter_complex|"
                  "[0:a:1]aformat=channel_layouts=5.1(side),ebur128@m0=peak=true:framelog=verbose[m0];"
                  "[0:a:0]aformat=channel_layouts=stereo,volume=+3.0dB,ebur128@m1=framelog=verbose[m1]|"
