@@ -241,7 +241,7 @@ private slots:
                 ++paragraphs;
             }
         }
-        QCOMPARE(paragraphs, 6);
+        QCOMPARE(paragraphs, 7);
         QVERIFY2(!help.out.contains("Options:\n"), qPrintable(help.out));
 
         const Run badFormat = runCli(cli(), environment, {"-f", "divx", "clip.mp4"});
