@@ -141,27 +141,6 @@ private slots:
                  QStringLiteral("[2:0]idet@w2,lutyuv=y='gt(val,40)*1023',"
                                 "cropdetect@w2=limit=30:round=2:skip=0:reset=1[w2]"));
     }
-
-    void fits()
-    {
-        const VideoStream ntsc = video(720, 480, kNtsc, true);
-        SourceFit fit;
-        PictureLook look;
-        look.fields = FieldLook::Telecined;
-        look.crop = CropArea{704, 480, 8, 0};
-        fitPictureLook(fit, look, ntsc);
-        QCOMPARE(
-            fit.firstFilters.join(u','),
-            QStringLiteral("fieldmatch=order=auto:combmatch=full,bwdif=mode=send_frame:parity=auto:"
-                           "deint=interlaced,decimate,crop=704:480:8:0"));
-        QCOMPARE(fit.reasons,
-                 (QStringList{
-                     "fieldmatch,decimate: film telecined to 29.97 fps (3:2), returned to 23.976",
-                     "crop=704:480:8:0: the picture is 704x480 inside black bars"}));
-        SourceFit unread = fit;
-        fitPictureLook(unread, PictureLook{}, ntsc);
-        QCOMPARE(unread, fit);
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_PictureLook)
