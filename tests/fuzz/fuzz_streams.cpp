@@ -52,9 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(ConsoleCommand::splitText(command.text()) == QStringList{command.program()} + command.arguments());
         // A deinterlacer works on the fields as they were filmed: before any turn.
         if (!fit.firstFilters.isEmpty()) {
+            // A tone-mapped picture's chain is a graph fed by the source's stream.
             const QStringList& arguments = command.arguments();
-            const qsizetype vf = arguments.indexOf(QStringLiteral("-vf"));
-            FUZZ_CHECK(vf >= 0 && arguments.value(vf + 1).startsWith(fit.firstFilters.join(u',')));
+            const bool graph = fit.unlinkedPicture >= 0;
+            const qsizetype vf = arguments.indexOf(graph ? QStringLiteral("-filter_complex") : QStringLiteral("-vf"));
+            const QString head = graph ? QStringLiteral("[0:%1]").arg(fit.unlinkedPicture) : QString();
+            FUZZ_CHECK(vf >= 0 && arguments.value(vf + 1).startsWith(head + fit.firstFilters.join(u',')));
         }
         FUZZ_CHECK(command.arguments().last() == QStringLiteral("/o/out") + format.extension);
         if (fit.isEmpty())
