@@ -135,11 +135,6 @@ private slots:
             else // the limiter stops short of squaring the waves
                 QVERIFY2(loudness < lufs, qPrintable(said));
         }
-        if (within == 0 && lufs > -70) { // and the dry run says so
-            const Converted dry =
-                convert({"-n", "-f", format, "--loudness", target, m_source[source]});
-            QVERIFY2(dry.said.contains("as loud as it goes under the limit"), qPrintable(dry.said));
-        }
         if (format == "copy")
             QCOMPARE(pictureHash(c.output), pictureHash(m_source[source]));
     }

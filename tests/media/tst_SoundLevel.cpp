@@ -128,7 +128,7 @@ private slots:
     }
 
     // The film's trials above, +8 dB and +11 dB, settle its gain; the
-    // measurement and the options of a format keeping one track or all.
+    // options of a format keeping one track or all.
     void trialsAndArguments()
     {
         LevelPlan plan = planLevel(SoundTrack{0, "5.1(side)", 48000}, {-20.8, 14, -7.2}, -14, soundCodec("aac"));
@@ -142,18 +142,11 @@ private slots:
         QVERIFY(!settleLevel(speech, -16.7, -15.8).reaches);
         QCOMPARE(qRound(*settleLevel(speech, -19.7, -18.8).reaches * 10), -179); // 5.7 dB taken at +27.8 dB: 6.1 more
         QCOMPARE(levelArguments({speech}, false).mid(2), QStringList({"-b:a", "128k"}));
-        const QList<MeteredChain> chains{{SoundTrack{1, "5.1(side)", 48000}, {}}, {kStereo, "volume=+3.0dB", false}};
-        QCOMPARE(measurementArguments("in put.mkv", chains, 1.5, 6.5).join(u'|'),
-                 "-nostdin|-hide_banner|-nostats|-vn|-sn|-dn|-ss|1.5|-t|5|-i|in put.mkv|-filter_complex|"
-                 "[0:a:1]aformat=channel_layouts=5.1(side),ebur128@m0=peak=true:framelog=verbose[m0];"
-                 "[0:a:0]aformat=channel_layouts=stereo,volume=+3.0dB,ebur128@m1=framelog=verbose[m1]|"
-                 "-map|[m0]|-f|null|-|-map|[m1]|-f|null|-");
         const LevelPlan quiet = planLevel(kStereo, {-30, 3, -20}, -23, soundCodec("aac"));
         const LevelPlan silent = planLevel(kStereo, {-70, 0, -INFINITY}, -23, soundCodec("aac"));
         QCOMPARE(levelArguments({quiet, silent}, false).join(u'|'), "-af|aformat=channel_layouts=stereo,volume=+7.0dB");
         QCOMPARE(levelArguments({silent, quiet}, true, usualSoundCodec("matroska")).join(u'|'),
                  "-c:a|aac|-filter:a:1|aformat=channel_layouts=stereo,volume=+7.0dB");
-        QCOMPARE(SoundTrack::of(0, "5.1(side)", 6, 48000, 2).layout + SoundTrack::of(0, {}, 6, 48000, 0).layout, "stereo5.1");
     }
 };
 
