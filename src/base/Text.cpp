@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace tarnwick {
@@ -130,6 +131,27 @@ int boundedCount(const QString& digits, int limit)
     bool ok = false;
     const int value = digits.toInt(&ok);
     return ok && value > 0 && value <= limit ? value : 0;
+}
+
+qint64 milliseconds(double seconds)
+{
+    return std::llround(std::max(0.0, seconds) * 1000);
+}
+
+QString fractionText(qint64 ms)
+{
+    if (ms % 1000 == 0)
+        return {};
+    QString text = QStringLiteral(".%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    return text;
+}
+
+QString secondsArgument(double seconds)
+{
+    const qint64 ms = milliseconds(seconds);
+    return QString::number(ms / 1000) + fractionText(ms);
 }
 
 } // namespace tarnwick

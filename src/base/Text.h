@@ -32,4 +32,14 @@ double leadingValue(QStringView text, bool* digits = nullptr);
 // A whole number from 1 to `limit` as digits; 0 for anything else.
 int boundedCount(const QString& digits, int limit = 1 << 20);
 
+// Seconds as whole milliseconds, a negative time as 0.
+qint64 milliseconds(double seconds);
+// The fraction of a second to the millisecond without trailing zeros
+// (".5", ".25", ".125"), or nothing for a whole second.
+QString fractionText(qint64 ms);
+// A time as the encoder takes it: seconds, to the millisecond ("90", "1.5").
+// Every seek and length given to the encoder is written so, so that what
+// is looked at or measured is what is converted.
+QString secondsArgument(double seconds);
+
 } // namespace tarnwick

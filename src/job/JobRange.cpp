@@ -1,5 +1,6 @@
 #include "job/ConversionJob.h"
 
+#include "base/Text.h"
 #include "job/EncoderCommand.h"
 
 #include <QRegularExpression>

@@ -1,5 +1,7 @@
 #include "job/TimeRange.h"
 
+#include "base/Text.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -31,22 +33,6 @@ std::optional<double> readPiece(QStringView piece, bool fraction)
         return std::nullopt;
     return whole.toDouble() +
            (dot < 0 ? 0.0 : part.toDouble() / std::pow(10.0, double(part.size())));
-}
-
-qint64 milliseconds(double seconds)
-{
-    return std::llround(std::max(0.0, seconds) * 1000);
-}
-
-// ".5", ".25", ".125", or nothing for a whole second.
-QString fractionText(qint64 ms)
-{
-    if (ms % 1000 == 0)
-        return {};
-    QString text = QStringLiteral(".%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    return text;
 }
 
 } // namespace
@@ -138,12 +124,6 @@ QString rangeText(const TimeRange& range)
     if (range.end)
         return RangeTexts::tr("up to %1").arg(timeText(*range.end));
     return {};
-}
-
-QString secondsArgument(double seconds)
-{
-    const qint64 ms = milliseconds(seconds);
-    return QString::number(ms / 1000) + fractionText(ms);
 }
 
 } // namespace tarnwick

@@ -48,7 +48,5 @@ QString timeText(double seconds);
 // The range in words: "1:30 to 2:00", "from 1:30", "up to 2:00"; empty for
 // a range that is not set.
 QString rangeText(const TimeRange& range);
-// A time as the encoder takes it: seconds, to the millisecond ("90", "1.5").
-QString secondsArgument(double seconds);
 
 } // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "media/PictureLook.h"
 
+#include "base/Text.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -34,11 +36,6 @@ constexpr double kLitShare = 0.4;
 constexpr double kBackedShare = 0.25;
 
 const QString kDeinterlace = QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
-
-QString secondsText(double seconds)
-{
-    return QString::number(seconds, 'f', 3);
-}
 
 bool near(double rate, double target)
 {
@@ -215,9 +212,9 @@ QStringList LookPlan::arguments(const QString& source) const
         args << QStringLiteral("-noaccurate_seek") << QStringLiteral("-an") << QStringLiteral("-sn")
              << QStringLiteral("-dn");
         if (w.start > 0)
-            args << QStringLiteral("-ss") << secondsText(w.start);
+            args << QStringLiteral("-ss") << secondsArgument(w.start);
         if (w.length > 0)
-            args << QStringLiteral("-t") << secondsText(w.length);
+            args << QStringLiteral("-t") << secondsArgument(w.length);
         args << QStringLiteral("-i") << source;
         QStringList filters;
         if (fields)
@@ -332,7 +329,7 @@ PictureLook readPictureLook(const QString& output, const LookPlan& plan, const V
     QStringList missing;
     for (qsizetype n = 0; n < look.windows.size(); ++n) {
         if (!look.windows[n].hasFrames())
-            missing << secondsText(plan.windows[n].start);
+            missing << secondsArgument(plan.windows[n].start);
     }
     if (!missing.isEmpty())
         look.unread << QStringLiteral("no pictures could be read in %1 of %2 windows (at %3 s)")

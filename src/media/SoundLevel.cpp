@@ -1,5 +1,7 @@
 #include "media/SoundLevel.h"
 
+#include "base/Text.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -132,25 +134,6 @@ SoundTrack SoundTrack::of(int audioIndex, const QString& layout, int channels, i
     return track;
 }
 
-namespace {
-
-// Seconds to the millisecond, as the conversion's own seek gives them, so
-// that the sound measured is the sound converted.
-QString seekText(double seconds)
-{
-    const qint64 ms = std::llround(std::max(0.0, seconds) * 1000);
-    QString text = QString::number(ms / 1000);
-    if (ms % 1000 != 0) {
-        QString fraction = QStringLiteral("%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
-        while (fraction.endsWith(u'0'))
-            fraction.chop(1);
-        text += u'.' + fraction;
-    }
-    return text;
-}
-
-} // namespace
-
 QStringList measurementArguments(const QString& source, const QList<MeteredChain>& chains,
                                  std::optional<double> start, std::optional<double> end)
 {
@@ -158,9 +141,9 @@ QStringList measurementArguments(const QString& source, const QList<MeteredChain
                           QStringLiteral("-nostats"), QStringLiteral("-vn"),
                           QStringLiteral("-sn"),      QStringLiteral("-dn")};
     if (start)
-        arguments << QStringLiteral("-ss") << seekText(*start);
+        arguments << QStringLiteral("-ss") << secondsArgument(*start);
     if (end)
-        arguments << QStringLiteral("-t") << seekText(*end - start.value_or(0));
+        arguments << QStringLiteral("-t") << secondsArgument(*end - start.value_or(0));
     arguments << QStringLiteral("-i") << source;
     QStringList graph;
     for (qsizetype n = 0; n < chains.size(); ++n) {

@@ -2,6 +2,7 @@
 // times built from numbers whose value is known.
 #include "FuzzCheck.h"
 
+#include "base/Text.h"
 #include "job/TimeRange.h"
 
 #include <cmath>

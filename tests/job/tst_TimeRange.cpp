@@ -1,6 +1,7 @@
 // A time range as people type it, what it adds to the encoder's command,
 // when a source refuses it, where a copy of it begins (read from FFmpeg's
 // real output) and how far a run of it has got.
+#include "base/Text.h"
 #include "engine/Progress.h"
 #include "job/ConversionJob.h"
 
