@@ -29,14 +29,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& content, Durabil
     if (!file.open() || file.write(content) != content.size() || !file.flush())
         return false;
     file.close();
-#ifdef Q_OS_WIN
-    QFile::remove(path);
-    if (!file.rename(path))
-        return false;
-#else
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         return false;
-#endif
     file.setAutoRemove(false);
     return true;
 }

@@ -5,33 +5,23 @@
 #include <QDir>
 #include <QFileInfo>
 
-#ifndef Q_OS_WIN
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace tarnwick {
 
 QString temporaryFolderPath()
 {
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\spinloom_tmp");
-#else
     return QDir::tempPath() + QStringLiteral("/tarnwick-") + QString::number(::getuid());
-#endif
 }
 
 bool isOwnTemporaryFolder(const QString& path)
 {
-#ifdef Q_OS_WIN
-    return QFileInfo(path).isDir();
-#else
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return false;
     return S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
-#endif
 }
 
 void removeStaleTemporaryFile(const QString& folder)
@@ -41,12 +31,8 @@ void removeStaleTemporaryFile(const QString& folder)
 
 bool ensureTemporaryFolder(const QString& path)
 {
-#ifndef Q_OS_WIN
     if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
         return false;
-#else
-    QDir().mkpath(path);
-#endif
     return isOwnTemporaryFolder(path);
 }
 
@@ -56,7 +42,6 @@ namespace tarnwick {
 
 namespace {
 
-#ifndef Q_OS_WIN
 // Walks below a folder already checked; never follows a link. Each entry is
 // looked at once, so one that cannot be removed cannot make the walk loop.
 void removeBelow(const QByteArray& folder)
@@ -79,7 +64,6 @@ void removeBelow(const QByteArray& folder)
         }
     }
 }
-#endif
 
 } // namespace
 
@@ -87,16 +71,11 @@ bool DeleteFolderTree(const QString& path)
 {
     if (!isOwnTemporaryFolder(path))
         return !isOccupied(path);
-#ifdef Q_OS_WIN
-    QDir(path).removeRecursively();
-    return !QFileInfo::exists(path);
-#else
     const QByteArray folder = QFile::encodeName(QDir::cleanPath(path));
     ::chmod(folder.constData(), 0700);
     removeBelow(folder);
     ::rmdir(folder.constData());
     return !QFileInfo::exists(path);
-#endif
 }
 
 } // namespace tarnwick

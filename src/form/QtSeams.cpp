@@ -18,10 +18,8 @@ namespace {
 QString nameFilter(const FileFilter& filter)
 {
     QString pattern = filter.pattern;
-#ifndef Q_OS_WIN
     if (pattern == u"*.*")
         pattern = QStringLiteral("*");
-#endif
     return filter.label + QStringLiteral(" (") + pattern + u')';
 }
 } // namespace

@@ -60,11 +60,7 @@ bool isOccupied(const QString& path)
 bool fitsNameLimit(const QString& name)
 {
     constexpr qsizetype kNameLimit = 255;
-#ifdef Q_OS_WIN
-    return name.size() <= kNameLimit;
-#else
     return QFile::encodeName(name).size() <= kNameLimit;
-#endif
 }
 
 QString availableOutputPath(const QString& outputFolder, const QString& sourcePath,

@@ -3,10 +3,6 @@
 #include <QDir>
 #include <QStorageInfo>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace tarnwick {
 
 bool StorageDrives::isOpticalVolume(const QByteArray& device, const QByteArray& fileSystemType)
@@ -34,13 +30,9 @@ QList<Drive> StorageDrives::volumes() const
 
 bool StorageDrives::isOptical(const QString& root) const
 {
-#ifdef Q_OS_WIN
-    return GetDriveTypeW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(root).utf16())) == DRIVE_CDROM;
-#else
     const QStorageInfo volume(root);
     return volume.isValid() && volume.rootPath() == QDir(root).absolutePath() &&
            isOpticalVolume(volume.device(), volume.fileSystemType());
-#endif
 }
 
 QString StorageDrives::volumeOf(const QString& folder) const
