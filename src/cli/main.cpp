@@ -172,9 +172,8 @@ int main(int argc, char* argv[])
     // The request's choices as they are: no list of the window stands between.
     RunSettings settings = session.runSettings();
     settings.internalIndex = request.format->internalIndex;
-    settings.rate = request.targetBytes > 0 ? RateControl::size(request.targetBytes)
-                    : request.quality       ? RateControl::constantQuality(*request.quality)
-                                            : RateControl::bitrate(request.kilobits.value_or(0)); // 0: the format's own
+    settings.rate = RateControl::chosen(request.targetBytes, request.quality,
+                                        request.kilobits.value_or(0)); // 0: the format's own
     settings.rotationChoice = request.rotation;
     settings.beep = false;
     settings.webOptimized = request.web;

@@ -139,11 +139,6 @@ QStringList firstPassEnd(const OutputFormat& format)
             QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
 }
 
-bool isMp4Family(const QString& muxer)
-{
-    return muxer == u"mp4" || muxer == u"mov";
-}
-
 // The picture made smaller as the size's plan chose: after the turn and
 // the fits, before a tone map, which is quicker on fewer pixels.
 void makeSmaller(ConversionJob& job, const VideoStream& video)
@@ -173,8 +168,7 @@ QStringList ConversionJob::rateArguments() const
     switch (rate.mode) {
     case RateControl::Mode::Quality: {
         const QualityScale& scale = format.quality;
-        const int quality = scale.takes(rate.quality) ? rate.quality : scale.byDefault;
-        return QStringList{scale.option, QString::number(quality)} + scale.alongside;
+        return QStringList{scale.option, QString::number(scale.orDefault(rate.quality))} + scale.alongside;
     }
     case RateControl::Mode::Size:
         return QStringList{QStringLiteral("-vb"), kilobitsOf(rate.kilobits), QStringLiteral("-b:a"),
@@ -277,7 +271,7 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
         if (const Container* container = containerForCopy(chosen, streams, copySound)) {
             job.extension = container->extension;
             job.fit = copyInto(*container, streams);
-            mp4Family = isMp4Family(container->muxer);
+            mp4Family = container->isMp4Family();
         } else if (const OutputFormat* converting = formatNamed(chosen.convertsBy)) {
             job.format = *converting;
             job.extension = converting->extension;
@@ -298,8 +292,8 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
         return job;
     if (job.rate.mode == RateControl::Mode::Bitrate && job.rate.kilobits <= 0)
         job.rate.kilobits = defaultBitrate(job.format).toInt();
-    if (job.rate.mode == RateControl::Mode::Quality && !job.format.quality.takes(job.rate.quality))
-        job.rate.quality = job.format.quality.byDefault;
+    if (job.rate.mode == RateControl::Mode::Quality)
+        job.rate.quality = job.format.quality.orDefault(job.rate.quality);
     if (job.rate.mode == RateControl::Mode::Size) {
         job.sizePlan = planSize(streams, job.format, job.rate.targetBytes);
         job.rate.kilobits = qMax(1, job.sizePlan.videoKilobits);

@@ -19,6 +19,13 @@ struct RateControl {
     static RateControl bitrate(int kilobits) { return {Mode::Bitrate, kilobits, -1, 0}; }
     static RateControl constantQuality(int quality) { return {Mode::Quality, 0, quality, 0}; }
     static RateControl size(qint64 bytes) { return {Mode::Size, 0, -1, bytes}; }
+    // What wins of what was asked: a size over a quality over a bitrate.
+    static RateControl chosen(qint64 targetBytes, std::optional<int> quality, int kilobits)
+    {
+        if (targetBytes > 0)
+            return size(targetBytes);
+        return quality ? constantQuality(*quality) : bitrate(kilobits);
+    }
     friend bool operator==(const RateControl&, const RateControl&) = default;
 };
 

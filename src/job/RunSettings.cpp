@@ -39,11 +39,11 @@ std::optional<RunSettings> runSettingsFromJson(const QJsonObject& s)
     RunSettings settings;
     settings.outputFolder = s.value("outputFolder").toString();
     settings.internalIndex = s.value("internalIndex").toInt();
-    settings.rate = RateControl::bitrate(kilobitsFromText(s.value("bitrateText").toString()));
-    if (s.value("quality").isDouble())
-        settings.rate = RateControl::constantQuality(s.value("quality").toInt());
-    else if (const double target = s.value("targetBytes").toDouble(); target >= 1 && target <= 1e15)
-        settings.rate = RateControl::size(qint64(target));
+    const double target = s.value("targetBytes").toDouble();
+    settings.rate = RateControl::chosen(target >= 1 && target <= 1e15 ? qint64(target) : 0,
+                                        s.value("quality").isDouble() ? std::optional(s.value("quality").toInt())
+                                                                      : std::nullopt,
+                                        kilobitsFromText(s.value("bitrateText").toString()));
     settings.rotationChoice = s.value("rotationChoice").toInt();
     if (s.value("musicCutter").toInt() != 0)
         settings.countedSeconds = s.value("cutToSeconds").toInt();

@@ -47,7 +47,7 @@ double TimeRange::lengthWithin(double sourceSeconds) const
 
 QString TimeRange::problemWithin(double sourceSeconds) const
 {
-    if (end && *end <= from())
+    if (!endsAfterStart())
         return RangeTexts::tr("the time range ends at %1, which is not after its start at %2")
             .arg(timeText(*end), timeText(from()));
     if (sourceSeconds > 0 && from() >= sourceSeconds)
@@ -94,7 +94,7 @@ ParsedRange parseRange(const QString& start, const QString& end)
              "tarnwick::TimeRange",
              "The end \"%1\" is not a time. Type seconds, m:ss or h:mm:ss, such as 90, 1:30 or "
              "1:02:03.5."));
-    if (parsed.error.isEmpty() && parsed.range.end && *parsed.range.end <= parsed.range.from())
+    if (parsed.error.isEmpty() && !parsed.range.endsAfterStart())
         parsed.error = RangeTexts::tr("The end must come after the start.");
     if (!parsed.error.isEmpty())
         parsed.range = {};

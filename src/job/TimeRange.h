@@ -16,6 +16,8 @@ struct TimeRange {
 
     bool isSet() const { return start.has_value() || end.has_value(); }
     double from() const { return start.value_or(0); }
+    // Nothing is left of a range whose end is not after its start.
+    bool endsAfterStart() const { return !end || *end > from(); }
     // The seconds it keeps of a source `sourceSeconds` long (0: not known,
     // which keeps up to the end if one is given); an end past the source is
     // the source's end.

@@ -41,6 +41,8 @@ struct QualityScale {
 
     bool isKnown() const { return !option.isEmpty(); }
     bool takes(int quality) const { return quality >= qMin(best, worst) && quality <= qMax(best, worst); }
+    // The quality asked for where the scale has it, else the scale's own.
+    int orDefault(int quality) const { return takes(quality) ? quality : byDefault; }
     // What the window offers, the best first: the default and steps around it.
     QList<int> levels() const;
     // The next level `steps` steps better (negative: worse), held within the scale.
@@ -54,6 +56,13 @@ enum class Passes {
     FFmpeg,  // FFmpeg's -pass and -passlogfile
     X265,    // x265's own pass and stats parameters
 };
+
+// MP4 or QuickTime inside, whatever the extension: an index at the front
+// makes it play as it arrives.
+inline bool isMp4FamilyMuxer(QStringView muxer)
+{
+    return muxer == u"mp4" || muxer == u"mov";
+}
 
 // One output format: everything the window, the command line, the presets
 // and the command builder know of it.
@@ -84,8 +93,7 @@ struct OutputFormat {
     double leastBitsPerPixel = 0; // below it a picture is not worth watching, however small the file
     QStringList sizeOptions = {}; // what its rate control needs to fill a generous size
 
-    // MP4 or QuickTime inside, whatever the extension: an index at the front makes it play as it arrives.
-    bool isMp4Family() const { return container == u"mp4" || container == u"mov"; }
+    bool isMp4Family() const { return isMp4FamilyMuxer(container); }
 };
 
 // A container as a copy fills it: what its players take as it is, by
@@ -100,6 +108,7 @@ struct Container {
     bool bitmapSubtitles = false;
     QString textSubtitles;   // what text subtitles become; "copy": as they are
 
+    bool isMp4Family() const { return isMp4FamilyMuxer(muxer); }
     bool takesVideo(const QString& codec) const { return video.isEmpty() || video.contains(codec); }
     bool takesAudio(const QString& codec) const
     {

@@ -34,11 +34,8 @@ void RateChoice::formatChosen(const OutputFormat* format)
 
 RateControl RateChoice::control(int kilobits) const
 {
-    if (m_targetBytes > 0)
-        return RateControl::size(m_targetBytes);
-    if (m_constantQuality)
-        return RateControl::constantQuality(m_quality);
-    return RateControl::bitrate(kilobits);
+    return RateControl::chosen(m_targetBytes, m_constantQuality ? std::optional(m_quality) : std::nullopt,
+                               kilobits);
 }
 
 void RateChoice::apply(const RateControl& rate)
