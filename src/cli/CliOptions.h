@@ -2,6 +2,7 @@
 
 #include "job/TimeRange.h"
 #include "media/OutputFormats.h"
+#include "media/Rotation.h"
 #include "media/SoundLevel.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ struct Request {
     std::optional<int> kilobits;    // nullopt: the format's default
     std::optional<int> quality;     // constant quality on the format's scale
     qint64 targetBytes = 0;         // the whole file at most this; 0: no size aimed at
-    int rotation = 5;               // among the rotation choices
+    int rotation = Rotation::kNone; // a position among the rotation choices
     TimeRange range;                // of every source; unset: all of each
     QString output = QStringLiteral("output");
     int jobs = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/RateControl.h"
+#include "media/Rotation.h"
 #include "media/SoundLevel.h"
 #include "media/SourceStreams.h"
 
@@ -20,7 +21,7 @@ struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
     int internalIndex = -1;  // the format record's internal index
     RateControl rate;        // a bitrate (0 kilobits: the format's own), a constant quality or a size
-    int rotationChoice = 5;  // among the rotation choices; 5 is "None"
+    int rotationChoice = Rotation::kNone; // a position among the rotation choices
     bool beep = false;       // at the end of the batch
     std::optional<qint32> countedSeconds; // the options record's cut: each run counted as this long
     bool webOptimized = false; // MP4 and MOV files with their index at the front
