@@ -136,162 +136,270 @@ Parsed failure(const QString& error)
     return Parsed{std::nullopt, error};
 }
 
+// The request as the options given so far have made it, and what was typed.
+struct RequestBuilder
+{
+    const QCommandLineParser& parser;
+    Request& request;
+    int cores;
+
+    bool given(const char* name) const { return parser.isSet(QLatin1String(name)); }
+};
+
+// What a value does to the request: an empty text, or why the value is not one.
+using TakeValue = QString (*)(RequestBuilder& building, const QString& value);
+
+// One option: its names (the long one last), and either the word for its
+// value and what the value does, or the switch it turns on.
+struct CliOption
+{
+    QStringList names;
+    QString valueName = {}; // empty: a switch
+    TakeValue take = nullptr;
+    bool Request::*turnsOn = nullptr;
+    bool repeatable = false;
+
+    QString longName() const { return names.constLast(); }
+};
+
+QString takeFormat(RequestBuilder& building, const QString& value)
+{
+    const OutputFormat* named = formatNamed(value);
+    if (!named)
+        return Texts::tr("unknown format '%1' (one of: %2)").arg(value, formatNameList());
+    building.request.format = named;
+    return {};
+}
+
+QString takeBitrate(RequestBuilder& building, const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 1 || value > 1000000 || text.startsWith(u'+'))
+        return Texts::tr(
+                   "bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
+            .arg(text);
+    building.request.kilobits = value;
+    return {};
+}
+
+// One way to rate the picture: a bitrate, a quality or a size. Judged
+// before the quality or the size is read, after the bitrate.
+QString oneRate(const RequestBuilder& building)
+{
+    if (building.given("quality") + building.given("size") + building.given("bitrate") > 1)
+        return Texts::tr("--bitrate, --quality and --size each rate the picture: give one of them");
+    return {};
+}
+
+QString takeQuality(RequestBuilder& building, const QString& text)
+{
+    if (const QString error = oneRate(building); !error.isEmpty())
+        return error;
+    Request& request = building.request;
+    if (request.format->copies)
+        return {}; // refused with the rest a copy cannot take
+    const QualityScale& scale = request.format->quality;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || text.startsWith(u'+') || !scale.takes(value))
+        return Texts::tr("quality for %1 must be a whole number from %2 (best) to %3: '%4'")
+            .arg(request.format->cliName)
+            .arg(scale.best)
+            .arg(scale.worst)
+            .arg(text);
+    request.quality = value;
+    return {};
+}
+
+QString takeSize(RequestBuilder& building, const QString& text)
+{
+    if (const QString error = oneRate(building); !error.isEmpty())
+        return error;
+    const auto bytes = parseSize(text);
+    if (!bytes)
+        return Texts::tr("size must be a number of megabytes, or with K, M or G after it (25M, "
+                         "700MB, 4G): '%1'")
+            .arg(text);
+    building.request.targetBytes = *bytes;
+    return {};
+}
+
+QString takeLoudness(RequestBuilder& building, const QString& text)
+{
+    const ParsedLoudness parsed = parseLoudness(text);
+    if (parsed.error.isEmpty())
+        building.request.loudness = parsed.target;
+    return parsed.error;
+}
+
+QString takeMadeFor(RequestBuilder& building, const QString& name)
+{
+    QStringList alsoGiven;
+    for (const char* chooses : {"format", "bitrate", "quality", "size"}) {
+        if (building.given(chooses))
+            alsoGiven << QStringLiteral("--") + QLatin1String(chooses);
+    }
+    return applyMadeFor(name, alsoGiven, building.request);
+}
+
+QString takeRotation(RequestBuilder& building, const QString& name)
+{
+    const auto position = lookUp(rotationNames(), name);
+    if (!position)
+        return Texts::tr("unknown rotation '%1' (one of: %2)").arg(name, joined(rotationNames()));
+    building.request.rotation = *position;
+    return {};
+}
+
+QString takeOutput(RequestBuilder& building, const QString& folder)
+{
+    building.request.output = folder;
+    return folder.isEmpty() ? Texts::tr("--output needs a folder") : QString();
+}
+
+QString takeJobs(RequestBuilder& building, const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
+        building.request.jobs = qMax(1, building.cores);
+    else if (ok && value >= 1 && value <= 256)
+        building.request.jobs = value;
+    else
+        return Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text);
+    return {};
+}
+
+QString takeTime(const QString& option, const QString& text, std::optional<double>& bound)
+{
+    bound = parseTime(text);
+    if (bound)
+        return {};
+    return Texts::tr("--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or "
+                     "1:02:03.5): '%2'")
+        .arg(option, text);
+}
+
+QString takeStart(RequestBuilder& building, const QString& text)
+{
+    return takeTime(QStringLiteral("start"), text, building.request.range.start);
+}
+
+QString takeEnd(RequestBuilder& building, const QString& text)
+{
+    return takeTime(QStringLiteral("end"), text, building.request.range.end);
+}
+
+QString takeDisc(RequestBuilder& building, const QString& folder)
+{
+    building.request.discs << folder;
+    return {};
+}
+
+// In the order the request is built: the format before what depends on it
+// (the quality's scale, --for's refusal of a format beside it).
+const QList<CliOption>& cliOptions()
+{
+    static const QList<CliOption> options{
+        {.names = {"f", "format"}, .valueName = "NAME", .take = takeFormat},
+        {.names = {"b", "bitrate"}, .valueName = "KBITS", .take = takeBitrate},
+        {.names = {"q", "quality"}, .valueName = "N", .take = takeQuality},
+        {.names = {"size"}, .valueName = "SIZE", .take = takeSize},
+        {.names = {"loudness"}, .valueName = "TARGET", .take = takeLoudness},
+        {.names = {"for"}, .valueName = "NAME", .take = takeMadeFor},
+        {.names = {"r", "rotate"}, .valueName = "NAME", .take = takeRotation},
+        {.names = {"o", "output"}, .valueName = "DIR", .take = takeOutput},
+        {.names = {"j", "jobs"}, .valueName = "N", .take = takeJobs},
+        {.names = {"start"}, .valueName = "T", .take = takeStart},
+        {.names = {"end"}, .valueName = "T", .take = takeEnd},
+        {.names = {"disc"}, .valueName = "DIR", .take = takeDisc, .repeatable = true},
+        {.names = {"n", "dry-run"}, .turnsOn = &Request::dryRun},
+        {.names = {"web"}, .turnsOn = &Request::web},
+        {.names = {"sdr"}, .turnsOn = &Request::sdr},
+        {.names = {"crop"}, .turnsOn = &Request::crop},
+        {.names = {"json"}, .turnsOn = &Request::json},
+        {.names = {"list-formats"}, .turnsOn = &Request::listFormats},
+        {.names = {"h", "help"}, .turnsOn = &Request::help},
+        {.names = {"v", "version"}, .turnsOn = &Request::version},
+    };
+    return options;
+}
+
+// Every option given, into the request; why not, or empty.
+QString takeOptions(RequestBuilder& building)
+{
+    const QCommandLineParser& parser = building.parser;
+    for (const CliOption& option : cliOptions()) {
+        if (!option.repeatable && parser.values(option.longName()).size() > 1)
+            return Texts::tr("--%1 given more than once").arg(option.longName());
+    }
+    for (const CliOption& option : cliOptions()) {
+        if (!parser.isSet(option.longName()))
+            continue;
+        if (option.turnsOn)
+            building.request.*option.turnsOn = true;
+        for (const QString& value : parser.values(option.longName())) {
+            if (const QString error = option.take(building, value); !error.isEmpty())
+                return error;
+        }
+    }
+    return {};
+}
+
+QString rangeProblem(const RequestBuilder& building)
+{
+    const TimeRange& range = building.request.range;
+    if (!range.end || *range.end > range.from())
+        return {};
+    const QString end = building.parser.value(QStringLiteral("end"));
+    return range.start ? Texts::tr("--end (%1) must come after --start (%2)")
+                             .arg(end, building.parser.value(QStringLiteral("start")))
+                       : Texts::tr("--end must come after the beginning: '%1'").arg(end);
+}
+
+// A copy encodes nothing: a rate, a turn or a change of the picture asked
+// of it cannot be kept.
+QString copyProblem(const RequestBuilder& building)
+{
+    const Request& request = building.request;
+    if (!request.format->copies)
+        return {};
+    if (request.kilobits)
+        return Texts::tr("--bitrate does not apply to copy, which re-encodes nothing");
+    if (building.given("quality"))
+        return Texts::tr("--quality does not apply to copy, which re-encodes nothing");
+    if (request.targetBytes > 0)
+        return Texts::tr("--size does not apply to copy, which re-encodes nothing");
+    if (request.rotation != 5)
+        return Texts::tr("--rotate does not apply to copy, which re-encodes nothing");
+    if (request.sdr)
+        return Texts::tr("--sdr does not apply to copy, which re-encodes nothing");
+    if (request.crop)
+        return Texts::tr("--crop does not apply to copy, which re-encodes nothing");
+    return {};
+}
+
 } // namespace
 
 Parsed parse(const QStringList& arguments, int cores)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const QCommandLineOption format({"f", "format"}, {}, "NAME");
-    const QCommandLineOption bitrate({"b", "bitrate"}, {}, "KBITS");
-    const QCommandLineOption quality({"q", "quality"}, {}, "N");
-    const QCommandLineOption size(QStringLiteral("size"), {}, "SIZE");
-    const QCommandLineOption rotate({"r", "rotate"}, {}, "NAME");
-    const QCommandLineOption output({"o", "output"}, {}, "DIR");
-    const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
-    const QCommandLineOption start(QStringLiteral("start"), {}, "T");
-    const QCommandLineOption end(QStringLiteral("end"), {}, "T");
-    const QCommandLineOption disc(QStringLiteral("disc"), {}, "DIR");
-    const QCommandLineOption madeFor(QStringLiteral("for"), {}, "NAME");
-    const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
-    const QCommandLineOption web(QStringLiteral("web"));
-    const QCommandLineOption sdr(QStringLiteral("sdr"));
-    const QCommandLineOption crop(QStringLiteral("crop"));
-    const QCommandLineOption loudness(QStringLiteral("loudness"), {}, "TARGET");
-    const QCommandLineOption json(QStringLiteral("json"));
-    const QCommandLineOption listFormats(QStringLiteral("list-formats"));
-    const QCommandLineOption help(QStringList{"h", "help"});
-    const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({format, bitrate, quality, size, rotate, output, jobs, disc, dryRun, web, sdr, json, listFormats,
-                       help, version});
-    parser.addOptions({start, end, crop, loudness, madeFor});
+    for (const CliOption& option : cliOptions())
+        parser.addOption(QCommandLineOption(option.names, QString(), option.valueName));
     if (!parser.parse(arguments))
         return failure(parser.errorText());
 
     Request request;
-    request.help = parser.isSet(help);
-    request.version = parser.isSet(version);
-    request.listFormats = parser.isSet(listFormats);
-    request.dryRun = parser.isSet(dryRun);
-    request.web = parser.isSet(web);
-    request.sdr = parser.isSet(sdr);
-    request.crop = parser.isSet(crop);
-    request.json = parser.isSet(json);
-    for (const QCommandLineOption* single :
-         {&format, &bitrate, &quality, &size, &rotate, &output, &jobs, &start, &end, &loudness, &madeFor}) {
-        if (parser.values(*single).size() > 1)
-            return failure(Texts::tr("--%1 given more than once").arg(single->names().constLast()));
-    }
-    if (parser.isSet(format)) {
-        const OutputFormat* named = formatNamed(parser.value(format));
-        if (!named)
-            return failure(Texts::tr("unknown format '%1' (one of: %2)").arg(parser.value(format), formatNameList()));
-        request.format = named;
-    }
-    if (parser.isSet(bitrate)) {
-        bool ok = false;
-        const QString text = parser.value(bitrate);
-        const int value = text.toInt(&ok);
-        if (!ok || value < 1 || value > 1000000 || text.startsWith(u'+'))
-            return failure(
-                Texts::tr(
-                    "bitrate must be a whole number of kilobits per second (1 to 1000000): '%1'")
-                    .arg(text));
-        request.kilobits = value;
-    }
-    // One way to rate the picture: a bitrate, a quality or a size.
-    if (parser.isSet(quality) + parser.isSet(size) + parser.isSet(bitrate) > 1)
-        return failure(Texts::tr("--bitrate, --quality and --size each rate the picture: give one of them"));
-    if (parser.isSet(quality) && !request.format->copies) {
-        const QualityScale& scale = request.format->quality;
-        const QString text = parser.value(quality);
-        bool ok = false;
-        const int value = text.toInt(&ok);
-        if (!ok || text.startsWith(u'+') || !scale.takes(value))
-            return failure(Texts::tr("quality for %1 must be a whole number from %2 (best) to %3: '%4'")
-                               .arg(request.format->cliName)
-                               .arg(scale.best)
-                               .arg(scale.worst)
-                               .arg(text));
-        request.quality = value;
-    }
-    if (parser.isSet(size)) {
-        const auto bytes = parseSize(parser.value(size));
-        if (!bytes)
-            return failure(Texts::tr("size must be a number of megabytes, or with K, M or G after it (25M, "
-                                     "700MB, 4G): '%1'")
-                               .arg(parser.value(size)));
-        request.targetBytes = *bytes;
-    }
-    if (parser.isSet(loudness)) {
-        const ParsedLoudness parsed = parseLoudness(parser.value(loudness));
-        if (!parsed.error.isEmpty())
-            return failure(parsed.error);
-        request.loudness = parsed.target;
-    }
-    if (parser.isSet(madeFor)) {
-        QStringList alsoGiven;
-        for (const QCommandLineOption* chooses : {&format, &bitrate, &quality, &size}) {
-            if (parser.isSet(*chooses))
-                alsoGiven << QStringLiteral("--") + chooses->names().constLast();
-        }
-        if (const QString error = applyMadeFor(parser.value(madeFor), alsoGiven, request); !error.isEmpty())
-            return failure(error);
-    }
-    if (parser.isSet(rotate)) {
-        const auto position = lookUp(rotationNames(), parser.value(rotate));
-        if (!position)
-            return failure(Texts::tr("unknown rotation '%1' (one of: %2)")
-                               .arg(parser.value(rotate), joined(rotationNames())));
-        request.rotation = *position;
-    }
-    if (parser.isSet(output)) {
-        request.output = parser.value(output);
-        if (request.output.isEmpty())
-            return failure(Texts::tr("--output needs a folder"));
-    }
-    if (parser.isSet(jobs)) {
-        const QString text = parser.value(jobs);
-        bool ok = false;
-        const int value = text.toInt(&ok);
-        if (text.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0)
-            request.jobs = qMax(1, cores);
-        else if (ok && value >= 1 && value <= 256)
-            request.jobs = value;
-        else
-            return failure(
-                Texts::tr("--jobs takes a number from 1 to 256 or 'auto': '%1'").arg(text));
-    }
-    for (const auto& [option, bound] : {std::pair{&start, &request.range.start}, std::pair{&end, &request.range.end}}) {
-        if (!parser.isSet(*option))
-            continue;
-        *bound = parseTime(parser.value(*option));
-        if (!*bound)
-            return failure(Texts::tr("--%1 takes a time in seconds, m:ss or h:mm:ss (such as 90, 1:30 or "
-                                     "1:02:03.5): '%2'")
-                               .arg(option->names().constFirst(), parser.value(*option)));
-    }
-    if (request.range.end && *request.range.end <= request.range.from())
-        return failure(request.range.start
-                           ? Texts::tr("--end (%1) must come after --start (%2)")
-                                 .arg(parser.value(end), parser.value(start))
-                           : Texts::tr("--end must come after the beginning: '%1'").arg(parser.value(end)));
-    // A copy encodes nothing: a bitrate or a turn asked of it cannot be kept.
-    if (request.format->copies) {
-        if (request.kilobits)
-            return failure(Texts::tr("--bitrate does not apply to copy, which re-encodes nothing"));
-        if (parser.isSet(quality))
-            return failure(Texts::tr("--quality does not apply to copy, which re-encodes nothing"));
-        if (request.targetBytes > 0)
-            return failure(Texts::tr("--size does not apply to copy, which re-encodes nothing"));
-        if (request.rotation != 5)
-            return failure(Texts::tr("--rotate does not apply to copy, which re-encodes nothing"));
-        if (request.sdr)
-            return failure(Texts::tr("--sdr does not apply to copy, which re-encodes nothing"));
-        if (request.crop)
-            return failure(Texts::tr("--crop does not apply to copy, which re-encodes nothing"));
-    }
-    request.discs = parser.values(disc);
+    RequestBuilder building{parser, request, cores};
+    QString error = takeOptions(building);
+    if (error.isEmpty())
+        error = rangeProblem(building);
+    if (error.isEmpty())
+        error = copyProblem(building);
+    if (!error.isEmpty())
+        return failure(error);
     request.sources = parser.positionalArguments();
     const bool informational = request.help || request.version || request.listFormats;
     if (!informational && request.sources.isEmpty() && request.discs.isEmpty())
