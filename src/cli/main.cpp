@@ -123,41 +123,77 @@ void dryRun(Session& session, RunSettings settings)
     }
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Why the arguments are not a request, as a tool in a terminal says it.
+int refuseUsage(const QString& error)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tarnwick-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
-    Translations translations;
-    translations.load(Translations::wantedLanguages(QLocale::system()),
-                      Translations::folderOf(QCoreApplication::applicationDirPath()));
+    writeLine(stderr, QStringLiteral("tarnwick-cli: ") + error);
+    writeLine(stderr, usageLine());
+    writeLine(stderr, Texts::tr("Try 'tarnwick-cli --help' for more."));
+    return BadUsage;
+}
 
-    const Parsed parsed = parse(QCoreApplication::arguments(), QThread::idealThreadCount());
-    if (!parsed.request) {
-        writeLine(stderr, QStringLiteral("tarnwick-cli: ") + parsed.error);
-        writeLine(stderr, usageLine());
-        writeLine(stderr, Texts::tr("Try 'tarnwick-cli --help' for more."));
-        return BadUsage;
-    }
-    const Request& request = *parsed.request;
-    // The events are for programs: the same in every language, reasons included.
-    if (request.json)
-        translations.unload();
-    if (request.help) {
+// --help, --version and --list-formats: what the program is, instead of a
+// batch. False when none was asked for.
+bool toldAboutItself(const Request& request)
+{
+    if (request.help)
         writeLine(stdout, helpText());
-        return AllConverted;
-    }
-    if (request.version) {
+    else if (request.version)
         writeLine(stdout, QStringLiteral("tarnwick-cli ") + QCoreApplication::applicationVersion());
-        return AllConverted;
-    }
-    if (request.listFormats) {
+    else if (request.listFormats)
         listFormats();
-        return AllConverted;
-    }
+    else
+        return false;
+    return true;
+}
 
+// The request's choices as they are: no list of the window stands between.
+RunSettings settingsFor(const Request& request, const Session& session)
+{
+    RunSettings settings = session.runSettings();
+    settings.internalIndex = request.format->internalIndex;
+    settings.rate = RateControl::chosen(request.targetBytes, request.quality,
+                                        request.kilobits.value_or(0)); // 0: the format's own
+    settings.rotationChoice = request.rotation;
+    settings.beep = false;
+    settings.webOptimized = request.web;
+    settings.hdrToSdr = request.sdr;
+    settings.cropBlackBars = request.crop;
+    settings.loudness = request.loudness;
+    return settings;
+}
+
+// The batch run, each file reported as it goes; the status it ends with.
+int runReported(Session& session, const RunSettings& settings, const Request& request)
+{
+    const QStringList sources = session.queue().pending();
+    CliReport report(request.json ? CliReport::Mode::Json
+                                  : stdoutIsTerminal() ? CliReport::Mode::Terminal : CliReport::Mode::Plain,
+                     session.progress());
+    SignalExit interrupt;
+    report.queued(sources);
+
+    // One engine for any number of lanes, as the window's.
+    BatchDriver& batch = session.batch();
+    batch.setLanes(request.jobs);
+    QObject* const app = QCoreApplication::instance();
+    QObject::connect(&batch, &BatchDriver::fileStarted, app,
+                     [&](int index, int, const QString& source) { report.started(index, source); });
+    QObject::connect(&batch, &BatchDriver::fileProgress, app,
+                     [&](int index, double percent) { report.progress(index, percent); });
+    QObject::connect(&batch, &BatchDriver::fileFinished, app,
+                     [&](int index, const ConversionResult& result) { report.finished(index, result); });
+    QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
+    runBatch(batch, settings);
+    report.summary(interrupt.caught());
+    if (interrupt.caught())
+        return Interrupted;
+    return report.failed() > 0 ? SomeFailed : AllConverted;
+}
+
+// The request's sources queued and converted, or planned on a dry run.
+int convert(const Request& request)
+{
     StderrMessages messages;
     NoDesktop desktop;
     const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
@@ -169,21 +205,10 @@ int main(int argc, char* argv[])
     }
     Session session(Services{messages, desktop, desktop, desktop}, programFolder);
     session.setOutputFolder(withTrailingSeparator(QDir::toNativeSeparators(QDir(request.output).absolutePath())));
-    // The request's choices as they are: no list of the window stands between.
-    RunSettings settings = session.runSettings();
-    settings.internalIndex = request.format->internalIndex;
-    settings.rate = RateControl::chosen(request.targetBytes, request.quality,
-                                        request.kilobits.value_or(0)); // 0: the format's own
-    settings.rotationChoice = request.rotation;
-    settings.beep = false;
-    settings.webOptimized = request.web;
-    settings.hdrToSdr = request.sdr;
-    settings.cropBlackBars = request.crop;
-    settings.loudness = request.loudness;
+    const RunSettings settings = settingsFor(request, session);
 
     queueSources(session, request);
-    const QStringList sources = session.queue().pending();
-    if (sources.isEmpty()) {
+    if (session.queue().pending().isEmpty()) {
         writeLine(stderr, QStringLiteral("tarnwick-cli: ") + Texts::tr("nothing to convert"));
         return SomeFailed;
     }
@@ -196,26 +221,28 @@ int main(int argc, char* argv[])
         messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
         return SomeFailed;
     }
+    return runReported(session, settings, request);
+}
 
-    CliReport report(request.json ? CliReport::Mode::Json
-                                  : stdoutIsTerminal() ? CliReport::Mode::Terminal : CliReport::Mode::Plain,
-                     session.progress());
-    SignalExit interrupt;
-    report.queued(sources);
+} // namespace
 
-    // One engine for any number of lanes, as the window's.
-    BatchDriver& batch = session.batch();
-    batch.setLanes(request.jobs);
-    QObject::connect(&batch, &BatchDriver::fileStarted, &app,
-                     [&](int index, int, const QString& source) { report.started(index, source); });
-    QObject::connect(&batch, &BatchDriver::fileProgress, &app,
-                     [&](int index, double percent) { report.progress(index, percent); });
-    QObject::connect(&batch, &BatchDriver::fileFinished, &app,
-                     [&](int index, const ConversionResult& result) { report.finished(index, result); });
-    QObject::connect(&interrupt, &SignalExit::received, &batch, &BatchDriver::abort);
-    runBatch(batch, settings);
-    report.summary(interrupt.caught());
-    if (interrupt.caught())
-        return Interrupted;
-    return report.failed() > 0 ? SomeFailed : AllConverted;
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarnwick-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION));
+    Translations translations;
+    translations.load(Translations::wantedLanguages(QLocale::system()),
+                      Translations::folderOf(QCoreApplication::applicationDirPath()));
+
+    const Parsed parsed = parse(QCoreApplication::arguments(), QThread::idealThreadCount());
+    if (!parsed.request)
+        return refuseUsage(parsed.error);
+    const Request& request = *parsed.request;
+    // The events are for programs: the same in every language, reasons included.
+    if (request.json)
+        translations.unload();
+    if (toldAboutItself(request))
+        return AllConverted;
+    return convert(request);
 }
