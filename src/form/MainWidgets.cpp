@@ -53,17 +53,19 @@ QString withoutColon(QString caption)
     return caption.trimmed();
 }
 
-} // namespace
-
-MainWidgets buildMainWidgets(QWidget* window)
+// The drive list and the button that reads the disc in it.
+void addDriveRow(QWidget* window, MainWidgets& w)
 {
-    MainWidgets w;
     w.lblDrive = label(window, "lblDrive", MainWidgets::tr("Select a DVD Drive:"), 120, 60);
     w.Drive1 = place<QComboBox>(window, "Drive1", 90, 330, 7035, 330);
     w.cmdLoad = place<QPushButton>(window, "cmdLoad", 7230, 330, 1125, 315);
     w.cmdLoad->setText(MainWidgets::tr("Read DVD", "the narrow button beside the drive list"));
+}
 
-    w.lblFileList = label(window, "lblFileList", MainWidgets::tr("File List:"), 120, 1050);
+// The queue's tool buttons, by index; Help and Setting lie outside, with
+// captions of their own.
+void addToolButtons(QWidget* window, MainWidgets& w)
+{
     struct Tool {
         int left;
         const char* tip;
@@ -89,6 +91,14 @@ MainWidgets buildMainWidgets(QWidget* window)
         button->setFocusPolicy(Qt::StrongFocus);
         w.CmdToolsBar.append(button);
     }
+}
+
+// The file list: its caption, its tool buttons, the rows, and the hint
+// over an empty list.
+void addFileList(QWidget* window, MainWidgets& w)
+{
+    w.lblFileList = label(window, "lblFileList", MainWidgets::tr("File List:"), 120, 1050);
+    addToolButtons(window, w);
 
     w.LV = place<QTreeView>(window, "LV", 60, 1320, 8325, 3060);
     w.LV->setRootIsDecorated(false);
@@ -105,7 +115,11 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.lblText->setAlignment(Qt::AlignCenter);
     w.lblText->resize(w.picText->size());
     w.picText->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
+// What a batch is made with: the format, the bitrate and the output folder.
+void addSettings(QWidget* window, MainWidgets& w)
+{
     w.lblOutputFormat =
         label(window, "lblOutputFormat", MainWidgets::tr("Output Format:"), 150, 4470);
     w.cmbOF1 = place<QComboBox>(window, "cmbOF1", 120, 4755, 4125, 330);
@@ -126,7 +140,11 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.cmdBrowse = place<QPushButton>(window, "cmdBrowse", 7620, 5460, 705, 300);
     w.cmdBrowse->setText(QStringLiteral("..."));
     w.cmdBrowse->setToolTip(MainWidgets::tr("Select an Output Folder"));
+}
 
+// The start button, the progress of the batch, and the two links under it.
+void addBatchRow(QWidget* window, MainWidgets& w)
+{
     w.Command3 = place<QPushButton>(window, "Command3", 6060, 5850, 2295, 825);
     w.Command3->setText(MainWidgets::startCaption());
     w.lblPB = label(window, "lblPB", QStringLiteral("0%"), 2760, 5940);
@@ -139,19 +157,21 @@ MainWidgets buildMainWidgets(QWidget* window)
     w.lblWeb = label(window, "lblWeb", QString(), 120, 6750);
     w.lblFeed = label(window, "lblFeed", MainWidgets::tr("Feedback"), 7620, 6750);
     w.lblFeed->setToolTip(MainWidgets::tr("Send us your suggestion or question"));
+}
 
+void addMenuButton(QWidget* window, MainWidgets& w)
+{
     w.btnMenu = place<QToolButton>(window, "btnMenu", 8100, 15, 360, 300);
     w.btnMenu->setText(QString(QChar(0x2630))); // the trigram a menu button shows
     w.btnMenu->setToolTip(MainWidgets::tr("All Commands"));
     w.btnMenu->setPopupMode(QToolButton::InstantPopup);
     w.btnMenu->setAutoRaise(true);
     w.btnMenu->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+}
 
-    // The cover panel lies over the rows below the drive list until it goes.
-    w.picDoor = place<QLabel>(window, "picDoor", 0, 750, 8445, 5970);
-    w.picDoor->setAcceptDrops(true);
-    w.picDoor->raise();
-
+// The skin's hot-spots and holders, one under another beyond the right edge.
+void addOutOfSight(QWidget* window, MainWidgets& w)
+{
     int top = 0;
     const auto outside = [&](const char* name, const QString& tip = QString()) {
         auto* hotSpot = place<QLabel>(window, name, kOutside, top, 600, 300);
@@ -180,6 +200,26 @@ MainWidgets buildMainWidgets(QWidget* window)
     top += 330;
     w.cmbRotate = place<QComboBox>(window, "cmbRotate", kOutside, top, 3000, 330);
     w.cmbRotate->setToolTip(MainWidgets::tr("Rotate Setting"));
+}
+
+} // namespace
+
+// The order the controls are made in is the order they are stacked in (the
+// cover raised over the rest) and the focus chain of those the tab order
+// leaves out.
+MainWidgets buildMainWidgets(QWidget* window)
+{
+    MainWidgets w;
+    addDriveRow(window, w);
+    addFileList(window, w);
+    addSettings(window, w);
+    addBatchRow(window, w);
+    addMenuButton(window, w);
+    // The cover panel lies over the rows below the drive list until it goes.
+    w.picDoor = place<QLabel>(window, "picDoor", 0, 750, 8445, 5970);
+    w.picDoor->setAcceptDrops(true);
+    w.picDoor->raise();
+    addOutOfSight(window, w);
     return w;
 }
 
