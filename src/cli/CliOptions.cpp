@@ -371,7 +371,7 @@ QString copyProblem(const RequestBuilder& building)
         return Texts::tr("--quality does not apply to copy, which re-encodes nothing");
     if (request.targetBytes > 0)
         return Texts::tr("--size does not apply to copy, which re-encodes nothing");
-    if (request.rotation != 5)
+    if (request.rotation != Rotation::kNone)
         return Texts::tr("--rotate does not apply to copy, which re-encodes nothing");
     if (request.sdr)
         return Texts::tr("--sdr does not apply to copy, which re-encodes nothing");
