@@ -350,7 +350,7 @@ QString takeOptions(RequestBuilder& building)
 QString rangeProblem(const RequestBuilder& building)
 {
     const TimeRange& range = building.request.range;
-    if (!range.end || *range.end > range.from())
+    if (range.endsAfterStart())
         return {};
     const QString end = building.parser.value(QStringLiteral("end"));
     return range.start ? Texts::tr("--end (%1) must come after --start (%2)")
