@@ -103,7 +103,7 @@ QString Rotation::filterFor(int choice, const QString& declared)
     return turnFor(choice, declared).text();
 }
 
-std::optional<QString> Rotation::scanChunk(const QString& chunk, const Yield& yield)
+std::optional<QString> Rotation::scanChunk(const QString& chunk)
 {
     const qsizetype length = chunk.size();
     const auto at = [&](qsizetype j, QLatin1String text) {
@@ -122,12 +122,8 @@ std::optional<QString> Rotation::scanChunk(const QString& chunk, const Yield& yi
                     return QStringLiteral("180");
                 if (at(j, QLatin1String("270")))
                     return QStringLiteral("270");
-                if (yield)
-                    yield();
             }
         }
-        if (yield)
-            yield();
     }
     return std::nullopt;
 }

@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace tarnwick {
@@ -17,9 +16,6 @@ namespace tarnwick {
 class Rotation
 {
 public:
-    // Lets pending window events run; the scan calls it as it goes.
-    using Yield = std::function<void()>;
-
     Rotation();
     Rotation(const Rotation&) = delete;
     Rotation& operator=(const Rotation&) = delete;
@@ -40,16 +36,16 @@ public:
     static QString filterFor(int choice, const QString& declared);
 
     // The value the first key of a chunk gives: "90", "180", "270" or nothing.
-    static std::optional<QString> scanChunk(const QString& chunk, const Yield& yield = {});
+    static std::optional<QString> scanChunk(const QString& chunk);
 };
 
 // What one probe's output declares, chunk by chunk: a later chunk's value
 // replaces an earlier one; a key split over two chunks is not seen.
 struct RotationScan {
     QString declared = QStringLiteral("0");
-    void feed(const QString& chunk, const Rotation::Yield& yield = {})
+    void feed(const QString& chunk)
     {
-        if (const auto value = Rotation::scanChunk(chunk, yield))
+        if (const auto value = Rotation::scanChunk(chunk))
             declared = *value;
     }
 };

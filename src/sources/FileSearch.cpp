@@ -44,14 +44,13 @@ qsizetype countUnnamed(const QString& folder, bool everyFile)
     return count;
 }
 
-void search(const QString& folder, QStringList& target, const Yield& yield, bool everyFile, qsizetype* unnamed)
+void search(const QString& folder, QStringList& target, bool everyFile, qsizetype* unnamed)
 {
     if (unnamed)
         *unnamed += countUnnamed(folder, everyFile);
     QStringList subfolders;
     QDirIterator listing(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
                                      QDir::NoDotAndDotDot);
-    bool first = true;
     while (listing.hasNext()) {
         listing.next();
         const QFileInfo entry = listing.fileInfo();
@@ -64,14 +63,9 @@ void search(const QString& folder, QStringList& target, const Yield& yield, bool
         } else if (everyFile || isTitleFileName(entry.fileName())) {
             target.append(path);
         }
-        if (!first && yield) {
-            yield();
-            yield();
-        }
-        first = false;
     }
     for (const QString& subfolder : std::as_const(subfolders))
-        search(subfolder, target, yield, false, unnamed);
+        search(subfolder, target, false, unnamed);
 }
 
 } // namespace
@@ -87,14 +81,14 @@ bool hasSpelling(const QByteArray& name)
     return QFile::encodeName(QFile::decodeName(name)) == name;
 }
 
-void SearchTitleFiles(const QString& folder, QStringList& target, const Yield& yield, qsizetype* unnamed)
+void SearchTitleFiles(const QString& folder, QStringList& target, qsizetype* unnamed)
 {
-    search(folder, target, yield, false, unnamed);
+    search(folder, target, false, unnamed);
 }
 
-void SearchFolder(const QString& folder, QStringList& target, const Yield& yield, qsizetype* unnamed)
+void SearchFolder(const QString& folder, QStringList& target, qsizetype* unnamed)
 {
-    search(folder, target, yield, true, unnamed);
+    search(folder, target, true, unnamed);
 }
 
 } // namespace tarnwick::FileSearch

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-#include <functional>
 
 namespace tarnwick {
 
@@ -14,19 +13,15 @@ namespace tarnwick {
 // a search endless and no path is found twice through one.
 namespace FileSearch {
 
-using Yield = std::function<void()>;
-
 constexpr int kMaxSubfolders = 200;
 
 // Files whose name, upper-cased, ends in "VOB" or "M2TS" (no dot needed).
 // `unnamed`, when given, counts the files the search would have taken but
 // cannot name: on Unix a name is bytes, and one that is not valid UTF-8 has
 // no spelling that opens it again, so such files are left out.
-void SearchTitleFiles(const QString& folder, QStringList& target, const Yield& yield = {},
-                      qsizetype* unnamed = nullptr);
+void SearchTitleFiles(const QString& folder, QStringList& target, qsizetype* unnamed = nullptr);
 // Every file of the folder, then the title files below it.
-void SearchFolder(const QString& folder, QStringList& target, const Yield& yield = {},
-                  qsizetype* unnamed = nullptr);
+void SearchFolder(const QString& folder, QStringList& target, qsizetype* unnamed = nullptr);
 
 bool isTitleFileName(const QString& name);
 

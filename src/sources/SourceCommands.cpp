@@ -138,7 +138,7 @@ void SourceCommands::searchFolder(const QString& folder)
 {
     QStringList found;
     qsizetype unnamed = 0;
-    FileSearch::SearchFolder(folder, found, {}, &unnamed);
+    FileSearch::SearchFolder(folder, found, &unnamed);
     appendFoundToMaster(found);
     reportUnnamed(unnamed);
 }
@@ -202,10 +202,10 @@ void SourceCommands::searchDisc(const QString& volumeRoot)
     qsizetype unnamed = 0;
     const QString dvd = findDiscFolder(volumeRoot, {QStringLiteral("VIDEO_TS")});
     if (!dvd.isEmpty())
-        FileSearch::SearchTitleFiles(dvd, found, {}, &unnamed);
+        FileSearch::SearchTitleFiles(dvd, found, &unnamed);
     const QString bluray = findDiscFolder(volumeRoot, {QStringLiteral("BDMV"), QStringLiteral("STREAM")});
     if (!bluray.isEmpty())
-        FileSearch::SearchTitleFiles(bluray, found, {}, &unnamed);
+        FileSearch::SearchTitleFiles(bluray, found, &unnamed);
     appendFoundToMaster(found);
     reportUnnamed(unnamed);
 }
@@ -250,7 +250,7 @@ void SourceCommands::queueDropped(const QStringList& dropped, qsizetype unnamed)
     QStringList paths;
     for (const QString& path : dropped) {
         if (QFileInfo(path).isDir())
-            FileSearch::SearchFolder(path, paths, {}, &unnamed);
+            FileSearch::SearchFolder(path, paths, &unnamed);
         else
             paths << path;
     }

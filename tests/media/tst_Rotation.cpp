@@ -124,14 +124,6 @@ private slots:
         QCOMPARE(Rotation::filterFor(Rotation::kNone, scan.declared), quotedFilter("transpose=1"));
     }
 
-    void scanLetsEventsRun()
-    {
-        int yields = 0;
-        RotationScan scan;
-        scan.feed(QString(100, u'x'), [&] { ++yields; });
-        QVERIFY(yields >= 80);
-    }
-
     // The probe through the real runner against the stand-in encoder gives
     // back what the description declares, as a value; one file's finding
     // does not carry over to the next.

@@ -57,10 +57,8 @@ private slots:
         for (int i = 0; i < 200; ++i)
             expected << dir.path() + "/" + order.at(i) + "/t.vob";
         QStringList found;
-        int yields = 0;
-        FileSearch::SearchTitleFiles(dir.path(), found, [&] { ++yields; });
+        FileSearch::SearchTitleFiles(dir.path(), found);
         QCOMPARE(found, expected);
-        QVERIFY(yields > 0);
     }
 
     void symbolicLinksToFoldersAreNotFollowed()
@@ -91,7 +89,7 @@ private slots:
         QVERIFY(writeFile(dir.filePath("fine.mp4")));
         QStringList found;
         qsizetype unnamed = 0;
-        FileSearch::SearchFolder(dir.path(), found, {}, &unnamed);
+        FileSearch::SearchFolder(dir.path(), found, &unnamed);
         QCOMPARE(found, QStringList{dir.filePath("fine.mp4")});
         QCOMPARE(unnamed, qsizetype(2)); // the .txt below would not be taken anyway
         for (const QByteArray& name : odd)
