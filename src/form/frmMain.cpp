@@ -8,7 +8,7 @@
 #include "help/Links.h"
 #include "form/ListBinding.h"
 #include "form/MadeForMenu.h"
-#include "form/Look.h"
+#include "form/SkinStyle.h"
 #include "form/ReadingDirection.h"
 #include "form/RowProgressDelegate.h"
 #include "form/Skin.h"
@@ -91,7 +91,7 @@ frmMain::frmMain(const Services& services, const QString& programFolder, QWidget
     // whole window for the screen, so no control is moved for it. A
     // right-to-left language moves each to its mirror image, once the look
     // has sized the captions.
-    applyLook(this, m_w);
+    applySkinStyle(this, m_w);
     mirrorLayout(this);
 }
 

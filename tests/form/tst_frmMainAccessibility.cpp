@@ -4,7 +4,7 @@
 // name what they see (voice control, a script looking for a button).
 
 #include "form/frmMain.h"
-#include "form/Look.h"
+#include "form/SkinStyle.h"
 #include "form/frmOptions.h"
 #include "process/ProcessRunner.h"
 

@@ -4,7 +4,7 @@
 
 #include "session/BatchWindowSteps.h"
 #include "language/Translations.h"
-#include "form/Look.h"
+#include "form/SkinStyle.h"
 #include "form/ReadingDirection.h"
 #include "form/Skin.h"
 #include "form/frmOptions.h"

@@ -8,9 +8,9 @@ class QWidget;
 
 namespace tarnwick {
 
-// The program's own look: colours, the toolbar's icons and the cover panel's
+// The skin's style: colours, the toolbar's icons and the cover panel's
 // picture, all drawn for the screen's pixel ratio.
-void applyLook(QWidget* window, MainWidgets& widgets);
+void applySkinStyle(QWidget* window, MainWidgets& widgets);
 
 // The size the cover panel's lines (coverText()) are drawn at, each whole,
 // without wrapping.

@@ -1,4 +1,4 @@
-#include "form/Look.h"
+#include "form/SkinStyle.h"
 
 #include "form/MainWidgets.h"
 
@@ -111,7 +111,7 @@ QPixmap coverPicture(const QSize& size, qreal ratio)
 
 } // namespace
 
-void applyLook(QWidget* window, MainWidgets& w)
+void applySkinStyle(QWidget* window, MainWidgets& w)
 {
     const qreal ratio = window->devicePixelRatioF();
     window->setStyleSheet(QStringLiteral(
