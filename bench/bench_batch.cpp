@@ -88,7 +88,7 @@ int main(int argc, char* argv[])
     BatchDriver driver({queue, converter, seams});
     RunSettings settings;
     settings.outputFolder = dir.filePath("batch");
-    settings.internalIndex = 4;
+    settings.format = formatForIndex(4);
     settings.rate = RateControl::bitrate(1000);
     settings.rotationChoice = Rotation::kNone;
     for (const QString& clip : std::as_const(clips))

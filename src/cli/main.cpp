@@ -151,7 +151,7 @@ bool toldAboutItself(const Request& request)
 RunSettings settingsFor(const Request& request, const Session& session)
 {
     RunSettings settings = session.runSettings();
-    settings.internalIndex = request.format->internalIndex;
+    settings.format = request.format;
     settings.rate = RateControl::chosen(request.targetBytes, request.quality,
                                         request.kilobits.value_or(0)); // 0: the format's own
     settings.rotationChoice = request.rotation;

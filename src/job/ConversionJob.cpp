@@ -155,7 +155,7 @@ void makeSmaller(ConversionJob& job, const VideoStream& video)
 
 const OutputFormat* formatOf(const RunSettings& settings)
 {
-    return formatForIndex(settings.internalIndex);
+    return settings.format;
 }
 
 } // namespace

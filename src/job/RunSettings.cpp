@@ -11,7 +11,7 @@ QJsonObject toJson(const RunSettings& s)
 {
     const int kilobits = s.rate.mode == RateControl::Mode::Bitrate ? s.rate.kilobits : 0;
     QJsonObject object{{"outputFolder", s.outputFolder},
-                       {"internalIndex", s.internalIndex},
+                       {"internalIndex", s.format ? s.format->internalIndex : -1},
                        {"bitrateText", kilobits > 0 ? QString::number(kilobits) : QString()},
                        {"rotationChoice", s.rotationChoice},
                        {"musicCutter", s.countedSeconds ? 1 : 0},
@@ -38,7 +38,7 @@ std::optional<RunSettings> runSettingsFromJson(const QJsonObject& s)
         return std::nullopt;
     RunSettings settings;
     settings.outputFolder = s.value("outputFolder").toString();
-    settings.internalIndex = s.value("internalIndex").toInt();
+    settings.format = formatForIndex(s.value("internalIndex").toInt());
     const double target = s.value("targetBytes").toDouble();
     settings.rate = RateControl::chosen(target >= 1 && target <= 1e15 ? qint64(target) : 0,
                                         s.value("quality").isDouble() ? std::optional(s.value("quality").toInt())

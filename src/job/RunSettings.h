@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/RateControl.h"
+#include "media/OutputFormats.h"
 #include "media/Rotation.h"
 #include "media/SoundLevel.h"
 #include "media/SourceStreams.h"
@@ -19,7 +20,7 @@ namespace tarnwick {
 // reads them from anywhere else.
 struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
-    int internalIndex = -1;  // the format record's internal index
+    const OutputFormat* format = nullptr; // one of outputFormats()
     RateControl rate;        // a bitrate (0 kilobits: the format's own), a constant quality or a size
     int rotationChoice = Rotation::kNone; // a position among the rotation choices
     bool beep = false;       // at the end of the batch

@@ -54,7 +54,7 @@ RunSettings Session::runSettings() const
 {
     RunSettings settings;
     settings.outputFolder = m_outputFolder;
-    settings.internalIndex = m_presets.internalFormat.position();
+    settings.format = formatForIndex(m_presets.internalFormat.position());
     settings.rate = m_rate.control(kilobitsFromText(m_presets.bitrate.text()));
     settings.rotationChoice = m_rotation.choices.position();
     settings.beep = m_options.beep;
@@ -221,8 +221,8 @@ bool Session::offerInterruptedBatch()
 void Session::applyRunSettings(const RunSettings& settings)
 {
     // The format first: it brings its own bitrate, which the run's replaces.
-    if (const OutputFormat* chosen = formatForIndex(settings.internalIndex))
-        setFormat(*chosen);
+    if (settings.format)
+        setFormat(*settings.format);
     if (settings.rate.mode == RateControl::Mode::Bitrate && settings.rate.kilobits > 0)
         setKilobits(settings.rate.kilobits);
     m_rate.apply(settings.rate);

@@ -67,7 +67,7 @@ private slots:
         QVERIFY(!QFile::exists(journal));
         QCOMPARE(next.queue.pending(), QStringList({slow, c}));
         const RunSettings settings = next.session.runSettings();
-        QCOMPARE(settings.internalIndex, 3); // AVI's
+        QCOMPARE(settings.format->internalIndex, 3); // AVI's
         QCOMPARE(settings.rotationChoice, 1);
         QCOMPARE(settings.outputFolder, b.dir.filePath("out") + "/");
         next.session.startBatch();
@@ -92,7 +92,7 @@ private slots:
             BatchJournal::Entry entry;
             entry.settings = rate == RateControl::bitrate(750) ? std::exchange(web, RunSettings{}) : RunSettings{};
             entry.settings.outputFolder = dir.path();
-            entry.settings.internalIndex = 2;
+            entry.settings.format = formatForIndex(2);
             entry.settings.rate = rate;
             entry.remaining = {"/v/a.mp4"};
             journal.write(entry);

@@ -30,7 +30,7 @@ ProbeResult phoneClip()
 ConversionJob planned(const QString& format, const TimeRange& range)
 {
     RunSettings settings;
-    settings.internalIndex = formatNamed(format)->internalIndex;
+    settings.format = formatNamed(format);
     ConversionJob job = planJob("/in/a.mp4", phoneClip(), settings, range);
     job.output = "/out/a_1.mp4";
     return job;
@@ -120,7 +120,7 @@ private slots:
         QFETCH(double, seconds);
         for (const char* format : {"mp4-h264", "copy"}) {
             RunSettings settings;
-            settings.internalIndex = formatNamed(format)->internalIndex;
+            settings.format = formatNamed(format);
             QCOMPARE(refusal(phoneClip(), settings, range), reason);
         }
         QCOMPARE(range.lengthWithin(phoneClip().streams.duration), seconds);

@@ -22,7 +22,7 @@ ProbeResult probeOf(Converter& converter, const QString& source)
     RunSettings plan;
     plan.planOnly = true;
     plan.outputFolder = QDir::tempPath();
-    plan.internalIndex = outputFormats().first().internalIndex;
+    plan.format = &outputFormats().first();
     OutputNames names;
     QSignalSpy ended(&converter, &Converter::finished);
     if (converter.start(source, plan, names, realTimeOfDay))

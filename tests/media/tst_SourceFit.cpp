@@ -629,7 +629,7 @@ private slots:
         probed.ran = true;
         probed.streams = scanDescription(description(name));
         RunSettings settings;
-        settings.internalIndex = formatNamed(format)->internalIndex;
+        settings.format = formatNamed(format);
         const QString reason = refusal(probed, settings);
         QCOMPARE(!reason.isEmpty(), refused);
         if (refused)
