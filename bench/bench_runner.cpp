@@ -4,6 +4,7 @@
 
 #include "process/ProcessRunner.h"
 #include "platform/Messages.h"
+#include "support/CommandText.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -50,7 +51,7 @@ double blockingReadSeconds(qint64 bytes)
 // One run of the runner, waited for on an event loop of its own.
 void runToEnd(ProcessRunner& runner, const QString& command)
 {
-    runner.setCommandLine(command);
+    runner.setCommand(test::commandFromText(command));
     QEventLoop ended;
     QObject::connect(&runner, &ProcessRunner::finished, &ended, &QEventLoop::quit);
     if (runner.start())

@@ -15,23 +15,16 @@ class ConsoleCommand
 public:
     ConsoleCommand() = default;
 
-    // Splits a one-line text the way a Windows program splits its command
-    // line: blank-separated words, double quotes group words and are removed.
-    static ConsoleCommand fromText(const QString& text);
-    static QStringList splitText(const QString& text);
-
-    // Builds text and arguments side by side. `words` appends text verbatim and
-    // adds the words it splits into; `quoted` appends one literal argument,
-    // shown between double quotes and never split or unescaped.
+    // Builds text and arguments side by side from typed pieces: `quoted`
+    // appends one literal argument, shown between double quotes and never
+    // split or unescaped; `argument` appends one, shown as it is (or between
+    // double quotes); `arguments` appends each, shown with one blank between
+    // them; `blank` adds a blank to the text alone.
     class Builder
     {
     public:
         explicit Builder(const QString& program);
-        Builder& words(const QString& text);
         Builder& quoted(const QString& argument);
-        // Typed pieces: `argument` appends one argument, shown as it is (or
-        // between double quotes); `arguments` appends each, shown with one
-        // blank between them; `blank` adds a blank to the text alone.
         Builder& argument(const QString& argument, bool shownQuoted = false);
         Builder& arguments(const QStringList& arguments);
         Builder& blank();

@@ -61,11 +61,6 @@ ProcessRunner::~ProcessRunner()
     }
 }
 
-void ProcessRunner::setCommandLine(const QString& text)
-{
-    m_command = ConsoleCommand::fromText(text);
-}
-
 void ProcessRunner::setCommand(const ConsoleCommand& command)
 {
     m_command = command;

@@ -35,7 +35,6 @@ public:
     ~ProcessRunner() override;
 
     QString commandLine() const { return m_command.text(); }
-    void setCommandLine(const QString& text);
     const ConsoleCommand& command() const { return m_command; }
     void setCommand(const ConsoleCommand& command);
 

@@ -3,6 +3,7 @@
 #include "FuzzCheck.h"
 
 #include "process/ConsoleCommand.h"
+#include "support/CommandText.h"
 
 using namespace tarnwick;
 
@@ -40,10 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = fuzz::text(data, size);
 
-    const QStringList words = ConsoleCommand::splitText(text);
+    const QStringList words = test::splitCommandText(text);
     FUZZ_CHECK(words.size() <= text.size());
-    const ConsoleCommand command = ConsoleCommand::fromText(text);
-    FUZZ_CHECK(command.text() == text);
+    const ConsoleCommand command = test::commandFromText(text);
     if (!words.isEmpty()) {
         FUZZ_CHECK(command.program() == words.first());
         FUZZ_CHECK(command.arguments() == words.mid(1));
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString line = QStringLiteral("conv.exe");
     for (const QString& argument : arguments)
         line += u' ' + quoteArgument(argument);
-    FUZZ_CHECK(ConsoleCommand::splitText(line) == QStringList{QStringLiteral("conv.exe")} + arguments);
+    FUZZ_CHECK(test::splitCommandText(line) == QStringList{QStringLiteral("conv.exe")} + arguments);
 
     // The builder's own quoting, for the arguments it can show: no quote
     // inside, no backslash before the closing one.
@@ -63,11 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& argument : arguments) {
         if (argument.contains(u'"') || argument.endsWith(u'\\'))
             continue;
-        builder.words(QStringLiteral(" ")).quoted(argument);
+        builder.blank().quoted(argument);
         shown << argument;
     }
     const ConsoleCommand built = builder.build();
     FUZZ_CHECK(built.arguments() == shown);
-    FUZZ_CHECK(ConsoleCommand::splitText(built.text()) == QStringList{QStringLiteral("conv.exe")} + shown);
+    FUZZ_CHECK(test::splitCommandText(built.text()) == QStringList{QStringLiteral("conv.exe")} + shown);
+    // A text written as the program writes one is kept as it is.
+    FUZZ_CHECK(test::commandFromText(built.text()) == built);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "media/FitSource.h"
 #include "job/EncoderCommand.h"
 #include "media/Rotation.h"
+#include "support/CommandText.h"
 
 using namespace tarnwick;
 
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                               QStringLiteral("/o/out") + format.extension, fit);
         FUZZ_CHECK(command.arguments().count(QStringLiteral("-vf")) <= 1);
         // The text shown is the list the encoder is given.
-        FUZZ_CHECK(ConsoleCommand::splitText(command.text()) == QStringList{command.program()} + command.arguments());
+        FUZZ_CHECK(test::splitCommandText(command.text()) == QStringList{command.program()} + command.arguments());
         // A deinterlacer works on the fields as they were filmed: before any turn.
         if (!fit.firstFilters.isEmpty()) {
             // A tone-mapped picture's chain is a graph fed by the source's stream.

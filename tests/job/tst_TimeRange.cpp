@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "engine/Progress.h"
 #include "job/ConversionJob.h"
+#include "support/CommandText.h"
 
 #include <QFile>
 #include <QTest>
@@ -93,7 +94,7 @@ private slots:
         const ConversionJob job = planned(format, range);
         const ConsoleCommand command = job.command("/p");
         QCOMPARE(command.text().section(" ", 1), text);
-        QCOMPARE(command.arguments(), ConsoleCommand::splitText(command.text()).mid(1));
+        QCOMPARE(command.arguments(), test::splitCommandText(command.text()).mid(1));
         const QString why = job.added().value(job.added().size() - 1);
         QCOMPARE(why.startsWith((job.seekArguments() + job.cutArguments()).join(u' ') + ": the time range"),
                  range.isSet());

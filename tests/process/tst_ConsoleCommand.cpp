@@ -1,8 +1,12 @@
 #include "process/ConsoleCommand.h"
 
+#include "support/CommandText.h"
+
 #include <QTest>
 
 using tarnwick::ConsoleCommand;
+using tarnwick::test::commandFromText;
+using tarnwick::test::splitCommandText;
 
 class tst_ConsoleCommand : public QObject
 {
@@ -34,12 +38,12 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, words);
-        QCOMPARE(ConsoleCommand::splitText(text), words);
+        QCOMPARE(splitCommandText(text), words);
     }
 
     void fromTextSeparatesProgram()
     {
-        const ConsoleCommand c = ConsoleCommand::fromText("/opt/t/data/conv.exe -i \"a b.vob\"");
+        const ConsoleCommand c = commandFromText("/opt/t/data/conv.exe -i \"a b.vob\"");
         QCOMPARE(c.program(), QString("/opt/t/data/conv.exe"));
         QCOMPARE(c.arguments(), QStringList({"-i", "a b.vob"}));
         QCOMPARE(c.text(), QString("/opt/t/data/conv.exe -i \"a b.vob\""));
@@ -60,9 +64,15 @@ private slots:
     {
         QFETCH(QString, path);
         const ConsoleCommand c = ConsoleCommand::Builder("/p/data/conv.exe")
-                                     .words(" -i ")
+                                     .blank()
+                                     .argument("-i")
+                                     .blank()
                                      .quoted(path)
-                                     .words(" -vcodec h264 -vb 5000k -vf \"transpose=1\" ")
+                                     .blank()
+                                     .arguments({"-vcodec", "h264", "-vb", "5000k", "-vf"})
+                                     .blank()
+                                     .quoted("transpose=1")
+                                     .blank()
                                      .quoted("/out/x.mp4")
                                      .build();
         QCOMPARE(c.text(), "/p/data/conv.exe -i \"" + path +

@@ -1,5 +1,6 @@
 #include "process/ProcessRunner.h"
 
+#include "support/CommandText.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"
 #include "support/RunToEnd.h"
@@ -31,6 +32,7 @@ public:
 } // namespace tarnwick
 
 using namespace tarnwick;
+using tarnwick::test::commandFromText;
 using tarnwick::test::runToEnd;
 using tarnwick::test::ScriptedMessages;
 using tarnwick::test::standinEncoder;
@@ -126,7 +128,7 @@ private slots:
         ProcessRunner runner(messages);
         runToEnd(runner, standin("--text first\\n"));
         QCOMPARE(runner.outputs(), QString("first\n"));
-        runner.setCommandLine(standin("--text second\\n"));
+        runner.setCommand(commandFromText(standin("--text second\\n")));
         QCOMPARE(runToEnd(runner), QString("second\n"));
         QCOMPARE(runToEnd(runner, QString()), QString("second\n"));
         QCOMPARE(runner.commandLine(), standin("--text second\\n"));
@@ -175,7 +177,7 @@ private slots:
         ProcessRunner runner(messages);
         Recorder events(runner);
         const QString text = QString(1023, u'a') + QString::fromUtf8("\xc3\xa9") + "tail";
-        runToEnd(runner, ConsoleCommand::Builder(standinEncoder()).words(" --text ").quoted(text).build());
+        runToEnd(runner, ConsoleCommand::Builder(standinEncoder()).blank().argument("--text").blank().quoted(text).build());
         QVERIFY(events.pieces.size() >= 2);
         for (const QString& piece : events.pieces)
             QVERIFY(!piece.contains(QChar::ReplacementCharacter));
@@ -198,9 +200,11 @@ private slots:
         ScriptedMessages messages;
         ProcessRunner runner(messages);
         runToEnd(runner, ConsoleCommand::Builder(standinEncoder())
-                                  .words(" --argv ")
+                                  .blank()
+                                  .argument("--argv")
+                                  .blank()
                                   .quoted(argvFile)
-                                  .words(" ")
+                                  .blank()
                                   .quoted(name)
                                   .build());
         QFile file(argvFile);
@@ -221,7 +225,7 @@ private slots:
             order << "timer";
             writeFile(gate);
         });
-        runToEnd(runner, ConsoleCommand::Builder(standinEncoder()).words(" --wait-for ").quoted(gate).build());
+        runToEnd(runner, ConsoleCommand::Builder(standinEncoder()).blank().argument("--wait-for").blank().quoted(gate).build());
         QCOMPARE(order, QStringList({"timer", "over"}));
     }
 
@@ -279,11 +283,14 @@ private slots:
         QTemporaryDir dir;
         const QString gate = dir.filePath("gate");
         held.setCommand(ConsoleCommand::Builder(standinEncoder())
-                            .words(" --wait-for ")
+                            .blank()
+                            .argument("--wait-for")
+                            .blank()
                             .quoted(gate)
-                            .words(" --text held\\n")
+                            .blank()
+                            .arguments({"--text", "held\\n"})
                             .build());
-        quick.setCommandLine(standin("--text quick\\n"));
+        quick.setCommand(commandFromText(standin("--text quick\\n")));
         QVERIFY(held.start());
         QVERIFY(quick.start());
         QVERIFY(held.isRunning() && quick.isRunning());
@@ -311,9 +318,12 @@ private slots:
             writeFile(gate);
         });
         runToEnd(runner, ConsoleCommand::Builder(standinEncoder())
-                                  .words(" --wait-for ")
+                                  .blank()
+                                  .argument("--wait-for")
+                                  .blank()
                                   .quoted(gate)
-                                  .words(" --text outer")
+                                  .blank()
+                                  .arguments({"--text", "outer"})
                                   .build());
         QCOMPARE(nested, QString());
         QCOMPARE(runner.outputs(), QString("outer"));

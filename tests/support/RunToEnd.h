@@ -1,6 +1,7 @@
 #pragma once
 
 #include "process/ProcessRunner.h"
+#include "support/CommandText.h"
 
 #include <QSignalSpy>
 
@@ -25,7 +26,7 @@ inline QString runToEnd(ProcessRunner& runner, const ConsoleCommand& command = {
 
 inline QString runToEnd(ProcessRunner& runner, const QString& text)
 {
-    return runToEnd(runner, text.isEmpty() ? ConsoleCommand{} : ConsoleCommand::fromText(text));
+    return runToEnd(runner, text.isEmpty() ? ConsoleCommand{} : commandFromText(text));
 }
 
 } // namespace tarnwick::test
