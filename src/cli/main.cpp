@@ -216,8 +216,7 @@ int convert(const Request& request)
         dryRun(session, settings);
         return AllConverted;
     }
-    QDir().mkpath(settings.outputFolder);
-    if (const QString problem = outputFolderProblem(settings.outputFolder); !problem.isEmpty()) {
+    if (const QString problem = prepareOutputFolder(settings.outputFolder); !problem.isEmpty()) {
         messages.show(problem, kProgramTitle, MessageIcon::Exclamation);
         return SomeFailed;
     }

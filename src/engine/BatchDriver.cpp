@@ -182,13 +182,12 @@ bool BatchDriver::setUp()
         m_settings.outputFolder = withTrailingSeparator(m_settings.outputFolder);
         return true;
     }
-    QDir().mkpath(m_settings.outputFolder);
     m_temporary = temporaryFolderPath();
     m_temporaryUsable = ensureTemporaryFolder(m_temporary);
     m_settings.outputFolder = withTrailingSeparator(m_settings.outputFolder);
     emit outputFolderTaken();
-    // Checked on the text with its separator: an empty box means the root.
-    if (const QString problem = outputFolderProblem(m_settings.outputFolder); !problem.isEmpty()) {
+    // Made and checked on the text with its separator: an empty box means the root.
+    if (const QString problem = prepareOutputFolder(m_settings.outputFolder); !problem.isEmpty()) {
         refuse(problem, MessageIcon::Exclamation);
         return false;
     }

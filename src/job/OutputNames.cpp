@@ -43,4 +43,10 @@ QString outputFolderProblem(const QString& folder)
     return QString();
 }
 
+QString prepareOutputFolder(const QString& folder)
+{
+    QDir().mkpath(folder);
+    return outputFolderProblem(folder);
+}
+
 } // namespace tarnwick

@@ -33,5 +33,7 @@ private:
 
 // Why no file could be written into the output folder, or nothing.
 QString outputFolderProblem(const QString& folder);
+// The folder made when it is missing, then tried as above.
+QString prepareOutputFolder(const QString& folder);
 
 } // namespace tarnwick
