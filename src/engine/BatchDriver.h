@@ -3,6 +3,7 @@
 #include "engine/BatchRecords.h"
 #include "engine/ConversionQueue.h"
 #include "engine/ConverterLanes.h"
+#include "job/ConversionResult.h"
 #include "job/OutputNames.h"
 #include "job/RunSettings.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BatchEstimate.h"
+#include "job/ConversionResult.h"
 #include "job/RunSettings.h"
 
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 
 #include "job/ContentLook.h"
 #include "job/ConversionJob.h"
+#include "job/ConversionResult.h"
 #include "engine/ConversionMonitor.h"
 #include "engine/EncoderOutput.h"
 #include "job/OutputNames.h"

@@ -2,6 +2,7 @@
 
 #include "media/OutputFormats.h"
 #include "media/PictureLook.h"
+#include "job/ConversionResult.h"
 #include "job/RunSettings.h"
 #include "job/SizePlan.h"
 #include "media/SourceFit.h"
