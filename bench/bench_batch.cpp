@@ -7,6 +7,7 @@
 #include "engine/Converter.h"
 #include "job/ConversionJob.h"
 #include "job/EncoderCommand.h"
+#include "job/OutputNames.h"
 #include "settings/Options.h"
 #include "settings/OutputPresets.h"
 #include "media/Rotation.h"

@@ -3,6 +3,7 @@
 #include "base/Files.h"
 
 #include "job/EncoderCommand.h"
+#include "job/OutputNames.h"
 
 #include <QDir>
 #include <QFileInfo>

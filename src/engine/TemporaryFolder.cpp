@@ -1,6 +1,6 @@
 #include "engine/TemporaryFolder.h"
 
-#include "job/EncoderCommand.h"
+#include "job/OutputNames.h"
 
 #include <QDir>
 #include <QFileInfo>

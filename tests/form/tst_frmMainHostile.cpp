@@ -2,7 +2,7 @@
 // FFmpeg: each bad case gets its own clear result, every other file of the
 // batch is converted, and nothing outside the output and temporary folders
 // changes.
-#include "job/EncoderCommand.h"
+#include "job/OutputNames.h"
 #include "engine/TemporaryFolder.h"
 #include "form/frmMain.h"
 #include "process/ProcessRunner.h"

@@ -1,5 +1,6 @@
 #include "job/ConversionJob.h"
 #include "job/EncoderCommand.h"
+#include "job/OutputNames.h"
 
 #include <QDir>
 #include <QFile>
