@@ -1,10 +1,7 @@
-// Even loudness as a user gets it from tarnwick-cli's --loudness, from a
-// phone's quiet speech, a loud advert, a 5.1 film with a commentary beside
-// it, EBU Tech 3341's tone and silence: each codec once and the copy. Every
-// sound track of the output is measured after it was encoded (FFmpeg's
-// ebur128, true peaks on): its loudness at the target, its true peaks at or
-// under -1 dBTP; silence stays silent; the copy's picture is the source's,
-// bit for bit.
+// Even loudness as tarnwick-cli's --loudness gives it, each codec once and
+// the copy: every sound track measured after its codec (ebur128, true peaks
+// on) at the target and at or under -1 dBTP; silence stays silent; the
+// copy's picture is the source's, bit for bit.
 
 #include "support/CliConvert.h"
 #include "support/Corpus.h"
@@ -39,13 +36,9 @@ QStringList measured(const QString& file)
                      .arg(layout),
                  "-f", "null", "-"},
                 &out);
-        const QString summary = out.mid(out.lastIndexOf("Summary:"));
-        const auto value = [&](const char* key) {
-            return QRegularExpression(QString(key) + R"(\s+(-?[\d.]+|-inf))")
-                .match(summary)
-                .captured(1);
-        };
-        tracks << value("I:") + u'/' + value("Peak:");
+        static const QRegularExpression summary(R"(I:\s+(\S+) LUFS[\s\S]*Peak:\s+(\S+))");
+        const auto m = summary.match(out.mid(out.lastIndexOf("Summary:")));
+        tracks << m.captured(1) + u'/' + m.captured(2);
     }
     return tracks;
 }
