@@ -26,27 +26,18 @@ class tst_SoundLevel : public QObject
     Q_OBJECT
 
 private slots:
-    void targets_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("setting"); // empty: a usage error
-        for (const auto& [text, setting] : QList<std::pair<const char*, const char*>>{
-                 {"ebu", "-23"}, {" Stream ", "-14"}, {"PODCAST", "-16"}, {"off", "off"}, {"-18.5", "-18.5"},
-                 {"-14 LUFS", "-14"}, {"-40", "-40"}, {"-5", "-5"}, {"", ""}, {"loud", ""}, {"-40.1", ""},
-                 {"-4", ""}, {"14", ""}, {"nan", ""}, {"-14dB", ""}})
-            QTest::newRow(text) << QString::fromLatin1(text) << QString::fromLatin1(setting);
-    }
+    // As typed, and as Tarnwick.conf keeps it; a bad text names the choices.
     void targets()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, setting);
-        const ParsedLoudness parsed = parseLoudness(text);
-        QCOMPARE(parsed.error.isEmpty(), !setting.isEmpty());
-        if (setting.isEmpty())
-            QVERIFY(parsed.error.contains("ebu") && parsed.error.contains("-40 to -5"));
-        else
+        for (const auto& [text, setting] : QList<std::pair<const char*, const char*>>{
+                 {"ebu", "-23"}, {" Stream ", "-14"}, {"PODCAST", "-16"}, {"off", "off"}, {"-18.5", "-18.5"},
+                 {"-14 LUFS", "-14"}, {"-40", "-40"}, {"-5", "-5"}}) {
+            const ParsedLoudness parsed = parseLoudness(text);
             QCOMPARE(parsed.target.settingText(), setting);
-        QCOMPARE(parseLoudness(parsed.target.settingText()).target, parsed.target);
+            QCOMPARE(parseLoudness(parsed.target.settingText()).target, parsed.target);
+        }
+        for (const char* text : {"", "loud", "-40.1", "-4", "14", "nan", "-14dB"})
+            QVERIFY(parseLoudness(text).error.contains("ebu") && parseLoudness(text).error.contains("-40 to -5"));
     }
 
     // Real runs of FFmpeg 5.1's meter: each prints an empty summary while
