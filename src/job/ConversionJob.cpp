@@ -1,7 +1,7 @@
 #include "job/ConversionJob.h"
 
-#include "media/FitSource.h"
 #include "media/HdrFit.h"
+#include "media/SourceFitRules.h"
 
 #include "job/EncoderCommand.h"
 #include "media/Rotation.h"
@@ -231,7 +231,7 @@ QList<ConsoleCommand> ConversionJob::commands(const QString& programFolder, cons
 }
 
 std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                                int internalIndex, int kilobits, const Turn& turn,
+                                                int internalIndex, int kilobits, const RotationFilters& turn,
                                                 const QString& outputPath)
 {
     const OutputFormat* format = formatForIndex(internalIndex);
@@ -241,7 +241,7 @@ std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, co
 }
 
 ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const OutputFormat& format, int kilobits, const RotationFilters& turn,
                                  const QString& outputPath, const SourceFit& fit)
 {
     ConversionJob job;
@@ -256,7 +256,7 @@ ConsoleCommand conversionCommand(const QString& programFolder, const QString& so
 }
 
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
-                      const Turn& turn, bool webOptimized, bool hdrToSdr, const PictureLook& look,
+                      const RotationFilters& turn, bool webOptimized, bool hdrToSdr, const PictureLook& look,
                       const QString& copySound)
 {
     ConversionJob job;
@@ -324,7 +324,7 @@ ConversionJob planJob(const QString& source, const ProbeResult& probed, const Ru
     // A copy brought to a loudness re-encodes its sound in the usual codec
     // of every container it picks from.
     ConversionJob job = planJob(withinRange(probed.streams, range), chosen, settings.rate,
-                                Rotation::turnFor(settings.rotationChoice, probed.declaredRotation),
+                                Rotation::filtersFor(settings.rotationChoice, probed.declaredRotation),
                                 settings.webOptimized, settings.hdrToSdr, look,
                                 settings.loudness.isOff() ? QString() : QStringLiteral("aac"));
     job.source = source;

@@ -7,7 +7,7 @@
 #include "job/SizePlan.h"
 #include "media/SourceFit.h"
 #include "job/TimeRange.h"
-#include "media/Turn.h"
+#include "media/RotationFilters.h"
 #include "process/ConsoleCommand.h"
 
 #include <QString>
@@ -26,7 +26,7 @@ struct ConversionJob {
     OutputFormat format;  // the one it converts by: a copy no container keeps converts
     QString extension;    // the output's: a copy's follows the source's codecs
     RateControl rate;     // for a format that encodes: its kilobits or its quality, as the encoder takes them
-    Turn turn;            // the rotation; a copy turns nothing
+    RotationFilters turn;            // the rotation; a copy turns nothing
     SourceFit fit;        // what this source needs beyond the format's options
     TimeRange range;      // the part of the source it keeps; unset: all of it
     std::optional<double> keyFrame; // where a copy cut to a range begins, once found
@@ -70,7 +70,7 @@ struct ConversionJob {
 // picks by that sound as it will be. `look`: what a look at the pictures
 // found, where one was made.
 ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, const RateControl& rate,
-                      const Turn& turn, bool webOptimized, bool hdrToSdr = false, const PictureLook& look = {},
+                      const RotationFilters& turn, bool webOptimized, bool hdrToSdr = false, const PictureLook& look = {},
                       const QString& copySound = {});
 // The same for a probed source by a run's settings, keeping `range` of it;
 // the format must exist.
@@ -80,11 +80,11 @@ ConversionJob planJob(const QString& source, const ProbeResult& probed, const Ru
 // Converts one file: the job of this format, rate and turn with what the
 // source needs (`fit`); without it the plain command.
 ConsoleCommand conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                 const OutputFormat& format, int kilobits, const Turn& turn,
+                                 const OutputFormat& format, int kilobits, const RotationFilters& turn,
                                  const QString& outputPath, const SourceFit& fit = {});
 // Internal indexes without a format have no command.
 std::optional<ConsoleCommand> conversionCommand(const QString& programFolder, const QString& sourcePath,
-                                                int internalIndex, int kilobits, const Turn& turn,
+                                                int internalIndex, int kilobits, const RotationFilters& turn,
                                                 const QString& outputPath);
 
 // Why a probed source cannot be converted with these settings, or `range`

@@ -9,44 +9,44 @@ namespace {
 const QString kKey = QStringLiteral("rotate          : ");
 constexpr qsizetype kKeyLength = 18;
 
-Turn turn(std::initializer_list<const char*> filters)
+RotationFilters turn(std::initializer_list<const char*> filters)
 {
-    Turn t;
+    RotationFilters t;
     for (const char* filter : filters)
         t.filters << QString::fromLatin1(filter);
     return t;
 }
 
-const std::array<Turn, 6>& baseTable()
+const std::array<RotationFilters, 6>& baseTable()
 {
-    static const std::array<Turn, 6> table{
+    static const std::array<RotationFilters, 6> table{
         turn({"transpose=1"}), turn({"transpose=2"}), turn({"vflip"}), turn({"hflip"}),
-        turn({"transpose=2", "transpose=2"}), Turn{},
+        turn({"transpose=2", "transpose=2"}), RotationFilters{},
     };
     return table;
 }
 
-const std::array<Turn, 6>* declaredRow(const QString& declared)
+const std::array<RotationFilters, 6>* declaredRow(const QString& declared)
 {
-    static const std::array<Turn, 6> row90{
-        Turn{},
+    static const std::array<RotationFilters, 6> row90{
+        RotationFilters{},
         turn({"transpose=2", "transpose=2"}),
         turn({"transpose=2", "vflip"}),
         turn({"transpose=2", "hflip"}),
         turn({"transpose=1"}),
         turn({"transpose=2"}),
     };
-    static const std::array<Turn, 6> row180{
+    static const std::array<RotationFilters, 6> row180{
         turn({"transpose=2"}),
         turn({"transpose=1"}),
         turn({"transpose=2", "transpose=2", "vflip"}),
         turn({"transpose=2", "transpose=2", "hflip"}),
-        Turn{},
+        RotationFilters{},
         turn({"transpose=2", "transpose=2"}),
     };
-    static const std::array<Turn, 6> row270{
+    static const std::array<RotationFilters, 6> row270{
         turn({"transpose=2", "transpose=2"}),
-        Turn{},
+        RotationFilters{},
         turn({"transpose=1", "vflip"}),
         turn({"transpose=1", "hflip"}),
         turn({"transpose=2"}),
@@ -89,7 +89,7 @@ std::optional<QString> Rotation::declaredFilter(const QString& declared, int cho
     return (*row)[choice].text();
 }
 
-Turn Rotation::turnFor(int choice, const QString& declared)
+RotationFilters Rotation::filtersFor(int choice, const QString& declared)
 {
     if (choice < 0 || choice >= int(baseTable().size()))
         return {};
@@ -100,7 +100,7 @@ Turn Rotation::turnFor(int choice, const QString& declared)
 
 QString Rotation::filterFor(int choice, const QString& declared)
 {
-    return turnFor(choice, declared).text();
+    return filtersFor(choice, declared).text();
 }
 
 std::optional<QString> Rotation::scanChunk(const QString& chunk)

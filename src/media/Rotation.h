@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/EditableList.h"
-#include "media/Turn.h"
+#include "media/RotationFilters.h"
 
 #include <QString>
 
@@ -32,7 +32,7 @@ public:
     static std::optional<QString> declaredFilter(const QString& declared, int choice);
     // The turn for a choice on a file that declared `declared` ("0" for
     // nothing), and the same as the rotation filter's text.
-    static Turn turnFor(int choice, const QString& declared);
+    static RotationFilters filtersFor(int choice, const QString& declared);
     static QString filterFor(int choice, const QString& declared);
 
     // The value the first key of a chunk gives: "90", "180", "270" or nothing.

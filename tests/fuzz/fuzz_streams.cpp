@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "job/ConversionJob.h"
-#include "media/FitSource.h"
+#include "media/SourceFitRules.h"
 #include "job/EncoderCommand.h"
 #include "media/Rotation.h"
 #include "support/CommandText.h"
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(streams.kinds.isEmpty());
     const QString reason = unconvertibleReason(streams);
 
-    const Turn rotate = Rotation::turnFor(choice, QStringLiteral("0"));
+    const RotationFilters rotate = Rotation::filtersFor(choice, QStringLiteral("0"));
     for (const OutputFormat& format : outputFormats()) {
         const SourceFit fit = fitSource(streams, format, rotate);
         FUZZ_CHECK(fit.isEmpty() == fit.reasons.isEmpty());

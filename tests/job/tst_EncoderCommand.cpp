@@ -59,11 +59,11 @@ private slots:
 
     void filterAndBitrate()
     {
-        const auto turned = conversionCommand("/p", "/in.vob", 2, 750, Turn{{"transpose=1"}}, "/o.mp4");
+        const auto turned = conversionCommand("/p", "/in.vob", 2, 750, RotationFilters{{"transpose=1"}}, "/o.mp4");
         QVERIFY(turned->text().endsWith(" -vcodec h264 -vb 750k -vf \"transpose=1\" \"/o.mp4\""));
         QCOMPARE(turned->arguments(), QStringList({"-i", "/in.vob", "-vcodec", "h264", "-vb", "750k",
                                                    "-vf", "transpose=1", "/o.mp4"}));
-        const auto mirrored = conversionCommand("/p", "/in.vob", 3, 750, Turn{{"transpose=2", "vflip"}}, "/o.avi");
+        const auto mirrored = conversionCommand("/p", "/in.vob", 3, 750, RotationFilters{{"transpose=2", "vflip"}}, "/o.avi");
         QVERIFY(mirrored->text().endsWith(" -vb 750k -vf transpose=2,vflip \"/o.avi\""));
     }
 

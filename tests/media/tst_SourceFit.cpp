@@ -2,10 +2,10 @@
 // the way phones, cameras, screen recorders, discs and downloads make them,
 // and what each format then adds to the command.
 #include "job/ConversionJob.h"
-#include "media/FitSource.h"
 #include "job/EncoderCommand.h"
 #include "media/HdrFit.h"
 #include "media/Rotation.h"
+#include "media/SourceFitRules.h"
 
 #include <QFile>
 #include <QRect>
@@ -28,7 +28,7 @@ QString added(const QString& name, const QString& format, int rotationChoice = R
               const PictureLook& look = {})
 {
     const SourceStreams streams = scanDescription(description(name));
-    const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::turnFor(rotationChoice, "0"), false, look);
+    const SourceFit fit = fitSource(streams, *formatNamed(format), Rotation::filtersFor(rotationChoice, "0"), false, look);
     QStringList words;
     if (!fit.firstFilters.isEmpty() || !fit.filters.isEmpty())
         words << "-vf" << (fit.firstFilters + fit.filters).join(u',');
@@ -41,7 +41,7 @@ QString chainText(const QStringList& first, const QStringList& turn, const QStri
     SourceFit fit;
     fit.firstFilters = first;
     fit.filters = after;
-    const QString text = conversionCommand("/p", "/i", *formatNamed("avi"), 5000, Turn{turn}, "/o", fit).text();
+    const QString text = conversionCommand("/p", "/i", *formatNamed("avi"), 5000, RotationFilters{turn}, "/o", fit).text();
     const qsizetype from = text.indexOf("5000k ") + 6;
     return text.mid(from, text.lastIndexOf(" \"/o\"") - from).trimmed();
 }
@@ -238,14 +238,14 @@ private slots:
         QFETCH(QStringList, rotation);
         QFETCH(QString, joined);
         QCOMPARE(chainText({}, rotation, {"scale=x"}), joined);
-        QCOMPARE(chainText({}, rotation, {}), Turn{rotation}.text());
+        QCOMPARE(chainText({}, rotation, {}), RotationFilters{rotation}.text());
     }
 
     void commandCarriesOneFilter()
     {
         const SourceStreams streams = scanDescription(description("h264-444-odd"));
         const OutputFormat& mov = *formatNamed("mov");
-        const Turn turn = Rotation::turnFor(0, "0");
+        const RotationFilters turn = Rotation::filtersFor(0, "0");
         const ConsoleCommand command =
             conversionCommand("/p", "/in.mkv", mov, 5000, turn, "/o.mov", fitSource(streams, mov, turn));
         QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"transpose=1,scale=trunc(iw/2)*2:trunc(ih/2)*2\" "
@@ -263,8 +263,8 @@ private slots:
         streams.described = true;
         streams.kinds << "Video";
         streams.video << VideoStream{0, "h264", "yuv420p", 4001, 3, 1, 1, 25, 90, false};
-        const Turn none = Rotation::turnFor(Rotation::kNone, "0");
-        const Turn cw = Rotation::turnFor(0, "0");
+        const RotationFilters none = Rotation::filtersFor(Rotation::kNone, "0");
+        const RotationFilters cw = Rotation::filtersFor(0, "0");
         const SourceFit upright = fitSource(streams, *formatNamed("mp4-h264"), none);
         QCOMPARE(upright.reasons.value(0).left(12), QString("scale: 3x400"));
         const SourceFit turnedBack = fitSource(streams, *formatNamed("mp4-h264"), cw);
@@ -325,7 +325,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, reason);
-        const SourceFit fit = fitSource(scanDescription(text), *formatNamed("mp4-h264"), Turn{});
+        const SourceFit fit = fitSource(scanDescription(text), *formatNamed("mp4-h264"), RotationFilters{});
         QCOMPARE(fit.reasons.filter(QStringLiteral("bwdif")).value(0), reason);
     }
 
@@ -355,7 +355,7 @@ private slots:
     {
         const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
         const OutputFormat& mov = *formatNamed("mov");
-        const Turn turn = Rotation::turnFor(0, "0");
+        const RotationFilters turn = Rotation::filtersFor(0, "0");
         const ConsoleCommand command =
             conversionCommand("/p", "/in.vob", mov, 5000, turn, "/o.mov", fitSource(streams, mov, turn));
         QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"" + kDeinterlace + ",transpose=1\" \"/o.mov\""),
@@ -502,7 +502,7 @@ private slots:
         QFETCH(bool, kept);
         const SourceStreams streams = scanDescription(description(name));
         const QString transfer = streams.mainVideo()->hdrTransfer();
-        const SourceFit fit = fitSource(streams, *formatNamed(format), Turn{}, hdrToSdr);
+        const SourceFit fit = fitSource(streams, *formatNamed(format), RotationFilters{}, hdrToSdr);
         const QString options = fit.options.join(u' ');
         const QString reasons = fit.reasons.join(u'\n');
         if (kept) {
@@ -526,8 +526,8 @@ private slots:
     {
         const SourceStreams tagged = scanDescription(description("h264-bt709"));
         for (const OutputFormat& format : outputFormats()) {
-            QVERIFY2(fitSource(tagged, format, Turn{}, false).isEmpty(), qPrintable(format.cliName));
-            QVERIFY2(fitSource(tagged, format, Turn{}, true).isEmpty(), qPrintable(format.cliName));
+            QVERIFY2(fitSource(tagged, format, RotationFilters{}, false).isEmpty(), qPrintable(format.cliName));
+            QVERIFY2(fitSource(tagged, format, RotationFilters{}, true).isEmpty(), qPrintable(format.cliName));
         }
         // A 10-bit SDR source still becomes 8-bit in H.265, as before.
         const SourceStreams deep = scanDescription(description("hevc10-displaymatrix"));
@@ -540,7 +540,7 @@ private slots:
     {
         const SourceStreams streams = scanDescription(description("phone-hlg"));
         const OutputFormat& h264 = *formatNamed("mp4-h264");
-        const Turn turn = Rotation::turnFor(0, "0");
+        const RotationFilters turn = Rotation::filtersFor(0, "0");
         const SourceFit fit = fitSource(streams, h264, turn);
         const ConsoleCommand command = conversionCommand("/p", "/in.mp4", h264, 5000, turn, "/o.mp4", fit);
         // In a graph beside an input of nothing, tied to no stream of the

@@ -1,4 +1,4 @@
-#include "media/FitSource.h"
+#include "media/SourceFitRules.h"
 
 #include "media/HdrFit.h"
 
@@ -158,7 +158,7 @@ QString subtitleCodec(const SubtitleStream& subtitle, const QString& textCodec, 
     return same ? QStringLiteral("copy") : textCodec;
 }
 
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr,
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const RotationFilters& turn, bool hdrToSdr,
                     const PictureLook& look)
 {
     SourceFit fit;

@@ -2,9 +2,9 @@
 
 #include "media/OutputFormats.h"
 #include "media/PictureLook.h"
+#include "media/RotationFilters.h"
 #include "media/SourceFit.h"
 #include "media/SourceStreams.h"
-#include "media/Turn.h"
 
 namespace tarnwick {
 
@@ -13,7 +13,7 @@ namespace tarnwick {
 // become SDR in the formats that could keep them too. `look`: what the
 // pictures showed, which decides the fields over the description and gives
 // the picture's size and rate after its filters.
-SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const Turn& turn, bool hdrToSdr = false,
+SourceFit fitSource(const SourceStreams& streams, const OutputFormat& format, const RotationFilters& turn, bool hdrToSdr = false,
                     const PictureLook& look = {});
 
 // The codec a subtitle becomes in an output whose text subtitles become

@@ -7,7 +7,7 @@ namespace tarnwick {
 
 // A rotation as the encoder takes it: quarter turns and mirrors, in the
 // order they apply, each one filter of the "-vf" chain.
-struct Turn {
+struct RotationFilters {
     QStringList filters;
 
     bool isEmpty() const { return filters.isEmpty(); }
@@ -24,7 +24,7 @@ struct Turn {
         const QString chain = filters.join(u',');
         return QStringLiteral("-vf ") + (shownQuoted() ? u'"' + chain + u'"' : chain);
     }
-    friend bool operator==(const Turn&, const Turn&) = default;
+    friend bool operator==(const RotationFilters&, const RotationFilters&) = default;
 };
 
 } // namespace tarnwick
