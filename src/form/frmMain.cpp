@@ -1,6 +1,6 @@
 #include "form/frmMain.h"
 
-#include "session/BatchWindowSteps.h"
+#include "form/BatchWindowSteps.h"
 #include "help/ChmViewerQuery.h"
 #include "settings/SettingsFiles.h"
 #include "process/SignalExit.h"

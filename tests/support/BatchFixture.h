@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/BatchWindowSteps.h"
+#include "form/BatchWindowSteps.h"
 #include "session/Session.h"
 
 #include "support/ScriptedMessages.h"

@@ -2,7 +2,7 @@
 // widgets show are the catalogue's (the specified English under C and
 // en_US), and each one fits the fixed layout.
 
-#include "session/BatchWindowSteps.h"
+#include "form/BatchWindowSteps.h"
 #include "language/Translations.h"
 #include "form/SkinStyle.h"
 #include "form/ReadingDirection.h"

@@ -1,7 +1,7 @@
 // What the window is told around a batch, pressed through the start button
 // at each turn: the controls locked and given back, and what the end says.
 
-#include "session/BatchWindowSteps.h"
+#include "form/BatchWindowSteps.h"
 
 #include "support/BatchFixture.h"
 

@@ -1,4 +1,4 @@
-#include "session/BatchWindowSteps.h"
+#include "form/BatchWindowSteps.h"
 
 #include "session/Session.h"
 #include "platform/Messages.h"
