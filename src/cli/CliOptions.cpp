@@ -197,7 +197,7 @@ QString takeQuality(RequestBuilder& building, const QString& text)
     if (const QString error = oneRate(building); !error.isEmpty())
         return error;
     Request& request = building.request;
-    if (request.format->copies)
+    if (!request.format->takesPictureChoices())
         return {}; // refused with the rest a copy cannot take
     const QualityScale& scale = request.format->quality;
     bool ok = false;
@@ -363,7 +363,7 @@ QString rangeProblem(const RequestBuilder& building)
 QString copyProblem(const RequestBuilder& building)
 {
     const Request& request = building.request;
-    if (!request.format->copies)
+    if (request.format->takesPictureChoices())
         return {};
     if (request.kilobits)
         return Texts::tr("--bitrate does not apply to copy, which re-encodes nothing");

@@ -228,10 +228,10 @@ void frmMain::createOutputMenu()
 // rotation held at None.
 void frmMain::showCopyLocks()
 {
-    const bool copy = m_session->copyChosen();
-    if (copy)
+    const bool apply = m_session->pictureChoicesApply();
+    if (!apply)
         rotation().choices.select(Rotation::kNone);
-    const bool open = m_w.cmbOF1->isEnabled() && !copy;
+    const bool open = m_w.cmbOF1->isEnabled() && apply;
     m_w.cmbBitrate->setEnabled(open);
     m_w.cmbRotate->setEnabled(open);
     m_rotateMenu->setEnabled(open);

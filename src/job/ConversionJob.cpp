@@ -263,11 +263,10 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
     job.format = chosen;
     job.extension = chosen.extension;
     job.rate = rate;
-    job.turn = turn;
+    if (chosen.takesPictureChoices())
+        job.turn = turn;
     bool mp4Family = chosen.isMp4Family();
     if (chosen.copies) {
-        // A copy re-encodes nothing, so it turns nothing either.
-        job.turn = {};
         if (const Container* container = containerForCopy(chosen, streams, copySound)) {
             job.extension = container->extension;
             job.fit = copyInto(*container, streams);
@@ -288,7 +287,7 @@ ConversionJob planJob(const SourceStreams& streams, const OutputFormat& chosen, 
         job.fit.options << QStringLiteral("-movflags") << QStringLiteral("+faststart");
         job.fit.reasons << QStringLiteral("-movflags +faststart: made for the web, the index before the pictures");
     }
-    if (job.format.copies)
+    if (!job.format.takesPictureChoices())
         return job;
     if (job.rate.mode == RateControl::Mode::Bitrate && job.rate.kilobits <= 0)
         job.rate.kilobits = defaultBitrate(job.format).toInt();

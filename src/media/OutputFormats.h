@@ -94,6 +94,10 @@ struct OutputFormat {
     QStringList sizeOptions = {}; // what its rate control needs to fill a generous size
 
     bool isMp4Family() const { return isMp4FamilyMuxer(container); }
+    // A copy re-encodes nothing, so what the user asks of the picture (a
+    // rate, a rotation, a crop, a tone map) cannot be kept: the window greys
+    // those choices, the command line refuses them and the job drops them.
+    bool takesPictureChoices() const { return !copies; }
 };
 
 // A container as a copy fills it: what its players take as it is, by

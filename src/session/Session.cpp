@@ -90,10 +90,10 @@ void Session::setLoudness(const LoudnessTarget& target)
     ProgramSettings().setLoudness(target);
 }
 
-bool Session::copyChosen() const
+bool Session::pictureChoicesApply() const
 {
     const OutputFormat* chosen = format();
-    return chosen && chosen->copies;
+    return !chosen || chosen->takesPictureChoices();
 }
 
 const OutputFormat* Session::format() const

@@ -75,8 +75,8 @@ public:
     void setCropBlackBars(bool on);
     const LoudnessTarget& loudness() const { return m_loudness; }
     void setLoudness(const LoudnessTarget& target);
-    // The chosen format copies streams: no bitrate, no rotation apply.
-    bool copyChosen() const;
+    // The chosen format takes a bitrate and a rotation (a copy does not).
+    bool pictureChoicesApply() const;
     // The output settings as every face chooses them. A format comes with
     // its default bitrate, as picking it in the list gives.
     const OutputFormat* format() const;
