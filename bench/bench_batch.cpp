@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
     settings.outputFolder = dir.filePath("batch");
     settings.format = formatForIndex(4);
     settings.rate = RateControl::bitrate(1000);
-    settings.rotationChoice = Rotation::kNone;
+    settings.rotationChoice = RotationChoice::None;
     for (const QString& clip : std::as_const(clips))
         queue.addEntry(clip);
     clock.restart();

@@ -9,8 +9,10 @@ namespace tarnwick::cli {
 
 const QList<RotationName>& rotationNames()
 {
-    static const QList<RotationName> names{{"cw", 0},    {"ccw", 1}, {"vflip", 2},
-                                           {"hflip", 3}, {"180", 4}, {"none", 5}};
+    static const QList<RotationName> names{
+        {"cw", RotationChoice::Clockwise},          {"ccw", RotationChoice::Anticlockwise},
+        {"vflip", RotationChoice::VerticalMirror},  {"hflip", RotationChoice::HorizontalMirror},
+        {"180", RotationChoice::HalfTurn},          {"none", RotationChoice::None}};
     return names;
 }
 
@@ -113,11 +115,11 @@ QString helpText()
 namespace {
 
 template <typename Names>
-std::optional<int> lookUp(const Names& names, const QString& value)
+auto lookUp(const Names& names, const QString& value) -> std::optional<decltype(names.front().choice)>
 {
     for (const auto& entry : names) {
         if (value.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
-            return entry.position;
+            return entry.choice;
     }
     return std::nullopt;
 }
@@ -245,10 +247,10 @@ QString takeMadeFor(RequestBuilder& building, const QString& name)
 
 QString takeRotation(RequestBuilder& building, const QString& name)
 {
-    const auto position = lookUp(rotationNames(), name);
-    if (!position)
+    const auto choice = lookUp(rotationNames(), name);
+    if (!choice)
         return Texts::tr("unknown rotation '%1' (one of: %2)").arg(name, joined(rotationNames()));
-    building.request.rotation = *position;
+    building.request.rotation = *choice;
     return {};
 }
 
@@ -371,7 +373,7 @@ QString copyProblem(const RequestBuilder& building)
         return Texts::tr("--quality does not apply to copy, which re-encodes nothing");
     if (request.targetBytes > 0)
         return Texts::tr("--size does not apply to copy, which re-encodes nothing");
-    if (request.rotation != Rotation::kNone)
+    if (request.rotation != RotationChoice::None)
         return Texts::tr("--rotate does not apply to copy, which re-encodes nothing");
     if (request.sdr)
         return Texts::tr("--sdr does not apply to copy, which re-encodes nothing");

@@ -19,10 +19,10 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(tarnwick::cli)
 };
 
-// The rotation choices by short name, positions among the rotation choices.
+// The rotation choices by short name.
 struct RotationName {
     const char* name;
-    int position;
+    RotationChoice choice;
 };
 const QList<RotationName>& rotationNames();
 
@@ -34,7 +34,7 @@ struct Request {
     std::optional<int> kilobits;    // nullopt: the format's default
     std::optional<int> quality;     // constant quality on the format's scale
     qint64 targetBytes = 0;         // the whole file at most this; 0: no size aimed at
-    int rotation = Rotation::kNone; // a position among the rotation choices
+    RotationChoice rotation = RotationChoice::None;
     TimeRange range;                // of every source; unset: all of each
     QString output = QStringLiteral("output");
     int jobs = 1;

@@ -230,7 +230,7 @@ void frmMain::showCopyLocks()
 {
     const bool apply = m_session->pictureChoicesApply();
     if (!apply)
-        rotation().choices.select(Rotation::kNone);
+        m_session->setRotationChoice(RotationChoice::None);
     const bool open = m_w.cmbOF1->isEnabled() && apply;
     m_w.cmbBitrate->setEnabled(open);
     m_w.cmbRotate->setEnabled(open);

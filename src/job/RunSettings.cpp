@@ -13,7 +13,7 @@ QJsonObject toJson(const RunSettings& s)
     QJsonObject object{{"outputFolder", s.outputFolder},
                        {"internalIndex", s.format ? s.format->internalIndex : -1},
                        {"bitrateText", kilobits > 0 ? QString::number(kilobits) : QString()},
-                       {"rotationChoice", s.rotationChoice},
+                       {"rotationChoice", int(s.rotationChoice)},
                        {"musicCutter", s.countedSeconds ? 1 : 0},
                        {"cutToSeconds", s.countedSeconds.value_or(0)},
                        {"beepAtEnd", s.beep},
@@ -44,7 +44,7 @@ std::optional<RunSettings> runSettingsFromJson(const QJsonObject& s)
                                         s.value("quality").isDouble() ? std::optional(s.value("quality").toInt())
                                                                       : std::nullopt,
                                         kilobitsFromText(s.value("bitrateText").toString()));
-    settings.rotationChoice = s.value("rotationChoice").toInt();
+    settings.rotationChoice = rotationChoiceAt(s.value("rotationChoice").toInt()).value_or(RotationChoice::None);
     if (s.value("musicCutter").toInt() != 0)
         settings.countedSeconds = s.value("cutToSeconds").toInt();
     settings.beep = s.value("beepAtEnd").toBool();

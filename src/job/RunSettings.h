@@ -21,7 +21,7 @@ struct RunSettings {
     QString outputFolder;    // ends with a separator once the batch has begun
     const OutputFormat* format = nullptr; // one of outputFormats()
     RateControl rate;        // a bitrate (0 kilobits: the format's own), a constant quality or a size
-    int rotationChoice = Rotation::kNone; // a position among the rotation choices
+    RotationChoice rotationChoice = RotationChoice::None;
     bool beep = false;       // at the end of the batch
     std::optional<qint32> countedSeconds; // the options record's cut: each run counted as this long
     bool webOptimized = false; // MP4 and MOV files with their index at the front

@@ -89,18 +89,25 @@ std::optional<QString> Rotation::declaredFilter(const QString& declared, int cho
     return (*row)[choice].text();
 }
 
-RotationFilters Rotation::filtersFor(int choice, const QString& declared)
+std::optional<RotationChoice> rotationChoiceAt(int position)
 {
-    if (choice < 0 || choice >= int(baseTable().size()))
-        return {};
-    if (const auto* row = declaredRow(declared))
-        return (*row)[choice];
-    return baseTable()[choice];
+    if (position < 0 || position > int(RotationChoice::None))
+        return std::nullopt;
+    return RotationChoice(position);
 }
 
-QString Rotation::filterFor(int choice, const QString& declared)
+RotationFilters Rotation::filtersFor(RotationChoice choice, const QString& declared)
 {
-    return filtersFor(choice, declared).text();
+    const auto position = std::size_t(choice);
+    if (const auto* row = declaredRow(declared))
+        return (*row)[position];
+    return baseTable()[position];
+}
+
+QString Rotation::filterFor(int position, const QString& declared)
+{
+    const auto choice = rotationChoiceAt(position);
+    return choice ? filtersFor(*choice, declared).text() : QString();
 }
 
 std::optional<QString> Rotation::scanChunk(const QString& chunk)

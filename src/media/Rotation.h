@@ -9,6 +9,13 @@
 
 namespace tarnwick {
 
+// The rotation choices, in the order of the window's list, which the
+// journal keeps as a number.
+enum class RotationChoice { Clockwise, Anticlockwise, VerticalMirror, HorizontalMirror, HalfTurn, None };
+
+// The choice at a position of the list; nullopt outside it.
+std::optional<RotationChoice> rotationChoiceAt(int position);
+
 // The rotation choice and the filter it gives. Before each file the encoder
 // is run on the file alone; if its description declares a rotation, the
 // filter is the one that reaches the chosen turn counting from the declared
@@ -23,7 +30,6 @@ public:
     // The choices' captions, shown through the translations of this context.
     static constexpr const char* kCaptionContext = "tarnwick::Rotation";
     EditableList choices;
-    static constexpr int kNone = 5;
 
     // The filter for a choice when the file declares nothing; nullopt
     // outside 0 to 5.
@@ -31,9 +37,10 @@ public:
     // The filter for a choice on a file that declares "90", "180" or "270".
     static std::optional<QString> declaredFilter(const QString& declared, int choice);
     // The turn for a choice on a file that declared `declared` ("0" for
-    // nothing), and the same as the rotation filter's text.
-    static RotationFilters filtersFor(int choice, const QString& declared);
-    static QString filterFor(int choice, const QString& declared);
+    // nothing), and the same as the rotation filter's text for a position
+    // of the list (none outside it).
+    static RotationFilters filtersFor(RotationChoice choice, const QString& declared);
+    static QString filterFor(int position, const QString& declared);
 
     // The value the first key of a chunk gives: "90", "180", "270" or nothing.
     static std::optional<QString> scanChunk(const QString& chunk);

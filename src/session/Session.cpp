@@ -56,7 +56,7 @@ RunSettings Session::runSettings() const
     settings.outputFolder = m_outputFolder;
     settings.format = formatForIndex(m_presets.internalFormat.position());
     settings.rate = m_rate.control(kilobitsFromText(m_presets.bitrate.text()));
-    settings.rotationChoice = m_rotation.choices.position();
+    settings.rotationChoice = rotationChoiceAt(m_rotation.choices.position()).value_or(RotationChoice::None);
     settings.beep = m_options.beep;
     settings.countedSeconds = m_options.cut.countedLength();
     settings.webOptimized = m_webOptimized;
@@ -111,9 +111,9 @@ void Session::setKilobits(int kilobits)
     m_presets.bitrate.setText(QString::number(kilobits));
 }
 
-void Session::setRotationChoice(int choice)
+void Session::setRotationChoice(RotationChoice choice)
 {
-    m_rotation.choices.select(choice);
+    m_rotation.choices.select(int(choice));
 }
 
 void Session::startBatch()
@@ -161,7 +161,7 @@ void Session::loadSettings()
     m_options.cut.on = false;
     m_presets.visibleFormat.select(0);
     m_presets.internalFormat.select(4);
-    m_rotation.choices.select(Rotation::kNone);
+    setRotationChoice(RotationChoice::None);
 }
 
 void Session::saveWindowSettings()

@@ -82,7 +82,7 @@ public:
     const OutputFormat* format() const;
     void setFormat(const OutputFormat& format);
     void setKilobits(int kilobits);
-    void setRotationChoice(int choice);
+    void setRotationChoice(RotationChoice choice);
 
     // The settings a batch started now would convert by.
     RunSettings runSettings() const;

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(next.queue.pending(), QStringList({slow, c}));
         const RunSettings settings = next.session.runSettings();
         QCOMPARE(settings.format->internalIndex, 3); // AVI's
-        QCOMPARE(settings.rotationChoice, 1);
+        QCOMPARE(settings.rotationChoice, RotationChoice::Anticlockwise);
         QCOMPARE(settings.outputFolder, b.dir.filePath("out") + "/");
         next.session.startBatch();
         QTRY_VERIFY_WITH_TIMEOUT(next.driver.state() == BatchDriver::State::Idle, 60000);

@@ -175,7 +175,7 @@ private slots:
         emit format->activated(format->findText("Same as Source (Copy)"));
         QVERIFY(!w.c().cmbBitrate->isEnabled());
         QVERIFY(!w.c().cmbRotate->isEnabled());
-        QCOMPARE(w.form->rotation().choices.position(), Rotation::kNone);
+        QCOMPARE(w.form->rotation().choices.position(), int(RotationChoice::None));
         emit format->activated(1);
         QVERIFY(w.c().cmbBitrate->isEnabled());
         QVERIFY(w.c().cmbRotate->isEnabled());

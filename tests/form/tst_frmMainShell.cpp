@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(c.cmbBitrate->currentText(), QString("5000"));
         QCOMPARE(w.form->presets().internalFormat.position(), 4);
         QCOMPARE(c.cmbRotate->currentText(), QString("None"));
-        QCOMPARE(Rotation::filterFor(w.form->session().runSettings().rotationChoice, "0"), QString());
+        QCOMPARE(w.form->session().runSettings().rotationChoice, RotationChoice::None);
     }
 
     void restoredFolderButPresetsAgain()

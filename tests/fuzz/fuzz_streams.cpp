@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    const int choice = data[0] % 6;
+    const auto choice = RotationChoice(data[0] % 6);
     const QString description = fuzz::text(data + 1, size - 1);
     const SourceStreams streams = scanDescription(description, QStringLiteral("in.mp4"));
     for (const VideoStream& video : streams.video) {

@@ -110,7 +110,7 @@ private slots:
         QFETCH(bool, web);
         QFETCH(QStringList, texts);
         const SourceStreams streams = described(source);
-        const RotationFilters turn = Rotation::filtersFor(5, QString::number(streams.mainVideo()->rotation));
+        const RotationFilters turn = Rotation::filtersFor(RotationChoice::None, QString::number(streams.mainVideo()->rotation));
         ConversionJob job = planJob(streams, *formatNamed(format), rate, turn, web);
         job.source = "/in.mp4";
         job.output = "/o.mp4";

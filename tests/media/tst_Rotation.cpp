@@ -121,7 +121,7 @@ private slots:
         scan.feed(kKey + "270\n");
         scan.feed("nothing here at all, just text\n");
         QCOMPARE(scan.declared, QString("270"));
-        QCOMPARE(Rotation::filterFor(Rotation::kNone, scan.declared), quotedFilter("transpose=1"));
+        QCOMPARE(Rotation::filterFor(int(RotationChoice::None), scan.declared), quotedFilter("transpose=1"));
     }
 
     // The probe through the real runner against the stand-in encoder gives

@@ -24,7 +24,7 @@ QString description(const QString& name)
 }
 
 // The fit as the command shows it: the filters, then the options.
-QString added(const QString& name, const QString& format, int rotationChoice = Rotation::kNone,
+QString added(const QString& name, const QString& format, RotationChoice rotationChoice = RotationChoice::None,
               const PictureLook& look = {})
 {
     const SourceStreams streams = scanDescription(description(name));
@@ -221,7 +221,7 @@ private slots:
         look.ran = true;
         look.fields = fields;
         look.crop = CropArea{crop.width(), crop.height(), crop.x(), crop.y()};
-        QCOMPARE(added(name, format, Rotation::kNone, look), expected);
+        QCOMPARE(added(name, format, RotationChoice::None, look), expected);
     }
 
     // The size fix joins the rotation's chain: FFmpeg keeps only the last -vf.
@@ -245,7 +245,7 @@ private slots:
     {
         const SourceStreams streams = scanDescription(description("h264-444-odd"));
         const OutputFormat& mov = *formatNamed("mov");
-        const RotationFilters turn = Rotation::filtersFor(0, "0");
+        const RotationFilters turn = Rotation::filtersFor(RotationChoice::Clockwise, "0");
         const ConsoleCommand command =
             conversionCommand("/p", "/in.mkv", mov, 5000, turn, "/o.mov", fitSource(streams, mov, turn));
         QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"transpose=1,scale=trunc(iw/2)*2:trunc(ih/2)*2\" "
@@ -263,8 +263,8 @@ private slots:
         streams.described = true;
         streams.kinds << "Video";
         streams.video << VideoStream{0, "h264", "yuv420p", 4001, 3, 1, 1, 25, 90, false};
-        const RotationFilters none = Rotation::filtersFor(Rotation::kNone, "0");
-        const RotationFilters cw = Rotation::filtersFor(0, "0");
+        const RotationFilters none = Rotation::filtersFor(RotationChoice::None, "0");
+        const RotationFilters cw = Rotation::filtersFor(RotationChoice::Clockwise, "0");
         const SourceFit upright = fitSource(streams, *formatNamed("mp4-h264"), none);
         QCOMPARE(upright.reasons.value(0).left(12), QString("scale: 3x400"));
         const SourceFit turnedBack = fitSource(streams, *formatNamed("mp4-h264"), cw);
@@ -355,7 +355,7 @@ private slots:
     {
         const SourceStreams streams = scanDescription(description("mpeg2-pal-tff"));
         const OutputFormat& mov = *formatNamed("mov");
-        const RotationFilters turn = Rotation::filtersFor(0, "0");
+        const RotationFilters turn = Rotation::filtersFor(RotationChoice::Clockwise, "0");
         const ConsoleCommand command =
             conversionCommand("/p", "/in.vob", mov, 5000, turn, "/o.mov", fitSource(streams, mov, turn));
         QVERIFY2(command.text().endsWith(" -vb 5000k -vf \"" + kDeinterlace + ",transpose=1\" \"/o.mov\""),
@@ -540,7 +540,7 @@ private slots:
     {
         const SourceStreams streams = scanDescription(description("phone-hlg"));
         const OutputFormat& h264 = *formatNamed("mp4-h264");
-        const RotationFilters turn = Rotation::filtersFor(0, "0");
+        const RotationFilters turn = Rotation::filtersFor(RotationChoice::Clockwise, "0");
         const SourceFit fit = fitSource(streams, h264, turn);
         const ConsoleCommand command = conversionCommand("/p", "/in.mp4", h264, 5000, turn, "/o.mp4", fit);
         // In a graph beside an input of nothing, tied to no stream of the
