@@ -16,7 +16,7 @@ void Queue::appendRow(const QString& path, const QString& tag, qsizetype master)
 {
     const int row = displayCount();
     beginInsertRows({}, row, row);
-    m_rows.append({path, tag, m_nextId++, master, std::nullopt, m_masterRanges.value(master)});
+    m_rows.append({path, tag, m_nextId++, master, std::nullopt});
     endInsertRows();
 }
 
@@ -42,7 +42,7 @@ int Queue::refill()
     for (int i = 0; i < take; ++i) {
         const QString& path = m_allEntries.at(i);
         m_pending.append(path);
-        m_rows.append({path, FormatTag(path), m_nextId++, i, std::nullopt, m_masterRanges.value(i)});
+        m_rows.append({path, FormatTag(path), m_nextId++, i, std::nullopt});
     }
     endInsertRows();
     emit changed();
@@ -54,25 +54,24 @@ RunEntry Queue::runEntry(int position) const
     if (position < 0 || position >= displayCount())
         return {};
     const Row& row = m_rows.at(position);
-    return {row.id, row.path, row.range};
+    return {row.id, row.path, m_masterRanges.value(row.master)};
 }
 
 TimeRange Queue::range(int row) const
 {
-    return row >= 0 && row < displayCount() ? m_rows.at(row).range : TimeRange{};
+    return row >= 0 && row < displayCount() ? m_masterRanges.value(m_rows.at(row).master) : TimeRange{};
 }
 
 void Queue::setRange(int row, const TimeRange& range)
 {
-    if (row < 0 || row >= displayCount() || m_rows.at(row).range == range)
+    if (row < 0 || row >= displayCount() || this->range(row) == range)
         return;
-    m_rows[row].range = range;
     const qsizetype master = m_rows.at(row).master;
-    if (master >= 0 && master < m_allEntries.size()) {
-        if (m_masterRanges.size() <= master)
-            m_masterRanges.resize(master + 1);
-        m_masterRanges[master] = range;
-    }
+    if (master < 0 || master >= m_allEntries.size())
+        return;
+    if (m_masterRanges.size() <= master)
+        m_masterRanges.resize(master + 1);
+    m_masterRanges[master] = range;
     emit dataChanged(index(row, 0), index(row, 0), {Qt::DisplayRole, Qt::ToolTipRole});
 }
 
@@ -190,7 +189,8 @@ QVariant Queue::data(const QModelIndex& index, int role) const
         if (index.column() != 0)
             return row.tag;
         // A file with a time range says so after its name.
-        return row.range.isSet() ? row.path + QStringLiteral("   (") + rangeText(row.range) + u')' : row.path;
+        const TimeRange range = m_masterRanges.value(row.master);
+        return range.isSet() ? row.path + QStringLiteral("   (") + rangeText(range) + u')' : row.path;
     }
     if (role == ProgressRole && row.progress)
         return *row.progress;

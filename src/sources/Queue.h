@@ -86,7 +86,6 @@ private:
         quint64 id = 0;
         qsizetype master = -1; // its position in the master list
         std::optional<double> progress;
-        TimeRange range;
     };
     void appendRow(const QString& path, const QString& tag, qsizetype master);
     int rowOf(quint64 id) const;
