@@ -5,6 +5,7 @@
 #include "support/BrowserPlayer.h"
 #include "support/CliConvert.h"
 #include "support/Corpus.h"
+#include "support/Media.h"
 #include "support/TestPaths.h"
 
 #include <QRegularExpression>
@@ -38,16 +39,6 @@ QStringList topLevelBoxes(const QString& path)
             break;
     }
     return boxes;
-}
-
-QString streamHashes(const QString& file, const QStringList& maps)
-{
-    QString out;
-    QStringList arguments{"-nostdin", "-v", "error", "-i", file};
-    for (const QString& map : maps)
-        arguments << "-map" << map;
-    runTool(QStringLiteral(TARNWICK_FFMPEG), arguments + QStringList{"-c", "copy", "-f", "streamhash", "-"}, &out);
-    return out;
 }
 
 } // namespace

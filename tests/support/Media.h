@@ -42,6 +42,18 @@ inline Probe ffprobe(const QString& file)
     return probe;
 }
 
+// The SHA-256 of each mapped stream's packets, as FFmpeg copies them: the
+// same text for streams copied bit for bit.
+inline QString streamHashes(const QString& file, const QStringList& maps)
+{
+    QString out;
+    QStringList arguments{"-nostdin", "-v", "error", "-i", file};
+    for (const QString& map : maps)
+        arguments << "-map" << map;
+    runTool(TARNWICK_FFMPEG, arguments + QStringList{"-c", "copy", "-f", "streamhash", "-"}, &out);
+    return out;
+}
+
 // A test picture clip made by Debian's FFmpeg.
 inline bool makeClip(const QString& path, int seconds = 1, const QString& size = QStringLiteral("160x120"))
 {
