@@ -54,7 +54,7 @@ RunEntry Queue::runEntry(int position) const
     if (position < 0 || position >= displayCount())
         return {};
     const Row& row = m_rows.at(position);
-    return {row.id, row.path, m_masterRanges.value(row.master)};
+    return {row.id, row.path, range(position)};
 }
 
 TimeRange Queue::range(int row) const
@@ -189,7 +189,7 @@ QVariant Queue::data(const QModelIndex& index, int role) const
         if (index.column() != 0)
             return row.tag;
         // A file with a time range says so after its name.
-        const TimeRange range = m_masterRanges.value(row.master);
+        const TimeRange range = this->range(index.row());
         return range.isSet() ? row.path + QStringLiteral("   (") + rangeText(range) + u')' : row.path;
     }
     if (role == ProgressRole && row.progress)
